@@ -1,0 +1,13 @@
+// The step every edit ends with: store the edited point, draw the classification
+// texts and the projections, write the debugging labels.
+#pragma once
+
+#include <cstdint>
+
+namespace classify {
+
+void InfoUpdate();
+void ShowPointInfo(std::int32_t abscissa, std::int32_t alejamiento, std::int32_t cota);
+void ShowLineInfo();
+
+}  // namespace classify

@@ -1,0 +1,28 @@
+// Test mode: random point and line exercises, the answer check and the score panel.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+namespace quiz {
+
+// True once the current exercise has been judged.
+extern bool ExerciseAnswered;
+
+// Uniform integer in 0..n-1. Tests install a scripted source; null restores the
+// clock-seeded generator.
+using RandomSource = std::function<std::int32_t(std::int32_t n)>;
+void SetRandomSource(RandomSource source);
+std::int32_t Random(std::int32_t n);
+
+// Generates and draws an exercise (the body of BtestClick after ocultarbotones).
+void NewExercise();
+// The body of comprobarTestClick.
+void CheckAnswer();
+void DrawBevelPanel(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+                    std::uint8_t raised);
+
+// Program-start state. For tests.
+void ResetQuiz();
+
+}  // namespace quiz
