@@ -60,21 +60,23 @@ struct LineNames {
 
 // One row per LineCase, in its order. "÷" is the perpendicular sign.
 constexpr std::array<LineNames, 12> kLineNames = {{
-    {"ES UN PUNTO", 9, "-", -1},                                   // kSinglePoint
-    {"VERTICAL", 3, " ÷ AL H, = AL V", 8},                         // kVertical
-    {"DE PUNTA", 4, " = AL H, ÷ AL V ", 5},                        // kDePunta
-    {"DE PERFIL", 5, "/ AL H Y V,÷ A L.T.", 6},                    // kDePerfil
-    {"PARALELA A L.T.", 7, "= AL H ,V  Y L.T.", 2},                // kParallelToGroundLine
-    {"FRONTAL", 2, " / AL H, = AL V ", 1},                         // kFrontal
-    {"HORIZONTAL", 1, " = AL H / AL V ", 3},                       // kHorizontal
-    {"OBLICUA", 6, " / AL H,V Y L.T. ", 4},                        // kOblique
-    {"CONTENIDA EN EL V.", 10, "                  ", 10},          // kInV (18 blanks)
-    {"CONTENIDA EN EL H.", 10, "                  ", 9},           // kInH (18 blanks)
-    {"CONTENIDA EN L.T.", 10, "               ", 11},              // kInGroundLine (15 blanks)
-    {"QUE CORTA A L.T.", 8, "UN PUNTO EN L.T.", 7},                // kCutsGroundLine
+    {"ES UN PUNTO", 9, "-", -1},                           // kSinglePoint
+    {"VERTICAL", 3, " ÷ AL H, = AL V", 8},                 // kVertical
+    {"DE PUNTA", 4, " = AL H, ÷ AL V ", 5},                // kDePunta
+    {"DE PERFIL", 5, "/ AL H Y V,÷ A L.T.", 6},            // kDePerfil
+    {"PARALELA A L.T.", 7, "= AL H ,V  Y L.T.", 2},        // kParallelToGroundLine
+    {"FRONTAL", 2, " / AL H, = AL V ", 1},                 // kFrontal
+    {"HORIZONTAL", 1, " = AL H / AL V ", 3},               // kHorizontal
+    {"OBLICUA", 6, " / AL H,V Y L.T. ", 4},                // kOblique
+    {"CONTENIDA EN EL V.", 10, "                  ", 10},  // kInV (18 blanks)
+    {"CONTENIDA EN EL H.", 10, "                  ", 9},   // kInH (18 blanks)
+    {"CONTENIDA EN L.T.", 10, "               ", 11},      // kInGroundLine (15 blanks)
+    {"QUE CORTA A L.T.", 8, "UN PUNTO EN L.T.", 7},        // kCutsGroundLine
 }};
 
-bool OnGroundLine(const DihedralPoint& P) { return P.alejamiento == 0 && P.cota == 0; }
+bool OnGroundLine(const DihedralPoint& P) {
+  return P.alejamiento == 0 && P.cota == 0;
+}
 
 LineCase ClassifyLine(const DihedralPoint& A, const DihedralPoint& B) {
   const bool sameAbscissa = A.abscissa == B.abscissa;
@@ -114,14 +116,17 @@ LineCase ClassifyLine(const DihedralPoint& A, const DihedralPoint& B) {
   return result;
 }
 
-const LineNames& NamesOf(LineCase c) { return kLineNames[static_cast<std::size_t>(c)]; }
+const LineNames& NamesOf(LineCase c) {
+  return kLineNames[static_cast<std::size_t>(c)];
+}
 
 }  // namespace
 
 std::string PointLocation(std::int32_t alejamiento, std::int32_t cota) {
-  const std::string bisector = (alejamiento == cota || alejamiento == -static_cast<std::int64_t>(cota))
-                                   ? " BISECTOR "
-                                   : "";
+  // Compared wide: the absolute value of the most negative int32 does not fit 32 bits.
+  const std::int64_t a = alejamiento;
+  const std::int64_t c = cota;
+  const std::string bisector = (a == c || a == -c) ? " BISECTOR " : "";
   std::string text;
   if (alejamiento > 0) {
     if (cota > 0) {
