@@ -1,0 +1,106 @@
+// The Canvas the program draws on: a QPainter on a QImage (RGB32, no antialiasing),
+// keeping the brush and text-box rules the graphics layer relies on.
+#pragma once
+
+#include <QBrush>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "delgraph/Canvas.h"
+
+namespace delgraph {
+
+class QtCanvas : public Canvas {
+ public:
+  // The layer's surface spans 0..1024 by 0..480.
+  static constexpr int DefaultWidth = 1025;
+  static constexpr int DefaultHeight = 481;
+
+  QtCanvas() : QtCanvas(DefaultWidth, DefaultHeight) {}
+  QtCanvas(int width, int height);
+  ~QtCanvas() override;
+  QtCanvas(const QtCanvas&) = delete;
+  QtCanvas& operator=(const QtCanvas&) = delete;
+
+  // The picture so far. Ends the open painter, so a copy taken now stays as it is.
+  const QImage& Image() const;
+  // Grows by one with every drawing operation; the paint box compares it.
+  std::uint64_t Generation() const { return generation_; }
+  // Called after every drawing operation (a paint box schedules its repaint here).
+  void SetChangedCallback(std::function<void()> callback) { changed_ = std::move(callback); }
+
+  ColorValue PenColor() const override { return penColor_; }
+  void SetPenColor(ColorValue color) override;
+  void SetPenStyle(int style) override;
+  void SetPenMode(int mode) override;
+  void SetPenWidth(int width) override;
+
+  void SetBrushColor(ColorValue color) override;
+  void SetBrushStyle(int style) override;
+  ColorValue BrushColor() const override { return brushColor_; }
+  int BrushStyle() const override { return brushStyle_; }
+
+  void SetFontCharset(int charset) override { fontCharset_ = charset; }
+  void SetFontName(const std::string& name) override;
+  void SetFontSize(int points) override;
+  void SetFontColor(ColorValue color) override { fontColor_ = color; }
+  int FontCharset() const { return fontCharset_; }
+  const QFont& Font() const { return font_; }
+  ColorValue FontColor() const { return fontColor_; }
+  int PenStyle() const { return penStyle_; }
+  int PenMode() const { return penMode_; }
+  int PenWidth() const { return penWidth_; }
+
+  void MoveTo(std::int32_t x, std::int32_t y) override;
+  void LineTo(std::int32_t x, std::int32_t y) override;
+  void Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) override;
+  void Polygon(const std::vector<CanvasPoint>& points) override;
+  void FillRect(std::int32_t left, std::int32_t top, std::int32_t right,
+                std::int32_t bottom) override;
+  void SetPixel(std::int32_t x, std::int32_t y, ColorValue color) override;
+  void TextOut(std::int32_t x, std::int32_t y, const std::string& text) override;
+  void Refresh() override;
+
+  // ColorValue (red in the low byte) to an opaque Qt colour and back.
+  static QColor ToQColor(ColorValue color);
+  static ColorValue FromQRgb(QRgb rgb);
+
+ private:
+  // Opens the painter on first use and brings pen and brush up to date.
+  QPainter& Painter();
+  void EndPainting() const;
+  void Changed();
+  void RebuildPen();
+  void RebuildBrush();
+
+  // Mutable so that Image() can end the painter: the raster engine writes straight
+  // into the image, and ending it keeps copies of the image from changing later.
+  mutable QImage image_;
+  mutable QPainter painter_;
+
+  ColorValue penColor_ = 0;
+  int penStyle_ = psSolid;
+  int penMode_ = pmCopy;
+  int penWidth_ = 1;
+  ColorValue brushColor_ = 0xFFFFFF;
+  int brushStyle_ = bsSolid;
+  int fontCharset_ = 1;
+  ColorValue fontColor_ = 0;
+  QFont font_;
+  QPen pen_;
+  QBrush brush_;
+  bool penDirty_ = true;
+  bool brushDirty_ = true;
+  QPointF penPos_;
+
+  std::uint64_t generation_ = 0;
+  std::function<void()> changed_;
+};
+
+}  // namespace delgraph

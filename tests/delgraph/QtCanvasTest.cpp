@@ -1,0 +1,139 @@
+// The Qt canvas on its own: colour encoding, the brush rule, pens, fonts, and the
+// image and change signal the paint box relies on.
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <climits>
+
+#include "Pixels.h"
+
+using namespace delgraph;
+
+namespace {
+
+class QtCanvasTest : public ::testing::Test {
+ protected:
+  QtCanvas canvas{200, 100};
+  void SetUp() override {
+    canvas.SetBrushColor(0);
+    canvas.FillRect(0, 0, 200, 100);
+  }
+};
+
+TEST_F(QtCanvasTest, RedIsTheLowByte) {
+  canvas.SetPixel(1, 1, 0x0000FF);
+  canvas.SetPixel(2, 1, 0xFF0000);
+  EXPECT_EQ(qRed(canvas.Image().pixel(1, 1)), 255);
+  EXPECT_EQ(qBlue(canvas.Image().pixel(2, 1)), 255);
+  EXPECT_EQ(QtCanvas::ToQColor(MakeColorValue(1, 2, 3)), QColor(1, 2, 3));
+  EXPECT_EQ(canvas.Image().format(), QImage::Format_RGB32);
+  EXPECT_EQ(QtCanvas().Image().size(), QSize(1025, 481));
+}
+
+TEST_F(QtCanvasTest, ColouringAClearBrushMakesItSolid) {
+  canvas.SetBrushStyle(bsClear);
+  canvas.SetBrushColor(0x00FF00);
+  EXPECT_EQ(canvas.BrushStyle(), bsSolid);
+  canvas.SetBrushStyle(bsCross);
+  canvas.SetBrushColor(0x0000FF);
+  EXPECT_EQ(canvas.BrushStyle(), bsCross);
+  canvas.SetBrushStyle(99);  // not a style: ignored
+  EXPECT_EQ(canvas.BrushStyle(), bsCross);
+}
+
+TEST_F(QtCanvasTest, ClearBrushEllipseKeepsItsInside) {
+  canvas.SetPenColor(0xFFFFFF);
+  canvas.SetBrushColor(0x0000FF);
+  canvas.SetBrushStyle(bsClear);
+  canvas.Ellipse(40, 20, 80, 60);
+  EXPECT_EQ(At(canvas, 60, 40), 0u);
+  EXPECT_EQ(At(canvas, 60, 20), 0xFFFFFFu);
+  canvas.SetBrushStyle(bsSolid);
+  canvas.Ellipse(40, 20, 80, 60);
+  EXPECT_EQ(At(canvas, 60, 40), 0x0000FFu);
+}
+
+TEST_F(QtCanvasTest, PenStylesWidthsAndModes) {
+  canvas.SetPenColor(0x00FFFF);
+  canvas.MoveTo(10, 50);
+  canvas.LineTo(190, 50);
+  EXPECT_EQ(At(canvas, 100, 50), 0x00FFFFu);
+  EXPECT_EQ(At(canvas, 100, 51), 0u);
+
+  canvas.SetPenWidth(3);
+  canvas.MoveTo(10, 20);
+  canvas.LineTo(190, 20);
+  EXPECT_EQ(At(canvas, 100, 19), 0x00FFFFu);
+  EXPECT_EQ(At(canvas, 100, 21), 0x00FFFFu);
+  EXPECT_EQ(At(canvas, 100, 23), 0u);
+
+  canvas.SetPenWidth(1);
+  canvas.SetPenStyle(psClear);
+  canvas.MoveTo(10, 80);
+  canvas.LineTo(190, 80);
+  EXPECT_EQ(At(canvas, 100, 80), 0u);
+
+  canvas.SetPenStyle(psDot);
+  canvas.MoveTo(10, 90);
+  canvas.LineTo(190, 90);
+  int dots = 0;
+  for (int x = 20; x < 180; ++x) dots += At(canvas, x, 90) != 0;
+  EXPECT_GT(dots, 20);
+  EXPECT_LT(dots, 140);
+
+  // Exclusive-or twice gives the picture back.
+  canvas.SetPenStyle(psSolid);
+  canvas.SetPenMode(14);
+  canvas.MoveTo(10, 50);
+  canvas.LineTo(190, 50);
+  EXPECT_EQ(At(canvas, 100, 50), 0u);
+  canvas.MoveTo(10, 50);
+  canvas.LineTo(190, 50);
+  EXPECT_EQ(At(canvas, 100, 50), 0x00FFFFu);
+}
+
+TEST_F(QtCanvasTest, FontsArePointsAt96Dpi) {
+  canvas.SetFontName("Default");
+  canvas.SetFontSize(18);
+  EXPECT_EQ(canvas.Font().family(), QGuiApplication::font().family());
+  EXPECT_EQ(QFontInfo(QFont(canvas.Font(), &canvas.Image())).pixelSize(), 24);
+  canvas.SetFontName("Arial");
+  EXPECT_EQ(canvas.Font().family(), "Arial");
+  EXPECT_EQ(canvas.Font().pointSize(), 18);
+  canvas.SetFontName("");
+  EXPECT_EQ(canvas.Font().family(), "Arial");
+}
+
+TEST_F(QtCanvasTest, FarCoordinatesAreSafe) {
+  canvas.SetBrushColor(0x010203);
+  canvas.FillRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+  EXPECT_TRUE(Changed(canvas, 0x010203).empty());
+  canvas.FillRect(50, 50, 10, 10);  // inverted: nothing
+  canvas.SetPixel(INT_MAX, -1, 0);
+  canvas.MoveTo(INT_MIN, INT_MIN);
+  canvas.LineTo(INT_MAX, INT_MAX);
+  canvas.Ellipse(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+  canvas.TextOut(INT_MAX, INT_MIN, "x");
+  canvas.TextOut(INT_MIN, 0, "x");
+  canvas.Polygon({});
+  EXPECT_EQ(At(canvas, 5, 5), 0x010203u);
+}
+
+TEST_F(QtCanvasTest, ImageCopiesStayAndChangesAreSignalled) {
+  int calls = 0;
+  canvas.SetChangedCallback([&calls] { ++calls; });
+  const std::uint64_t before = canvas.Generation();
+  const QImage snapshot = canvas.Image();
+  canvas.SetBrushColor(0xFFFFFF);
+  canvas.FillRect(0, 0, 10, 10);
+  canvas.SetPixel(50, 50, 0xFFFFFF);
+  EXPECT_EQ(calls, 2);
+  EXPECT_EQ(canvas.Generation(), before + 2);
+  EXPECT_EQ(QtCanvas::FromQRgb(snapshot.pixel(5, 5)), 0u);
+  EXPECT_EQ(QtCanvas::FromQRgb(snapshot.pixel(50, 50)), 0u);
+  EXPECT_EQ(At(canvas, 5, 5), 0xFFFFFFu);
+  EXPECT_EQ(At(canvas, 50, 50), 0xFFFFFFu);
+}
+
+}  // namespace

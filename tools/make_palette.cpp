@@ -1,0 +1,26 @@
+// Writes the palette file the program ships ("pruebas.pal") into the given folder,
+// through the graphics layer's own save routine.
+#include <QDir>
+#include <cstdio>
+
+#include "delgraph/ShippedPalette.h"
+#include "delgraph/delgraph.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: make_palette FOLDER\n");
+    return 2;
+  }
+  if (!QDir::setCurrent(QString::fromLocal8Bit(argv[1]))) {
+    std::fprintf(stderr, "make_palette: cannot enter %s\n", argv[1]);
+    return 1;
+  }
+  try {
+    delgraph::ApplyShippedPalette();
+    delgraph::SavePaletteFile("pruebas.pal");
+  } catch (const delgraph::FileError& e) {
+    std::fprintf(stderr, "make_palette: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}
