@@ -1,0 +1,122 @@
+// Cost of the drawing of one edit event (frame redraw and information update) on
+// the real Qt surface, against a bare ClearSurface as the floor. Goal: at most
+// 1 ms per event.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+#include "app/Scene.h"
+#include "classify/Classification.h"
+#include "classify/InfoUpdate.h"
+#include "delgraph/QtCanvas.h"
+#include "delgraph/delgraph.h"
+#include "drawing/Frame.h"
+#include "drawing/LogicalWindow.h"
+#include "drawing/Projections.h"
+
+namespace {
+
+// The state right after activation, on a fresh surface of the paint box's size.
+void Activate(delgraph::QtCanvas& surface) {
+  delgraph::ResetDelgraph();
+  drawing::ResetLogicalWindow();
+  drawing::ResetProjections();
+  classify::ResetClassify();
+  scene::ResetScene();
+  scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
+  delgraph::AttachSurface(&surface, 1024, 768);
+  drawing::Select640x480();
+  delgraph::SetPaletteEntry(0, 250, 250, 255);
+}
+
+// One scroll-bar step: select the space, redraw the frame, move, update.
+void EditEvent(benchmark::State& state, bool pointMode, bool profile) {
+  delgraph::QtCanvas surface(1025, 481);
+  Activate(surface);
+  scene::PointMode = pointMode;
+  scene::ProfileOn = profile;
+  scene::PointA = {20, 40, 30};
+  scene::SelectedA = false;
+  std::int32_t step = 0;
+  for (auto _ : state) {
+    drawing::Select320x200();
+    drawing::RedrawFrame(scene::ProfileOn);
+    scene::EditPoint = {-50, -30 + (step++ & 7), 60};
+    classify::InfoUpdate();
+    benchmark::DoNotOptimize(surface.Generation());
+  }
+  // Make the painter finish what it was given inside the timing loop.
+  benchmark::DoNotOptimize(surface.Image().constBits());
+}
+
+void BM_EditEvent_Point(benchmark::State& state) {
+  EditEvent(state, true, false);
+}
+void BM_EditEvent_PointProfile(benchmark::State& state) {
+  EditEvent(state, true, true);
+}
+void BM_EditEvent_Line(benchmark::State& state) {
+  EditEvent(state, false, false);
+}
+void BM_EditEvent_LineProfile(benchmark::State& state) {
+  EditEvent(state, false, true);
+}
+
+// The two halves of a line event, to see which one dominates.
+void BM_RedrawFrameOnly(benchmark::State& state) {
+  delgraph::QtCanvas surface(1025, 481);
+  Activate(surface);
+  for (auto _ : state) {
+    drawing::Select320x200();
+    drawing::RedrawFrame(false);
+    benchmark::DoNotOptimize(surface.Generation());
+  }
+  benchmark::DoNotOptimize(surface.Image().constBits());
+}
+
+void BM_InfoUpdateOnly_Line(benchmark::State& state) {
+  delgraph::QtCanvas surface(1025, 481);
+  Activate(surface);
+  scene::PointMode = false;
+  scene::PointA = {20, 40, 30};
+  scene::SelectedA = false;
+  scene::EditPoint = {-50, -30, 60};
+  for (auto _ : state) {
+    classify::InfoUpdate();
+    benchmark::DoNotOptimize(surface.Generation());
+  }
+  benchmark::DoNotOptimize(surface.Image().constBits());
+}
+
+// The floor: one bare clear of the whole surface.
+void BM_ClearSurface(benchmark::State& state) {
+  delgraph::QtCanvas surface(1025, 481);
+  Activate(surface);
+  for (auto _ : state) {
+    delgraph::SetFillStyle(1, 0);
+    delgraph::ClearSurface();
+    benchmark::DoNotOptimize(surface.Generation());
+  }
+  benchmark::DoNotOptimize(surface.Image().constBits());
+}
+
+BENCHMARK(BM_ClearSurface)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EditEvent_Point)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EditEvent_PointProfile)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EditEvent_Line)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EditEvent_LineProfile)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RedrawFrameOnly)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_InfoUpdateOnly_Line)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Fonts need a GUI application; the offscreen platform needs no display.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

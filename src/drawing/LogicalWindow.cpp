@@ -1,0 +1,96 @@
+#include "drawing/LogicalWindow.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "app/Scene.h"
+#include "delgraph/delgraph.h"
+
+namespace drawing {
+
+LogicalWindow LogicalWindowTable[6];
+std::uint8_t CurrentWindow = 0;
+double WindowWidth = 0.0;
+double WindowHeight = 0.0;
+
+namespace {
+
+constexpr std::uint8_t kFirstSlot = 1;
+constexpr std::uint8_t kLastSlot = 5;
+// Every space in use lives in this slot.
+constexpr std::uint8_t kSpaceSlot = 2;
+
+bool IsSlot(std::uint8_t slot) {
+  return slot >= kFirstSlot && slot <= kLastSlot;
+}
+
+// |round half to even(v)| as a pixel. Extreme products saturate instead of
+// overflowing the 32-bit result; a NaN (a zero factor times an infinite
+// coordinate) lands on pixel 0.
+std::int32_t PixelOf(double v) {
+  if (std::isnan(v)) return 0;
+  const double magnitude = std::fabs(std::nearbyint(v));
+  constexpr double kMax = std::numeric_limits<std::int32_t>::max();
+  if (magnitude >= kMax) return std::numeric_limits<std::int32_t>::max();
+  return static_cast<std::int32_t>(magnitude);
+}
+
+}  // namespace
+
+void SetLogicalWindow(std::uint8_t slot, double x1, double y1, double x2, double y2) {
+  if (!IsSlot(slot)) return;
+  LogicalWindowTable[slot] = LogicalWindow{x1, y1, x2, y2};
+}
+
+void SelectLogicalWindow(std::uint8_t slot) {
+  if (!IsSlot(slot)) return;
+  const LogicalWindow& w = LogicalWindowTable[slot];
+  const double width = std::fabs(w.x2 - w.x1 + 1.0);
+  const double height = std::fabs(w.y2 - w.y1 + 1.0);
+  // A window one unit short of empty would give an infinite factor; such a
+  // selection is refused like an unknown slot, so the mapping stays usable.
+  if (width == 0.0 || height == 0.0) return;
+  CurrentWindow = slot;
+  WindowWidth = width;
+  WindowHeight = height;
+  scene::ScaleFactorX = (static_cast<double>(scene::SurfaceWidth) + 1.0) / WindowWidth;
+  scene::ScaleFactorY = (static_cast<double>(scene::SurfaceHeight) + 1.0) / WindowHeight;
+}
+
+// Slot 0 (none selected) is all zero, so the mapping then uses x1 = y2 = 0.
+std::int32_t ScaleX(double x) {
+  return PixelOf((x - LogicalWindowTable[CurrentWindow].x1) * scene::ScaleFactorX);
+}
+
+std::int32_t ScaleY(double y) {
+  return PixelOf((LogicalWindowTable[CurrentWindow].y2 - y) * scene::ScaleFactorY);
+}
+
+void DrawLogicalLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+  delgraph::DrawLine(ScaleX(x1), ScaleY(y1), ScaleX(x2), ScaleY(y2));
+}
+
+void Select320x200() {
+  SetLogicalWindow(kSpaceSlot, 0.0, 200.0, 320.0, 0.0);
+  SelectLogicalWindow(kSpaceSlot);
+}
+
+void Select640x480() {
+  SetLogicalWindow(kSpaceSlot, 0.0, 480.0, 640.0, 0.0);
+  SelectLogicalWindow(kSpaceSlot);
+}
+
+void Select640x481() {
+  SetLogicalWindow(kSpaceSlot, 0.0, 481.0, 640.0, 0.0);
+  SelectLogicalWindow(kSpaceSlot);
+}
+
+void ResetLogicalWindow() {
+  for (auto& w : LogicalWindowTable) w = LogicalWindow{};
+  CurrentWindow = 0;
+  WindowWidth = 0.0;
+  WindowHeight = 0.0;
+}
+
+}  // namespace drawing
