@@ -11,6 +11,8 @@ namespace delgraph {
 
 namespace {
 
+constexpr int kSmallestFontPoints = 6;
+
 // 96 dots per inch, so a point size gives the pixel size the layer's callers expect.
 constexpr int DotsPerMeter96 = 3780;
 
@@ -186,7 +188,9 @@ void QtCanvas::SetFontName(const std::string& name) {
 }
 
 void QtCanvas::SetFontSize(int points) {
-  font_.setPointSize(std::max(points, 1));
+  // The projection labels ask for 1 point; like the bitmap faces of old desktops,
+  // text never gets smaller than a legible 6 points (8 pixels).
+  font_.setPointSize(std::max(points, kSmallestFontPoints));
 }
 
 void QtCanvas::MoveTo(std::int32_t x, std::int32_t y) {

@@ -105,6 +105,17 @@ TEST_F(QtCanvasTest, FontsArePointsAt96Dpi) {
   EXPECT_EQ(canvas.Font().family(), "Arial");
 }
 
+TEST_F(QtCanvasTest, TinyFontsStayLegible) {
+  // The projection labels ask for 1 point; a 1-pixel glyph would teach nothing.
+  canvas.SetFontName("Default");
+  canvas.SetFontSize(1);
+  EXPECT_EQ(canvas.Font().pointSize(), 6);
+  canvas.SetFontSize(0);
+  EXPECT_EQ(canvas.Font().pointSize(), 6);
+  canvas.SetFontSize(7);
+  EXPECT_EQ(canvas.Font().pointSize(), 7);
+}
+
 TEST_F(QtCanvasTest, FarCoordinatesAreSafe) {
   canvas.SetBrushColor(0x010203);
   canvas.FillRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
