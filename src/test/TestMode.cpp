@@ -1,0 +1,298 @@
+#include "test/TestMode.h"
+
+#include <chrono>
+#include <cstdint>
+#include <limits>
+#include <random>
+#include <string>
+#include <utility>
+
+#include "app/Scene.h"
+#include "classify/Classification.h"
+#include "classify/InfoUpdate.h"
+#include "delgraph/delgraph.h"
+#include "drawing/Frame.h"
+#include "drawing/LogicalWindow.h"
+#include "drawing/Projections.h"
+
+namespace quiz {
+
+bool ExerciseAnswered = false;
+
+namespace {
+
+RandomSource scriptedSource;
+
+// Seeded once, from a high-resolution clock, on first use: reseeding from a clock
+// at every exercise would repeat an exercise whenever two fall into one tick.
+std::mt19937& Generator() {
+  static std::mt19937 generator = [] {
+    const auto ticks = static_cast<std::uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    std::seed_seq seed{static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32)};
+    return std::mt19937(seed);
+  }();
+  return generator;
+}
+
+// Palette numbers and styles used by the score panel.
+constexpr std::uint16_t kSolidFill = 1;
+constexpr std::int32_t kClearBrush = 1;
+constexpr std::int32_t kPanelFace = 7;
+constexpr std::int32_t kPanelLight = 15;
+constexpr std::int32_t kPanelDark = 8;
+constexpr std::int32_t kTrackColour = 3;
+constexpr std::int32_t kBarColour = 12;
+constexpr std::int32_t kScoreTextColour = 6;
+constexpr std::int32_t kVerdictColour = 9;
+
+// The score panel, its two bar tracks (hits above, misses below) and their labels.
+constexpr std::int32_t kBarLeft = 209;
+constexpr std::int32_t kTrackRight = 304;
+constexpr std::int32_t kHitsTop = 387, kHitsBottom = 396;
+constexpr std::int32_t kMissesTop = 409, kMissesBottom = 418;
+
+// Exercise coordinates below this magnitude become 0, so exercises on the ground
+// line and in the planes come up regularly.
+constexpr std::int32_t kSmallestCoordinate = 10;
+
+std::int32_t ZeroIfSmall(std::int32_t v) {
+  return v < kSmallestCoordinate ? 0 : v;
+}
+std::int32_t SignedBy(std::int32_t v, std::int32_t sign) {
+  return sign == 0 ? -v : v;
+}
+
+// Counts never wrap, however long the run.
+std::int32_t CountOneMore(std::int32_t count) {
+  return count < std::numeric_limits<std::int32_t>::max() ? count + 1 : count;
+}
+
+// Each answer widens its bar by 2 pixels; computed wide so no count can overflow.
+std::int32_t BarEnd(std::int32_t count) {
+  return scene::Saturate32(static_cast<std::int64_t>(kBarLeft) +
+                           2 * static_cast<std::int64_t>(count));
+}
+
+// The n-th item (from 1) of a list answers code n; no selection answers nothing.
+std::int32_t ChosenCode(AnswerList list) {
+  if (scene::Quorvel == nullptr) return 0;
+  const int index = scene::Quorvel->ListChoice(list);
+  return index < 0 ? 0 : index + 1;
+}
+
+// The "9.  ES UN PUNTO   " item of SelREcta: a single point has no relation to give.
+constexpr std::int32_t kSinglePointType = 9;
+constexpr std::int32_t kNoRelation = -1;
+
+bool AnswerIsRight() {
+  if (scene::PointMode) return ChosenCode(AnswerList::SelPunto) == classify::ClassCode;
+  const std::int32_t type = ChosenCode(AnswerList::SelREcta);
+  const std::int32_t relation =
+      type == kSinglePointType ? kNoRelation : ChosenCode(AnswerList::DefREcta);
+  return type == classify::ClassCode && relation == classify::RelationCode;
+}
+
+// The coordinate texts, and the names too once AnswerHidden is false.
+void ShowExerciseInfo() {
+  const DihedralPoint& a = scene::PointA;
+  if (scene::PointMode)
+    classify::ShowPointInfo(a.abscissa, a.alejamiento, a.cota);
+  else
+    classify::ShowLineInfo();
+}
+
+void DrawExerciseScene() {
+  const DihedralPoint& a = scene::PointA;
+  const DihedralPoint& b = scene::PointB;
+  drawing::DrawScene(scene::PointMode, a.abscissa, a.alejamiento, a.cota, b.abscissa, b.alejamiento,
+                     b.cota, 1);
+}
+
+// Marks the picture as an exercise. The top-left corner of the space-view panel is
+// empty in both frames and no generated point reaches it, so the title hides
+// nothing; the clear brush gives it no background box.
+void DrawTitle() {
+  drawing::SaveTextStyle();
+  delgraph::SetBrushStyle(kClearBrush);
+  delgraph::SetTextStyle(0, 0, 18);
+  delgraph::SetDrawColor(kVerdictColour);
+  delgraph::DrawText(8, 16, "T E S T");
+  drawing::RestoreTextStyle();
+}
+
+}  // namespace
+
+void SetRandomSource(RandomSource source) {
+  scriptedSource = std::move(source);
+}
+
+std::int32_t Random(std::int32_t n) {
+  // An empty range has nothing to draw (and would make the distribution undefined).
+  if (n <= 0) return 0;
+  if (scriptedSource) return scriptedSource(n);
+  std::uniform_int_distribution<std::int32_t> distribution(0, n - 1);
+  return distribution(Generator());
+}
+
+void NewExercise() {
+  using scene::PointA;
+  using scene::PointB;
+
+  scene::PointMode = Random(2) == 1;
+  std::int32_t sign[6];
+  for (std::int32_t& s : sign) s = Random(2);
+
+  // The bounds follow the logical space current now: 97 and 144 after an edit or an
+  // earlier exercise, 40 and 72 right after start-up.
+  DihedralPoint a;
+  a.abscissa = Random(drawing::ScaleY(40));
+  a.alejamiento = Random(drawing::ScaleX(45));
+  a.cota = Random(drawing::ScaleX(45));
+  DihedralPoint b;
+  b.abscissa = a.abscissa;
+  b.cota = Random(50);
+  if (b.cota % 2 == 0) b.cota = a.cota;
+  b.alejamiento = Random(50);
+  if (b.alejamiento % 2 == 0) b.alejamiento = a.alejamiento;
+
+  a.abscissa = ZeroIfSmall(a.abscissa);
+  b.abscissa = ZeroIfSmall(b.abscissa);
+  a.alejamiento = ZeroIfSmall(a.alejamiento);
+  a.cota = ZeroIfSmall(a.cota);
+  b.alejamiento = ZeroIfSmall(b.alejamiento);
+  b.cota = ZeroIfSmall(b.cota);
+
+  b.alejamiento = SignedBy(b.alejamiento, sign[2]);
+  b.cota = SignedBy(b.cota, sign[3]);
+  a.alejamiento = SignedBy(a.alejamiento, sign[0]);
+  a.cota = SignedBy(a.cota, sign[1]);
+  a.abscissa = SignedBy(a.abscissa, sign[4]);
+  b.abscissa = SignedBy(b.abscissa, sign[5]);
+  PointA = a;
+  PointB = b;
+
+  scene::AnswerHidden = true;
+  ExerciseAnswered = false;
+
+  drawing::FullRedraw();
+  DrawExerciseScene();
+  ShowExerciseInfo();
+  DrawTitle();
+
+  // The right answer, judged later against the lists.
+  if (scene::PointMode) {
+    classify::PointLocation(a.alejamiento, a.cota);
+  } else {
+    classify::LineType(a, b);
+    classify::LineRelation(a, b);
+  }
+
+  if (scene::Quorvel != nullptr) {
+    if (scene::PointMode) {
+      scene::Quorvel->ShowList(AnswerList::SelPunto);
+    } else {
+      scene::Quorvel->ShowList(AnswerList::SelREcta);
+      scene::Quorvel->ShowList(AnswerList::DefREcta);
+    }
+    // The exercise always starts on A: a "B" caption is only turned back. Running
+    // the A/B handler here instead could select B, or move A away from the point
+    // whose codes were just recorded.
+    if (scene::Quorvel->PACaption() == "B") scene::Quorvel->SetPACaption("A");
+  }
+  scene::SelectedA = true;
+  scene::EditPoint = PointA;
+
+  drawing::RestoreTextStyle();
+}
+
+void CheckAnswer() {
+  if (ExerciseAnswered) {
+    if (scene::Quorvel != nullptr) scene::Quorvel->ShowBtest();
+    return;
+  }
+  if (scene::Quorvel != nullptr)
+    scene::Quorvel->SetLabelCaption(7, std::to_string(classify::ClassCode));
+
+  const bool right = AnswerIsRight();
+  if (right)
+    scene::TestHits = CountOneMore(scene::TestHits);
+  else
+    scene::TestMisses = CountOneMore(scene::TestMisses);
+  ExerciseAnswered = true;
+
+  ShowExerciseInfo();
+  DrawExerciseScene();
+  scene::AnswerHidden = false;
+
+  drawing::SaveTextStyle();
+  DrawBevelPanel(203, 374, 309, 424, 1);
+  delgraph::SetFillStyle(kSolidFill, kTrackColour);
+  delgraph::FillBar(kBarLeft, kMissesTop, kTrackRight, kMissesBottom);
+  delgraph::SetFillStyle(kSolidFill, kTrackColour);
+  delgraph::FillBar(kBarLeft, kHitsTop, kTrackRight, kHitsBottom);
+  delgraph::SetFillStyle(kSolidFill, kBarColour);
+  delgraph::FillBar(kBarLeft, kMissesTop, BarEnd(scene::TestMisses), kMissesBottom);
+  delgraph::FillBar(kBarLeft, kHitsTop, BarEnd(scene::TestHits), kHitsBottom);
+
+  delgraph::SetFillStyle(kSolidFill, kTrackColour);
+  delgraph::SetLineStyle(0, 0, 1);
+  delgraph::SetTextStyle(2, 0, 0);
+  delgraph::SetDrawColor(kScoreTextColour);
+  delgraph::SetBrushStyle(kClearBrush);
+  delgraph::DrawText(209, 373, "aciertos:" + std::to_string(scene::TestHits));
+  delgraph::DrawText(210, 396, "fallos:" + std::to_string(scene::TestMisses));
+  drawing::RestoreTextStyle();
+
+  // Reveals the names; they describe the points as they are now.
+  ShowExerciseInfo();
+
+  delgraph::SetBrushStyle(kClearBrush);
+  drawing::SaveTextStyle();
+  delgraph::SetTextStyle(0, 0, 18);
+  delgraph::SetDrawColor(kVerdictColour);
+  if (right)
+    delgraph::DrawText(375, 300, " C O R R E C T O ");
+  else
+    delgraph::DrawText(365, 300, " I N C O R R E C T O ");
+  drawing::RestoreTextStyle();
+
+  if (scene::Quorvel != nullptr) scene::Quorvel->mostrarbotones();
+}
+
+void DrawBevelPanel(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+                    std::uint8_t raised) {
+  // Any style but 0 draws raised.
+  const std::int32_t light = raised != 0 ? kPanelLight : kPanelDark;
+  const std::int32_t dark = raised != 0 ? kPanelDark : kPanelLight;
+  // Inner corners computed wide: the panel's edges may lie at the ends of the range.
+  const auto inner = [](std::int32_t v, std::int32_t by) {
+    return scene::Saturate32(static_cast<std::int64_t>(v) + by);
+  };
+
+  delgraph::SetLineStyle(0, 0, 1);
+  delgraph::SetFillStyle(kSolidFill, kPanelFace);
+  delgraph::SetDrawColor(kPanelLight);
+  delgraph::FillBar(inner(x1, 1), inner(y1, 1), inner(x2, -1), inner(y2, -1));
+
+  delgraph::SetFillStyle(kSolidFill, kTrackColour);
+  delgraph::SetDrawColor(light);
+  delgraph::DrawLine(x1, y1, x2, y1);
+  delgraph::DrawLine(inner(x1, 1), inner(y1, 1), inner(x2, -1), inner(y1, 1));
+  delgraph::DrawLine(x1, y1, x1, y2);
+  delgraph::DrawLine(inner(x1, 1), inner(y1, 1), inner(x1, 1), inner(y2, -1));
+
+  delgraph::SetFillStyle(kSolidFill, kTrackColour);
+  delgraph::SetDrawColor(dark);
+  delgraph::DrawLine(x2, y1, x2, y2);
+  delgraph::DrawLine(inner(x2, -1), inner(y1, 1), inner(x2, -1), inner(y2, -1));
+  delgraph::DrawLine(x1, y2, x2, y2);
+  delgraph::DrawLine(inner(x1, 1), inner(y2, -1), inner(x2, -1), inner(y2, -1));
+}
+
+void ResetQuiz() {
+  ExerciseAnswered = false;
+  scriptedSource = nullptr;
+}
+
+}  // namespace quiz
