@@ -1,0 +1,181 @@
+// The handlers through which the student edits the scene: scroll bars, arrow
+// buttons, step, point/line, A/B, third projection, test mode, and the hidden
+// controls that redraw the frame or a test point.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include "app/Controls.h"
+#include "app/UnitQuorvel.h"
+#include "classify/InfoUpdate.h"
+#include "delgraph/delgraph.h"
+#include "drawing/Frame.h"
+#include "drawing/LogicalWindow.h"
+#include "drawing/Projections.h"
+#include "test/TestMode.h"
+
+using scene::EditPoint;
+
+void TQuorvel::EditCoordinate(const std::function<void()>& change) {
+  Guarded([&change] {
+    drawing::Select320x200();
+    drawing::RedrawFrame(scene::ProfileOn);
+    change();
+    classify::InfoUpdate();
+  });
+}
+
+void TQuorvel::ScrollBar1Change() {
+  EditCoordinate([this] { EditPoint.abscissa = ScrollBar1->value(); });
+}
+
+void TQuorvel::ScrollBar2Change() {
+  EditCoordinate([this] { EditPoint.cota = ScrollBar2->value(); });
+}
+
+void TQuorvel::ScrollBar3Change() {
+  EditCoordinate([this] { EditPoint.alejamiento = ScrollBar3->value(); });
+}
+
+void TQuorvel::BitBtn1Click() {
+  EditCoordinate(
+      [] { EditPoint.cota = scene::StepUp(EditPoint.cota, scene::IncrY, scene::CotaMax); });
+}
+
+void TQuorvel::BitBtn2Click() {
+  EditCoordinate(
+      [] { EditPoint.cota = scene::StepDown(EditPoint.cota, scene::IncrY, scene::CotaMin); });
+}
+
+void TQuorvel::BitBtn3Click() {
+  EditCoordinate([] {
+    EditPoint.abscissa = scene::StepDown(EditPoint.abscissa, scene::IncrX, scene::AbscissaMin);
+  });
+}
+
+void TQuorvel::BitBtn4Click() {
+  EditCoordinate([] {
+    EditPoint.abscissa = scene::StepUp(EditPoint.abscissa, scene::IncrX, scene::AbscissaMax);
+  });
+}
+
+void TQuorvel::BitBtn5Click() {
+  EditCoordinate([] {
+    EditPoint.alejamiento =
+        scene::StepDown(EditPoint.alejamiento, scene::IncrX, scene::AlejamientoMin);
+  });
+}
+
+void TQuorvel::BitBtn6Click() {
+  EditCoordinate([] {
+    EditPoint.alejamiento =
+        scene::StepUp(EditPoint.alejamiento, scene::IncrX, scene::AlejamientoMax);
+  });
+}
+
+void TQuorvel::BitBtn8Click() {
+  EditCoordinate([] { scene::PointMode = !scene::PointMode; });
+}
+
+void TQuorvel::BitBtn7Click() {
+  Guarded([this] {
+    drawing::Select320x200();
+    drawing::Select640x481();
+    scene::ProfileOn = !scene::ProfileOn;
+    drawing::RedrawFrame(scene::ProfileOn);
+    // When this changes the tick, CperfilClick runs here and redraws the background.
+    Cperfil->setChecked(scene::ProfileOn);
+    classify::InfoUpdate();
+  });
+}
+
+void TQuorvel::CperfilClick() {
+  Guarded([this] {
+    scene::ProfileOn = Cperfil->isChecked();
+    abChange();
+  });
+}
+
+void TQuorvel::abChange() {
+  Guarded([this] {
+    delgraph::SetFillStyle(1, 0);
+    delgraph::ClearSurface();
+    if (!Cperfil->isChecked()) {
+      drawing::Select640x480();
+      drawing::DrawPlanesView();
+    }
+    drawing::Select320x200();
+    drawing::RedrawFrame(scene::ProfileOn);
+    drawing::Select320x200();
+  });
+}
+
+void TQuorvel::PAClick() {
+  Guarded([this] {
+    PA->setText(PA->text() == QLatin1String("A") ? QStringLiteral("B") : QStringLiteral("A"));
+    QPalette p = PA->palette();
+    p.setColor(QPalette::ButtonText, QColor(255, 0, 0));
+    p.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    PA->setPalette(p);
+    if (scene::SelectedA) {
+      scene::SelectedA = false;
+      EditPoint = scene::PointB;
+    } else {
+      scene::SelectedA = true;
+      EditPoint = scene::PointA;
+    }
+    // No frame: texts and projections go over the current picture.
+    classify::InfoUpdate();
+  });
+}
+
+void TQuorvel::pasoChange() {
+  const std::int32_t step = app::SpinValue(paso);
+  scene::IncrX = step;
+  scene::IncrY = step;
+}
+
+void TQuorvel::PuntoClick() {
+  Guarded([] {
+    drawing::Select320x200();
+    drawing::DrawScene(true, 0, 0, 0, 0, 0, 0, 1);
+  });
+}
+
+void TQuorvel::ocultarbotones() {
+  for (QWidget* w : {BitBtn1, BitBtn2, BitBtn3, BitBtn4, BitBtn5, BitBtn6, BitBtn7, BitBtn8, PA})
+    w->hide();
+  Label8->hide();
+  paso->hide();
+  comprobarTest->show();
+  SelREcta->hide();
+  SelPunto->hide();
+  DefREcta->hide();
+}
+
+void TQuorvel::mostrarbotones() {
+  for (QWidget* w : {BitBtn1, BitBtn2, BitBtn3, BitBtn4, BitBtn5, BitBtn6, BitBtn7, BitBtn8, PA})
+    w->show();
+  Label8->show();
+  paso->show();
+  comprobarTest->hide();
+  SelREcta->hide();
+  SelPunto->hide();
+  DefREcta->hide();
+  Btest->show();
+}
+
+void TQuorvel::BtestClick() {
+  Guarded([this] {
+    ocultarbotones();
+    quiz::NewExercise();
+  });
+}
+
+void TQuorvel::comprobarTestClick() {
+  Guarded([] { quiz::CheckAnswer(); });
+}

@@ -1,0 +1,332 @@
+// Creation of the window's controls: places, sizes, texts, fonts, colours, hints
+// and tab order.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStringList>
+#include <QToolButton>
+#include <initializer_list>
+
+#include "app/Controls.h"
+#include "app/Glyphs.h"
+#include "app/UnitQuorvel.h"
+
+namespace {
+
+constexpr int ClientWidth = 1036;
+constexpr int ClientHeight = 541;
+
+const QColor MoneyGreen(192, 220, 192);
+const QColor Maroon(128, 0, 0);
+const QColor Red(255, 0, 0);
+const QColor SplashText(0, 64, 128);
+const QColor DesktopColour(0, 128, 128);
+
+// Character height in pixels, as the layout gives font sizes.
+QFont PixelFont(const QString& family, int pixels, bool italic = false) {
+  QFont font(family);
+  font.setPixelSize(pixels);
+  font.setItalic(italic);
+  return font;
+}
+
+void SetTextColour(QWidget* w, const QColor& colour) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::WindowText, colour);
+  p.setColor(QPalette::ButtonText, colour);
+  p.setColor(QPalette::Text, colour);
+  w->setPalette(p);
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int w, int h) {
+  auto* label = new QLabel(text, parent);
+  label->setGeometry(x, y, w, h);
+  return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& text, int x, int y, int w, int h) {
+  auto* button = new QPushButton(text, parent);
+  button->setGeometry(x, y, w, h);
+  return button;
+}
+
+QToolButton* MakeGlyphButton(QWidget* parent, ArrowGlyph glyph, const QString& hint, int x, int y) {
+  auto* button = new QToolButton(parent);
+  button->setGeometry(x, y, 33, 33);
+  button->setIcon(QIcon(QPixmap::fromImage(MakeArrowGlyph(glyph))));
+  button->setIconSize(QSize(GlyphSize, GlyphSize));
+  button->setToolTip(hint);
+  button->setFocusPolicy(Qt::StrongFocus);
+  return button;
+}
+
+QToolButton* MakeCaptionButton(QWidget* parent, const QString& caption, const QString& hint,
+                               const QFont& font, const QColor& colour, int x, int y) {
+  auto* button = new QToolButton(parent);
+  button->setGeometry(x, y, 33, 33);
+  button->setText(caption);
+  button->setToolTip(hint);
+  button->setFont(font);
+  SetTextColour(button, colour);
+  button->setFocusPolicy(Qt::StrongFocus);
+  return button;
+}
+
+TSpinEdit* MakeSpinEdit(QWidget* parent, int value, int x, int y, int w, int h) {
+  auto* spin = new TSpinEdit(parent);
+  spin->setValue(value);
+  spin->setGeometry(x, y, w, h);
+  return spin;
+}
+
+QScrollBar* MakeScrollBar(QWidget* parent, int lowest, int highest, int x, int y, int w) {
+  auto* bar = new QScrollBar(Qt::Horizontal, parent);
+  bar->setRange(lowest, highest);
+  bar->setSingleStep(1);
+  bar->setPageStep(1);
+  bar->setValue(0);
+  bar->setGeometry(x, y, w, 25);
+  bar->setFocusPolicy(Qt::StrongFocus);
+  return bar;
+}
+
+// Editable, never adds what is typed, and starts with its own name and no item.
+QComboBox* MakeAnswerList(QWidget* parent, const QString& startText, const QStringList& items,
+                          int x, int y) {
+  auto* list = new QComboBox(parent);
+  list->setEditable(true);
+  list->setInsertPolicy(QComboBox::NoInsert);
+  list->addItems(items);
+  list->setCurrentIndex(-1);
+  list->setEditText(startText);
+  list->setGeometry(x, y, 145, 21);
+  return list;
+}
+
+QPlainTextEdit* MakeMemo(QWidget* parent, int x, int y, int w, int h) {
+  auto* memo = new QPlainTextEdit(parent);
+  memo->setFrameShape(QFrame::NoFrame);
+  memo->setTabChangesFocus(true);
+  memo->setGeometry(x, y, w, h);
+  return memo;
+}
+
+// Thirteen lines; the leading blanks are part of the picture.
+QString SplashText13() {
+  const QString rule = QString(36, QLatin1Char('_'));
+  const auto line = [](int blanks, const QString& text) {
+    return QString(blanks, QLatin1Char(' ')) + text;
+  };
+  const QStringList lines = {
+      line(19, {}),
+      line(17, {}),
+      line(29, QStringLiteral("S I S T E M A     Q U O R V E L")),
+      line(18, rule),
+      line(6, {}),
+      line(20, QStringLiteral("Prácticas con el alfabeto del punto y la recta. ")),
+      line(19, QStringLiteral("Test de evaluación.")),
+      line(18, rule),
+      QString(),
+      line(26, QStringLiteral("Quorvel: programa y dibujo, equipo Quorvel")),
+      line(18, rule),
+      QString(),
+      line(26, QStringLiteral("Diciembre 2005")),
+  };
+  return lines.join(QLatin1Char('\n'));
+}
+
+const QStringList SelPuntoItems = {
+    QStringLiteral("1.PRIMER CUADRANTE"),    //
+    QStringLiteral("2.SEGUNDO CUADRANTE"),   //
+    QStringLiteral("3.TERCER CUADRANTE "),   //
+    QStringLiteral("4.CUARTO CUADRANTE "),   //
+    QStringLiteral("5.PLANO H. ANTERIOR "),  //
+    QStringLiteral("6.PLANO H. POSTERIOR"),  //
+    QStringLiteral("7.PLANO V. SUPERIOR "),  //
+    QStringLiteral("8.PLANO V. INFERIOR"),   //
+    QStringLiteral("9.LINEA DE TIERRA  "),   //
+};
+
+const QStringList SelREctaItems = {
+    QStringLiteral("1.  HORIZONTAL     "),   //
+    QStringLiteral("2.  FRONTAL        "),   //
+    QStringLiteral("3.  VERTICAL        "),  //
+    QStringLiteral("4.  DE PUNTA       "),   //
+    QStringLiteral("5.  DE PERFIL      "),   //
+    QStringLiteral("6.  OBLICUA        "),   //
+    QStringLiteral("7.  PARALELA A L.T."),   //
+    QStringLiteral("8.  QUE CORTA A L.T."),  //
+    QStringLiteral("9.  ES UN PUNTO   "),    //
+    QStringLiteral("0.  CONTENIDA    "),     //
+};
+
+const QStringList DefREctaItems = {
+    QStringLiteral("1. / AL H = AL V.   "),    //
+    QStringLiteral("2. = AL H, V  Y L.T.  "),  //
+    QStringLiteral("3. = AL H / AL V.   "),    //
+    QStringLiteral("4. / AL H Y AL V.   "),    //
+    QStringLiteral("5. = AL H Y T AL V  "),    //
+    QStringLiteral("6. / AL H, V  T A L.T."),  //
+    QStringLiteral("7. UN PUNTO EN L.T. "),    //
+    QStringLiteral("8. T AL H. = AL V.  "),    //
+    QStringLiteral("9. CONTENIDA EN EL H"),    //
+    QStringLiteral("10.CONTENIDA EN EL V"),    //
+    QStringLiteral("11.CONTENIDA EN L.T."),    //
+};
+
+}  // namespace
+
+void TQuorvel::CreateControls() {
+  setWindowTitle(QStringLiteral("Quorvel"));
+  setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
+  QPalette windowPalette = palette();
+  windowPalette.setColor(QPalette::Window, MoneyGreen);
+  setPalette(windowPalette);
+  setAutoFillBackground(true);
+
+  // Created bottom to top: a later control lies over an earlier one.
+  PaintBox1 = new TPaintBox(this);
+  PaintBox1->setGeometry(8, 0, 1025, 473);
+
+  Label8 = MakeLabel(this, QStringLiteral("Paso:"), 296, 488, 27, 13);
+  SetTextColour(Label8, Red);
+  Label9 =
+      MakeLabel(this, QStringLiteral("Prácticas de Dibujo Técnico (https://quorvel.example.org)"),
+                8, 512, 232, 13);
+  Label9->setFont(PixelFont(font().family(), 11, true));
+  SetTextColour(Label9, Maroon);
+  const QString comic = QStringLiteral("Comic Sans MS");
+  Label10 = MakeLabel(this, QStringLiteral("ABCISA"), 712, 518, 58, 20);
+  Label10->setFont(PixelFont(comic, 15));
+  Label11 = MakeLabel(this, QStringLiteral("ALEJAMIENTO"), 808, 517, 97, 18);
+  Label11->setFont(PixelFont(comic, 13));
+  Label12 = MakeLabel(this, QStringLiteral("COTA"), 952, 517, 42, 20);
+  Label12->setFont(PixelFont(comic, 15));
+
+  BitBtn1 = MakeGlyphButton(this, ArrowGlyph::Up, QStringLiteral("cota +"), 160, 480);
+  BitBtn2 = MakeGlyphButton(this, ArrowGlyph::Down, QStringLiteral("cota -"), 128, 480);
+  BitBtn3 = MakeGlyphButton(this, ArrowGlyph::Left, QStringLiteral("abcisa -"), 0, 480);
+  BitBtn4 = MakeGlyphButton(this, ArrowGlyph::Right, QStringLiteral("abcisa +"), 32, 480);
+  BitBtn5 = MakeGlyphButton(this, ArrowGlyph::Away, QStringLiteral("alejamiento -"), 64, 480);
+  BitBtn6 = MakeGlyphButton(this, ArrowGlyph::Toward, QStringLiteral("alejamiento +"), 96, 480);
+  const QString defaultFace = font().family();
+  BitBtn7 = MakeCaptionButton(this, QStringLiteral("+"), QStringLiteral("tercera proyección"),
+                              PixelFont(defaultFace, 29), Red, 192, 480);
+  BitBtn8 = MakeCaptionButton(this, QStringLiteral("/"), QStringLiteral("recta / punto"),
+                              PixelFont(defaultFace, 21), Red, 224, 480);
+  PA = MakeCaptionButton(this, QStringLiteral("A"), QStringLiteral("seleccionar punto"),
+                         PixelFont(comic, 21), Maroon, 256, 480);
+  Btest = MakeButton(this, QStringLiteral("TEST"), 600, 480, 65, 41);
+
+  Memo2 = MakeMemo(this, 232, 88, 641, 377);
+  Memo2->setFont(PixelFont(comic, 19));
+  {
+    QPalette p = Memo2->palette();
+    p.setColor(QPalette::Base, MoneyGreen);
+    p.setColor(QPalette::Text, SplashText);
+    Memo2->setPalette(p);
+  }
+  Memo2->setPlainText(SplashText13());
+
+  paso = MakeSpinEdit(this, 5, 328, 484, 57, 26);
+  paso->setFont(PixelFont(defaultFace, 15));
+  ScrollBar1 = MakeScrollBar(this, -110, 110, 672, 488, 121);
+  ScrollBar2 = MakeScrollBar(this, -140, 140, 920, 488, 113);
+  ScrollBar3 = MakeScrollBar(this, -110, 110, 800, 488, 113);
+
+  // Debugging controls: laid out, never shown.
+  Label1 = MakeLabel(this, QStringLiteral("la"), 528, 512, 8, 13);
+  Label2 = MakeLabel(this, QStringLiteral("lx"), 528, 528, 7, 13);
+  Label3 = MakeLabel(this, QStringLiteral("ly"), 528, 544, 7, 13);
+  Label4 = MakeLabel(this, QStringLiteral("incrx"), 600, 512, 22, 13);
+  Label5 = MakeLabel(this, QStringLiteral("incry"), 600, 528, 22, 13);
+  Label6 = MakeLabel(this, QStringLiteral("Label6"), 600, 544, 32, 13);
+  Label7 = MakeLabel(this, QStringLiteral("Label7"), 672, 400, 32, 13);
+  Button1 = MakeButton(this, QStringLiteral("dibuja sistema quorvel"), 104, 9, 153, 26);
+  Memo1 = MakeMemo(this, 544, 24, 73, 385);
+  Button2 = MakeButton(this, QStringLiteral("poner color:"), 32, 520, 73, 25);
+  SpinEdit1 = MakeSpinEdit(this, 0, 112, 520, 49, 22);
+  R = MakeSpinEdit(this, 0, 216, 504, 49, 22);
+  G = MakeSpinEdit(this, 0, 216, 528, 49, 22);
+  B = MakeSpinEdit(this, 0, 216, 552, 49, 22);
+  Button3 = MakeButton(this, QStringLiteral("RGB"), 160, 520, 49, 33);
+  Button4 = MakeButton(this, QStringLiteral("Guardar paleta pruebas.pal"), 368, 528, 137, 33);
+  Punto = MakeButton(this, QStringLiteral("Punto"), 32, 544, 73, 25);
+  ab = MakeSpinEdit(this, 0, 312, 504, 49, 22);
+  al = MakeSpinEdit(this, 0, 312, 528, 49, 22);
+  co = MakeSpinEdit(this, 0, 312, 552, 49, 22);
+  Cperfil = new QCheckBox(QStringLiteral("Cperfil"), this);
+  Cperfil->setGeometry(528, 456, 73, 17);
+  Cperfil->setAutoFillBackground(true);
+  {
+    QPalette p = Cperfil->palette();
+    p.setColor(QPalette::Window, p.color(QPalette::Button));
+    p.setColor(QPalette::WindowText, DesktopColour);
+    Cperfil->setPalette(p);
+  }
+
+  SelPunto = MakeAnswerList(this, QStringLiteral("SelPunto"), SelPuntoItems, 296, 488);
+  SelREcta = MakeAnswerList(this, QStringLiteral("SelREcta"), SelREctaItems, 296, 488);
+  DefREcta = MakeAnswerList(this, QStringLiteral("DefREcta"), DefREctaItems, 448, 488);
+  comprobarTest = MakeButton(this, QStringLiteral("comprobar"), 600, 480, 65, 41);
+
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           Label1,  Label2,    Label3,  Label4,   Label5,   Label6,   Label7,       Button1, Memo1,
+           Button2, SpinEdit1, R,       G,        B,        Button3,  Button4,      Punto,   ab,
+           al,      co,        Cperfil, SelPunto, SelREcta, DefREcta, comprobarTest})
+    w->hide();
+}
+
+void TQuorvel::SetTabOrder() {
+  const std::initializer_list<QWidget*> order = {
+      Button1, Memo1,   Button2,    SpinEdit1,  R,         G,        B,
+      Button3, Button4, Punto,      ab,         al,        co,       Cperfil,
+      BitBtn1, BitBtn2, BitBtn3,    BitBtn4,    BitBtn5,   BitBtn6,  BitBtn7,
+      BitBtn8, PA,      Btest,      SelPunto,   SelREcta,  DefREcta, comprobarTest,
+      Memo2,   paso,    ScrollBar1, ScrollBar2, ScrollBar3};
+  QWidget* previous = nullptr;
+  for (QWidget* w : order) {
+    if (previous) QWidget::setTabOrder(previous, w);
+    previous = w;
+  }
+}
+
+void TQuorvel::ConnectHandlers() {
+  connect(ScrollBar1, &QScrollBar::valueChanged, this, &TQuorvel::ScrollBar1Change);
+  connect(ScrollBar2, &QScrollBar::valueChanged, this, &TQuorvel::ScrollBar2Change);
+  connect(ScrollBar3, &QScrollBar::valueChanged, this, &TQuorvel::ScrollBar3Change);
+  connect(BitBtn1, &QToolButton::clicked, this, &TQuorvel::BitBtn1Click);
+  connect(BitBtn2, &QToolButton::clicked, this, &TQuorvel::BitBtn2Click);
+  connect(BitBtn3, &QToolButton::clicked, this, &TQuorvel::BitBtn3Click);
+  connect(BitBtn4, &QToolButton::clicked, this, &TQuorvel::BitBtn4Click);
+  connect(BitBtn5, &QToolButton::clicked, this, &TQuorvel::BitBtn5Click);
+  connect(BitBtn6, &QToolButton::clicked, this, &TQuorvel::BitBtn6Click);
+  connect(BitBtn7, &QToolButton::clicked, this, &TQuorvel::BitBtn7Click);
+  connect(BitBtn8, &QToolButton::clicked, this, &TQuorvel::BitBtn8Click);
+  connect(PA, &QToolButton::clicked, this, &TQuorvel::PAClick);
+  connect(Btest, &QPushButton::clicked, this, &TQuorvel::BtestClick);
+  connect(comprobarTest, &QPushButton::clicked, this, &TQuorvel::comprobarTestClick);
+  // Every change of the text, typed or by the arrows, whether or not it is a number.
+  connect(paso, &TSpinEdit::Changed, this, &TQuorvel::pasoChange);
+  for (TSpinEdit* spin : {ab, al, co})
+    connect(spin, &TSpinEdit::Changed, this, &TQuorvel::abChange);
+  // toggled is raised also when code changes the state, which BitBtn7Click relies on.
+  connect(Cperfil, &QCheckBox::toggled, this, &TQuorvel::CperfilClick);
+  connect(Punto, &QPushButton::clicked, this, &TQuorvel::PuntoClick);
+  connect(Button1, &QPushButton::clicked, this, &TQuorvel::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &TQuorvel::Button2Click);
+  connect(Button3, &QPushButton::clicked, this, &TQuorvel::Button3Click);
+  connect(Button4, &QPushButton::clicked, this, &TQuorvel::Button4Click);
+}
+
+void TQuorvel::CentreOnScreen() {
+  QRect area(0, 0, ClientWidth, ClientHeight);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    area.moveCenter(screen->availableGeometry().center());
+  setGeometry(area);
+}

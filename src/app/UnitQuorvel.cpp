@@ -1,0 +1,166 @@
+// The window's life: construction, start-up set-up, error reporting, and what the
+// drawing and test code may do to the controls.
+#include "app/UnitQuorvel.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <cmath>
+#include <exception>
+#include <limits>
+
+#include "app/Controls.h"
+#include "delgraph/QtCanvas.h"
+#include "delgraph/delgraph.h"
+#include "drawing/LogicalWindow.h"
+
+namespace app {
+
+namespace {
+ErrorReporter& Reporter() {
+  static ErrorReporter reporter;
+  return reporter;
+}
+}  // namespace
+
+void SetErrorReporter(ErrorReporter reporter) {
+  Reporter() = std::move(reporter);
+}
+
+void ReportError(const QString& message) {
+  if (Reporter()) {
+    Reporter()(message);
+    return;
+  }
+  QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Quorvel"), message);
+}
+
+std::int32_t SpinValue(const TSpinEdit* spin) {
+  return spin->TextValue();
+}
+
+std::int32_t RoundHalfEven32(double v) {
+  if (std::isnan(v)) return 0;
+  constexpr double lo = std::numeric_limits<std::int32_t>::min();
+  constexpr double hi = std::numeric_limits<std::int32_t>::max();
+  if (v <= lo) return std::numeric_limits<std::int32_t>::min();
+  if (v >= hi) return std::numeric_limits<std::int32_t>::max();
+  // Ties to even: the default rounding mode, which nothing in the program changes.
+  return static_cast<std::int32_t>(std::nearbyint(v));
+}
+
+}  // namespace app
+
+TQuorvel::TQuorvel(QWidget* parent) : QWidget(parent) {
+  CreateControls();
+  SetTabOrder();
+  ConnectHandlers();
+  CentreOnScreen();
+  BitBtn1->setFocus();
+  scene::Quorvel = this;
+}
+
+TQuorvel::~TQuorvel() {
+  if (scene::Quorvel == this) scene::Quorvel = nullptr;
+  // The layer must not keep drawing on the paint box's canvas once it is gone.
+  if (delgraph::SurfaceCanvas == PaintBox1->Canvas()) delgraph::SurfaceCanvas = nullptr;
+}
+
+bool TQuorvel::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate) RunFormActivateOnce();
+  return QWidget::event(e);
+}
+
+void TQuorvel::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  // Without a window manager the window is never activated: run the set-up right
+  // after the first show instead, unless an activation comes first.
+  if (!activationPosted_) {
+    activationPosted_ = true;
+    QTimer::singleShot(0, this, &TQuorvel::RunFormActivateOnce);
+  }
+}
+
+void TQuorvel::RunFormActivateOnce() {
+  if (activated_) return;
+  activated_ = true;
+  FormActivate();
+}
+
+void TQuorvel::FormActivate() {
+  Guarded([this] {
+    delgraph::AttachSurface(PaintBox1->Canvas(), 1024, 768);
+    // The clearing above is not a picture yet: the window colour shows until the
+    // first drawing.
+    PaintBox1->ShowBlankUntilNextDrawing();
+    // Factors, bounds, surface extent and the fresh scene. The space selection
+    // comes after, since it sets the factors of its own.
+    scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
+    drawing::Select640x480();
+    delgraph::LoadPaletteFile("pruebas.pal");
+    delgraph::SetPaletteEntry(0, 250, 250, 255);
+  });
+}
+
+void TQuorvel::Guarded(const std::function<void()>& body) {
+  try {
+    body();
+  } catch (const std::exception& e) {
+    app::ReportError(QString::fromUtf8(e.what()));
+  } catch (...) {
+    app::ReportError(QStringLiteral("Error"));
+  }
+}
+
+void TQuorvel::HideMemo2() {
+  Memo2->hide();
+}
+
+void TQuorvel::SetLabelCaption(int n, const std::string& text) {
+  QLabel* const labels[] = {Label1, Label2, Label3, Label4, Label5, Label6, Label7};
+  if (n >= 1 && n <= 7) labels[n - 1]->setText(QString::fromStdString(text));
+}
+
+std::string TQuorvel::PACaption() const {
+  return PA->text().toStdString();
+}
+
+void TQuorvel::SetPACaption(const std::string& text) {
+  PA->setText(QString::fromStdString(text));
+}
+
+QComboBox* TQuorvel::List(AnswerList list) const {
+  switch (list) {
+    case AnswerList::SelPunto:
+      return SelPunto;
+    case AnswerList::SelREcta:
+      return SelREcta;
+    case AnswerList::DefREcta:
+      return DefREcta;
+  }
+  return SelPunto;
+}
+
+void TQuorvel::ShowList(AnswerList list) {
+  List(list)->show();
+}
+
+int TQuorvel::ListChoice(AnswerList list) const {
+  const QComboBox* box = List(list);
+  const int index = box->currentIndex();
+  if (index < 0) return -1;
+  // Typing over the chosen item undoes the choice.
+  if (box->currentText() != box->itemText(index)) return -1;
+  return index;
+}
+
+void TQuorvel::ShowBtest() {
+  Btest->show();
+}

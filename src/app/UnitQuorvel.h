@@ -1,0 +1,157 @@
+// The main window: every control of the layout, the start-up set-up and the
+// handlers through which the student edits the scene, plus the hidden debug tools.
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "app/Scene.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollBar;
+class QToolButton;
+class TPaintBox;
+class TSpinEdit;
+
+class TQuorvel : public QWidget, public WindowPort {
+  Q_OBJECT
+
+ public:
+  explicit TQuorvel(QWidget* parent = nullptr);
+  ~TQuorvel() override;
+
+  // Visible at start.
+  TPaintBox* PaintBox1 = nullptr;
+  QLabel* Label8 = nullptr;
+  QLabel* Label9 = nullptr;
+  QLabel* Label10 = nullptr;
+  QLabel* Label11 = nullptr;
+  QLabel* Label12 = nullptr;
+  QToolButton* BitBtn1 = nullptr;
+  QToolButton* BitBtn2 = nullptr;
+  QToolButton* BitBtn3 = nullptr;
+  QToolButton* BitBtn4 = nullptr;
+  QToolButton* BitBtn5 = nullptr;
+  QToolButton* BitBtn6 = nullptr;
+  QToolButton* BitBtn7 = nullptr;
+  QToolButton* BitBtn8 = nullptr;
+  QToolButton* PA = nullptr;
+  QPushButton* Btest = nullptr;
+  QPlainTextEdit* Memo2 = nullptr;
+  TSpinEdit* paso = nullptr;
+  QScrollBar* ScrollBar1 = nullptr;
+  QScrollBar* ScrollBar2 = nullptr;
+  QScrollBar* ScrollBar3 = nullptr;
+
+  // Hidden at start; test mode shows the lists and comprobarTest.
+  QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QLabel* Label3 = nullptr;
+  QLabel* Label4 = nullptr;
+  QLabel* Label5 = nullptr;
+  QLabel* Label6 = nullptr;
+  QLabel* Label7 = nullptr;
+  QPushButton* Button1 = nullptr;
+  QPlainTextEdit* Memo1 = nullptr;
+  QPushButton* Button2 = nullptr;
+  TSpinEdit* SpinEdit1 = nullptr;
+  TSpinEdit* R = nullptr;
+  TSpinEdit* G = nullptr;
+  TSpinEdit* B = nullptr;
+  QPushButton* Button3 = nullptr;
+  QPushButton* Button4 = nullptr;
+  QPushButton* Punto = nullptr;
+  TSpinEdit* ab = nullptr;
+  TSpinEdit* al = nullptr;
+  TSpinEdit* co = nullptr;
+  QCheckBox* Cperfil = nullptr;
+  QComboBox* SelPunto = nullptr;
+  QComboBox* SelREcta = nullptr;
+  QComboBox* DefREcta = nullptr;
+  QPushButton* comprobarTest = nullptr;
+
+  // Start-up set-up; runs once, at the first activation or right after the first
+  // show, whichever comes first.
+  void FormActivate();
+  bool Activated() const { return activated_; }
+
+  // Coordinate and mode handlers.
+  void ScrollBar1Change();
+  void ScrollBar2Change();
+  void ScrollBar3Change();
+  void BitBtn1Click();
+  void BitBtn2Click();
+  void BitBtn3Click();
+  void BitBtn4Click();
+  void BitBtn5Click();
+  void BitBtn6Click();
+  void BitBtn7Click();
+  void BitBtn8Click();
+  void pasoChange();
+  void abChange();
+  void CperfilClick();
+  void PuntoClick();
+  void BtestClick();
+  void comprobarTestClick();
+
+  // Hidden debugging tools.
+  void Button1Click();
+  void Button2Click();
+  void Button3Click();
+  void Button4Click();
+  void mediatriz(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
+
+  // WindowPort: what drawing and test mode may do to the window.
+  void HideMemo2() override;
+  void SetLabelCaption(int n, const std::string& text) override;
+  std::string PACaption() const override;
+  void SetPACaption(const std::string& text) override;
+  void PAClick() override;
+  void ShowList(AnswerList list) override;
+  int ListChoice(AnswerList list) const override;
+  void ocultarbotones() override;
+  void mostrarbotones() override;
+  void ShowBtest() override;
+
+ protected:
+  bool event(QEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+
+ private:
+  void CreateControls();
+  void SetTabOrder();
+  void ConnectHandlers();
+  void CentreOnScreen();
+  void RunFormActivateOnce();
+  // Runs a handler body; an error it raises is reported in a message box instead
+  // of crossing the event loop. The paint box then shows whatever was drawn.
+  void Guarded(const std::function<void()>& body);
+  void EditCoordinate(const std::function<void()>& change);
+  QComboBox* List(AnswerList list) const;
+
+  bool activated_ = false;
+  bool activationPosted_ = false;
+};
+
+namespace app {
+
+// Shows an error message to the user. The default is a modal message box; tests
+// install a recorder so nothing blocks. An empty function restores the default.
+using ErrorReporter = std::function<void(const QString& message)>;
+void SetErrorReporter(ErrorReporter reporter);
+void ReportError(const QString& message);
+
+// The value of a spin edit as its handlers read it: the text as an integer, or 0
+// when the text is not one.
+std::int32_t SpinValue(const TSpinEdit* spin);
+
+// Nearest integer, halves to even, saturated to 32 bits (NaN gives 0).
+std::int32_t RoundHalfEven32(double v);
+
+}  // namespace app

@@ -1,0 +1,310 @@
+// The editing handlers driven through the real controls: what they do to the
+// scene, the controls and the picture.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+#include <limits>
+#include <vector>
+
+#include "WindowFixture.h"
+#include "app/Controls.h"
+#include "app/Scene.h"
+#include "classify/Classification.h"
+#include "test/TestMode.h"
+
+namespace {
+
+constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+
+int CountPixels(const QImage& image, QRgb colour) {
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == colour;
+  return n;
+}
+
+}  // namespace
+
+class HandlerTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    StartWindow();
+  }
+  void SetStep(const QString& text) { window->paso->lineEdit()->setText(text); }
+  void Press(QToolButton* button, int times = 1) {
+    for (int i = 0; i < times; ++i) button->click();
+  }
+};
+
+TEST_F(HandlerTest, FirstEditHidesSplashAndStoresIntoA) {
+  window->ScrollBar1->setValue(-7);
+  EXPECT_FALSE(window->Memo2->isVisible());
+  EXPECT_EQ(scene::PointA, (DihedralPoint{-7, 40, 40}));
+  EXPECT_EQ(scene::PointB, DihedralPoint{});
+  EXPECT_TRUE(window->PaintBox1->ShowsSurface());
+  // Cleared in the start-up colour 0, and the paint box shows that very picture.
+  EXPECT_EQ(SurfacePixel(1020, 470), Rgb(250, 250, 255));
+  EXPECT_EQ(ShownPixel(1020, 470), qRgb(250, 250, 255));
+  EXPECT_EQ(window->Label1->text(), "la: -7");
+  EXPECT_EQ(window->Label4->text(), "incrx: 5");
+
+  window->ScrollBar3->setValue(-20);
+  window->ScrollBar2->setValue(130);
+  EXPECT_EQ(scene::PointA, (DihedralPoint{-7, -20, 130}));
+  // The scroll bars keep the position the user gave; the scene does not move them.
+  EXPECT_EQ(window->ScrollBar1->value(), -7);
+}
+
+TEST_F(HandlerTest, ArrowsStopAtTheirBoundsAndBringBackValuesBeyond) {
+  window->ScrollBar1->setValue(88);
+  Press(window->BitBtn4);
+  EXPECT_EQ(scene::EditPoint.abscissa, 90);
+  Press(window->BitBtn4, 3);
+  EXPECT_EQ(scene::EditPoint.abscissa, 90);
+  window->ScrollBar1->setValue(100);
+  Press(window->BitBtn4);
+  EXPECT_EQ(scene::EditPoint.abscissa, 90);
+  window->ScrollBar1->setValue(-100);
+  Press(window->BitBtn3);
+  EXPECT_EQ(scene::EditPoint.abscissa, -90);
+
+  Press(window->BitBtn6, 20);
+  EXPECT_EQ(scene::EditPoint.alejamiento, 110);
+  Press(window->BitBtn5, 50);
+  EXPECT_EQ(scene::EditPoint.alejamiento, -110);
+  Press(window->BitBtn1, 30);
+  EXPECT_EQ(scene::EditPoint.cota, 140);
+  Press(window->BitBtn2);
+  EXPECT_EQ(scene::EditPoint.cota, 135);
+  EXPECT_EQ(scene::PointA, scene::EditPoint);
+}
+
+TEST_F(HandlerTest, StepZeroOnlyBringsBackValuesBeyondTheBound) {
+  SetStep("0");
+  Press(window->BitBtn4);
+  EXPECT_EQ(scene::EditPoint.abscissa, 0);
+  EXPECT_FALSE(window->Memo2->isVisible());  // the redraw still happens
+  window->ScrollBar1->setValue(105);
+  Press(window->BitBtn4);
+  EXPECT_EQ(scene::EditPoint.abscissa, 90);
+}
+
+TEST_F(HandlerTest, NegativeStepTurnsTheArrowsAroundPastTheOtherBound) {
+  SetStep("-5");
+  Press(window->BitBtn1);
+  EXPECT_EQ(scene::EditPoint.cota, 35);
+  window->ScrollBar2->setValue(-140);
+  Press(window->BitBtn1);
+  EXPECT_EQ(scene::EditPoint.cota, -145);
+  Press(window->BitBtn2);  // the lower bound's own button brings it back
+  EXPECT_EQ(scene::EditPoint.cota, -140);
+  Press(window->BitBtn2, 3);  // and, standing on it, does not move
+  EXPECT_EQ(scene::EditPoint.cota, -140);
+  window->ScrollBar2->setValue(0);
+  Press(window->BitBtn2, 40);
+  EXPECT_EQ(scene::EditPoint.cota, 200);
+}
+
+TEST_F(HandlerTest, ExtremeStepsSaturateInsteadOfOverflowing) {
+  SetStep("2147483647");
+  EXPECT_EQ(scene::IncrX, kMax);
+  Press(window->BitBtn4, 5);
+  EXPECT_EQ(scene::EditPoint.abscissa, 90);
+  Press(window->BitBtn3, 5);
+  EXPECT_EQ(scene::EditPoint.abscissa, -90);
+
+  SetStep("-2147483648");
+  EXPECT_EQ(scene::IncrY, kMin);
+  window->paso->interpretText();  // the box keeps showing what the step is
+  EXPECT_EQ(window->paso->lineEdit()->text(), "-2147483648");
+  EXPECT_EQ(scene::IncrX, kMin);
+  Press(window->BitBtn1);  // 40 + min
+  EXPECT_EQ(scene::EditPoint.cota, 40 + kMin);
+  Press(window->BitBtn1, 6);
+  EXPECT_EQ(scene::EditPoint.cota, kMin);
+  Press(window->BitBtn2);  // below its own bound: back to it
+  EXPECT_EQ(scene::EditPoint.cota, -140);
+  window->ScrollBar2->setValue(1);
+  Press(window->BitBtn2);  // 1 - min
+  EXPECT_EQ(scene::EditPoint.cota, kMax);
+  Press(window->BitBtn2, 6);
+  EXPECT_EQ(scene::EditPoint.cota, kMax);
+  EXPECT_EQ(scene::PointA.cota, kMax);
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(HandlerTest, StepTextThatIsNoNumberCountsAsZero) {
+  window->ScrollBar1->setValue(10);
+  const std::vector<const char*> texts = {"", "abc", "-", "4x", "99999999999"};
+  for (const char* text : texts) {
+    SetStep("7");
+    ASSERT_EQ(scene::IncrX, 7);
+    SetStep(text);
+    EXPECT_EQ(scene::IncrX, 0) << text;
+    EXPECT_EQ(scene::IncrY, 0) << text;
+  }
+  Press(window->BitBtn4);
+  EXPECT_EQ(scene::EditPoint.abscissa, 10);
+  SetStep(" 12 ");
+  EXPECT_EQ(scene::IncrY, 12);
+  // Changing the step draws nothing and leaves the point alone.
+  EXPECT_EQ(scene::EditPoint.abscissa, 10);
+}
+
+TEST_F(HandlerTest, StepFollowsArrowsCodeAndTheEndOfEditing) {
+  window->paso->stepUp();
+  EXPECT_EQ(scene::IncrX, 6);
+  window->paso->setValue(-3);
+  EXPECT_EQ(scene::IncrY, -3);
+  // An unfinished text counts as 0 and, once editing ends, reads 0 too.
+  SetStep("");
+  EXPECT_EQ(scene::IncrX, 0);
+  window->paso->interpretText();
+  EXPECT_EQ(window->paso->lineEdit()->text(), "0");
+  EXPECT_EQ(scene::IncrX, 0);
+  SetStep("-");
+  window->Btest->click();  // hiding the box ends the editing
+  EXPECT_EQ(window->paso->TextValue(), scene::IncrX);
+  EXPECT_EQ(scene::IncrX, 0);
+}
+
+TEST_F(HandlerTest, StepChangeAloneKeepsTheSplash) {
+  SetStep("9");
+  EXPECT_TRUE(window->Memo2->isVisible());
+  EXPECT_FALSE(window->PaintBox1->ShowsSurface());
+}
+
+TEST_F(HandlerTest, PAInPointModeMovesAToB) {
+  window->ScrollBar1->setValue(10);
+  ASSERT_EQ(scene::PointA, (DihedralPoint{10, 40, 40}));
+  window->PA->click();
+  EXPECT_EQ(window->PA->text(), "B");
+  EXPECT_EQ(window->PA->palette().color(QPalette::ButtonText), QColor(255, 0, 0));
+  EXPECT_EQ(scene::PointA, DihedralPoint{});  // took B's place
+  EXPECT_EQ(scene::PointB, DihedralPoint{});
+  EXPECT_TRUE(scene::SelectedA);
+  window->PA->click();
+  EXPECT_EQ(window->PA->text(), "A");
+  EXPECT_EQ(scene::PointA, DihedralPoint{});
+}
+
+TEST_F(HandlerTest, PAInLineModeSwitchesTheEditedEnd) {
+  window->BitBtn8->click();
+  ASSERT_FALSE(scene::PointMode);
+  window->ScrollBar1->setValue(20);  // A
+  window->PA->click();               // now B, loaded from B
+  EXPECT_FALSE(scene::SelectedA);
+  window->ScrollBar1->setValue(-30);
+  EXPECT_EQ(scene::PointA, (DihedralPoint{20, 40, 40}));
+  EXPECT_EQ(scene::PointB, (DihedralPoint{-30, 0, 0}));
+  window->BitBtn8->click();  // back to point mode: A edited under the caption "B"
+  EXPECT_TRUE(scene::SelectedA);
+  EXPECT_EQ(window->PA->text(), "B");
+  EXPECT_EQ(scene::PointB, (DihedralPoint{-30, 0, 0}));
+}
+
+TEST_F(HandlerTest, PAAsFirstActionDrawsWithoutTheFrame) {
+  window->PA->click();
+  EXPECT_FALSE(window->Memo2->isVisible());
+  EXPECT_TRUE(window->PaintBox1->ShowsSurface());
+  // Nothing cleared the surface since start-up, when colour 0 was still black.
+  EXPECT_EQ(SurfacePixel(1020, 470), Rgb(0, 0, 0));
+  const QImage image = Surface();
+  EXPECT_GT(CountPixels(image, qRgb(0, 0, 0)), image.width() * image.height() * 3 / 4);
+  // A frame would have covered nearly all of it.
+  window->ScrollBar1->setValue(1);
+  EXPECT_LT(CountPixels(Surface(), qRgb(0, 0, 0)), image.width() * image.height() / 4);
+}
+
+TEST_F(HandlerTest, ThirdProjectionTwiceReturnsToThePlainPicture) {
+  window->ScrollBar1->setValue(15);
+  const QImage plain = Surface();
+  window->BitBtn7->click();
+  EXPECT_TRUE(scene::ProfileOn);
+  EXPECT_TRUE(window->Cperfil->isChecked());
+  const QImage profile = Surface();
+  EXPECT_NE(profile, plain);
+  window->BitBtn7->click();
+  EXPECT_FALSE(scene::ProfileOn);
+  EXPECT_FALSE(window->Cperfil->isChecked());
+  EXPECT_EQ(Surface(), plain);
+  EXPECT_EQ(scene::PointA, (DihedralPoint{15, 40, 40}));
+}
+
+TEST_F(HandlerTest, CheckBoxAndHiddenSpinEditsRedrawTheFrameWithoutTheScene) {
+  window->ScrollBar1->setValue(15);
+  window->Cperfil->setChecked(true);
+  EXPECT_TRUE(scene::ProfileOn);
+  const QImage frameOnly = Surface();
+  // The scene drawn over the same frame differs.
+  window->BitBtn7->click();
+  window->BitBtn7->click();
+  EXPECT_TRUE(scene::ProfileOn);
+  EXPECT_NE(Surface(), frameOnly);
+  // Each hidden spin edit wipes the scene again, whatever its value.
+  for (TSpinEdit* spin : {window->ab, window->al, window->co}) {
+    window->PA->click();
+    ASSERT_NE(Surface(), frameOnly);
+    spin->setValue(spin->value() + 3);
+    EXPECT_EQ(Surface(), frameOnly);
+  }
+  EXPECT_EQ(scene::PointA, (DihedralPoint{0, 0, 0}));  // PA moved A to B's place
+}
+
+TEST_F(HandlerTest, TestButtonHidesEditingAndCheckGivesThemBack) {
+  // Scripted draws: a point exercise at (0, 0, 0), on the ground line.
+  quiz::SetRandomSource([](std::int32_t n) { return n == 2 ? 1 : 0; });
+  window->Btest->click();
+  for (QWidget* hidden : std::vector<QWidget*>{window->BitBtn1, window->BitBtn8, window->PA,
+                                               window->Label8, window->paso})
+    EXPECT_FALSE(hidden->isVisible());
+  EXPECT_TRUE(window->comprobarTest->isVisible());
+  EXPECT_TRUE(window->Btest->isVisible());
+  EXPECT_EQ(window->childAt(window->Btest->geometry().center()), window->comprobarTest);
+  EXPECT_TRUE(window->SelPunto->isVisible());
+  EXPECT_FALSE(window->SelREcta->isVisible());
+  EXPECT_TRUE(window->ScrollBar1->isVisible());
+  EXPECT_TRUE(scene::AnswerHidden);
+  EXPECT_FALSE(window->Memo2->isVisible());
+
+  window->SelPunto->setCurrentIndex(classify::ClassCode - 1);
+  window->comprobarTest->click();
+  EXPECT_EQ(scene::TestHits, 1);
+  EXPECT_EQ(scene::TestMisses, 0);
+  EXPECT_FALSE(window->comprobarTest->isVisible());
+  EXPECT_FALSE(window->SelPunto->isVisible());
+  EXPECT_TRUE(window->BitBtn1->isVisible());
+  EXPECT_TRUE(window->Btest->isVisible());
+  EXPECT_EQ(window->Label7->text(), QString::number(classify::ClassCode));
+}
+
+TEST_F(HandlerTest, HiddenPointButtonDrawsOverThePicture) {
+  window->ScrollBar1->setValue(50);
+  const QImage before = Surface();
+  window->Punto->click();
+  EXPECT_NE(Surface(), before);
+  EXPECT_EQ(scene::PointA, (DihedralPoint{50, 40, 40}));
+}
+
+TEST_F(HandlerTest, PictureSurvivesBeingHiddenAndResized) {
+  window->ScrollBar3->setValue(25);
+  const QPoint probe(600, 200);
+  const QRgb drawn = Surface().pixel(probe);
+  ASSERT_EQ(ShownPixel(probe.x(), probe.y()), drawn);
+  window->hide();
+  window->showMinimized();
+  window->showNormal();
+  window->resize(700, 400);
+  window->resize(1036, 541);
+  QTest::qWait(10);
+  EXPECT_EQ(ShownPixel(probe.x(), probe.y()), drawn);
+  EXPECT_EQ(window->BitBtn1->geometry(), QRect(160, 480, 33, 33));
+}

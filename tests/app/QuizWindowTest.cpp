@@ -1,0 +1,120 @@
+// Test mode through the real window: "TEST" trades the editing buttons for
+// "comprobar" and the answer lists, "comprobar" judges and gives them back.
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+#include <deque>
+#include <vector>
+
+#include "WindowFixture.h"
+#include "app/Controls.h"
+#include "app/Scene.h"
+#include "classify/Classification.h"
+#include "test/TestMode.h"
+
+namespace {
+
+class QuizWindowTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    StartWindow();
+  }
+
+  // The next exercise: point or line mode, signs, then A's three draws and B's
+  // cota and alejamiento draws.
+  void Script(std::vector<int> draws) {
+    draws_.assign(draws.begin(), draws.end());
+    quiz::SetRandomSource([this](std::int32_t) {
+      if (draws_.empty()) return 0;
+      const int v = draws_.front();
+      draws_.pop_front();
+      return v;
+    });
+  }
+
+  std::vector<QWidget*> EditingControls() const {
+    return {window->BitBtn1, window->BitBtn2, window->BitBtn3, window->BitBtn4,
+            window->BitBtn5, window->BitBtn6, window->BitBtn7, window->BitBtn8,
+            window->PA,      window->Label8,  window->paso};
+  }
+  void ExpectEditingControls(bool visible) const {
+    for (QWidget* w : EditingControls())
+      EXPECT_EQ(w->isVisible(), visible) << w->objectName().toStdString();
+  }
+  void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+ private:
+  std::deque<int> draws_;
+};
+
+TEST_F(QuizWindowTest, PointExerciseShowsItsListAndComprobarGivesTheButtonsBack) {
+  Script({1, 1, 1, 1, 1, 1, 1, 25, 30, 40, 11, 11});  // A = (25, 30, 40)
+  Click(window->Btest);
+
+  EXPECT_EQ(scene::PointA, (DihedralPoint{25, 30, 40}));
+  ExpectEditingControls(false);
+  EXPECT_TRUE(window->comprobarTest->isVisible());
+  EXPECT_TRUE(window->SelPunto->isVisible());
+  EXPECT_FALSE(window->SelREcta->isVisible());
+  EXPECT_FALSE(window->DefREcta->isVisible());
+  EXPECT_TRUE(window->ScrollBar1->isVisible());
+  EXPECT_TRUE(scene::AnswerHidden);
+
+  window->SelPunto->setCurrentIndex(0);  // "1.PRIMER CUADRANTE"
+  Click(window->comprobarTest);
+
+  EXPECT_EQ(scene::TestHits, 1);
+  EXPECT_EQ(scene::TestMisses, 0);
+  ExpectEditingControls(true);
+  EXPECT_FALSE(window->comprobarTest->isVisible());
+  EXPECT_FALSE(window->SelPunto->isVisible());
+  EXPECT_TRUE(window->Btest->isVisible());
+  EXPECT_EQ(window->Label7->text(), "1");
+  // The hits bar: two pixels for the one hit, in colour 12 of the loaded palette.
+  EXPECT_EQ(SurfacePixel(211, 391), Rgb(120, 121, 122));
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(QuizWindowTest, LineExerciseShowsBothListsAndAWrongAnswerIsAMiss) {
+  Script({0, 1, 1, 1, 0, 1, 0, 30, 50, 60, 21, 40});  // FRONTAL
+  Click(window->Btest);
+  EXPECT_FALSE(scene::PointMode);
+  EXPECT_FALSE(window->SelPunto->isVisible());
+  EXPECT_TRUE(window->SelREcta->isVisible());
+  EXPECT_TRUE(window->DefREcta->isVisible());
+
+  window->SelREcta->setCurrentIndex(1);  // FRONTAL
+  window->DefREcta->setCurrentIndex(2);  // the horizontal line's relation
+  Click(window->comprobarTest);
+  EXPECT_EQ(scene::TestHits, 0);
+  EXPECT_EQ(scene::TestMisses, 1);
+  ExpectEditingControls(true);
+  EXPECT_FALSE(window->SelREcta->isVisible());
+  EXPECT_FALSE(window->DefREcta->isVisible());
+}
+
+TEST_F(QuizWindowTest, ExerciseStartsOnAWhateverTheABButtonShowed) {
+  window->ScrollBar1->setValue(-7);  // an edit first: the point scene is drawn
+  Click(window->PA);                 // point mode: caption "B", A still edited
+  ASSERT_EQ(window->PA->text(), "B");
+
+  Script({1, 1, 1, 1, 1, 1, 1, 25, 30, 40, 13, 15});
+  Click(window->Btest);
+  EXPECT_EQ(window->PA->text(), "A");
+  EXPECT_TRUE(scene::SelectedA);
+  EXPECT_EQ(scene::PointA, (DihedralPoint{25, 30, 40}));
+  EXPECT_EQ(scene::EditPoint, scene::PointA);
+  EXPECT_EQ(classify::ClassCode, 1);
+
+  // The scroll bars still edit during the wait, and they move A.
+  window->ScrollBar2->setValue(-60);
+  EXPECT_EQ(scene::PointA, (DihedralPoint{25, 30, -60}));
+  EXPECT_EQ(scene::PointB, (DihedralPoint{25, 15, 13}));
+  EXPECT_EQ(classify::ClassCode, 1);
+}
+
+}  // namespace

@@ -1,0 +1,71 @@
+#include "WindowFixture.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPixmap>
+#include <QTest>
+
+#include "app/Controls.h"
+#include "app/Scene.h"
+#include "classify/Classification.h"
+#include "delgraph/QtCanvas.h"
+#include "drawing/LogicalWindow.h"
+#include "drawing/Projections.h"
+#include "test/TestMode.h"
+
+void WindowTest::SetUp() {
+  scene::ResetScene();
+  delgraph::ResetDelgraph();
+  drawing::ResetLogicalWindow();
+  drawing::ResetProjections();
+  classify::ResetClassify();
+  quiz::ResetQuiz();
+  app::SetErrorReporter([this](const QString& message) { errors << message; });
+  dir_ = std::make_unique<QTemporaryDir>();
+  ASSERT_TRUE(dir_->isValid());
+  previousDir_ = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(dir_->path()));
+}
+
+void WindowTest::TearDown() {
+  window.reset();
+  app::SetErrorReporter(nullptr);
+  QDir::setCurrent(previousDir_);
+  dir_.reset();
+  delgraph::ResetDelgraph();
+  scene::ResetScene();
+}
+
+QByteArray WindowTest::TestPaletteBytes() {
+  QByteArray bytes;
+  for (int k = 0; k < 16; ++k) {
+    bytes.append(static_cast<char>(10 * k));
+    bytes.append(static_cast<char>(10 * k + 1));
+    bytes.append(static_cast<char>(10 * k + 2));
+  }
+  return bytes;
+}
+
+void WindowTest::StartWindow() {
+  if (withPaletteFile) {
+    QFile file(PalettePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(TestPaletteBytes()), 48);
+  }
+  window = std::make_unique<TQuorvel>();
+  window->show();
+  ASSERT_TRUE(QTest::qWaitFor([this] { return window->Activated(); }, 5000));
+}
+
+QImage WindowTest::Surface() const {
+  return window->PaintBox1->Canvas()->Image();
+}
+
+delgraph::ColorValue WindowTest::SurfacePixel(int x, int y) const {
+  return delgraph::QtCanvas::FromQRgb(Surface().pixel(x, y));
+}
+
+QRgb WindowTest::ShownPixel(int x, int y) const {
+  const QPoint at = window->PaintBox1->geometry().topLeft() + QPoint(x, y);
+  return window->grab(QRect(at, QSize(1, 1))).toImage().pixel(0, 0);
+}
