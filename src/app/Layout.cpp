@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QStringList>
 #include <QToolButton>
+#include <algorithm>
 #include <initializer_list>
 
 #include "app/Controls.h"
@@ -179,9 +180,23 @@ const QStringList DefREctaItems = {
     QStringLiteral("11.CONTENIDA EN L.T."),    //
 };
 
+// The layout names the faces of an old desktop; on Linux they are missing and
+// fontconfig's guesses can be a script face. Name free faces of the same kind.
+void InstallFontSubstitutes() {
+  QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                             {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+  QFont::insertSubstitutions(QStringLiteral("MS Serif"),
+                             {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+  QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
+                             {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
+  QFont::insertSubstitutions(QStringLiteral("MS LineDraw"), {QStringLiteral("DejaVu Sans Mono"),
+                                                             QStringLiteral("Liberation Mono")});
+}
+
 }  // namespace
 
 void TQuorvel::CreateControls() {
+  InstallFontSubstitutes();
   setWindowTitle(QStringLiteral("Quorvel"));
   setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
   QPalette windowPalette = palette();
@@ -199,6 +214,8 @@ void TQuorvel::CreateControls() {
       MakeLabel(this, QStringLiteral("Prácticas de Dibujo Técnico (https://quorvel.example.org)"),
                 8, 512, 232, 13);
   Label9->setFont(PixelFont(font().family(), 11, true));
+  // The caption must show whole, address included.
+  Label9->resize(std::max(Label9->width(), Label9->sizeHint().width()), Label9->height());
   SetTextColour(Label9, Maroon);
   const QString comic = QStringLiteral("Comic Sans MS");
   Label10 = MakeLabel(this, QStringLiteral("ABCISA"), 712, 518, 58, 20);
