@@ -68,6 +68,9 @@ TQuorvel::TQuorvel(QWidget* parent) : QWidget(parent) {
 }
 
 TQuorvel::~TQuorvel() {
+  // The children die in QWidget's destructor, after this part of the window is
+  // gone; a focus-out there (an unfinished step) must not reach our handlers.
+  for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
   if (scene::Quorvel == this) scene::Quorvel = nullptr;
   // The layer must not keep drawing on the paint box's canvas once it is gone.
   if (delgraph::SurfaceCanvas == PaintBox1->Canvas()) delgraph::SurfaceCanvas = nullptr;

@@ -1,0 +1,220 @@
+// Thousands of random student actions through the real window: every visible
+// control clicked, scroll bars set and dragged, steps typed (numbers, huge
+// numbers, signs, letters), exercises started and answered at random. Nothing
+// may crash, overflow or report an error, and the scene stays consistent.
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "WindowFixture.h"
+#include "app/Controls.h"
+#include "app/Scene.h"
+#include "test/TestMode.h"
+
+namespace {
+
+// The seed comes from the environment when given, so a failing run can be replayed:
+//   QUORVEL_RANDOM_SEED=<seed> test_app --gtest_filter='RandomUse*'
+std::uint32_t ChooseSeed() {
+  if (const char* s = std::getenv("QUORVEL_RANDOM_SEED"))
+    return static_cast<std::uint32_t>(std::strtoul(s, nullptr, 10));
+  return std::random_device{}();
+}
+
+class RandomUseTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    StartWindow();
+  }
+
+  int Uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
+
+  // The selected end point equals EditPoint, and point mode always edits A: what
+  // every handler that ends with the information update must leave.
+  void ExpectSceneConsistent(const char* after) {
+    const DihedralPoint& selected = scene::SelectedA ? scene::PointA : scene::PointB;
+    EXPECT_EQ(selected, scene::EditPoint) << "after " << after;
+    if (scene::PointMode) {
+      EXPECT_TRUE(scene::SelectedA) << "after " << after;
+    }
+  }
+
+  // A text for the step box: what a student might type, from sensible to silly.
+  QString RandomStepText() {
+    static const char* const kOdd[] = {"",
+                                       "-",
+                                       "+",
+                                       "+7",
+                                       "abc",
+                                       "5x",
+                                       " 12 ",
+                                       "1e3",
+                                       "0x10",
+                                       "2147483647",
+                                       "-2147483648",
+                                       "2147483648",
+                                       "99999999999999999999",
+                                       "-99999999999",
+                                       "ñ",
+                                       "3.5"};
+    switch (Uniform(0, 3)) {
+      case 0:
+        return QString::number(Uniform(-20, 20));
+      case 1:
+        return QString::number(Uniform(-1000000000, 1000000000));
+      default:
+        return QString::fromUtf8(kOdd[Uniform(0, static_cast<int>(std::size(kOdd)) - 1)]);
+    }
+  }
+
+  // Picks an answer: nothing, an item, or typed text that may or may not be an item.
+  void ChooseAnswer(QComboBox* list) {
+    if (!list->isVisible()) return;
+    switch (Uniform(0, 5)) {
+      case 0:
+        break;  // keep what the list shows
+      case 1:
+        list->lineEdit()->setText(QStringLiteral("respuesta"));
+        break;
+      case 2:
+        QTest::keyClick(list, Qt::Key_Down);
+        break;
+      default:
+        list->setCurrentIndex(Uniform(-1, list->count() - 1));
+    }
+  }
+
+  void DragScrollBar(QScrollBar* bar) {
+    // One value at a time, as dragging the thumb does; each step redraws.
+    const int target = Uniform(bar->minimum(), bar->maximum());
+    const int step = target > bar->value() ? 1 : -1;
+    for (int n = 0; bar->value() != target && n < 12; ++n) bar->setValue(bar->value() + step);
+  }
+
+  std::mt19937 rng_;
+};
+
+TEST_F(RandomUseTest, ThousandsOfRandomActionsKeepTheSceneConsistent) {
+  const std::uint32_t seed = ChooseSeed();
+  rng_.seed(seed);
+  SCOPED_TRACE("seed " + std::to_string(seed) + " (rerun with QUORVEL_RANDOM_SEED)");
+
+  QToolButton* const editButtons[] = {window->BitBtn1, window->BitBtn2, window->BitBtn3,
+                                      window->BitBtn4, window->BitBtn5, window->BitBtn6,
+                                      window->BitBtn7, window->BitBtn8, window->PA};
+  QScrollBar* const bars[] = {window->ScrollBar1, window->ScrollBar2, window->ScrollBar3};
+  QComboBox* const lists[] = {window->SelPunto, window->SelREcta, window->DefREcta};
+
+  int checked = 0;
+  int exercises = 0;
+  constexpr int kActions = 4000;
+  for (int i = 0; i < kActions && !HasFailure(); ++i) {
+    const int action = Uniform(0, 99);
+    if (action < 30) {
+      QToolButton* b = editButtons[Uniform(0, 8)];
+      if (!b->isVisible()) continue;  // hidden while an exercise waits
+      if (Uniform(0, 1) == 0)
+        QTest::mouseClick(b, Qt::LeftButton);
+      else
+        b->click();
+      ExpectSceneConsistent(b->toolTip().toStdString().c_str());
+    } else if (action < 45) {
+      QScrollBar* bar = bars[Uniform(0, 2)];
+      const int before = bar->value();
+      bar->setValue(Uniform(bar->minimum() - 20, bar->maximum() + 20));
+      if (bar->value() != before) ExpectSceneConsistent("a scroll bar jump");
+    } else if (action < 55) {
+      DragScrollBar(bars[Uniform(0, 2)]);
+      ExpectSceneConsistent("a scroll bar drag");
+    } else if (action < 63) {
+      if (!window->paso->isVisible()) continue;
+      const QString text = RandomStepText();
+      // QTest types ASCII only; other text arrives as if pasted.
+      bool ascii = true;
+      for (QChar c : text) ascii = ascii && c.unicode() < 128;
+      if (Uniform(0, 1) == 0 || !ascii) {
+        window->paso->lineEdit()->setText(text);
+      } else {
+        window->paso->lineEdit()->selectAll();
+        QTest::keyClicks(window->paso->lineEdit(), text);
+      }
+      EXPECT_EQ(scene::IncrX, scene::IncrY);
+      // The step in use is always the one the box shows.
+      EXPECT_EQ(scene::IncrX, window->paso->TextValue())
+          << "typed \"" << text.toStdString() << "\", box shows \""
+          << window->paso->lineEdit()->text().toStdString() << "\"";
+    } else if (action < 75) {
+      QTest::mouseClick(window->Btest, Qt::LeftButton);
+      ++exercises;
+      // A fresh exercise leaves A selected under the caption "A", edited as shown.
+      EXPECT_TRUE(scene::AnswerHidden);
+      EXPECT_TRUE(scene::SelectedA);
+      EXPECT_EQ(window->PACaption(), "A");
+      EXPECT_EQ(scene::EditPoint, scene::PointA);
+      EXPECT_TRUE(window->comprobarTest->isVisible());
+      EXPECT_FALSE(window->BitBtn1->isVisible());
+    } else if (action < 90) {
+      for (QComboBox* list : lists) ChooseAnswer(list);
+      if (!window->comprobarTest->isVisible()) continue;
+      QTest::mouseClick(window->comprobarTest, Qt::LeftButton);
+      ++checked;
+      EXPECT_FALSE(scene::AnswerHidden);
+      EXPECT_TRUE(quiz::ExerciseAnswered);
+      EXPECT_FALSE(window->comprobarTest->isVisible());
+      EXPECT_TRUE(window->Btest->isVisible());
+      EXPECT_TRUE(window->BitBtn1->isVisible());
+      EXPECT_EQ(scene::IncrX, window->paso->TextValue())
+          << "box shows \"" << window->paso->lineEdit()->text().toStdString()
+          << "\" after the exercise";
+    } else {
+      // Clicks where nothing is bound: the splash text, the paint box, labels.
+      QWidget* const idle[] = {window->Memo2, window->PaintBox1, window->Label8, window->Label9};
+      QWidget* w = idle[Uniform(0, 3)];
+      if (w->isVisible()) QTest::mouseClick(w, Qt::LeftButton);
+    }
+    EXPECT_EQ(scene::TestHits + scene::TestMisses, checked) << "after action " << i;
+  }
+
+  // One more edit brings the scene through the information update.
+  window->ScrollBar2->setValue(window->ScrollBar2->value() == 0 ? 1 : 0);
+  ExpectSceneConsistent("the final edit");
+  EXPECT_EQ(scene::TestHits + scene::TestMisses, checked);
+  EXPECT_GE(scene::TestHits, 0);
+  EXPECT_GE(scene::TestMisses, 0);
+  EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+  EXPECT_FALSE(window->Memo2->isVisible());
+  // A full run covered the test mode, not only editing.
+  if (!HasFailure()) {
+    EXPECT_GT(exercises, 10);
+    EXPECT_GT(checked, 10);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Closing the window while the step box has the focus and unfinished text: the
+// box's end-of-editing signal fires while the window is being destroyed, and must
+// not reach the half-destroyed window (the sanitized build checks the call).
+TEST_F(RandomUseTest, ClosingTheWindowWhileEditingTheStepIsSafe) {
+  window->activateWindow();
+  QApplication::setActiveWindow(window.get());
+  window->paso->setFocus();
+  window->paso->lineEdit()->setText(QStringLiteral("abc"));
+  window.reset();
+  EXPECT_EQ(scene::Quorvel, nullptr);
+}
+
+}  // namespace

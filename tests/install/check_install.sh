@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix and checks what a desktop user gets:
+# the program, its palette file, the launcher, the desktop entry and the icon, and
+# that the launcher gives the program a working folder holding the palette.
+# Usage: check_install.sh <build folder> <source folder>
+set -euo pipefail
+build=$1
+source=$2
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+prefix="$scratch/prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+# Files in the usual places.
+[ -x "$prefix/bin/quorvel" ] || fail "bin/quorvel missing or not executable"
+[ -x "$prefix/bin/quorvel-launcher" ] || fail "bin/quorvel-launcher missing or not executable"
+pal="$prefix/share/quorvel/pruebas.pal"
+[ -f "$pal" ] || fail "share/quorvel/pruebas.pal missing"
+[ "$(stat -c %s "$pal")" -eq 48 ] || fail "pruebas.pal is not 48 bytes"
+cmp -s "$pal" "$source/data/pruebas.pal" || fail "installed palette differs from data/pruebas.pal"
+desktop="$prefix/share/applications/quorvel.desktop"
+[ -f "$desktop" ] || fail "share/applications/quorvel.desktop missing"
+grep -qx 'Exec=quorvel-launcher' "$desktop" || fail "desktop entry does not start the launcher"
+grep -qx 'Icon=quorvel' "$desktop" || fail "desktop entry does not name the icon"
+grep -qx 'Type=Application' "$desktop" || fail "desktop entry is not an application"
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the entry"
+fi
+icon="$prefix/share/icons/hicolor/scalable/apps/quorvel.svg"
+[ -f "$icon" ] || fail "scalable icon missing"
+grep -q '<svg' "$icon" || fail "icon is not an SVG file"
+if ldd "$prefix/bin/quorvel" | grep -q 'not found'; then
+  fail "installed program misses libraries: $(ldd "$prefix/bin/quorvel" | grep 'not found')"
+fi
+
+# The launcher, with the program replaced by a stand-in that records where and how
+# it was started (the real one needs a display).
+cat >"$prefix/bin/quorvel" <<'STUB'
+#!/bin/sh
+{ pwd; echo "args:$*"; } >"$QUORVEL_STUB_LOG"
+STUB
+chmod +x "$prefix/bin/quorvel"
+log="$scratch/started"
+export QUORVEL_STUB_LOG="$log"
+
+# 1. First start with only HOME: the folder is made under ~/.local/share and the
+#    shipped palette copied into it, writable by its owner.
+home="$scratch/home"
+mkdir -p "$home"
+env -u XDG_DATA_HOME HOME="$home" "$prefix/bin/quorvel-launcher" one two
+work="$home/.local/share/quorvel"
+[ "$(sed -n 1p "$log")" = "$work" ] || fail "program started in $(sed -n 1p "$log"), not $work"
+[ "$(sed -n 2p "$log")" = "args:one two" ] || fail "arguments not passed on: $(sed -n 2p "$log")"
+cmp -s "$work/pruebas.pal" "$pal" || fail "palette not copied into $work"
+[ -w "$work/pruebas.pal" ] || fail "copied palette is not writable, the palette editor could not save"
+
+# 2. A palette the user saved is kept on the next start.
+printf '%048d' 0 | head -c 48 >"$work/pruebas.pal"
+env -u XDG_DATA_HOME HOME="$home" "$prefix/bin/quorvel-launcher"
+[ "$(head -c 48 "$work/pruebas.pal")" = "$(printf '%048d' 0)" ] || fail "user palette overwritten"
+
+# 3. XDG_DATA_HOME wins over HOME.
+xdg="$scratch/xdg"
+HOME="$home" XDG_DATA_HOME="$xdg" "$prefix/bin/quorvel-launcher"
+[ "$(sed -n 1p "$log")" = "$xdg/quorvel" ] || fail "XDG_DATA_HOME not used"
+cmp -s "$xdg/quorvel/pruebas.pal" "$pal" || fail "palette not copied into XDG_DATA_HOME"
+
+# 4. The installed tree still works after being moved (the launcher finds the
+#    palette relative to itself), and through a symbolic link to the launcher.
+mv "$prefix" "$scratch/moved"
+ln -s "$scratch/moved/bin/quorvel-launcher" "$scratch/link"
+HOME="$home" XDG_DATA_HOME="$scratch/xdg2" "$scratch/link"
+cmp -s "$scratch/xdg2/quorvel/pruebas.pal" "$source/data/pruebas.pal" ||
+  fail "moved installation did not find its palette"
+
+echo "install: all checks passed"
