@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <algorithm>
 #include <initializer_list>
+#include <utility>
 
 #include "app/Controls.h"
 #include "app/Glyphs.h"
@@ -62,6 +63,7 @@ QToolButton* MakeGlyphButton(QWidget* parent, ArrowGlyph glyph, const QString& h
   button->setIcon(QIcon(QPixmap::fromImage(MakeArrowGlyph(glyph))));
   button->setIconSize(QSize(GlyphSize, GlyphSize));
   button->setToolTip(hint);
+  button->setAccessibleName(hint);  // a glyph alone names nothing to a screen reader
   button->setFocusPolicy(Qt::StrongFocus);
   return button;
 }
@@ -72,6 +74,7 @@ QToolButton* MakeCaptionButton(QWidget* parent, const QString& caption, const QS
   button->setGeometry(x, y, 33, 33);
   button->setText(caption);
   button->setToolTip(hint);
+  button->setAccessibleName(hint);  // "+" or "/" alone says nothing
   button->setFont(font);
   SetTextColour(button, colour);
   button->setFocusPolicy(Qt::StrongFocus);
@@ -297,6 +300,65 @@ void TQuorvel::CreateControls() {
            Button2, SpinEdit1, R,       G,        B,        Button3,  Button4,      Punto,   ab,
            al,      co,        Cperfil, SelPunto, SelREcta, DefREcta, comprobarTest})
     w->hide();
+
+  // The scroll bars and the step are named by the labels beside them.
+  ScrollBar1->setAccessibleName(Label10->text());
+  ScrollBar3->setAccessibleName(Label11->text());
+  ScrollBar2->setAccessibleName(Label12->text());
+  paso->setAccessibleName(QStringLiteral("Paso"));
+  PaintBox1->setAccessibleName(QStringLiteral("Dibujo"));
+  SetObjectNames();
+}
+
+// Object names equal to the control names, for accessibility tools and tests.
+void TQuorvel::SetObjectNames() {
+  const std::pair<QWidget*, const char*> names[] = {{PaintBox1, "PaintBox1"},
+                                                    {Label1, "Label1"},
+                                                    {Label2, "Label2"},
+                                                    {Label3, "Label3"},
+                                                    {Label4, "Label4"},
+                                                    {Label5, "Label5"},
+                                                    {Label6, "Label6"},
+                                                    {Label7, "Label7"},
+                                                    {Label8, "Label8"},
+                                                    {Label9, "Label9"},
+                                                    {Label10, "Label10"},
+                                                    {Label11, "Label11"},
+                                                    {Label12, "Label12"},
+                                                    {BitBtn1, "BitBtn1"},
+                                                    {BitBtn2, "BitBtn2"},
+                                                    {BitBtn3, "BitBtn3"},
+                                                    {BitBtn4, "BitBtn4"},
+                                                    {BitBtn5, "BitBtn5"},
+                                                    {BitBtn6, "BitBtn6"},
+                                                    {BitBtn7, "BitBtn7"},
+                                                    {BitBtn8, "BitBtn8"},
+                                                    {PA, "PA"},
+                                                    {Btest, "Btest"},
+                                                    {Memo2, "Memo2"},
+                                                    {paso, "paso"},
+                                                    {ScrollBar1, "ScrollBar1"},
+                                                    {ScrollBar2, "ScrollBar2"},
+                                                    {ScrollBar3, "ScrollBar3"},
+                                                    {Button1, "Button1"},
+                                                    {Memo1, "Memo1"},
+                                                    {Button2, "Button2"},
+                                                    {SpinEdit1, "SpinEdit1"},
+                                                    {R, "R"},
+                                                    {G, "G"},
+                                                    {B, "B"},
+                                                    {Button3, "Button3"},
+                                                    {Button4, "Button4"},
+                                                    {Punto, "Punto"},
+                                                    {ab, "ab"},
+                                                    {al, "al"},
+                                                    {co, "co"},
+                                                    {Cperfil, "Cperfil"},
+                                                    {SelPunto, "SelPunto"},
+                                                    {SelREcta, "SelREcta"},
+                                                    {DefREcta, "DefREcta"},
+                                                    {comprobarTest, "comprobarTest"}};
+  for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
 }
 
 void TQuorvel::SetTabOrder() {

@@ -125,6 +125,7 @@ class TQuorvel : public QWidget, public WindowPort {
 
  private:
   void CreateControls();
+  void SetObjectNames();
   void SetTabOrder();
   void ConnectHandlers();
   void CentreOnScreen();

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QToolButton>
+#include <utility>
 #include <vector>
 
 #include "WindowFixture.h"
@@ -222,4 +223,28 @@ TEST_F(MissingPaletteTest, ReportsFileNotFoundAndDrawsOnBlack) {
     }
   EXPECT_EQ(pale, 0);
   EXPECT_GT(black, 1000);
+}
+
+TEST_F(WindowTest, ScreenReadersNameEveryEditingControl) {
+  StartWindow();
+  TQuorvel& w = *window;
+  const std::vector<std::pair<QWidget*, QString>> expected = {
+      {w.BitBtn1, "cota +"},
+      {w.BitBtn2, "cota -"},
+      {w.BitBtn3, "abcisa -"},
+      {w.BitBtn4, "abcisa +"},
+      {w.BitBtn5, "alejamiento -"},
+      {w.BitBtn6, "alejamiento +"},
+      {w.BitBtn7, QStringLiteral("tercera proyección")},
+      {w.BitBtn8, "recta / punto"},
+      {w.PA, "seleccionar punto"},
+      {w.ScrollBar1, "ABCISA"},
+      {w.ScrollBar3, "ALEJAMIENTO"},
+      {w.ScrollBar2, "COTA"},
+      {w.paso, "Paso"},
+  };
+  for (const auto& [widget, name] : expected) EXPECT_EQ(widget->accessibleName(), name);
+  // Found by their control names, as accessibility tools list them.
+  EXPECT_EQ(w.findChild<QWidget*>("comprobarTest"), w.comprobarTest);
+  EXPECT_EQ(w.findChild<QWidget*>("ScrollBar2"), w.ScrollBar2);
 }
