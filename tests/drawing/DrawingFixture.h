@@ -47,14 +47,7 @@ class DrawingTest : public ::testing::Test {
 
   // The log lines that start with one of the prefixes, in order.
   std::vector<std::string> Only(std::initializer_list<std::string> prefixes) const {
-    std::vector<std::string> out;
-    for (const auto& line : canvas.log)
-      for (const auto& prefix : prefixes)
-        if (line.compare(0, prefix.size(), prefix) == 0) {
-          out.push_back(line);
-          break;
-        }
-    return out;
+    return canvas.Calls(prefixes);
   }
 
   RecordingCanvas canvas;

@@ -57,8 +57,7 @@ void RecordingCanvas::MoveTo(std::int32_t x, std::int32_t y) {
 void RecordingCanvas::LineTo(std::int32_t x, std::int32_t y) {
   log.push_back("LineTo " + std::to_string(x) + " " + std::to_string(y));
 }
-void RecordingCanvas::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2,
-                              std::int32_t y2) {
+void RecordingCanvas::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
   log.push_back("Ellipse " + std::to_string(x1) + " " + std::to_string(y1) + " " +
                 std::to_string(x2) + " " + std::to_string(y2));
 }
@@ -78,11 +77,24 @@ void RecordingCanvas::SetPixel(std::int32_t x, std::int32_t y, ColorValue color)
 void RecordingCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string& text) {
   log.push_back("TextOut " + std::to_string(x) + " " + std::to_string(y) + " " + text);
 }
-void RecordingCanvas::Refresh() { log.push_back("Refresh"); }
+void RecordingCanvas::Refresh() {
+  log.push_back("Refresh");
+}
 
 std::vector<std::string> RecordingCanvas::Calls(const std::string& prefix) const {
   std::vector<std::string> out;
   for (const auto& line : log)
     if (line.compare(0, prefix.size(), prefix) == 0) out.push_back(line);
+  return out;
+}
+
+std::vector<std::string> RecordingCanvas::Calls(std::initializer_list<std::string> prefixes) const {
+  std::vector<std::string> out;
+  for (const auto& line : log)
+    for (const auto& prefix : prefixes)
+      if (line.compare(0, prefix.size(), prefix) == 0) {
+        out.push_back(line);
+        break;
+      }
   return out;
 }

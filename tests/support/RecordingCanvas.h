@@ -3,6 +3,7 @@
 // solid), so drawing code is checked without pixels.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,8 @@ class RecordingCanvas : public delgraph::Canvas {
 
   // Lines of the log that start with the given prefix ("LineTo", "TextOut", ...).
   std::vector<std::string> Calls(const std::string& prefix) const;
+  // Lines that start with any of the prefixes, in log order.
+  std::vector<std::string> Calls(std::initializer_list<std::string> prefixes) const;
   void Clear() { log.clear(); }
 };
 
