@@ -6,6 +6,7 @@
 #include <QPolygon>
 #include <QString>
 #include <algorithm>
+#include <utility>
 
 namespace delgraph {
 
@@ -229,8 +230,10 @@ void QtCanvas::Polygon(const std::vector<CanvasPoint>& points) {
 
 void QtCanvas::FillRect(std::int32_t left, std::int32_t top, std::int32_t right,
                         std::int32_t bottom) {
-  // An inverted rectangle covers nothing.
-  if (right <= left || bottom <= top) return;
+  // Inverted corners are normalised, as the old pattern fill did, so the glyph
+  // row's first two bars (passed with x descending) still show as arrow shafts.
+  if (right < left) std::swap(left, right);
+  if (bottom < top) std::swap(top, bottom);
   const int l = ClampEdge(left, image_.width());
   const int t = ClampEdge(top, image_.height());
   const int r = ClampEdge(right, image_.width());

@@ -116,11 +116,19 @@ TEST_F(QtCanvasTest, TinyFontsStayLegible) {
   EXPECT_EQ(canvas.Font().pointSize(), 7);
 }
 
+TEST_F(QtCanvasTest, InvertedRectanglesAreNormalised) {
+  canvas.SetBrushColor(0x0000FF);
+  canvas.FillRect(20, 10, 10, 14);  // x descending: covers x 10..19
+  EXPECT_EQ(Changed(canvas, 0).size(), 40u);
+  EXPECT_EQ(At(canvas, 10, 10), 0x0000FFu);
+  EXPECT_EQ(At(canvas, 19, 13), 0x0000FFu);
+  EXPECT_NE(At(canvas, 20, 10), 0x0000FFu);
+}
+
 TEST_F(QtCanvasTest, FarCoordinatesAreSafe) {
   canvas.SetBrushColor(0x010203);
   canvas.FillRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
   EXPECT_TRUE(Changed(canvas, 0x010203).empty());
-  canvas.FillRect(50, 50, 10, 10);  // inverted: nothing
   canvas.SetPixel(INT_MAX, -1, 0);
   canvas.MoveTo(INT_MIN, INT_MIN);
   canvas.LineTo(INT_MAX, INT_MAX);
