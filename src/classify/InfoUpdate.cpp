@@ -27,10 +27,6 @@ constexpr std::int32_t kCoordinatesBY = 426;
 constexpr std::int32_t kPointCoordinatesX = 540;
 constexpr std::int32_t kPointCoordinatesY = 399;
 
-void RestorePenColorValue(delgraph::ColorValue color) {
-  if (delgraph::SurfaceCanvas != nullptr) delgraph::SurfaceCanvas->SetPenColor(color);
-}
-
 void SetLabel(int n, const std::string& text) {
   if (scene::Quorvel != nullptr) scene::Quorvel->SetLabelCaption(n, text);
 }
@@ -77,7 +73,7 @@ void ShowPointInfo(std::int32_t abscissa, std::int32_t alejamiento, std::int32_t
                                   std::to_string(alejamiento) + "," + std::to_string(cota) + ")";
   delgraph::SetDrawColor(kTextColour);
   delgraph::DrawText(kPointCoordinatesX, kPointCoordinatesY, coordinates);
-  RestorePenColorValue(kept);
+  delgraph::SetPenColorValue(kept);
 }
 
 void ShowLineInfo() {
@@ -94,7 +90,7 @@ void ShowLineInfo() {
   delgraph::DrawText(kTextX, kCoordinatesAY, LineCoordinateText("A", scene::PointA));
   delgraph::DrawText(kTextX, kCoordinatesBY, LineCoordinateText("B", scene::PointB));
   drawing::RestoreTextStyle();
-  RestorePenColorValue(kept);
+  delgraph::SetPenColorValue(kept);
 }
 
 }  // namespace classify

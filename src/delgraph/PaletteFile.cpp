@@ -49,6 +49,8 @@ void SavePaletteFile(const std::string& name) {
   // Written to a temporary file beside it and renamed on commit: a failed save
   // leaves the old palette whole.
   QSaveFile file(path);
+  // In a folder that takes no new files the palette is still saved in place.
+  file.setDirectWriteFallback(true);
   if (!file.open(QIODevice::WriteOnly)) throw FileError(AccessDenied);
   char bytes[16 * RecordSize];
   for (int k = 0; k < 16; ++k) {

@@ -232,6 +232,10 @@ ColorValue GetPenColor() {
   return SurfaceCanvas ? SurfaceCanvas->PenColor() : 0;
 }
 
+void SetPenColorValue(ColorValue color) {
+  if (SurfaceCanvas != nullptr) SurfaceCanvas->SetPenColor(color);
+}
+
 std::int32_t GetMaxX() {
   return SurfaceMaxX;
 }

@@ -63,8 +63,7 @@ void ResetDelgraph();
 // Palette.
 void DefaultPalette(PaletteRecord& record);
 ColorValue PaletteColor(std::int32_t number);
-void SetPaletteEntry(std::uint16_t index, std::int32_t red, std::int32_t green,
-                     std::int32_t blue);
+void SetPaletteEntry(std::uint16_t index, std::int32_t red, std::int32_t green, std::int32_t blue);
 std::int32_t GetMaxColor();
 
 // Pen, brush, fill, text.
@@ -91,6 +90,8 @@ void FillPolygon(std::uint16_t n, PointList points);
 void PutPixel(std::int32_t x, std::int32_t y, std::int32_t color);
 void DrawText(std::int32_t x, std::int32_t y, const std::string& text);  // UTF-8
 ColorValue GetPenColor();
+// Gives the pen back a colour value kept with GetPenColor (not a palette number).
+void SetPenColorValue(ColorValue color);
 std::int32_t GetMaxX();
 std::int32_t GetMaxY();
 void SetSurfaceOption(std::int32_t value);

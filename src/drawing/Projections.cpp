@@ -41,11 +41,6 @@ std::int64_t RoundedPixels(double v) {
   return static_cast<std::int64_t>(r);
 }
 
-// The canvas pen given back a colour value itself, not a palette number.
-void RestorePenColorValue(delgraph::ColorValue color) {
-  if (delgraph::SurfaceCanvas != nullptr) delgraph::SurfaceCanvas->SetPenColor(color);
-}
-
 }  // namespace
 
 void ComputeSceneOrigins() {
@@ -117,7 +112,7 @@ void DrawSceneLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32
   // Colour 1 asks for black: the largest colour number maps outside the palette.
   if (colour == 1) delgraph::SetDrawColor(delgraph::GetMaxColor());
   delgraph::DrawLine(x1, y1, x2, y2);
-  RestorePenColorValue(kept);
+  delgraph::SetPenColorValue(kept);
   if (scene::Quorvel != nullptr) scene::Quorvel->SetLabelCaption(6, std::to_string(colour));
 }
 

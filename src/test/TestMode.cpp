@@ -113,12 +113,15 @@ void DrawExerciseScene() {
 // empty in both frames and no generated point reaches it, so the title hides
 // nothing; the clear brush gives it no background box.
 void DrawTitle() {
+  // The pen goes back as it was: the next profile frame draws its traces in it.
+  const delgraph::ColorValue pen = delgraph::GetPenColor();
   drawing::SaveTextStyle();
   delgraph::SetBrushStyle(kClearBrush);
   delgraph::SetTextStyle(0, 0, 18);
   delgraph::SetDrawColor(kVerdictColour);
   delgraph::DrawText(8, 16, "T E S T");
   drawing::RestoreTextStyle();
+  delgraph::SetPenColorValue(pen);
 }
 
 }  // namespace

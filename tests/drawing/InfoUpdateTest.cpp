@@ -102,9 +102,9 @@ TEST_F(InfoUpdateTest, LineModeStoresIntoTheSelectedEndAndShowsTypeRelationCoord
   const auto texts = canvas.Calls("TextOut");
   ASSERT_GE(texts.size(), 4u);
   EXPECT_EQ(texts[0], "TextOut 570 355 HORIZONTAL");
-  EXPECT_EQ(texts[1], "TextOut 570 10 " + classify::LineRelation(scene::PointA, scene::PointB));
-  EXPECT_EQ(texts[2], "TextOut 570 390 " + classify::LineCoordinateText("A", scene::PointA));
-  EXPECT_EQ(texts[3], "TextOut 570 426 " + classify::LineCoordinateText("B", scene::PointB));
+  EXPECT_EQ(texts[1], "TextOut 570 10  = AL H / AL V ");
+  EXPECT_EQ(texts[2], "TextOut 570 390  A=( 20, 40, 30)");
+  EXPECT_EQ(texts[3], "TextOut 570 426  B=(-50,-30, 30)");
   EXPECT_EQ(classify::ClassCode, 1);
   EXPECT_EQ(classify::RelationCode, 3);
   for (int k = 0; k < 4; ++k) EXPECT_EQ(SizeOfText(texts[k]), 18) << texts[k];

@@ -54,6 +54,7 @@ TEST_F(QuizTest, PointExerciseFollowsItsDrawsAndHidesTheLocation) {
   ASSERT_NE(clear, canvas.log.end());
   ASSERT_NE(clear, canvas.log.begin());
   EXPECT_EQ(*(clear - 1), "BrushColor #0000A8");
+  EXPECT_EQ(canvas.penColor, delgraph::PaletteColor(13));
 }
 
 TEST_F(QuizTest, LineExerciseFollowsItsDrawsAndShowsBothLists) {
@@ -76,6 +77,9 @@ TEST_F(QuizTest, LineExerciseFollowsItsDrawsAndShowsBothLists) {
   EXPECT_TRUE(window.listVisible[static_cast<int>(AnswerList::SelREcta)]);
   EXPECT_TRUE(window.listVisible[static_cast<int>(AnswerList::DefREcta)]);
 
+  // The title leaves the pen as the scene left it (cyan): the next profile frame
+  // draws its traces in that pen.
+  EXPECT_EQ(canvas.penColor, delgraph::PaletteColor(3));
   EXPECT_TRUE(Drew("570 390  A=( 30, 50, 60)"));
   EXPECT_TRUE(Drew("570 426  B=(-30, 50,-21)"));
   for (const auto& t : Texts()) {
