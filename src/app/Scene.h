@@ -15,7 +15,9 @@ struct DihedralPoint {
 inline bool operator==(const DihedralPoint& a, const DihedralPoint& b) {
   return a.abscissa == b.abscissa && a.alejamiento == b.alejamiento && a.cota == b.cota;
 }
-inline bool operator!=(const DihedralPoint& a, const DihedralPoint& b) { return !(a == b); }
+inline bool operator!=(const DihedralPoint& a, const DihedralPoint& b) {
+  return !(a == b);
+}
 
 // The three answer lists of test mode.
 enum class AnswerList { SelPunto, SelREcta, DefREcta };

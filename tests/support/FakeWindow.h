@@ -15,7 +15,7 @@ class FakeWindow : public WindowPort {
   int paClicks = 0;
   std::array<bool, 3> listVisible{};
   std::array<int, 3> listChoice{{-1, -1, -1}};
-  bool buttonsVisible = true;   // BitBtn1..8, PA, Label8, paso
+  bool buttonsVisible = true;  // BitBtn1..8, PA, Label8, paso
   bool comprobarVisible = false;
   bool btestVisible = true;
   std::vector<std::string> calls;
