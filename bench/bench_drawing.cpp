@@ -5,7 +5,7 @@
 
 #include <QGuiApplication>
 
-#include "app/Scene.h"
+#include "scene/Scene.h"
 #include "classify/Classification.h"
 #include "classify/InfoUpdate.h"
 #include "delgraph/QtCanvas.h"

@@ -62,6 +62,7 @@ TQuorvel::TQuorvel(QWidget* parent) : QWidget(parent) {
   CreateControls();
   SetTabOrder();
   ConnectHandlers();
+  CreateCommands();
   CentreOnScreen();
   BitBtn1->setFocus();
   scene::Quorvel = this;

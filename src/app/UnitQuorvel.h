@@ -7,11 +7,13 @@
 #include <functional>
 #include <string>
 
-#include "app/Scene.h"
+#include "scene/Scene.h"
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QScrollBar;
@@ -76,6 +78,10 @@ class TQuorvel : public QWidget, public WindowPort {
   QComboBox* DefREcta = nullptr;
   QPushButton* comprobarTest = nullptr;
 
+  // The drawing area's context menu (right button): every command beyond the
+  // layout's controls lives here, with its shortcut working anywhere in the window.
+  QMenu* ContextMenu = nullptr;
+
   // Start-up set-up; runs once, at the first activation or right after the first
   // show, whichever comes first.
   void FormActivate();
@@ -129,6 +135,10 @@ class TQuorvel : public QWidget, public WindowPort {
   void SetTabOrder();
   void ConnectHandlers();
   void CentreOnScreen();
+  // Builds the context menu; each group of commands adds its actions.
+  void CreateCommands();
+  // Puts the action in the context menu and makes its shortcut a window shortcut.
+  void AddCommand(QAction* action);
   void RunFormActivateOnce();
   // Runs a handler body; an error it raises is reported in a message box instead
   // of crossing the event loop. The paint box then shows whatever was drawn.

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Scene.h"
+#include "scene/Scene.h"
 
 namespace classify {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Scene.h"
+#include "scene/Scene.h"
 #include "classify/Classification.h"
 #include "delgraph/delgraph.h"
 #include "drawing/LogicalWindow.h"

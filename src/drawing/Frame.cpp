@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "app/Scene.h"
+#include "scene/Scene.h"
 #include "delgraph/delgraph.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"

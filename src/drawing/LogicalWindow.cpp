@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "app/Scene.h"
+#include "scene/Scene.h"
 #include "delgraph/delgraph.h"
 
 namespace drawing {

@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "app/Scene.h"
+#include "scene/Scene.h"
 #include "delgraph/delgraph.h"
 #include "drawing/LogicalWindow.h"
 

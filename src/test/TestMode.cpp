@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "app/Scene.h"
+#include "scene/Scene.h"
 #include "classify/Classification.h"
 #include "classify/InfoUpdate.h"
 #include "delgraph/delgraph.h"

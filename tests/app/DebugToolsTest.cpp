@@ -13,7 +13,7 @@
 
 #include "WindowFixture.h"
 #include "app/Controls.h"
-#include "app/Scene.h"
+#include "scene/Scene.h"
 #include "delgraph/QtCanvas.h"
 #include "drawing/LogicalWindow.h"
 #include "support/RecordingCanvas.h"

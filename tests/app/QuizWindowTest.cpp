@@ -11,7 +11,7 @@
 
 #include "WindowFixture.h"
 #include "app/Controls.h"
-#include "app/Scene.h"
+#include "scene/Scene.h"
 #include "classify/Classification.h"
 #include "test/TestMode.h"
 

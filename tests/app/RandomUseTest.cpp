@@ -18,7 +18,7 @@
 
 #include "WindowFixture.h"
 #include "app/Controls.h"
-#include "app/Scene.h"
+#include "scene/Scene.h"
 #include "test/TestMode.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "app/Controls.h"
-#include "app/Scene.h"
+#include "scene/Scene.h"
 #include "classify/Classification.h"
 #include "delgraph/QtCanvas.h"
 #include "drawing/LogicalWindow.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Scene.h"
+#include "scene/Scene.h"
 #include "classify/Classification.h"
 #include "delgraph/delgraph.h"
 #include "drawing/LogicalWindow.h"

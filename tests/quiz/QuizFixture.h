@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Scene.h"
+#include "scene/Scene.h"
 #include "classify/Classification.h"
 #include "classify/InfoUpdate.h"
 #include "delgraph/delgraph.h"

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "app/Scene.h"
+#include "scene/Scene.h"
 #include "support/FakeWindow.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Scene.h"
+#include "scene/Scene.h"
 
 class FakeWindow : public WindowPort {
  public:

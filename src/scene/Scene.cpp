@@ -1,4 +1,4 @@
-#include "app/Scene.h"
+#include "scene/Scene.h"
 
 #include <limits>
 
