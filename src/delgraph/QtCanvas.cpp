@@ -94,6 +94,19 @@ QtCanvas::QtCanvas(int width, int height, double scale)
 
 QtCanvas::QtCanvas(QPaintDevice* device, const QRectF& target, const QRectF& source)
     : device_(device), ownsDevice_(false), finished_(device == nullptr), direct_(false) {
+  MapSurface(target, source);
+}
+
+QtCanvas::QtCanvas(QPainter* painter, const QRectF& target, const QRectF& source)
+    : device_(painter != nullptr ? painter->device() : nullptr),
+      external_(painter),
+      ownsDevice_(false),
+      finished_(device_ == nullptr),
+      direct_(false) {
+  MapSurface(target, source);
+}
+
+void QtCanvas::MapSurface(const QRectF& target, const QRectF& source) {
   width_ = std::max(1, static_cast<int>(std::ceil(source.right())));
   height_ = std::max(1, static_cast<int>(std::ceil(source.bottom())));
   clip_ = source;
@@ -121,7 +134,12 @@ const QImage& QtCanvas::Image() const {
 }
 
 void QtCanvas::Finish() {
-  if (painter_.isActive()) painter_.end();
+  if (external_ != nullptr) {
+    if (externalSaved_) external_->restore();
+    externalSaved_ = false;
+  } else if (painter_.isActive()) {
+    painter_.end();
+  }
   if (!ownsDevice_) finished_ = true;
 }
 
@@ -139,33 +157,47 @@ void QtCanvas::EndPainting() const {
   if (ownsDevice_ && painter_.isActive()) painter_.end();
 }
 
+void QtCanvas::SetUpPainter(QPainter& p) {
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.setRenderHint(QPainter::TextAntialiasing, false);
+  p.setBackgroundMode(Qt::TransparentMode);
+  // On a caller's painter the surface lands inside whatever mapping it has.
+  const bool combine = external_ != nullptr;
+  if (!transform_.isIdentity()) p.setWorldTransform(transform_, combine);
+  if (!clip_.isEmpty()) p.setClipRect(clip_, combine ? Qt::IntersectClip : Qt::ReplaceClip);
+  penDirty_ = brushDirty_ = true;
+}
+
 QPainter* QtCanvas::Painter() {
   if (finished_) return nullptr;
-  if (!painter_.isActive()) {
+  if (external_ != nullptr) {
+    if (!external_->isActive()) return nullptr;
+    if (!externalSaved_) {
+      external_->save();
+      externalSaved_ = true;
+      SetUpPainter(*external_);
+    }
+  } else if (!painter_.isActive()) {
     // A device that cannot be painted on (a PDF file that cannot be opened) takes
     // no drawing at all; its owner reports the failure.
     if (!painter_.begin(device_)) {
       finished_ = true;
       return nullptr;
     }
-    painter_.setRenderHint(QPainter::Antialiasing, false);
-    painter_.setRenderHint(QPainter::TextAntialiasing, false);
-    painter_.setBackgroundMode(Qt::TransparentMode);
-    if (!transform_.isIdentity()) painter_.setWorldTransform(transform_);
-    if (!clip_.isEmpty()) painter_.setClipRect(clip_);
-    penDirty_ = brushDirty_ = true;
+    SetUpPainter(painter_);
   }
+  QPainter& painter = external_ != nullptr ? *external_ : painter_;
   if (penDirty_) {
     RebuildPen();
-    painter_.setPen(pen_);
+    painter.setPen(pen_);
     penDirty_ = false;
   }
   if (brushDirty_) {
     RebuildBrush();
-    painter_.setBrush(brush_);
+    painter.setBrush(brush_);
     brushDirty_ = false;
   }
-  return &painter_;
+  return &painter;
 }
 
 void QtCanvas::Changed() {

@@ -38,6 +38,10 @@ class QtCanvas : public Canvas {
   // open until Finish() or the destructor, since paged devices end their document
   // when it closes.
   QtCanvas(QPaintDevice* device, const QRectF& target, const QRectF& source);
+  // Draws through a painter already open on its device (a page that holds more
+  // than one picture), with `target` in that painter's coordinates. The painter's
+  // state is saved before the first drawing and given back by Finish().
+  QtCanvas(QPainter* painter, const QRectF& target, const QRectF& source);
   ~QtCanvas() override;
   QtCanvas(const QtCanvas&) = delete;
   QtCanvas& operator=(const QtCanvas&) = delete;
@@ -102,6 +106,8 @@ class QtCanvas : public Canvas {
   void RebuildPen();
   void RebuildBrush();
   void ApplyFontSize();
+  void MapSurface(const QRectF& target, const QRectF& source);
+  void SetUpPainter(QPainter& p);
   int PenModeIndex() const;
 
   // Mutable so that Image() can end the painter: the raster engine writes straight
@@ -109,6 +115,8 @@ class QtCanvas : public Canvas {
   mutable QImage image_;
   mutable QPainter painter_;
   QPaintDevice* device_ = nullptr;  // &image_, or a device the canvas does not own
+  QPainter* external_ = nullptr;    // a painter of the caller's, instead of painter_
+  bool externalSaved_ = false;
   bool ownsDevice_ = true;
   bool finished_ = false;
   // Pixels written straight into the image: the own image at one pixel per pixel.
