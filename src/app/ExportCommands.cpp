@@ -8,10 +8,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMimeData>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTranslator>
 
 #include "app/Controls.h"
 #include "app/UnitQuorvel.h"
@@ -32,6 +35,27 @@ constexpr FilterRow kFilters[] = {
     {"Imagen PNG (*.png)", "png"},
     {"Dibujo SVG (*.svg)", "svg"},
     {"Documento PDF (*.pdf)", "pdf"},
+};
+
+// Qt's own dialogs speak Spanish while they are open (from Qt's translations,
+// where installed); nothing else in the window changes language.
+class SpanishDialogTexts {
+ public:
+  SpanishDialogTexts() {
+    if (translator_.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+      installed_ = QCoreApplication::installTranslator(&translator_);
+    }
+  }
+  ~SpanishDialogTexts() {
+    if (installed_) QCoreApplication::removeTranslator(&translator_);
+  }
+  SpanishDialogTexts(const SpanishDialogTexts&) = delete;
+  SpanishDialogTexts& operator=(const SpanishDialogTexts&) = delete;
+
+ private:
+  QTranslator translator_;
+  bool installed_ = false;
 };
 
 SaveFileAsker& SaveAsker() {
@@ -55,12 +79,14 @@ QString AskSavePath(QWidget* parent, QString* filter) {
   for (const FilterRow& row : kFilters) filters << QString::fromUtf8(row.filter);
   const QString all = filters.join(QStringLiteral(";;"));
   if (SaveAsker()) return SaveAsker()(parent, all, filter);
+  const SpanishDialogTexts spanish;
   return QFileDialog::getSaveFileName(parent, QStringLiteral("Guardar imagen"), LastSavePath(), all,
                                       filter);
 }
 
 bool AskPrint(QPrinter& printer, QWidget* parent) {
   if (PrintAskerHook()) return PrintAskerHook()(printer, parent);
+  const SpanishDialogTexts spanish;
   QPrintDialog dialog(&printer, parent);
   dialog.setWindowTitle(QStringLiteral("Imprimir"));
   return dialog.exec() == QDialog::Accepted;
