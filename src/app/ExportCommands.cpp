@@ -156,7 +156,15 @@ void TQuorvel::CreateExportCommands() {
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(QStringLiteral("Quorvel"));
     if (!app::AskPrint(printer, this)) return;
-    render::RenderPage(app::CurrentScene(), printer);
+    const render::SceneSpec spec = app::CurrentScene();
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+      // Printing to a file: written whole or not at all, like every other file.
+      const QString fault = render::SaveBytes(render::RenderPdf(spec, printer.pageLayout()),
+                                              printer.outputFileName());
+      if (!fault.isEmpty()) app::ReportError(fault);
+      return;
+    }
+    render::RenderPage(spec, printer);
     if (printer.printerState() == QPrinter::Error) {
       app::ReportError(QStringLiteral("No se pudo imprimir el dibujo."));
     }

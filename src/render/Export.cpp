@@ -112,6 +112,13 @@ void RenderPage(const SceneSpec& spec, QPagedPaintDevice& device) {
 }
 
 QByteArray RenderPdf(const SceneSpec& spec) {
+  return RenderPdf(
+      spec, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                        QMarginsF(kPageMarginMm, kPageMarginMm, kPageMarginMm, kPageMarginMm),
+                        QPageLayout::Millimeter));
+}
+
+QByteArray RenderPdf(const SceneSpec& spec, const QPageLayout& layout) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -119,10 +126,7 @@ QByteArray RenderPdf(const SceneSpec& spec) {
     QPdfWriter pdf(&buffer);
     pdf.setCreator(QStringLiteral("Quorvel"));
     pdf.setTitle(QStringLiteral("Quorvel"));
-    pdf.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                    QMarginsF(kPageMarginMm, kPageMarginMm, kPageMarginMm, kPageMarginMm),
-                    QPageLayout::Millimeter));
+    pdf.setPageLayout(layout);
     RenderPage(spec, pdf);
   }
   return bytes;
@@ -130,7 +134,10 @@ QByteArray RenderPdf(const SceneSpec& spec) {
 
 QString WriteFile(const SceneSpec& spec, const QString& path, Format format, int scale) {
   // The picture is made whole before the file is touched.
-  const QByteArray bytes = Encode(spec, format, scale);
+  return SaveBytes(Encode(spec, format, scale), path);
+}
+
+QString SaveBytes(const QByteArray& bytes, const QString& path) {
   if (bytes.isEmpty()) {
     return QStringLiteral("No se pudo dibujar «%1».").arg(QFileInfo(path).fileName());
   }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QPageLayout>
 #include <QString>
 #include <optional>
 
@@ -29,12 +30,15 @@ QImage RenderImage(const SceneSpec& spec, int scale);
 QByteArray RenderSvg(const SceneSpec& spec, int scale);
 // The drawing fitted to the paintable part of the device's page and centred there.
 void RenderPage(const SceneSpec& spec, QPagedPaintDevice& device);
-// A one-page A4 landscape PDF document.
+// A one-page PDF document, A4 landscape with 10 mm margins unless a layout is given.
 QByteArray RenderPdf(const SceneSpec& spec);
+QByteArray RenderPdf(const SceneSpec& spec, const QPageLayout& layout);
 
 // Writes the picture to path in format through QSaveFile: either the whole file or,
 // on failure, nothing (an existing file keeps its content). Returns an empty string
 // or the reason in Spanish.
 QString WriteFile(const SceneSpec& spec, const QString& path, Format format, int scale);
+// The same for bytes made already.
+QString SaveBytes(const QByteArray& bytes, const QString& path);
 
 }  // namespace render
