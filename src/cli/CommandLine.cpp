@@ -102,10 +102,12 @@ const OptionRow* RowOf(const QString& name) {
   return nullptr;
 }
 
-// The argument's option name, if it is written as one ("--name", "--name=v", "-n").
+// The argument's option name, if it is written as one ("--name", "--name=v",
+// "-n"). A single dash takes a whole word, as the parser does, so Qt's own
+// options ("-visual", "-style") never pass for ours.
 QString OptionNameOf(const QString& argument) {
   if (argument.startsWith(QLatin1String("--"))) return argument.mid(2).section('=', 0, 0);
-  if (argument.startsWith('-') && argument.size() > 1) return argument.mid(1, 1);
+  if (argument.startsWith('-') && argument.size() > 1) return argument.mid(1).section('=', 0, 0);
   return QString();
 }
 

@@ -8,6 +8,7 @@
 #include "delgraph/delgraph.h"
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
+#include "drawing/Projections.h"
 #include "render/ModuleState.h"
 
 namespace render {
@@ -32,9 +33,12 @@ class StateKeeper {
 void DrawOn(delgraph::QtCanvas& canvas, const std::function<void()>& draw) {
   const StateKeeper keeper;
   scene::Quorvel = nullptr;
-  // What the window's start-up does, less the palette file.
+  // What the window's start-up does, less the palette file, and nothing left of
+  // the window's history.
   delgraph::AttachSurface(&canvas, 1024, 768);
+  scene::EditPoint = DihedralPoint{};
   scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
+  drawing::ResetProjections();
   drawing::Select640x480();
   draw();
   canvas.Finish();

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <vector>
 
 #include "cli/CommandLine.h"
 #include "delgraph/QtCanvas.h"
@@ -115,6 +116,18 @@ TEST_F(CommandLineTest, FileFaultsExitOneAndLeaveTheTargetAlone) {
   WritePalette("pruebas.pal", "abc");
   EXPECT_EQ(Execute({"--export", "b.png", "--point", "1,2,3"}).status, cli::ExitFileError);
   EXPECT_FALSE(QFile::exists("b.png"));
+}
+
+TEST(CommandLineChoiceTest, OnlyOurOptionsKeepTheWindowFromStarting) {
+  const auto wants = [](std::vector<const char*> args) {
+    args.insert(args.begin(), "quorvel");
+    return cli::WantsCommandLine(static_cast<int>(args.size()), const_cast<char**>(args.data()));
+  };
+  EXPECT_FALSE(wants({}));
+  EXPECT_FALSE(wants({"-visual", "x", "-style", "fusion", "--reverse"}));  // Qt's own
+  EXPECT_TRUE(wants({"-h"}));
+  EXPECT_TRUE(wants({"--version"}));
+  EXPECT_TRUE(wants({"-style", "fusion", "--export=a.png"}));
 }
 
 // The program itself, with neither a display nor a platform named.
