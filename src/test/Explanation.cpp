@@ -119,6 +119,13 @@ bool ClaimOf(const Shared& s, Coordinate c) {
   return c == kCota ? s.cota : c == kAlejamiento ? s.alejamiento : s.abscissa;
 }
 
+// "A y B difieren en cota (30 y -30): ", the start of a sentence.
+std::string Differ(const Exercise& e, Coordinate c) {
+  const char* name = c == kCota ? "cota" : c == kAlejamiento ? "alejamiento" : "abscisa";
+  return std::string("A y B difieren en ") + name + " (" + N(ValueOf(e.A, c)) + " y " +
+         N(ValueOf(e.B, c)) + "): ";
+}
+
 // The truth about one coordinate that a claim of sharing (or not sharing) it
 // contradicts.
 std::string SharedFact(const Exercise& e, Coordinate c) {
@@ -136,16 +143,16 @@ std::string SharedFact(const Exercise& e, Coordinate c) {
         return "A y B tienen la misma abscisa (" + N(a) + "): la recta es perpendicular a L.T.";
     }
   }
-  const std::string pair = " (" + N(a) + " y " + N(b) + "): ";
+  const std::string differ = Differ(e, c);
   switch (c) {
     case kCota:
-      return "A y B tienen cotas distintas" + pair + "no es paralela a H.";
+      return differ + "no es paralela a H.";
     case kAlejamiento:
-      return "A y B tienen alejamientos distintos" + pair + "no es paralela a V.";
+      return differ + "no es paralela a V.";
     case kAbscissa:
       break;
   }
-  return "A y B tienen abscisas distintas" + pair + "no es perpendicular a L.T.";
+  return differ + "no es perpendicular a L.T.";
 }
 
 // The first coordinate, cota first, whose sharing the claim gets wrong.
@@ -188,11 +195,10 @@ std::string MissesGroundLine(const Exercise& e) {
   if (sameAlejamiento && sameCota)
     return "A y B tienen alejamiento " + N(A.alejamiento) + " y cota " + N(A.cota) +
            ": la recta es paralela a L.T.";
+  // Parallel to V (or H) away from it: it never reaches V (or H), nor the ground line.
   if (sameAlejamiento)
-    return "A y B tienen el mismo alejamiento (" + N(A.alejamiento) +
-           "): paralela a V, no corta a L.T.";
-  if (sameCota)
-    return "A y B tienen la misma cota (" + N(A.cota) + "): paralela a H, no corta a L.T.";
+    return "A y B tienen alejamiento " + N(A.alejamiento) + ": la recta no llega a V ni a L.T.";
+  if (sameCota) return "A y B tienen cota " + N(A.cota) + ": la recta no llega a H ni a L.T.";
   // Where the line crosses V (alejamiento 0); its cota there is not 0.
   const double dAlejamiento = static_cast<double>(std::int64_t{B.alejamiento} - A.alejamiento);
   const double dCota = static_cast<double>(std::int64_t{B.cota} - A.cota);
@@ -264,14 +270,8 @@ std::string LineExplanation(const Exercise& e, const Answer& a) {
     return "A y B coinciden en " + at + ": la recta es un solo punto.";
   }
   if (a.chosen == kSinglePointType) {
-    for (Coordinate c : {kCota, kAlejamiento, kAbscissa}) {
-      if (ValueOf(A, c) == ValueOf(B, c)) continue;
-      const char* names = c == kCota          ? "cotas distintas"
-                          : c == kAlejamiento ? "alejamientos distintos"
-                                              : "abscisas distintas";
-      return std::string("A y B tienen ") + names + " (" + N(ValueOf(A, c)) + " y " +
-             N(ValueOf(B, c)) + "): no son un mismo punto.";
-    }
+    for (Coordinate c : {kCota, kAlejamiento, kAbscissa})
+      if (ValueOf(A, c) != ValueOf(B, c)) return Differ(e, c) + "no son un mismo punto.";
   }
   const bool inGroundLine = A.alejamiento == 0 && B.alejamiento == 0 && A.cota == 0 && B.cota == 0;
   const char* const kNoRelation = "Falta elegir cómo está la recta respecto de H, V y L.T.";
