@@ -58,7 +58,7 @@ std::string Explanation(const Exercise& e, const Answer& a);
 // Draws the explanation in the top strip of the space-view panel, beside the
 // title: no projection of any exercise reaches it.
 void DrawExplanation(const std::string& sentence);
-constexpr std::int32_t kExplanationX = 120;
+constexpr std::int32_t kExplanationX = 104;
 constexpr std::int32_t kExplanationY = 26;
 
 // Program-start state of the mode. For tests (ResetQuiz runs it).
