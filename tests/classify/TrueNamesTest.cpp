@@ -1,5 +1,5 @@
-// Every true name of a line: the lists for known lines, the seed's single code
-// always among them, and exact answers at the ends of the 32-bit range.
+// Every true name of a line: the lists for known lines, the single codes of
+// LineType and LineRelation always among them, exact answers at the 32-bit ends.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -26,7 +26,7 @@ TEST(TrueNames, ListsForKnownLines) {
       {"VerticalInV", {0, 0, -14}, {0, 0, 14}, {3, 8, 10}, {7, 8, 10}},
       {"ObliqueThroughLT", {-37, 58, -42}, {37, -58, 42}, {6, 8}, {4, 7}},
       // The eight base cases from A = (10, 20, 30); the oblique and the profile line
-      // pass through the origin, which the seed's single name does not tell.
+      // pass through the origin, which the single name does not tell.
       {"SinglePoint", {10, 20, 30}, {10, 20, 30}, {9}, {-1}},
       {"Vertical", {10, 20, 30}, {10, 20, -30}, {3}, {8}},
       {"DePunta", {10, 20, 30}, {10, -20, 30}, {4}, {5}},
@@ -53,8 +53,8 @@ TEST(TrueNames, ListsForKnownLines) {
 }
 
 // Over every pair of points in -3..3: sorted lists without repeats that hold the
-// seed's codes, and the seed's codes left as they were.
-TEST(TrueNames, SeedCodeIsAlwaysInTheList) {
+// single codes, and those codes left as they were.
+TEST(TrueNames, SingleCodeIsAlwaysInTheList) {
   classify::ResetClassify();
   for (int i = 0; i < 7 * 7 * 7 * 7 * 7 * 7; ++i) {
     int k = i;

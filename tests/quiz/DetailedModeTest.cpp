@@ -70,7 +70,7 @@ class DetailedQuiz : public QuizTest {
 
 TEST_F(DetailedQuiz, TrueNamesCountOnlyInTheMode) {
   PressTest(LineAt(kVerticalA, kVerticalB));
-  EXPECT_FALSE(Answer(-1, kVertical, kPerpendicularToH));  // the seed wants "QUE CORTA"
+  EXPECT_FALSE(Answer(-1, kVertical, kPerpendicularToH));  // by default only "QUE CORTA"
 
   quiz::SetDetailedMode(true);
   PressTest(LineAt(kVerticalA, kVerticalB));
