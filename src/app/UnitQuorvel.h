@@ -120,6 +120,7 @@ class TQuorvel : public QWidget, public WindowPort {
   void SetPACaption(const std::string& text) override;
   void PAClick() override;
   void ShowList(AnswerList list) override;
+  void ResetList(AnswerList list) override;
   int ListChoice(AnswerList list) const override;
   void ocultarbotones() override;
   void mostrarbotones() override;
@@ -142,6 +143,8 @@ class TQuorvel : public QWidget, public WindowPort {
   // Puts the action in the context menu and makes its shortcut a window shortcut.
   void AddCommand(QAction* action);
   void CreateExportCommands();  // ExportCommands.cpp
+  // The detailed quiz and the results (QuizCommands.cpp).
+  void CreateQuizCommands();
   void RunFormActivateOnce();
   // Runs a handler body; an error it raises is reported in a message box instead
   // of crossing the event loop. The paint box then shows whatever was drawn.

@@ -7,13 +7,15 @@
 #include <string>
 #include <utility>
 
-#include "scene/Scene.h"
 #include "classify/Classification.h"
 #include "classify/InfoUpdate.h"
 #include "delgraph/delgraph.h"
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
+#include "scene/Scene.h"
+#include "test/DetailedMode.h"
+#include "test/Results.h"
 
 namespace quiz {
 
@@ -85,12 +87,20 @@ std::int32_t ChosenCode(AnswerList list) {
 constexpr std::int32_t kSinglePointType = 9;
 constexpr std::int32_t kNoRelation = -1;
 
-bool AnswerIsRight() {
-  if (scene::PointMode) return ChosenCode(AnswerList::SelPunto) == classify::ClassCode;
-  const std::int32_t type = ChosenCode(AnswerList::SelREcta);
-  const std::int32_t relation =
-      type == kSinglePointType ? kNoRelation : ChosenCode(AnswerList::DefREcta);
-  return type == classify::ClassCode && relation == classify::RelationCode;
+Answer ReadAnswer() {
+  Answer a;
+  if (scene::PointMode) {
+    a.chosen = ChosenCode(AnswerList::SelPunto);
+    return a;
+  }
+  a.chosen = ChosenCode(AnswerList::SelREcta);
+  a.relation = a.chosen == kSinglePointType ? kNoRelation : ChosenCode(AnswerList::DefREcta);
+  return a;
+}
+
+bool AnswerIsRight(const Answer& a) {
+  if (scene::PointMode) return a.chosen == classify::ClassCode;
+  return a.chosen == classify::ClassCode && a.relation == classify::RelationCode;
 }
 
 // The coordinate texts, and the names too once AnswerHidden is false.
@@ -191,7 +201,14 @@ void NewExercise() {
     classify::LineRelation(a, b);
   }
 
+  RecordExercise(scene::PointMode, a, b);
+
   if (scene::Quorvel != nullptr) {
+    // A fair start: no choice is left over from the last exercise.
+    if (DetailedMode) {
+      for (AnswerList list : {AnswerList::SelPunto, AnswerList::SelREcta, AnswerList::DefREcta})
+        scene::Quorvel->ResetList(list);
+    }
     if (scene::PointMode) {
       scene::Quorvel->ShowList(AnswerList::SelPunto);
     } else {
@@ -217,7 +234,12 @@ void CheckAnswer() {
   if (scene::Quorvel != nullptr)
     scene::Quorvel->SetLabelCaption(7, std::to_string(classify::ClassCode));
 
-  const bool right = AnswerIsRight();
+  const Answer answer = ReadAnswer();
+  // The detailed judgement uses what was recorded when the exercise was set, as the
+  // default one uses the codes left then.
+  const bool right = DetailedMode && CurrentExercise.set
+                         ? JudgedRight(CurrentExercise, answer, true)
+                         : AnswerIsRight(answer);
   if (right)
     scene::TestHits = CountOneMore(scene::TestHits);
   else
@@ -260,6 +282,11 @@ void CheckAnswer() {
     delgraph::DrawText(365, 300, " I N C O R R E C T O ");
   drawing::RestoreTextStyle();
 
+  if (CurrentExercise.set) {
+    if (DetailedMode && !right) DrawExplanation(Explanation(CurrentExercise, answer));
+    RecordResult(CurrentExercise, answer, right, DetailedMode);
+  }
+
   if (scene::Quorvel != nullptr) scene::Quorvel->mostrarbotones();
 }
 
@@ -296,6 +323,8 @@ void DrawBevelPanel(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int3
 void ResetQuiz() {
   ExerciseAnswered = false;
   scriptedSource = nullptr;
+  ResetDetailedMode();
+  Results.clear();
 }
 
 }  // namespace quiz
