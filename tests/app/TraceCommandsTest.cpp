@@ -11,74 +11,58 @@
 
 #include "WindowFixture.h"
 #include "app/Controls.h"
-#include "drawing/Frame.h"
 #include "drawing/TraceDrawing.h"
-#include "scene/Scene.h"
 #include "test/TestMode.h"
 
 namespace {
 
-// Colour 4 of the test palette: the rings of the traces.
-constexpr delgraph::ColorValue kRingColour = Rgb(40, 41, 42);
+constexpr delgraph::ColorValue kRing = Rgb(40, 41, 42);  // colour 4 of the test palette
 
 class TraceCommandTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
     StartWindow();
+    entry = window->findChild<QAction*>(QStringLiteral("MostrarTrazas"));
+    ASSERT_NE(entry, nullptr);
   }
   void TearDown() override {
     drawing::ResetTraces();
     WindowTest::TearDown();
   }
-  QAction* Entry() const { return window->findChild<QAction*>(QStringLiteral("MostrarTrazas")); }
+  QAction* entry = nullptr;
 };
 
-TEST_F(TraceCommandTest, EntryInTheContextMenuOffAtStart) {
-  QAction* entry = Entry();
-  ASSERT_NE(entry, nullptr);
-  EXPECT_TRUE(window->ContextMenu->actions().contains(entry));
-  EXPECT_EQ(entry->text(), QStringLiteral("Mostrar trazas"));
-  EXPECT_TRUE(entry->isCheckable());
-  EXPECT_FALSE(entry->isChecked());
-  EXPECT_EQ(entry->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
-  EXPECT_FALSE(drawing::TracesOn);
-}
+TEST_F(TraceCommandTest, EntryRedrawsALineButLeavesTheSplashAndAPoint) {
+  EXPECT_TRUE(window->ContextMenu->actions().contains(entry) && entry->isCheckable());
+  EXPECT_EQ(entry->text() + " " + entry->shortcut().toString(), "Mostrar trazas Ctrl+T");
+  EXPECT_FALSE(entry->isChecked() || drawing::TracesOn);
 
-TEST_F(TraceCommandTest, SplashAndPointModeKeepTheirPicture) {
-  Entry()->trigger();
-  EXPECT_TRUE(drawing::TracesOn);
-  EXPECT_FALSE(window->Memo2->isHidden());
+  entry->trigger();  // on the splash: nothing drawn yet
+  EXPECT_TRUE(drawing::TracesOn && !window->Memo2->isHidden());
   EXPECT_FALSE(window->PaintBox1->ShowsSurface());
-
   window->ScrollBar1->setValue(-7);  // the point scene
   const QImage point = Surface();
-  const auto frames = drawing::FramesDrawn;
-  Entry()->trigger();
-  EXPECT_FALSE(drawing::TracesOn);
-  EXPECT_EQ(drawing::FramesDrawn, frames);
+  entry->trigger();
   EXPECT_EQ(Surface(), point);
-}
 
-TEST_F(TraceCommandTest, ALineIsRedrawnAtOnceWithAndWithoutItsTraces) {
-  // A = (0, 40, 40), B = (30, 20, 30): H = (120, -40, 0) beyond B, so h = (886, 153).
+  // A = (-7, 40, 40), B = (30, 20, 30): H = (141, -40, 0), its ring at h = (907, 153).
   scene::PointMode = false;
   scene::PointB = {30, 20, 30};
-  scene::EditPoint = {0, 40, 40};
+  scene::EditPoint = {-7, 40, 40};
   window->ScrollBar1Change();
-  const QImage plain = Surface();
-  ASSERT_NE(SurfacePixel(886, 150), kRingColour);
-
-  Entry()->trigger();
-  EXPECT_EQ(SurfacePixel(886, 150), kRingColour);  // top of the ring at h
-  Entry()->trigger();
-  EXPECT_EQ(Surface(), plain);
+  const QImage line = Surface();
+  ASSERT_NE(SurfacePixel(907, 150), kRing);
+  entry->trigger();
+  EXPECT_EQ(SurfacePixel(907, 150), kRing);
+  entry->trigger();
+  EXPECT_EQ(Surface(), line);
   EXPECT_TRUE(errors.isEmpty());
 }
 
 TEST_F(TraceCommandTest, ExerciseKeepsItsAnswerHiddenAndItsScore) {
-  std::deque<int> draws = {0, 1,  1,  1,  0,  1,
-                           0, 30, 50, 60, 21, 40};  // A (30, 50, 60), B (-30, 50, -21)
+  // A FRONTAL exercise: A = (30, 50, 60), B = (-30, 50, -21), H = (-14.4, 50, 0).
+  std::deque<int> draws = {0, 1, 1, 1, 0, 1, 0, 30, 50, 60, 21, 40};
   quiz::SetRandomSource([&draws](std::int32_t) {
     const int v = draws.empty() ? 0 : draws.front();
     if (!draws.empty()) draws.pop_front();
@@ -86,27 +70,19 @@ TEST_F(TraceCommandTest, ExerciseKeepsItsAnswerHiddenAndItsScore) {
   });
   QTest::mouseClick(window->Btest, Qt::LeftButton);
   const QImage waiting = Surface();
-  Entry()->trigger();
-  EXPECT_TRUE(drawing::TracesOn);
+  entry->trigger();
   EXPECT_EQ(Surface(), waiting);
 
-  // The check reveals the answer, and the trace H = (-14.4, 50, 0) with it: its
-  // ring at h = (752, 243).
-  window->SelREcta->setCurrentIndex(1);
-  window->DefREcta->setCurrentIndex(0);
+  // The check reveals the trace with the answer: its ring at h = (752, 243).
   QTest::mouseClick(window->comprobarTest, Qt::LeftButton);
-  EXPECT_EQ(SurfacePixel(752, 240), kRingColour);
-
-  // Off and on again: the verdict and the score panel stay on the picture.
+  EXPECT_EQ(SurfacePixel(752, 240), kRing);
   const QImage checked = Surface();
-  Entry()->trigger();
+  entry->trigger();  // off, then on: the verdict and the score panel stay
+  entry->trigger();
   EXPECT_EQ(Surface(), checked);
-  Entry()->trigger();
-  EXPECT_EQ(Surface(), checked);
-  // The next edit draws the picture afresh, traces and all.
-  window->ScrollBar1->setValue(31);
+  window->ScrollBar1->setValue(31);  // the next edit draws afresh, traces and all
   EXPECT_NE(Surface(), checked);
-  EXPECT_EQ(SurfacePixel(752, 240), kRingColour);
+  EXPECT_EQ(SurfacePixel(752, 240), kRing);
   EXPECT_TRUE(errors.isEmpty());
 }
 
