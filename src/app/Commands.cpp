@@ -13,6 +13,7 @@ void TQuorvel::CreateCommands() {
           [this](const QPoint& pos) { ContextMenu->popup(PaintBox1->mapToGlobal(pos)); });
   CreateExportCommands();
   CreateQuizCommands();
+  CreateTraceCommands();
 }
 
 void TQuorvel::AddCommand(QAction* action) {

@@ -18,6 +18,7 @@
 
 #include "app/Controls.h"
 #include "app/UnitQuorvel.h"
+#include "drawing/TraceDrawing.h"
 #include "render/Export.h"
 #include "scene/Scene.h"
 
@@ -109,6 +110,7 @@ render::SceneSpec CurrentScene() {
   spec.B = scene::PointB;
   spec.profile = scene::ProfileOn;
   spec.answerHidden = scene::AnswerHidden;
+  spec.traces = drawing::TracesOn;
   return spec;
 }
 

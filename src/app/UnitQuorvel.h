@@ -138,6 +138,8 @@ class TQuorvel : public QWidget, public WindowPort {
   void CentreOnScreen();
   // Builds the context menu; each group of commands adds its actions.
   void CreateCommands();
+  // "Mostrar trazas" (Ctrl+T): the traces of the line, on request.
+  void CreateTraceCommands();
   // Puts the action in the context menu and makes its shortcut a window shortcut.
   void AddCommand(QAction* action);
   void CreateExportCommands();  // ExportCommands.cpp

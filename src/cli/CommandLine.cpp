@@ -48,6 +48,10 @@ const std::vector<OptionRow>& Options() {
        false},
       {{"line"}, "X,Y,Z:X,Y,Z", "la recta del extremo A al extremo B", false},
       {{"profile"}, "", "muestra la tercera proyección en lugar de la vista de los planos", false},
+      {{"traces"},
+       "",
+       "dibuja las trazas de la recta con H y con V, como «Mostrar trazas» en la ventana",
+       false},
       {{"hide-answer"},
        "",
        "oculta los nombres que dan la respuesta (situación del punto, tipo y posición "
@@ -87,7 +91,9 @@ int RunExport(const QCommandLineParser& parser, Streams& io);
 
 const std::vector<Mode>& Modes() {
   static const std::vector<Mode> modes = {
-      {"export", {"point", "line", "profile", "hide-answer", "scale", "palette"}, RunExport},
+      {"export",
+       {"point", "line", "profile", "traces", "hide-answer", "scale", "palette"},
+       RunExport},
   };
   return modes;
 }
@@ -200,6 +206,7 @@ int RunExport(const QCommandLineParser& parser, Streams& io) {
   spec.pointMode = point;
   spec.profile = parser.isSet("profile");
   spec.answerHidden = parser.isSet("hide-answer");
+  spec.traces = parser.isSet("traces");
   QString fault;
   if (point) {
     const auto A = ParsePoint(parser.value("point"), "--point", &fault);

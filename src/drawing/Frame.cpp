@@ -4,12 +4,14 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "scene/Scene.h"
 #include "delgraph/delgraph.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
+#include "scene/Scene.h"
 
 namespace drawing {
+
+std::uint64_t FramesDrawn = 0;
 
 namespace {
 
@@ -90,6 +92,7 @@ void DrawFlatViewFrame() {
 }  // namespace
 
 void RedrawFrame(bool profile) {
+  ++FramesDrawn;
   if (scene::Quorvel != nullptr) scene::Quorvel->HideMemo2();
   if (profile) {
     DrawProfileFrame();

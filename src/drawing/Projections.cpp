@@ -6,9 +6,10 @@
 #include <limits>
 #include <string>
 
-#include "scene/Scene.h"
 #include "delgraph/delgraph.h"
 #include "drawing/LogicalWindow.h"
+#include "drawing/TraceDrawing.h"
+#include "scene/Scene.h"
 
 namespace drawing {
 
@@ -55,19 +56,27 @@ void ComputeSceneOrigins() {
 }
 
 EndPointPositions EndPointPositionsOf(const DihedralPoint& p) {
+  return PositionsAt(p.abscissa, p.alejamiento, p.cota);
+}
+
+// Whole coordinates are exact doubles that round to themselves, so end points land
+// where they always have; fractional ones round half to even like the steps.
+EndPointPositions PositionsAt(double abscissa, double alejamiento, double cota) {
   SurfacePoint O = SpaceOrigin;
   // The profile view looks along the ground line: the abscissa moves nothing there.
   if (!scene::ProfileOn) {
-    O.x = Offset(O.x, RoundedPixels(p.abscissa * AbscissaStepX));
-    O.y = Offset(O.y, -RoundedPixels(p.abscissa * AbscissaStepY));
+    O.x = Offset(O.x, RoundedPixels(abscissa * AbscissaStepX));
+    O.y = Offset(O.y, -RoundedPixels(abscissa * AbscissaStepY));
   }
+  const std::int64_t across = RoundedPixels(alejamiento);
+  const std::int64_t up = RoundedPixels(cota);
   EndPointPositions r;
-  r.S = {Offset(O.x, p.alejamiento), Offset(O.y, -static_cast<std::int64_t>(p.cota))};
+  r.S = {Offset(O.x, across), Offset(O.y, -up)};
   r.Vp = {O.x, r.S.y};
   r.Hp = {r.S.x, O.y};
-  r.G = {Offset(FlatOrigin.x, p.abscissa), FlatOrigin.y};
-  r.h = {r.G.x, Offset(r.G.y, p.alejamiento)};
-  r.v = {r.G.x, Offset(r.G.y, -static_cast<std::int64_t>(p.cota))};
+  r.G = {Offset(FlatOrigin.x, RoundedPixels(abscissa)), FlatOrigin.y};
+  r.h = {r.G.x, Offset(r.G.y, across)};
+  r.v = {r.G.x, Offset(r.G.y, -up)};
   return r;
 }
 
@@ -144,6 +153,8 @@ void DrawScene(bool pointMode, std::int32_t aAbscissa, std::int32_t aAlejamiento
     DrawSceneLine(a.Vp.x, a.Vp.y, b.Vp.x, b.Vp.y, kReferenceColour);  // onto V
   }
   delgraph::SetLineStyle(delgraph::psSolid, 0, 1);
+  // Only on request: with the traces off the picture stays exactly as it was.
+  if (TracesOn && !scene::AnswerHidden) DrawLineTraces(A, B, lineColour);
 }
 
 void SaveTextStyle() {
@@ -161,6 +172,7 @@ void ResetProjections() {
   AbscissaStepX = 0.0;
   AbscissaStepY = 0.0;
   SavedTextStyle = delgraph::TextStyleRecord{};
+  ResetTraces();
 }
 
 }  // namespace drawing

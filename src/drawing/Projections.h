@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "scene/Scene.h"
 #include "delgraph/delgraph.h"
+#include "scene/Scene.h"
 
 namespace drawing {
 
@@ -39,6 +39,9 @@ extern delgraph::TextStyleRecord SavedTextStyle;
 void ComputeSceneOrigins();
 // Positions of p with the current origins and ProfileOn; draws nothing.
 EndPointPositions EndPointPositionsOf(const DihedralPoint& p);
+// The same for fractional coordinates (a trace), rounded half to even; whole ones
+// give exactly what EndPointPositionsOf gives.
+EndPointPositions PositionsAt(double abscissa, double alejamiento, double cota);
 
 EndPointPositions DrawEndPoint(const DihedralPoint& p);
 void DrawReferenceSegment(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
@@ -52,7 +55,7 @@ void DrawScene(bool pointMode, std::int32_t aAbscissa, std::int32_t aAlejamiento
 void SaveTextStyle();
 void RestoreTextStyle();
 
-// Program-start working values. For tests.
+// Program-start working values, traces off. For tests.
 void ResetProjections();
 
 }  // namespace drawing

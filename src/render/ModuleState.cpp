@@ -4,6 +4,8 @@
 #include <iterator>
 
 #include "classify/Classification.h"
+#include "drawing/Frame.h"
+#include "drawing/TraceDrawing.h"
 #include "test/TestMode.h"
 
 namespace render {
@@ -50,6 +52,8 @@ ModuleState CaptureModuleState() {
   s.abscissaStepX = drawing::AbscissaStepX;
   s.abscissaStepY = drawing::AbscissaStepY;
   s.savedTextStyle = drawing::SavedTextStyle;
+  s.tracesOn = drawing::TracesOn;
+  s.framesDrawn = drawing::FramesDrawn;
 
   s.classCode = classify::ClassCode;
   s.relationCode = classify::RelationCode;
@@ -97,6 +101,8 @@ void RestoreModuleState(const ModuleState& s) {
   drawing::AbscissaStepX = s.abscissaStepX;
   drawing::AbscissaStepY = s.abscissaStepY;
   drawing::SavedTextStyle = s.savedTextStyle;
+  drawing::TracesOn = s.tracesOn;
+  drawing::FramesDrawn = s.framesDrawn;
 
   classify::ClassCode = s.classCode;
   classify::RelationCode = s.relationCode;

@@ -36,6 +36,8 @@ struct ModuleState {
   drawing::SurfacePoint spaceOrigin, flatOrigin;
   double abscissaStepX = 0.0, abscissaStepY = 0.0;
   delgraph::TextStyleRecord savedTextStyle;
+  bool tracesOn = false;
+  std::uint64_t framesDrawn = 0;  // a render's frames do not clear the window's picture
   // classify and quiz
   std::int32_t classCode = 0, relationCode = 0;
   bool exerciseAnswered = false;

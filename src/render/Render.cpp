@@ -9,6 +9,7 @@
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
+#include "drawing/TraceDrawing.h"
 #include "render/ModuleState.h"
 
 namespace render {
@@ -60,6 +61,7 @@ void DrawEdit(const SceneSpec& spec) {
   scene::PointMode = spec.pointMode;
   scene::ProfileOn = spec.profile;
   scene::AnswerHidden = spec.answerHidden;
+  drawing::TracesOn = spec.traces;
   scene::PointA = spec.A;
   scene::PointB = spec.B;
   scene::SelectedA = true;

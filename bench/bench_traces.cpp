@@ -1,0 +1,73 @@
+// Cost of a line's edit event with its traces shown, on the real Qt surface, next
+// to the same event without them. Goal: the traces keep an event within 1 ms.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <cstdint>
+
+#include "classify/Classification.h"
+#include "classify/InfoUpdate.h"
+#include "delgraph/QtCanvas.h"
+#include "delgraph/delgraph.h"
+#include "drawing/Frame.h"
+#include "drawing/LogicalWindow.h"
+#include "drawing/Projections.h"
+#include "drawing/TraceDrawing.h"
+#include "scene/Scene.h"
+
+namespace {
+
+// B is edited; A = (-10, 40, 40) with B near (50, 60, 80) puts both traces beyond A,
+// and a cota of 39 for B puts H some 2400 pixels outside the drawing: long dashes.
+void LineEvent(benchmark::State& state, bool traces, std::int32_t bCota) {
+  delgraph::QtCanvas surface(1025, 481);
+  delgraph::ResetDelgraph();
+  drawing::ResetLogicalWindow();
+  drawing::ResetProjections();
+  classify::ResetClassify();
+  scene::ResetScene();
+  scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
+  delgraph::AttachSurface(&surface, 1024, 768);
+  delgraph::SetPaletteEntry(0, 250, 250, 255);
+  drawing::TracesOn = traces;
+  scene::PointMode = false;
+  scene::PointA = {-10, 40, 40};
+  scene::SelectedA = false;
+  std::int32_t step = 0;
+  for (auto _ : state) {
+    drawing::Select320x200();
+    drawing::RedrawFrame(false);
+    scene::EditPoint = {50, 60 + (step++ & 7), bCota};
+    classify::InfoUpdate();
+    benchmark::DoNotOptimize(surface.Generation());
+  }
+  benchmark::DoNotOptimize(surface.Image().constBits());
+  drawing::ResetTraces();
+}
+
+void BM_LineEvent_NoTraces(benchmark::State& state) {
+  LineEvent(state, false, 80);
+}
+void BM_LineEvent_Traces(benchmark::State& state) {
+  LineEvent(state, true, 80);
+}
+void BM_LineEvent_FarTrace(benchmark::State& state) {
+  LineEvent(state, true, 39);
+}
+
+BENCHMARK(BM_LineEvent_NoTraces)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LineEvent_Traces)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LineEvent_FarTrace)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Fonts need a GUI application; the offscreen platform needs no display.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

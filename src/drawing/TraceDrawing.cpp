@@ -1,0 +1,131 @@
+#include "drawing/TraceDrawing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "delgraph/delgraph.h"
+#include "drawing/LineTraces.h"
+#include "drawing/Projections.h"
+
+namespace drawing {
+
+bool TracesOn = false;
+
+namespace {
+
+constexpr std::int32_t kTraceColour = 4;  // red: rings, reference lines, labels
+constexpr std::int32_t kBlackLine = 1;    // the line colour that DrawSceneLine makes black
+constexpr std::uint16_t kRingRadius = 3;
+// A trace may lie millions of pixels away. Lines are cut at this distance from the
+// surface's corner and rings and labels beyond it are left out, so the canvas only
+// ever sees coordinates of a sensible size.
+constexpr double kFar = 16384.0;
+// Labels sit up and right of their ring, clear of the end points' labels, which
+// hang down and right from theirs.
+constexpr std::int32_t kLabelDx = 5;
+constexpr std::int32_t kLabelDy = -12;
+
+bool Near(SurfacePoint p) {
+  return std::fabs(static_cast<double>(p.x)) <= kFar && std::fabs(static_cast<double>(p.y)) <= kFar;
+}
+
+// DrawLine, cut to the square |x|, |y| <= kFar (Liang-Barsky); nothing when the
+// segment misses it.
+void ClippedLine(SurfacePoint a, SurfacePoint b) {
+  if (Near(a) && Near(b)) {
+    delgraph::DrawLine(a.x, a.y, b.x, b.y);
+    return;
+  }
+  const double ax = a.x, ay = a.y;
+  const double dx = static_cast<double>(b.x) - ax, dy = static_cast<double>(b.y) - ay;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {ax + kFar, kFar - ax, ay + kFar, kFar - ay};
+  double t0 = 0.0, t1 = 1.0;
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0.0) {
+      if (q[i] < 0.0) return;
+      continue;
+    }
+    const double r = q[i] / p[i];
+    if (p[i] < 0.0)
+      t0 = std::max(t0, r);
+    else
+      t1 = std::min(t1, r);
+    if (t0 > t1) return;
+  }
+  const auto px = [](double v) { return static_cast<std::int32_t>(std::lround(v)); };
+  delgraph::DrawLine(px(ax + t0 * dx), px(ay + t0 * dy), px(ax + t1 * dx), px(ay + t1 * dy));
+}
+
+void Ring(SurfacePoint p) {
+  if (!Near(p)) return;
+  delgraph::SetLineStyle(delgraph::psSolid, 0, 3);
+  delgraph::DrawCircle(p.x, p.y, kRingRadius);
+}
+
+void Label(SurfacePoint p, const char* text) {
+  if (!Near(p)) return;
+  delgraph::DrawText(p.x + kLabelDx, p.y + kLabelDy, text);
+}
+
+// One trace: P is where it lands, near the end point it lies beyond (if any). In
+// the flat view P.h and P.v are its projections (for H, h and h' on the ground
+// line; for V, v' on the ground line and v), joined by a reference line.
+struct TraceNames {
+  const char* space;
+  const char* onHorizontalProjection;
+  const char* onVerticalProjection;
+};
+
+void DrawTrace(const LineTrace& trace, const EndPointPositions& a, const EndPointPositions& b,
+               std::int32_t lineColour, const TraceNames& names) {
+  if (!trace.exists) return;
+  const EndPointPositions P =
+      PositionsAt(trace.abscissa.ToDouble(), trace.alejamiento.ToDouble(), trace.cota.ToDouble());
+  if (trace.side != TraceSide::kOnSegment) {
+    const EndPointPositions& near = trace.side == TraceSide::kBeyondA ? a : b;
+    delgraph::SetDrawColor(lineColour);
+    if (lineColour == kBlackLine) delgraph::SetDrawColor(delgraph::GetMaxColor());
+    delgraph::SetLineStyle(delgraph::psDash, 0, 1);
+    ClippedLine(near.S, P.S);  // the line in space
+    ClippedLine(near.h, P.h);  // its horizontal projection
+    ClippedLine(near.v, P.v);  // its vertical projection
+  }
+  delgraph::SetDrawColor(kTraceColour);
+  delgraph::SetLineStyle(delgraph::psDashDotDot, 0, 1);
+  ClippedLine(P.h, P.v);
+  Ring(P.h);
+  Ring(P.v);
+  Ring(P.S);
+  delgraph::SetLineStyle(delgraph::psSolid, 0, 1);
+  // The rings leave the brush clear; without any ring it is cleared here, so the
+  // labels never get a box.
+  delgraph::SetBrushStyle(delgraph::bsClear);
+  SaveTextStyle();
+  delgraph::SetTextStyle(0, 0, 1);
+  Label(P.S, names.space);
+  Label(P.h, names.onHorizontalProjection);
+  Label(P.v, names.onVerticalProjection);
+  RestoreTextStyle();
+}
+
+}  // namespace
+
+void DrawLineTraces(const DihedralPoint& A, const DihedralPoint& B, std::int32_t lineColour) {
+  const LineTraces traces = TracesOf(A, B);
+  if (!traces.horizontal.exists && !traces.vertical.exists) return;
+  ComputeSceneOrigins();
+  const delgraph::ColorValue pen = delgraph::GetPenColor();
+  const EndPointPositions a = EndPointPositionsOf(A);
+  const EndPointPositions b = EndPointPositionsOf(B);
+  DrawTrace(traces.horizontal, a, b, lineColour, {"H", "h", "h'"});
+  DrawTrace(traces.vertical, a, b, lineColour, {"V", "v'", "v"});
+  delgraph::SetPenColorValue(pen);
+}
+
+void ResetTraces() {
+  TracesOn = false;
+}
+
+}  // namespace drawing

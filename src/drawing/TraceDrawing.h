@@ -1,0 +1,23 @@
+// The traces of the scene's line drawn over its projections, on request: off at
+// start, only in line mode, never while an exercise waits for its answer.
+#pragma once
+
+#include <cstdint>
+
+#include "scene/Scene.h"
+
+namespace drawing {
+
+// Whether DrawScene draws the traces of a line. Lasts for the run; never saved.
+extern bool TracesOn;
+
+// Draws the traces of line AB that exist, whatever TracesOn says: in the flat view
+// h, h', v', v with their reference lines, in the space (or profile) view the trace
+// points, and the line and its projections extended dashed, in lineColour, to a
+// trace outside AB. Leaves pen, line style and text style as it found them.
+void DrawLineTraces(const DihedralPoint& A, const DihedralPoint& B, std::int32_t lineColour);
+
+// Traces off. For tests; ResetProjections calls it too.
+void ResetTraces();
+
+}  // namespace drawing
