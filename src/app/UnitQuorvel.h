@@ -135,6 +135,8 @@ class TQuorvel : public QWidget, public WindowPort {
   void SetTabOrder();
   void ConnectHandlers();
   void CentreOnScreen();
+  // The window's icon, and the desktop entry that task bars match it to.
+  void SetWindowIdentity();
   // Builds the context menu; each group of commands adds its actions.
   void CreateCommands();
   // Puts the action in the context menu and makes its shortcut a window shortcut.
