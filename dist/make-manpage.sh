@@ -12,6 +12,7 @@ mkdir -p "$out"
 # help2man writes its Spanish headings only in a Spanish locale. Build one in the
 # tree instead of asking the machine to have generated it.
 if [ ! -e "$out/locale/es_ES.UTF-8/LC_CTYPE" ]; then
+  mkdir -p "$out/locale"
   localedef -i es_ES -f UTF-8 "$out/locale/es_ES.UTF-8" ||
     [ -e "$out/locale/es_ES.UTF-8/LC_CTYPE" ]
 fi
