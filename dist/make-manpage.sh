@@ -3,7 +3,7 @@
 # --version (help2man), with the sections --help does not hold from an include file.
 # Usage: make-manpage.sh <program> <include file> <release date YYYY-MM-DD> <out folder>
 set -eu
-program=$1
+program=$(readlink -f -- "$1")
 include=$2
 released=$3
 out=$4
@@ -17,12 +17,25 @@ if [ ! -e "$out/locale/es_ES.UTF-8/LC_CTYPE" ]; then
     [ -e "$out/locale/es_ES.UTF-8/LC_CTYPE" ]
 fi
 
+# help2man finds the synopsis and the sections of --help by their headings, in
+# English or in the words of its Spanish catalogue, which calls the usage line
+# "Modo de empleo" and has no exit status heading; it takes an example for one when
+# it starts with "$ ". A filter puts ours in words it knows; everything else reaches
+# it exactly as --help prints it.
+cat >"$out/help-filter" <<'FILTER'
+#!/bin/sh
+text=$("$QUORVEL_PROGRAM" "$@") || exit $?
+printf '%s\n' "$text" | sed -e 's/^Uso: /Modo de empleo: /' \
+  -e 's/^Estado de salida: /*Estado de salida*\n/' -e 's/^  quorvel /  $ quorvel /'
+FILTER
+chmod +x "$out/help-filter"
+
 # The page's date is the release's, not the build's, so builds are reproducible. The
 # time limit guards against a program that opens its window instead of answering.
-SOURCE_DATE_EPOCH=$(date -u -d "$released" +%s) LOCPATH="$out/locale" \
-  QT_QPA_PLATFORM=offscreen timeout 60 \
+QUORVEL_PROGRAM=$program SOURCE_DATE_EPOCH=$(date -u -d "$released" +%s) \
+  LOCPATH="$out/locale"   QT_QPA_PLATFORM=offscreen timeout 60 \
   help2man --locale=es_ES.UTF-8 --no-info --section=1 --include="$include" \
-  --output="$out/quorvel.1.tmp" "$program"
+  --output="$out/quorvel.1.tmp" "$out/help-filter"
 mv "$out/quorvel.1.tmp" "$out/quorvel.1"
 gzip -9n -c "$out/quorvel.1" >"$out/quorvel.1.gz.tmp"
 mv "$out/quorvel.1.gz.tmp" "$out/quorvel.1.gz"
