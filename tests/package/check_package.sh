@@ -16,6 +16,7 @@ else
   deb=$1
 fi
 [ -f "$deb" ] || fail "no package at '$deb'"
+deb=$(readlink -f -- "$deb")
 
 # Fields: the libraries dpkg-shlibdeps found, Qt's among them, and what the program
 # loads by name.
