@@ -63,6 +63,7 @@ TQuorvel::TQuorvel(QWidget* parent) : QWidget(parent) {
   SetTabOrder();
   ConnectHandlers();
   CreateCommands();
+  SetWindowIdentity();
   CentreOnScreen();
   BitBtn1->setFocus();
   scene::Quorvel = this;

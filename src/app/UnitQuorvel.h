@@ -136,6 +136,8 @@ class TQuorvel : public QWidget, public WindowPort {
   void SetTabOrder();
   void ConnectHandlers();
   void CentreOnScreen();
+  // The window's icon, and the desktop entry that task bars match it to.
+  void SetWindowIdentity();
   // Builds the context menu; each group of commands adds its actions.
   void CreateCommands();
   // "Mostrar trazas" (Ctrl+T): the traces of the line, on request.

@@ -10,6 +10,8 @@ source=$2
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# The user's own folders must not leak in: each start below names its own.
+unset XDG_CONFIG_HOME XDG_DATA_HOME
 
 prefix="$scratch/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
@@ -23,7 +25,8 @@ pal="$prefix/share/quorvel/pruebas.pal"
 cmp -s "$pal" "$source/data/pruebas.pal" || fail "installed palette differs from data/pruebas.pal"
 desktop="$prefix/share/applications/quorvel.desktop"
 [ -f "$desktop" ] || fail "share/applications/quorvel.desktop missing"
-grep -qx 'Exec=quorvel-launcher' "$desktop" || fail "desktop entry does not start the launcher"
+grep -qx "Exec=$prefix/bin/quorvel-launcher" "$desktop" ||
+  fail "desktop entry does not start the launcher by its path: $(grep '^Exec=' "$desktop")"
 grep -qx 'Icon=quorvel' "$desktop" || fail "desktop entry does not name the icon"
 grep -qx 'Type=Application' "$desktop" || fail "desktop entry is not an application"
 if command -v desktop-file-validate >/dev/null; then
@@ -46,12 +49,12 @@ chmod +x "$prefix/bin/quorvel"
 log="$scratch/started"
 export QUORVEL_STUB_LOG="$log"
 
-# 1. First start with only HOME: the folder is made under ~/.local/share and the
+# 1. First start with only HOME: the folder is made under ~/.config and the
 #    shipped palette copied into it, writable by its owner.
 home="$scratch/home"
 mkdir -p "$home"
-env -u XDG_DATA_HOME HOME="$home" "$prefix/bin/quorvel-launcher" one two
-work="$home/.local/share/quorvel"
+env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$home" "$prefix/bin/quorvel-launcher" one two
+work="$home/.config/quorvel"
 [ "$(sed -n 1p "$log")" = "$work" ] || fail "program started in $(sed -n 1p "$log"), not $work"
 [ "$(sed -n 2p "$log")" = "args:one two" ] || fail "arguments not passed on: $(sed -n 2p "$log")"
 cmp -s "$work/pruebas.pal" "$pal" || fail "palette not copied into $work"
@@ -59,20 +62,31 @@ cmp -s "$work/pruebas.pal" "$pal" || fail "palette not copied into $work"
 
 # 2. A palette the user saved is kept on the next start.
 printf '%048d' 0 | head -c 48 >"$work/pruebas.pal"
-env -u XDG_DATA_HOME HOME="$home" "$prefix/bin/quorvel-launcher"
+env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$home" "$prefix/bin/quorvel-launcher"
 [ "$(head -c 48 "$work/pruebas.pal")" = "$(printf '%048d' 0)" ] || fail "user palette overwritten"
 
-# 3. XDG_DATA_HOME wins over HOME.
+# 3. XDG_CONFIG_HOME wins over HOME; a relative one is ignored.
 xdg="$scratch/xdg"
-HOME="$home" XDG_DATA_HOME="$xdg" "$prefix/bin/quorvel-launcher"
-[ "$(sed -n 1p "$log")" = "$xdg/quorvel" ] || fail "XDG_DATA_HOME not used"
-cmp -s "$xdg/quorvel/pruebas.pal" "$pal" || fail "palette not copied into XDG_DATA_HOME"
+HOME="$home" XDG_CONFIG_HOME="$xdg" "$prefix/bin/quorvel-launcher"
+[ "$(sed -n 1p "$log")" = "$xdg/quorvel" ] || fail "XDG_CONFIG_HOME not used"
+cmp -s "$xdg/quorvel/pruebas.pal" "$pal" || fail "palette not copied into XDG_CONFIG_HOME"
+(cd "$scratch" && HOME="$home" XDG_CONFIG_HOME=relative "$prefix/bin/quorvel-launcher")
+[ "$(sed -n 1p "$log")" = "$work" ] || fail "relative XDG_CONFIG_HOME not ignored"
+
+# 3b. A copy the user kept where earlier versions put it is taken over once.
+earlier="$scratch/data/quorvel"
+mkdir -p "$earlier"
+printf '%048d' 7 >"$earlier/pruebas.pal"
+HOME="$home" XDG_CONFIG_HOME="$scratch/xdg3" XDG_DATA_HOME="$scratch/data" \
+  "$prefix/bin/quorvel-launcher"
+cmp -s "$scratch/xdg3/quorvel/pruebas.pal" "$earlier/pruebas.pal" ||
+  fail "the user's earlier palette was not taken over"
 
 # 4. The installed tree still works after being moved (the launcher finds the
 #    palette relative to itself), and through a symbolic link to the launcher.
 mv "$prefix" "$scratch/moved"
 ln -s "$scratch/moved/bin/quorvel-launcher" "$scratch/link"
-HOME="$home" XDG_DATA_HOME="$scratch/xdg2" "$scratch/link"
+HOME="$home" XDG_CONFIG_HOME="$scratch/xdg2" "$scratch/link"
 cmp -s "$scratch/xdg2/quorvel/pruebas.pal" "$source/data/pruebas.pal" ||
   fail "moved installation did not find its palette"
 
