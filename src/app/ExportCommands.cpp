@@ -14,6 +14,7 @@
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QTranslator>
 
 #include "app/Controls.h"
@@ -69,9 +70,15 @@ PrintAsker& PrintAskerHook() {
   return asker;
 }
 
-// Where the last save went, so the next dialog opens there.
+// Where the last save went, so the next dialog opens there. The first one opens in
+// the user's pictures (or home) folder: started from the desktop menu, the working
+// folder is the hidden one that keeps the palette.
 QString& LastSavePath() {
-  static QString path = QDir::current().filePath(QStringLiteral("quorvel.png"));
+  static QString path = [] {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    return QDir(folder).filePath(QStringLiteral("quorvel.png"));
+  }();
   return path;
 }
 

@@ -170,8 +170,7 @@ TEST_F(PaletteFileTest, ShippedPaletteFile) {
                                       84,  84,  84,  84,  84, 252, 84,  252, 84, 84,  252, 252,
                                       252, 84,  84,  252, 84, 252, 252, 252, 84, 252, 252, 252};
   const QByteArray expectedBytes(reinterpret_cast<const char*>(expected), 48);
-  const QString shipped =
-      QFileInfo(QString::fromUtf8(__FILE__)).absolutePath() + "/../../data/pruebas.pal";
+  const QString shipped = QStringLiteral(QUORVEL_DATA_DIR "/pruebas.pal");
   EXPECT_EQ(Read(shipped), expectedBytes);
 
   ApplyShippedPalette();
