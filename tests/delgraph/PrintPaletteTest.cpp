@@ -1,0 +1,74 @@
+// The print palette: the file shipped for sheets holds it, its planes are light, and
+// every line, ring and text colour stands apart from every plane it can lie on.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+#include "Pixels.h"
+#include "delgraph/ShippedPalette.h"
+
+using namespace delgraph;
+
+namespace {
+
+double Luminance(ColorValue c) {
+  const auto channel = [](unsigned v) {
+    const double s = v / 255.0;
+    return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(c & 0xFF) + 0.7152 * channel((c >> 8) & 0xFF) +
+         0.0722 * channel((c >> 16) & 0xFF);
+}
+
+double Contrast(ColorValue a, ColorValue b) {
+  const double la = Luminance(a), lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST_F(DelgraphTest, ShippedPrintPaletteIsWhatTheCodeGives) {
+  QFile shipped(QFileInfo(QString::fromUtf8(__FILE__)).absolutePath() +
+                "/../../data/impresion.pal");
+  ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString previous = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(dir.path()));
+  ApplyPrintPalette();
+  SavePaletteFile("impresion.pal");
+  QFile written("impresion.pal");
+  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+  EXPECT_EQ(shipped.readAll(), written.readAll());
+  QDir::setCurrent(previous);
+}
+
+TEST_F(DelgraphTest, PrintPaletteSavesInkAndKeepsEveryMarkApart) {
+  ApplyPrintPalette();
+  EXPECT_EQ(PaletteColor(0), MakeColorValue(255, 255, 255));  // the paper itself
+  // The planes: the big ones (2, 4) near paper white, the one that also draws the
+  // frame (1) still light.
+  EXPECT_GT(Luminance(PaletteColor(2)), 0.75);
+  EXPECT_GT(Luminance(PaletteColor(4)), 0.75);
+  EXPECT_GT(Luminance(PaletteColor(1)), 0.35);
+
+  // Marks: frame and ground line (1), a line's labels (3), reference lines and
+  // rings (12), texts and a point's labels (13), the scene's lines (black).
+  const ColorValue marks[] = {PaletteColor(1), PaletteColor(3), PaletteColor(12), PaletteColor(13),
+                              PaletteColor(GetMaxColor())};
+  const ColorValue planes[] = {PaletteColor(0), PaletteColor(1), PaletteColor(2), PaletteColor(4)};
+  for (const ColorValue mark : marks)
+    for (const ColorValue plane : planes) {
+      if (mark == plane) continue;
+      EXPECT_GT(Contrast(mark, plane), 1.8) << std::hex << mark << " on " << plane;
+    }
+  // The marks differ from each other too: rings from texts, labels from lines.
+  for (std::size_t i = 0; i < std::size(marks); ++i)
+    for (std::size_t j = i + 1; j < std::size(marks); ++j) EXPECT_NE(marks[i], marks[j]);
+}
+
+}  // namespace
