@@ -176,26 +176,26 @@ Exercise DrawExercise(const RandomSource& random, ExerciseBounds bounds) {
   return e;
 }
 
-void NewExercise() {
-  using scene::PointA;
-  using scene::PointB;
-
-  // The bounds follow the logical space current now: 97 and 144 after an edit or an
-  // earlier exercise, 40 and 72 right after start-up.
-  const Exercise e = DrawExercise(Random, CurrentBounds());
-  const DihedralPoint& a = e.a;
-  const DihedralPoint& b = e.b;
+void DrawWaitingExercise(const Exercise& e) {
   scene::PointMode = e.pointMode;
-  PointA = a;
-  PointB = b;
-
+  scene::PointA = e.a;
+  scene::PointB = e.b;
   scene::AnswerHidden = true;
-  ExerciseAnswered = false;
 
   drawing::FullRedraw();
   DrawExerciseScene();
   ShowExerciseInfo();
   DrawTitle();
+}
+
+void NewExercise() {
+  // The bounds follow the logical space current now: 97 and 144 after an edit or an
+  // earlier exercise, 40 and 72 right after start-up.
+  const Exercise e = DrawExercise(Random, CurrentBounds());
+  const DihedralPoint& a = e.a;
+  const DihedralPoint& b = e.b;
+  ExerciseAnswered = false;
+  DrawWaitingExercise(e);
 
   // The right answer, judged later against the lists.
   if (scene::PointMode) {
@@ -218,7 +218,7 @@ void NewExercise() {
     if (scene::Quorvel->PACaption() == "B") scene::Quorvel->SetPACaption("A");
   }
   scene::SelectedA = true;
-  scene::EditPoint = PointA;
+  scene::EditPoint = scene::PointA;
 
   drawing::RestoreTextStyle();
 }

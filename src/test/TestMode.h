@@ -37,6 +37,12 @@ ExerciseBounds CurrentBounds();
 // The draws of one exercise, in their order, from random; draws nothing on screen.
 Exercise DrawExercise(const RandomSource& random, ExerciseBounds bounds);
 
+// Draws an exercise as it waits for its answer: the test background, the scene,
+// the coordinates without the names, and the title. Makes it the scene (PointMode,
+// PointA, PointB, AnswerHidden true); records no codes and touches no control but
+// those the drawing routines reach.
+void DrawWaitingExercise(const Exercise& e);
+
 // Generates and draws an exercise (the body of BtestClick after ocultarbotones).
 void NewExercise();
 // The body of comprobarTestClick.
