@@ -37,6 +37,12 @@ std::string Quoted(const std::string& text) {
 
 }  // namespace
 
+std::optional<std::uint32_t> ParseSeed(const std::string& text) {
+  const auto seed = WholeNumber(text, std::numeric_limits<std::uint32_t>::max());
+  if (!seed) return std::nullopt;
+  return static_cast<std::uint32_t>(*seed);
+}
+
 std::optional<SheetKind> SheetKindNamed(const std::string& name) {
   if (name == "points") return SheetKind::kPoints;
   if (name == "lines") return SheetKind::kLines;
@@ -47,35 +53,32 @@ std::optional<SheetKind> SheetKindNamed(const std::string& name) {
 std::string CheckSheetOptions(const SheetOptionTexts& texts, SheetRequest& request) {
   const auto count = WholeNumber(texts.count, kSheetMaxExercises);
   if (!count || *count < static_cast<std::uint64_t>(kSheetMinExercises))
-    return "Número de ejercicios no válido: " + Quoted(texts.count) +
-           ". Debe ser un número entero de 1 a 60.";
+    return "--worksheet: " + Quoted(texts.count) + " no es un número entero de 1 a 60";
   request.count = static_cast<int>(*count);
 
   request.seedGiven = texts.seed.has_value();
   if (texts.seed) {
-    const auto seed = WholeNumber(*texts.seed, std::numeric_limits<std::uint32_t>::max());
+    const auto seed = ParseSeed(*texts.seed);
     if (!seed)
-      return "Semilla no válida: " + Quoted(*texts.seed) +
-             ". Debe ser un número entero de 0 a 4294967295.";
-    request.seed = static_cast<std::uint32_t>(*seed);
+      return "--seed: " + Quoted(*texts.seed) + " no es un número entero de 0 a 4294967295";
+    request.seed = *seed;
   }
 
   request.kind = SheetKind::kMixed;
   if (texts.kind) {
     const auto kind = SheetKindNamed(*texts.kind);
     if (!kind)
-      return "Tipo de ejercicios desconocido: " + Quoted(*texts.kind) +
-             ". Debe ser points, lines o mixed.";
+      return "--kind: " + Quoted(*texts.kind) +
+             " no es un tipo de ejercicio: use points, lines o mixed";
     request.kind = *kind;
   }
 
   request.palette = texts.palette;
-  if (texts.palette && texts.palette->empty()) return "Falta el nombre del archivo de paleta.";
+  if (texts.palette && texts.palette->empty()) return "--palette: falta el nombre del archivo";
 
   if (!texts.output || texts.output->empty())
-    return "Falta el archivo de salida: indíquelo con -o ARCHIVO.pdf.";
-  if (!EndsInPdf(*texts.output))
-    return "El archivo de salida debe terminar en .pdf: " + Quoted(*texts.output) + ".";
+    return "falta -o ARCHIVO.pdf: el archivo donde escribir la hoja";
+  if (!EndsInPdf(*texts.output)) return "-o: " + Quoted(*texts.output) + " no termina en .pdf";
   request.output = *texts.output;
   return std::string();
 }

@@ -29,9 +29,13 @@ struct SheetRequest {
 };
 
 // Fills request and returns an empty text when the options make a sheet; otherwise
-// returns a Spanish message naming the first fault (request is then unspecified).
+// returns a Spanish message naming the first fault and its option, in the command
+// line's style (request is then unspecified).
 // Without a seed the request's seed is left for the caller to choose.
 std::string CheckSheetOptions(const SheetOptionTexts& texts, SheetRequest& request);
+
+// A seed: a whole number from 0 to 4294967295, digits only.
+std::optional<std::uint32_t> ParseSeed(const std::string& text);
 
 // Parses a kind name ("points", "lines", "mixed").
 std::optional<SheetKind> SheetKindNamed(const std::string& name);

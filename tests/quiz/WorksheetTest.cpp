@@ -116,19 +116,19 @@ TEST(SheetRequestTest, BadOptionsNameTheirFault) {
   };
   const std::string out = "hoja.pdf";
   const Case cases[] = {
-      {{"0", {}, {}, {}, out}, "Número de ejercicios no válido: «0»"},
+      {{"0", {}, {}, {}, out}, "--worksheet: «0» no es"},
       {{"61", {}, {}, {}, out}, "de 1 a 60"},
       {{"abc", {}, {}, {}, out}, "«abc»"},
       {{"+5", {}, {}, {}, out}, "«+5»"},
-      {{"99999999999999999999", {}, {}, {}, out}, "Número de ejercicios"},
-      {{"5", std::string("-1"), {}, {}, out}, "Semilla no válida: «-1»"},
+      {{"99999999999999999999", {}, {}, {}, out}, "--worksheet:"},
+      {{"5", std::string("-1"), {}, {}, out}, "--seed: «-1»"},
       {{"5", std::string("4294967296"), {}, {}, out}, "de 0 a 4294967295"},
-      {{"5", std::string("1e3"), {}, {}, out}, "Semilla"},
-      {{"5", std::string(""), {}, {}, out}, "Semilla"},
-      {{"5", {}, std::string("circles"), {}, out}, "Tipo de ejercicios desconocido: «circles»"},
-      {{"5", {}, {}, std::string(""), out}, "paleta"},
-      {{"5", {}, {}, {}, {}}, "Falta el archivo de salida"},
-      {{"5", {}, {}, {}, std::string("hoja.png")}, "debe terminar en .pdf: «hoja.png»"},
+      {{"5", std::string("1e3"), {}, {}, out}, "--seed:"},
+      {{"5", std::string(""), {}, {}, out}, "--seed:"},
+      {{"5", {}, std::string("circles"), {}, out}, "--kind: «circles»"},
+      {{"5", {}, {}, std::string(""), out}, "--palette:"},
+      {{"5", {}, {}, {}, {}}, "falta -o ARCHIVO.pdf"},
+      {{"5", {}, {}, {}, std::string("hoja.png")}, "-o: «hoja.png» no termina en .pdf"},
       {{"5", {}, {}, {}, std::string("hojapdf")}, ".pdf"},
   };
   for (const Case& c : cases) {
