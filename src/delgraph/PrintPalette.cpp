@@ -10,9 +10,9 @@ namespace {
 // One row per palette entry, by what the exercise picture draws in it.
 constexpr RGBEntry kPrintPalette[16] = {
     {255, 255, 255},  // 0  paper: background and the boxes behind texts
-    {140, 170, 230},  // 1  frame lines and ground line; lower half of V
+    {160, 185, 235},  // 1  frame lines and ground line; lower half of V
     {214, 240, 214},  // 2  upper half of V and the plane H
-    {0, 128, 140},    // 3  labels of a line's end points; narrow strips of the planes
+    {30, 140, 150},   // 3  labels of a line's end points; narrow strips of the planes
     {250, 222, 222},  // 4  small triangle and strip of the planes
     {168, 0, 168},    // 5  magenta
     {200, 90, 0},     // 6  score labels
