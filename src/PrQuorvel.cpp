@@ -1,9 +1,12 @@
-// Program entry: the application object, the one main window, the event loop.
+// Program entry: a run of the command line when an option of its own is given,
+// otherwise the application object, the one main window and the event loop.
 #include <QApplication>
 
 #include "app/UnitQuorvel.h"
+#include "cli/CommandLine.h"
 
 int main(int argc, char** argv) {
+  if (cli::WantsCommandLine(argc, argv)) return cli::Main(argc, argv);
   QApplication application(argc, argv);
   TQuorvel window;  // the window sets scene::Quorvel to itself
   window.show();

@@ -11,7 +11,13 @@ TPaintBox::TPaintBox(QWidget* parent)
     : QWidget(parent), canvas_(std::make_unique<delgraph::QtCanvas>()) {
   // Opaque only once it shows the surface; before that the window colour shows.
   setAttribute(Qt::WA_OpaquePaintEvent, false);
-  canvas_->SetChangedCallback([this] { update(); });
+  canvas_->SetChangedCallback([this] {
+    update();
+    if (!showed_) {
+      showed_ = true;
+      emit ShowsSurfaceChanged(true);
+    }
+  });
   blankGeneration_ = canvas_->Generation();
 }
 
@@ -20,6 +26,10 @@ TPaintBox::~TPaintBox() = default;
 void TPaintBox::ShowBlankUntilNextDrawing() {
   blankGeneration_ = canvas_->Generation();
   update();
+  if (showed_) {
+    showed_ = false;
+    emit ShowsSurfaceChanged(false);
+  }
 }
 
 bool TPaintBox::ShowsSurface() const {

@@ -27,12 +27,17 @@ class TPaintBox : public QWidget {
   // True when the surface image is shown (something was drawn since the blank).
   bool ShowsSurface() const;
 
+ signals:
+  // ShowsSurface() changed: the first drawing after the blank, or a new blank.
+  void ShowsSurfaceChanged(bool shows);
+
  protected:
   void paintEvent(QPaintEvent* e) override;
 
  private:
   std::unique_ptr<delgraph::QtCanvas> canvas_;
   std::uint64_t blankGeneration_ = 0;
+  bool showed_ = false;  // ShowsSurface() as last announced
 };
 
 // An integer spin edit with no bounds. Its handlers read the text, so the line

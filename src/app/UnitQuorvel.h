@@ -139,6 +139,7 @@ class TQuorvel : public QWidget, public WindowPort {
   void CreateCommands();
   // Puts the action in the context menu and makes its shortcut a window shortcut.
   void AddCommand(QAction* action);
+  void CreateExportCommands();  // ExportCommands.cpp
   void RunFormActivateOnce();
   // Runs a handler body; an error it raises is reported in a message box instead
   // of crossing the event loop. The paint box then shows whatever was drawn.

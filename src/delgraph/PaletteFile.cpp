@@ -26,7 +26,10 @@ QString LocalName(const std::string& name) {
 }  // namespace
 
 void LoadPaletteFile(const std::string& name) {
-  const QString path = LocalName(name);
+  LoadPaletteFromPath(LocalName(name));
+}
+
+void LoadPaletteFromPath(const QString& path) {
   const QFileInfo info(path);
   if (path.isEmpty() || !info.exists()) throw FileError(NotFound);
   if (info.isDir()) throw FileError(AccessDenied);

@@ -6,6 +6,7 @@
 #include <QPolygon>
 #include <QString>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace delgraph {
@@ -73,23 +74,73 @@ int ClampEdge(std::int64_t v, int limit) {
 
 }  // namespace
 
-QtCanvas::QtCanvas(int width, int height)
-    : image_(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32) {
+QtCanvas::QtCanvas(int width, int height) : QtCanvas(width, height, 1.0) {}
+
+QtCanvas::QtCanvas(int width, int height, double scale)
+    : width_(std::max(width, 1)), height_(std::max(height, 1)) {
+  if (!(scale > 0.0)) scale = 1.0;
+  image_ = QImage(static_cast<int>(std::ceil(width_ * scale)),
+                  static_cast<int>(std::ceil(height_ * scale)), QImage::Format_RGB32);
   image_.setDotsPerMeterX(DotsPerMeter96);
   image_.setDotsPerMeterY(DotsPerMeter96);
   image_.fill(Qt::white);
+  device_ = &image_;
+  direct_ = scale == 1.0;
+  transform_ = QTransform::fromScale(scale, scale);
   font_ = QGuiApplication::font();
-  font_.setPointSize(8);
+  font_.setPointSize(fontPoints_);
+  font_.setStyleStrategy(QFont::NoAntialias);
+}
+
+QtCanvas::QtCanvas(QPaintDevice* device, const QRectF& target, const QRectF& source)
+    : device_(device), ownsDevice_(false), finished_(device == nullptr), direct_(false) {
+  MapSurface(target, source);
+}
+
+QtCanvas::QtCanvas(QPainter* painter, const QRectF& target, const QRectF& source)
+    : device_(painter != nullptr ? painter->device() : nullptr),
+      external_(painter),
+      ownsDevice_(false),
+      finished_(device_ == nullptr),
+      direct_(false) {
+  MapSurface(target, source);
+}
+
+void QtCanvas::MapSurface(const QRectF& target, const QRectF& source) {
+  width_ = std::max(1, static_cast<int>(std::ceil(source.right())));
+  height_ = std::max(1, static_cast<int>(std::ceil(source.bottom())));
+  clip_ = source;
+  if (!source.isEmpty()) {
+    transform_ =
+        QTransform::fromTranslate(-source.left(), -source.top()) *
+        QTransform::fromScale(target.width() / source.width(), target.height() / source.height()) *
+        QTransform::fromTranslate(target.left(), target.top());
+  }
+  // Font points mean 96 DPI whatever the device's resolution.
+  const int dpi = device_ != nullptr ? device_->logicalDpiY() : 96;
+  if (dpi > 0 && dpi != 96) fontScale_ = 96.0 / dpi;
+  font_ = QGuiApplication::font();
+  ApplyFontSize();
   font_.setStyleStrategy(QFont::NoAntialias);
 }
 
 QtCanvas::~QtCanvas() {
-  EndPainting();
+  Finish();
 }
 
 const QImage& QtCanvas::Image() const {
   EndPainting();
   return image_;
+}
+
+void QtCanvas::Finish() {
+  if (external_ != nullptr) {
+    if (externalSaved_) external_->restore();
+    externalSaved_ = false;
+  } else if (painter_.isActive()) {
+    painter_.end();
+  }
+  if (!ownsDevice_) finished_ = true;
 }
 
 QColor QtCanvas::ToQColor(ColorValue color) {
@@ -102,28 +153,51 @@ ColorValue QtCanvas::FromQRgb(QRgb rgb) {
 }
 
 void QtCanvas::EndPainting() const {
-  if (painter_.isActive()) painter_.end();
+  // A device canvas keeps its painter open: ending it would end the document.
+  if (ownsDevice_ && painter_.isActive()) painter_.end();
 }
 
-QPainter& QtCanvas::Painter() {
-  if (!painter_.isActive()) {
-    painter_.begin(&image_);
-    painter_.setRenderHint(QPainter::Antialiasing, false);
-    painter_.setRenderHint(QPainter::TextAntialiasing, false);
-    painter_.setBackgroundMode(Qt::TransparentMode);
-    penDirty_ = brushDirty_ = true;
+void QtCanvas::SetUpPainter(QPainter& p) {
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.setRenderHint(QPainter::TextAntialiasing, false);
+  p.setBackgroundMode(Qt::TransparentMode);
+  // On a caller's painter the surface lands inside whatever mapping it has.
+  const bool combine = external_ != nullptr;
+  if (!transform_.isIdentity()) p.setWorldTransform(transform_, combine);
+  if (!clip_.isEmpty()) p.setClipRect(clip_, combine ? Qt::IntersectClip : Qt::ReplaceClip);
+  penDirty_ = brushDirty_ = true;
+}
+
+QPainter* QtCanvas::Painter() {
+  if (finished_) return nullptr;
+  if (external_ != nullptr) {
+    if (!external_->isActive()) return nullptr;
+    if (!externalSaved_) {
+      external_->save();
+      externalSaved_ = true;
+      SetUpPainter(*external_);
+    }
+  } else if (!painter_.isActive()) {
+    // A device that cannot be painted on (a PDF file that cannot be opened) takes
+    // no drawing at all; its owner reports the failure.
+    if (!painter_.begin(device_)) {
+      finished_ = true;
+      return nullptr;
+    }
+    SetUpPainter(painter_);
   }
+  QPainter& painter = external_ != nullptr ? *external_ : painter_;
   if (penDirty_) {
     RebuildPen();
-    painter_.setPen(pen_);
+    painter.setPen(pen_);
     penDirty_ = false;
   }
   if (brushDirty_) {
     RebuildBrush();
-    painter_.setBrush(brush_);
+    painter.setBrush(brush_);
     brushDirty_ = false;
   }
-  return painter_;
+  return &painter;
 }
 
 void QtCanvas::Changed() {
@@ -175,15 +249,22 @@ void QtCanvas::SetBrushStyle(int style) {
   brushDirty_ = true;
 }
 
+void QtCanvas::ApplyFontSize() {
+  if (fontScale_ == 1.0) {
+    font_.setPointSize(fontPoints_);
+  } else {
+    font_.setPointSizeF(fontPoints_ * fontScale_);
+  }
+}
+
 void QtCanvas::SetFontName(const std::string& name) {
   if (name.empty()) return;  // keeps the current face
-  const int points = font_.pointSize();
   if (name == "Default") {
     font_ = QGuiApplication::font();
   } else {
     font_.setFamilies({QString::fromStdString(name)});
   }
-  font_.setPointSize(points);
+  ApplyFontSize();
   // Text in the exact font colour, like every other pixel the layer draws.
   font_.setStyleStrategy(QFont::NoAntialias);
 }
@@ -191,7 +272,12 @@ void QtCanvas::SetFontName(const std::string& name) {
 void QtCanvas::SetFontSize(int points) {
   // The projection labels ask for 1 point; like the bitmap faces of old desktops,
   // text never gets smaller than a legible 6 points (8 pixels).
-  font_.setPointSize(std::max(points, kSmallestFontPoints));
+  fontPoints_ = std::max(points, kSmallestFontPoints);
+  ApplyFontSize();
+}
+
+int QtCanvas::PenModeIndex() const {
+  return InTable(penMode_, PenModes) ? penMode_ : pmCopy;
 }
 
 void QtCanvas::MoveTo(std::int32_t x, std::int32_t y) {
@@ -200,8 +286,10 @@ void QtCanvas::MoveTo(std::int32_t x, std::int32_t y) {
 
 void QtCanvas::LineTo(std::int32_t x, std::int32_t y) {
   const QPointF to(x, y);
-  QPainter& p = Painter();
-  p.setCompositionMode(PenModes[InTable(penMode_, PenModes) ? penMode_ : pmCopy]);
+  QPainter* const painter = Painter();
+  if (painter == nullptr) return;
+  QPainter& p = *painter;
+  p.setCompositionMode(PenModes[PenModeIndex()]);
   p.drawLine(QLineF(penPos_, to));
   p.setCompositionMode(QPainter::CompositionMode_SourceOver);
   penPos_ = to;
@@ -209,8 +297,10 @@ void QtCanvas::LineTo(std::int32_t x, std::int32_t y) {
 }
 
 void QtCanvas::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
-  QPainter& p = Painter();
-  p.setCompositionMode(PenModes[InTable(penMode_, PenModes) ? penMode_ : pmCopy]);
+  QPainter* const painter = Painter();
+  if (painter == nullptr) return;
+  QPainter& p = *painter;
+  p.setCompositionMode(PenModes[PenModeIndex()]);
   p.drawEllipse(QRectF(QPointF(x1, y1), QPointF(x2, y2)));
   p.setCompositionMode(QPainter::CompositionMode_SourceOver);
   Changed();
@@ -221,8 +311,10 @@ void QtCanvas::Polygon(const std::vector<CanvasPoint>& points) {
   QPolygonF polygon;
   polygon.reserve(static_cast<int>(points.size()));
   for (const CanvasPoint& pt : points) polygon << QPointF(pt.x, pt.y);
-  QPainter& p = Painter();
-  p.setCompositionMode(PenModes[InTable(penMode_, PenModes) ? penMode_ : pmCopy]);
+  QPainter* const painter = Painter();
+  if (painter == nullptr) return;
+  QPainter& p = *painter;
+  p.setCompositionMode(PenModes[PenModeIndex()]);
   p.drawPolygon(polygon);
   p.setCompositionMode(QPainter::CompositionMode_SourceOver);
   Changed();
@@ -234,21 +326,30 @@ void QtCanvas::FillRect(std::int32_t left, std::int32_t top, std::int32_t right,
   // row's first two bars (passed with x descending) still show as arrow shafts.
   if (right < left) std::swap(left, right);
   if (bottom < top) std::swap(top, bottom);
-  const int l = ClampEdge(left, image_.width());
-  const int t = ClampEdge(top, image_.height());
-  const int r = ClampEdge(right, image_.width());
-  const int b = ClampEdge(bottom, image_.height());
+  const int l = ClampEdge(left, width_);
+  const int t = ClampEdge(top, height_);
+  const int r = ClampEdge(right, width_);
+  const int b = ClampEdge(bottom, height_);
   if (r <= l || b <= t) return;
-  QPainter& p = Painter();
+  QPainter* const painter = Painter();
+  if (painter == nullptr) return;
+  QPainter& p = *painter;
   p.fillRect(QRect(l, t, r - l, b - t), p.brush());
   Changed();
 }
 
 void QtCanvas::SetPixel(std::int32_t x, std::int32_t y, ColorValue color) {
-  if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
-  // The raster engine writes straight into the image, so the open painter and
-  // direct pixel writes stay in step.
-  reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = ToQColor(color).rgb();
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+  if (direct_) {
+    // The raster engine writes straight into the image, so the open painter and
+    // direct pixel writes stay in step.
+    reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = ToQColor(color).rgb();
+  } else {
+    // One surface pixel: a square as large as the scale makes it.
+    QPainter* const painter = Painter();
+    if (painter == nullptr) return;
+    painter->fillRect(QRectF(x, y, 1.0, 1.0), ToQColor(color));
+  }
   Changed();
 }
 
@@ -256,9 +357,11 @@ void QtCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string& text) 
   // Text starting this far away cannot reach the image; Qt's int rectangles would
   // overflow there.
   constexpr std::int32_t Far = 1 << 20;
-  if (x > image_.width() || y > image_.height() || x < -Far || y < -Far) return;
+  if (x > width_ || y > height_ || x < -Far || y < -Far) return;
   const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  QPainter& p = Painter();
+  QPainter* const painter = Painter();
+  if (painter == nullptr) return;
+  QPainter& p = *painter;
   p.setFont(font_);
   const QFontMetrics metrics = p.fontMetrics();
   if (brushStyle_ == bsSolid) {

@@ -1,5 +1,6 @@
-// The Canvas the program draws on: a QPainter on a QImage (RGB32, no antialiasing),
-// keeping the brush and text-box rules the graphics layer relies on.
+// The Canvas the program draws on: a QPainter (no antialiasing) on its own QImage
+// (RGB32) or on any paint device through a scale transform, keeping the brush and
+// text-box rules the graphics layer relies on.
 #pragma once
 
 #include <QBrush>
@@ -7,6 +8,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <QRectF>
+#include <QTransform>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -23,13 +26,36 @@ class QtCanvas : public Canvas {
   static constexpr int DefaultHeight = 481;
 
   QtCanvas() : QtCanvas(DefaultWidth, DefaultHeight) {}
+  // Its own width x height image, one pixel per surface pixel.
   QtCanvas(int width, int height);
+  // Its own image of ceil(width * scale) x ceil(height * scale) pixels. Callers
+  // still draw on a width x height surface; lines, rings, text and pixels are
+  // drawn scale times larger, not enlarged afterwards.
+  QtCanvas(int width, int height, double scale);
+  // Draws on a device it does not own (an image, an SVG or PDF generator, a
+  // printer), which must outlive it: the surface rectangle `source` is mapped onto
+  // `target` (device coordinates) and drawing is clipped to it. The painter stays
+  // open until Finish() or the destructor, since paged devices end their document
+  // when it closes.
+  QtCanvas(QPaintDevice* device, const QRectF& target, const QRectF& source);
+  // Draws through a painter already open on its device (a page that holds more
+  // than one picture), with `target` in that painter's coordinates. The painter's
+  // state is saved before the first drawing and given back by Finish().
+  QtCanvas(QPainter* painter, const QRectF& target, const QRectF& source);
   ~QtCanvas() override;
   QtCanvas(const QtCanvas&) = delete;
   QtCanvas& operator=(const QtCanvas&) = delete;
 
   // The picture so far. Ends the open painter, so a copy taken now stays as it is.
+  // A canvas on a device it does not own has no image of its own: null.
   const QImage& Image() const;
+  // Ends painting on the device; later drawing on a device canvas is dropped.
+  void Finish();
+  // Device pixels per surface pixel along x (1 on the default canvas).
+  double Scale() const { return transform_.m11(); }
+  // The surface the callers draw on, in surface pixels.
+  int SurfaceWidth() const { return width_; }
+  int SurfaceHeight() const { return height_; }
   // Grows by one with every drawing operation; the paint box compares it.
   std::uint64_t Generation() const { return generation_; }
   // Called after every drawing operation (a paint box schedules its repaint here).
@@ -72,17 +98,37 @@ class QtCanvas : public Canvas {
   static ColorValue FromQRgb(QRgb rgb);
 
  private:
-  // Opens the painter on first use and brings pen and brush up to date.
-  QPainter& Painter();
+  // Opens the painter on first use and brings pen and brush up to date; null when
+  // the device takes no more drawing.
+  QPainter* Painter();
   void EndPainting() const;
   void Changed();
   void RebuildPen();
   void RebuildBrush();
+  void ApplyFontSize();
+  void MapSurface(const QRectF& target, const QRectF& source);
+  void SetUpPainter(QPainter& p);
+  int PenModeIndex() const;
 
   // Mutable so that Image() can end the painter: the raster engine writes straight
   // into the image, and ending it keeps copies of the image from changing later.
   mutable QImage image_;
   mutable QPainter painter_;
+  QPaintDevice* device_ = nullptr;  // &image_, or a device the canvas does not own
+  QPainter* external_ = nullptr;    // a painter of the caller's, instead of painter_
+  bool externalSaved_ = false;
+  bool ownsDevice_ = true;
+  bool finished_ = false;
+  // Pixels written straight into the image: the own image at one pixel per pixel.
+  bool direct_ = true;
+  int width_ = DefaultWidth;
+  int height_ = DefaultHeight;
+  QTransform transform_;
+  QRectF clip_;  // empty: no clipping beyond the device
+  // Points asked for, and the factor that keeps them points at 96 DPI on a device
+  // of another resolution.
+  int fontPoints_ = 8;
+  double fontScale_ = 1.0;
 
   ColorValue penColor_ = 0;
   int penStyle_ = psSolid;

@@ -9,6 +9,8 @@
 
 #include "delgraph/Canvas.h"
 
+class QString;
+
 namespace delgraph {
 
 struct PaletteRecord {
@@ -98,6 +100,8 @@ void SetSurfaceOption(std::int32_t value);
 
 // Palette file: only the last component of the name counts.
 void LoadPaletteFile(const std::string& name);
+// The same from exactly the path given (a palette named on the command line).
+void LoadPaletteFromPath(const QString& path);
 void SavePaletteFile(const std::string& name);
 
 }  // namespace delgraph

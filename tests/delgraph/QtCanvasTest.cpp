@@ -155,4 +155,43 @@ TEST_F(QtCanvasTest, ImageCopiesStayAndChangesAreSignalled) {
   EXPECT_EQ(At(canvas, 50, 50), 0xFFFFFFu);
 }
 
+// High-density screens and export devices: callers keep drawing on
+// the 1025 x 481 surface, the device gets it larger, clipped and offset.
+TEST(ScaledQtCanvasTest, DrawsLargerAndClipsInSurfacePixels) {
+  QtCanvas big(1025, 481, 2.0);
+  EXPECT_EQ(big.Image().size(), QSize(2050, 962));
+  big.SetBrushColor(0);
+  big.FillRect(0, 0, 1025, 481);
+  big.SetPixel(3, 4, 0x0000FF);
+  for (int y = 7; y <= 10; ++y)
+    for (int x = 5; x <= 8; ++x)
+      EXPECT_EQ(At(big, x, y), (x >= 6 && x <= 7 && y >= 8 && y <= 9) ? 0x0000FFu : 0u)
+          << x << "," << y;
+  big.SetPenColor(0x00FF00);
+  big.SetPenWidth(3);
+  big.MoveTo(100, 50);
+  big.LineTo(300, 50);
+  int thick = 0;
+  for (int y = 90; y < 110; ++y) thick += At(big, 400, y) == 0x00FF00u;
+  EXPECT_EQ(thick, 6);
+
+  // A device canvas: surface (0,0)-(100,50) onto (10,20)-(310,170), scale 3.
+  QImage device(400, 200, QImage::Format_RGB32);
+  device.fill(Qt::black);
+  {
+    QtCanvas onDevice(&device, QRectF(10, 20, 300, 150), QRectF(0, 0, 100, 50));
+    EXPECT_TRUE(onDevice.Image().isNull());
+    onDevice.SetBrushColor(0xFFFFFF);
+    onDevice.FillRect(-5, -5, 500, 500);  // clipped to the surface rectangle
+    onDevice.SetPixel(99, 49, 0x0000FF);
+  }
+  EXPECT_EQ(device.pixel(9, 100), qRgb(0, 0, 0));
+  EXPECT_EQ(device.pixel(10, 20), qRgb(255, 255, 255));
+  EXPECT_EQ(device.pixel(309, 169), qRgb(255, 0, 0));
+  EXPECT_EQ(device.pixel(307, 167), qRgb(255, 0, 0));
+  EXPECT_EQ(device.pixel(306, 166), qRgb(255, 255, 255));
+  EXPECT_EQ(device.pixel(310, 169), qRgb(0, 0, 0));
+  EXPECT_EQ(device.pixel(200, 170), qRgb(0, 0, 0));
+}
+
 }  // namespace

@@ -1,0 +1,369 @@
+#include "cli/CommandLine.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QTextStream>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "delgraph/ShippedPalette.h"
+#include "delgraph/delgraph.h"
+#include "render/Export.h"
+
+#ifndef QUORVEL_VERSION
+#define QUORVEL_VERSION "0"
+#endif
+
+namespace cli {
+
+namespace {
+
+const char* const kProgram = "quorvel";
+
+// One row per option. An option of a mode is only accepted in that mode's run;
+// `output` marks the options that make a file and so need a drawing platform.
+struct OptionRow {
+  QStringList names;
+  QString valueName;  // empty for a flag
+  QString description;
+  bool output;
+};
+
+const std::vector<OptionRow>& Options() {
+  static const std::vector<OptionRow> rows = {
+      {{"export"},
+       "ARCHIVO",
+       "dibuja la escena en ARCHIVO sin abrir la ventana; el formato sale de la "
+       "extensión: .png, .svg o .pdf (A4 apaisado)",
+       true},
+      {{"point"},
+       "X,Y,Z",
+       "un punto de abscisa X, alejamiento Y y cota Z (números enteros)",
+       false},
+      {{"line"}, "X,Y,Z:X,Y,Z", "la recta del extremo A al extremo B", false},
+      {{"profile"}, "", "muestra la tercera proyección en lugar de la vista de los planos", false},
+      {{"hide-answer"},
+       "",
+       "oculta los nombres que dan la respuesta (situación del punto, tipo y posición "
+       "de la recta), como en un ejercicio",
+       false},
+      {{"scale"}, "N", "dibuja N veces mayor, de 1 a 8 (PNG y SVG; sin ella, 1)", false},
+      {{"palette"},
+       "ARCHIVO",
+       "toma los colores de ARCHIVO (16 colores de 3 bytes); sin ella, de pruebas.pal "
+       "de la carpeta actual o, si no existe, los colores incluidos",
+       false},
+      {{"h", "help"}, "", "muestra esta ayuda y termina", false},
+      {{"v", "version"}, "", "muestra la versión y termina", false},
+  };
+  return rows;
+}
+
+struct Streams {
+  QTextStream& out;
+  QTextStream& err;
+  int Fail(int status, const QString& message) {
+    err << kProgram << ": " << message << '\n';
+    if (status == ExitBadInput) err << "Pruebe «" << kProgram << " --help».\n";
+    err.flush();
+    return status;
+  }
+};
+
+// A run without the window, chosen by its trigger option.
+struct Mode {
+  QString trigger;
+  QStringList options;  // the options it accepts besides its trigger
+  int (*run)(const QCommandLineParser& parser, Streams& io);
+};
+
+int RunExport(const QCommandLineParser& parser, Streams& io);
+
+const std::vector<Mode>& Modes() {
+  static const std::vector<Mode> modes = {
+      {"export", {"point", "line", "profile", "hide-answer", "scale", "palette"}, RunExport},
+  };
+  return modes;
+}
+
+QString Dashed(const QString& name) {
+  return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+const OptionRow* RowOf(const QString& name) {
+  for (const OptionRow& row : Options())
+    if (row.names.contains(name)) return &row;
+  return nullptr;
+}
+
+// The argument's option name, if it is written as one ("--name", "--name=v",
+// "-n"). A single dash takes a whole word, as the parser does, so Qt's own
+// options ("-visual", "-style") never pass for ours.
+QString OptionNameOf(const QString& argument) {
+  if (argument.startsWith(QLatin1String("--"))) return argument.mid(2).section('=', 0, 0);
+  if (argument.startsWith('-') && argument.size() > 1) return argument.mid(1).section('=', 0, 0);
+  return QString();
+}
+
+// QCommandLineParser's own messages are English; say what went wrong in Spanish.
+QString ParseFailure(const QCommandLineParser& parser, const QStringList& arguments) {
+  const QStringList unknown = parser.unknownOptionNames();
+  if (!unknown.isEmpty()) return QStringLiteral("opción desconocida: %1").arg(Dashed(unknown[0]));
+  for (int i = 1; i < arguments.size(); ++i) {
+    const QString& a = arguments[i];
+    const OptionRow* row = RowOf(OptionNameOf(a));
+    if (row == nullptr) continue;
+    const bool inlineValue = a.startsWith(QLatin1String("--")) && a.contains('=');
+    if (row->valueName.isEmpty() && inlineValue)
+      return QStringLiteral("%1 no lleva valor").arg(Dashed(OptionNameOf(a)));
+    if (!row->valueName.isEmpty() && !inlineValue && i + 1 == arguments.size())
+      return QStringLiteral("falta el valor de %1 (%2)")
+          .arg(Dashed(OptionNameOf(a)), row->valueName);
+  }
+  return QStringLiteral("argumentos no válidos");
+}
+
+// "X,Y,Z" as a point; otherwise a message naming the fault.
+std::optional<DihedralPoint> ParsePoint(const QString& text, const QString& option,
+                                        QString* fault) {
+  const QStringList parts = text.split(',');
+  if (parts.size() != 3) {
+    *fault = QStringLiteral("%1: hacen falta 3 coordenadas (X,Y,Z) y «%2» tiene %3")
+                 .arg(option, text)
+                 .arg(parts.size());
+    return std::nullopt;
+  }
+  std::int32_t v[3];
+  for (int k = 0; k < 3; ++k) {
+    bool ok = false;
+    v[k] = parts[k].trimmed().toInt(&ok, 10);
+    if (!ok) {
+      *fault = QStringLiteral("%1: «%2» no es un número entero").arg(option, parts[k]);
+      return std::nullopt;
+    }
+  }
+  return DihedralPoint{v[0], v[1], v[2]};
+}
+
+QString PaletteFault(const std::string& what, const QString& path) {
+  const QString name = QStringLiteral("«%1»").arg(path);
+  if (what == "File not found")
+    return QStringLiteral("no existe el archivo de paleta %1").arg(name);
+  if (what == "Read beyond end of file")
+    return QStringLiteral(
+               "el archivo de paleta %1 es demasiado corto: tiene que tener 48 bytes "
+               "(16 colores)")
+        .arg(name);
+  return QStringLiteral("no se puede leer el archivo de paleta %1").arg(name);
+}
+
+// The colours as the window's start-up sets them, from the file asked for.
+// Returns an empty string or the fault.
+QString LoadColours(const QCommandLineParser& parser) {
+  QString path = parser.value("palette");
+  if (path.isEmpty()) {
+    path = QStringLiteral("pruebas.pal");
+    if (!QFileInfo::exists(path)) {
+      delgraph::ApplyShippedPalette();
+      return QString();
+    }
+  }
+  try {
+    delgraph::LoadPaletteFromPath(path);
+  } catch (const delgraph::FileError& e) {
+    return PaletteFault(e.what(), path);
+  }
+  delgraph::SetPaletteEntry(0, 250, 250, 255);
+  return QString();
+}
+
+int RunExport(const QCommandLineParser& parser, Streams& io) {
+  const QString path = parser.value("export");
+  const std::optional<render::Format> format = render::FormatOfPath(path);
+  if (!format) {
+    return io.Fail(
+        ExitBadInput,
+        QStringLiteral("extensión desconocida en «%1»: use .png, .svg o .pdf").arg(path));
+  }
+  const bool point = parser.isSet("point"), line = parser.isSet("line");
+  if (point && line) return io.Fail(ExitBadInput, "dé --point o --line, no las dos");
+  if (!point && !line)
+    return io.Fail(ExitBadInput, "falta la escena: dé --point X,Y,Z o --line=X,Y,Z:X,Y,Z");
+
+  render::SceneSpec spec;
+  spec.pointMode = point;
+  spec.profile = parser.isSet("profile");
+  spec.answerHidden = parser.isSet("hide-answer");
+  QString fault;
+  if (point) {
+    const auto A = ParsePoint(parser.value("point"), "--point", &fault);
+    if (!A) return io.Fail(ExitBadInput, fault);
+    spec.A = spec.B = *A;
+  } else {
+    const QString text = parser.value("line");
+    const QStringList ends = text.split(':');
+    if (ends.size() != 2) {
+      return io.Fail(ExitBadInput,
+                     QStringLiteral("--line: hacen falta dos extremos X,Y,Z:X,Y,Z y «%1» tiene %2")
+                         .arg(text)
+                         .arg(ends.size()));
+    }
+    const auto A = ParsePoint(ends[0], "--line (A)", &fault);
+    if (!A) return io.Fail(ExitBadInput, fault);
+    const auto B = ParsePoint(ends[1], "--line (B)", &fault);
+    if (!B) return io.Fail(ExitBadInput, fault);
+    spec.A = *A;
+    spec.B = *B;
+  }
+  int scale = 1;
+  if (parser.isSet("scale")) {
+    bool ok = false;
+    scale = parser.value("scale").trimmed().toInt(&ok, 10);
+    if (!ok || scale < render::MinScale || scale > render::MaxScale) {
+      return io.Fail(ExitBadInput, QStringLiteral("--scale: «%1» no es un número entero de 1 a 8")
+                                       .arg(parser.value("scale")));
+    }
+  }
+
+  fault = LoadColours(parser);
+  if (!fault.isEmpty()) return io.Fail(ExitFileError, fault);
+  fault = render::WriteFile(spec, path, *format, scale);
+  if (!fault.isEmpty()) return io.Fail(ExitFileError, fault);
+  return ExitOk;
+}
+
+// Lines of at most `width` characters, each after `indent` blanks but the first.
+QString Wrapped(const QString& text, int indent, int width) {
+  QString result, line;
+  for (const QString& word : text.split(' ', Qt::SkipEmptyParts)) {
+    if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
+      result += line + '\n' + QString(indent, ' ');
+      line.clear();
+    }
+    line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+  }
+  return result + line;
+}
+
+}  // namespace
+
+QString HelpText() {
+  constexpr int kColumn = 24;
+  constexpr int kWidth = 79;
+  QString text;
+  QTextStream s(&text);
+  s << "Uso: " << kProgram << " [OPCIÓN]...\n"
+    << "Quorvel enseña el sistema diédrico: las proyecciones de un punto o de una recta.\n"
+    << "Sin opciones abre su ventana; con --export dibuja una escena en un archivo\n"
+    << "sin abrir ninguna ventana y sin necesitar pantalla.\n\n"
+    << "Opciones:\n";
+  for (const OptionRow& row : Options()) {
+    QStringList names;
+    for (const QString& name : row.names) names << Dashed(name);
+    QString left = QStringLiteral("  ") + names.join(QStringLiteral(", "));
+    if (!row.valueName.isEmpty()) left += ' ' + row.valueName;
+    if (left.size() + 2 > kColumn) {
+      s << left << '\n' << QString(kColumn, ' ');
+    } else {
+      s << left.leftJustified(kColumn, ' ');
+    }
+    s << Wrapped(row.description, kColumn, kWidth - kColumn) << '\n';
+  }
+  s << "\nEjemplos:\n"
+    << "  " << kProgram << " --export punto.png --point 20,40,30\n"
+    << "  " << kProgram << " --export recta.pdf --line=-40,30,20:50,-20,60 --profile\n\n"
+    << "Estado de salida: 0 si todo va bien, 2 si los argumentos no son válidos (no se\n"
+    << "escribe nada), 1 si un archivo no se puede leer o escribir.\n";
+  s.flush();
+  return text;
+}
+
+bool WantsCommandLine(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const QString name = OptionNameOf(QString::fromLocal8Bit(argv[i]));
+    if (!name.isEmpty() && RowOf(name) != nullptr) return true;
+  }
+  return false;
+}
+
+int Execute(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+  Streams io{out, err};
+  QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  for (const OptionRow& row : Options()) {
+    parser.addOption(QCommandLineOption(row.names, row.description, row.valueName));
+  }
+  if (!parser.parse(arguments)) return io.Fail(ExitBadInput, ParseFailure(parser, arguments));
+  if (parser.isSet("help")) {
+    out << HelpText();
+    out.flush();
+    return ExitOk;
+  }
+  if (parser.isSet("version")) {
+    out << kProgram << ' ' << QUORVEL_VERSION << '\n';
+    out.flush();
+    return ExitOk;
+  }
+  if (!parser.positionalArguments().isEmpty()) {
+    return io.Fail(ExitBadInput,
+                   QStringLiteral("argumento de más: «%1»").arg(parser.positionalArguments()[0]));
+  }
+  for (const OptionRow& row : Options()) {
+    if (!row.valueName.isEmpty() && parser.values(row.names[0]).size() > 1)
+      return io.Fail(ExitBadInput,
+                     QStringLiteral("%1 se da más de una vez").arg(Dashed(row.names[0])));
+  }
+
+  const Mode* mode = nullptr;
+  QStringList triggers;
+  for (const Mode& m : Modes()) {
+    triggers << Dashed(m.trigger);
+    if (!parser.isSet(m.trigger)) continue;
+    if (mode != nullptr) {
+      return io.Fail(ExitBadInput, QStringLiteral("%1 y %2 no se pueden dar juntas")
+                                       .arg(Dashed(mode->trigger), Dashed(m.trigger)));
+    }
+    mode = &m;
+  }
+  if (mode == nullptr) {
+    return io.Fail(ExitBadInput,
+                   QStringLiteral("falta %1: no hay nada que hacer").arg(triggers.join(" o ")));
+  }
+  for (const OptionRow& row : Options()) {
+    const QString& name = row.names.last();
+    if (name == mode->trigger || name == "help" || name == "version") continue;
+    if (parser.isSet(name) && !mode->options.contains(name)) {
+      return io.Fail(ExitBadInput,
+                     QStringLiteral("%1 no sirve con %2").arg(Dashed(name), Dashed(mode->trigger)));
+    }
+  }
+  return mode->run(parser, io);
+}
+
+int Main(int argc, char** argv) {
+  bool output = false, platformForced = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+      platformForced = true;
+    const OptionRow* row = RowOf(OptionNameOf(QString::fromLocal8Bit(argv[i])));
+    if (row != nullptr && row->output) output = true;
+  }
+  // A file is drawn with fonts, which need a platform, but never a display.
+  if (output && !platformForced) qputenv("QT_QPA_PLATFORM", "offscreen");
+  std::unique_ptr<QCoreApplication> application;
+  if (output) {
+    application = std::make_unique<QGuiApplication>(argc, argv);
+  } else {
+    application = std::make_unique<QCoreApplication>(argc, argv);
+  }
+  QTextStream out(stdout), err(stderr);
+  return Execute(QCoreApplication::arguments(), out, err);
+}
+
+}  // namespace cli

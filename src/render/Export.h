@@ -1,0 +1,44 @@
+// A scene as a file or on paper: PNG drawn at a whole scale, SVG and PDF as vector
+// pictures with real text, and a page of any paged device (printer, PDF).
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QPageLayout>
+#include <QString>
+#include <optional>
+
+#include "render/Render.h"
+
+class QIODevice;
+class QPagedPaintDevice;
+
+namespace render {
+
+enum class Format { Png, Svg, Pdf };
+
+constexpr int MinScale = 1;
+constexpr int MaxScale = 8;
+
+// By the file's extension (.png, .svg, .pdf, any case); nothing for another one.
+std::optional<Format> FormatOfPath(const QString& path);
+
+// The drawing area at scale times its size (1025 s x 473 s pixels), drawn at that
+// size. At scale 1 it equals the window's drawing area after the same edit.
+QImage RenderImage(const SceneSpec& spec, int scale);
+// An SVG document of 1025 s x 473 s user units, texts as <text>.
+QByteArray RenderSvg(const SceneSpec& spec, int scale);
+// The drawing fitted to the paintable part of the device's page and centred there.
+void RenderPage(const SceneSpec& spec, QPagedPaintDevice& device);
+// A one-page PDF document, A4 landscape with 10 mm margins unless a layout is given.
+QByteArray RenderPdf(const SceneSpec& spec);
+QByteArray RenderPdf(const SceneSpec& spec, const QPageLayout& layout);
+
+// Writes the picture to path in format through QSaveFile: either the whole file or,
+// on failure, nothing (an existing file keeps its content). Returns an empty string
+// or the reason in Spanish.
+QString WriteFile(const SceneSpec& spec, const QString& path, Format format, int scale);
+// The same for bytes made already.
+QString SaveBytes(const QByteArray& bytes, const QString& path);
+
+}  // namespace render

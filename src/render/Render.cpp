@@ -1,0 +1,73 @@
+#include "render/Render.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+
+#include "classify/InfoUpdate.h"
+#include "delgraph/QtCanvas.h"
+#include "delgraph/delgraph.h"
+#include "drawing/Frame.h"
+#include "drawing/LogicalWindow.h"
+#include "drawing/Projections.h"
+#include "render/ModuleState.h"
+
+namespace render {
+
+namespace {
+
+// The pen every edit finds, left by the information update before it: the profile
+// frame draws its traces in it.
+constexpr std::int32_t kPenBeforeAnEdit = 12;
+
+class StateKeeper {
+ public:
+  StateKeeper() : saved_(CaptureModuleState()) {}
+  ~StateKeeper() { RestoreModuleState(saved_); }
+  StateKeeper(const StateKeeper&) = delete;
+  StateKeeper& operator=(const StateKeeper&) = delete;
+
+ private:
+  ModuleState saved_;
+};
+
+void DrawOn(delgraph::QtCanvas& canvas, const std::function<void()>& draw) {
+  const StateKeeper keeper;
+  scene::Quorvel = nullptr;
+  // What the window's start-up does, less the palette file, and nothing left of
+  // the window's history.
+  delgraph::AttachSurface(&canvas, 1024, 768);
+  scene::EditPoint = DihedralPoint{};
+  scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
+  drawing::ResetProjections();
+  drawing::Select640x480();
+  draw();
+  canvas.Finish();
+}
+
+}  // namespace
+
+void WithSurface(QPaintDevice& device, const QRectF& target, const std::function<void()>& draw) {
+  delgraph::QtCanvas canvas(&device, target, Area());
+  DrawOn(canvas, draw);
+}
+
+void WithSurface(QPainter& painter, const QRectF& target, const std::function<void()>& draw) {
+  delgraph::QtCanvas canvas(&painter, target, Area());
+  DrawOn(canvas, draw);
+}
+
+void DrawEdit(const SceneSpec& spec) {
+  scene::PointMode = spec.pointMode;
+  scene::ProfileOn = spec.profile;
+  scene::AnswerHidden = spec.answerHidden;
+  scene::PointA = spec.A;
+  scene::PointB = spec.B;
+  scene::SelectedA = true;
+  scene::EditPoint = spec.A;
+  delgraph::SetDrawColor(kPenBeforeAnEdit);
+  drawing::Select320x200();
+  drawing::RedrawFrame(scene::ProfileOn);
+  classify::InfoUpdate();
+}
+
+}  // namespace render

@@ -1,0 +1,158 @@
+// Saving, copying and printing from the window: the files equal the window's
+// drawing area, the window is left exactly as it was, and the commands wait for
+// the first drawing.
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+
+#include "WindowFixture.h"
+#include "app/Controls.h"
+#include "app/ExportCommands.h"
+#include "classify/Classification.h"
+#include "delgraph/QtCanvas.h"
+#include "drawing/LogicalWindow.h"
+#include "render/Export.h"
+#include "render/ModuleState.h"
+
+namespace {
+
+class ExportTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    StartWindow();
+  }
+  void TearDown() override {
+    app::SetSaveFileAsker(nullptr);
+    app::SetPrintAsker(nullptr);
+    WindowTest::TearDown();
+  }
+  QAction* Command(const char* name) const { return window->findChild<QAction*>(name); }
+  QImage DrawingArea() const { return Surface().copy(0, 0, 1025, 473); }
+  void SetPoint(int abscissa, int alejamiento, int cota) {
+    window->ScrollBar1->setValue(abscissa);
+    window->ScrollBar3->setValue(alejamiento);
+    window->ScrollBar2->setValue(cota);
+  }
+};
+
+TEST_F(ExportTest, PngEqualsTheDrawingAreaForPointLineAndProfile) {
+  SetPoint(20, 40, 30);
+  EXPECT_EQ(render::RenderImage({true, {20, 40, 30}, {}, false, false}, 1), DrawingArea());
+
+  window->BitBtn8->click();  // line: A stays, B is edited next
+  window->PA->click();
+  SetPoint(-50, -30, 60);
+  const render::SceneSpec line{false, {20, 40, 30}, {-50, -30, 60}, false, false};
+  EXPECT_EQ(render::RenderImage(line, 1), DrawingArea());
+
+  window->BitBtn7->click();  // profile view; the next edit draws as every later one
+  window->ScrollBar1->setValue(-40);
+  const render::SceneSpec profile{false, {20, 40, 30}, {-40, -30, 60}, true, false};
+  EXPECT_EQ(render::RenderImage(profile, 1), DrawingArea());
+  EXPECT_EQ(app::CurrentScene().B, profile.B);
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(ExportTest, SavingCopyingAndPrintingLeaveTheWindowAsItWas) {
+  window->BitBtn8->click();
+  SetPoint(-40, 30, 20);
+  const QImage picture = Surface();
+  const render::ModuleState before = render::CaptureModuleState();
+  QStringList labels;
+  for (QLabel* l : {window->Label1, window->Label2, window->Label3, window->Label6})
+    labels << l->text();
+
+  // A name without extension takes the filter's; a known extension wins over it.
+  QStringList answers = {"dibujo", "plano.svg", "hoja.PDF", "/no/such/folder/x.png"};
+  app::SetSaveFileAsker([&answers](QWidget*, const QString& filters, QString* filter) {
+    EXPECT_EQ(filters, "Imagen PNG (*.png);;Dibujo SVG (*.svg);;Documento PDF (*.pdf)");
+    *filter = "Dibujo SVG (*.svg)";
+    return answers.takeFirst();
+  });
+  for (int k = 0; k < 4; ++k) Command("GuardarImagen")->trigger();
+  EXPECT_TRUE(QFile::exists("dibujo.svg"));
+  EXPECT_TRUE(QFile::exists("plano.svg"));
+  QFile pdf("hoja.PDF");
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(pdf.read(5) == "%PDF-");
+  EXPECT_EQ(errors, QStringList{"No se pudo guardar «x.png»: la carpeta no existe."});
+
+  Command("CopiarImagen")->trigger();
+  const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(copied, nullptr);
+  EXPECT_EQ(qvariant_cast<QImage>(copied->imageData()).convertToFormat(QImage::Format_RGB32),
+            picture.copy(0, 0, 1025, 473));
+  EXPECT_TRUE(copied->data("image/svg+xml").contains("<svg"));
+
+  bool landscape = false;
+  app::SetPrintAsker([&landscape](QPrinter& printer, QWidget*) {
+    landscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName("impreso.pdf");
+    return true;
+  });
+  Command("Imprimir")->trigger();
+  EXPECT_TRUE(landscape);
+  EXPECT_GT(QFile("impreso.pdf").size(), 1000);
+
+  EXPECT_EQ(Surface(), picture);
+  const render::ModuleState after = render::CaptureModuleState();
+  EXPECT_EQ(after.pointA, before.pointA);
+  EXPECT_EQ(after.pointB, before.pointB);
+  EXPECT_EQ(after.editPoint, before.editPoint);
+  EXPECT_EQ(after.pointMode, before.pointMode);
+  EXPECT_EQ(after.quorvel, window.get());
+  EXPECT_EQ(after.surfaceCanvas, window->PaintBox1->Canvas());
+  EXPECT_EQ(after.currentWindow, before.currentWindow);
+  EXPECT_EQ(after.scaleFactorX, before.scaleFactorX);
+  EXPECT_EQ(after.classCode, before.classCode);
+  EXPECT_EQ(after.relationCode, before.relationCode);
+  EXPECT_EQ(after.fillColor, before.fillColor);
+  QStringList labelsAfter;
+  for (QLabel* l : {window->Label1, window->Label2, window->Label3, window->Label6})
+    labelsAfter << l->text();
+  EXPECT_EQ(labelsAfter, labels);
+  // And the window keeps drawing where it did.
+  window->ScrollBar1->setValue(-39);
+  EXPECT_NE(Surface(), picture);
+}
+
+TEST_F(ExportTest, CommandsWaitForTheFirstDrawingAndAddNoMenuBar) {
+  QStringList texts;
+  for (QAction* a : window->ContextMenu->actions()) texts << a->text();
+  EXPECT_EQ(texts, (QStringList{"Guardar imagen...", "Copiar imagen", "Imprimir..."}));
+  EXPECT_EQ(Command("GuardarImagen")->shortcut(), QKeySequence("Ctrl+S"));
+  EXPECT_EQ(Command("CopiarImagen")->shortcut(), QKeySequence("Ctrl+C"));
+  EXPECT_EQ(Command("Imprimir")->shortcut(), QKeySequence("Ctrl+P"));
+
+  int asked = 0;
+  app::SetSaveFileAsker([&asked](QWidget*, const QString&, QString*) {
+    ++asked;
+    return QString();
+  });
+  for (const char* name : {"GuardarImagen", "CopiarImagen", "Imprimir"})
+    EXPECT_FALSE(Command(name)->isEnabled()) << name;
+  QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(asked, 0);
+
+  window->BitBtn1->click();
+  for (const char* name : {"GuardarImagen", "CopiarImagen", "Imprimir"})
+    EXPECT_TRUE(Command(name)->isEnabled()) << name;
+  QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(window->size(), QSize(1036, 541));
+  EXPECT_TRUE(window->findChildren<QMenuBar*>().isEmpty());
+}
+
+}  // namespace

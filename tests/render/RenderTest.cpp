@@ -1,0 +1,192 @@
+// The render module without a window: scaled drawing, the SVG and PDF pictures
+// against the PNG, and the module state given back.
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <stdexcept>
+
+#include "classify/Classification.h"
+#include "delgraph/QtCanvas.h"
+#include "delgraph/ShippedPalette.h"
+#include "delgraph/delgraph.h"
+#include "drawing/LogicalWindow.h"
+#include "render/Export.h"
+#include "render/ModuleState.h"
+#include "support/FakeWindow.h"
+#include "support/RecordingCanvas.h"
+
+namespace {
+
+using delgraph::ColorValue;
+using delgraph::QtCanvas;
+
+const render::SceneSpec kPoint{true, {20, 40, 30}, {20, 40, 30}, false, false};
+const render::SceneSpec kLine{false, {-40, 30, 20}, {50, -20, 60}, false, false};
+
+ColorValue At(const QImage& image, int x, int y) {
+  return QtCanvas::FromQRgb(image.pixel(x, y));
+}
+
+// Antialiased or not, a colour drawn at a place stays near itself.
+bool Near(ColorValue a, ColorValue b) {
+  for (int shift = 0; shift < 24; shift += 8) {
+    if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) >
+        40)
+      return false;
+  }
+  return true;
+}
+
+// The rows y-4..y+4 of column x weighted by how far each is from the background:
+// where a horizontal line lies, whether it was drawn aliased or antialiased.
+double LineRow(const QImage& image, int x, int y, ColorValue background) {
+  double weight = 0, sum = 0;
+  for (int row = y - 4; row <= y + 4; ++row) {
+    const ColorValue c = At(image, x, row);
+    double d = 0;
+    for (int shift = 0; shift < 24; shift += 8)
+      d += std::abs(static_cast<int>((c >> shift) & 0xFF) -
+                    static_cast<int>((background >> shift) & 0xFF));
+    weight += d;
+    sum += d * row;
+  }
+  return weight > 0 ? sum / weight : -1;
+}
+
+class RenderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    delgraph::ResetDelgraph();
+    delgraph::ApplyShippedPalette();
+  }
+  void TearDown() override { delgraph::ResetDelgraph(); }
+  const ColorValue blue = delgraph::PaletteColor(1);
+  const ColorValue lightRed = delgraph::PaletteColor(12);
+};
+
+TEST_F(RenderTest, ScaleTwoIsDrawnTwiceAsLargeNotEnlarged) {
+  const QImage one = render::RenderImage(kPoint, 1);
+  const QImage two = render::RenderImage(kPoint, 2);
+  ASSERT_EQ(one.size(), QSize(1025, 473));
+  ASSERT_EQ(two.size(), QSize(2050, 946));
+  // The flat view's ground line: row 193 at scale 1, two rows around 386 at scale 2.
+  EXPECT_EQ(At(one, 700, 193), blue);
+  EXPECT_NE(At(one, 700, 192), blue);
+  std::vector<int> rows;
+  for (int y = 370; y < 400; ++y)
+    if (At(two, 1400, y) == blue) rows.push_back(y);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_LE(std::abs(rows[0] + rows[1] - 2 * 386), 2);
+  EXPECT_EQ(At(two, 2 * 983 - 20, 386), blue);  // spans the same x range, doubled
+  EXPECT_NE(At(two, 2 * 983 + 20, 386), blue);
+  // Drawn at the larger size: text and rings do not come out as 2 x 2 blocks.
+  EXPECT_NE(two, one.scaled(two.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+}
+
+TEST_F(RenderTest, SvgMatchesThePngAndHoldsItsTexts) {
+  const QImage png = render::RenderImage(kPoint, 1);
+  const QByteArray svg = render::RenderSvg(kPoint, 1);
+  QSvgRenderer renderer(svg);
+  ASSERT_TRUE(renderer.isValid());
+  EXPECT_EQ(renderer.viewBox(), QRect(0, 0, 1025, 473));
+  QImage drawn(1025, 473, QImage::Format_RGB32);
+  drawn.fill(Qt::white);
+  {
+    QPainter painter(&drawn);
+    renderer.render(&painter, QRectF(0, 0, 1025, 473));
+  }
+  // The ground line of the flat view, within the pixel that aliased drawing
+  // rounds to.
+  for (const int x : {600, 900}) {
+    EXPECT_NEAR(LineRow(drawn, x, 193, delgraph::PaletteColor(0)), 193, 1.0) << x;
+    EXPECT_NEAR(LineRow(png, x, 193, delgraph::PaletteColor(0)), 193, 0.01) << x;
+  }
+  // The rings at G (786, 193), h (786, 233) and v (786, 163), left and right of
+  // each centre.
+  const QPoint places[] = {{783, 233}, {789, 233}, {783, 163}, {789, 163}, {783, 193}};
+  for (const QPoint& p : places) {
+    EXPECT_TRUE(Near(At(drawn, p.x(), p.y()), At(png, p.x(), p.y())))
+        << p.x() << "," << p.y() << ": " << std::hex << At(drawn, p.x(), p.y()) << " vs "
+        << At(png, p.x(), p.y());
+  }
+  EXPECT_EQ(At(png, 789, 233), lightRed);
+  EXPECT_EQ(At(png, 600, 193), blue);
+  EXPECT_TRUE(Near(At(drawn, 600, 200), delgraph::PaletteColor(0)));
+  EXPECT_TRUE(svg.contains(">Primer Cuadrante</text>"));
+  EXPECT_TRUE(svg.contains(">A=(20,40,30)</text>"));
+  // Answers hidden: the location is left out, the coordinates stay.
+  const QByteArray hidden = render::RenderSvg({true, {20, 40, 30}, {}, false, true}, 1);
+  EXPECT_FALSE(hidden.contains("Primer Cuadrante"));
+  EXPECT_TRUE(hidden.contains(">A=(20,40,30)</text>"));
+}
+
+TEST_F(RenderTest, PdfIsAnA4LandscapePageWithRealText) {
+  const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+  const QString pdfinfo = QStandardPaths::findExecutable("pdfinfo");
+  if (pdftotext.isEmpty() || pdfinfo.isEmpty()) GTEST_SKIP() << "poppler-utils not installed";
+  QTemporaryDir dir;
+  const QString path = dir.filePath("recta.pdf");
+  ASSERT_EQ(render::WriteFile(kLine, path, render::Format::Pdf, 1), QString());
+  QProcess text;
+  text.start(pdftotext, {path, "-"});
+  ASSERT_TRUE(text.waitForFinished(20000));
+  const QString words = QString::fromUtf8(text.readAllStandardOutput());
+  EXPECT_TRUE(words.contains("OBLICUA")) << words.toStdString();
+  EXPECT_TRUE(words.contains("A=(-40, 30, 20)")) << words.toStdString();
+  EXPECT_TRUE(words.contains("AL H,V Y L.T.")) << words.toStdString();
+  QProcess info;
+  info.start(pdfinfo, {path});
+  ASSERT_TRUE(info.waitForFinished(20000));
+  const QString facts = QString::fromUtf8(info.readAllStandardOutput());
+  EXPECT_TRUE(facts.contains(QRegularExpression("Pages:\\s+1\\n"))) << facts.toStdString();
+  EXPECT_TRUE(
+      facts.contains(QRegularExpression("Page size:\\s+84[12](\\.\\d+)? x 595(\\.\\d+)? pts")))
+      << facts.toStdString();
+}
+
+TEST_F(RenderTest, EveryModuleStateIsGivenBackEvenAfterAThrow) {
+  FakeWindow window;
+  RecordingCanvas windowCanvas;
+  scene::Quorvel = &window;
+  delgraph::SurfaceCanvas = &windowCanvas;
+  scene::PointA = {7, 8, 9};
+  scene::ProfileOn = true;
+  scene::ScaleFactorX = 2.5;
+  delgraph::SetPaletteEntry(5, 1, 2, 3);
+  delgraph::FillPattern = 11;
+  drawing::SetLogicalWindow(3, 1, 2, 3, 4);
+  classify::ClassCode = 42;
+  const render::ModuleState before = render::CaptureModuleState();
+
+  QImage image(1025, 473, QImage::Format_RGB32);
+  EXPECT_THROW(render::WithSurface(image, QRectF(image.rect()),
+                                   [] {
+                                     render::DrawEdit(kLine);
+                                     throw std::runtime_error("stop");
+                                   }),
+               std::runtime_error);
+  const render::ModuleState after = render::CaptureModuleState();
+  EXPECT_EQ(after.pointA, before.pointA);
+  EXPECT_EQ(after.profileOn, true);
+  EXPECT_EQ(after.scaleFactorX, 2.5);
+  EXPECT_EQ(after.quorvel, &window);
+  EXPECT_EQ(after.surfaceCanvas, &windowCanvas);
+  EXPECT_EQ(after.activePalette.colors[5], before.activePalette.colors[5]);
+  EXPECT_EQ(after.fillPattern, 11);
+  EXPECT_EQ(after.logicalWindows[3].y2, 4.0);
+  EXPECT_EQ(after.currentWindow, before.currentWindow);
+  EXPECT_EQ(after.classCode, 42);
+  // The render drew, but not on the window's canvas and not on its labels.
+  EXPECT_TRUE(windowCanvas.Calls(std::string()).empty());
+  EXPECT_EQ(window.labels, (std::array<std::string, 8>{}));
+  EXPECT_TRUE(window.memo2Visible);
+  EXPECT_NE(At(image, 700, 193), At(image, 700, 200));
+  scene::ResetScene();
+}
+
+}  // namespace
