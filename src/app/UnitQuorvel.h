@@ -140,6 +140,9 @@ class TQuorvel : public QWidget, public WindowPort {
   // Puts the action in the context menu and makes its shortcut a window shortcut.
   void AddCommand(QAction* action);
   void CreateExportCommands();  // ExportCommands.cpp
+  // "Hoja de ejercicios...": asks for a sheet and writes its PDF (WorksheetCommands.cpp).
+  void CreateWorksheetCommands();
+  void MakeWorksheet();
   void RunFormActivateOnce();
   // Runs a handler body; an error it raises is reported in a message box instead
   // of crossing the event loop. The paint box then shows whatever was drawn.

@@ -131,7 +131,8 @@ TEST_F(ExportTest, SavingCopyingAndPrintingLeaveTheWindowAsItWas) {
 TEST_F(ExportTest, CommandsWaitForTheFirstDrawingAndAddNoMenuBar) {
   QStringList texts;
   for (QAction* a : window->ContextMenu->actions()) texts << a->text();
-  EXPECT_EQ(texts, (QStringList{"Guardar imagen...", "Copiar imagen", "Imprimir..."}));
+  EXPECT_EQ(texts, (QStringList{"Guardar imagen...", "Copiar imagen", "Imprimir...",
+                                "Hoja de ejercicios..."}));
   EXPECT_EQ(Command("GuardarImagen")->shortcut(), QKeySequence("Ctrl+S"));
   EXPECT_EQ(Command("CopiarImagen")->shortcut(), QKeySequence("Ctrl+C"));
   EXPECT_EQ(Command("Imprimir")->shortcut(), QKeySequence("Ctrl+P"));
