@@ -36,4 +36,8 @@ void ApplyPrintPalette() {
   }
 }
 
+RGBEntry PrintPaletteEntry(int k) {
+  return k >= 0 && k < 16 ? kPrintPalette[k] : RGBEntry{};
+}
+
 }  // namespace delgraph

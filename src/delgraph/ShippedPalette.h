@@ -3,6 +3,8 @@
 // printed sheets.
 #pragma once
 
+#include "delgraph/delgraph.h"
+
 namespace delgraph {
 
 // Writes the shipped colours through SetPaletteEntry, so PaletteRGB holds them too.
@@ -11,5 +13,7 @@ void ApplyShippedPalette();
 // The same for the print palette: planes in light tints on white paper, lines, rings
 // and texts dark enough to stay apart on every plane.
 void ApplyPrintPalette();
+// Entry k (0..15) of the print palette; black outside.
+RGBEntry PrintPaletteEntry(int k);
 
 }  // namespace delgraph

@@ -30,7 +30,6 @@ using Palette = std::array<delgraph::RGBEntry, 16>;
 
 // The page, in millimetres from its top-left corner.
 constexpr double kPageWidth = 210.0;
-constexpr double kPageHeight = 297.0;
 constexpr double kMarginX = 15.0;
 constexpr double kTitleBaseline = 17.0;
 constexpr double kNameBaseline = 25.0;
@@ -102,7 +101,7 @@ QString Q(const std::string& text) {
   return QString::fromStdString(text);
 }
 
-void DrawPageFrame(SheetPainter& sheet, std::uint32_t seed, int page, int pages) {
+void DrawFooter(SheetPainter& sheet, std::uint32_t seed, int page, int pages) {
   sheet.Centred(kFooterBaseline,
                 QStringLiteral("Semilla %1 · página %2 de %3").arg(seed).arg(page).arg(pages),
                 SheetFont(9));
@@ -147,16 +146,17 @@ void DrawExerciseSlot(SheetPainter& sheet, double top, int number, const quiz::E
 bool ReadPalette(const std::string& name, Palette& palette, std::string& message) {
   const QString path = Q(name);
   const QString quoted = QStringLiteral("«%1»").arg(path);
-  QFile file(path);
-  if (!QFileInfo::exists(path)) {
+  const QFileInfo info(path);
+  if (!info.exists()) {
     message = QStringLiteral("no existe el archivo de paleta %1").arg(quoted).toStdString();
     return false;
   }
-  const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(48) : QByteArray();
-  if (!file.isOpen() || QFileInfo(path).isDir()) {
+  QFile file(path);
+  if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
     message = QStringLiteral("no se puede leer el archivo de paleta %1").arg(quoted).toStdString();
     return false;
   }
+  const QByteArray bytes = file.read(48);
   if (bytes.size() < 48) {
     message = QStringLiteral(
                   "el archivo de paleta %1 es demasiado corto: tiene que tener 48 bytes "
@@ -173,16 +173,9 @@ bool ReadPalette(const std::string& name, Palette& palette, std::string& message
 }
 
 Palette PrintPalette() {
-  // Applied to the layer only to read it back: the layer's palette is given back.
-  const delgraph::PaletteRecord active = delgraph::ActivePalette;
-  Palette kept;
-  std::copy(std::begin(delgraph::PaletteRGB), std::end(delgraph::PaletteRGB), kept.begin());
-  delgraph::ApplyPrintPalette();
-  Palette print;
-  std::copy(std::begin(delgraph::PaletteRGB), std::end(delgraph::PaletteRGB), print.begin());
-  delgraph::ActivePalette = active;
-  std::copy(kept.begin(), kept.end(), std::begin(delgraph::PaletteRGB));
-  return print;
+  Palette palette;
+  for (int k = 0; k < 16; ++k) palette[k] = delgraph::PrintPaletteEntry(k);
+  return palette;
 }
 
 }  // namespace
@@ -224,7 +217,7 @@ SheetResult WriteWorksheet(const quiz::SheetRequest& request) {
                  SheetFont(10.5));
       for (int k = first; k < std::min(count, first + kExercisesPerPage); ++k)
         DrawExerciseSlot(sheet, kBodyTop + (k - first) * kSlotHeight, k + 1, exercises[k], palette);
-      DrawPageFrame(sheet, request.seed, page, pages);
+      DrawFooter(sheet, request.seed, page, pages);
     }
     for (int first = 0; first < count; first += kKeyLinesPerPage, ++page) {
       sheet.NewPage();
@@ -233,7 +226,7 @@ SheetResult WriteWorksheet(const quiz::SheetRequest& request) {
       for (int k = first; k < std::min(count, first + kKeyLinesPerPage); ++k)
         sheet.Text(kMarginX, kKeyTop + (k - first) * kKeySpacing,
                    Q(quiz::KeyLine(k + 1, exercises[k])), keyFont);
-      DrawPageFrame(sheet, request.seed, page, pages);
+      DrawFooter(sheet, request.seed, page, pages);
     }
     if (!sheet.End()) bytes.clear();
   }
