@@ -70,7 +70,7 @@ const std::vector<OptionRow>& Options() {
       {{"seed"},
        "S",
        "semilla de la hoja, un número entero de 0 a 4294967295: la misma semilla da la "
-       "misma hoja (sin ella se elige al azar y se escribe «Semilla: S»)",
+       "misma hoja; sin ella se elige al azar (siempre se escribe «Semilla: S»)",
        false},
       {{"kind"}, "TIPO", "ejercicios de la hoja: points, lines o mixed (sin ella, mixed)", false},
       {{"o", "output"}, "ARCHIVO.pdf", "el archivo de la hoja de ejercicios", false},
