@@ -12,6 +12,7 @@ void TQuorvel::CreateCommands() {
   connect(PaintBox1, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& pos) { ContextMenu->popup(PaintBox1->mapToGlobal(pos)); });
   CreateExportCommands();
+  CreateQuizCommands();
   CreateWorksheetCommands();
 }
 

@@ -120,6 +120,7 @@ class TQuorvel : public QWidget, public WindowPort {
   void SetPACaption(const std::string& text) override;
   void PAClick() override;
   void ShowList(AnswerList list) override;
+  void ResetList(AnswerList list) override;
   int ListChoice(AnswerList list) const override;
   void ocultarbotones() override;
   void mostrarbotones() override;
@@ -143,6 +144,8 @@ class TQuorvel : public QWidget, public WindowPort {
   // "Hoja de ejercicios...": asks for a sheet and writes its PDF (WorksheetCommands.cpp).
   void CreateWorksheetCommands();
   void MakeWorksheet();
+  // The detailed quiz and the results (QuizCommands.cpp).
+  void CreateQuizCommands();
   void RunFormActivateOnce();
   // Runs a handler body; an error it raises is reported in a message box instead
   // of crossing the event loop. The paint box then shows whatever was drawn.

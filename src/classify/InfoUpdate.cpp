@@ -3,13 +3,15 @@
 #include <cstdint>
 #include <string>
 
-#include "scene/Scene.h"
 #include "classify/Classification.h"
 #include "delgraph/delgraph.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
+#include "scene/Scene.h"
 
 namespace classify {
+
+bool CoordinatesHidden = false;
 
 namespace {
 
@@ -69,10 +71,12 @@ void ShowPointInfo(std::int32_t abscissa, std::int32_t alejamiento, std::int32_t
   if (!scene::AnswerHidden) {
     delgraph::DrawText(kTextX, kRelationY, PointLocation(alejamiento, cota));
   }
-  const std::string coordinates = "A=(" + std::to_string(abscissa) + "," +
-                                  std::to_string(alejamiento) + "," + std::to_string(cota) + ")";
-  delgraph::SetDrawColor(kTextColour);
-  delgraph::DrawText(kPointCoordinatesX, kPointCoordinatesY, coordinates);
+  if (!(scene::AnswerHidden && CoordinatesHidden)) {
+    const std::string coordinates = "A=(" + std::to_string(abscissa) + "," +
+                                    std::to_string(alejamiento) + "," + std::to_string(cota) + ")";
+    delgraph::SetDrawColor(kTextColour);
+    delgraph::DrawText(kPointCoordinatesX, kPointCoordinatesY, coordinates);
+  }
   delgraph::SetPenColorValue(kept);
 }
 
@@ -86,9 +90,12 @@ void ShowLineInfo() {
     delgraph::DrawText(kTextX, kTypeY, LineType(scene::PointA, scene::PointB));
     delgraph::DrawText(kTextX, kRelationY, LineRelation(scene::PointA, scene::PointB));
   }
-  // The coordinates carry the trace labels; they are data, not the answer.
-  delgraph::DrawText(kTextX, kCoordinatesAY, LineCoordinateText("A", scene::PointA));
-  delgraph::DrawText(kTextX, kCoordinatesBY, LineCoordinateText("B", scene::PointB));
+  // The coordinates carry the trace labels; they are data, not the answer, unless
+  // the exercise is to be read from the drawing alone.
+  if (!(scene::AnswerHidden && CoordinatesHidden)) {
+    delgraph::DrawText(kTextX, kCoordinatesAY, LineCoordinateText("A", scene::PointA));
+    delgraph::DrawText(kTextX, kCoordinatesBY, LineCoordinateText("B", scene::PointB));
+  }
   drawing::RestoreTextStyle();
   delgraph::SetPenColorValue(kept);
 }

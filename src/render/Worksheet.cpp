@@ -14,6 +14,7 @@
 #include <array>
 #include <vector>
 
+#include "classify/InfoUpdate.h"
 #include "delgraph/ShippedPalette.h"
 #include "delgraph/delgraph.h"
 #include "drawing/LogicalWindow.h"
@@ -109,8 +110,14 @@ void DrawFooter(SheetPainter& sheet, std::uint32_t seed, int page, int pages) {
 
 // The exercise as test mode shows it while it waits, in the sheet's colours, in
 // the default view whatever the window shows, so a seed always gives one picture.
-void DrawExercisePicture(QPainter& painter, const QRectF& target, const quiz::Exercise& e,
+void DrawExercisePicture(QPainter& painter, const QRectF& target, const quiz::GeneratedExercise& e,
                          const Palette& palette) {
+  // A sheet shows the coordinates whatever the window's quiz leaves out.
+  struct KeepCoordinatesShown {
+    const bool hidden = classify::CoordinatesHidden;
+    KeepCoordinatesShown() { classify::CoordinatesHidden = false; }
+    ~KeepCoordinatesShown() { classify::CoordinatesHidden = hidden; }
+  } const shown;
   WithSurface(painter, target, [&] {
     for (int k = 0; k < 16; ++k)
       delgraph::SetPaletteEntry(static_cast<std::uint16_t>(k), palette[k].red, palette[k].green,
@@ -121,7 +128,7 @@ void DrawExercisePicture(QPainter& painter, const QRectF& target, const quiz::Ex
   });
 }
 
-void DrawExerciseSlot(SheetPainter& sheet, double top, int number, const quiz::Exercise& e,
+void DrawExerciseSlot(SheetPainter& sheet, double top, int number, const quiz::GeneratedExercise& e,
                       const Palette& palette) {
   sheet.Text(kMarginX, top + kHeadingBaseline, QStringLiteral("Ejercicio %1").arg(number),
              SheetFont(11, true));
@@ -191,7 +198,7 @@ SheetResult WriteWorksheet(const quiz::SheetRequest& request) {
     result.fault = SheetFault::kPalette;
     return result;
   }
-  const std::vector<quiz::Exercise> exercises =
+  const std::vector<quiz::GeneratedExercise> exercises =
       quiz::SheetExercises(request.count, request.seed, request.kind);
   const int count = static_cast<int>(exercises.size());
   const int pages = SheetPageCount(count);

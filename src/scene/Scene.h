@@ -34,6 +34,9 @@ class WindowPort {
   virtual void SetPACaption(const std::string& text) = 0;
   virtual void PAClick() = 0;
   virtual void ShowList(AnswerList list) = 0;
+  // Puts the list back at its start text with no item chosen. A window without
+  // answer lists has nothing to do.
+  virtual void ResetList(AnswerList /*list*/) {}
   // Index of the selected item, or -1 when none is selected or the edit text no
   // longer equals it.
   virtual int ListChoice(AnswerList list) const = 0;

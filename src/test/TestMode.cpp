@@ -14,6 +14,8 @@
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
 #include "scene/Scene.h"
+#include "test/DetailedMode.h"
+#include "test/Results.h"
 
 namespace quiz {
 
@@ -85,12 +87,20 @@ std::int32_t ChosenCode(AnswerList list) {
 constexpr std::int32_t kSinglePointType = 9;
 constexpr std::int32_t kNoRelation = -1;
 
-bool AnswerIsRight() {
-  if (scene::PointMode) return ChosenCode(AnswerList::SelPunto) == classify::ClassCode;
-  const std::int32_t type = ChosenCode(AnswerList::SelREcta);
-  const std::int32_t relation =
-      type == kSinglePointType ? kNoRelation : ChosenCode(AnswerList::DefREcta);
-  return type == classify::ClassCode && relation == classify::RelationCode;
+Answer ReadAnswer() {
+  Answer a;
+  if (scene::PointMode) {
+    a.chosen = ChosenCode(AnswerList::SelPunto);
+    return a;
+  }
+  a.chosen = ChosenCode(AnswerList::SelREcta);
+  a.relation = a.chosen == kSinglePointType ? kNoRelation : ChosenCode(AnswerList::DefREcta);
+  return a;
+}
+
+bool AnswerIsRight(const Answer& a) {
+  if (scene::PointMode) return a.chosen == classify::ClassCode;
+  return a.chosen == classify::ClassCode && a.relation == classify::RelationCode;
 }
 
 // The coordinate texts, and the names too once AnswerHidden is false.
@@ -143,8 +153,8 @@ ExerciseBounds CurrentBounds() {
   return ExerciseBounds{drawing::ScaleY(40), drawing::ScaleX(45)};
 }
 
-Exercise DrawExercise(const RandomSource& random, ExerciseBounds bounds) {
-  Exercise e;
+GeneratedExercise DrawExercise(const RandomSource& random, ExerciseBounds bounds) {
+  GeneratedExercise e;
   e.pointMode = random(2) == 1;
   std::int32_t sign[6];
   for (std::int32_t& s : sign) s = random(2);
@@ -176,7 +186,7 @@ Exercise DrawExercise(const RandomSource& random, ExerciseBounds bounds) {
   return e;
 }
 
-void DrawWaitingExercise(const Exercise& e) {
+void DrawWaitingExercise(const GeneratedExercise& e) {
   scene::PointMode = e.pointMode;
   scene::PointA = e.a;
   scene::PointB = e.b;
@@ -191,7 +201,7 @@ void DrawWaitingExercise(const Exercise& e) {
 void NewExercise() {
   // The bounds follow the logical space current now: 97 and 144 after an edit or an
   // earlier exercise, 40 and 72 right after start-up.
-  const Exercise e = DrawExercise(Random, CurrentBounds());
+  const GeneratedExercise e = DrawExercise(Random, CurrentBounds());
   const DihedralPoint& a = e.a;
   const DihedralPoint& b = e.b;
   ExerciseAnswered = false;
@@ -205,7 +215,14 @@ void NewExercise() {
     classify::LineRelation(a, b);
   }
 
+  RecordExercise(scene::PointMode, a, b);
+
   if (scene::Quorvel != nullptr) {
+    // A fair start: no choice is left over from the last exercise.
+    if (DetailedMode) {
+      for (AnswerList list : {AnswerList::SelPunto, AnswerList::SelREcta, AnswerList::DefREcta})
+        scene::Quorvel->ResetList(list);
+    }
     if (scene::PointMode) {
       scene::Quorvel->ShowList(AnswerList::SelPunto);
     } else {
@@ -231,7 +248,12 @@ void CheckAnswer() {
   if (scene::Quorvel != nullptr)
     scene::Quorvel->SetLabelCaption(7, std::to_string(classify::ClassCode));
 
-  const bool right = AnswerIsRight();
+  const Answer answer = ReadAnswer();
+  // The detailed judgement uses what was recorded when the exercise was set, as the
+  // default one uses the codes left then.
+  const bool right = DetailedMode && CurrentExercise.set
+                         ? JudgedRight(CurrentExercise, answer, true)
+                         : AnswerIsRight(answer);
   if (right)
     scene::TestHits = CountOneMore(scene::TestHits);
   else
@@ -274,6 +296,11 @@ void CheckAnswer() {
     delgraph::DrawText(365, 300, " I N C O R R E C T O ");
   drawing::RestoreTextStyle();
 
+  if (CurrentExercise.set) {
+    if (DetailedMode && !right) DrawExplanation(Explanation(CurrentExercise, answer));
+    RecordResult(CurrentExercise, answer, right, DetailedMode);
+  }
+
   if (scene::Quorvel != nullptr) scene::Quorvel->mostrarbotones();
 }
 
@@ -310,6 +337,8 @@ void DrawBevelPanel(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int3
 void ResetQuiz() {
   ExerciseAnswered = false;
   scriptedSource = nullptr;
+  ResetDetailedMode();
+  Results.clear();
 }
 
 }  // namespace quiz

@@ -19,7 +19,7 @@ std::int32_t Random(std::int32_t n);
 
 // One generated exercise: a point (A only) or the line AB. A point exercise still
 // draws B, so both kinds take the same draws.
-struct Exercise {
+struct GeneratedExercise {
   bool pointMode = false;
   DihedralPoint a;
   DihedralPoint b;
@@ -35,13 +35,13 @@ struct ExerciseBounds {
 ExerciseBounds CurrentBounds();
 
 // The draws of one exercise, in their order, from random; draws nothing on screen.
-Exercise DrawExercise(const RandomSource& random, ExerciseBounds bounds);
+GeneratedExercise DrawExercise(const RandomSource& random, ExerciseBounds bounds);
 
 // Draws an exercise as it waits for its answer: the test background, the scene,
 // the coordinates without the names, and the title. Makes it the scene (PointMode,
 // PointA, PointB, AnswerHidden true); records no codes and touches no control but
 // those the drawing routines reach.
-void DrawWaitingExercise(const Exercise& e);
+void DrawWaitingExercise(const GeneratedExercise& e);
 
 // Generates and draws an exercise (the body of BtestClick after ocultarbotones).
 void NewExercise();

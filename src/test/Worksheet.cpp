@@ -49,7 +49,7 @@ class MappingGuard {
   std::int32_t surfaceWidth_, surfaceHeight_;
 };
 
-bool Wanted(const Exercise& e, SheetKind kind) {
+bool Wanted(const GeneratedExercise& e, SheetKind kind) {
   switch (kind) {
     case SheetKind::kPoints:
       return e.pointMode;
@@ -85,8 +85,8 @@ ExerciseBounds BoundsAfterEdit() {
   return CurrentBounds();
 }
 
-std::vector<Exercise> SheetExercises(int count, std::uint32_t seed, SheetKind kind) {
-  std::vector<Exercise> exercises;
+std::vector<GeneratedExercise> SheetExercises(int count, std::uint32_t seed, SheetKind kind) {
+  std::vector<GeneratedExercise> exercises;
   if (count <= 0) return exercises;
   exercises.reserve(static_cast<std::size_t>(count));
   std::mt19937 generator(seed);
@@ -97,13 +97,13 @@ std::vector<Exercise> SheetExercises(int count, std::uint32_t seed, SheetKind ki
   };
   const ExerciseBounds bounds = BoundsAfterEdit();
   while (static_cast<int>(exercises.size()) < count) {
-    const Exercise e = DrawExercise(random, bounds);
+    const GeneratedExercise e = DrawExercise(random, bounds);
     if (Wanted(e, kind)) exercises.push_back(e);
   }
   return exercises;
 }
 
-std::string KeyLine(int n, const Exercise& exercise) {
+std::string KeyLine(int n, const GeneratedExercise& exercise) {
   const std::int32_t classCode = classify::ClassCode;
   const std::int32_t relationCode = classify::RelationCode;
   std::string line = std::to_string(n) + ". " + Coordinates("A", exercise.a);

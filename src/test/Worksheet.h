@@ -21,12 +21,12 @@ ExerciseBounds BoundsAfterEdit();
 
 // count exercises from a std::mt19937 seeded with seed, each drawn as NewExercise
 // draws it after an edit; points or lines keep only the exercises of that kind.
-std::vector<Exercise> SheetExercises(int count, std::uint32_t seed, SheetKind kind);
+std::vector<GeneratedExercise> SheetExercises(int count, std::uint32_t seed, SheetKind kind);
 
 // The key line of exercise number n, "n. A=(x,y,z): location" or
 // "n. A=(x,y,z) B=(x,y,z): type; relation", named by the classification routines.
 // The classification codes are given back as they were.
-std::string KeyLine(int n, const Exercise& exercise);
+std::string KeyLine(int n, const GeneratedExercise& exercise);
 
 // A seed for a sheet asked for without one.
 std::uint32_t RandomSeed();

@@ -129,10 +129,12 @@ TEST_F(ExportTest, SavingCopyingAndPrintingLeaveTheWindowAsItWas) {
 }
 
 TEST_F(ExportTest, CommandsWaitForTheFirstDrawingAndAddNoMenuBar) {
+  // Other groups of commands share the menu: ours are there, in this order.
+  const QStringList ours{"Guardar imagen...", "Copiar imagen", "Imprimir..."};
   QStringList texts;
-  for (QAction* a : window->ContextMenu->actions()) texts << a->text();
-  EXPECT_EQ(texts, (QStringList{"Guardar imagen...", "Copiar imagen", "Imprimir...",
-                                "Hoja de ejercicios..."}));
+  for (QAction* a : window->ContextMenu->actions())
+    if (ours.contains(a->text())) texts << a->text();
+  EXPECT_EQ(texts, ours);
   EXPECT_EQ(Command("GuardarImagen")->shortcut(), QKeySequence("Ctrl+S"));
   EXPECT_EQ(Command("CopiarImagen")->shortcut(), QKeySequence("Ctrl+C"));
   EXPECT_EQ(Command("Imprimir")->shortcut(), QKeySequence("Ctrl+P"));

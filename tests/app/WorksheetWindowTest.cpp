@@ -4,14 +4,17 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
 #include "WindowFixture.h"
 #include "app/WorksheetCommands.h"
 #include "classify/Classification.h"
+#include "classify/InfoUpdate.h"
 #include "delgraph/delgraph.h"
 #include "scene/Scene.h"
+#include "test/DetailedMode.h"
 #include "test/TestMode.h"
 
 namespace {
@@ -32,6 +35,9 @@ class WorksheetWindowTest : public WindowTest {
 
 TEST_F(WorksheetWindowTest, SheetFromTheMenuLeavesTheWindowAsItWas) {
   StartWindow();
+  // The window's quiz leaves the coordinates out; a sheet still shows them.
+  quiz::SetDetailedMode(true);
+  quiz::SetHideCoordinates(true);
   // A judged exercise and a waiting one: score, codes and a hidden answer.
   QTest::mouseClick(window->Btest, Qt::LeftButton);
   QTest::mouseClick(window->comprobarTest, Qt::LeftButton);
@@ -73,6 +79,14 @@ TEST_F(WorksheetWindowTest, SheetFromTheMenuLeavesTheWindowAsItWas) {
   EXPECT_EQ(delgraph::PaletteColor(1), colour1);  // the print palette stays on paper
   EXPECT_TRUE(window->comprobarTest->isVisible());
   EXPECT_EQ(Surface(), before);
+  EXPECT_TRUE(classify::CoordinatesHidden);
+  QProcess text;
+  text.start(QStringLiteral("pdftotext"), {QStringLiteral("hoja.pdf"), QStringLiteral("-")});
+  ASSERT_TRUE(text.waitForFinished(30000));
+  const QString sheet = QString::fromUtf8(text.readAllStandardOutput());
+  EXPECT_EQ(sheet.count(QStringLiteral("Tipo: ")), 4);
+  // Each line's two end points, in its picture and in the key.
+  EXPECT_EQ(sheet.count(QStringLiteral("A=(")), 8);
 
   // Cancelling either dialog writes nothing; a file that cannot be written is told.
   app::SetWorksheetAsker([](QWidget*) { return std::optional<app::WorksheetChoice>(); });

@@ -12,13 +12,13 @@
 
 namespace {
 
-using quiz::Exercise;
+using quiz::GeneratedExercise;
 using quiz::SheetKind;
 
-bool Same(const Exercise& x, const Exercise& y) {
+bool Same(const GeneratedExercise& x, const GeneratedExercise& y) {
   return x.pointMode == y.pointMode && x.a == y.a && x.b == y.b;
 }
-bool SameList(const std::vector<Exercise>& x, const std::vector<Exercise>& y) {
+bool SameList(const std::vector<GeneratedExercise>& x, const std::vector<GeneratedExercise>& y) {
   if (x.size() != y.size()) return false;
   for (std::size_t i = 0; i < x.size(); ++i)
     if (!Same(x[i], y[i])) return false;
@@ -33,9 +33,9 @@ TEST_F(QuizTest, SheetDrawsWhatTestModeDrawsAfterAnEditWithTheSameGenerator) {
   EditCota(0);
   const auto sheet = quiz::SheetExercises(12, 20240917u, SheetKind::kMixed);
   ASSERT_EQ(sheet.size(), 12u);
-  for (const Exercise& e : sheet) {
+  for (const GeneratedExercise& e : sheet) {
     quiz::NewExercise();
-    EXPECT_TRUE(Same(e, Exercise{scene::PointMode, scene::PointA, scene::PointB}));
+    EXPECT_TRUE(Same(e, GeneratedExercise{scene::PointMode, scene::PointA, scene::PointB}));
   }
 }
 
@@ -47,15 +47,15 @@ TEST_F(QuizTest, SeedsRepeatAndDifferAndKindsKeepTheirOwnExercises) {
   EXPECT_EQ(quiz::SheetExercises(1, 4294967295u, SheetKind::kMixed).size(), 1u);
 
   // A kind keeps the generator's exercises of that kind, in their order.
-  std::vector<Exercise> points, lines;
-  for (const Exercise& e : mixed) (e.pointMode ? points : lines).push_back(e);
+  std::vector<GeneratedExercise> points, lines;
+  for (const GeneratedExercise& e : mixed) (e.pointMode ? points : lines).push_back(e);
   ASSERT_GT(points.size(), 5u);
   ASSERT_GT(lines.size(), 5u);
   EXPECT_TRUE(SameList(quiz::SheetExercises(static_cast<int>(points.size()), 7, SheetKind::kPoints),
                        points));
   EXPECT_TRUE(
       SameList(quiz::SheetExercises(static_cast<int>(lines.size()), 7, SheetKind::kLines), lines));
-  for (const Exercise& e : quiz::SheetExercises(60, 9, SheetKind::kLines))
+  for (const GeneratedExercise& e : quiz::SheetExercises(60, 9, SheetKind::kLines))
     EXPECT_FALSE(e.pointMode);
 }
 
@@ -79,7 +79,7 @@ TEST_F(QuizTest, KeyLinesNameTheClassificationAndKeepTheCodes) {
   classify::ClassCode = 4;
   classify::RelationCode = 6;
   const auto key = [](int n, bool point, DihedralPoint a, DihedralPoint b = {}) {
-    return quiz::KeyLine(n, Exercise{point, a, b});
+    return quiz::KeyLine(n, GeneratedExercise{point, a, b});
   };
   EXPECT_EQ(key(1, true, {12, -40, 30}), "1. A=(12,-40,30): Segundo Cuadrante");
   EXPECT_EQ(key(2, false, {12, 40, 30}, {5, 0, 7}),

@@ -30,6 +30,10 @@ class FakeWindow : public WindowPort {
   // the redraw call the classification themselves.
   void PAClick() override;
   void ShowList(AnswerList list) override { listVisible[static_cast<int>(list)] = true; }
+  void ResetList(AnswerList list) override {
+    calls.push_back("ResetList");
+    listChoice[static_cast<int>(list)] = -1;
+  }
   int ListChoice(AnswerList list) const override { return listChoice[static_cast<int>(list)]; }
   void ocultarbotones() override;
   void mostrarbotones() override;

@@ -1,0 +1,158 @@
+#include "app/QuizCommands.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/UnitQuorvel.h"
+#include "test/DetailedMode.h"
+#include "test/Results.h"
+
+namespace app {
+
+namespace {
+
+SaveFileChooser& Chooser() {
+  static SaveFileChooser chooser;
+  return chooser;
+}
+
+QString AskForCsvName(QWidget* parent) {
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (folder.isEmpty()) folder = QDir::homePath();
+  const QString suggested = QDir(folder).filePath(QStringLiteral("resultados.csv"));
+  if (Chooser()) return Chooser()(parent, suggested);
+  return QFileDialog::getSaveFileName(parent, QStringLiteral("Guardar resultados"), suggested,
+                                      QStringLiteral("Archivos CSV (*.csv);;Todos (*)"));
+}
+
+void SaveWithDialog(QWidget* parent) {
+  const QString path = AskForCsvName(parent);
+  if (!path.isEmpty()) SaveResultsCsv(path);
+}
+
+}  // namespace
+
+void SetSaveFileChooser(SaveFileChooser chooser) {
+  Chooser() = std::move(chooser);
+}
+
+bool SaveResultsCsv(const QString& path) {
+  const std::string csv = quiz::ResultsCsv();
+  QSaveFile file(path);
+  const bool saved =
+      file.open(QIODevice::WriteOnly) &&
+      file.write(csv.data(), static_cast<qint64>(csv.size())) == static_cast<qint64>(csv.size()) &&
+      file.commit();
+  if (!saved) {
+    ReportError(QStringLiteral("No se pudieron guardar los resultados en «%1».")
+                    .arg(QDir::toNativeSeparators(path)));
+  }
+  return saved;
+}
+
+QDialog* ShowResults(QWidget* parent) {
+  auto* dialog = new QDialog(parent);
+  dialog->setObjectName(QStringLiteral("ResultsDialog"));
+  dialog->setWindowTitle(QStringLiteral("Resultados"));
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+
+  const auto table = quiz::ResultsTable();
+  auto* view = new QTableWidget(static_cast<int>(table.size()) - 1,
+                                static_cast<int>(table.front().size()), dialog);
+  view->setObjectName(QStringLiteral("ResultsTable"));
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view->verticalHeader()->hide();
+  QStringList header;
+  for (const std::string& h : table.front()) header << QString::fromStdString(h);
+  view->setHorizontalHeaderLabels(header);
+  for (std::size_t row = 1; row < table.size(); ++row) {
+    for (std::size_t col = 0; col < table[row].size(); ++col) {
+      view->setItem(static_cast<int>(row - 1), static_cast<int>(col),
+                    new QTableWidgetItem(QString::fromStdString(table[row][col])));
+    }
+  }
+  view->resizeColumnsToContents();
+  view->horizontalHeader()->setStretchLastSection(true);
+
+  auto* summary = new QLabel(
+      QStringLiteral("aciertos: %1    fallos: %2").arg(scene::TestHits).arg(scene::TestMisses),
+      dialog);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+  buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Cerrar"));
+  QPushButton* save =
+      buttons->addButton(QStringLiteral("Guardar CSV..."), QDialogButtonBox::ActionRole);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+  QObject::connect(save, &QPushButton::clicked, dialog, [dialog] { SaveWithDialog(dialog); });
+
+  auto* layout = new QVBoxLayout(dialog);
+  layout->addWidget(view);
+  layout->addWidget(summary);
+  layout->addWidget(buttons);
+  dialog->resize(900, 400);
+  dialog->open();
+  return dialog;
+}
+
+}  // namespace app
+
+void TQuorvel::CreateQuizCommands() {
+  // A separator that QMenu drops when nothing comes before it.
+  ContextMenu->addSeparator();
+
+  auto* detailed = new QAction(QStringLiteral("Corrección detallada"), this);
+  detailed->setObjectName(QStringLiteral("DetailedModeAction"));
+  detailed->setCheckable(true);
+  detailed->setStatusTip(
+      QStringLiteral("Acepta todos los nombres verdaderos de la recta y explica cada fallo"));
+
+  auto* hide = new QAction(QStringLiteral("Ocultar coordenadas"), this);
+  hide->setObjectName(QStringLiteral("HideCoordinatesAction"));
+  hide->setCheckable(true);
+  hide->setEnabled(false);
+  hide->setStatusTip(QStringLiteral(
+      "En la corrección detallada, el ejercicio se lee solo en el dibujo hasta comprobarlo"));
+
+  auto* results = new QAction(QStringLiteral("Resultados..."), this);
+  results->setObjectName(QStringLiteral("ResultsAction"));
+  results->setStatusTip(QStringLiteral("Muestra los ejercicios corregidos en esta sesión"));
+
+  auto* save = new QAction(QStringLiteral("Guardar CSV..."), this);
+  save->setObjectName(QStringLiteral("SaveCsvAction"));
+  save->setStatusTip(QStringLiteral("Guarda la tabla de resultados en un archivo CSV"));
+
+  auto* reset = new QAction(QStringLiteral("Reiniciar puntuación"), this);
+  reset->setObjectName(QStringLiteral("ResetScoreAction"));
+  reset->setStatusTip(QStringLiteral("Pone a 0 aciertos y fallos y vacía los resultados"));
+
+  connect(detailed, &QAction::toggled, this, [hide](bool on) {
+    quiz::SetDetailedMode(on);
+    hide->setEnabled(on);
+  });
+  connect(hide, &QAction::toggled, this, [](bool on) { quiz::SetHideCoordinates(on); });
+  connect(results, &QAction::triggered, this,
+          [this] { Guarded([this] { app::ShowResults(this); }); });
+  connect(save, &QAction::triggered, this,
+          [this] { Guarded([this] { app::SaveWithDialog(this); }); });
+  connect(reset, &QAction::triggered, this, [] { quiz::ResetScore(); });
+
+  for (QAction* action : {detailed, hide, results, save, reset}) AddCommand(action);
+}
+
+void TQuorvel::ResetList(AnswerList list) {
+  QComboBox* box = List(list);
+  box->setCurrentIndex(-1);
+  // A list starts with its own name as its text.
+  box->setEditText(box->objectName());
+}

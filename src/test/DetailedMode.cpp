@@ -1,0 +1,85 @@
+#include "test/DetailedMode.h"
+
+#include <algorithm>
+
+#include "classify/Classification.h"
+#include "classify/InfoUpdate.h"
+#include "classify/TrueNames.h"
+#include "delgraph/delgraph.h"
+#include "drawing/Projections.h"
+
+namespace quiz {
+
+bool DetailedMode = false;
+bool HideCoordinates = false;
+Exercise CurrentExercise;
+
+namespace {
+
+constexpr std::int32_t kClearBrush = 1;
+constexpr std::int32_t kExplanationColour = 9;  // the verdict's light blue
+constexpr std::uint16_t kExplanationFont = 1;   // Arial: metrics that hold on every system
+constexpr std::uint16_t kExplanationSize = 10;
+
+bool Contains(const std::vector<std::int32_t>& codes, std::int32_t code) {
+  return std::find(codes.begin(), codes.end(), code) != codes.end();
+}
+
+void UpdateCoordinateDisplay() {
+  classify::CoordinatesHidden = DetailedMode && HideCoordinates;
+}
+
+}  // namespace
+
+void SetDetailedMode(bool on) {
+  DetailedMode = on;
+  UpdateCoordinateDisplay();
+}
+
+void SetHideCoordinates(bool on) {
+  HideCoordinates = on;
+  UpdateCoordinateDisplay();
+}
+
+void RecordExercise(bool pointMode, const DihedralPoint& A, const DihedralPoint& B) {
+  Exercise e;
+  e.set = true;
+  e.pointMode = pointMode;
+  e.A = A;
+  e.B = B;
+  e.classCode = classify::ClassCode;
+  if (!pointMode) {
+    e.relationCode = classify::RelationCode;
+    e.trueTypes = classify::TrueTypeCodes(A, B);
+    e.trueRelations = classify::TrueRelationCodes(A, B);
+  }
+  CurrentExercise = e;
+}
+
+bool JudgedRight(const Exercise& e, const Answer& a, bool detailed) {
+  // A point's location is unique: both judgements agree.
+  if (e.pointMode) return a.chosen == e.classCode;
+  if (!detailed) return a.chosen == e.classCode && a.relation == e.relationCode;
+  return Contains(e.trueTypes, a.chosen) && Contains(e.trueRelations, a.relation);
+}
+
+void DrawExplanation(const std::string& sentence) {
+  if (sentence.empty()) return;
+  const delgraph::ColorValue pen = delgraph::GetPenColor();
+  drawing::SaveTextStyle();
+  delgraph::SetBrushStyle(kClearBrush);
+  delgraph::SetTextStyle(kExplanationFont, 0, kExplanationSize);
+  delgraph::SetDrawColor(kExplanationColour);
+  delgraph::DrawText(kExplanationX, kExplanationY, sentence);
+  drawing::RestoreTextStyle();
+  delgraph::SetPenColorValue(pen);
+}
+
+void ResetDetailedMode() {
+  DetailedMode = false;
+  HideCoordinates = false;
+  CurrentExercise = Exercise{};
+  UpdateCoordinateDisplay();
+}
+
+}  // namespace quiz

@@ -1,0 +1,67 @@
+// The detailed correction of test mode, switched on by the user: every true name
+// of a line is accepted, a wrong answer is explained, the answer lists start empty
+// and the coordinates can be left out while an exercise waits.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "scene/Scene.h"
+
+namespace quiz {
+
+// The user's choices; both false at program start. HideCoordinates counts only
+// while DetailedMode is on.
+extern bool DetailedMode;
+extern bool HideCoordinates;
+// Set the choices and tell the information display whether to leave the
+// coordinate texts out while an answer is hidden.
+void SetDetailedMode(bool on);
+void SetHideCoordinates(bool on);
+
+// An exercise as it was set: what its answer is judged against and recorded with,
+// whatever the scroll bars do to the points while it waits.
+struct Exercise {
+  bool set = false;  // false until the first exercise of the run
+  bool pointMode = true;
+  DihedralPoint A;
+  DihedralPoint B;
+  // The single codes of the default judgement (the relation only for a line).
+  std::int32_t classCode = 0;
+  std::int32_t relationCode = 0;
+  // Every true type and relation of the line.
+  std::vector<std::int32_t> trueTypes;
+  std::vector<std::int32_t> trueRelations;
+};
+extern Exercise CurrentExercise;
+
+// Records the exercise just generated; the classification codes must be its own.
+void RecordExercise(bool pointMode, const DihedralPoint& A, const DihedralPoint& B);
+
+// An answer as read from the lists: the chosen location or type code (0 when
+// nothing is chosen) and, for a line, the chosen relation code (0 when nothing is
+// chosen, -1 when the type is "ES UN PUNTO", whose relation is not read).
+struct Answer {
+  std::int32_t chosen = 0;
+  std::int32_t relation = 0;
+};
+
+// The default judgement: the single codes. The detailed one: a point as before, a
+// line by its true types and relations.
+bool JudgedRight(const Exercise& e, const Answer& a, bool detailed);
+
+// One Spanish sentence on the fact that a wrong answer contradicts, from the
+// exercise's coordinates; empty when the detailed judgement finds it right.
+std::string Explanation(const Exercise& e, const Answer& a);
+
+// Draws the explanation in the top strip of the space-view panel, beside the
+// title: no projection of any exercise reaches it.
+void DrawExplanation(const std::string& sentence);
+constexpr std::int32_t kExplanationX = 104;
+constexpr std::int32_t kExplanationY = 26;
+
+// Program-start state of the mode. For tests (ResetQuiz runs it).
+void ResetDetailedMode();
+
+}  // namespace quiz

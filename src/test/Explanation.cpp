@@ -1,0 +1,297 @@
+// Why a wrong answer is wrong: the first claim of the chosen names that the
+// coordinates of the exercise contradict, in one short sentence.
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "classify/TrueNames.h"
+#include "test/DetailedMode.h"
+
+namespace quiz {
+
+namespace {
+
+constexpr std::int32_t kSinglePointType = 9;
+constexpr std::int32_t kContainedType = 10;
+constexpr std::int32_t kCutsGroundLineType = 8;
+constexpr std::int32_t kMeetsGroundLineRelation = 7;
+constexpr std::int32_t kInHRelation = 9;
+constexpr std::int32_t kInVRelation = 10;
+constexpr std::int32_t kInGroundLineRelation = 11;
+
+std::string N(std::int64_t v) {
+  return std::to_string(v);
+}
+
+bool Contains(const std::vector<std::int32_t>& codes, std::int32_t code) {
+  for (std::int32_t c : codes)
+    if (c == code) return true;
+  return false;
+}
+
+int Sign(std::int32_t v) {
+  return (v > 0) - (v < 0);
+}
+
+// ---------------------------------------------------------------------------
+// Points: each location claims a side of H (by the cota) and of V (by the
+// alejamiento).
+
+struct Sides {
+  int alejamiento;
+  int cota;
+};
+
+// One row per location code 1..9.
+constexpr std::array<Sides, 9> kLocationSides = {{
+    {1, 1},    // 1 primer cuadrante
+    {-1, 1},   // 2 segundo cuadrante
+    {-1, -1},  // 3 tercer cuadrante
+    {1, -1},   // 4 cuarto cuadrante
+    {1, 0},    // 5 plano H anterior
+    {-1, 0},   // 6 plano H posterior
+    {0, 1},    // 7 plano V superior
+    {0, -1},   // 8 plano V inferior
+    {0, 0},    // 9 linea de tierra
+}};
+
+std::string CotaOfPoint(std::int32_t cota) {
+  const char* where = cota > 0 ? "encima de H" : cota < 0 ? "debajo de H" : "en H";
+  return "La cota de A es " + N(cota) + ": el punto está " + where + ".";
+}
+
+std::string AlejamientoOfPoint(std::int32_t alejamiento) {
+  const char* where = alejamiento > 0 ? "delante de V" : alejamiento < 0 ? "detrás de V" : "en V";
+  return "El alejamiento de A es " + N(alejamiento) + ": el punto está " + where + ".";
+}
+
+std::string PointExplanation(const Exercise& e, const Answer& a) {
+  const DihedralPoint& p = e.A;
+  if (a.chosen < 1 || a.chosen > 9)
+    return "Falta la respuesta: A tiene alejamiento " + N(p.alejamiento) + " y cota " + N(p.cota) +
+           ".";
+  const Sides claimed = kLocationSides[static_cast<std::size_t>(a.chosen - 1)];
+  if (claimed.cota != Sign(p.cota)) return CotaOfPoint(p.cota);
+  if (claimed.alejamiento != Sign(p.alejamiento)) return AlejamientoOfPoint(p.alejamiento);
+  return {};
+}
+
+// ---------------------------------------------------------------------------
+// Lines: the eight base names each claim which coordinates A and B share.
+
+enum Coordinate { kCota, kAlejamiento, kAbscissa };
+
+struct Shared {
+  std::int32_t code;
+  bool abscissa;
+  bool alejamiento;
+  bool cota;
+};
+
+constexpr std::array<Shared, 8> kTypeClaims = {{
+    {1, false, false, true},   // HORIZONTAL
+    {2, false, true, false},   // FRONTAL
+    {3, true, true, false},    // VERTICAL
+    {4, true, false, true},    // DE PUNTA
+    {5, true, false, false},   // DE PERFIL
+    {6, false, false, false},  // OBLICUA
+    {7, false, true, true},    // PARALELA A L.T.
+    {9, true, true, true},     // ES UN PUNTO
+}};
+
+constexpr std::array<Shared, 8> kRelationClaims = {{
+    {1, false, true, false},   // / AL H = AL V
+    {2, false, true, true},    // = AL H, V Y L.T.
+    {3, false, false, true},   // = AL H / AL V
+    {4, false, false, false},  // / AL H Y AL V
+    {5, true, false, true},    // = AL H Y T AL V
+    {6, true, false, false},   // / AL H, V T A L.T.
+    {8, true, true, false},    // T AL H. = AL V.
+    {-1, true, true, true},    // a single point
+}};
+
+std::int32_t ValueOf(const DihedralPoint& p, Coordinate c) {
+  return c == kCota ? p.cota : c == kAlejamiento ? p.alejamiento : p.abscissa;
+}
+
+bool ClaimOf(const Shared& s, Coordinate c) {
+  return c == kCota ? s.cota : c == kAlejamiento ? s.alejamiento : s.abscissa;
+}
+
+// "A y B difieren en cota (30 y -30): ", the start of a sentence.
+std::string Differ(const Exercise& e, Coordinate c) {
+  const char* name = c == kCota ? "cota" : c == kAlejamiento ? "alejamiento" : "abscisa";
+  return std::string("A y B difieren en ") + name + " (" + N(ValueOf(e.A, c)) + " y " +
+         N(ValueOf(e.B, c)) + "): ";
+}
+
+// The truth about one coordinate that a claim of sharing (or not sharing) it
+// contradicts.
+std::string SharedFact(const Exercise& e, Coordinate c) {
+  const std::int32_t a = ValueOf(e.A, c);
+  const std::int32_t b = ValueOf(e.B, c);
+  if (a == b) {
+    switch (c) {
+      case kCota:
+        if (a == 0) return "A y B tienen cota 0: la recta está contenida en H.";
+        return "A y B tienen la misma cota (" + N(a) + "): la recta es paralela a H.";
+      case kAlejamiento:
+        if (a == 0) return "A y B tienen alejamiento 0: la recta está contenida en V.";
+        return "A y B tienen el mismo alejamiento (" + N(a) + "): la recta es paralela a V.";
+      case kAbscissa:
+        return "A y B tienen la misma abscisa (" + N(a) + "): la recta es perpendicular a L.T.";
+    }
+  }
+  const std::string differ = Differ(e, c);
+  switch (c) {
+    case kCota:
+      return differ + "no es paralela a H.";
+    case kAlejamiento:
+      return differ + "no es paralela a V.";
+    case kAbscissa:
+      break;
+  }
+  return differ + "no es perpendicular a L.T.";
+}
+
+// The first coordinate, cota first, whose sharing the claim gets wrong.
+std::string ContradictedClaim(const Exercise& e, const Shared& claim) {
+  for (Coordinate c : {kCota, kAlejamiento, kAbscissa}) {
+    const bool shared = ValueOf(e.A, c) == ValueOf(e.B, c);
+    if (ClaimOf(claim, c) != shared) return SharedFact(e, c);
+  }
+  return {};
+}
+
+// "A" or "B", whichever first has a non-zero value of the coordinate.
+const char* OffPlane(const Exercise& e, Coordinate c) {
+  return ValueOf(e.A, c) != 0 ? "A" : "B";
+}
+
+std::string ValueText(const Exercise& e, const char* point, Coordinate c) {
+  return N(ValueOf(point[0] == 'A' ? e.A : e.B, c));
+}
+
+// Decimal comma, at most two decimals, trailing zeros dropped.
+std::string Decimal(double v) {
+  const long long hundredths = std::llround(std::fabs(v) * 100.0);
+  std::string text = (v < 0 ? "-" : "") + N(hundredths / 100);
+  const long long rest = hundredths % 100;
+  if (rest != 0) {
+    text += ",";
+    text += static_cast<char>('0' + rest / 10);
+    if (rest % 10 != 0) text += static_cast<char>('0' + rest % 10);
+  }
+  return text;
+}
+
+// For a line that does not meet the ground line: why not.
+std::string MissesGroundLine(const Exercise& e) {
+  const DihedralPoint& A = e.A;
+  const DihedralPoint& B = e.B;
+  const bool sameAlejamiento = A.alejamiento == B.alejamiento;
+  const bool sameCota = A.cota == B.cota;
+  if (sameAlejamiento && sameCota)
+    return "A y B tienen alejamiento " + N(A.alejamiento) + " y cota " + N(A.cota) +
+           ": la recta es paralela a L.T.";
+  // Parallel to V (or H) away from it: it never reaches V (or H), nor the ground line.
+  if (sameAlejamiento)
+    return "A y B tienen alejamiento " + N(A.alejamiento) + ": la recta no llega a V ni a L.T.";
+  if (sameCota) return "A y B tienen cota " + N(A.cota) + ": la recta no llega a H ni a L.T.";
+  // Where the line crosses V (alejamiento 0); its cota there is not 0.
+  const double dAlejamiento = static_cast<double>(std::int64_t{B.alejamiento} - A.alejamiento);
+  const double dCota = static_cast<double>(std::int64_t{B.cota} - A.cota);
+  const double cota = A.cota - A.alejamiento * (dCota / dAlejamiento);
+  if (std::fabs(cota) < 0.005) return "La recta pasa muy cerca de L.T., pero no la corta.";
+  return "La recta corta a V con cota " + Decimal(cota) + ": no pasa por L.T.";
+}
+
+std::string NotContained(const Exercise& e) {
+  const char* withCota = OffPlane(e, kCota);
+  const char* withAlejamiento = OffPlane(e, kAlejamiento);
+  const std::string cota = ValueText(e, withCota, kCota);
+  const std::string alejamiento = ValueText(e, withAlejamiento, kAlejamiento);
+  if (withCota[0] == withAlejamiento[0])
+    return std::string(withCota) + " tiene cota " + cota + " y alejamiento " + alejamiento +
+           ": la recta no está en H ni en V.";
+  return std::string(withCota) + " tiene cota " + cota + " y " + withAlejamiento + " alejamiento " +
+         alejamiento + ": la recta no está en H ni en V.";
+}
+
+std::string TypeFact(const Exercise& e, std::int32_t type) {
+  for (const Shared& claim : kTypeClaims)
+    if (claim.code == type) return ContradictedClaim(e, claim);
+  if (type == kContainedType) return NotContained(e);
+  if (type == kCutsGroundLineType) return MissesGroundLine(e);
+  return {};
+}
+
+std::string RelationFact(const Exercise& e, std::int32_t relation) {
+  for (const Shared& claim : kRelationClaims)
+    if (claim.code == relation) return ContradictedClaim(e, claim);
+  switch (relation) {
+    case kMeetsGroundLineRelation:
+      return MissesGroundLine(e);
+    case kInHRelation: {
+      const char* p = OffPlane(e, kCota);
+      return std::string(p) + " tiene cota " + ValueText(e, p, kCota) +
+             ": la recta no está contenida en H.";
+    }
+    case kInVRelation: {
+      const char* p = OffPlane(e, kAlejamiento);
+      return std::string(p) + " tiene alejamiento " + ValueText(e, p, kAlejamiento) +
+             ": la recta no está contenida en V.";
+    }
+    case kInGroundLineRelation: {
+      const bool inH = e.A.cota == 0 && e.B.cota == 0;
+      const Coordinate c = inH ? kAlejamiento : kCota;
+      const char* p = OffPlane(e, c);
+      return std::string(p) + " tiene " + (inH ? "alejamiento " : "cota ") + ValueText(e, p, c) +
+             ": la recta no está contenida en L.T.";
+    }
+    default:
+      return {};
+  }
+}
+
+std::string LineExplanation(const Exercise& e, const Answer& a) {
+  const DihedralPoint& A = e.A;
+  const DihedralPoint& B = e.B;
+  if (a.chosen == 0) return "Falta elegir el tipo de la recta.";
+  if (A == B) {
+    const bool onGroundLine = A.alejamiento == 0 && A.cota == 0;
+    const bool right =
+        onGroundLine ? a.chosen == kCutsGroundLineType && a.relation == kMeetsGroundLineRelation
+                     : a.chosen == kSinglePointType;
+    if (right) return {};
+    const std::string at = "(" + N(A.abscissa) + "," + N(A.alejamiento) + "," + N(A.cota) + ")";
+    if (onGroundLine) return "A y B coinciden en " + at + ": es un punto de L.T.";
+    return "A y B coinciden en " + at + ": la recta es un solo punto.";
+  }
+  if (a.chosen == kSinglePointType) {
+    for (Coordinate c : {kCota, kAlejamiento, kAbscissa})
+      if (ValueOf(A, c) != ValueOf(B, c)) return Differ(e, c) + "no son un mismo punto.";
+  }
+  const bool inGroundLine = A.alejamiento == 0 && B.alejamiento == 0 && A.cota == 0 && B.cota == 0;
+  const char* const kNoRelation = "Falta elegir cómo está la recta respecto de H, V y L.T.";
+  // In the ground line every base name's claims hold, yet only "CONTENIDA" is true.
+  if (inGroundLine) {
+    const char* const fact = "A y B tienen alejamiento 0 y cota 0: la recta está contenida en L.T.";
+    if (a.chosen != kContainedType) return fact;
+    if (a.relation == 0) return kNoRelation;
+    return a.relation == kInGroundLineRelation ? std::string() : fact;
+  }
+  if (!Contains(e.trueTypes, a.chosen)) return TypeFact(e, a.chosen);
+  if (a.relation == 0) return kNoRelation;
+  if (!Contains(e.trueRelations, a.relation)) return RelationFact(e, a.relation);
+  return {};
+}
+
+}  // namespace
+
+std::string Explanation(const Exercise& e, const Answer& a) {
+  return e.pointMode ? PointExplanation(e, a) : LineExplanation(e, a);
+}
+
+}  // namespace quiz

@@ -1,0 +1,41 @@
+// The run's results for the teacher: every checked exercise with its answer and
+// the names that counted as right, as a table or as CSV text.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "scene/Scene.h"
+#include "test/DetailedMode.h"
+
+namespace quiz {
+
+struct ResultRecord {
+  std::int32_t number = 0;  // from 1, since the start or the last score reset
+  bool pointMode = true;
+  DihedralPoint A;
+  DihedralPoint B;
+  Answer answer;
+  // The codes that the judgement accepted: the single codes by default, every
+  // true name in the detailed mode. No relations for a point or a single point.
+  std::vector<std::int32_t> rightCodes;
+  std::vector<std::int32_t> rightRelations;
+  bool right = false;
+};
+
+extern std::vector<ResultRecord> Results;
+
+// Appends the judged exercise.
+void RecordResult(const Exercise& e, const Answer& a, bool right, bool detailed);
+
+// Header and one row per result, UTF-8: number, point or line, coordinates, the
+// answer given, the right names, right or wrong.
+std::vector<std::vector<std::string>> ResultsTable();
+// The table as CSV (RFC 4180: commas, quotes where needed, CRLF line ends).
+std::string ResultsCsv();
+
+// Hits and misses back to 0 and the table emptied; nothing is drawn.
+void ResetScore();
+
+}  // namespace quiz
