@@ -1,5 +1,6 @@
-// Writes the palette file the program ships ("pruebas.pal") into the given folder,
-// through the graphics layer's own save routine.
+// Writes the palette files the program ships ("pruebas.pal" for the window,
+// "impresion.pal" for printed sheets) into the given folder, through the graphics
+// layer's own save routine.
 #include <QDir>
 #include <cstdio>
 
@@ -18,6 +19,8 @@ int main(int argc, char** argv) {
   try {
     delgraph::ApplyShippedPalette();
     delgraph::SavePaletteFile("pruebas.pal");
+    delgraph::ApplyPrintPalette();
+    delgraph::SavePaletteFile("impresion.pal");
   } catch (const delgraph::FileError& e) {
     std::fprintf(stderr, "make_palette: %s\n", e.what());
     return 1;

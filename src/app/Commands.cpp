@@ -14,6 +14,7 @@ void TQuorvel::CreateCommands() {
   CreateExportCommands();
   CreateQuizCommands();
   CreateTraceCommands();
+  CreateWorksheetCommands();
 }
 
 void TQuorvel::AddCommand(QAction* action) {

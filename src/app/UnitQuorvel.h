@@ -145,6 +145,9 @@ class TQuorvel : public QWidget, public WindowPort {
   // Puts the action in the context menu and makes its shortcut a window shortcut.
   void AddCommand(QAction* action);
   void CreateExportCommands();  // ExportCommands.cpp
+  // "Hoja de ejercicios...": asks for a sheet and writes its PDF (WorksheetCommands.cpp).
+  void CreateWorksheetCommands();
+  void MakeWorksheet();
   // The detailed quiz and the results (QuizCommands.cpp).
   void CreateQuizCommands();
   void RunFormActivateOnce();

@@ -15,6 +15,8 @@
 #include "delgraph/ShippedPalette.h"
 #include "delgraph/delgraph.h"
 #include "render/Export.h"
+#include "render/Worksheet.h"
+#include "test/SheetRequest.h"
 
 #ifndef QUORVEL_VERSION
 #define QUORVEL_VERSION "0"
@@ -61,8 +63,21 @@ const std::vector<OptionRow>& Options() {
       {{"palette"},
        "ARCHIVO",
        "toma los colores de ARCHIVO (16 colores de 3 bytes); sin ella, de pruebas.pal "
-       "de la carpeta actual o, si no existe, los colores incluidos",
+       "de la carpeta actual o, si no existe, los colores incluidos (una hoja de "
+       "ejercicios usa sin ella los tonos claros de impresion.pal)",
        false},
+      {{"worksheet"},
+       "N",
+       "escribe en PDF (A4) una hoja de N ejercicios al azar, de 1 a 60, con sus "
+       "soluciones al final, sin abrir la ventana",
+       true},
+      {{"seed"},
+       "S",
+       "semilla de la hoja, un número entero de 0 a 4294967295: la misma semilla da la "
+       "misma hoja; sin ella se elige al azar (siempre se escribe «Semilla: S»)",
+       false},
+      {{"kind"}, "TIPO", "ejercicios de la hoja: points, lines o mixed (sin ella, mixed)", false},
+      {{"o", "output"}, "ARCHIVO.pdf", "el archivo de la hoja de ejercicios", false},
       {{"h", "help"}, "", "muestra esta ayuda y termina", false},
       {{"v", "version"}, "", "muestra la versión y termina", false},
   };
@@ -88,12 +103,14 @@ struct Mode {
 };
 
 int RunExport(const QCommandLineParser& parser, Streams& io);
+int RunWorksheet(const QCommandLineParser& parser, Streams& io);
 
 const std::vector<Mode>& Modes() {
   static const std::vector<Mode> modes = {
       {"export",
        {"point", "line", "profile", "traces", "hide-answer", "scale", "palette"},
        RunExport},
+      {"worksheet", {"seed", "kind", "palette", "output"}, RunWorksheet},
   };
   return modes;
 }
@@ -245,6 +262,31 @@ int RunExport(const QCommandLineParser& parser, Streams& io) {
   return ExitOk;
 }
 
+int RunWorksheet(const QCommandLineParser& parser, Streams& io) {
+  const auto text = [&parser](const char* name) -> std::optional<std::string> {
+    if (!parser.isSet(name)) return std::nullopt;
+    return parser.value(name).toStdString();
+  };
+  quiz::SheetOptionTexts texts;
+  texts.count = parser.value("worksheet").toStdString();
+  texts.seed = text("seed");
+  texts.kind = text("kind");
+  texts.palette = text("palette");
+  texts.output = text("output");
+  quiz::SheetRequest request;
+  const std::string fault = quiz::CheckSheetOptions(texts, request);
+  if (!fault.empty()) return io.Fail(ExitBadInput, QString::fromStdString(fault));
+  if (!request.seedGiven) request.seed = quiz::RandomSeed();
+
+  const render::SheetResult result = render::WriteWorksheet(request);
+  if (result.fault != render::SheetFault::kNone)
+    return io.Fail(ExitFileError, QString::fromStdString(result.message));
+  // Printed once the sheet exists: with it the same sheet can be made again.
+  io.out << "Semilla: " << request.seed << '\n';
+  io.out.flush();
+  return ExitOk;
+}
+
 // Lines of at most `width` characters, each after `indent` blanks but the first.
 QString Wrapped(const QString& text, int indent, int width) {
   QString result, line;
@@ -268,7 +310,8 @@ QString HelpText() {
   s << "Uso: " << kProgram << " [OPCIÓN]...\n"
     << "Quorvel enseña el sistema diédrico: las proyecciones de un punto o de una recta.\n"
     << "Sin opciones abre su ventana; con --export dibuja una escena en un archivo\n"
-    << "sin abrir ninguna ventana y sin necesitar pantalla.\n\n"
+    << "sin abrir ninguna ventana y sin necesitar pantalla; con --worksheet escribe\n"
+    << "una hoja de ejercicios para imprimir, con sus soluciones.\n\n"
     << "Opciones:\n";
   for (const OptionRow& row : Options()) {
     QStringList names;
@@ -284,7 +327,8 @@ QString HelpText() {
   }
   s << "\nEjemplos:\n"
     << "  " << kProgram << " --export punto.png --point 20,40,30\n"
-    << "  " << kProgram << " --export recta.pdf --line=-40,30,20:50,-20,60 --profile\n\n"
+    << "  " << kProgram << " --export recta.pdf --line=-40,30,20:50,-20,60 --profile\n"
+    << "  " << kProgram << " --worksheet 30 --seed 1234 --kind lines -o hoja.pdf\n\n"
     << "Estado de salida: 0 si todo va bien, 2 si los argumentos no son válidos (no se\n"
     << "escribe nada), 1 si un archivo no se puede leer o escribir.\n";
   s.flush();

@@ -148,25 +148,26 @@ std::int32_t Random(std::int32_t n) {
   return distribution(Generator());
 }
 
-void NewExercise() {
-  using scene::PointA;
-  using scene::PointB;
+ExerciseBounds CurrentBounds() {
+  // The abscissa bound uses the vertical mapping, the other two the horizontal one.
+  return ExerciseBounds{drawing::ScaleY(40), drawing::ScaleX(45)};
+}
 
-  scene::PointMode = Random(2) == 1;
+GeneratedExercise DrawExercise(const RandomSource& random, ExerciseBounds bounds) {
+  GeneratedExercise e;
+  e.pointMode = random(2) == 1;
   std::int32_t sign[6];
-  for (std::int32_t& s : sign) s = Random(2);
+  for (std::int32_t& s : sign) s = random(2);
 
-  // The bounds follow the logical space current now: 97 and 144 after an edit or an
-  // earlier exercise, 40 and 72 right after start-up.
-  DihedralPoint a;
-  a.abscissa = Random(drawing::ScaleY(40));
-  a.alejamiento = Random(drawing::ScaleX(45));
-  a.cota = Random(drawing::ScaleX(45));
-  DihedralPoint b;
+  DihedralPoint& a = e.a;
+  DihedralPoint& b = e.b;
+  a.abscissa = random(bounds.abscissa);
+  a.alejamiento = random(bounds.distance);
+  a.cota = random(bounds.distance);
   b.abscissa = a.abscissa;
-  b.cota = Random(50);
+  b.cota = random(50);
   if (b.cota % 2 == 0) b.cota = a.cota;
-  b.alejamiento = Random(50);
+  b.alejamiento = random(50);
   if (b.alejamiento % 2 == 0) b.alejamiento = a.alejamiento;
 
   a.abscissa = ZeroIfSmall(a.abscissa);
@@ -182,16 +183,29 @@ void NewExercise() {
   a.cota = SignedBy(a.cota, sign[1]);
   a.abscissa = SignedBy(a.abscissa, sign[4]);
   b.abscissa = SignedBy(b.abscissa, sign[5]);
-  PointA = a;
-  PointB = b;
+  return e;
+}
 
+void DrawWaitingExercise(const GeneratedExercise& e) {
+  scene::PointMode = e.pointMode;
+  scene::PointA = e.a;
+  scene::PointB = e.b;
   scene::AnswerHidden = true;
-  ExerciseAnswered = false;
 
   drawing::FullRedraw();
   DrawExerciseScene();
   ShowExerciseInfo();
   DrawTitle();
+}
+
+void NewExercise() {
+  // The bounds follow the logical space current now: 97 and 144 after an edit or an
+  // earlier exercise, 40 and 72 right after start-up.
+  const GeneratedExercise e = DrawExercise(Random, CurrentBounds());
+  const DihedralPoint& a = e.a;
+  const DihedralPoint& b = e.b;
+  ExerciseAnswered = false;
+  DrawWaitingExercise(e);
 
   // The right answer, judged later against the lists.
   if (scene::PointMode) {
@@ -221,7 +235,7 @@ void NewExercise() {
     if (scene::Quorvel->PACaption() == "B") scene::Quorvel->SetPACaption("A");
   }
   scene::SelectedA = true;
-  scene::EditPoint = PointA;
+  scene::EditPoint = scene::PointA;
 
   drawing::RestoreTextStyle();
 }

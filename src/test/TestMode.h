@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "scene/Scene.h"
+
 namespace quiz {
 
 // True once the current exercise has been judged.
@@ -14,6 +16,32 @@ extern bool ExerciseAnswered;
 using RandomSource = std::function<std::int32_t(std::int32_t n)>;
 void SetRandomSource(RandomSource source);
 std::int32_t Random(std::int32_t n);
+
+// One generated exercise: a point (A only) or the line AB. A point exercise still
+// draws B, so both kinds take the same draws.
+struct GeneratedExercise {
+  bool pointMode = false;
+  DihedralPoint a;
+  DihedralPoint b;
+};
+
+// The exclusive upper bounds of A's abscissa and of its alejamiento and cota.
+struct ExerciseBounds {
+  std::int32_t abscissa = 0;
+  std::int32_t distance = 0;
+};
+
+// The bounds that the logical space current now gives.
+ExerciseBounds CurrentBounds();
+
+// The draws of one exercise, in their order, from random; draws nothing on screen.
+GeneratedExercise DrawExercise(const RandomSource& random, ExerciseBounds bounds);
+
+// Draws an exercise as it waits for its answer: the test background, the scene,
+// the coordinates without the names, and the title. Makes it the scene (PointMode,
+// PointA, PointB, AnswerHidden true); records no codes and touches no control but
+// those the drawing routines reach.
+void DrawWaitingExercise(const GeneratedExercise& e);
 
 // Generates and draws an exercise (the body of BtestClick after ocultarbotones).
 void NewExercise();

@@ -23,6 +23,13 @@ pal="$prefix/share/quorvel/pruebas.pal"
 [ -f "$pal" ] || fail "share/quorvel/pruebas.pal missing"
 [ "$(stat -c %s "$pal")" -eq 48 ] || fail "pruebas.pal is not 48 bytes"
 cmp -s "$pal" "$source/data/pruebas.pal" || fail "installed palette differs from data/pruebas.pal"
+printpal="$prefix/share/quorvel/impresion.pal"
+[ "$(stat -c %s "$printpal" 2>/dev/null)" = 48 ] || fail "share/quorvel/impresion.pal missing or not 48 bytes"
+cmp -s "$printpal" "$source/data/impresion.pal" || fail "installed print palette differs from data/impresion.pal"
+mkdir "$scratch/palettes"
+"$build/tools/make_palette" "$scratch/palettes" || fail "make_palette failed"
+cmp -s "$scratch/palettes/impresion.pal" "$source/data/impresion.pal" ||
+  fail "data/impresion.pal is not what make_palette writes from the code"
 desktop="$prefix/share/applications/quorvel.desktop"
 [ -f "$desktop" ] || fail "share/applications/quorvel.desktop missing"
 grep -qx "Exec=$prefix/bin/quorvel-launcher" "$desktop" ||

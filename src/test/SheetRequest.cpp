@@ -1,0 +1,86 @@
+#include "test/SheetRequest.h"
+
+#include <cctype>
+#include <cstdint>
+#include <limits>
+
+namespace quiz {
+
+namespace {
+
+// Digits only: no sign, no blanks, no exponent. Fails above limit.
+std::optional<std::uint64_t> WholeNumber(const std::string& text, std::uint64_t limit) {
+  if (text.empty()) return std::nullopt;
+  std::uint64_t value = 0;
+  for (const char c : text) {
+    if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
+    value = value * 10 + static_cast<std::uint64_t>(c - '0');
+    // Checked at every digit, so a long text cannot wrap the value.
+    if (value > limit) return std::nullopt;
+  }
+  return value;
+}
+
+bool EndsInPdf(const std::string& name) {
+  static const std::string kSuffix = ".pdf";
+  if (name.size() < kSuffix.size()) return false;
+  for (std::size_t i = 0; i < kSuffix.size(); ++i) {
+    const char c = name[name.size() - kSuffix.size() + i];
+    if (std::tolower(static_cast<unsigned char>(c)) != kSuffix[i]) return false;
+  }
+  return true;
+}
+
+std::string Quoted(const std::string& text) {
+  return "«" + text + "»";
+}
+
+}  // namespace
+
+std::optional<std::uint32_t> ParseSeed(const std::string& text) {
+  const auto seed = WholeNumber(text, std::numeric_limits<std::uint32_t>::max());
+  if (!seed) return std::nullopt;
+  return static_cast<std::uint32_t>(*seed);
+}
+
+std::optional<SheetKind> SheetKindNamed(const std::string& name) {
+  if (name == "points") return SheetKind::kPoints;
+  if (name == "lines") return SheetKind::kLines;
+  if (name == "mixed") return SheetKind::kMixed;
+  return std::nullopt;
+}
+
+std::string CheckSheetOptions(const SheetOptionTexts& texts, SheetRequest& request) {
+  const auto count = WholeNumber(texts.count, kSheetMaxExercises);
+  if (!count || *count < static_cast<std::uint64_t>(kSheetMinExercises))
+    return "--worksheet: " + Quoted(texts.count) + " no es un número entero de 1 a 60";
+  request.count = static_cast<int>(*count);
+
+  request.seedGiven = texts.seed.has_value();
+  if (texts.seed) {
+    const auto seed = ParseSeed(*texts.seed);
+    if (!seed)
+      return "--seed: " + Quoted(*texts.seed) + " no es un número entero de 0 a 4294967295";
+    request.seed = *seed;
+  }
+
+  request.kind = SheetKind::kMixed;
+  if (texts.kind) {
+    const auto kind = SheetKindNamed(*texts.kind);
+    if (!kind)
+      return "--kind: " + Quoted(*texts.kind) +
+             " no es un tipo de ejercicio: use points, lines o mixed";
+    request.kind = *kind;
+  }
+
+  request.palette = texts.palette;
+  if (texts.palette && texts.palette->empty()) return "--palette: falta el nombre del archivo";
+
+  if (!texts.output || texts.output->empty())
+    return "falta -o ARCHIVO.pdf: el archivo donde escribir la hoja";
+  if (!EndsInPdf(*texts.output)) return "-o: " + Quoted(*texts.output) + " no termina en .pdf";
+  request.output = *texts.output;
+  return std::string();
+}
+
+}  // namespace quiz

@@ -1,0 +1,43 @@
+// What a worksheet is asked for with, checked: the number of exercises, the seed,
+// the kind, the palette and the output file, from the texts the user typed.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "test/Worksheet.h"
+
+namespace quiz {
+
+// The option texts as typed; an option not given is empty (nullopt).
+struct SheetOptionTexts {
+  std::string count;
+  std::optional<std::string> seed;
+  std::optional<std::string> kind;
+  std::optional<std::string> palette;
+  std::optional<std::string> output;
+};
+
+struct SheetRequest {
+  int count = 0;
+  std::uint32_t seed = 0;
+  bool seedGiven = false;
+  SheetKind kind = SheetKind::kMixed;
+  std::optional<std::string> palette;  // none: the built-in print palette
+  std::string output;
+};
+
+// Fills request and returns an empty text when the options make a sheet; otherwise
+// returns a Spanish message naming the first fault and its option, in the command
+// line's style (request is then unspecified).
+// Without a seed the request's seed is left for the caller to choose.
+std::string CheckSheetOptions(const SheetOptionTexts& texts, SheetRequest& request);
+
+// A seed: a whole number from 0 to 4294967295, digits only.
+std::optional<std::uint32_t> ParseSeed(const std::string& text);
+
+// Parses a kind name ("points", "lines", "mixed").
+std::optional<SheetKind> SheetKindNamed(const std::string& name);
+
+}  // namespace quiz

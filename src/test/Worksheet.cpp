@@ -1,0 +1,128 @@
+#include "test/Worksheet.h"
+
+#include <algorithm>
+#include <iterator>
+#include <random>
+#include <string>
+
+#include "classify/Classification.h"
+#include "delgraph/delgraph.h"
+#include "drawing/LogicalWindow.h"
+#include "scene/Scene.h"
+
+namespace quiz {
+
+namespace {
+
+// Saves the logical mapping and the surface extent it is built on, and gives them
+// back: working out the bounds must not move the window's picture.
+class MappingGuard {
+ public:
+  MappingGuard()
+      : current_(drawing::CurrentWindow),
+        width_(drawing::WindowWidth),
+        height_(drawing::WindowHeight),
+        factorX_(scene::ScaleFactorX),
+        factorY_(scene::ScaleFactorY),
+        surfaceWidth_(scene::SurfaceWidth),
+        surfaceHeight_(scene::SurfaceHeight) {
+    std::copy(std::begin(drawing::LogicalWindowTable), std::end(drawing::LogicalWindowTable),
+              std::begin(table_));
+  }
+  ~MappingGuard() {
+    std::copy(std::begin(table_), std::end(table_), std::begin(drawing::LogicalWindowTable));
+    drawing::CurrentWindow = current_;
+    drawing::WindowWidth = width_;
+    drawing::WindowHeight = height_;
+    scene::ScaleFactorX = factorX_;
+    scene::ScaleFactorY = factorY_;
+    scene::SurfaceWidth = surfaceWidth_;
+    scene::SurfaceHeight = surfaceHeight_;
+  }
+  MappingGuard(const MappingGuard&) = delete;
+  MappingGuard& operator=(const MappingGuard&) = delete;
+
+ private:
+  drawing::LogicalWindow table_[6];
+  std::uint8_t current_;
+  double width_, height_, factorX_, factorY_;
+  std::int32_t surfaceWidth_, surfaceHeight_;
+};
+
+bool Wanted(const GeneratedExercise& e, SheetKind kind) {
+  switch (kind) {
+    case SheetKind::kPoints:
+      return e.pointMode;
+    case SheetKind::kLines:
+      return !e.pointMode;
+    case SheetKind::kMixed:
+      return true;
+  }
+  return true;
+}
+
+// The classification texts carry blanks of their own for the window's layout.
+std::string Trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return std::string();
+  const std::size_t last = text.find_last_not_of(' ');
+  return text.substr(first, last - first + 1);
+}
+
+std::string Coordinates(const char* letter, const DihedralPoint& p) {
+  return std::string(letter) + "=(" + std::to_string(p.abscissa) + "," +
+         std::to_string(p.alejamiento) + "," + std::to_string(p.cota) + ")";
+}
+
+}  // namespace
+
+ExerciseBounds BoundsAfterEdit() {
+  const MappingGuard guard;
+  // The extent the activation gives the scene: the layer's fixed bounds.
+  scene::SurfaceWidth = delgraph::GetMaxX();
+  scene::SurfaceHeight = delgraph::GetMaxY();
+  drawing::Select320x200();
+  return CurrentBounds();
+}
+
+std::vector<GeneratedExercise> SheetExercises(int count, std::uint32_t seed, SheetKind kind) {
+  std::vector<GeneratedExercise> exercises;
+  if (count <= 0) return exercises;
+  exercises.reserve(static_cast<std::size_t>(count));
+  std::mt19937 generator(seed);
+  // The same uniform draw as test mode's Random.
+  const RandomSource random = [&generator](std::int32_t n) -> std::int32_t {
+    if (n <= 0) return 0;
+    return std::uniform_int_distribution<std::int32_t>(0, n - 1)(generator);
+  };
+  const ExerciseBounds bounds = BoundsAfterEdit();
+  while (static_cast<int>(exercises.size()) < count) {
+    const GeneratedExercise e = DrawExercise(random, bounds);
+    if (Wanted(e, kind)) exercises.push_back(e);
+  }
+  return exercises;
+}
+
+std::string KeyLine(int n, const GeneratedExercise& exercise) {
+  const std::int32_t classCode = classify::ClassCode;
+  const std::int32_t relationCode = classify::RelationCode;
+  std::string line = std::to_string(n) + ". " + Coordinates("A", exercise.a);
+  if (exercise.pointMode) {
+    line += ": " + Trimmed(classify::PointLocation(exercise.a.alejamiento, exercise.a.cota));
+  } else {
+    line += " " + Coordinates("B", exercise.b) + ": " +
+            Trimmed(classify::LineType(exercise.a, exercise.b));
+    const std::string relation = Trimmed(classify::LineRelation(exercise.a, exercise.b));
+    if (!relation.empty()) line += "; " + relation;
+  }
+  classify::ClassCode = classCode;
+  classify::RelationCode = relationCode;
+  return line;
+}
+
+std::uint32_t RandomSeed() {
+  std::random_device device;
+  return static_cast<std::uint32_t>(device());
+}
+
+}  // namespace quiz

@@ -1,0 +1,34 @@
+// Worksheets: the exercises of a printed sheet, drawn from a seed exactly as test
+// mode draws them after an edit, and the lines of its answer key.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "test/TestMode.h"
+
+namespace quiz {
+
+enum class SheetKind { kPoints, kLines, kMixed };
+
+constexpr int kSheetMinExercises = 1;
+constexpr int kSheetMaxExercises = 60;
+
+// The bounds test mode draws with after an edit: the 320 x 200 space on the layer's
+// surface (97 and 144). The mapping state is given back as it was.
+ExerciseBounds BoundsAfterEdit();
+
+// count exercises from a std::mt19937 seeded with seed, each drawn as NewExercise
+// draws it after an edit; points or lines keep only the exercises of that kind.
+std::vector<GeneratedExercise> SheetExercises(int count, std::uint32_t seed, SheetKind kind);
+
+// The key line of exercise number n, "n. A=(x,y,z): location" or
+// "n. A=(x,y,z) B=(x,y,z): type; relation", named by the classification routines.
+// The classification codes are given back as they were.
+std::string KeyLine(int n, const GeneratedExercise& exercise);
+
+// A seed for a sheet asked for without one.
+std::uint32_t RandomSeed();
+
+}  // namespace quiz

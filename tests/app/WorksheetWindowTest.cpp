@@ -1,0 +1,105 @@
+// "Hoja de ejercicios..." from the drawing area's menu: the dialogs are answered by
+// the test, the PDF is written, and the window's scene, picture, codes and score
+// are what they were.
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include "WindowFixture.h"
+#include "app/WorksheetCommands.h"
+#include "classify/Classification.h"
+#include "classify/InfoUpdate.h"
+#include "delgraph/delgraph.h"
+#include "scene/Scene.h"
+#include "test/DetailedMode.h"
+#include "test/TestMode.h"
+
+namespace {
+
+class WorksheetWindowTest : public WindowTest {
+ protected:
+  void TearDown() override {
+    app::SetWorksheetAsker(nullptr);
+    app::SetSaveNameAsker(nullptr);
+    WindowTest::TearDown();
+  }
+  QAction* SheetAction() const {
+    for (QAction* a : window->ContextMenu->actions())
+      if (a->text() == QStringLiteral("Hoja de ejercicios...")) return a;
+    return nullptr;
+  }
+};
+
+TEST_F(WorksheetWindowTest, SheetFromTheMenuLeavesTheWindowAsItWas) {
+  StartWindow();
+  // The window's quiz leaves the coordinates out; a sheet still shows them.
+  quiz::SetDetailedMode(true);
+  quiz::SetHideCoordinates(true);
+  // A judged exercise and a waiting one: score, codes and a hidden answer.
+  QTest::mouseClick(window->Btest, Qt::LeftButton);
+  QTest::mouseClick(window->comprobarTest, Qt::LeftButton);
+  QTest::mouseClick(window->Btest, Qt::LeftButton);
+  const DihedralPoint a = scene::PointA, b = scene::PointB;
+  const bool pointMode = scene::PointMode;
+  const std::int32_t hits = scene::TestHits, misses = scene::TestMisses;
+  const std::int32_t classCode = classify::ClassCode, relationCode = classify::RelationCode;
+  const delgraph::ColorValue colour1 = delgraph::PaletteColor(1);
+  const QImage before = Surface();
+
+  QString suggested;
+  app::SetWorksheetAsker([](QWidget*) {
+    app::WorksheetChoice c;
+    c.count = 4;
+    c.kind = quiz::SheetKind::kLines;
+    c.seed = 77;
+    return std::optional<app::WorksheetChoice>(c);
+  });
+  app::SetSaveNameAsker([&suggested](QWidget*, const QString& s) {
+    suggested = s;
+    return QDir::current().filePath(QStringLiteral("hoja"));  // no extension typed
+  });
+  QAction* action = SheetAction();
+  ASSERT_NE(action, nullptr);
+  action->trigger();
+
+  EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+  EXPECT_TRUE(suggested.endsWith(QStringLiteral("hoja-de-ejercicios-77.pdf")));
+  EXPECT_GT(QFileInfo(QStringLiteral("hoja.pdf")).size(), 1000);
+  EXPECT_EQ(scene::PointA, a);
+  EXPECT_EQ(scene::PointB, b);
+  EXPECT_EQ(scene::PointMode, pointMode);
+  EXPECT_TRUE(scene::AnswerHidden);
+  EXPECT_EQ(scene::TestHits, hits);
+  EXPECT_EQ(scene::TestMisses, misses);
+  EXPECT_EQ(classify::ClassCode, classCode);
+  EXPECT_EQ(classify::RelationCode, relationCode);
+  EXPECT_EQ(delgraph::PaletteColor(1), colour1);  // the print palette stays on paper
+  EXPECT_TRUE(window->comprobarTest->isVisible());
+  EXPECT_EQ(Surface(), before);
+  EXPECT_TRUE(classify::CoordinatesHidden);
+  QProcess text;
+  text.start(QStringLiteral("pdftotext"), {QStringLiteral("hoja.pdf"), QStringLiteral("-")});
+  ASSERT_TRUE(text.waitForFinished(30000));
+  const QString sheet = QString::fromUtf8(text.readAllStandardOutput());
+  EXPECT_EQ(sheet.count(QStringLiteral("Tipo: ")), 4);
+  // Each line's two end points, in its picture and in the key.
+  EXPECT_EQ(sheet.count(QStringLiteral("A=(")), 8);
+
+  // Cancelling either dialog writes nothing; a file that cannot be written is told.
+  app::SetWorksheetAsker([](QWidget*) { return std::optional<app::WorksheetChoice>(); });
+  action->trigger();
+  app::SetWorksheetAsker(
+      [](QWidget*) { return std::optional<app::WorksheetChoice>(app::WorksheetChoice{}); });
+  app::SetSaveNameAsker([](QWidget*, const QString&) { return QString(); });
+  action->trigger();
+  EXPECT_EQ(QDir::current().entryList({QStringLiteral("*.pdf")}), QStringList{"hoja.pdf"});
+  app::SetSaveNameAsker([](QWidget*, const QString&) { return QStringLiteral("/no/existe.pdf"); });
+  action->trigger();
+  ASSERT_EQ(errors.size(), 1);
+  EXPECT_TRUE(errors[0].contains(QStringLiteral("«existe.pdf»"))) << errors[0].toStdString();
+}
+
+}  // namespace

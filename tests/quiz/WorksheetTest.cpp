@@ -1,0 +1,148 @@
+// Sheets: exercises drawn from a seed as test mode draws them after an edit, kinds
+// kept apart, key lines in their fixed form, and the checks on what a sheet is
+// asked for with.
+#include <random>
+#include <string>
+#include <vector>
+
+#include "QuizFixture.h"
+#include "test/SheetRequest.h"
+#include "test/Worksheet.h"
+
+namespace {
+
+using quiz::GeneratedExercise;
+using quiz::SheetKind;
+
+bool Same(const GeneratedExercise& x, const GeneratedExercise& y) {
+  return x.pointMode == y.pointMode && x.a == y.a && x.b == y.b;
+}
+bool SameList(const std::vector<GeneratedExercise>& x, const std::vector<GeneratedExercise>& y) {
+  if (x.size() != y.size()) return false;
+  for (std::size_t i = 0; i < x.size(); ++i)
+    if (!Same(x[i], y[i])) return false;
+  return true;
+}
+
+TEST_F(QuizTest, SheetDrawsWhatTestModeDrawsAfterAnEditWithTheSameGenerator) {
+  std::mt19937 generator(20240917u);
+  quiz::SetRandomSource([&generator](std::int32_t n) {
+    return std::uniform_int_distribution<std::int32_t>(0, n - 1)(generator);
+  });
+  EditCota(0);
+  const auto sheet = quiz::SheetExercises(12, 20240917u, SheetKind::kMixed);
+  ASSERT_EQ(sheet.size(), 12u);
+  for (const GeneratedExercise& e : sheet) {
+    quiz::NewExercise();
+    EXPECT_TRUE(Same(e, GeneratedExercise{scene::PointMode, scene::PointA, scene::PointB}));
+  }
+}
+
+TEST_F(QuizTest, SeedsRepeatAndDifferAndKindsKeepTheirOwnExercises) {
+  const auto mixed = quiz::SheetExercises(60, 7, SheetKind::kMixed);
+  EXPECT_EQ(mixed.size(), 60u);
+  EXPECT_TRUE(SameList(mixed, quiz::SheetExercises(60, 7, SheetKind::kMixed)));
+  EXPECT_FALSE(SameList(mixed, quiz::SheetExercises(60, 8, SheetKind::kMixed)));
+  EXPECT_EQ(quiz::SheetExercises(1, 4294967295u, SheetKind::kMixed).size(), 1u);
+
+  // A kind keeps the generator's exercises of that kind, in their order.
+  std::vector<GeneratedExercise> points, lines;
+  for (const GeneratedExercise& e : mixed) (e.pointMode ? points : lines).push_back(e);
+  ASSERT_GT(points.size(), 5u);
+  ASSERT_GT(lines.size(), 5u);
+  EXPECT_TRUE(SameList(quiz::SheetExercises(static_cast<int>(points.size()), 7, SheetKind::kPoints),
+                       points));
+  EXPECT_TRUE(
+      SameList(quiz::SheetExercises(static_cast<int>(lines.size()), 7, SheetKind::kLines), lines));
+  for (const GeneratedExercise& e : quiz::SheetExercises(60, 9, SheetKind::kLines))
+    EXPECT_FALSE(e.pointMode);
+}
+
+TEST_F(QuizTest, SheetBoundsAreThoseAfterAnEditAndLeaveTheMappingAlone) {
+  // The fixture leaves the start-up space current, with its smaller bounds; the
+  // command line has no surface extent at all.
+  EXPECT_EQ(quiz::CurrentBounds().abscissa, 40);
+  for (const std::int32_t extent : {delgraph::GetMaxX(), 0}) {
+    scene::SurfaceWidth = scene::SurfaceHeight = extent;
+    const quiz::ExerciseBounds after = quiz::BoundsAfterEdit();
+    EXPECT_EQ(after.abscissa, 97);
+    EXPECT_EQ(after.distance, 144);
+    EXPECT_EQ(scene::SurfaceWidth, extent);
+  }
+  scene::SurfaceWidth = delgraph::GetMaxX();
+  scene::SurfaceHeight = delgraph::GetMaxY();
+  EXPECT_EQ(quiz::CurrentBounds().abscissa, 40);
+}
+
+TEST_F(QuizTest, KeyLinesNameTheClassificationAndKeepTheCodes) {
+  classify::ClassCode = 4;
+  classify::RelationCode = 6;
+  const auto key = [](int n, bool point, DihedralPoint a, DihedralPoint b = {}) {
+    return quiz::KeyLine(n, GeneratedExercise{point, a, b});
+  };
+  EXPECT_EQ(key(1, true, {12, -40, 30}), "1. A=(12,-40,30): Segundo Cuadrante");
+  EXPECT_EQ(key(2, false, {12, 40, 30}, {5, 0, 7}),
+            "2. A=(12,40,30) B=(5,0,7): OBLICUA; / AL H,V Y L.T.");
+  // Blanks around the classification texts go; a blank relation goes with its "; ".
+  EXPECT_EQ(key(3, true, {0, 20, 20}), "3. A=(0,20,20): Primer Cuadrante BISECTOR");
+  EXPECT_EQ(key(4, false, {-20, 30, 0}, {30, 50, 0}),
+            "4. A=(-20,30,0) B=(30,50,0): CONTENIDA EN EL H.");
+  EXPECT_EQ(key(5, false, {10, 20, 30}, {10, 20, 30}),
+            "5. A=(10,20,30) B=(10,20,30): ES UN PUNTO; -");
+  EXPECT_EQ(key(60, false, {10, 20, 30}, {10, 20, -30}),
+            "60. A=(10,20,30) B=(10,20,-30): VERTICAL; ÷ AL H, = AL V");
+  EXPECT_EQ(classify::ClassCode, 4);
+  EXPECT_EQ(classify::RelationCode, 6);
+}
+
+TEST(SheetRequestTest, BadOptionsNameTheirFault) {
+  struct Case {
+    quiz::SheetOptionTexts texts;
+    const char* says;
+  };
+  const std::string out = "hoja.pdf";
+  const Case cases[] = {
+      {{"0", {}, {}, {}, out}, "--worksheet: «0» no es"},
+      {{"61", {}, {}, {}, out}, "de 1 a 60"},
+      {{"abc", {}, {}, {}, out}, "«abc»"},
+      {{"+5", {}, {}, {}, out}, "«+5»"},
+      {{"99999999999999999999", {}, {}, {}, out}, "--worksheet:"},
+      {{"5", std::string("-1"), {}, {}, out}, "--seed: «-1»"},
+      {{"5", std::string("4294967296"), {}, {}, out}, "de 0 a 4294967295"},
+      {{"5", std::string("1e3"), {}, {}, out}, "--seed:"},
+      {{"5", std::string(""), {}, {}, out}, "--seed:"},
+      {{"5", {}, std::string("circles"), {}, out}, "--kind: «circles»"},
+      {{"5", {}, {}, std::string(""), out}, "--palette:"},
+      {{"5", {}, {}, {}, {}}, "falta -o ARCHIVO.pdf"},
+      {{"5", {}, {}, {}, std::string("hoja.png")}, "-o: «hoja.png» no termina en .pdf"},
+      {{"5", {}, {}, {}, std::string("hojapdf")}, ".pdf"},
+  };
+  for (const Case& c : cases) {
+    quiz::SheetRequest request;
+    const std::string message = quiz::CheckSheetOptions(c.texts, request);
+    EXPECT_NE(message.find(c.says), std::string::npos) << c.says << " / " << message;
+  }
+}
+
+TEST(SheetRequestTest, GoodOptionsMakeTheRequest) {
+  quiz::SheetRequest request;
+  EXPECT_EQ(quiz::CheckSheetOptions({"60", std::string("4294967295"), std::string("lines"),
+                                     std::string("mi.pal"), std::string("a/Hoja.PDF")},
+                                    request),
+            "");
+  EXPECT_EQ(request.count, 60);
+  EXPECT_TRUE(request.seedGiven);
+  EXPECT_EQ(request.seed, 4294967295u);
+  EXPECT_EQ(request.kind, SheetKind::kLines);
+  EXPECT_EQ(request.palette, std::string("mi.pal"));
+  EXPECT_EQ(request.output, "a/Hoja.PDF");
+
+  quiz::SheetRequest plain;
+  EXPECT_EQ(quiz::CheckSheetOptions({"01", {}, {}, {}, std::string("x.pdf")}, plain), "");
+  EXPECT_EQ(plain.count, 1);
+  EXPECT_FALSE(plain.seedGiven);
+  EXPECT_EQ(plain.kind, SheetKind::kMixed);
+  EXPECT_FALSE(plain.palette.has_value());
+}
+
+}  // namespace
