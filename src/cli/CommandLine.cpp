@@ -397,7 +397,19 @@ int Execute(const QStringList& arguments, QTextStream& out, QTextStream& err) {
   return mode->run(parser, io);
 }
 
+namespace {
+// A command-line run speaks only in its own Spanish messages: Qt's notes and warnings
+// (a missing runtime folder on the offscreen platform, font look-ups) are dropped;
+// its critical errors still reach standard error.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) {
+    std::fprintf(stderr, "quorvel: %s\n", message.toLocal8Bit().constData());
+  }
+}
+}  // namespace
+
 int Main(int argc, char** argv) {
+  qInstallMessageHandler(QuietQtMessages);
   bool output = false, platformForced = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
