@@ -13,7 +13,11 @@ namespace delgraph {
 
 namespace {
 
+// Sizes below this are the projection labels' requests (they ask for 1 point).
 constexpr int kSmallestFontPoints = 6;
+// What those requests get: 16 pixels at 96 DPI, where the x-height of the
+// common sans faces reaches 9 pixels, so even "a" and "b" read clearly at scale 1.
+constexpr int kLabelPoints = 12;
 
 // 96 dots per inch, so a point size gives the pixel size the layer's callers expect.
 constexpr int DotsPerMeter96 = 3780;
@@ -118,6 +122,20 @@ QtCanvas::~QtCanvas() {
 const QImage& QtCanvas::Image() const {
   EndPainting();
   return image_;
+}
+
+void QtCanvas::SetScale(double scale) {
+  if (!ownsDevice_) return;
+  if (!(scale > 0.0)) scale = 1.0;
+  EndPainting();
+  image_ = QImage(static_cast<int>(std::ceil(width_ * scale)),
+                  static_cast<int>(std::ceil(height_ * scale)), QImage::Format_RGB32);
+  image_.setDotsPerMeterX(DotsPerMeter96);
+  image_.setDotsPerMeterY(DotsPerMeter96);
+  image_.fill(Qt::white);
+  direct_ = scale == 1.0;
+  transform_ = QTransform::fromScale(scale, scale);
+  penDirty_ = brushDirty_ = true;
 }
 
 void QtCanvas::Finish() {
@@ -238,9 +256,9 @@ void QtCanvas::SetFontName(const std::string& name) {
 }
 
 void QtCanvas::SetFontSize(int points) {
-  // The projection labels ask for 1 point; like the bitmap faces of old desktops,
-  // text never gets smaller than a legible 6 points (8 pixels).
-  fontPoints_ = std::max(points, kSmallestFontPoints);
+  // The projection labels ask for 1 point; they get a size that reads on a
+  // projected screen. Every other size stays as asked.
+  fontPoints_ = points < kSmallestFontPoints ? kLabelPoints : points;
   ApplyFontSize();
 }
 

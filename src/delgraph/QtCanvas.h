@@ -45,6 +45,9 @@ class QtCanvas : public Canvas {
   // The picture so far. Ends the open painter, so a copy taken now stays as it is.
   // A canvas on a device it does not own has no image of its own: null.
   const QImage& Image() const;
+  // Own image only: starts a blank (white) image at another scale. Pen, brush and
+  // font stay as they are; the caller draws the picture again.
+  void SetScale(double scale);
   // Ends painting on the device; later drawing on a device canvas is dropped.
   void Finish();
   // Device pixels per surface pixel along x (1 on the default canvas).
