@@ -11,6 +11,7 @@ void TQuorvel::CreateCommands() {
   PaintBox1->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(PaintBox1, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& pos) { ContextMenu->popup(PaintBox1->mapToGlobal(pos)); });
+  CreateWindowCommands();
 }
 
 void TQuorvel::AddCommand(QAction* action) {

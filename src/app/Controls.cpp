@@ -9,7 +9,8 @@
 #include "app/SurfaceCanvas.h"
 #include "delgraph/QtCanvas.h"
 
-TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent), canvas_(std::make_unique<TSurfaceCanvas>()) {
+TPaintBox::TPaintBox(QWidget* parent)
+    : QWidget(parent), canvas_(std::make_unique<TSurfaceCanvas>()) {
   // Opaque only once it shows the surface; before that the window colour shows.
   setAttribute(Qt::WA_OpaquePaintEvent, false);
   canvas_->SetChangedCallback([this] { update(); });

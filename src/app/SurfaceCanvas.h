@@ -66,8 +66,8 @@ class TSurfaceCanvas : public delgraph::QtCanvas {
     std::size_t extra;  // index into texts_ or polygons_
   };
 
-  void Keep(Op op, std::int32_t a = 0, std::int32_t b = 0, std::int32_t c = 0,
-            std::int32_t d = 0, std::size_t extra = 0);
+  void Keep(Op op, std::int32_t a = 0, std::int32_t b = 0, std::int32_t c = 0, std::int32_t d = 0,
+            std::size_t extra = 0);
   // Drops every kept call and keeps instead the settings in force now, so that a
   // redraw starts from them.
   void StartAfresh();

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "scene/Scene.h"
 #include "delgraph/delgraph.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
+#include "scene/Scene.h"
 
 namespace drawing {
 

@@ -18,9 +18,9 @@
 #include "WindowFixture.h"
 #include "app/Controls.h"
 #include "app/Glyphs.h"
-#include "scene/Scene.h"
 #include "delgraph/QtCanvas.h"
 #include "drawing/LogicalWindow.h"
+#include "scene/Scene.h"
 
 namespace {
 

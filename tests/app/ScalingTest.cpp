@@ -1,0 +1,107 @@
+// The drawing grows with the window, drawn again at the new size rather than
+// enlarged, and comes back pixel for pixel at the start size.
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+
+#include "WindowFixture.h"
+#include "app/Controls.h"
+#include "app/SurfaceCanvas.h"
+#include "scene/Scene.h"
+#include "test/TestMode.h"
+
+namespace {
+
+class ScalingTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    StartWindow();
+  }
+  // What the drawing area shows, in its own pixels.
+  QImage Shown() const { return window->PaintBox1->grab().toImage(); }
+};
+
+// True when every aligned 2 x 2 block is one colour: a picture enlarged from pixels.
+bool MadeOfDoubledPixels(const QImage& image, const QRect& area) {
+  for (int y = area.top(); y < area.bottom(); y += 2)
+    for (int x = area.left(); x < area.right(); x += 2) {
+      const QRgb p = image.pixel(x, y);
+      if (image.pixel(x + 1, y) != p || image.pixel(x, y + 1) != p ||
+          image.pixel(x + 1, y + 1) != p)
+        return false;
+    }
+  return true;
+}
+
+TEST_F(ScalingTest, TwiceTheStartSizeDrawsTwiceAsLargeWithTheControlsBelow) {
+  window->BitBtn8->click();  // a line: labels, rings and texts to look at
+  window->ScrollBar1->setValue(20);
+  window->ab->setValue(1);
+  const QImage startFrame = Shown();
+  window->ScrollBar1->setValue(21);
+  const QImage startPicture = Shown();
+  const QRect startButton = window->BitBtn3->geometry();
+
+  window->resize(2061, 1014);
+  EXPECT_DOUBLE_EQ(window->DrawingScale(), 2.0);
+  EXPECT_EQ(window->PaintBox1->geometry(), QRect(8, 0, 2050, 946));
+  const QImage big = Shown();
+  ASSERT_EQ(big.size(), QSize(2050, 946));
+  // Texts and rings drawn at the new size, not doubled pixels.
+  EXPECT_FALSE(MadeOfDoubledPixels(big, QRect(1140, 700, 880, 200)));
+  // The frame alone (a hidden spin edit redraws it without the scene): the flat
+  // view's ground line, twice as long and as thick.
+  window->ab->setValue(2);
+  const QImage frame = Shown();
+  const QRgb blue = qRgb(10, 11, 12);  // colour 1 of the test palette
+  for (int x = 1144; x <= 1966; ++x) ASSERT_EQ(frame.pixel(x, 386), blue) << "x " << x;
+  EXPECT_NE(frame.pixel(1500, 383), blue);
+  EXPECT_NE(frame.pixel(1500, 389), blue);
+  EXPECT_NE(frame.pixel(1980, 386), blue);
+
+  // The row keeps its sizes and order, just below the drawing, centred under it.
+  const int dx = window->BitBtn3->x() - startButton.x();
+  EXPECT_EQ(window->BitBtn3->geometry(), startButton.translated(dx, 946 - 473));
+  EXPECT_EQ(window->ScrollBar2->geometry(), QRect(920 + dx, 488 + 473, 113, 25));
+  EXPECT_EQ(window->Label9->y(), 512 + 473);
+  // The drawing's centre moved by (2050 - 1025) / 2.
+  EXPECT_LE(std::abs(dx - 512.5), 0.5);
+
+  window->resize(1036, 541);
+  EXPECT_DOUBLE_EQ(window->DrawingScale(), 1.0);
+  EXPECT_EQ(window->BitBtn3->geometry(), startButton);
+  EXPECT_EQ(Shown(), startFrame);
+  window->ScrollBar1->setValue(20);
+  window->ScrollBar1->setValue(21);
+  EXPECT_EQ(Shown(), startPicture);
+}
+
+TEST_F(ScalingTest, LeftoversOfAPictureComeBackAtEveryScale) {
+  // An answered exercise leaves the score and the verdict over the picture, and
+  // "A"/"B" draws over it again: none of it is redrawn by an edit.
+  quiz::SetRandomSource([](std::int32_t n) { return n == 2 ? 1 : 0; });
+  window->Btest->click();
+  window->comprobarTest->click();
+  window->PA->click();
+  const QImage before = Surface();
+  const std::size_t kept = static_cast<TSurfaceCanvas*>(window->PaintBox1->Canvas())->KeptCalls();
+
+  window->resize(1600, 800);  // limited by the height: (800 - 68) / 473
+  EXPECT_NEAR(window->DrawingScale(), 732.0 / 473.0, 1e-9);
+  EXPECT_EQ(window->PaintBox1->x(), 8 + (1600 - 11 - window->PaintBox1->width()) / 2);
+  window->resize(1036, 541);
+  EXPECT_EQ(Surface(), before);
+
+  // What is kept is one picture's worth: it does not grow with the edits.
+  for (int i = 0; i < 30; ++i) window->ScrollBar3->setValue(i);
+  EXPECT_LT(static_cast<TSurfaceCanvas*>(window->PaintBox1->Canvas())->KeptCalls(), kept);
+  // Never smaller than the start size.
+  window->resize(600, 300);
+  EXPECT_EQ(window->size(), QSize(1036, 541));
+}
+
+}  // namespace
