@@ -19,10 +19,6 @@ TPaintBox::TPaintBox(QWidget* parent)
 
 TPaintBox::~TPaintBox() = default;
 
-delgraph::QtCanvas* TPaintBox::Canvas() const {
-  return canvas_.get();
-}
-
 void TPaintBox::SetDrawingScale(double scale) {
   scale_ = scale;
   MatchDevice();

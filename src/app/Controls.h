@@ -7,10 +7,7 @@
 #include <cstdint>
 #include <memory>
 
-namespace delgraph {
-class QtCanvas;
-}
-class TSurfaceCanvas;
+#include "app/SurfaceCanvas.h"
 
 // Shows the graphics layer's surface image, clipped to its own size. It repaints
 // from the image, so the picture survives being covered, minimised or resized.
@@ -21,7 +18,7 @@ class TPaintBox : public QWidget {
   explicit TPaintBox(QWidget* parent = nullptr);
   ~TPaintBox() override;
 
-  delgraph::QtCanvas* Canvas() const;
+  TSurfaceCanvas* Canvas() const { return canvas_.get(); }
   // Widget pixels per surface pixel (1 at the start size). The surface is drawn
   // again at this scale times the device pixel ratio, never enlarged.
   void SetDrawingScale(double scale);

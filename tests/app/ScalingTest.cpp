@@ -6,6 +6,8 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
+#include <random>
 
 #include "WindowFixture.h"
 #include "app/Controls.h"
@@ -102,6 +104,39 @@ TEST_F(ScalingTest, LeftoversOfAPictureComeBackAtEveryScale) {
   // Never smaller than the start size.
   window->resize(600, 300);
   EXPECT_EQ(window->size(), QSize(1036, 541));
+}
+
+TEST_F(ScalingTest, KeptFramesGiveThePictureDrawingAgainGives) {
+  // Random edits, modes, exercises and hidden redraws; after each, the picture
+  // equals that of every call since the last clearing drawn afresh.
+  std::mt19937 rng(20261208);
+  const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+  quiz::SetRandomSource([&](std::int32_t n) { return pick(n); });
+  QAbstractButton* const buttons[] = {window->BitBtn1, window->BitBtn2,       window->BitBtn3,
+                                      window->BitBtn4, window->BitBtn5,       window->BitBtn6,
+                                      window->BitBtn7, window->BitBtn8,       window->PA,
+                                      window->Btest,   window->comprobarTest, window->Punto};
+  auto* canvas = window->PaintBox1->Canvas();
+  std::size_t longestKept = 0;
+  for (int i = 0; i < 300 && !HasFailure(); ++i) {
+    const int action = pick(10);
+    if (action < 5) {
+      QAbstractButton* b = buttons[pick(12)];
+      if (b->isVisibleTo(window.get()) || b == window->Punto) b->click();
+    } else if (action < 9) {
+      QScrollBar* bars[] = {window->ScrollBar1, window->ScrollBar2, window->ScrollBar3};
+      QScrollBar* bar = bars[pick(3)];
+      bar->setValue(bar->minimum() + pick(bar->maximum() - bar->minimum() + 1));
+    } else {
+      window->ab->setValue(window->ab->value() + 1);
+    }
+    longestKept = std::max(longestKept, canvas->CachedCalls());
+    const QImage shown = Surface();
+    canvas->Redraw(1.0);
+    ASSERT_EQ(Surface(), shown) << "action " << i;
+  }
+  EXPECT_GT(longestKept, 200u);  // the frame was kept, not drawn every time
+  EXPECT_TRUE(errors.isEmpty());
 }
 
 }  // namespace
