@@ -24,9 +24,7 @@ TEST(RingSpriteTest, PutDownOutlinesEqualStrokedOnesEverywhere) {
     const struct {
       int radius, width, style;
       delgraph::ColorValue colour;
-    } pens[] = {{3, 3, delgraph::psSolid, 0x5454FC},
-                {3, 1, delgraph::psSolid, 0xA80000},
-                {2, 3, delgraph::psSolid, 0x00A800},
+    } pens[] = {{3, 3, delgraph::psSolid, 0x5454FC},  // the projections' rings
                 {6, 1, delgraph::psDot, 0x000000},
                 {9, 3, delgraph::psSolid, 0xFC54FC}};
     for (const auto& pen : pens)
