@@ -7,7 +7,6 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -328,7 +327,7 @@ void QtCanvas::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::i
   constexpr std::int32_t kSpriteLimit = 64;
   if (direct_ && brushStyle_ == bsClear && PenModeIndex() == pmCopy && x2 >= x1 && y2 >= y1 &&
       std::int64_t{x2} - x1 <= kSpriteLimit && std::int64_t{y2} - y1 <= kSpriteLimit &&
-      std::abs(x1) < (1 << 20) && std::abs(y1) < (1 << 20)) {
+      x1 > -(1 << 20) && x1 < (1 << 20) && y1 > -(1 << 20) && y1 < (1 << 20)) {
     const int pad = penWidth_ + 2;
     p.drawImage(QPoint(x1 - pad, y1 - pad), *RingSprite(x2 - x1, y2 - y1));
     Changed();
