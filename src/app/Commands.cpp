@@ -15,6 +15,7 @@ void TQuorvel::CreateCommands() {
   CreateQuizCommands();
   CreateTraceCommands();
   CreateWorksheetCommands();
+  CreateWindowCommands();
 }
 
 void TQuorvel::AddCommand(QAction* action) {

@@ -7,9 +7,7 @@
 #include <cstdint>
 #include <memory>
 
-namespace delgraph {
-class QtCanvas;
-}
+#include "app/SurfaceCanvas.h"
 
 // Shows the graphics layer's surface image, clipped to its own size. It repaints
 // from the image, so the picture survives being covered, minimised or resized.
@@ -20,7 +18,14 @@ class TPaintBox : public QWidget {
   explicit TPaintBox(QWidget* parent = nullptr);
   ~TPaintBox() override;
 
-  delgraph::QtCanvas* Canvas() const { return canvas_.get(); }
+  TSurfaceCanvas* Canvas() const { return canvas_.get(); }
+  // Widget pixels per surface pixel (1 at the start size). The surface is drawn
+  // again at this scale times the device pixel ratio, never enlarged.
+  void SetDrawingScale(double scale);
+  double DrawingScale() const { return scale_; }
+  // Covers the surface with the window colour, as the window's first painting
+  // covers whatever the start-up drew there.
+  void CoverWithWindowColour();
   // From now until the next drawing the box shows only the window colour: the
   // clearing done while starting up is not a picture.
   void ShowBlankUntilNextDrawing();
@@ -35,9 +40,13 @@ class TPaintBox : public QWidget {
   void paintEvent(QPaintEvent* e) override;
 
  private:
-  std::unique_ptr<delgraph::QtCanvas> canvas_;
+  // Draws the picture again when the scale or the screen's pixel ratio changed.
+  void MatchDevice();
+
+  std::unique_ptr<TSurfaceCanvas> canvas_;
   std::uint64_t blankGeneration_ = 0;
   bool showed_ = false;  // ShowsSurface() as last announced
+  double scale_ = 1.0;
 };
 
 // An integer spin edit with no bounds. Its handlers read the text, so the line
@@ -57,6 +66,8 @@ class TSpinEdit : public QSpinBox {
 
  protected:
   void fixup(QString& input) const override;
+  // The arrows on a text that is not a number start from 0, as the handlers read it.
+  void stepBy(int steps) override;
   // Plain decimal: Qt 6.4 writes the lowest int with group separators.
   QString textFromValue(int value) const override;
 

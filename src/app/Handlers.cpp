@@ -177,5 +177,8 @@ void TQuorvel::BtestClick() {
 }
 
 void TQuorvel::comprobarTestClick() {
+  // The focus goes to TEST before "comprobar" hides: otherwise it would fall on
+  // the step with its text selected, where one stray key stops the arrows.
+  Btest->setFocus();
   Guarded([] { quiz::CheckAnswer(); });
 }

@@ -1,5 +1,6 @@
 // Creation of the window's controls: places, sizes, texts, fonts, colours, hints
 // and tab order.
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -9,6 +10,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStringList>
+#include <QStyle>
 #include <QToolButton>
 #include <algorithm>
 #include <initializer_list>
@@ -109,6 +111,12 @@ QComboBox* MakeAnswerList(QWidget* parent, const QString& startText, const QStri
   list->setCurrentIndex(-1);
   list->setEditText(startText);
   list->setGeometry(x, y, 145, 21);
+  // The drop-down is as wide as its widest item, which the box itself is not.
+  QAbstractItemView* view = list->view();
+  const int scrollBar = items.size() > list->maxVisibleItems()
+                            ? view->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                            : 0;
+  view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth() + scrollBar);
   return list;
 }
 
@@ -294,6 +302,9 @@ void TQuorvel::CreateControls() {
   SelREcta = MakeAnswerList(this, QStringLiteral("SelREcta"), SelREctaItems, 296, 488);
   DefREcta = MakeAnswerList(this, QStringLiteral("DefREcta"), DefREctaItems, 448, 488);
   comprobarTest = MakeButton(this, QStringLiteral("comprobar"), 600, 480, 65, 41);
+  SelPunto->setToolTip(QStringLiteral("Elige dónde está el punto"));
+  SelREcta->setToolTip(QStringLiteral("Elige el tipo de recta"));
+  DefREcta->setToolTip(QStringLiteral("Elige su posición respecto de H, V y L.T."));
 
   for (QWidget* w : std::initializer_list<QWidget*>{
            Label1,  Label2,    Label3,  Label4,   Label5,   Label6,   Label7,       Button1, Memo1,

@@ -102,8 +102,10 @@ void TQuorvel::RunFormActivateOnce() {
 void TQuorvel::FormActivate() {
   Guarded([this] {
     delgraph::AttachSurface(PaintBox1->Canvas(), 1024, 768);
-    // The clearing above is not a picture yet: the window colour shows until the
-    // first drawing.
+    // The clearing above is not a picture yet: the window's first painting covers
+    // it, so the window colour shows until the first drawing, and is what a first
+    // drawing without a frame of its own ("A"/"B") lies on.
+    PaintBox1->CoverWithWindowColour();
     PaintBox1->ShowBlankUntilNextDrawing();
     // Factors, bounds, surface extent and the fresh scene. The space selection
     // comes after, since it sets the factors of its own.

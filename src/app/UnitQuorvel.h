@@ -2,10 +2,13 @@
 // handlers through which the student edits the scene, plus the hidden debug tools.
 #pragma once
 
+#include <QRect>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "scene/Scene.h"
 
@@ -126,9 +129,18 @@ class TQuorvel : public QWidget, public WindowPort {
   void mostrarbotones() override;
   void ShowBtest() override;
 
+  // Beyond the layout: the help window "Ayuda" (F1), full screen (F11, left with
+  // F11 or Esc), the "Coordenadas..." dialog (C), and the drawing's scale.
+  void ShowHelp();
+  QWidget* HelpWindow() const { return help_; }
+  void ToggleFullScreen();
+  void CoordinatesClick();
+  double DrawingScale() const;
+
  protected:
   bool event(QEvent* e) override;
   void showEvent(QShowEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
 
  private:
   void CreateControls();
@@ -151,6 +163,11 @@ class TQuorvel : public QWidget, public WindowPort {
   // The detailed quiz and the results (QuizCommands.cpp).
   void CreateQuizCommands();
   void RunFormActivateOnce();
+  // Keys, focus mark, double-click guard and the view commands (Keys.cpp).
+  void CreateWindowCommands();
+  // The layout's places, and the controls placed for the window's size (Scaling.cpp).
+  void RememberLayout();
+  void PlaceControls();
   // Runs a handler body; an error it raises is reported in a message box instead
   // of crossing the event loop. The paint box then shows whatever was drawn.
   void Guarded(const std::function<void()>& body);
@@ -159,6 +176,10 @@ class TQuorvel : public QWidget, public WindowPort {
 
   bool activated_ = false;
   bool activationPosted_ = false;
+  QWidget* help_ = nullptr;
+  QObject* input_ = nullptr;
+  QWidget* focusMark_ = nullptr;
+  std::vector<std::pair<QWidget*, QRect>> layout_;
 };
 
 namespace app {

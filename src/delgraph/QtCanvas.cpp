@@ -7,13 +7,18 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 namespace delgraph {
 
 namespace {
 
+// Sizes below this are the projection labels' requests (they ask for 1 point).
 constexpr int kSmallestFontPoints = 6;
+// What those requests get: 16 pixels at 96 DPI, where the x-height of the
+// common sans faces reaches 9 pixels, so even "a" and "b" read clearly at scale 1.
+constexpr int kLabelPoints = 12;
 
 // 96 dots per inch, so a point size gives the pixel size the layer's callers expect.
 constexpr int DotsPerMeter96 = 3780;
@@ -131,6 +136,35 @@ QtCanvas::~QtCanvas() {
 const QImage& QtCanvas::Image() const {
   EndPainting();
   return image_;
+}
+
+void QtCanvas::SetScale(double scale) {
+  if (!ownsDevice_) return;
+  if (!(scale > 0.0)) scale = 1.0;
+  EndPainting();
+  image_ = QImage(static_cast<int>(std::ceil(width_ * scale)),
+                  static_cast<int>(std::ceil(height_ * scale)), QImage::Format_RGB32);
+  image_.setDotsPerMeterX(DotsPerMeter96);
+  image_.setDotsPerMeterY(DotsPerMeter96);
+  image_.fill(Qt::white);
+  direct_ = scale == 1.0;
+  transform_ = QTransform::fromScale(scale, scale);
+  penDirty_ = brushDirty_ = true;
+}
+
+void QtCanvas::SetPicture(const QImage& picture) {
+  if (!ownsDevice_ || picture.size() != image_.size() || picture.format() != image_.format())
+    return;
+  // Copied into the image's own pixels: sharing them would cost a fresh image
+  // (allocated and copied) at the next drawing anyway.
+  if (!image_.isDetached()) {
+    EndPainting();
+    image_ = QImage(picture.size(), picture.format());
+    image_.setDotsPerMeterX(DotsPerMeter96);
+    image_.setDotsPerMeterY(DotsPerMeter96);
+  }
+  std::memcpy(image_.bits(), picture.constBits(), static_cast<std::size_t>(picture.sizeInBytes()));
+  Changed();
 }
 
 void QtCanvas::Finish() {
@@ -270,9 +304,9 @@ void QtCanvas::SetFontName(const std::string& name) {
 }
 
 void QtCanvas::SetFontSize(int points) {
-  // The projection labels ask for 1 point; like the bitmap faces of old desktops,
-  // text never gets smaller than a legible 6 points (8 pixels).
-  fontPoints_ = std::max(points, kSmallestFontPoints);
+  // The projection labels ask for 1 point; they get a size that reads on a
+  // projected screen. Every other size stays as asked.
+  fontPoints_ = points < kSmallestFontPoints ? kLabelPoints : points;
   ApplyFontSize();
 }
 
@@ -296,10 +330,41 @@ void QtCanvas::LineTo(std::int32_t x, std::int32_t y) {
   Changed();
 }
 
+const QImage* QtCanvas::RingSprite(int width, int height) {
+  for (const Ring& r : rings_)
+    if (r.width == width && r.height == height && r.pen == pen_) return &r.sprite;
+  // The same pen on a transparent image: every pixel it sets is opaque.
+  const int pad = penWidth_ + 2;
+  Ring ring{width, height, pen_,
+            QImage(width + 2 * pad + 1, height + 2 * pad + 1, QImage::Format_ARGB32_Premultiplied)};
+  ring.sprite.fill(Qt::transparent);
+  QPainter p(&ring.sprite);
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.setPen(pen_);
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(QRectF(QPointF(pad, pad), QPointF(pad + width, pad + height)));
+  p.end();
+  if (rings_.size() >= 4) rings_.erase(rings_.begin());
+  rings_.push_back(std::move(ring));
+  return &rings_.back().sprite;
+}
+
 void QtCanvas::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
   QPainter* const painter = Painter();
   if (painter == nullptr) return;
   QPainter& p = *painter;
+  // The projections' rings: small, unfilled, copied, one pixel per pixel. Their
+  // outline is the same at every whole-pixel place, so it is drawn once and then
+  // put down where asked; stroking a wide pen costs more than the rest of a ring.
+  constexpr std::int32_t kSpriteLimit = 64;
+  if (direct_ && brushStyle_ == bsClear && PenModeIndex() == pmCopy && x2 >= x1 && y2 >= y1 &&
+      std::int64_t{x2} - x1 <= kSpriteLimit && std::int64_t{y2} - y1 <= kSpriteLimit &&
+      x1 > -(1 << 20) && x1 < (1 << 20) && y1 > -(1 << 20) && y1 < (1 << 20)) {
+    const int pad = penWidth_ + 2;
+    p.drawImage(QPoint(x1 - pad, y1 - pad), *RingSprite(x2 - x1, y2 - y1));
+    Changed();
+    return;
+  }
   p.setCompositionMode(PenModes[PenModeIndex()]);
   p.drawEllipse(QRectF(QPointF(x1, y1), QPointF(x2, y2)));
   p.setCompositionMode(QPainter::CompositionMode_SourceOver);

@@ -49,6 +49,12 @@ class QtCanvas : public Canvas {
   // The picture so far. Ends the open painter, so a copy taken now stays as it is.
   // A canvas on a device it does not own has no image of its own: null.
   const QImage& Image() const;
+  // Own image only: the picture becomes a copy of one taken earlier with Image()
+  // at the same scale (a picture put back instead of drawn again).
+  void SetPicture(const QImage& picture);
+  // Own image only: starts a blank (white) image at another scale. Pen, brush and
+  // font stay as they are; the caller draws the picture again.
+  void SetScale(double scale);
   // Ends painting on the device; later drawing on a device canvas is dropped.
   void Finish();
   // Device pixels per surface pixel along x (1 on the default canvas).
@@ -147,6 +153,16 @@ class QtCanvas : public Canvas {
 
   std::uint64_t generation_ = 0;
   std::function<void()> changed_;
+
+  // Unfilled ellipses drawn once per size and pen (see Ellipse).
+  struct Ring {
+    int width;
+    int height;
+    QPen pen;
+    QImage sprite;
+  };
+  const QImage* RingSprite(int width, int height);
+  std::vector<Ring> rings_;
 };
 
 }  // namespace delgraph

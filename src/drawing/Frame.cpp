@@ -198,7 +198,7 @@ void DrawProfileFrame() {
 
 void DrawProfileCross() {
   SetColour(kGreen);
-  delgraph::FillBar(250, 92, 253, 383);   // over the trace of V
+  delgraph::FillBar(250, 92, 253, 384);   // over the whole trace of V, its last pixel too
   delgraph::FillBar(137, 238, 378, 241);  // over the middle of the trace of H
 }
 

@@ -149,4 +149,14 @@ TEST_F(FramePixelTest, PointSceneLandsOnItsPositions) {
   EXPECT_EQ(At(786, 163 - 3), Colour(12));
 }
 
+TEST_F(FramePixelTest, ProfileBarCoversTheWholeTraceOfV) {
+  scene::EditPoint = {20, 40, 30};
+  classify::InfoUpdate();  // the traces are drawn in the light red it leaves
+  drawing::Select320x200();
+  drawing::RedrawFrame(true);
+  for (int y = 85; y <= 400; ++y)
+    for (int x = 245; x <= 259; ++x) ASSERT_NE(At(x, y), Colour(12)) << x << "," << y;
+  EXPECT_EQ(At(252, 384), Colour(2));
+}
+
 }  // namespace

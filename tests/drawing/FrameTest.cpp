@@ -241,7 +241,7 @@ TEST_F(FrameTest, ProfileFrameDrawsTracesInThePreviousPenAndTheGreenCross) {
 
   // The cross: green fill and pen, two bars in surface pixels, then the flat view again.
   const auto tail = Tail(Only({"FillRect", "MoveTo", "LineTo", "PenColor"}), 17);
-  std::vector<std::string> cross = {"PenColor " + kGreen, "FillRect 250 92 254 384",
+  std::vector<std::string> cross = {"PenColor " + kGreen, "FillRect 250 92 254 385",
                                     "FillRect 137 238 379 242"};
   cross.insert(cross.end(), flat.begin(), flat.end());
   EXPECT_EQ(tail, cross);

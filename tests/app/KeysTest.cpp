@@ -1,0 +1,145 @@
+// The keys: each one does what its button does, nothing while a text field has
+// the focus or its button is hidden; held steps repeat, held toggles do not; the
+// view keys and the help window, which lists every command of the context menu.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+
+#include "WindowFixture.h"
+#include "app/Controls.h"
+#include "scene/Scene.h"
+#include "test/TestMode.h"
+
+namespace {
+
+class KeysTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    StartWindow();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  }
+  // A key as the keyboard sends it to whichever control has the focus.
+  static void Send(QWidget* to, int key, bool autoRepeat = false) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), autoRepeat);
+    QApplication::sendEvent(to, &press);
+  }
+};
+
+TEST_F(KeysTest, EachKeyDoesWhatItsButtonDoes) {
+  window->paso->lineEdit()->setText("7");
+  window->ScrollBar1->setValue(86);  // near the bound: the key stops on it too
+  const struct {
+    int key;
+    QToolButton* button;
+  } pairs[] = {{Qt::Key_Right, window->BitBtn4},  {Qt::Key_Left, window->BitBtn3},
+               {Qt::Key_Up, window->BitBtn1},     {Qt::Key_Down, window->BitBtn2},
+               {Qt::Key_PageUp, window->BitBtn6}, {Qt::Key_PageDown, window->BitBtn5},
+               {Qt::Key_Slash, window->BitBtn8},  {Qt::Key_Plus, window->BitBtn7}};
+  for (const auto& [key, button] : pairs) {
+    const DihedralPoint before = scene::EditPoint;
+    const bool pointMode = scene::PointMode, profile = scene::ProfileOn;
+    // Sent to a focused scroll bar, which must not take the arrows as well.
+    window->ScrollBar1->setFocus();
+    Send(window->ScrollBar1, key);
+    const DihedralPoint byKey = scene::EditPoint;
+    const QImage keyPicture = Surface();
+    EXPECT_EQ(window->ScrollBar1->value(), 86);
+    // Back where the key found the scene, and the button instead.
+    scene::EditPoint = before;
+    scene::PointMode = pointMode;
+    if (scene::ProfileOn != profile) window->BitBtn7->click();
+    button->click();
+    EXPECT_EQ(scene::EditPoint, byKey) << button->toolTip().toStdString();
+    EXPECT_EQ(Surface(), keyPicture) << button->toolTip().toStdString();
+  }
+  EXPECT_TRUE(scene::ProfileOn);  // "+" and its button each toggled once per round
+  EXPECT_FALSE(scene::PointMode);
+
+  Send(window->BitBtn1, Qt::Key_A);
+  EXPECT_EQ(window->PA->text(), "B");
+  quiz::SetRandomSource([](std::int32_t n) { return n == 2 ? 1 : 0; });
+  Send(window->BitBtn1, Qt::Key_T);
+  ASSERT_TRUE(window->comprobarTest->isVisible());
+  EXPECT_TRUE(scene::AnswerHidden);
+  Send(window->comprobarTest, Qt::Key_Return);
+  EXPECT_FALSE(window->comprobarTest->isVisible());
+  EXPECT_EQ(scene::TestHits + scene::TestMisses, 1);
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(KeysTest, NothingWhileATextFieldHasTheFocusOrTheButtonIsHidden) {
+  window->ScrollBar1->setValue(10);
+  const DihedralPoint start = scene::EditPoint;
+  QLineEdit* step = window->paso->lineEdit();
+  step->setFocus();
+  for (Qt::Key key : {Qt::Key_Left, Qt::Key_PageUp, Qt::Key_Slash, Qt::Key_Plus})
+    QTest::keyClick(step, key);
+  QTest::keyClick(step, Qt::Key_A);
+  QTest::keyClick(step, Qt::Key_T);
+  EXPECT_EQ(scene::EditPoint, start);
+  EXPECT_TRUE(scene::PointMode);
+  EXPECT_FALSE(scene::ProfileOn);
+  EXPECT_EQ(window->PA->text(), "A");
+  EXPECT_FALSE(window->comprobarTest->isVisible());
+
+  // While an exercise waits, the arrow buttons, "A" and the covered TEST are out.
+  quiz::SetRandomSource([](std::int32_t n) { return n == 2 ? 1 : 0; });
+  window->Btest->click();
+  const DihedralPoint exercise = scene::EditPoint;
+  window->ScrollBar2->setFocus();
+  for (int key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_A, Qt::Key_T})
+    Send(window->ScrollBar2, key);
+  EXPECT_EQ(scene::EditPoint, exercise);
+  EXPECT_EQ(window->PA->text(), "A");
+  EXPECT_EQ(window->ScrollBar2->value(), 0);
+  EXPECT_TRUE(scene::AnswerHidden);
+  // Return in an answer list keeps the list's meaning: no check.
+  window->SelPunto->setFocus();
+  QTest::keyClick(window->SelPunto->lineEdit(), Qt::Key_Return);
+  EXPECT_TRUE(window->comprobarTest->isVisible());
+}
+
+TEST_F(KeysTest, HeldStepsRepeatHeldTogglesDoNot) {
+  window->ScrollBar1->setValue(0);
+  Send(window->BitBtn1, Qt::Key_Right);
+  for (int i = 0; i < 3; ++i) Send(window->BitBtn1, Qt::Key_Right, true);
+  EXPECT_EQ(scene::EditPoint.abscissa, 20);
+  Send(window->BitBtn1, Qt::Key_Slash);
+  for (int i = 0; i < 3; ++i) Send(window->BitBtn1, Qt::Key_Slash, true);
+  EXPECT_FALSE(scene::PointMode);
+}
+
+TEST_F(KeysTest, FullScreenAndHelpWorkEvenInATextField) {
+  QLineEdit* step = window->paso->lineEdit();
+  step->setFocus();
+  QTest::keyClick(step, Qt::Key_F11);
+  EXPECT_TRUE(window->isFullScreen());
+  QTest::keyClick(step, Qt::Key_Escape);
+  EXPECT_FALSE(window->isFullScreen());
+
+  // A command another part of the program adds later shows in the help as well.
+  auto* later = new QAction(QStringLiteral("Exportar dibujo..."), window.get());
+  later->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+  window->ContextMenu->addAction(later);
+  QTest::keyClick(step, Qt::Key_F1);
+  QWidget* help = window->HelpWindow();
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_EQ(help->windowTitle(), "Ayuda");
+  const QString text = help->findChild<QTextBrowser*>()->toPlainText();
+  for (const char* expected : {"Teclas", "abcisa -", "Av Pág", "Intro", "Esc", "Coordenadas...",
+                               "Pantalla completa", "F11", "Exportar dibujo...", "Ctrl+E"})
+    EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+}
+
+}  // namespace
