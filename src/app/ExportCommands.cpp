@@ -18,6 +18,7 @@
 #include <QTranslator>
 
 #include "app/Controls.h"
+#include "app/SpanishDialogs.h"
 #include "app/UnitQuorvel.h"
 #include "drawing/TraceDrawing.h"
 #include "render/Export.h"
@@ -37,27 +38,6 @@ constexpr FilterRow kFilters[] = {
     {"Imagen PNG (*.png)", "png"},
     {"Dibujo SVG (*.svg)", "svg"},
     {"Documento PDF (*.pdf)", "pdf"},
-};
-
-// Qt's own dialogs speak Spanish while they are open (from Qt's translations,
-// where installed); nothing else in the window changes language.
-class SpanishDialogTexts {
- public:
-  SpanishDialogTexts() {
-    if (translator_.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-      installed_ = QCoreApplication::installTranslator(&translator_);
-    }
-  }
-  ~SpanishDialogTexts() {
-    if (installed_) QCoreApplication::removeTranslator(&translator_);
-  }
-  SpanishDialogTexts(const SpanishDialogTexts&) = delete;
-  SpanishDialogTexts& operator=(const SpanishDialogTexts&) = delete;
-
- private:
-  QTranslator translator_;
-  bool installed_ = false;
 };
 
 SaveFileAsker& SaveAsker() {
@@ -87,14 +67,14 @@ QString AskSavePath(QWidget* parent, QString* filter) {
   for (const FilterRow& row : kFilters) filters << QString::fromUtf8(row.filter);
   const QString all = filters.join(QStringLiteral(";;"));
   if (SaveAsker()) return SaveAsker()(parent, all, filter);
-  const SpanishDialogTexts spanish;
+  const app::SpanishDialogTexts spanish;
   return QFileDialog::getSaveFileName(parent, QStringLiteral("Guardar imagen"), LastSavePath(), all,
                                       filter);
 }
 
 bool AskPrint(QPrinter& printer, QWidget* parent) {
   if (PrintAskerHook()) return PrintAskerHook()(printer, parent);
-  const SpanishDialogTexts spanish;
+  const app::SpanishDialogTexts spanish;
   QPrintDialog dialog(&printer, parent);
   dialog.setWindowTitle(QStringLiteral("Imprimir"));
   return dialog.exec() == QDialog::Accepted;
@@ -111,14 +91,14 @@ void SetPrintAsker(PrintAsker asker) {
 }
 
 render::SceneSpec CurrentScene() {
-  render::SceneSpec spec;
-  spec.pointMode = scene::PointMode;
-  spec.A = scene::PointA;
-  spec.B = scene::PointB;
-  spec.profile = scene::ProfileOn;
-  spec.answerHidden = scene::AnswerHidden;
-  spec.traces = drawing::TracesOn;
-  return spec;
+  render::SceneSpec picture;
+  picture.pointMode = scene::PointMode;
+  picture.A = scene::PointA;
+  picture.B = scene::PointB;
+  picture.profile = scene::ProfileOn;
+  picture.answerHidden = scene::AnswerHidden;
+  picture.traces = drawing::TracesOn;
+  return picture;
 }
 
 QString SavePathFor(const QString& chosen, const QString& filter) {
@@ -149,11 +129,11 @@ void TQuorvel::CreateExportCommands() {
   copy->setObjectName(QStringLiteral("CopiarImagen"));
   copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
   connect(copy, &QAction::triggered, this, [] {
-    const render::SceneSpec spec = app::CurrentScene();
+    const render::SceneSpec picture = app::CurrentScene();
     auto* data = new QMimeData;
-    data->setImageData(render::RenderImage(spec, 1));
+    data->setImageData(render::RenderImage(picture, 1));
     // Drawing programs that take vector pictures get the SVG as well.
-    data->setData(QStringLiteral("image/svg+xml"), render::RenderSvg(spec, 1));
+    data->setData(QStringLiteral("image/svg+xml"), render::RenderSvg(picture, 1));
     QGuiApplication::clipboard()->setMimeData(data);
   });
 
@@ -165,15 +145,15 @@ void TQuorvel::CreateExportCommands() {
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(QStringLiteral("Quorvel"));
     if (!app::AskPrint(printer, this)) return;
-    const render::SceneSpec spec = app::CurrentScene();
+    const render::SceneSpec picture = app::CurrentScene();
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
       // Printing to a file: written whole or not at all, like every other file.
-      const QString fault = render::SaveBytes(render::RenderPdf(spec, printer.pageLayout()),
+      const QString fault = render::SaveBytes(render::RenderPdf(picture, printer.pageLayout()),
                                               printer.outputFileName());
       if (!fault.isEmpty()) app::ReportError(fault);
       return;
     }
-    render::RenderPage(spec, printer);
+    render::RenderPage(picture, printer);
     if (printer.printerState() == QPrinter::Error) {
       app::ReportError(QStringLiteral("No se pudo imprimir el dibujo."));
     }

@@ -15,6 +15,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/SpanishDialogs.h"
 #include "app/UnitQuorvel.h"
 #include "test/DetailedMode.h"
 #include "test/Results.h"
@@ -33,6 +34,7 @@ QString AskForCsvName(QWidget* parent) {
   if (folder.isEmpty()) folder = QDir::homePath();
   const QString suggested = QDir(folder).filePath(QStringLiteral("resultados.csv"));
   if (Chooser()) return Chooser()(parent, suggested);
+  const app::SpanishDialogTexts spanish;
   return QFileDialog::getSaveFileName(parent, QStringLiteral("Guardar resultados"), suggested,
                                       QStringLiteral("Archivos CSV (*.csv);;Todos (*)"));
 }

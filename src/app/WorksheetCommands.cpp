@@ -18,6 +18,7 @@
 #include <QTranslator>
 #include <QVBoxLayout>
 
+#include "app/SpanishDialogs.h"
 #include "app/UnitQuorvel.h"
 #include "render/Worksheet.h"
 #include "test/SheetRequest.h"
@@ -37,28 +38,8 @@ SaveNameAsker& SaveAsker() {
 
 const QString kRandomSeed = QStringLiteral("aleatoria");
 
-// Qt's save dialog speaks Spanish while it is open (from Qt's translations, where
-// installed), as in the export commands.
-class SpanishDialogTexts {
- public:
-  SpanishDialogTexts() {
-    if (translator_.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-      installed_ = QCoreApplication::installTranslator(&translator_);
-  }
-  ~SpanishDialogTexts() {
-    if (installed_) QCoreApplication::removeTranslator(&translator_);
-  }
-  SpanishDialogTexts(const SpanishDialogTexts&) = delete;
-  SpanishDialogTexts& operator=(const SpanishDialogTexts&) = delete;
-
- private:
-  QTranslator translator_;
-  bool installed_ = false;
-};
-
 QString AskSaveName(QWidget* parent, const QString& suggested) {
-  const SpanishDialogTexts spanish;
+  const app::SpanishDialogTexts spanish;
   return QFileDialog::getSaveFileName(parent, QStringLiteral("Guardar hoja de ejercicios"),
                                       suggested, QStringLiteral("Documento PDF (*.pdf)"));
 }

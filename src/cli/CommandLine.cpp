@@ -219,16 +219,16 @@ int RunExport(const QCommandLineParser& parser, Streams& io) {
   if (!point && !line)
     return io.Fail(ExitBadInput, "falta la escena: dé --point X,Y,Z o --line=X,Y,Z:X,Y,Z");
 
-  render::SceneSpec spec;
-  spec.pointMode = point;
-  spec.profile = parser.isSet("profile");
-  spec.answerHidden = parser.isSet("hide-answer");
-  spec.traces = parser.isSet("traces");
+  render::SceneSpec picture;
+  picture.pointMode = point;
+  picture.profile = parser.isSet("profile");
+  picture.answerHidden = parser.isSet("hide-answer");
+  picture.traces = parser.isSet("traces");
   QString fault;
   if (point) {
     const auto A = ParsePoint(parser.value("point"), "--point", &fault);
     if (!A) return io.Fail(ExitBadInput, fault);
-    spec.A = spec.B = *A;
+    picture.A = picture.B = *A;
   } else {
     const QString text = parser.value("line");
     const QStringList ends = text.split(':');
@@ -242,8 +242,8 @@ int RunExport(const QCommandLineParser& parser, Streams& io) {
     if (!A) return io.Fail(ExitBadInput, fault);
     const auto B = ParsePoint(ends[1], "--line (B)", &fault);
     if (!B) return io.Fail(ExitBadInput, fault);
-    spec.A = *A;
-    spec.B = *B;
+    picture.A = *A;
+    picture.B = *B;
   }
   int scale = 1;
   if (parser.isSet("scale")) {
@@ -257,7 +257,7 @@ int RunExport(const QCommandLineParser& parser, Streams& io) {
 
   fault = LoadColours(parser);
   if (!fault.isEmpty()) return io.Fail(ExitFileError, fault);
-  fault = render::WriteFile(spec, path, *format, scale);
+  fault = render::WriteFile(picture, path, *format, scale);
   if (!fault.isEmpty()) return io.Fail(ExitFileError, fault);
   return ExitOk;
 }

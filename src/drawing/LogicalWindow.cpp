@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "scene/Scene.h"
 #include "delgraph/delgraph.h"
+#include "scene/Scene.h"
 
 namespace drawing {
 

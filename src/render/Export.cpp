@@ -24,19 +24,19 @@ int ClampScale(int scale) {
   return std::clamp(scale, MinScale, MaxScale);
 }
 
-QByteArray Encode(const SceneSpec& spec, Format format, int scale) {
+QByteArray Encode(const SceneSpec& picture, Format format, int scale) {
   switch (format) {
     case Format::Png: {
       QByteArray bytes;
       QBuffer buffer(&bytes);
       buffer.open(QIODevice::WriteOnly);
-      RenderImage(spec, scale).save(&buffer, "PNG");
+      RenderImage(picture, scale).save(&buffer, "PNG");
       return bytes;
     }
     case Format::Svg:
-      return RenderSvg(spec, scale);
+      return RenderSvg(picture, scale);
     case Format::Pdf:
-      return RenderPdf(spec);
+      return RenderPdf(picture);
   }
   return {};
 }
@@ -73,17 +73,17 @@ std::optional<Format> FormatOfPath(const QString& path) {
   return std::nullopt;
 }
 
-QImage RenderImage(const SceneSpec& spec, int scale) {
+QImage RenderImage(const SceneSpec& picture, int scale) {
   scale = ClampScale(scale);
   QImage image(AreaWidth * scale, AreaHeight * scale, QImage::Format_RGB32);
   image.setDotsPerMeterX(kDotsPerMeter96);
   image.setDotsPerMeterY(kDotsPerMeter96);
   image.fill(Qt::white);
-  WithSurface(image, QRectF(image.rect()), [&spec] { DrawEdit(spec); });
+  WithSurface(image, QRectF(image.rect()), [&picture] { DrawEdit(picture); });
   return image;
 }
 
-QByteArray RenderSvg(const SceneSpec& spec, int scale) {
+QByteArray RenderSvg(const SceneSpec& picture, int scale) {
   scale = ClampScale(scale);
   QByteArray bytes;
   QBuffer buffer(&bytes);
@@ -96,11 +96,11 @@ QByteArray RenderSvg(const SceneSpec& spec, int scale) {
   svg.setViewBox(area);
   svg.setTitle(QStringLiteral("Quorvel"));
   svg.setDescription(QStringLiteral("Sistema diédrico"));
-  WithSurface(svg, QRectF(area), [&spec] { DrawEdit(spec); });
+  WithSurface(svg, QRectF(area), [&picture] { DrawEdit(picture); });
   return bytes;
 }
 
-void RenderPage(const SceneSpec& spec, QPagedPaintDevice& device) {
+void RenderPage(const SceneSpec& picture, QPagedPaintDevice& device) {
   // The device's width and height are its paintable part, where the painter's
   // origin lies.
   const qreal width = device.width();
@@ -108,17 +108,17 @@ void RenderPage(const SceneSpec& spec, QPagedPaintDevice& device) {
   const qreal fit = std::min(width / AreaWidth, height / AreaHeight);
   const QSizeF size(AreaWidth * fit, AreaHeight * fit);
   const QRectF target(QPointF((width - size.width()) / 2, (height - size.height()) / 2), size);
-  WithSurface(device, target, [&spec] { DrawEdit(spec); });
+  WithSurface(device, target, [&picture] { DrawEdit(picture); });
 }
 
-QByteArray RenderPdf(const SceneSpec& spec) {
+QByteArray RenderPdf(const SceneSpec& picture) {
   return RenderPdf(
-      spec, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                        QMarginsF(kPageMarginMm, kPageMarginMm, kPageMarginMm, kPageMarginMm),
-                        QPageLayout::Millimeter));
+      picture, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                           QMarginsF(kPageMarginMm, kPageMarginMm, kPageMarginMm, kPageMarginMm),
+                           QPageLayout::Millimeter));
 }
 
-QByteArray RenderPdf(const SceneSpec& spec, const QPageLayout& layout) {
+QByteArray RenderPdf(const SceneSpec& picture, const QPageLayout& layout) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -127,14 +127,14 @@ QByteArray RenderPdf(const SceneSpec& spec, const QPageLayout& layout) {
     pdf.setCreator(QStringLiteral("Quorvel"));
     pdf.setTitle(QStringLiteral("Quorvel"));
     pdf.setPageLayout(layout);
-    RenderPage(spec, pdf);
+    RenderPage(picture, pdf);
   }
   return bytes;
 }
 
-QString WriteFile(const SceneSpec& spec, const QString& path, Format format, int scale) {
+QString WriteFile(const SceneSpec& picture, const QString& path, Format format, int scale) {
   // The picture is made whole before the file is touched.
-  return SaveBytes(Encode(spec, format, scale), path);
+  return SaveBytes(Encode(picture, format, scale), path);
 }
 
 QString SaveBytes(const QByteArray& bytes, const QString& path) {

@@ -57,15 +57,15 @@ void WithSurface(QPainter& painter, const QRectF& target, const std::function<vo
   DrawOn(canvas, draw);
 }
 
-void DrawEdit(const SceneSpec& spec) {
-  scene::PointMode = spec.pointMode;
-  scene::ProfileOn = spec.profile;
-  scene::AnswerHidden = spec.answerHidden;
-  drawing::TracesOn = spec.traces;
-  scene::PointA = spec.A;
-  scene::PointB = spec.B;
+void DrawEdit(const SceneSpec& picture) {
+  scene::PointMode = picture.pointMode;
+  scene::ProfileOn = picture.profile;
+  scene::AnswerHidden = picture.answerHidden;
+  drawing::TracesOn = picture.traces;
+  scene::PointA = picture.A;
+  scene::PointB = picture.B;
   scene::SelectedA = true;
-  scene::EditPoint = spec.A;
+  scene::EditPoint = picture.A;
   delgraph::SetDrawColor(kPenBeforeAnEdit);
   drawing::Select320x200();
   drawing::RedrawFrame(scene::ProfileOn);

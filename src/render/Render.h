@@ -40,8 +40,8 @@ void WithSurface(QPaintDevice& device, const QRectF& target, const std::function
 // is in the painter's coordinates, and the painter's state is given back.
 void WithSurface(QPainter& painter, const QRectF& target, const std::function<void()>& draw);
 
-// Inside WithSurface: the scene of spec put in place and drawn as an edit draws
+// Inside WithSurface: the scene of picture put in place and drawn as an edit draws
 // it: the 320 x 200 space, RedrawFrame, then InfoUpdate.
-void DrawEdit(const SceneSpec& spec);
+void DrawEdit(const SceneSpec& picture);
 
 }  // namespace render

@@ -13,9 +13,9 @@
 
 #include "WindowFixture.h"
 #include "app/Controls.h"
-#include "scene/Scene.h"
 #include "delgraph/QtCanvas.h"
 #include "drawing/LogicalWindow.h"
+#include "scene/Scene.h"
 #include "support/RecordingCanvas.h"
 
 namespace {

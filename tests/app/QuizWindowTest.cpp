@@ -11,8 +11,8 @@
 
 #include "WindowFixture.h"
 #include "app/Controls.h"
-#include "scene/Scene.h"
 #include "classify/Classification.h"
+#include "scene/Scene.h"
 #include "test/TestMode.h"
 
 namespace {

@@ -6,11 +6,11 @@
 #include <QTest>
 
 #include "app/Controls.h"
-#include "scene/Scene.h"
 #include "classify/Classification.h"
 #include "delgraph/QtCanvas.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
+#include "scene/Scene.h"
 #include "test/TestMode.h"
 
 void WindowTest::SetUp() {

@@ -31,10 +31,10 @@ TEST(TracesOption, DrawsTheTracesIntoTheFileAndLeavesTheWindowsChoice) {
   EXPECT_EQ(drawing::FramesDrawn, frames);
 
   delgraph::ApplyShippedPalette();
-  render::SceneSpec spec{false, {11, 31, 20}, {38, 48, 60}, false, false};
-  spec.traces = true;
+  render::SceneSpec picture{false, {11, 31, 20}, {38, 48, 60}, false, false};
+  picture.traces = true;
   const QImage traced = QImage("t.png").convertToFormat(QImage::Format_RGB32);
-  EXPECT_EQ(traced, render::RenderImage(spec, 1));
+  EXPECT_EQ(traced, render::RenderImage(picture, 1));
   EXPECT_EQ(traced.pixel(764, 212), qRgb(0xA8, 0, 0));  // the top of the red ring at h
 
   EXPECT_EQ(run({"--traces"}), cli::ExitBadInput);  // only with --export

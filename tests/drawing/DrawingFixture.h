@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "scene/Scene.h"
 #include "classify/Classification.h"
 #include "delgraph/delgraph.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
+#include "scene/Scene.h"
 #include "support/FakeWindow.h"
 #include "support/RecordingCanvas.h"
 

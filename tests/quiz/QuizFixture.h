@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "scene/Scene.h"
 #include "classify/Classification.h"
 #include "classify/InfoUpdate.h"
 #include "delgraph/delgraph.h"
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
+#include "scene/Scene.h"
 #include "support/FakeWindow.h"
 #include "support/RecordingCanvas.h"
 #include "test/TestMode.h"
