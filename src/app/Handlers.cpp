@@ -16,7 +16,7 @@
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
-#include "test/TestMode.h"
+#include "quiz/TestMode.h"
 
 using scene::EditPoint;
 

@@ -17,8 +17,8 @@
 
 #include "app/SpanishDialogs.h"
 #include "app/UnitQuorvel.h"
-#include "test/DetailedMode.h"
-#include "test/Results.h"
+#include "quiz/DetailedMode.h"
+#include "quiz/Results.h"
 
 namespace app {
 

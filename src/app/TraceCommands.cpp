@@ -12,7 +12,7 @@
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/TraceDrawing.h"
-#include "test/TestMode.h"
+#include "quiz/TestMode.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 
-#include "test/Worksheet.h"
+#include "quiz/SheetExercises.h"
 
 class QWidget;
 

@@ -15,8 +15,8 @@
 #include "delgraph/ShippedPalette.h"
 #include "delgraph/delgraph.h"
 #include "render/Export.h"
-#include "render/Worksheet.h"
-#include "test/SheetRequest.h"
+#include "render/WorksheetPdf.h"
+#include "quiz/SheetRequest.h"
 
 #ifndef QUORVEL_VERSION
 #define QUORVEL_VERSION "0"

@@ -6,7 +6,7 @@
 #include "classify/Classification.h"
 #include "drawing/Frame.h"
 #include "drawing/TraceDrawing.h"
-#include "test/TestMode.h"
+#include "quiz/TestMode.h"
 
 namespace render {
 

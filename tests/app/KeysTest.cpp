@@ -16,7 +16,7 @@
 #include "WindowFixture.h"
 #include "app/Controls.h"
 #include "scene/Scene.h"
-#include "test/TestMode.h"
+#include "quiz/TestMode.h"
 
 namespace {
 

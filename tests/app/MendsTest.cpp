@@ -18,7 +18,7 @@
 #include "app/Controls.h"
 #include "app/WindowCommands.h"
 #include "scene/Scene.h"
-#include "test/TestMode.h"
+#include "quiz/TestMode.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 
 #include "WindowFixture.h"
 #include "app/QuizCommands.h"
-#include "test/DetailedMode.h"
-#include "test/TestMode.h"
+#include "quiz/DetailedMode.h"
+#include "quiz/TestMode.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "app/Controls.h"
 #include "classify/Classification.h"
 #include "scene/Scene.h"
-#include "test/TestMode.h"
+#include "quiz/TestMode.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include "WindowFixture.h"
 #include "app/Controls.h"
 #include "scene/Scene.h"
-#include "test/TestMode.h"
+#include "quiz/TestMode.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "app/Controls.h"
 #include "app/SurfaceCanvas.h"
 #include "scene/Scene.h"
-#include "test/TestMode.h"
+#include "quiz/TestMode.h"
 
 namespace {
 

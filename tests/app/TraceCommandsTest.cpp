@@ -12,7 +12,7 @@
 #include "WindowFixture.h"
 #include "app/Controls.h"
 #include "drawing/TraceDrawing.h"
-#include "test/TestMode.h"
+#include "quiz/TestMode.h"
 
 namespace {
 

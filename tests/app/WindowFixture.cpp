@@ -11,7 +11,7 @@
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
 #include "scene/Scene.h"
-#include "test/TestMode.h"
+#include "quiz/TestMode.h"
 
 void WindowTest::SetUp() {
   scene::ResetScene();

@@ -14,8 +14,8 @@
 #include "classify/InfoUpdate.h"
 #include "delgraph/delgraph.h"
 #include "scene/Scene.h"
-#include "test/DetailedMode.h"
-#include "test/TestMode.h"
+#include "quiz/DetailedMode.h"
+#include "quiz/TestMode.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include "QuizFixture.h"
 #include "classify/TrueNames.h"
-#include "test/DetailedMode.h"
-#include "test/Results.h"
+#include "quiz/DetailedMode.h"
+#include "quiz/Results.h"
 
 namespace {
 

@@ -20,7 +20,7 @@
 #include "scene/Scene.h"
 #include "support/FakeWindow.h"
 #include "support/RecordingCanvas.h"
-#include "test/TestMode.h"
+#include "quiz/TestMode.h"
 
 inline void ResetEveryModule() {
   delgraph::ResetDelgraph();

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "QuizFixture.h"
-#include "test/SheetRequest.h"
-#include "test/Worksheet.h"
+#include "quiz/SheetRequest.h"
+#include "quiz/SheetExercises.h"
 
 namespace {
 

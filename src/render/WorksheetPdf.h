@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "test/SheetRequest.h"
+#include "quiz/SheetRequest.h"
 
 namespace render {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "classify/TrueNames.h"
-#include "test/DetailedMode.h"
+#include "quiz/DetailedMode.h"
 
 namespace quiz {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "test/TestMode.h"
+#include "quiz/TestMode.h"
 
 namespace quiz {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "scene/Scene.h"
-#include "test/DetailedMode.h"
+#include "quiz/DetailedMode.h"
 
 namespace quiz {
 

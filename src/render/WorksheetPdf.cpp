@@ -1,4 +1,4 @@
-#include "render/Worksheet.h"
+#include "render/WorksheetPdf.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -21,7 +21,7 @@
 #include "render/Export.h"
 #include "render/Render.h"
 #include "scene/Scene.h"
-#include "test/Worksheet.h"
+#include "quiz/SheetExercises.h"
 
 namespace render {
 

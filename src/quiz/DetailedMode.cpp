@@ -1,4 +1,4 @@
-#include "test/DetailedMode.h"
+#include "quiz/DetailedMode.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "test/Worksheet.h"
+#include "quiz/SheetExercises.h"
 
 #include <algorithm>
 #include <iterator>

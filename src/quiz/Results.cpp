@@ -1,4 +1,4 @@
-#include "test/Results.h"
+#include "quiz/Results.h"
 
 #include <array>
 #include <cstddef>

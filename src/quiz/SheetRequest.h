@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "test/Worksheet.h"
+#include "quiz/SheetExercises.h"
 
 namespace quiz {
 

@@ -1,4 +1,4 @@
-#include "test/SheetRequest.h"
+#include "quiz/SheetRequest.h"
 
 #include <cctype>
 #include <cstdint>

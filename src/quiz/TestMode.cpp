@@ -1,4 +1,4 @@
-#include "test/TestMode.h"
+#include "quiz/TestMode.h"
 
 #include <chrono>
 #include <cstdint>
@@ -14,8 +14,8 @@
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
 #include "scene/Scene.h"
-#include "test/DetailedMode.h"
-#include "test/Results.h"
+#include "quiz/DetailedMode.h"
+#include "quiz/Results.h"
 
 namespace quiz {
 
