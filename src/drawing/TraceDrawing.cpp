@@ -71,7 +71,7 @@ void Label(SurfacePoint p, const char* text) {
 
 // One trace: P is where it lands, near the end point it lies beyond (if any). In
 // the flat view P.h and P.v are its projections (for H, h and h' on the ground
-// line; for V, v' on the ground line and v), joined by a reference line.
+// line; for V, v on the ground line and v'), joined by a reference line.
 struct TraceNames {
   const char* space;
   const char* onHorizontalProjection;
@@ -120,7 +120,7 @@ void DrawLineTraces(const DihedralPoint& A, const DihedralPoint& B, std::int32_t
   const EndPointPositions a = EndPointPositionsOf(A);
   const EndPointPositions b = EndPointPositionsOf(B);
   DrawTrace(traces.horizontal, a, b, lineColour, {"H", "h", "h'"});
-  DrawTrace(traces.vertical, a, b, lineColour, {"V", "v'", "v"});
+  DrawTrace(traces.vertical, a, b, lineColour, {"V", "v", "v'"});
   delgraph::SetPenColorValue(pen);
 }
 

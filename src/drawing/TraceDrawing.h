@@ -12,7 +12,7 @@ namespace drawing {
 extern bool TracesOn;
 
 // Draws the traces of line AB that exist, whatever TracesOn says: in the flat view
-// h, h', v', v with their reference lines, in the space (or profile) view the trace
+// h, h', v, v' with their reference lines, in the space (or profile) view the trace
 // points, and the line and its projections extended dashed, in lineColour, to a
 // trace outside AB. Leaves pen, line style and text style as it found them.
 void DrawLineTraces(const DihedralPoint& A, const DihedralPoint& B, std::int32_t lineColour);
