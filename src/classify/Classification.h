@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "scene/Scene.h"
 
@@ -18,6 +19,13 @@ std::string PointLocation(std::int32_t alejamiento, std::int32_t cota);
 std::string LineType(const DihedralPoint& A, const DihedralPoint& B);
 std::string LineCoordinateText(const std::string& letter, const DihedralPoint& P);
 std::string LineRelation(const DihedralPoint& A, const DihedralPoint& B);
+
+// The location codes of the open parts into which its traces cut the infinite line
+// through A and B, by increasing t along A + t (B - A), equal neighbours merged:
+// PointLocation's codes without the bisector mark (1..4 quadrants, 5/6 H anterior
+// and posterior, 7/8 V upper and lower, 9 L.T.). A = B gives the point's code.
+// Exact for any 32-bit coordinates. Sets no ClassCode.
+std::vector<std::int32_t> QuadrantsCrossed(const DihedralPoint& A, const DihedralPoint& B);
 
 // Program-start codes (0, 0). For tests.
 void ResetClassify();
