@@ -5,6 +5,7 @@
 
 #include "app/Controls.h"
 #include "app/UnitQuorvel.h"
+#include "app/VisibilityCommands.h"
 
 void TQuorvel::CreateCommands() {
   ContextMenu = new QMenu(this);
@@ -22,6 +23,9 @@ void TQuorvel::CreateCommands() {
   CreateWorksheetCommands();
   ContextMenu->addSeparator();
   CreateTraceCommands();
+  AddCommand((new app::VisibilityCommands(this, [this] {
+               if (activated_ && Memo2->isHidden()) EditCoordinate([] {});
+             }))->Action());
   CreateQuizCommands();
   ContextMenu->addSeparator();
   CreateWindowCommands();

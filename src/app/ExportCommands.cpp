@@ -20,6 +20,7 @@
 #include "app/Controls.h"
 #include "app/SpanishDialogs.h"
 #include "app/UnitQuorvel.h"
+#include "drawing/SeenAndHidden.h"
 #include "drawing/TraceDrawing.h"
 #include "render/Export.h"
 #include "scene/Scene.h"
@@ -98,6 +99,7 @@ render::SceneSpec CurrentScene() {
   picture.profile = scene::ProfileOn;
   picture.answerHidden = scene::AnswerHidden;
   picture.traces = drawing::TracesOn;
+  picture.visibility = drawing::VisibilityOn;
   return picture;
 }
 

@@ -54,6 +54,11 @@ const std::vector<OptionRow>& Options() {
        "",
        "dibuja las trazas de la recta con H y con V, como «Mostrar trazas» en la ventana",
        false},
+      {{"visibility"},
+       "",
+       "dibuja la recta continua donde se ve y a trazos donde queda oculta, y nombra los "
+       "cuadrantes que atraviesa, como «Partes vistas y ocultas» en la ventana",
+       false},
       {{"hide-answer"},
        "",
        "oculta los nombres que dan la respuesta (situación del punto, tipo y posición "
@@ -108,7 +113,7 @@ int RunWorksheet(const QCommandLineParser& parser, Streams& io);
 const std::vector<Mode>& Modes() {
   static const std::vector<Mode> modes = {
       {"export",
-       {"point", "line", "profile", "traces", "hide-answer", "scale", "palette"},
+       {"point", "line", "profile", "traces", "visibility", "hide-answer", "scale", "palette"},
        RunExport},
       {"worksheet", {"seed", "kind", "palette", "output"}, RunWorksheet},
   };
@@ -224,6 +229,7 @@ int RunExport(const QCommandLineParser& parser, Streams& io) {
   picture.profile = parser.isSet("profile");
   picture.answerHidden = parser.isSet("hide-answer");
   picture.traces = parser.isSet("traces");
+  picture.visibility = parser.isSet("visibility");
   QString fault;
   if (point) {
     const auto A = ParsePoint(parser.value("point"), "--point", &fault);

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 #include "delgraph/delgraph.h"
 #include "drawing/LineTraces.h"
 #include "drawing/Projections.h"
+#include "drawing/SeenAndHidden.h"
 
 namespace drawing {
 
@@ -78,19 +80,34 @@ struct TraceNames {
   const char* onVerticalProjection;
 };
 
-void DrawTrace(const LineTrace& trace, const EndPointPositions& a, const EndPointPositions& b,
+// With "Partes vistas y ocultas" on, the extension to a trace is solid where seen.
+void DrawSplitExtension(const std::vector<LinePiece>& pieces) {
+  for (const LinePiece& piece : pieces) {
+    delgraph::SetLineStyle(piece.seen ? delgraph::psSolid : delgraph::psDash, 0, 1);
+    ClippedLine(piece.from.S, piece.to.S);
+    ClippedLine(piece.from.h, piece.to.h);
+    ClippedLine(piece.from.v, piece.to.v);
+  }
+}
+
+void DrawTrace(const DihedralPoint& A, const DihedralPoint& B, const LineTrace& trace,
+               LineStation station, const EndPointPositions& a, const EndPointPositions& b,
                std::int32_t lineColour, const TraceNames& names) {
   if (!trace.exists) return;
   const EndPointPositions P =
       PositionsAt(trace.abscissa.ToDouble(), trace.alejamiento.ToDouble(), trace.cota.ToDouble());
   if (trace.side != TraceSide::kOnSegment) {
-    const EndPointPositions& near = trace.side == TraceSide::kBeyondA ? a : b;
+    const EndPointPositions* near = trace.side == TraceSide::kBeyondA ? &a : &b;
     delgraph::SetDrawColor(lineColour);
     if (lineColour == kBlackLine) delgraph::SetDrawColor(delgraph::GetMaxColor());
-    delgraph::SetLineStyle(delgraph::psDash, 0, 1);
-    ClippedLine(near.S, P.S);  // the line in space
-    ClippedLine(near.h, P.h);  // its horizontal projection
-    ClippedLine(near.v, P.v);  // its vertical projection
+    if (VisibilityOn) {
+      DrawSplitExtension(LinePieces(A, B, near == &a ? LineStation::kA : LineStation::kB, station));
+    } else {
+      delgraph::SetLineStyle(delgraph::psDash, 0, 1);
+      ClippedLine(near->S, P.S);  // the line in space
+      ClippedLine(near->h, P.h);  // its horizontal projection
+      ClippedLine(near->v, P.v);  // its vertical projection
+    }
   }
   delgraph::SetDrawColor(kTraceColour);
   delgraph::SetLineStyle(delgraph::psDashDotDot, 0, 1);
@@ -119,8 +136,8 @@ void DrawLineTraces(const DihedralPoint& A, const DihedralPoint& B, std::int32_t
   const delgraph::ColorValue pen = delgraph::GetPenColor();
   const EndPointPositions a = EndPointPositionsOf(A);
   const EndPointPositions b = EndPointPositionsOf(B);
-  DrawTrace(traces.horizontal, a, b, lineColour, {"H", "h", "h'"});
-  DrawTrace(traces.vertical, a, b, lineColour, {"V", "v", "v'"});
+  DrawTrace(A, B, traces.horizontal, LineStation::kH, a, b, lineColour, {"H", "h", "h'"});
+  DrawTrace(A, B, traces.vertical, LineStation::kV, a, b, lineColour, {"V", "v", "v'"});
   delgraph::SetPenColorValue(pen);
 }
 

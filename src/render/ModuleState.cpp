@@ -5,6 +5,7 @@
 
 #include "classify/Classification.h"
 #include "drawing/Frame.h"
+#include "drawing/SeenAndHidden.h"
 #include "drawing/TraceDrawing.h"
 #include "quiz/TestMode.h"
 
@@ -53,6 +54,7 @@ ModuleState CaptureModuleState() {
   s.abscissaStepY = drawing::AbscissaStepY;
   s.savedTextStyle = drawing::SavedTextStyle;
   s.tracesOn = drawing::TracesOn;
+  s.visibilityOn = drawing::VisibilityOn;
   s.framesDrawn = drawing::FramesDrawn;
 
   s.classCode = classify::ClassCode;
@@ -102,6 +104,7 @@ void RestoreModuleState(const ModuleState& s) {
   drawing::AbscissaStepY = s.abscissaStepY;
   drawing::SavedTextStyle = s.savedTextStyle;
   drawing::TracesOn = s.tracesOn;
+  drawing::VisibilityOn = s.visibilityOn;
   drawing::FramesDrawn = s.framesDrawn;
 
   classify::ClassCode = s.classCode;

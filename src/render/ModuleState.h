@@ -37,6 +37,7 @@ struct ModuleState {
   double abscissaStepX = 0.0, abscissaStepY = 0.0;
   delgraph::TextStyleRecord savedTextStyle;
   bool tracesOn = false;
+  bool visibilityOn = false;
   std::uint64_t framesDrawn = 0;  // a render's frames do not clear the window's picture
   // classify and quiz
   std::int32_t classCode = 0, relationCode = 0;

@@ -9,6 +9,7 @@
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
+#include "drawing/SeenAndHidden.h"
 #include "drawing/TraceDrawing.h"
 #include "render/ModuleState.h"
 
@@ -62,6 +63,7 @@ void DrawEdit(const SceneSpec& picture) {
   scene::ProfileOn = picture.profile;
   scene::AnswerHidden = picture.answerHidden;
   drawing::TracesOn = picture.traces;
+  drawing::VisibilityOn = picture.visibility;
   scene::PointA = picture.A;
   scene::PointB = picture.B;
   scene::SelectedA = true;
