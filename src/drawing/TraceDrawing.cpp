@@ -97,16 +97,17 @@ void DrawTrace(const DihedralPoint& A, const DihedralPoint& B, const LineTrace& 
   const EndPointPositions P =
       PositionsAt(trace.abscissa.ToDouble(), trace.alejamiento.ToDouble(), trace.cota.ToDouble());
   if (trace.side != TraceSide::kOnSegment) {
-    const EndPointPositions* near = trace.side == TraceSide::kBeyondA ? &a : &b;
+    const EndPointPositions& near = trace.side == TraceSide::kBeyondA ? a : b;
     delgraph::SetDrawColor(lineColour);
     if (lineColour == kBlackLine) delgraph::SetDrawColor(delgraph::GetMaxColor());
     if (VisibilityOn) {
-      DrawSplitExtension(LinePieces(A, B, near == &a ? LineStation::kA : LineStation::kB, station));
+      const bool beyondA = trace.side == TraceSide::kBeyondA;
+      DrawSplitExtension(LinePieces(A, B, beyondA ? LineStation::kA : LineStation::kB, station));
     } else {
       delgraph::SetLineStyle(delgraph::psDash, 0, 1);
-      ClippedLine(near->S, P.S);  // the line in space
-      ClippedLine(near->h, P.h);  // its horizontal projection
-      ClippedLine(near->v, P.v);  // its vertical projection
+      ClippedLine(near.S, P.S);  // the line in space
+      ClippedLine(near.h, P.h);  // its horizontal projection
+      ClippedLine(near.v, P.v);  // its vertical projection
     }
   }
   delgraph::SetDrawColor(kTraceColour);

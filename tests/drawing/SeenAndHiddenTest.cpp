@@ -116,6 +116,13 @@ TEST_F(SeenAndHiddenTest, ExtensionsToTheTracesFollowTheRule) {
   canvas.Clear();
   drawing::DrawScene(false, -10, 40, 40, 50, 60, 80, 1);
   EXPECT_EQ(hidden, canvas.log);
+
+  // Traces some 2^63 away, or at the limits: no undefined behaviour.
+  scene::AnswerHidden = false;
+  drawing::TracesOn = drawing::VisibilityOn = true;
+  drawing::DrawScene(false, 0, 10, INT_MAX - 1, 1, 11, INT_MAX, 1);
+  drawing::DrawScene(false, INT_MIN, INT_MAX, INT_MIN, INT_MAX, INT_MIN, INT_MAX, 1);
+  drawing::DrawScene(false, INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN, 1);
 }
 
 TEST_F(SeenAndHiddenTest, NamesThePartsAsTheClassificationDoes) {
