@@ -51,6 +51,9 @@ void LoadPaletteFromPath(const QString& path) {
 void SavePaletteFile(const std::string& name) {
   const QString path = LocalName(name);
   if (path.isEmpty()) throw FileError(AccessDenied);
+  // A FIFO or a device named like the palette is left as it is, never replaced
+  // (nor opened for the direct write below, which could wait forever).
+  if (OutputObstacle(path) != FileFault::kNone) throw FileError(AccessDenied);
   // Written to a temporary file beside it and renamed on commit: a failed save
   // leaves the old palette whole.
   QSaveFile file(path);

@@ -58,6 +58,10 @@ TEST_F(PaletteReadTest, FifoIsRefusedWithoutWaiting) {
   EXPECT_EQ(load.get(), "File access denied");
   EXPECT_EQ(PaletteColor(4), ActivePalette.colors[4]);  // nothing applied
   EXPECT_EQ(ReadPaletteFile("pruebas.pal").fault, FileFault::kNotRegular);
+  // Nor is it replaced by a save.
+  EXPECT_THROW(SavePaletteFile("pruebas.pal"), FileError);
+  struct stat info {};
+  EXPECT_TRUE(::stat("pruebas.pal", &info) == 0 && S_ISFIFO(info.st_mode));
   EXPECT_EQ(SpanishPaletteMessage(FileFault::kNotRegular, "pruebas.pal"),
             "no se puede leer el archivo de paleta «pruebas.pal»: no es un archivo normal");
 }
