@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <chrono>
@@ -64,22 +63,6 @@ TEST_F(PaletteReadTest, FifoIsRefusedWithoutWaiting) {
   EXPECT_TRUE(::stat("pruebas.pal", &info) == 0 && S_ISFIFO(info.st_mode));
   EXPECT_EQ(SpanishPaletteMessage(FileFault::kNotRegular, "pruebas.pal"),
             "no se puede leer el archivo de paleta «pruebas.pal»: no es un archivo normal");
-}
-
-TEST_F(PaletteReadTest, FaultsByKind) {
-  EXPECT_EQ(ReadPaletteFile("none.pal").fault, FileFault::kNotFound);
-  EXPECT_EQ(ReadPaletteFile("").fault, FileFault::kNotFound);
-  ASSERT_TRUE(QDir().mkdir("folder.pal"));
-  EXPECT_EQ(ReadPaletteFile("folder.pal").fault, FileFault::kFolder);
-  EXPECT_EQ(ReadPaletteFile(QString(300, 'n')).fault, FileFault::kNameTooLong);
-  QFile shortFile("short.pal");
-  ASSERT_TRUE(shortFile.open(QIODevice::WriteOnly));
-  shortFile.write(QByteArray(7, 9));
-  shortFile.close();
-  const PaletteReading reading = ReadPaletteFile("short.pal");
-  EXPECT_EQ(reading.fault, FileFault::kTooShort);
-  EXPECT_EQ(reading.records, 2);
-  EXPECT_EQ(reading.colours[1].blue, 9);
 }
 
 // The system's error numbers and the words the messages give for them.
