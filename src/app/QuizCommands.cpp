@@ -17,8 +17,10 @@
 
 #include "app/SpanishDialogs.h"
 #include "app/UnitQuorvel.h"
+#include "delgraph/FileFault.h"
 #include "quiz/DetailedMode.h"
 #include "quiz/Results.h"
+#include "render/Export.h"
 
 namespace app {
 
@@ -52,16 +54,12 @@ void SetSaveFileChooser(SaveFileChooser chooser) {
 
 bool SaveResultsCsv(const QString& path) {
   const std::string csv = quiz::ResultsCsv();
-  QSaveFile file(path);
-  const bool saved =
-      file.open(QIODevice::WriteOnly) &&
-      file.write(csv.data(), static_cast<qint64>(csv.size())) == static_cast<qint64>(csv.size()) &&
-      file.commit();
-  if (!saved) {
-    ReportError(QStringLiteral("No se pudieron guardar los resultados en «%1».")
-                    .arg(QDir::toNativeSeparators(path)));
+  const delgraph::FileFault fault = render::WriteBytes(QByteArray::fromStdString(csv), path);
+  if (fault != delgraph::FileFault::kNone) {
+    ReportError(QStringLiteral("No se pudieron guardar los resultados en «%1»: %2.")
+                    .arg(QDir::toNativeSeparators(path), delgraph::SpanishReason(fault)));
   }
-  return saved;
+  return fault == delgraph::FileFault::kNone;
 }
 
 QDialog* ShowResults(QWidget* parent) {

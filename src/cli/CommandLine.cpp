@@ -12,11 +12,12 @@
 #include <optional>
 #include <vector>
 
+#include "delgraph/PaletteRead.h"
 #include "delgraph/ShippedPalette.h"
 #include "delgraph/delgraph.h"
+#include "quiz/SheetRequest.h"
 #include "render/Export.h"
 #include "render/WorksheetPdf.h"
-#include "quiz/SheetRequest.h"
 
 #ifndef QUORVEL_VERSION
 #define QUORVEL_VERSION "0"
@@ -179,18 +180,6 @@ std::optional<DihedralPoint> ParsePoint(const QString& text, const QString& opti
   return DihedralPoint{v[0], v[1], v[2]};
 }
 
-QString PaletteFault(const std::string& what, const QString& path) {
-  const QString name = QStringLiteral("«%1»").arg(path);
-  if (what == "File not found")
-    return QStringLiteral("no existe el archivo de paleta %1").arg(name);
-  if (what == "Read beyond end of file")
-    return QStringLiteral(
-               "el archivo de paleta %1 es demasiado corto: tiene que tener 48 bytes "
-               "(16 colores)")
-        .arg(name);
-  return QStringLiteral("no se puede leer el archivo de paleta %1").arg(name);
-}
-
 // The colours as the window's start-up sets them, from the file asked for.
 // Returns an empty string or the fault.
 QString LoadColours(const QCommandLineParser& parser) {
@@ -202,10 +191,12 @@ QString LoadColours(const QCommandLineParser& parser) {
       return QString();
     }
   }
-  try {
-    delgraph::LoadPaletteFromPath(path);
-  } catch (const delgraph::FileError& e) {
-    return PaletteFault(e.what(), path);
+  const delgraph::PaletteReading reading = delgraph::ReadPaletteFile(path);
+  if (reading.fault != delgraph::FileFault::kNone)
+    return delgraph::SpanishPaletteMessage(reading.fault, path);
+  for (int k = 0; k < 16; ++k) {
+    const delgraph::RGBEntry& c = reading.colours[static_cast<std::size_t>(k)];
+    delgraph::SetPaletteEntry(static_cast<std::uint16_t>(k), c.red, c.green, c.blue);
   }
   delgraph::SetPaletteEntry(0, 250, 250, 255);
   return QString();
@@ -251,6 +242,9 @@ int RunExport(const QCommandLineParser& parser, Streams& io) {
     picture.A = *A;
     picture.B = *B;
   }
+  // An empty name would quietly fall back to pruebas.pal; --worksheet refuses it too.
+  if (parser.isSet("palette") && parser.value("palette").isEmpty())
+    return io.Fail(ExitBadInput, "--palette: falta el nombre del archivo");
   int scale = 1;
   if (parser.isSet("scale")) {
     bool ok = false;
@@ -416,20 +410,35 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 
 int Main(int argc, char** argv) {
   qInstallMessageHandler(QuietQtMessages);
-  bool output = false, platformForced = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+  bool output = false;
   for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
-      platformForced = true;
     const OptionRow* row = RowOf(OptionNameOf(QString::fromLocal8Bit(argv[i])));
     if (row != nullptr && row->output) output = true;
   }
-  // A file is drawn with fonts, which need a platform, but never a display.
-  if (output && !platformForced) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // A file is drawn with fonts, which need a platform, but never a display: the
+  // offscreen one, whatever the environment or a -platform argument asks for, so a
+  // run that writes a file works the same with or without a display.
+  std::vector<char*> arguments(argv, argv + argc);
+  if (output) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    arguments.clear();
+    for (int i = 0; i < argc; ++i) {
+      const bool platform =
+          std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0;
+      if (platform && i > 0) {
+        ++i;  // and its value
+        continue;
+      }
+      arguments.push_back(argv[i]);
+    }
+  }
+  int count = static_cast<int>(arguments.size());
+  arguments.push_back(nullptr);  // argv ends in a null pointer
   std::unique_ptr<QCoreApplication> application;
   if (output) {
-    application = std::make_unique<QGuiApplication>(argc, argv);
+    application = std::make_unique<QGuiApplication>(count, arguments.data());
   } else {
-    application = std::make_unique<QCoreApplication>(argc, argv);
+    application = std::make_unique<QCoreApplication>(count, arguments.data());
   }
   QTextStream out(stdout), err(stderr);
   return Execute(QCoreApplication::arguments(), out, err);

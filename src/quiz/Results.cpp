@@ -88,7 +88,7 @@ std::string RightText(const ResultRecord& r) {
 }
 
 std::string CsvField(const std::string& field) {
-  if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
+  if (field.find_first_of(";\"\r\n") == std::string::npos) return field;
   std::string quoted = "\"";
   for (char c : field) {
     if (c == '"') quoted += '"';
@@ -133,10 +133,12 @@ std::vector<std::vector<std::string>> ResultsTable() {
 }
 
 std::string ResultsCsv() {
-  std::string csv;
+  // The byte-order mark and ";" are what a spreadsheet set to Spanish needs to
+  // read UTF-8 and to split the columns.
+  std::string csv = "\xEF\xBB\xBF";
   for (const auto& row : ResultsTable()) {
     for (std::size_t i = 0; i < row.size(); ++i) {
-      if (i > 0) csv += ',';
+      if (i > 0) csv += ';';
       csv += CsvField(row[i]);
     }
     csv += "\r\n";

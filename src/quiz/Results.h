@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "scene/Scene.h"
 #include "quiz/DetailedMode.h"
+#include "scene/Scene.h"
 
 namespace quiz {
 
@@ -32,7 +32,8 @@ void RecordResult(const Exercise& e, const Answer& a, bool right, bool detailed)
 // Header and one row per result, UTF-8: number, point or line, coordinates, the
 // answer given, the right names, right or wrong.
 std::vector<std::vector<std::string>> ResultsTable();
-// The table as CSV (RFC 4180: commas, quotes where needed, CRLF line ends).
+// The table as CSV for a Spanish spreadsheet: a UTF-8 byte-order mark, ";" between
+// fields, quotes where needed (RFC 4180 otherwise), CRLF line ends.
 std::string ResultsCsv();
 
 // Hits and misses back to 0 and the table emptied; nothing is drawn.

@@ -15,13 +15,14 @@
 #include <vector>
 
 #include "classify/InfoUpdate.h"
+#include "delgraph/PaletteRead.h"
 #include "delgraph/ShippedPalette.h"
 #include "delgraph/delgraph.h"
 #include "drawing/LogicalWindow.h"
+#include "quiz/SheetExercises.h"
 #include "render/Export.h"
 #include "render/Render.h"
 #include "scene/Scene.h"
-#include "quiz/SheetExercises.h"
 
 namespace render {
 
@@ -148,34 +149,15 @@ void DrawExerciseSlot(SheetPainter& sheet, double top, int number, const quiz::G
              QStringLiteral("Posición respecto de H, V y L.T.: ______________________"), answer);
 }
 
-// The palette file the user named: its first 48 bytes, as the palette loader reads
-// them. The layer's own palette is not touched.
+// The palette file the user named, read as the window's loader reads it. The
+// layer's own palette is not touched.
 bool ReadPalette(const std::string& name, Palette& palette, std::string& message) {
-  const QString path = Q(name);
-  const QString quoted = QStringLiteral("«%1»").arg(path);
-  const QFileInfo info(path);
-  if (!info.exists()) {
-    message = QStringLiteral("no existe el archivo de paleta %1").arg(quoted).toStdString();
+  const delgraph::PaletteReading reading = delgraph::ReadPaletteFile(Q(name));
+  if (reading.fault != delgraph::FileFault::kNone) {
+    message = delgraph::SpanishPaletteMessage(reading.fault, Q(name)).toStdString();
     return false;
   }
-  QFile file(path);
-  if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-    message = QStringLiteral("no se puede leer el archivo de paleta %1").arg(quoted).toStdString();
-    return false;
-  }
-  const QByteArray bytes = file.read(48);
-  if (bytes.size() < 48) {
-    message = QStringLiteral(
-                  "el archivo de paleta %1 es demasiado corto: tiene que tener 48 bytes "
-                  "(16 colores)")
-                  .arg(quoted)
-                  .toStdString();
-    return false;
-  }
-  for (int k = 0; k < 16; ++k)
-    palette[k] = delgraph::RGBEntry{static_cast<std::uint8_t>(bytes[3 * k]),
-                                    static_cast<std::uint8_t>(bytes[3 * k + 1]),
-                                    static_cast<std::uint8_t>(bytes[3 * k + 2])};
+  for (std::size_t k = 0; k < palette.size(); ++k) palette[k] = reading.colours[k];
   return true;
 }
 

@@ -89,7 +89,7 @@ TEST_F(QuizCommandsTest, ResultsTableCsvFileAndScoreReset) {
   Action("SaveCsvAction")->trigger();
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(file.readAll().startsWith("N\xC2\xBA,Ejercicio,"));  // UTF-8
+  EXPECT_TRUE(file.readAll().startsWith("\xEF\xBB\xBFN\xC2\xBA;Ejercicio;"));  // marked UTF-8
   file.close();
 
   // Cancelled: nothing written. A folder that does not exist: told, nothing left.
