@@ -22,6 +22,7 @@ void TQuorvel::CreateCommands() {
   CreateWorksheetCommands();
   ContextMenu->addSeparator();
   CreateTraceCommands();
+  CreatePlaneCommands();
   CreateQuizCommands();
   ContextMenu->addSeparator();
   CreateWindowCommands();

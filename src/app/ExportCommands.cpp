@@ -22,6 +22,7 @@
 #include "app/UnitQuorvel.h"
 #include "drawing/TraceDrawing.h"
 #include "render/Export.h"
+#include "scene/PlaneScene.h"
 #include "scene/Scene.h"
 
 namespace app {
@@ -98,6 +99,8 @@ render::SceneSpec CurrentScene() {
   picture.profile = scene::ProfileOn;
   picture.answerHidden = scene::AnswerHidden;
   picture.traces = drawing::TracesOn;
+  picture.plane = scene::PlaneMode;
+  picture.C = scene::PointC;
   return picture;
 }
 

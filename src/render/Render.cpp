@@ -11,6 +11,7 @@
 #include "drawing/Projections.h"
 #include "drawing/TraceDrawing.h"
 #include "render/ModuleState.h"
+#include "scene/PlaneScene.h"
 
 namespace render {
 
@@ -64,6 +65,9 @@ void DrawEdit(const SceneSpec& picture) {
   drawing::TracesOn = picture.traces;
   scene::PointA = picture.A;
   scene::PointB = picture.B;
+  scene::PlaneMode = picture.plane;
+  scene::PointC = picture.C;
+  scene::SelectedC = false;
   scene::SelectedA = true;
   scene::EditPoint = picture.A;
   delgraph::SetDrawColor(kPenBeforeAnEdit);

@@ -1,0 +1,19 @@
+// The information update of plane mode: the edited point stored in A, B or C, the
+// plane's type, the coordinates of its three points and where its traces meet.
+#pragma once
+
+#include <string>
+
+#include "scene/Scene.h"
+
+namespace classify {
+
+// What InfoUpdate does in plane mode.
+void PlaneInfoUpdate();
+void ShowPlaneInfo();
+
+// "α1 y α2 cortan a L.T. en x = 12,5", "α1 y α2 paralelas a L.T.", ...; empty for
+// points that define no plane.
+std::string PlaneTracesText(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C);
+
+}  // namespace classify
