@@ -15,12 +15,12 @@
 
 namespace {
 
-struct Run {
+struct Outcome {
   int status;
   QString err;
 };
 
-Run Execute(const QStringList& arguments) {
+Outcome Execute(const QStringList& arguments) {
   QString out, err;
   QTextStream o(&out), e(&err);
   const int status = cli::Execute(QStringList{"quorvel"} + arguments, o, e);
@@ -59,7 +59,7 @@ TEST(PlaneOption, InterceptsDrawTheirThreePointsAndBadInputIsRefused) {
       {{"--plane=1,2,3:4,5,6:7,8,9"}, ""},  // only with --export
   };
   for (const auto& b : bad) {
-    const Run r = Execute(b.arguments);
+    const Outcome r = Execute(b.arguments);
     EXPECT_EQ(r.status, cli::ExitBadInput) << b.arguments.join(' ').toStdString();
     EXPECT_TRUE(r.err.contains(QString::fromUtf8(b.fault))) << r.err.toStdString();
   }
