@@ -75,21 +75,27 @@ void PlaneInfoUpdate() {
 }
 
 void ShowPlaneInfo() {
+  // As a line's texts: the 18-point style stays for the capital labels after them.
+  delgraph::SetTextStyle(0, 0, kTextSize);
   const delgraph::ColorValue kept = delgraph::GetPenColor();
   drawing::SaveTextStyle();
-  delgraph::SetTextStyle(0, 0, kTextSize);
   delgraph::SetDrawColor(kTextColour);
   delgraph::SetBackColor(kTextBackground);
   const DihedralPoint points[3] = {scene::PointA, scene::PointB, scene::PointC};
+  // What an edit leaves alone comes first: the window's canvas keeps the picture of
+  // the calls that repeat the previous redraw, and draws only from the first change.
   if (!scene::AnswerHidden) {
     delgraph::DrawText(kTextX, kTypeY, PlaneType(points[0], points[1], points[2]));
-    delgraph::DrawText(kTextX, kTracesY, PlaneTracesText(points[0], points[1], points[2]));
   }
   if (!(scene::AnswerHidden && CoordinatesHidden)) {
     delgraph::SetTextStyle(0, 0, kCoordinatesSize);
     const char* letters[3] = {"A", "B", "C"};
     for (int k = 0; k < 3; ++k)
       delgraph::DrawText(kTextX, kCoordinatesY[k], LineCoordinateText(letters[k], points[k]));
+    drawing::RestoreTextStyle();
+  }
+  if (!scene::AnswerHidden) {
+    delgraph::DrawText(kTextX, kTracesY, PlaneTracesText(points[0], points[1], points[2]));
   }
   drawing::RestoreTextStyle();
   delgraph::SetPenColorValue(kept);

@@ -55,8 +55,9 @@ const std::vector<OptionRow>& Options() {
        "X,Y,Z",
        "el plano α(X,Y,Z): X donde sus trazas cortan a L.T., Y el alejamiento de α1 y Z la "
        "cota de α2 sobre la perpendicular a L.T. por el origen; cada uno entero (no 0) o inf "
-       "(paralelo a ese eje). Dibuja el plano por (X,0,0), (0,Y,0) y (0,0,Z); por cada inf "
-       "toma en su lugar el primer punto de esos desplazado 50 a lo largo de ese eje",
+       "(paralelo a ese eje). Dibuja el plano por (X,0,0), (0,Y,0) y (0,0,Z); cada inf cambia "
+       "su punto por el primero de los otros desplazado 50 a lo largo de ese eje "
+       "(inf,40,50: (0,40,0), (0,0,50) y (50,40,0))",
        false},
       {{"profile"}, "", "muestra la tercera proyección en lugar de la vista de los planos", false},
       {{"traces"},
