@@ -75,7 +75,7 @@ void PlaneInfoUpdate() {
 }
 
 void ShowPlaneInfo() {
-  // As a line's texts: the 18-point style stays for the capital labels after them.
+  // As a line's texts, and restored as they are after them.
   delgraph::SetTextStyle(0, 0, kTextSize);
   const delgraph::ColorValue kept = delgraph::GetPenColor();
   drawing::SaveTextStyle();
@@ -92,7 +92,7 @@ void ShowPlaneInfo() {
     const char* letters[3] = {"A", "B", "C"};
     for (int k = 0; k < 3; ++k)
       delgraph::DrawText(kTextX, kCoordinatesY[k], LineCoordinateText(letters[k], points[k]));
-    drawing::RestoreTextStyle();
+    delgraph::SetTextStyle(0, 0, kTextSize);
   }
   if (!scene::AnswerHidden) {
     delgraph::DrawText(kTextX, kTracesY, PlaneTracesText(points[0], points[1], points[2]));

@@ -1,5 +1,6 @@
 // The plane's traces in the flat view, worked out by hand, their seen and hidden
 // parts, their labels, and nothing of them for points that define no plane.
+#include <climits>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -100,6 +101,14 @@ TEST_F(PlaneDrawingTest, ParallelThroughGroundLineAndAlignedPoints) {
   EXPECT_EQ(traces[0].line, "706 199 726 199");
   // Aligned points: the projections only, nothing in the traces' colour.
   EXPECT_TRUE(InColour(Strokes({0, 0, 0}, {10, 10, 10}, {20, 20, 20}), kTraceBlue).empty());
+  // At the 32-bit limits the traces still land inside the drawing, or nowhere.
+  for (const Stroke& t : InColour(
+           Strokes({INT_MIN, INT_MAX, 1}, {INT_MAX, INT_MIN, 0}, {0, 1, INT_MIN}), kTraceBlue)) {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    ASSERT_EQ(std::sscanf(t.line.c_str(), "%d %d %d %d", &x1, &y1, &x2, &y2), 4);
+    for (int v : {x1, x2}) EXPECT_TRUE(v >= 0 && v <= 1025) << t.line;
+    for (int v : {y1, y2}) EXPECT_TRUE(v >= 0 && v <= 473) << t.line;
+  }
   // The profile view gets the third trace: 4y + 3z = 0 through the origin.
   scene::ProfileOn = true;
   traces = InColour(Strokes({0, 0, 0}, {10, 0, 0}, {0, 30, -40}), kTraceBlue);
