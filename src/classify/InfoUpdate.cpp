@@ -38,7 +38,10 @@ void SetLabel(int n, const std::string& text) {
 }  // namespace
 
 void InfoUpdate() {
-  if (scene::PlaneMode) return PlaneInfoUpdate();
+  if (scene::PlaneMode) {
+    PlaneInfoUpdate();
+    return;
+  }
   if (scene::Quorvel != nullptr) scene::Quorvel->HideMemo2();
   if (scene::PointMode) scene::SelectedA = true;
   if (scene::SelectedA) {
