@@ -33,6 +33,19 @@ void SetLabel(int n, const std::string& text) {
   if (scene::Quorvel != nullptr) scene::Quorvel->SetLabelCaption(n, text);
 }
 
+// The coordinates of the points the controls do not edit, or of the one they edit.
+void ShowCoordinates(bool edited) {
+  if (scene::AnswerHidden && CoordinatesHidden) return;
+  const DihedralPoint points[3] = {scene::PointA, scene::PointB, scene::PointC};
+  const int selected = scene::SelectedC ? 2 : scene::SelectedA ? 0 : 1;
+  const char* letters[3] = {"A", "B", "C"};
+  delgraph::SetTextStyle(0, 0, kCoordinatesSize);
+  for (int k = 0; k < 3; ++k) {
+    if ((k == selected) == edited)
+      delgraph::DrawText(kTextX, kCoordinatesY[k], LineCoordinateText(letters[k], points[k]));
+  }
+}
+
 }  // namespace
 
 std::string PlaneTracesText(const DihedralPoint& A, const DihedralPoint& B,
@@ -61,11 +74,15 @@ void PlaneInfoUpdate() {
     scene::PointB = scene::EditPoint;
   }
   drawing::Select320x200();
-  ShowPlaneInfo();
+  // What follows the edited point comes last, after the scene: the window's canvas
+  // keeps the picture of the calls that repeat the previous redraw and draws only
+  // from the first change on. No text overlaps the projections.
+  ShowPlaneType();
   const DihedralPoint& A = scene::PointA;
   const DihedralPoint& B = scene::PointB;
   drawing::DrawScene(false, A.abscissa, A.alejamiento, A.cota, B.abscissa, B.alejamiento, B.cota,
                      1);
+  ShowPlaneCoordinates();
   SetLabel(1, "la: " + std::to_string(scene::EditPoint.abscissa));
   SetLabel(2, "lx: " + std::to_string(scene::EditPoint.alejamiento));
   SetLabel(3, "ly: " + std::to_string(scene::EditPoint.cota));
@@ -74,30 +91,34 @@ void PlaneInfoUpdate() {
   delgraph::SetDrawColor(kClosingPen);
 }
 
-void ShowPlaneInfo() {
+void ShowPlaneType() {
   // As a line's texts, and restored as they are after them.
   delgraph::SetTextStyle(0, 0, kTextSize);
   const delgraph::ColorValue kept = delgraph::GetPenColor();
   drawing::SaveTextStyle();
   delgraph::SetDrawColor(kTextColour);
   delgraph::SetBackColor(kTextBackground);
-  const DihedralPoint points[3] = {scene::PointA, scene::PointB, scene::PointC};
-  // What an edit leaves alone comes first: the window's canvas keeps the picture of
-  // the calls that repeat the previous redraw, and draws only from the first change.
   if (!scene::AnswerHidden) {
-    delgraph::DrawText(kTextX, kTypeY, PlaneType(points[0], points[1], points[2]));
+    delgraph::DrawText(kTextX, kTypeY, PlaneType(scene::PointA, scene::PointB, scene::PointC));
   }
-  if (!(scene::AnswerHidden && CoordinatesHidden)) {
-    delgraph::SetTextStyle(0, 0, kCoordinatesSize);
-    const char* letters[3] = {"A", "B", "C"};
-    for (int k = 0; k < 3; ++k)
-      delgraph::DrawText(kTextX, kCoordinatesY[k], LineCoordinateText(letters[k], points[k]));
+  ShowCoordinates(false);
+  drawing::RestoreTextStyle();
+  delgraph::SetPenColorValue(kept);
+}
+
+void ShowPlaneCoordinates() {
+  const delgraph::ColorValue kept = delgraph::GetPenColor();
+  delgraph::SetDrawColor(kTextColour);
+  delgraph::SetBackColor(kTextBackground);
+  ShowCoordinates(true);
+  if (!scene::AnswerHidden) {
     delgraph::SetTextStyle(0, 0, kTextSize);
-  }
-  if (!scene::AnswerHidden) {
-    delgraph::DrawText(kTextX, kTracesY, PlaneTracesText(points[0], points[1], points[2]));
+    delgraph::DrawText(kTextX, kTracesY,
+                       PlaneTracesText(scene::PointA, scene::PointB, scene::PointC));
   }
   drawing::RestoreTextStyle();
+  // As the rings of the projections leave it.
+  delgraph::SetBrushStyle(delgraph::bsClear);
   delgraph::SetPenColorValue(kept);
 }
 

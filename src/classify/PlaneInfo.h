@@ -10,7 +10,10 @@ namespace classify {
 
 // What InfoUpdate does in plane mode.
 void PlaneInfoUpdate();
-void ShowPlaneInfo();
+// Before the scene, the plane's type and the coordinates of the points not being
+// edited; after it, those of the edited point and the line about the traces.
+void ShowPlaneType();
+void ShowPlaneCoordinates();
 
 // "α1 y α2 cortan a L.T. en x = 12,5", "α1 y α2 paralelas a L.T.", ...; empty for
 // points that define no plane.

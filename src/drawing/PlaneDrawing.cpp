@@ -9,6 +9,7 @@
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
 #include "scene/PlaneGeometry.h"
+#include "scene/PlaneScene.h"
 
 namespace drawing {
 
@@ -171,15 +172,18 @@ void SmallText() {
 
 void DrawPlane(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C) {
   ComputeSceneOrigins();
-  const EndPointPositions a = DrawEndPoint(A);
-  delgraph::SetDrawColor(kLabelColour);
-  DrawPointLabels("a", a.S, a.h, a.v);
-  const EndPointPositions b = DrawEndPoint(B);
-  delgraph::SetDrawColor(kLabelColour);
-  DrawPointLabels("b", b.S, b.h, b.v);
-  const EndPointPositions c = DrawEndPoint(C);
-  delgraph::SetDrawColor(kLabelColour);
-  DrawPointLabels("c", c.S, c.h, c.v);
+  // The point being edited last: what an edit leaves alone repeats the previous
+  // redraw call for call, and the window's canvas keeps that picture.
+  const int edited = scene::SelectedC ? 2 : scene::SelectedA ? 0 : 1;
+  const DihedralPoint* points[3] = {&A, &B, &C};
+  const char* letters[3] = {"a", "b", "c"};
+  EndPointPositions at[3];
+  for (int k : {(edited + 1) % 3, (edited + 2) % 3, edited}) {
+    at[k] = DrawEndPoint(*points[k]);
+    delgraph::SetDrawColor(kLabelColour);
+    DrawPointLabels(letters[k], at[k].S, at[k].h, at[k].v);
+  }
+  const EndPointPositions &a = at[0], &b = at[1], &c = at[2];
 
   // The triangle in space (or its third projection) and its two projections, thin.
   delgraph::SetLineStyle(delgraph::psSolid, 0, 1);
