@@ -26,6 +26,7 @@ void TQuorvel::CreateCommands() {
   AddCommand((new app::VisibilityCommands(this, [this] {
                if (activated_ && Memo2->isHidden()) EditCoordinate([] {});
              }))->Action());
+  CreatePlaneCommands();
   CreateQuizCommands();
   ContextMenu->addSeparator();
   CreateWindowCommands();

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "app/Controls.h"
+#include "app/PlaneCommands.h"
 #include "app/UnitQuorvel.h"
 #include "app/WindowCommands.h"
 #include "classify/InfoUpdate.h"
@@ -81,6 +82,7 @@ void TQuorvel::CoordinatesClick() {
           "Mientras un ejercicio espera su respuesta no se pueden cambiar las coordenadas."));
       return;
     }
+    if (auto* planes = app::PlaneCommands::Of(*this); planes && planes->EditCoordinates()) return;
     // The end being edited shows what the next edit would store there.
     const bool editsA = scene::PointMode || scene::SelectedA;
     app::CoordinatesInput io;

@@ -23,6 +23,7 @@
 #include "drawing/SeenAndHidden.h"
 #include "drawing/TraceDrawing.h"
 #include "render/Export.h"
+#include "scene/PlaneScene.h"
 #include "scene/Scene.h"
 
 namespace app {
@@ -100,6 +101,8 @@ render::SceneSpec CurrentScene() {
   picture.answerHidden = scene::AnswerHidden;
   picture.traces = drawing::TracesOn;
   picture.visibility = drawing::VisibilityOn;
+  picture.plane = scene::PlaneMode;
+  picture.C = scene::PointC;
   return picture;
 }
 

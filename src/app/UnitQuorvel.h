@@ -154,6 +154,8 @@ class TQuorvel : public QWidget, public WindowPort {
   void CreateCommands();
   // "Mostrar trazas" (Ctrl+T): the traces of the line, on request.
   void CreateTraceCommands();
+  // "Plano por tres puntos" (P): plane mode (PlaneCommands.cpp).
+  void CreatePlaneCommands();
   // Puts the action in the context menu and makes its shortcut a window shortcut.
   void AddCommand(QAction* action);
   void CreateExportCommands();  // ExportCommands.cpp

@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "cli/PlaneOptions.h"
 #include "delgraph/PaletteRead.h"
 #include "delgraph/ShippedPalette.h"
 #include "delgraph/delgraph.h"
@@ -50,6 +51,15 @@ const std::vector<OptionRow>& Options() {
        "un punto de abscisa X, alejamiento Y y cota Z (números enteros)",
        false},
       {{"line"}, "X,Y,Z:X,Y,Z", "la recta del extremo A al extremo B", false},
+      {{"plane"}, "X,Y,Z:X,Y,Z:X,Y,Z", "el plano que pasa por los puntos A, B y C", false},
+      {{"plane-intercepts"},
+       "X,Y,Z",
+       "el plano α(X,Y,Z): X donde sus trazas cortan a L.T., Y el alejamiento de α1 y Z la "
+       "cota de α2 sobre la perpendicular a L.T. por el origen; cada uno entero (no 0) o inf "
+       "(paralelo a ese eje). Dibuja el plano por (X,0,0), (0,Y,0) y (0,0,Z); cada inf cambia "
+       "su punto por el primero de los otros desplazado 50 a lo largo de ese eje "
+       "(inf,40,50: (0,40,0), (0,0,50) y (50,40,0))",
+       false},
       {{"profile"}, "", "muestra la tercera proyección en lugar de la vista de los planos", false},
       {{"traces"},
        "",
@@ -114,7 +124,8 @@ int RunWorksheet(const QCommandLineParser& parser, Streams& io);
 const std::vector<Mode>& Modes() {
   static const std::vector<Mode> modes = {
       {"export",
-       {"point", "line", "profile", "traces", "visibility", "hide-answer", "scale", "palette"},
+       {"point", "line", "plane", "plane-intercepts", "profile", "traces", "visibility",
+        "hide-answer", "scale", "palette"},
        RunExport},
       {"worksheet", {"seed", "kind", "palette", "output"}, RunWorksheet},
   };
@@ -212,8 +223,13 @@ int RunExport(const QCommandLineParser& parser, Streams& io) {
   }
   const bool point = parser.isSet("point"), line = parser.isSet("line");
   if (point && line) return io.Fail(ExitBadInput, "dé --point o --line, no las dos");
-  if (!point && !line)
-    return io.Fail(ExitBadInput, "falta la escena: dé --point X,Y,Z o --line=X,Y,Z:X,Y,Z");
+  const bool plane = PlaneAsked(parser);
+  if (plane && (point || line))
+    return io.Fail(ExitBadInput, "dé una sola escena: --point, --line o un plano");
+  if (!point && !line && !plane)
+    return io.Fail(ExitBadInput,
+                   "falta la escena: dé --point X,Y,Z, --line=X,Y,Z:X,Y,Z o "
+                   "--plane=X,Y,Z:X,Y,Z:X,Y,Z");
 
   render::SceneSpec picture;
   picture.pointMode = point;
@@ -226,6 +242,9 @@ int RunExport(const QCommandLineParser& parser, Streams& io) {
     const auto A = ParsePoint(parser.value("point"), "--point", &fault);
     if (!A) return io.Fail(ExitBadInput, fault);
     picture.A = picture.B = *A;
+  } else if (plane) {
+    fault = PlaneFromOptions(parser, picture);
+    if (!fault.isEmpty()) return io.Fail(ExitBadInput, fault);
   } else {
     const QString text = parser.value("line");
     const QStringList ends = text.split(':');

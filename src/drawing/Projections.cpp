@@ -8,8 +8,10 @@
 
 #include "delgraph/delgraph.h"
 #include "drawing/LogicalWindow.h"
+#include "drawing/PlaneDrawing.h"
 #include "drawing/SeenAndHidden.h"
 #include "drawing/TraceDrawing.h"
+#include "scene/PlaneScene.h"
 #include "scene/Scene.h"
 
 namespace drawing {
@@ -131,6 +133,10 @@ void DrawScene(bool pointMode, std::int32_t aAbscissa, std::int32_t aAlejamiento
                std::int32_t bCota, std::int32_t lineColour) {
   ComputeSceneOrigins();
   const DihedralPoint A{aAbscissa, aAlejamiento, aCota};
+  if (scene::PlaneMode && !pointMode) {
+    DrawPlane(A, {bAbscissa, bAlejamiento, bCota}, scene::PointC);
+    return;
+  }
   if (pointMode) {
     const EndPointPositions a = DrawEndPoint(A);
     delgraph::SetDrawColor(kPointLabelColour);

@@ -8,6 +8,7 @@
 #include "drawing/SeenAndHidden.h"
 #include "drawing/TraceDrawing.h"
 #include "quiz/TestMode.h"
+#include "scene/PlaneScene.h"
 
 namespace render {
 
@@ -35,6 +36,9 @@ ModuleState CaptureModuleState() {
   s.scaleFactorX = scene::ScaleFactorX;
   s.scaleFactorY = scene::ScaleFactorY;
   s.quorvel = scene::Quorvel;
+  s.pointC = scene::PointC;
+  s.planeMode = scene::PlaneMode;
+  s.selectedC = scene::SelectedC;
 
   s.activePalette = delgraph::ActivePalette;
   std::copy(std::begin(delgraph::PaletteRGB), std::end(delgraph::PaletteRGB), s.paletteRGB);
@@ -86,6 +90,9 @@ void RestoreModuleState(const ModuleState& s) {
   scene::ScaleFactorX = s.scaleFactorX;
   scene::ScaleFactorY = s.scaleFactorY;
   scene::Quorvel = s.quorvel;
+  scene::PointC = s.pointC;
+  scene::PlaneMode = s.planeMode;
+  scene::SelectedC = s.selectedC;
 
   delgraph::ActivePalette = s.activePalette;
   std::copy(std::begin(s.paletteRGB), std::end(s.paletteRGB), delgraph::PaletteRGB);

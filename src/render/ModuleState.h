@@ -22,6 +22,8 @@ struct ModuleState {
   std::int32_t surfaceWidth = 0, surfaceHeight = 0;
   double scaleFactorX = 0.0, scaleFactorY = 0.0;
   WindowPort* quorvel = nullptr;
+  DihedralPoint pointC;  // plane mode
+  bool planeMode = false, selectedC = false;
   // delgraph
   delgraph::PaletteRecord activePalette;
   delgraph::RGBEntry paletteRGB[16];

@@ -12,6 +12,7 @@
 #include "drawing/SeenAndHidden.h"
 #include "drawing/TraceDrawing.h"
 #include "render/ModuleState.h"
+#include "scene/PlaneScene.h"
 
 namespace render {
 
@@ -66,6 +67,9 @@ void DrawEdit(const SceneSpec& picture) {
   drawing::VisibilityOn = picture.visibility;
   scene::PointA = picture.A;
   scene::PointB = picture.B;
+  scene::PlaneMode = picture.plane;
+  scene::PointC = picture.C;
+  scene::SelectedC = false;
   scene::SelectedA = true;
   scene::EditPoint = picture.A;
   delgraph::SetDrawColor(kPenBeforeAnEdit);

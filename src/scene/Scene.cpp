@@ -1,5 +1,7 @@
 #include "scene/Scene.h"
 
+#include "scene/PlaneScene.h"
+
 #include <limits>
 
 namespace scene {
@@ -30,6 +32,7 @@ void ResetScene() {
   SurfaceWidth = SurfaceHeight = 0;
   ScaleFactorX = ScaleFactorY = 0.0;
   Quorvel = nullptr;
+  ResetPlaneScene();
 }
 
 void SetActivationScene(std::int32_t surfaceWidth, std::int32_t surfaceHeight) {
