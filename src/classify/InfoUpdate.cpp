@@ -11,8 +11,6 @@
 
 namespace classify {
 
-bool CoordinatesHidden = false;
-
 namespace {
 
 constexpr std::int32_t kTextColour = 13;  // light magenta

@@ -14,9 +14,9 @@
 
 #include "delgraph/ShippedPalette.h"
 #include "delgraph/delgraph.h"
+#include "quiz/SheetRequest.h"
 #include "render/Export.h"
 #include "render/WorksheetPdf.h"
-#include "quiz/SheetRequest.h"
 
 #ifndef QUORVEL_VERSION
 #define QUORVEL_VERSION "0"

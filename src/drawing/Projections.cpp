@@ -13,12 +13,6 @@
 
 namespace drawing {
 
-SurfacePoint SpaceOrigin;
-SurfacePoint FlatOrigin;
-double AbscissaStepX = 0.0;
-double AbscissaStepY = 0.0;
-delgraph::TextStyleRecord SavedTextStyle;
-
 namespace {
 
 constexpr std::int32_t kReferenceColour = 12;   // light red
@@ -162,7 +156,6 @@ void SaveTextStyle() {
 }
 
 void RestoreTextStyle() {
-  delgraph::SetTextOptions(SavedTextStyle.option1, SavedTextStyle.option2);
   delgraph::SetTextStyle(SavedTextStyle.font, SavedTextStyle.spare, SavedTextStyle.size);
 }
 

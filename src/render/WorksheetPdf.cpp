@@ -18,10 +18,10 @@
 #include "delgraph/ShippedPalette.h"
 #include "delgraph/delgraph.h"
 #include "drawing/LogicalWindow.h"
+#include "quiz/SheetExercises.h"
 #include "render/Export.h"
 #include "render/Render.h"
 #include "scene/Scene.h"
-#include "quiz/SheetExercises.h"
 
 namespace render {
 
