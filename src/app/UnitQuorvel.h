@@ -121,7 +121,7 @@ class TQuorvel : public QWidget, public WindowPort {
   void SetLabelCaption(int n, const std::string& text) override;
   std::string PACaption() const override;
   void SetPACaption(const std::string& text) override;
-  void PAClick() override;
+  void PAClick();
   void ShowList(AnswerList list) override;
   void ResetList(AnswerList list) override;
   int ListChoice(AnswerList list) const override;

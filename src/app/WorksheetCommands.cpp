@@ -20,8 +20,8 @@
 
 #include "app/SpanishDialogs.h"
 #include "app/UnitQuorvel.h"
-#include "render/WorksheetPdf.h"
 #include "quiz/SheetRequest.h"
+#include "render/WorksheetPdf.h"
 
 namespace app {
 

@@ -13,8 +13,6 @@
 
 namespace classify {
 
-bool CoordinatesHidden = false;
-
 namespace {
 
 constexpr std::int32_t kTextColour = 13;  // light magenta

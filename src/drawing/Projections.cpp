@@ -16,12 +16,6 @@
 
 namespace drawing {
 
-SurfacePoint SpaceOrigin;
-SurfacePoint FlatOrigin;
-double AbscissaStepX = 0.0;
-double AbscissaStepY = 0.0;
-delgraph::TextStyleRecord SavedTextStyle;
-
 namespace {
 
 constexpr std::int32_t kReferenceColour = 12;   // light red
@@ -173,7 +167,6 @@ void SaveTextStyle() {
 }
 
 void RestoreTextStyle() {
-  delgraph::SetTextOptions(SavedTextStyle.option1, SavedTextStyle.option2);
   delgraph::SetTextStyle(SavedTextStyle.font, SavedTextStyle.spare, SavedTextStyle.size);
 }
 

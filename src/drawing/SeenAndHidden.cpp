@@ -7,13 +7,14 @@
 #include <vector>
 
 #include "delgraph/delgraph.h"
+#include "drawing/DrawingState.h"
 #include "drawing/LineParts.h"
 #include "drawing/LineTraces.h"
 #include "scene/Scene.h"
 
 namespace drawing {
 
-bool VisibilityOn = false;
+bool& VisibilityOn = internal::Current.VisibilityOn;
 
 namespace {
 

@@ -13,7 +13,7 @@
 namespace drawing {
 
 // Whether DrawScene splits a line into seen and hidden parts. Lasts for the run.
-extern bool VisibilityOn;
+extern bool& VisibilityOn;
 
 // The places along a line where a piece may start or end.
 enum class LineStation { kA, kB, kH, kV };

@@ -12,8 +12,6 @@
 
 namespace drawing {
 
-bool TracesOn = false;
-
 namespace {
 
 constexpr std::int32_t kTraceColour = 4;  // red: rings, reference lines, labels

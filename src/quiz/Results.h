@@ -24,7 +24,10 @@ struct ResultRecord {
   bool right = false;
 };
 
-extern std::vector<ResultRecord> Results;
+extern std::vector<ResultRecord>& Results;
+
+// "A=(x,y,z)": a point's coordinates as the results and the sheets write them.
+std::string Coordinates(const char* letter, const DihedralPoint& p);
 
 // Appends the judged exercise.
 void RecordResult(const Exercise& e, const Answer& a, bool right, bool detailed);

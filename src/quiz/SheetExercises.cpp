@@ -8,6 +8,7 @@
 #include "classify/Classification.h"
 #include "delgraph/delgraph.h"
 #include "drawing/LogicalWindow.h"
+#include "quiz/Results.h"
 #include "scene/Scene.h"
 
 namespace quiz {
@@ -67,11 +68,6 @@ std::string Trimmed(const std::string& text) {
   if (first == std::string::npos) return std::string();
   const std::size_t last = text.find_last_not_of(' ');
   return text.substr(first, last - first + 1);
-}
-
-std::string Coordinates(const char* letter, const DihedralPoint& p) {
-  return std::string(letter) + "=(" + std::to_string(p.abscissa) + "," +
-         std::to_string(p.alejamiento) + "," + std::to_string(p.cota) + ")";
 }
 
 }  // namespace

@@ -9,17 +9,16 @@
 
 #include "classify/Classification.h"
 #include "classify/InfoUpdate.h"
+#include "classify/Vocabulary.h"
 #include "delgraph/delgraph.h"
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
-#include "scene/Scene.h"
 #include "quiz/DetailedMode.h"
 #include "quiz/Results.h"
+#include "scene/Scene.h"
 
 namespace quiz {
-
-bool ExerciseAnswered = false;
 
 namespace {
 
@@ -83,9 +82,9 @@ std::int32_t ChosenCode(AnswerList list) {
   return index < 0 ? 0 : index + 1;
 }
 
-// The "9.  ES UN PUNTO   " item of SelREcta: a single point has no relation to give.
-constexpr std::int32_t kSinglePointType = 9;
-constexpr std::int32_t kNoRelation = -1;
+// A single point has no relation to give.
+using classify::kNoRelation;
+using classify::kSinglePointType;
 
 Answer ReadAnswer() {
   Answer a;

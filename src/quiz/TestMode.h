@@ -9,7 +9,7 @@
 namespace quiz {
 
 // True once the current exercise has been judged.
-extern bool ExerciseAnswered;
+extern bool& ExerciseAnswered;
 
 // Uniform integer in 0..n-1. Tests install a scripted source; null restores the
 // clock-seeded generator.

@@ -2,18 +2,15 @@
 
 namespace scene {
 
-namespace {
-constexpr DihedralPoint kStartC{-40, 30, 50};
-}
-
-DihedralPoint PointC = kStartC;
-bool PlaneMode = false;
-bool SelectedC = false;
+DihedralPoint& PointC = internal::Current.PointC;
+bool& PlaneMode = internal::Current.PlaneMode;
+bool& SelectedC = internal::Current.SelectedC;
 
 void ResetPlaneScene() {
-  PointC = kStartC;
-  PlaneMode = false;
-  SelectedC = false;
+  const State start;
+  PointC = start.PointC;
+  PlaneMode = start.PlaneMode;
+  SelectedC = start.SelectedC;
 }
 
 }  // namespace scene

@@ -6,11 +6,11 @@
 
 namespace scene {
 
-extern DihedralPoint PointC;
+extern DihedralPoint& PointC;
 // The scene is the plane ABC; off at start, and PointMode is then ignored.
-extern bool PlaneMode;
+extern bool& PlaneMode;
 // In plane mode, C is the point being edited (SelectedA is then false).
-extern bool SelectedC;
+extern bool& SelectedC;
 
 // C at its start value, plane mode off, C not selected. For tests; ResetScene calls it.
 void ResetPlaneScene();

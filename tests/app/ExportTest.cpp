@@ -108,17 +108,17 @@ TEST_F(ExportTest, SavingCopyingAndPrintingLeaveTheWindowAsItWas) {
 
   EXPECT_EQ(Surface(), picture);
   const render::ModuleState after = render::CaptureModuleState();
-  EXPECT_EQ(after.pointA, before.pointA);
-  EXPECT_EQ(after.pointB, before.pointB);
-  EXPECT_EQ(after.editPoint, before.editPoint);
-  EXPECT_EQ(after.pointMode, before.pointMode);
-  EXPECT_EQ(after.quorvel, window.get());
-  EXPECT_EQ(after.surfaceCanvas, window->PaintBox1->Canvas());
-  EXPECT_EQ(after.currentWindow, before.currentWindow);
-  EXPECT_EQ(after.scaleFactorX, before.scaleFactorX);
-  EXPECT_EQ(after.classCode, before.classCode);
-  EXPECT_EQ(after.relationCode, before.relationCode);
-  EXPECT_EQ(after.fillColor, before.fillColor);
+  EXPECT_EQ(after.scene.PointA, before.scene.PointA);
+  EXPECT_EQ(after.scene.PointB, before.scene.PointB);
+  EXPECT_EQ(after.scene.EditPoint, before.scene.EditPoint);
+  EXPECT_EQ(after.scene.PointMode, before.scene.PointMode);
+  EXPECT_EQ(after.scene.Quorvel, window.get());
+  EXPECT_EQ(after.delgraph.SurfaceCanvas, window->PaintBox1->Canvas());
+  EXPECT_EQ(after.drawing.CurrentWindow, before.drawing.CurrentWindow);
+  EXPECT_EQ(after.scene.ScaleFactorX, before.scene.ScaleFactorX);
+  EXPECT_EQ(after.classify.ClassCode, before.classify.ClassCode);
+  EXPECT_EQ(after.classify.RelationCode, before.classify.RelationCode);
+  EXPECT_EQ(after.delgraph.FillColor, before.delgraph.FillColor);
   QStringList labelsAfter;
   for (QLabel* l : {window->Label1, window->Label2, window->Label3, window->Label6})
     labelsAfter << l->text();

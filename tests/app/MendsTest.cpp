@@ -17,8 +17,8 @@
 #include "WindowFixture.h"
 #include "app/Controls.h"
 #include "app/WindowCommands.h"
-#include "scene/Scene.h"
 #include "quiz/TestMode.h"
+#include "scene/Scene.h"
 
 namespace {
 

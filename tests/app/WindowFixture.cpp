@@ -10,8 +10,8 @@
 #include "delgraph/QtCanvas.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
-#include "scene/Scene.h"
 #include "quiz/TestMode.h"
+#include "scene/Scene.h"
 
 void WindowTest::SetUp() {
   scene::ResetScene();

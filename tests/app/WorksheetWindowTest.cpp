@@ -13,9 +13,9 @@
 #include "classify/Classification.h"
 #include "classify/InfoUpdate.h"
 #include "delgraph/delgraph.h"
-#include "scene/Scene.h"
 #include "quiz/DetailedMode.h"
 #include "quiz/TestMode.h"
+#include "scene/Scene.h"
 
 namespace {
 

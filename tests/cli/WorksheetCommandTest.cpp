@@ -11,8 +11,8 @@
 #include <QTextStream>
 
 #include "cli/CommandLine.h"
-#include "render/WorksheetPdf.h"
 #include "quiz/SheetExercises.h"
+#include "render/WorksheetPdf.h"
 
 namespace {
 

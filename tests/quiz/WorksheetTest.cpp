@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "QuizFixture.h"
-#include "quiz/SheetRequest.h"
 #include "quiz/SheetExercises.h"
+#include "quiz/SheetRequest.h"
 
 namespace {
 
