@@ -1,5 +1,6 @@
 #include "app/Dialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -9,6 +10,7 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
@@ -114,11 +116,32 @@ QString SpanishDialogs::AskSaveName(QWidget* parent, SaveQuestion& question) {
   return dialog->selectedFiles().front();
 }
 
+std::unique_ptr<QPrintDialog> MakePrintDialog(QWidget* parent, QPrinter& printer) {
+  auto dialog = std::make_unique<QPrintDialog>(&printer, parent);
+  dialog->setWindowTitle(QStringLiteral("Imprimir"));
+  // Texts Qt's Spanish translation leaves in English.
+  static const struct {
+    const char* english;
+    const char* spanish;
+  } kLeftOver[] = {{"Pages", "Páginas"},
+                   {"Off", "No"},
+                   {"Long side binding", "Por el lado largo"},
+                   {"Short side binding", "Por el lado corto"},
+                   {"Double Sided Printing", "Impresión a doble cara"}};
+  for (const auto& text : kLeftOver) {
+    const QString english = QString::fromUtf8(text.english);
+    const QString spanish = QString::fromUtf8(text.spanish);
+    for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+      if (button->text() == english) button->setText(spanish);
+    for (QGroupBox* group : dialog->findChildren<QGroupBox*>())
+      if (group->title() == english) group->setTitle(spanish);
+  }
+  return dialog;
+}
+
 bool SpanishDialogs::AskPrint(QWidget* parent, QPrinter& printer) {
   Translate();
-  QPrintDialog dialog(&printer, parent);
-  dialog.setWindowTitle(QStringLiteral("Imprimir"));
-  return dialog.exec() == QDialog::Accepted;
+  return MakePrintDialog(parent, printer)->exec() == QDialog::Accepted;
 }
 
 bool SpanishDialogs::AskCoordinates(QWidget* parent, CoordinatesInput& io) {

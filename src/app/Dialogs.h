@@ -13,6 +13,7 @@
 #include "scene/Scene.h"
 
 class QFileDialog;
+class QPrintDialog;
 class QPrinter;
 class QWidget;
 
@@ -76,6 +77,9 @@ class SpanishDialogs : public Dialogs {
 // The save dialog as SpanishDialogs opens it, not yet shown: its default suffix
 // follows the chosen filter.
 std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, const SaveQuestion& question);
+
+// The print dialog as SpanishDialogs opens it, not yet shown.
+std::unique_ptr<QPrintDialog> MakePrintDialog(QWidget* parent, QPrinter& printer);
 
 // Where new files go unless the user chose before: the user's pictures or documents
 // folder (home when there is none), not the working folder, which the launcher

@@ -1,12 +1,15 @@
 // What every command group shares: a handler that fails is reported and leaves the
 // window usable; save dialogs know their extension; the picture commands wait for
 // a real picture; Qt's own dialogs stay Spanish.
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -113,6 +116,15 @@ TEST_F(CommandsWindowTest, ResultsKeepCerrarAfterACancelledFileDialog) {
   QCoreApplication::processEvents();
   EXPECT_EQ(close->text(), "Cerrar");
   results->reject();
+
+  // The print dialog's page range, which Qt's translation leaves out.
+  QPrinter printer;
+  QStringList buttons;
+  for (const QAbstractButton* b :
+       app::MakePrintDialog(window.get(), printer)->findChildren<QAbstractButton*>())
+    buttons << b->text();
+  EXPECT_TRUE(buttons.contains("Páginas"));
+  EXPECT_FALSE(buttons.contains("Pages"));
 }
 
 }  // namespace
