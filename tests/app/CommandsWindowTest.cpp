@@ -119,10 +119,9 @@ TEST_F(CommandsWindowTest, ResultsKeepCerrarAfterACancelledFileDialog) {
 
   // The print dialog's page range, which Qt's translation leaves out.
   QPrinter printer;
+  const std::unique_ptr<QPrintDialog> print = app::MakePrintDialog(window.get(), printer);
   QStringList buttons;
-  for (const QAbstractButton* b :
-       app::MakePrintDialog(window.get(), printer)->findChildren<QAbstractButton*>())
-    buttons << b->text();
+  for (const QAbstractButton* b : print->findChildren<QAbstractButton*>()) buttons << b->text();
   EXPECT_TRUE(buttons.contains("Páginas"));
   EXPECT_FALSE(buttons.contains("Pages"));
 }
