@@ -188,4 +188,5 @@ void TQuorvel::comprobarTestClick() {
   // the step with its text selected, where one stray key stops the arrows.
   Btest->setFocus();
   Guarded([] { quiz::CheckAnswer(); });
+  for (app::CommandGroup* group : groups_) Guarded([group] { group->AnswerChecked(); });
 }

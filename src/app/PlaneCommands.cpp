@@ -26,76 +26,16 @@ namespace {
 
 const char* const kObjectName = "PlanoPorTresPuntos";
 
-PlanePrompt& Prompt() {
-  static PlanePrompt prompt;
-  return prompt;
-}
-
-void AddRow(QGridLayout* grid, int row, const QString& name, const DihedralPoint& p,
-            TSpinEdit* fields[3]) {
-  grid->addWidget(new QLabel(name), row, 0);
-  const std::int32_t values[3] = {p.abscissa, p.alejamiento, p.cota};
-  for (int k = 0; k < 3; ++k) {
-    fields[k] = new TSpinEdit;
-    fields[k]->setValue(values[k]);
-    fields[k]->setMinimumWidth(110);
-    grid->addWidget(fields[k], row, k + 1);
-  }
-}
-
-DihedralPoint Read(TSpinEdit* const fields[3]) {
-  return {fields[0]->TextValue(), fields[1]->TextValue(), fields[2]->TextValue()};
-}
-
-bool AskInDialog(QWidget* parent, PlaneInput& io) {
-  QDialog dialog(parent);
-  dialog.setWindowTitle(QStringLiteral("Coordenadas del plano"));
-  auto* grid = new QGridLayout(&dialog);
-  const QString headers[3] = {QStringLiteral("abcisa"), QStringLiteral("alejamiento"),
-                              QStringLiteral("cota")};
-  for (int k = 0; k < 3; ++k) grid->addWidget(new QLabel(headers[k]), 0, k + 1);
-  TSpinEdit* a[3] = {};
-  TSpinEdit* b[3] = {};
-  TSpinEdit* c[3] = {};
-  AddRow(grid, 1, QStringLiteral("A"), io.a, a);
-  AddRow(grid, 2, QStringLiteral("B"), io.b, b);
-  AddRow(grid, 3, QStringLiteral("C"), io.c, c);
-  grid->addWidget(new QLabel(QStringLiteral("o bien α(x, y, z):")), 4, 0);
-  auto* intercepts = new QLineEdit(io.intercepts);
-  intercepts->setObjectName(QStringLiteral("Cortes"));
-  intercepts->setPlaceholderText(QStringLiteral("p. ej. 60,40,50 o inf,40,50"));
-  grid->addWidget(intercepts, 4, 1, 1, 3);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Aceptar"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancelar"));
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  grid->addWidget(buttons, 5, 0, 1, 4);
-  a[0]->setFocus();
-  a[0]->selectAll();
-  if (dialog.exec() != QDialog::Accepted) return false;
-  io.a = Read(a);
-  io.b = Read(b);
-  io.c = Read(c);
-  io.intercepts = intercepts->text();
-  return true;
-}
-
 }  // namespace
 
-void SetPlanePrompt(PlanePrompt prompt) {
-  Prompt() = std::move(prompt);
-}
-
-PlaneCommands::PlaneCommands(TQuorvel& window, Edit edit)
-    : QObject(&window), window_(window), edit_(std::move(edit)) {
+PlaneCommands::PlaneCommands(TQuorvel& window) : CommandGroup(window) {
   setObjectName(QStringLiteral("PlaneCommands"));
   action_ = new QAction(QStringLiteral("Plano por tres puntos"), &window);
   action_->setObjectName(QLatin1String(kObjectName));
   action_->setCheckable(true);
   action_->setChecked(scene::PlaneMode);
   action_->setShortcut(QKeySequence(Qt::Key_P));
-  connect(action_, &QAction::toggled, this, [this](bool on) { Toggled(on); });
+  window.AddCommand(action_, [this] { Toggled(action_->isChecked()); });
 }
 
 PlaneCommands* PlaneCommands::Of(const QObject& window) {
@@ -113,7 +53,8 @@ void PlaneCommands::Toggled(bool on) {
   if (on == scene::PlaneMode) return;
   // The exercise is judged as set; a plane would hide it.
   if (on && scene::AnswerHidden) {
-    ReportError(
+    window_.Dialogs().ShowError(
+        &window_,
         QStringLiteral("Mientras un ejercicio espera su respuesta no se puede pasar a un plano."));
     const QSignalBlocker quiet(action_);
     action_->setChecked(false);
@@ -125,7 +66,7 @@ void PlaneCommands::Toggled(bool on) {
   if (on || scene::SelectedC) Select(true, false, QStringLiteral("A"));
   // Before the first picture the splash stays; the first edit draws the plane.
   if (!window_.Activated() || !window_.Memo2->isHidden()) return;
-  edit_([] {});
+  window_.EditCoordinate([] {});
 }
 
 bool PlaneCommands::SelectNext() {
@@ -159,15 +100,15 @@ bool PlaneCommands::LeaveForLine() {
 bool PlaneCommands::EditCoordinates() {
   if (!scene::PlaneMode) return false;
   // The point being edited shows what the next edit would store there.
-  PlaneInput io;
+  CoordinatesInput io;
+  io.plane = true;
   io.a = scene::PointA;
   io.b = scene::PointB;
   io.c = scene::PointC;
   DihedralPoint& edited = scene::SelectedC ? io.c : scene::SelectedA ? io.a : io.b;
   edited = scene::EditPoint;
   for (;;) {
-    const bool given = Prompt() ? Prompt()(&window_, io) : AskInDialog(&window_, io);
-    if (!given) return true;
+    if (!window_.Dialogs().AskCoordinates(&window_, io)) return true;
     if (io.intercepts.trimmed().isEmpty()) break;
     DihedralPoint points[3];
     std::string fault;
@@ -178,21 +119,15 @@ bool PlaneCommands::EditCoordinates() {
       break;
     }
     // Nothing typed is lost: the dialog comes back with the message.
-    ReportError(QStringLiteral("α(x, y, z): ") + QString::fromStdString(fault));
-    if (Prompt()) return true;  // a scripted prompt would answer the same again
+    window_.Dialogs().ShowError(&window_,
+                                QStringLiteral("α(x, y, z): ") + QString::fromStdString(fault));
   }
   scene::PointA = io.a;
   scene::PointB = io.b;
   scene::PointC = io.c;
   scene::EditPoint = scene::SelectedC ? io.c : scene::SelectedA ? io.a : io.b;
-  edit_([] {});
+  window_.EditCoordinate([] {});
   return true;
 }
 
 }  // namespace app
-
-void TQuorvel::CreatePlaneCommands() {
-  auto* planes = new app::PlaneCommands(
-      *this, [this](const std::function<void()>& change) { EditCoordinate(change); });
-  AddCommand(planes->Action());
-}

@@ -2,9 +2,7 @@
 
 #include <QAction>
 #include <QKeySequence>
-#include <QPushButton>
-#include <QWidget>
-#include <utility>
+#include <QPlainTextEdit>
 
 #include "drawing/Frame.h"
 #include "drawing/SeenAndHidden.h"
@@ -13,20 +11,18 @@
 
 namespace app {
 
-VisibilityCommands::VisibilityCommands(QWidget* window, std::function<void()> redraw)
-    : QObject(window), redraw_(std::move(redraw)) {
-  action_ = new QAction(QStringLiteral("Partes vistas y ocultas"), window);
-  action_->setObjectName(QStringLiteral("PartesVistasOcultas"));
-  action_->setCheckable(true);
-  action_->setChecked(drawing::VisibilityOn);
-  action_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
-  connect(action_, &QAction::toggled, this, &VisibilityCommands::Toggled);
-  if (auto* check = window->findChild<QPushButton*>(QStringLiteral("comprobarTest"))) {
-    connect(check, &QPushButton::clicked, this, [this] {
-      verdictShown_ = quiz::ExerciseAnswered;
-      verdictFrame_ = drawing::FramesDrawn;
-    });
-  }
+VisibilityCommands::VisibilityCommands(TQuorvel& window) : CommandGroup(window) {
+  auto* action = new QAction(QStringLiteral("Partes vistas y ocultas"), &window);
+  action->setObjectName(QStringLiteral("PartesVistasOcultas"));
+  action->setCheckable(true);
+  action->setChecked(drawing::VisibilityOn);
+  action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+  window.AddCommand(action, [this, action] { Toggled(action->isChecked()); });
+}
+
+void VisibilityCommands::AnswerChecked() {
+  verdictShown_ = quiz::ExerciseAnswered;
+  verdictFrame_ = drawing::FramesDrawn;
 }
 
 void VisibilityCommands::Toggled(bool on) {
@@ -35,7 +31,8 @@ void VisibilityCommands::Toggled(bool on) {
   // give the answer away. A verdict on the surface stays until the next edit.
   if (scene::PointMode || scene::AnswerHidden) return;
   if (verdictShown_ && verdictFrame_ == drawing::FramesDrawn) return;
-  if (redraw_) redraw_();
+  // Before the first picture the splash stays; the first edit draws the parts.
+  if (window_.Activated() && window_.Memo2->isHidden()) window_.EditCoordinate([] {});
 }
 
 }  // namespace app

@@ -2,27 +2,20 @@
 // line into its seen and hidden parts and names the quadrants it crosses.
 #pragma once
 
-#include <QObject>
 #include <cstdint>
-#include <functional>
 
-class QAction;
-class QWidget;
+#include "app/UnitQuorvel.h"
 
 namespace app {
 
-// Owns its checkable action; the window puts it in its menu and gives it a way to
-// draw the picture again as an edit would (when the window has one to draw).
-class VisibilityCommands : public QObject {
+class VisibilityCommands : public CommandGroup {
  public:
-  VisibilityCommands(QWidget* window, std::function<void()> redraw);
-  QAction* Action() const { return action_; }
+  explicit VisibilityCommands(TQuorvel& window);
+  // A verdict on the surface stays until the next edit.
+  void AnswerChecked() override;
 
  private:
   void Toggled(bool on);
-
-  QAction* action_ = nullptr;
-  std::function<void()> redraw_;
   // The frame on which "comprobar" last showed a verdict: redrawing would wipe it.
   bool verdictShown_ = false;
   std::uint64_t verdictFrame_ = 0;

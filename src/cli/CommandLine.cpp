@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/CommandTable.h"
 #include "cli/PlaneOptions.h"
 #include "delgraph/PaletteRead.h"
 #include "delgraph/ShippedPalette.h"
@@ -349,7 +350,8 @@ QString HelpText() {
     << "  " << kProgram << " --export recta.pdf --line=-40,30,20:50,-20,60 --profile\n"
     << "  " << kProgram << " --worksheet 30 --seed 1234 --kind lines -o hoja.pdf\n\n"
     << "Estado de salida: 0 si todo va bien, 2 si los argumentos no son válidos (no se\n"
-    << "escribe nada), 1 si un archivo no se puede leer o escribir.\n";
+    << "escribe nada), 1 si un archivo no se puede leer o escribir.\n\n"
+    << app::KeysAndCommandsText();
   s.flush();
   return text;
 }

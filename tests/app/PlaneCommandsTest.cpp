@@ -25,7 +25,6 @@ class PlaneCommandsTest : public WindowTest {
     ASSERT_NE(entry, nullptr);
   }
   void TearDown() override {
-    app::SetPlanePrompt({});
     scene::ResetPlaneScene();
     WindowTest::TearDown();
   }
@@ -57,21 +56,24 @@ TEST_F(PlaneCommandsTest, CycleEditsAndLeaving) {
   EXPECT_EQ(scene::PointC.cota, 50 + scene::IncrY);
 
   // The dialog: the intercepts replace all three points.
-  app::SetPlanePrompt([](QWidget*, app::PlaneInput& io) {
+  dialogs.coordinates = [](app::CoordinatesInput& io) {
+    EXPECT_TRUE(io.plane);
     EXPECT_EQ(io.c, scene::EditPoint);
     io.intercepts = QStringLiteral("60,inf,50");
     return true;
-  });
+  };
   window->CoordinatesClick();
   EXPECT_EQ(scene::PointA, (DihedralPoint{60, 0, 0}));
   EXPECT_EQ(scene::PointC, (DihedralPoint{60, 50, 0}));
   EXPECT_EQ(scene::EditPoint, scene::PointC);
   EXPECT_EQ(classify::ClassCode, 5);  // proyectante vertical
-  app::SetPlanePrompt([](QWidget*, app::PlaneInput& io) {
+  int asked = 0;  // the dialog comes back after the refusal; the second time it is cancelled
+  dialogs.coordinates = [&asked](app::CoordinatesInput& io) {
     io.intercepts = QStringLiteral("0,1,1");
-    return true;
-  });
+    return ++asked == 1;
+  };
   window->CoordinatesClick();  // refused, nothing lost
+  EXPECT_EQ(asked, 2);
   EXPECT_EQ(errors.size(), 1);
   EXPECT_EQ(scene::PointA, (DihedralPoint{60, 0, 0}));
 
