@@ -25,6 +25,13 @@ punto, o qué tipo de recta es y cómo está respecto de H, V y la L.T.</p>
 las flechas las mueven tanto como indica «Paso:».</li>
 <li>«/» cambia entre punto y recta; «A» / «B» elige el extremo de la recta que se edita;
 «+» muestra la tercera proyección en lugar de la perspectiva.</li>
+<li>«Plano por tres puntos» (P) dibuja el plano que pasa por A, B y C, con sus trazas
+α1 y α2, y dice de qué tipo es; entonces «A» / «B» recorre A, B y C, y «Coordenadas...»
+admite también el plano en la forma α(x, y, z), por donde sus trazas cortan los ejes.
+«/» vuelve a la recta.</li>
+<li>«Partes vistas y ocultas» dibuja la recta continua donde la ve el observador del
+primer cuadrante y a trazos donde queda oculta, partida en sus trazas, y nombra los
+cuadrantes y semiplanos que atraviesa.</li>
 <li>TEST propone un ejercicio: elige la respuesta en las listas y pulsa «comprobar».</li>
 <li>El botón derecho sobre el dibujo abre el menú de órdenes.</li>
 <li>El dibujo crece con la ventana: maximízala, o pulsa F11 para la pantalla completa

@@ -8,8 +8,8 @@
 
 #include "delgraph/delgraph.h"
 #include "drawing/DrawingState.h"
-#include "drawing/LineParts.h"
 #include "drawing/LineTraces.h"
+#include "scene/LineParts.h"
 #include "scene/Scene.h"
 
 namespace drawing {
@@ -17,6 +17,8 @@ namespace drawing {
 bool& VisibilityOn = internal::Current.VisibilityOn;
 
 namespace {
+
+using scene::LineParameter;
 
 constexpr std::int32_t kReferenceColour = 12;  // the projections onto H and V in space
 
@@ -40,6 +42,11 @@ void DrawPieces(const std::vector<LinePiece>& pieces, SurfacePoint EndPointPosit
   }
 }
 
+// Seen from the first quadrant: the quadrant itself, H anterior and V superior.
+bool SeenCode(std::int32_t code) {
+  return code == 1 || code == 5 || code == 7;
+}
+
 const char* PartName(std::int32_t code) {
   static constexpr const char* kNames[] = {
       "", "1º", "2º", "3º", "4º", "H anterior", "H posterior", "V superior", "V inferior", "L.T."};
@@ -55,10 +62,10 @@ std::vector<LinePiece> LinePieces(const DihedralPoint& A, const DihedralPoint& B
   stations[static_cast<int>(LineStation::kA)] = {true, {0, 1}, EndPointPositionsOf(A)};
   stations[static_cast<int>(LineStation::kB)] = {true, {1, 1}, EndPointPositionsOf(B)};
   if (traces.horizontal.exists)
-    stations[static_cast<int>(LineStation::kH)] = {true, HorizontalTraceParameter(A, B),
+    stations[static_cast<int>(LineStation::kH)] = {true, scene::HorizontalTraceParameter(A, B),
                                                    TraceAt(traces.horizontal)};
   if (traces.vertical.exists)
-    stations[static_cast<int>(LineStation::kV)] = {true, VerticalTraceParameter(A, B),
+    stations[static_cast<int>(LineStation::kV)] = {true, scene::VerticalTraceParameter(A, B),
                                                    TraceAt(traces.vertical)};
   const Station& first = stations[static_cast<int>(from)];
   const Station& last = stations[static_cast<int>(to)];
@@ -80,9 +87,10 @@ std::vector<LinePiece> LinePieces(const DihedralPoint& A, const DihedralPoint& B
     const Station& q = *path[i + 1];
     if (p.t == q.t) continue;  // a trace at an end point: nothing between them
     const LineParameter& start = forward ? p.t : q.t;
-    pieces.push_back({p.at, q.at, SeenCode(PartCode(A, B, &start))});
+    pieces.push_back({p.at, q.at, SeenCode(scene::PartCode(A, B, &start))});
   }
-  if (pieces.empty()) pieces.push_back({first.at, last.at, SeenCode(PartCode(A, B, &first.t))});
+  if (pieces.empty())
+    pieces.push_back({first.at, last.at, SeenCode(scene::PartCode(A, B, &first.t))});
   return pieces;
 }
 
@@ -102,7 +110,7 @@ void DrawSeenAndHiddenLine(const DihedralPoint& A, const DihedralPoint& B,
   delgraph::SetDrawColor(delgraph::GetMaxColor());  // black, as for line colour 1
   SaveTextStyle();
   delgraph::SetTextStyle(0, 0, 1);
-  delgraph::DrawText(kPartsTextX, kPartsTextY, PartsText(LinePartCodes(A, B)));
+  delgraph::DrawText(kPartsTextX, kPartsTextY, PartsText(scene::LinePartCodes(A, B)));
   RestoreTextStyle();
   delgraph::SetPenColorValue(pen);
 }

@@ -1,6 +1,5 @@
 // "Partes vistas y ocultas": the pixels of one oblique line split at its traces, the
-// extensions to the traces, the named parts, and the drawing's parts agreeing with
-// the classification's.
+// extensions to the traces and the named parts.
 #include <QImage>
 #include <algorithm>
 #include <climits>
@@ -9,7 +8,6 @@
 
 #include "delgraph/QtCanvas.h"
 #include "drawing/DrawingFixture.h"
-#include "drawing/LineParts.h"
 #include "drawing/SeenAndHidden.h"
 #include "drawing/TraceDrawing.h"
 
@@ -129,16 +127,6 @@ TEST_F(SeenAndHiddenTest, NamesThePartsAsTheClassificationDoes) {
   EXPECT_EQ(drawing::PartsText({3, 4, 1}), "Cuadrantes: 3º, 4º, 1º");
   EXPECT_EQ(drawing::PartsText({5, 6}), "Semiplanos: H anterior, H posterior");
   EXPECT_EQ(drawing::PartsText({7, 8}), "Semiplanos: V superior, V inferior");
-  const DihedralPoint lines[][2] = {{{-10, 40, 40}, {50, 60, 80}},
-                                    {{0, 0, 0}, {10, 10, 10}},
-                                    {{76, 32, -91}, {-76, -32, 91}},
-                                    {{-20, 30, 0}, {30, -50, 0}},
-                                    {{10, 5, 30}, {-10, -20, -10}},
-                                    {{-20, 0, 0}, {30, 0, 0}},
-                                    {{0, INT_MIN, INT_MIN + 1}, {0, INT_MAX, INT_MAX}},
-                                    {{INT_MIN, INT_MAX, INT_MIN}, {INT_MAX, INT_MIN, INT_MAX}}};
-  for (const auto& l : lines)
-    EXPECT_EQ(drawing::LinePartCodes(l[0], l[1]), classify::QuadrantsCrossed(l[0], l[1]));
   // The text goes where no other text is: the top left of the space view.
   drawing::VisibilityOn = true;
   canvas.Clear();

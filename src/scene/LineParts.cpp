@@ -1,10 +1,10 @@
-#include "drawing/LineParts.h"
+#include "scene/LineParts.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <vector>
 
-namespace drawing {
+namespace scene {
 
 namespace {
 
@@ -57,4 +57,4 @@ std::vector<std::int32_t> LinePartCodes(const DihedralPoint& A, const DihedralPo
   return codes;
 }
 
-}  // namespace drawing
+}  // namespace scene

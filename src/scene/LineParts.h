@@ -1,5 +1,6 @@
 // The parts into which its traces cut a line, on exact fractions of the line
-// parameter t along A + t (B - A). Pure: only the point type.
+// parameter t along A + t (B - A). Pure: only the point type; the classification's
+// quadrants and the drawing's seen and hidden parts both read it.
 #pragma once
 
 #include <cstdint>
@@ -7,7 +8,7 @@
 
 #include "scene/Scene.h"
 
-namespace drawing {
+namespace scene {
 
 // t = num / den with den > 0, |num| <= 2^31 and den < 2^32: a product of a numerator
 // and a denominator stays below 2^63, so two of them compare exactly in 64 bits.
@@ -32,12 +33,8 @@ LineParameter VerticalTraceParameter(const DihedralPoint& A, const DihedralPoint
 // line that starts at `from` (null: from minus infinity) and holds no trace.
 std::int32_t PartCode(const DihedralPoint& A, const DihedralPoint& B, const LineParameter* from);
 
-// The codes of the whole line's parts by increasing t, equal neighbours merged.
+// The codes of the whole line's parts by increasing t, equal neighbours merged (a line
+// through L.T. meets H and V at one t).
 std::vector<std::int32_t> LinePartCodes(const DihedralPoint& A, const DihedralPoint& B);
 
-// Seen from the first quadrant: the quadrant itself, H anterior and V superior.
-inline bool SeenCode(std::int32_t code) {
-  return code == 1 || code == 5 || code == 7;
-}
-
-}  // namespace drawing
+}  // namespace scene
