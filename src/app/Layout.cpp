@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -32,9 +33,11 @@ const QColor Red(255, 0, 0);
 const QColor SplashText(0, 64, 128);
 const QColor DesktopColour(0, 128, 128);
 
+QString InstalledFace(const QString& face);
+
 // Character height in pixels, as the layout gives font sizes.
 QFont PixelFont(const QString& family, int pixels, bool italic = false) {
-  QFont font(family);
+  QFont font(InstalledFace(family));
   font.setPixelSize(pixels);
   font.setItalic(italic);
   return font;
@@ -163,15 +166,36 @@ QStringList ListItems(const Table& table) {
 
 // The layout names the faces of an old desktop; on Linux they are missing and
 // fontconfig's guesses can be a script face. Name free faces of the same kind.
+struct FaceSubstitutes {
+  const char* face;
+  const char* first;
+  const char* second;
+};
+constexpr FaceSubstitutes kFaceSubstitutes[] = {
+    {"MS Sans Serif", "Liberation Sans", "DejaVu Sans"},
+    {"MS Serif", "Liberation Serif", "DejaVu Serif"},
+    {"Comic Sans MS", "Comic Neue", "DejaVu Sans"},
+    {"MS LineDraw", "DejaVu Sans Mono", "Liberation Mono"},
+};
+
 void InstallFontSubstitutes() {
-  QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                             {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-  QFont::insertSubstitutions(QStringLiteral("MS Serif"),
-                             {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
-  QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
-                             {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
-  QFont::insertSubstitutions(QStringLiteral("MS LineDraw"), {QStringLiteral("DejaVu Sans Mono"),
-                                                             QStringLiteral("Liberation Mono")});
+  for (const auto& row : kFaceSubstitutes)
+    QFont::insertSubstitutions(QLatin1String(row.face),
+                               {QLatin1String(row.first), QLatin1String(row.second)});
+}
+
+// The installed face Qt would settle on for a layout face. Asking for a missing
+// face first makes Qt query fontconfig's fallbacks for every size and style
+// before it tries the substitutes; naming the substitute skips that search.
+QString InstalledFace(const QString& face) {
+  static const QStringList installed = QFontDatabase::families();
+  if (installed.contains(face)) return face;
+  for (const auto& row : kFaceSubstitutes) {
+    if (face != QLatin1String(row.face)) continue;
+    for (const char* substitute : {row.first, row.second})
+      if (installed.contains(QLatin1String(substitute))) return QLatin1String(substitute);
+  }
+  return face;
 }
 
 }  // namespace
