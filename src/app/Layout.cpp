@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
@@ -105,6 +106,26 @@ QScrollBar* MakeScrollBar(QWidget* parent, int lowest, int highest, int x, int y
   return bar;
 }
 
+// The drop-down is as wide as its widest item, which the box itself is not.
+// Measured when the list is first shown, since a hidden list opens no drop-down
+// and measuring every item is a good part of the list's cost.
+class DropDownWidth : public QObject {
+ public:
+  explicit DropDownWidth(QComboBox* list) : QObject(list) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Show) return false;
+    auto* list = static_cast<QComboBox*>(watched);
+    QAbstractItemView* view = list->view();
+    const int scrollBar = list->count() > list->maxVisibleItems()
+                              ? view->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                              : 0;
+    view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth() + scrollBar);
+    list->removeEventFilter(this);
+    deleteLater();
+    return false;
+  }
+};
+
 // Editable, never adds what is typed, and starts with its own name and no item.
 QComboBox* MakeAnswerList(QWidget* parent, const QString& startText, const QStringList& items,
                           int x, int y) {
@@ -115,12 +136,7 @@ QComboBox* MakeAnswerList(QWidget* parent, const QString& startText, const QStri
   list->setCurrentIndex(-1);
   list->setEditText(startText);
   list->setGeometry(x, y, 145, 21);
-  // The drop-down is as wide as its widest item, which the box itself is not.
-  QAbstractItemView* view = list->view();
-  const int scrollBar = items.size() > list->maxVisibleItems()
-                            ? view->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
-                            : 0;
-  view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth() + scrollBar);
+  list->installEventFilter(new DropDownWidth(list));
   return list;
 }
 
