@@ -3,6 +3,8 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -32,9 +34,11 @@ const QColor Red(255, 0, 0);
 const QColor SplashText(0, 64, 128);
 const QColor DesktopColour(0, 128, 128);
 
+QString InstalledFace(const QString& face);
+
 // Character height in pixels, as the layout gives font sizes.
 QFont PixelFont(const QString& family, int pixels, bool italic = false) {
-  QFont font(family);
+  QFont font(InstalledFace(family));
   font.setPixelSize(pixels);
   font.setItalic(italic);
   return font;
@@ -102,6 +106,26 @@ QScrollBar* MakeScrollBar(QWidget* parent, int lowest, int highest, int x, int y
   return bar;
 }
 
+// The drop-down is as wide as its widest item, which the box itself is not.
+// Measured when the list is first shown, since a hidden list opens no drop-down
+// and measuring every item is a good part of the list's cost.
+class DropDownWidth : public QObject {
+ public:
+  explicit DropDownWidth(QComboBox* list) : QObject(list) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Show) return false;
+    auto* list = static_cast<QComboBox*>(watched);
+    QAbstractItemView* view = list->view();
+    const int scrollBar = list->count() > list->maxVisibleItems()
+                              ? view->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                              : 0;
+    view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth() + scrollBar);
+    list->removeEventFilter(this);
+    deleteLater();
+    return false;
+  }
+};
+
 // Editable, never adds what is typed, and starts with its own name and no item.
 QComboBox* MakeAnswerList(QWidget* parent, const QString& startText, const QStringList& items,
                           int x, int y) {
@@ -112,12 +136,7 @@ QComboBox* MakeAnswerList(QWidget* parent, const QString& startText, const QStri
   list->setCurrentIndex(-1);
   list->setEditText(startText);
   list->setGeometry(x, y, 145, 21);
-  // The drop-down is as wide as its widest item, which the box itself is not.
-  QAbstractItemView* view = list->view();
-  const int scrollBar = items.size() > list->maxVisibleItems()
-                            ? view->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
-                            : 0;
-  view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth() + scrollBar);
+  list->installEventFilter(new DropDownWidth(list));
   return list;
 }
 
@@ -163,15 +182,36 @@ QStringList ListItems(const Table& table) {
 
 // The layout names the faces of an old desktop; on Linux they are missing and
 // fontconfig's guesses can be a script face. Name free faces of the same kind.
+struct FaceSubstitutes {
+  const char* face;
+  const char* first;
+  const char* second;
+};
+constexpr FaceSubstitutes kFaceSubstitutes[] = {
+    {"MS Sans Serif", "Liberation Sans", "DejaVu Sans"},
+    {"MS Serif", "Liberation Serif", "DejaVu Serif"},
+    {"Comic Sans MS", "Comic Neue", "DejaVu Sans"},
+    {"MS LineDraw", "DejaVu Sans Mono", "Liberation Mono"},
+};
+
 void InstallFontSubstitutes() {
-  QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                             {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-  QFont::insertSubstitutions(QStringLiteral("MS Serif"),
-                             {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
-  QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
-                             {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
-  QFont::insertSubstitutions(QStringLiteral("MS LineDraw"), {QStringLiteral("DejaVu Sans Mono"),
-                                                             QStringLiteral("Liberation Mono")});
+  for (const auto& row : kFaceSubstitutes)
+    QFont::insertSubstitutions(QLatin1String(row.face),
+                               {QLatin1String(row.first), QLatin1String(row.second)});
+}
+
+// The installed face Qt would settle on for a layout face. Asking for a missing
+// face first makes Qt query fontconfig's fallbacks for every size and style
+// before it tries the substitutes; naming the substitute skips that search.
+QString InstalledFace(const QString& face) {
+  static const QStringList installed = QFontDatabase::families();
+  if (installed.contains(face)) return face;
+  for (const auto& row : kFaceSubstitutes) {
+    if (face != QLatin1String(row.face)) continue;
+    for (const char* substitute : {row.first, row.second})
+      if (installed.contains(QLatin1String(substitute))) return QLatin1String(substitute);
+  }
+  return face;
 }
 
 }  // namespace
