@@ -99,6 +99,16 @@ std::string CsvField(const std::string& field) {
 
 }  // namespace
 
+std::string LocationName(std::int32_t code) {
+  return NameOf(kLocationNames, code, "");
+}
+std::string TypeName(std::int32_t code) {
+  return NameOf(kTypeNames, code, "");
+}
+std::string RelationName(std::int32_t code) {
+  return NameOf(kRelationNames, code, "");
+}
+
 void RecordResult(const Exercise& e, const Answer& a, bool right, bool detailed) {
   ResultRecord r;
   r.number = static_cast<std::int32_t>(Results.size()) + 1;

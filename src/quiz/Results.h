@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "scene/Scene.h"
 #include "quiz/DetailedMode.h"
+#include "scene/Scene.h"
 
 namespace quiz {
 
@@ -34,6 +34,15 @@ void RecordResult(const Exercise& e, const Answer& a, bool right, bool detailed)
 std::vector<std::vector<std::string>> ResultsTable();
 // The table as CSV (RFC 4180: commas, quotes where needed, CRLF line ends).
 std::string ResultsCsv();
+
+// The answer lists' names of a point location (1..9), a line type (1..10) and a
+// relation (1..11), without number or blanks; empty outside the range.
+std::string LocationName(std::int32_t code);
+std::string TypeName(std::int32_t code);
+std::string RelationName(std::int32_t code);
+constexpr std::int32_t kLocationCount = 9;
+constexpr std::int32_t kTypeCount = 10;
+constexpr std::int32_t kRelationCount = 11;
 
 // Hits and misses back to 0 and the table emptied; nothing is drawn.
 void ResetScore();

@@ -6,8 +6,10 @@
 #include <string>
 
 #include "classify/Classification.h"
+#include "classify/TrueNames.h"
 #include "delgraph/delgraph.h"
 #include "drawing/LogicalWindow.h"
+#include "quiz/Results.h"
 #include "scene/Scene.h"
 
 namespace quiz {
@@ -74,7 +76,28 @@ std::string Coordinates(const char* letter, const DihedralPoint& p) {
          std::to_string(p.alejamiento) + "," + std::to_string(p.cota) + ")";
 }
 
+// " (también X, Y)" for the true codes other than the one already named.
+std::string AlsoTrue(const std::vector<std::int32_t>& codes, std::int32_t named,
+                     std::string (*nameOf)(std::int32_t)) {
+  std::string text;
+  for (const std::int32_t code : codes) {
+    const std::string name = nameOf(code);
+    if (code == named || name.empty()) continue;
+    text += (text.empty() ? " (también " : ", ") + name;
+  }
+  return text.empty() ? text : text + ")";
+}
+
 }  // namespace
+
+const std::vector<SheetKindRow>& SheetKinds() {
+  static const std::vector<SheetKindRow> rows = {
+      {SheetKind::kMixed, "mixtos", "mixed", "Mixtos (puntos y rectas)"},
+      {SheetKind::kPoints, "puntos", "points", "Puntos"},
+      {SheetKind::kLines, "rectas", "lines", "Rectas"},
+  };
+  return rows;
+}
 
 ExerciseBounds BoundsAfterEdit() {
   const MappingGuard guard;
@@ -110,10 +133,17 @@ std::string KeyLine(int n, const GeneratedExercise& exercise) {
   if (exercise.pointMode) {
     line += ": " + Trimmed(classify::PointLocation(exercise.a.alejamiento, exercise.a.cota));
   } else {
-    line += " " + Coordinates("B", exercise.b) + ": " +
-            Trimmed(classify::LineType(exercise.a, exercise.b));
-    const std::string relation = Trimmed(classify::LineRelation(exercise.a, exercise.b));
-    if (!relation.empty()) line += "; " + relation;
+    const DihedralPoint& a = exercise.a;
+    const DihedralPoint& b = exercise.b;
+    // The codes are read after the routine that sets them.
+    const std::string type = Trimmed(classify::LineType(a, b));
+    line += " " + Coordinates("B", b) + ": " + type +
+            AlsoTrue(classify::TrueTypeCodes(a, b), classify::ClassCode, TypeName);
+    std::string relation = Trimmed(classify::LineRelation(a, b));
+    if (relation.empty()) relation = RelationName(classify::RelationCode);
+    if (!relation.empty())
+      line += "; " + relation +
+              AlsoTrue(classify::TrueRelationCodes(a, b), classify::RelationCode, RelationName);
   }
   classify::ClassCode = classCode;
   classify::RelationCode = relationCode;

@@ -12,6 +12,16 @@ namespace quiz {
 
 enum class SheetKind { kPoints, kLines, kMixed };
 
+// One row per kind a sheet can be asked for: the names typed after --kind (Spanish
+// and English) and the name the window's dialog shows. A new kind is one more row.
+struct SheetKindRow {
+  SheetKind kind;
+  const char* spanish;
+  const char* english;
+  const char* label;
+};
+const std::vector<SheetKindRow>& SheetKinds();
+
 constexpr int kSheetMinExercises = 1;
 constexpr int kSheetMaxExercises = 60;
 
@@ -24,7 +34,9 @@ ExerciseBounds BoundsAfterEdit();
 std::vector<GeneratedExercise> SheetExercises(int count, std::uint32_t seed, SheetKind kind);
 
 // The key line of exercise number n, "n. A=(x,y,z): location" or
-// "n. A=(x,y,z) B=(x,y,z): type; relation", named by the classification routines.
+// "n. A=(x,y,z) B=(x,y,z): type; relation", named by the classification routines;
+// every other name that is just as true follows as " (también name, name)". A
+// relation the classification leaves blank is named as its answer-list item.
 // The classification codes are given back as they were.
 std::string KeyLine(int n, const GeneratedExercise& exercise);
 
