@@ -1,6 +1,7 @@
 #include "app/WorksheetCommands.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
@@ -20,8 +21,8 @@
 
 #include "app/SpanishDialogs.h"
 #include "app/UnitQuorvel.h"
-#include "render/WorksheetPdf.h"
 #include "quiz/SheetRequest.h"
+#include "render/WorksheetPdf.h"
 
 namespace app {
 
@@ -54,6 +55,12 @@ QString SuggestedName(std::uint32_t seed) {
 
 }  // namespace
 
+QString KeyFileName(const QString& sheet) {
+  QString base = sheet;
+  if (base.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) base.chop(4);
+  return base + QStringLiteral("-soluciones.pdf");
+}
+
 void SetWorksheetAsker(WorksheetAsker asker) {
   Asker() = std::move(asker);
 }
@@ -69,9 +76,12 @@ std::optional<WorksheetChoice> AskWorksheet(QWidget* parent) {
   count->setRange(quiz::kSheetMinExercises, quiz::kSheetMaxExercises);
   count->setValue(WorksheetChoice().count);
   auto* kind = new QComboBox(&dialog);
-  kind->addItem(QStringLiteral("Puntos y rectas"), static_cast<int>(quiz::SheetKind::kMixed));
-  kind->addItem(QStringLiteral("Solo puntos"), static_cast<int>(quiz::SheetKind::kPoints));
-  kind->addItem(QStringLiteral("Solo rectas"), static_cast<int>(quiz::SheetKind::kLines));
+  for (const quiz::SheetKindRow& row : quiz::SheetKinds())
+    kind->addItem(QString::fromUtf8(row.label), static_cast<int>(row.kind));
+  auto* key = new QComboBox(&dialog);
+  key->addItem(QStringLiteral("Al final de la hoja"), false);
+  key->addItem(QStringLiteral("En un archivo aparte (…-soluciones.pdf)"), true);
+  auto* perspective = new QCheckBox(QStringLiteral("Añadir la vista de los planos"), &dialog);
   auto* seed = new QLineEdit(kRandomSeed, &dialog);
   seed->setToolTip(QStringLiteral("La misma semilla da la misma hoja"));
   auto* fault = new QLabel(&dialog);
@@ -83,6 +93,8 @@ std::optional<WorksheetChoice> AskWorksheet(QWidget* parent) {
   form->addRow(QStringLiteral("Número de ejercicios:"), count);
   form->addRow(QStringLiteral("Tipo:"), kind);
   form->addRow(QStringLiteral("Semilla:"), seed);
+  form->addRow(QStringLiteral("Soluciones:"), key);
+  form->addRow(QString(), perspective);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Aceptar"));
   buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancelar"));
@@ -96,6 +108,8 @@ std::optional<WorksheetChoice> AskWorksheet(QWidget* parent) {
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
     choice.count = count->value();
     choice.kind = static_cast<quiz::SheetKind>(kind->currentData().toInt());
+    choice.separateKey = key->currentData().toBool();
+    choice.perspective = perspective->isChecked();
     const QString text = seed->text().trimmed();
     choice.seed.reset();
     if (!text.isEmpty() && text.compare(kRandomSeed, Qt::CaseInsensitive) != 0) {
@@ -140,6 +154,8 @@ void TQuorvel::MakeWorksheet() {
   request.seedGiven = true;
   request.kind = choice->kind;
   request.output = name.toStdString();
+  if (choice->separateKey) request.key = app::KeyFileName(name).toStdString();
+  request.perspective = choice->perspective;
   const render::SheetResult result = render::WriteWorksheet(request);
   if (result.fault != render::SheetFault::kNone)
     app::ReportError(QString::fromStdString(result.message));

@@ -18,7 +18,12 @@ struct WorksheetChoice {
   int count = 12;
   quiz::SheetKind kind = quiz::SheetKind::kMixed;
   std::optional<std::uint32_t> seed;  // none: "aleatoria"
+  bool separateKey = false;           // the key in "<sheet>-soluciones.pdf"
+  bool perspective = false;           // the space view beside each flat one
 };
+
+// Where the key goes when it has a file of its own: beside the sheet.
+QString KeyFileName(const QString& sheet);
 
 // Asks for the sheet; none when the user cancels.
 using WorksheetAsker = std::function<std::optional<WorksheetChoice>(QWidget* parent)>;

@@ -17,10 +17,13 @@ struct SheetOptionTexts {
   std::optional<std::string> kind;
   std::optional<std::string> palette;
   std::optional<std::string> output;
-  std::optional<std::string> key;     // --key: the key in a file of its own
-  std::optional<std::string> moodle;  // --moodle: the exercises as a question bank
-  bool perspective = false;           // --perspective: the space view beside the flat one
-  std::optional<std::string> list;    // --worksheet-file: the teacher's list instead of count
+  // The options below have initializers, so a list that names only the ones
+  // above still initializes every member.
+  std::optional<std::string> key = std::nullopt;     // --key: the key in a file of its own
+  std::optional<std::string> moodle = std::nullopt;  // --moodle: the exercises as a question bank
+  bool perspective = false;  // --perspective: the space view beside the flat one
+  std::optional<std::string> list =
+      std::nullopt;  // --worksheet-file: the teacher's list instead of count
 };
 
 struct SheetRequest {

@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "QuizFixture.h"
-#include "quiz/SheetRequest.h"
+#include "classify/TrueNames.h"
+#include "quiz/ExerciseList.h"
 #include "quiz/SheetExercises.h"
+#include "quiz/SheetRequest.h"
 
 namespace {
 
@@ -83,16 +85,98 @@ TEST_F(QuizTest, KeyLinesNameTheClassificationAndKeepTheCodes) {
   EXPECT_EQ(key(1, true, {12, -40, 30}), "1. A=(12,-40,30): Segundo Cuadrante");
   EXPECT_EQ(key(2, false, {12, 40, 30}, {5, 0, 7}),
             "2. A=(12,40,30) B=(5,0,7): OBLICUA; / AL H,V Y L.T.");
-  // Blanks around the classification texts go; a blank relation goes with its "; ".
+  // Blanks around the classification texts go; a blank relation is named as its
+  // answer-list item, and every other true name follows.
   EXPECT_EQ(key(3, true, {0, 20, 20}), "3. A=(0,20,20): Primer Cuadrante BISECTOR");
   EXPECT_EQ(key(4, false, {-20, 30, 0}, {30, 50, 0}),
-            "4. A=(-20,30,0) B=(30,50,0): CONTENIDA EN EL H.");
+            "4. A=(-20,30,0) B=(30,50,0): CONTENIDA EN EL H. (también HORIZONTAL, QUE CORTA A "
+            "L.T.); CONTENIDA EN EL H (también = AL H / AL V., UN PUNTO EN L.T.)");
   EXPECT_EQ(key(5, false, {10, 20, 30}, {10, 20, 30}),
             "5. A=(10,20,30) B=(10,20,30): ES UN PUNTO; -");
   EXPECT_EQ(key(60, false, {10, 20, 30}, {10, 20, -30}),
             "60. A=(10,20,30) B=(10,20,-30): VERTICAL; ÷ AL H, = AL V");
   EXPECT_EQ(classify::ClassCode, 4);
   EXPECT_EQ(classify::RelationCode, 6);
+}
+
+TEST_F(QuizTest, KeyOfALineThroughTheGroundLineNamesItToo) {
+  // Neither end on L.T., yet the line crosses it at (0,0,0): the program says
+  // OBLICUA, and a student who writes QUE CORTA A L.T. is right as well.
+  const std::string line =
+      quiz::KeyLine(7, GeneratedExercise{false, {-20, 20, 30}, {40, -20, -30}});
+  EXPECT_EQ(line,
+            "7. A=(-20,20,30) B=(40,-20,-30): OBLICUA (también QUE CORTA A L.T.); / AL H,V Y "
+            "L.T. (también UN PUNTO EN L.T.)");
+  // Every such line of the generated sheets is keyed with it.
+  int crossing = 0;
+  for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+    const auto sheet = quiz::SheetExercises(60, seed, SheetKind::kLines);
+    for (std::size_t k = 0; k < sheet.size(); ++k) {
+      const GeneratedExercise& e = sheet[k];
+      // A line lying in L.T. is only CONTENIDA.
+      const bool inGroundLine =
+          e.a.alejamiento == 0 && e.a.cota == 0 && e.b.alejamiento == 0 && e.b.cota == 0;
+      if (!classify::MeetsGroundLine(e.a, e.b) || e.a == e.b || inGroundLine) continue;
+      ++crossing;
+      EXPECT_NE(quiz::KeyLine(1, e).find("QUE CORTA A L.T."), std::string::npos)
+          << quiz::KeyLine(1, e);
+    }
+  }
+  EXPECT_GT(crossing, 10);
+}
+
+TEST(SheetRequestTest, KindsInSpanishAndEnglish) {
+  const std::pair<const char*, SheetKind> names[] = {
+      {"puntos", SheetKind::kPoints}, {"points", SheetKind::kPoints}, {"rectas", SheetKind::kLines},
+      {"lines", SheetKind::kLines},   {"mixtos", SheetKind::kMixed},  {"mixed", SheetKind::kMixed},
+  };
+  for (const auto& [name, kind] : names) {
+    quiz::SheetRequest request;
+    EXPECT_EQ(
+        quiz::CheckSheetOptions({"3", {}, std::string(name), {}, std::string("h.pdf")}, request),
+        "")
+        << name;
+    EXPECT_EQ(request.kind, kind) << name;
+  }
+  EXPECT_FALSE(quiz::SheetKindNamed("Puntos").has_value());
+  EXPECT_FALSE(quiz::SheetKindNamed("").has_value());
+}
+
+TEST(ExerciseListTest, ReadsPointsAndLinesAndRefusesALineByNumber) {
+  const auto good = quiz::ParseExerciseList(
+      "\xEF\xBB\xBF# ejercicios del lunes\r\nA(10,20,30)\r\n\n  a( -10 , 40,40 )  B(50,60,80)\n",
+      "lista.txt");
+  EXPECT_EQ(good.fault, "");
+  ASSERT_EQ(good.exercises.size(), 2u);
+  EXPECT_TRUE(good.exercises[0].pointMode);
+  EXPECT_EQ(good.exercises[0].a, (DihedralPoint{10, 20, 30}));
+  EXPECT_FALSE(good.exercises[1].pointMode);
+  EXPECT_EQ(good.exercises[1].b, (DihedralPoint{50, 60, 80}));
+
+  struct Case {
+    const char* text;
+    const char* says;
+  };
+  const Case cases[] = {
+      {"A(1,2,3)\nA(1,2) B(3,4,5)\n", "lista.txt, línea 2: «A(1,2) B(3,4,5)»"},
+      {"\n\nB(1,2,3)", "línea 3: «B(1,2,3)»"},
+      {"A(1,2,3) B(1,2,3) x", "línea 1"},
+      {"A(1000,2,3)", "de -999 a 999"},
+      {"A(99999999999999999999,2,3)", "línea 1"},
+      {"A(1,2,3) B(4,5,6) C(7,8,9)", "línea 1: «A(1,2,3) B(4,5,6) C(7,8,9)» es un plano"},
+      {"A(1,2,3) B(4,5,6) cuadrantes", "línea 1: «A(1,2,3) B(4,5,6) cuadrantes» pide cuadrantes"},
+      {"# nada\n\n", "no tiene ningún ejercicio"},
+  };
+  for (const Case& c : cases) {
+    const auto r = quiz::ParseExerciseList(c.text, "lista.txt");
+    EXPECT_NE(r.fault.find(c.says), std::string::npos) << c.text << " / " << r.fault;
+    EXPECT_TRUE(r.exercises.empty() || !r.fault.empty());
+  }
+  std::string many;
+  for (int k = 0; k < 201; ++k) many += "A(1,2,3)\n";
+  EXPECT_NE(quiz::ParseExerciseList(many, "l").fault.find("más de 200"), std::string::npos);
+  many.resize(many.size() - 9);
+  EXPECT_EQ(quiz::ParseExerciseList(many, "l").exercises.size(), 200u);
 }
 
 TEST(SheetRequestTest, BadOptionsNameTheirFault) {
