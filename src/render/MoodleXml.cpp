@@ -16,6 +16,8 @@ namespace {
 // Image pixels to a unit of the flat view: the picture reads on a screen at about
 // the size it has on paper.
 constexpr double kPixelsPerUnit = 1.5;
+// Less zlib effort: the bank's pictures are written once and are small anyway.
+constexpr int kPngQuality = 70;
 
 QString Q(const std::string& text) {
   return QString::fromStdString(text);
@@ -23,7 +25,7 @@ QString Q(const std::string& text) {
 
 QString CoordinatesHtml(const quiz::GeneratedExercise& e) {
   const auto point = [](const char* letter, const DihedralPoint& p) {
-    return QStringLiteral("%1 = (%2, %3, %4)")
+    return QStringLiteral("%1=(%2, %3, %4)")
         .arg(QLatin1String(letter))
         .arg(p.abscissa)
         .arg(p.alejamiento)
@@ -69,7 +71,10 @@ void WriteQuestion(QXmlStreamWriter& xml, int number, const quiz::GeneratedExerc
   {
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    FlatPictureImage(e, palette, kPixelsPerUnit).save(&buffer, "PNG");
+    // A handful of colours: as an indexed image its PNG is small and quick to write.
+    FlatPictureImage(e, palette, kPixelsPerUnit)
+        .convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither)
+        .save(&buffer, "PNG", kPngQuality);
   }
   QString html =
       QStringLiteral(

@@ -128,7 +128,7 @@ QByteArray MakePdf(const QString& title, const std::function<void(SheetPainter&)
 
 QString Coordinates(const quiz::GeneratedExercise& e) {
   const auto point = [](const char* letter, const DihedralPoint& p) {
-    return QStringLiteral("%1 = (%2, %3, %4)")
+    return QStringLiteral("%1=(%2, %3, %4)")
         .arg(QLatin1String(letter))
         .arg(p.abscissa)
         .arg(p.alejamiento)
