@@ -15,18 +15,33 @@ namespace render {
 
 namespace {
 
-// Surface pixels of the 320 x 200 space at the layer's fixed bounds: the flat
-// origin is at x 769, the ground line at y 189, the flat frame from y 45 to 333.
-// Test mode's coordinates stay under 144 (97 for the abscissa).
-constexpr double kFlatOriginX = 769.0;
-constexpr double kGroundLineY = 189.0;
+// The 320 x 200 space on the layer's fixed surface, as every sheet picture is
+// drawn: surface pixels per logical unit across and down.
+double PixelsAcross() {
+  return (delgraph::GetMaxX() + 1.0) / 320.0;
+}
+double PixelsDown() {
+  return (delgraph::GetMaxY() + 1.0) / 200.0;
+}
+// The flat view's origin in that space (its ground line at 80).
+constexpr double kFlatOriginX = 240.0;
+constexpr double kGroundLineY = 80.0;
+// Test mode's coordinates stay under 144 (97 for the abscissa): the cut holds them
+// with their rings and labels.
 constexpr double kHalfWidth = 145.0;
-constexpr double kTop = 40.0;
-constexpr double kBottom = 338.0;
+constexpr double kHalfHeight = 150.0;
+// The space view without the exercise's title above it and the icon row below.
+constexpr double kSpaceTop = 42.0;
+constexpr double kSpaceBottom = 436.0;
+constexpr double kSpaceWidth = 515.0;
 // The end strokes of the ground line, as the flat frame draws them: below the line,
 // inward from each end.
 constexpr double kEndStrokeLength = 32.0;
 constexpr double kEndStrokeDrop = 6.0;
+
+double FlatGroundLineY() {
+  return kGroundLineY * PixelsDown();
+}
 constexpr double kGroundLinePen = 1.2;
 
 }  // namespace
@@ -38,11 +53,12 @@ SheetPalette PrintSheetPalette() {
 }
 
 QRectF FlatPictureArea() {
-  return QRectF(kFlatOriginX - kHalfWidth, kTop, 2 * kHalfWidth, kBottom - kTop);
+  const double x = kFlatOriginX * PixelsAcross();
+  return QRectF(x - kHalfWidth, FlatGroundLineY() - kHalfHeight, 2 * kHalfWidth, 2 * kHalfHeight);
 }
 
 QRectF SpacePictureArea() {
-  return QRectF(0, 0, 515, 432);
+  return QRectF(0, kSpaceTop, kSpaceWidth, kSpaceBottom - kSpaceTop);
 }
 
 void DrawExercisePart(QPainter& painter, const QRectF& target, const QRectF& area,
@@ -65,7 +81,7 @@ void DrawExercisePart(QPainter& painter, const QRectF& target, const QRectF& are
   // On paper the frame's pale ground line hardly shows, and its end strokes lie
   // outside the cut: the line is drawn again, dark, with a stroke at each edge.
   const double scale = target.width() / area.width();
-  const double y = target.top() + (kGroundLineY - area.top()) * scale;
+  const double y = target.top() + (FlatGroundLineY() - area.top()) * scale;
   const double drop = kEndStrokeDrop * scale;
   const double length = kEndStrokeLength * scale;
   painter.save();
