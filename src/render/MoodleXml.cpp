@@ -44,13 +44,16 @@ QString ClozeText(const QString& name) {
   return text;
 }
 
-// {1:MULTICHOICE:%100%RIGHT~WRONG~...}: every name of the list, the true ones right.
+// {1:MULTICHOICE:%100%RIGHT~%0%WRONG~...}: every name of the list, the true ones
+// right. Each choice carries its mark, so a name that starts with "=" (such as
+// "= AL H, V Y L.T.") is not read as the mark of a right one.
 QString ClozeDropDown(std::int32_t count, std::string (*nameOf)(std::int32_t),
                       const std::vector<std::int32_t>& right) {
   QString text = QStringLiteral("{1:MULTICHOICE:");
   for (std::int32_t code = 1; code <= count; ++code) {
     if (code > 1) text += QLatin1Char('~');
-    if (std::find(right.begin(), right.end(), code) != right.end()) text += QStringLiteral("%100%");
+    const bool isRight = std::find(right.begin(), right.end(), code) != right.end();
+    text += isRight ? QStringLiteral("%100%") : QStringLiteral("%0%");
     text += ClozeText(Q(nameOf(code)));
   }
   return text + QLatin1Char('}');

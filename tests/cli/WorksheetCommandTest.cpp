@@ -178,6 +178,8 @@ TEST_F(WorksheetCommandTest, MoodleBankHasOneQuestionPerExerciseWithItsPictureAn
       for (std::int32_t code : classify::TrueTypeCodes(e.a, e.b))
         EXPECT_TRUE(
             html.contains(QStringLiteral("%100%") + QString::fromStdString(quiz::TypeName(code))));
+      // Every other name marked wrong, even one starting with "=".
+      EXPECT_FALSE(html.contains(QStringLiteral("~=")));
       EXPECT_EQ(html.count(QStringLiteral("%100%")),
                 static_cast<int>(classify::TrueTypeCodes(e.a, e.b).size() +
                                  (e.a == e.b ? 0 : classify::TrueRelationCodes(e.a, e.b).size())));
