@@ -13,9 +13,9 @@
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
+#include "scene/Scene.h"
 #include "quiz/DetailedMode.h"
 #include "quiz/Results.h"
-#include "scene/Scene.h"
 
 namespace quiz {
 
