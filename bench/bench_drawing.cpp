@@ -16,6 +16,7 @@
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
+#include "scene/PlaneScene.h"
 #include "scene/Scene.h"
 
 namespace {
@@ -105,12 +106,13 @@ void BM_ClearSurface(benchmark::State& state) {
 }
 
 // The window's canvas at a scale: device pixels per surface pixel.
-void WindowEdit(benchmark::State& state, bool pointMode) {
+void WindowEdit(benchmark::State& state, bool pointMode, bool plane = false) {
   const double scale = state.range(0) / 1000.0;
   TSurfaceCanvas surface;
   surface.SetScale(scale);
   Activate(surface);
   scene::PointMode = pointMode;
+  scene::PlaneMode = plane;  // B edited; C at its start value
   scene::PointA = {20, 40, 30};
   scene::SelectedA = false;
   std::int32_t step = 0;
@@ -123,6 +125,7 @@ void WindowEdit(benchmark::State& state, bool pointMode) {
   }
   benchmark::DoNotOptimize(surface.Image().constBits());
   state.counters["frame_calls_kept"] = static_cast<double>(surface.CachedCalls());
+  scene::ResetPlaneScene();
 }
 
 void BM_WindowEdit_Point(benchmark::State& state) {
@@ -130,6 +133,10 @@ void BM_WindowEdit_Point(benchmark::State& state) {
 }
 void BM_WindowEdit_Line(benchmark::State& state) {
   WindowEdit(state, false);
+}
+// A plane's edit: goal, at most 6 bare clears at scale 1, as a line's.
+void BM_WindowEdit_Plane(benchmark::State& state) {
+  WindowEdit(state, false, true);
 }
 
 // The floor at a scale: a bare clear of a plain canvas of the same size.
@@ -163,6 +170,7 @@ BENCHMARK(BM_WindowEdit_Line)
     ->Arg(kScale2)
     ->Arg(kFullHd)
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WindowEdit_Plane)->Arg(kScale1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EditEvent_Point)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EditEvent_PointProfile)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EditEvent_Line)->Unit(benchmark::kMicrosecond);

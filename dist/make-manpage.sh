@@ -26,7 +26,8 @@ cat >"$out/help-filter" <<'FILTER'
 #!/bin/sh
 text=$("$QUORVEL_PROGRAM" "$@") || exit $?
 printf '%s\n' "$text" | sed -e 's/^Uso: /Modo de empleo: /' \
-  -e 's/^Estado de salida: /*Estado de salida*\n/' -e 's/^  quorvel /  $ quorvel /'
+  -e 's/^Estado de salida: /*Estado de salida*\n/' -e 's/^  quorvel /  $ quorvel /' \
+  -e 's/^Teclas de la ventana:$/*Teclas*/'
 FILTER
 chmod +x "$out/help-filter"
 

@@ -1,10 +1,18 @@
-// The context menu of the drawing area and the window shortcuts of its commands.
+// The context menu of the drawing area: the groups of commands fill it, each
+// through AddCommand, which guards every handler.
 #include <QAction>
 #include <QMenu>
 #include <QPlainTextEdit>
 
 #include "app/Controls.h"
+#include "app/ExportCommands.h"
+#include "app/PlaneCommands.h"
+#include "app/QuizCommands.h"
+#include "app/TraceCommands.h"
 #include "app/UnitQuorvel.h"
+#include "app/VisibilityCommands.h"
+#include "app/WindowCommands.h"
+#include "app/WorksheetCommands.h"
 
 void TQuorvel::CreateCommands() {
   ContextMenu = new QMenu(this);
@@ -18,17 +26,24 @@ void TQuorvel::CreateCommands() {
   }
   // Pictures that leave the window, then what is drawn, then the quiz (its group
   // opens with a separator), then the window itself.
-  CreateExportCommands();
-  CreateWorksheetCommands();
+  AddGroup<app::PictureCommands>();
+  AddGroup<app::WorksheetCommands>();
   ContextMenu->addSeparator();
-  CreateTraceCommands();
-  CreateQuizCommands();
+  AddGroup<app::TraceCommands>();
+  AddGroup<app::VisibilityCommands>();
+  AddGroup<app::PlaneCommands>();
+  AddGroup<app::QuizCommands>();
   ContextMenu->addSeparator();
-  CreateWindowCommands();
+  AddGroup<app::WindowCommands>();
 }
 
-void TQuorvel::AddCommand(QAction* action) {
+void TQuorvel::AddCommand(QAction* action, std::function<void()> handler) {
   action->setShortcutContext(Qt::WindowShortcut);
   ContextMenu->addAction(action);
   addAction(action);
+  auto run = [this, handler = std::move(handler)] { Guarded(handler); };
+  if (action->isCheckable())
+    connect(action, &QAction::toggled, this, run);
+  else
+    connect(action, &QAction::triggered, this, run);
 }

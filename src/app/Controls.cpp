@@ -15,10 +15,7 @@ TPaintBox::TPaintBox(QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent, false);
   canvas_->SetChangedCallback([this] {
     update();
-    if (!showed_) {
-      showed_ = true;
-      emit ShowsSurfaceChanged(true);
-    }
+    if (!redrawing_) Announce();
   });
   blankGeneration_ = canvas_->Generation();
 }
@@ -35,8 +32,18 @@ void TPaintBox::MatchDevice() {
   const double wanted = scale_ * devicePixelRatioF();
   if (canvas_->Scale() == wanted) return;
   const bool blank = !ShowsSurface();
+  // Drawing the same picture again at another scale is no change of picture.
+  redrawing_ = true;
   canvas_->Redraw(wanted);
+  redrawing_ = false;
   if (blank) blankGeneration_ = canvas_->Generation();
+  Announce();
+}
+
+void TPaintBox::Announce() {
+  if (ShowsSurface() == showed_) return;
+  showed_ = !showed_;
+  emit ShowsSurfaceChanged(showed_);
 }
 
 void TPaintBox::CoverWithWindowColour() {
@@ -54,10 +61,7 @@ void TPaintBox::CoverWithWindowColour() {
 void TPaintBox::ShowBlankUntilNextDrawing() {
   blankGeneration_ = canvas_->Generation();
   update();
-  if (showed_) {
-    showed_ = false;
-    emit ShowsSurfaceChanged(false);
-  }
+  Announce();
 }
 
 bool TPaintBox::ShowsSurface() const {

@@ -42,10 +42,13 @@ class TPaintBox : public QWidget {
  private:
   // Draws the picture again when the scale or the screen's pixel ratio changed.
   void MatchDevice();
+  // Signals ShowsSurface() when it differs from what was last announced.
+  void Announce();
 
   std::unique_ptr<TSurfaceCanvas> canvas_;
   std::uint64_t blankGeneration_ = 0;
   bool showed_ = false;  // ShowsSurface() as last announced
+  bool redrawing_ = false;
   double scale_ = 1.0;
 };
 

@@ -5,23 +5,16 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMimeData>
 #include <QPageLayout>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QStandardPaths>
-#include <QTranslator>
 
 #include "app/Controls.h"
-#include "app/SpanishDialogs.h"
-#include "app/UnitQuorvel.h"
+#include "drawing/SeenAndHidden.h"
 #include "drawing/TraceDrawing.h"
 #include "render/Export.h"
+#include "scene/PlaneScene.h"
 #include "scene/Scene.h"
 
 namespace app {
@@ -40,54 +33,68 @@ constexpr FilterRow kFilters[] = {
     {"Documento PDF (*.pdf)", "pdf"},
 };
 
-SaveFileAsker& SaveAsker() {
-  static SaveFileAsker asker;
-  return asker;
-}
-
-PrintAsker& PrintAskerHook() {
-  static PrintAsker asker;
-  return asker;
-}
-
-// Where the last save went, so the next dialog opens there. The first one opens in
-// the user's pictures (or home) folder: started from the desktop menu, the working
-// folder is the hidden one that keeps the palette.
-QString& LastSavePath() {
-  static QString path = [] {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
-    return QDir(folder).filePath(QStringLiteral("quorvel.png"));
-  }();
-  return path;
-}
-
-QString AskSavePath(QWidget* parent, QString* filter) {
-  QStringList filters;
-  for (const FilterRow& row : kFilters) filters << QString::fromUtf8(row.filter);
-  const QString all = filters.join(QStringLiteral(";;"));
-  if (SaveAsker()) return SaveAsker()(parent, all, filter);
-  const app::SpanishDialogTexts spanish;
-  return QFileDialog::getSaveFileName(parent, QStringLiteral("Guardar imagen"), LastSavePath(), all,
-                                      filter);
-}
-
-bool AskPrint(QPrinter& printer, QWidget* parent) {
-  if (PrintAskerHook()) return PrintAskerHook()(printer, parent);
-  const app::SpanishDialogTexts spanish;
-  QPrintDialog dialog(&printer, parent);
-  dialog.setWindowTitle(QStringLiteral("Imprimir"));
-  return dialog.exec() == QDialog::Accepted;
-}
-
 }  // namespace
 
-void SetSaveFileAsker(SaveFileAsker asker) {
-  SaveAsker() = std::move(asker);
+PictureCommands::PictureCommands(TQuorvel& window) : CommandGroup(window) {
+  const struct {
+    const char* text;
+    const char* name;
+    Qt::Key key;
+    void (PictureCommands::*handler)();
+  } rows[] = {{"Guardar imagen...", "GuardarImagen", Qt::Key_S, &PictureCommands::Save},
+              {"Copiar imagen", "CopiarImagen", Qt::Key_C, &PictureCommands::Copy},
+              {"Imprimir...", "Imprimir", Qt::Key_P, &PictureCommands::Print}};
+  for (const auto& row : rows) {
+    auto* action = new QAction(QString::fromUtf8(row.text), &window);
+    action->setObjectName(QString::fromUtf8(row.name));
+    action->setShortcut(QKeySequence(Qt::CTRL | row.key));
+    // Nothing to export until the first drawing.
+    action->setEnabled(window.PaintBox1->ShowsSurface());
+    connect(window.PaintBox1, &TPaintBox::ShowsSurfaceChanged, action, &QAction::setEnabled);
+    window.AddCommand(action, [this, handler = row.handler] { (this->*handler)(); });
+  }
 }
 
-void SetPrintAsker(PrintAsker asker) {
-  PrintAskerHook() = std::move(asker);
+void PictureCommands::Save() {
+  if (lastSavePath_.isEmpty())
+    lastSavePath_ = QDir(PicturesFolder()).filePath(QStringLiteral("quorvel.png"));
+  QStringList filters;
+  for (const FilterRow& row : kFilters) filters << QString::fromUtf8(row.filter);
+  SaveQuestion question{QStringLiteral("Guardar imagen"), lastSavePath_,
+                        filters.join(QStringLiteral(";;")), QString()};
+  const QString path =
+      SavePathFor(window_.Dialogs().AskSaveName(&window_, question), question.filter);
+  if (path.isEmpty()) return;
+  lastSavePath_ = path;
+  const QString fault = render::WriteFile(CurrentScene(), path, *render::FormatOfPath(path), 1);
+  if (!fault.isEmpty()) window_.ReportError(fault);
+}
+
+void PictureCommands::Copy() {
+  const render::SceneSpec picture = CurrentScene();
+  auto* data = new QMimeData;
+  data->setImageData(render::RenderImage(picture, 1));
+  // Drawing programs that take vector pictures get the SVG as well.
+  data->setData(QStringLiteral("image/svg+xml"), render::RenderSvg(picture, 1));
+  QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void PictureCommands::Print() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageOrientation(QPageLayout::Landscape);
+  printer.setDocName(QStringLiteral("Quorvel"));
+  if (!window_.Dialogs().AskPrint(&window_, printer)) return;
+  const render::SceneSpec picture = CurrentScene();
+  if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+    // Printing to a file: written whole or not at all, like every other file.
+    const QString fault = render::SaveBytes(render::RenderPdf(picture, printer.pageLayout()),
+                                            printer.outputFileName());
+    if (!fault.isEmpty()) window_.ReportError(fault);
+    return;
+  }
+  render::RenderPage(picture, printer);
+  if (printer.printerState() == QPrinter::Error)
+    window_.ReportError(QStringLiteral("No se pudo imprimir el dibujo."));
 }
 
 render::SceneSpec CurrentScene() {
@@ -98,6 +105,9 @@ render::SceneSpec CurrentScene() {
   picture.profile = scene::ProfileOn;
   picture.answerHidden = scene::AnswerHidden;
   picture.traces = drawing::TracesOn;
+  picture.visibility = drawing::VisibilityOn;
+  picture.plane = scene::PlaneMode;
+  picture.C = scene::PointC;
   return picture;
 }
 
@@ -110,59 +120,3 @@ QString SavePathFor(const QString& chosen, const QString& filter) {
 }
 
 }  // namespace app
-
-void TQuorvel::CreateExportCommands() {
-  auto* save = new QAction(QStringLiteral("Guardar imagen..."), this);
-  save->setObjectName(QStringLiteral("GuardarImagen"));
-  save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  connect(save, &QAction::triggered, this, [this] {
-    QString filter;
-    const QString path = app::SavePathFor(app::AskSavePath(this, &filter), filter);
-    if (path.isEmpty()) return;
-    app::LastSavePath() = path;
-    const QString fault =
-        render::WriteFile(app::CurrentScene(), path, *render::FormatOfPath(path), 1);
-    if (!fault.isEmpty()) app::ReportError(fault);
-  });
-
-  auto* copy = new QAction(QStringLiteral("Copiar imagen"), this);
-  copy->setObjectName(QStringLiteral("CopiarImagen"));
-  copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-  connect(copy, &QAction::triggered, this, [] {
-    const render::SceneSpec picture = app::CurrentScene();
-    auto* data = new QMimeData;
-    data->setImageData(render::RenderImage(picture, 1));
-    // Drawing programs that take vector pictures get the SVG as well.
-    data->setData(QStringLiteral("image/svg+xml"), render::RenderSvg(picture, 1));
-    QGuiApplication::clipboard()->setMimeData(data);
-  });
-
-  auto* print = new QAction(QStringLiteral("Imprimir..."), this);
-  print->setObjectName(QStringLiteral("Imprimir"));
-  print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-  connect(print, &QAction::triggered, this, [this] {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(QStringLiteral("Quorvel"));
-    if (!app::AskPrint(printer, this)) return;
-    const render::SceneSpec picture = app::CurrentScene();
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-      // Printing to a file: written whole or not at all, like every other file.
-      const QString fault = render::SaveBytes(render::RenderPdf(picture, printer.pageLayout()),
-                                              printer.outputFileName());
-      if (!fault.isEmpty()) app::ReportError(fault);
-      return;
-    }
-    render::RenderPage(picture, printer);
-    if (printer.printerState() == QPrinter::Error) {
-      app::ReportError(QStringLiteral("No se pudo imprimir el dibujo."));
-    }
-  });
-
-  // Nothing to export until the first drawing.
-  for (QAction* action : {save, copy, print}) {
-    action->setEnabled(PaintBox1->ShowsSurface());
-    connect(PaintBox1, &TPaintBox::ShowsSurfaceChanged, action, &QAction::setEnabled);
-    AddCommand(action);
-  }
-}

@@ -1,28 +1,25 @@
 // The window's picture as a file, on the clipboard and on paper: the context-menu
-// commands "Guardar imagen...", "Copiar imagen" and "Imprimir...", with the
-// dialogs they ask through, which tests replace so that nothing blocks.
+// commands "Guardar imagen...", "Copiar imagen" and "Imprimir...".
 #pragma once
 
 #include <QString>
-#include <functional>
 
+#include "app/UnitQuorvel.h"
 #include "render/Render.h"
-
-class QPrinter;
-class QWidget;
 
 namespace app {
 
-// Asks where to save: the path chosen (empty when cancelled), and in *filter the
-// filter chosen. The default is Qt's save dialog; an empty function restores it.
-using SaveFileAsker =
-    std::function<QString(QWidget* parent, const QString& filters, QString* filter)>;
-void SetSaveFileAsker(SaveFileAsker asker);
+class PictureCommands : public CommandGroup {
+ public:
+  explicit PictureCommands(TQuorvel& window);
 
-// Lets the user set up the printer; true to print. The default is Qt's print
-// dialog; an empty function restores it.
-using PrintAsker = std::function<bool(QPrinter& printer, QWidget* parent)>;
-void SetPrintAsker(PrintAsker asker);
+ private:
+  void Save();
+  void Copy();
+  void Print();
+  // Where the last save went, so the next dialog opens there.
+  QString lastSavePath_;
+};
 
 // The scene the window holds, as an edit would draw it.
 render::SceneSpec CurrentScene();

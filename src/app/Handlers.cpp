@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "app/Controls.h"
+#include "app/PlaneCommands.h"
 #include "app/UnitQuorvel.h"
 #include "classify/InfoUpdate.h"
 #include "delgraph/delgraph.h"
@@ -78,7 +79,11 @@ void TQuorvel::BitBtn6Click() {
 }
 
 void TQuorvel::BitBtn8Click() {
-  EditCoordinate([] { scene::PointMode = !scene::PointMode; });
+  EditCoordinate([this] {
+    // In plane mode the switch goes back to line mode.
+    auto* planes = app::PlaneCommands::Of(*this);
+    if (planes == nullptr || !planes->LeaveForLine()) scene::PointMode = !scene::PointMode;
+  });
 }
 
 void TQuorvel::BitBtn7Click() {
@@ -116,6 +121,7 @@ void TQuorvel::abChange() {
 
 void TQuorvel::PAClick() {
   Guarded([this] {
+    if (auto* planes = app::PlaneCommands::Of(*this); planes && planes->SelectNext()) return;
     PA->setText(PA->text() == QLatin1String("A") ? QStringLiteral("B") : QStringLiteral("A"));
     QPalette p = PA->palette();
     p.setColor(QPalette::ButtonText, QColor(255, 0, 0));
@@ -171,6 +177,7 @@ void TQuorvel::mostrarbotones() {
 
 void TQuorvel::BtestClick() {
   Guarded([this] {
+    if (auto* planes = app::PlaneCommands::Of(*this)) planes->LeaveForLine();
     ocultarbotones();
     quiz::NewExercise();
   });
@@ -181,4 +188,5 @@ void TQuorvel::comprobarTestClick() {
   // the step with its text selected, where one stray key stops the arrows.
   Btest->setFocus();
   Guarded([] { quiz::CheckAnswer(); });
+  for (app::CommandGroup* group : groups_) Guarded([group] { group->AnswerChecked(); });
 }

@@ -91,21 +91,28 @@ QString HelpHtml(const TQuorvel& window) {
 
 }  // namespace app
 
-void TQuorvel::ShowHelp() {
+namespace app {
+
+void WindowCommands::ShowHelp() {
   if (help_ == nullptr) {
-    auto* dialog = new QDialog(this);
-    dialog->setObjectName(QStringLiteral("Ayuda"));
-    dialog->setWindowTitle(QStringLiteral("Ayuda"));
-    auto* text = new QTextBrowser(dialog);
+    help_ = new QDialog(&window_);
+    help_->setObjectName(QStringLiteral("Ayuda"));
+    help_->setWindowTitle(QStringLiteral("Ayuda"));
+    auto* text = new QTextBrowser(help_);
     text->setObjectName(QStringLiteral("AyudaTexto"));
-    auto* layout = new QVBoxLayout(dialog);
+    auto* layout = new QVBoxLayout(help_);
     layout->addWidget(text);
-    dialog->resize(600, 640);
-    help_ = dialog;
+    help_->resize(600, 640);
   }
   // Read afresh: the menu may have gained commands since the last opening.
-  help_->findChild<QTextBrowser*>(QStringLiteral("AyudaTexto"))->setHtml(app::HelpHtml(*this));
+  help_->findChild<QTextBrowser*>(QStringLiteral("AyudaTexto"))->setHtml(HelpHtml(window_));
   help_->show();
   help_->raise();
   help_->activateWindow();
+}
+
+}  // namespace app
+
+QWidget* TQuorvel::HelpWindow() const {
+  return findChild<QDialog*>(QStringLiteral("Ayuda"), Qt::FindDirectChildrenOnly);
 }

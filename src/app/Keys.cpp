@@ -20,6 +20,7 @@
 #include <QStyleHints>
 #include <QTextEdit>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/UnitQuorvel.h"
 #include "app/WindowCommands.h"
@@ -31,7 +32,7 @@ using ButtonOf = QAbstractButton* (*)(const TQuorvel&);
 // A key, the button it presses, and whether holding it presses again at the
 // keyboard's repeat rate (the coordinate steps) or once (everything else).
 struct KeyBinding {
-  int key;
+  Qt::Key key;
   ButtonOf button;
   bool repeats;
   const char* name;    // as the help window shows it
@@ -65,12 +66,6 @@ const KeyBinding kBindings[] = {
      nullptr, nullptr},  // the keypad's Intro
 };
 
-const KeyBinding* FindBinding(int key) {
-  for (const KeyBinding& b : kBindings)
-    if (b.key == key) return &b;
-  return nullptr;
-}
-
 // Where keys keep their editing meaning.
 bool IsTextField(const QWidget* w) {
   for (; w != nullptr && !w->isWindow(); w = w->parentWidget()) {
@@ -84,80 +79,6 @@ bool IsTextField(const QWidget* w) {
   }
   return false;
 }
-
-// Watches the whole application, since key presses go to whichever control has
-// the focus; acts only on the events of its own window.
-class WindowInput : public QObject {
- public:
-  explicit WindowInput(TQuorvel* window) : QObject(window), window_(window) {
-    qApp->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* e) override {
-    switch (e->type()) {
-      case QEvent::KeyPress:
-        return Key(watched, static_cast<QKeyEvent*>(e));
-      case QEvent::MouseButtonRelease:
-        if (watched == window_->Btest) TestReleased(static_cast<QMouseEvent*>(e));
-        return false;
-      case QEvent::MouseButtonPress:
-      case QEvent::MouseButtonDblClick:
-        return watched == window_->comprobarTest && SecondClickOfTest(static_cast<QMouseEvent*>(e));
-      default:
-        return false;
-    }
-  }
-
- private:
-  bool Key(QObject* watched, QKeyEvent* e) {
-    const auto* target = qobject_cast<QWidget*>(watched);
-    if (target == nullptr || target->window() != window_) return false;
-    // Shift and the keypad are how some layouts type "/" and "+"; other modifiers
-    // make another key.
-    if ((e->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) != Qt::NoModifier)
-      return false;
-    if (e->key() == Qt::Key_Escape && window_->isFullScreen()) {
-      window_->ToggleFullScreen();
-      return true;
-    }
-    const KeyBinding* binding = FindBinding(e->key());
-    if (binding == nullptr) return false;
-    if (IsTextField(target) || IsTextField(QApplication::focusWidget())) return false;
-    // The key is the window's from here on, pressed or not, so a focused scroll
-    // bar does not take it as well.
-    if (e->isAutoRepeat() && !binding->repeats) return true;
-    QAbstractButton* button = binding->button(*window_);
-    if (Pressable(button)) button->click();
-    return true;
-  }
-
-  // Shown and enabled; "TEST" also uncovered: "comprobar" lies over it while an
-  // exercise waits, and no click could reach it then.
-  bool Pressable(const QAbstractButton* button) const {
-    if (!button->isVisibleTo(window_) || !button->isEnabled()) return false;
-    return button != window_->Btest || !window_->comprobarTest->isVisibleTo(window_);
-  }
-
-  void TestReleased(const QMouseEvent* e) {
-    if (e->button() != Qt::LeftButton || !window_->Btest->isDown()) return;
-    testClickedAt_ = e->timestamp();
-    testClicked_ = true;
-  }
-
-  // A press on "comprobar" within the double-click interval after a click on
-  // "TEST" is the second half of a double click, not an answer.
-  bool SecondClickOfTest(const QMouseEvent* e) const {
-    if (!testClicked_) return false;
-    const auto interval =
-        static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
-    return e->timestamp() - testClickedAt_ < interval;
-  }
-
-  TQuorvel* window_;
-  quint64 testClickedAt_ = 0;
-  bool testClicked_ = false;
-};
 
 // A dotted frame inside the focused button or scroll bar, which the style leaves
 // unmarked; text fields show their caret and frame instead.
@@ -231,30 +152,101 @@ const std::vector<KeyRow>& ButtonKeys() {
 
 }  // namespace app
 
-void TQuorvel::CreateWindowCommands() {
-  RememberLayout();
-  input_ = new WindowInput(this);
-  focusMark_ = new FocusMark(this);
+namespace app {
 
-  auto* coordinates = new QAction(QStringLiteral("Coordenadas..."), this);
-  coordinates->setObjectName(QStringLiteral("Coordenadas"));
-  coordinates->setShortcut(QKeySequence(Qt::Key_C));
-  connect(coordinates, &QAction::triggered, this, &TQuorvel::CoordinatesClick);
-  AddCommand(coordinates);
+WindowCommands::WindowCommands(TQuorvel& window) : CommandGroup(window) {
+  new FocusMark(&window);
+  CreateKeys();
+  // The second click of a double click on "TEST" lands on "comprobar": watched on
+  // those two buttons.
+  window.Btest->installEventFilter(this);
+  window.comprobarTest->installEventFilter(this);
 
-  auto* fullScreen = new QAction(QStringLiteral("Pantalla completa"), this);
-  fullScreen->setObjectName(QStringLiteral("PantallaCompleta"));
-  fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
-  connect(fullScreen, &QAction::triggered, this, &TQuorvel::ToggleFullScreen);
-  AddCommand(fullScreen);
-
-  auto* help = new QAction(QStringLiteral("Ayuda"), this);
-  help->setObjectName(QStringLiteral("Ayuda"));
-  help->setShortcut(QKeySequence(Qt::Key_F1));
-  connect(help, &QAction::triggered, this, &TQuorvel::ShowHelp);
-  AddCommand(help);
+  const struct {
+    const char* text;
+    const char* name;
+    Qt::Key key;
+    void (WindowCommands::*handler)();
+  } rows[] = {
+      {"Coordenadas...", "Coordenadas", Qt::Key_C, &WindowCommands::Coordinates},
+      {"Pantalla completa", "PantallaCompleta", Qt::Key_F11, &WindowCommands::ToggleFullScreen},
+      {"Ayuda", "Ayuda", Qt::Key_F1, &WindowCommands::ShowHelp}};
+  for (const auto& row : rows) {
+    auto* action = new QAction(QString::fromUtf8(row.text), &window);
+    action->setObjectName(QString::fromUtf8(row.name));
+    action->setShortcut(QKeySequence(row.key));
+    window.AddCommand(action, [this, handler = row.handler] { (this->*handler)(); });
+  }
 }
 
-void TQuorvel::ToggleFullScreen() {
-  setWindowState(windowState() ^ Qt::WindowFullScreen);
+void WindowCommands::CreateKeys() {
+  for (const KeyBinding& binding : kBindings) {
+    auto* action = new QAction(this);
+    // Shift and the keypad are how some layouts type "/" and "+"; Qt drops the
+    // keypad by itself.
+    action->setShortcuts({QKeySequence(binding.key), QKeySequence(Qt::SHIFT | binding.key)});
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setAutoRepeat(binding.repeats);
+    connect(action, &QAction::triggered, this, [this, button = binding.button] {
+      // Shown and enabled; "TEST" also uncovered: "comprobar" lies over it while
+      // an exercise waits, and no click could reach it then.
+      QAbstractButton* pressed = button(window_);
+      if (!pressed->isVisibleTo(&window_) || !pressed->isEnabled()) return;
+      if (pressed == window_.Btest && window_.comprobarTest->isVisibleTo(&window_)) return;
+      pressed->click();
+    });
+    window_.addAction(action);
+  }
+  escape_ = new QAction(this);
+  escape_->setShortcut(QKeySequence(Qt::Key_Escape));
+  escape_->setShortcutContext(Qt::WindowShortcut);
+  escape_->setEnabled(false);
+  connect(escape_, &QAction::triggered, this, &WindowCommands::ToggleFullScreen);
+  window_.addAction(escape_);
+  window_.installEventFilter(this);
+  // A text field keeps the keys it edits with: it claims them before the shortcuts.
+  for (QWidget* w : window_.findChildren<QWidget*>()) {
+    if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
+        qobject_cast<QComboBox*>(w) || qobject_cast<QPlainTextEdit*>(w) ||
+        qobject_cast<QTextEdit*>(w))
+      w->installEventFilter(this);
+  }
 }
+
+bool WindowCommands::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == &window_) {
+    if (e->type() == QEvent::WindowStateChange) escape_->setEnabled(window_.isFullScreen());
+    return false;
+  }
+  if (e->type() == QEvent::ShortcutOverride) {
+    const int key = static_cast<QKeyEvent*>(e)->key();
+    const bool bound = std::any_of(std::begin(kBindings), std::end(kBindings),
+                                   [key](const KeyBinding& b) { return b.key == key; });
+    if (!bound || !IsTextField(static_cast<QWidget*>(watched))) return false;
+    e->accept();
+    return true;
+  }
+  const auto* mouse = static_cast<QMouseEvent*>(e);
+  if (watched == window_.Btest && e->type() == QEvent::MouseButtonRelease) {
+    if (mouse->button() == Qt::LeftButton && window_.Btest->isDown()) {
+      testClickedAt_ = mouse->timestamp();
+      testClicked_ = true;
+    }
+    return false;
+  }
+  // A press on "comprobar" within the double-click interval after a click on
+  // "TEST" is the second half of a double click, not an answer.
+  if (watched == window_.comprobarTest &&
+      (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick)) {
+    const auto interval =
+        static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    return testClicked_ && mouse->timestamp() - testClickedAt_ < interval;
+  }
+  return false;
+}
+
+void WindowCommands::ToggleFullScreen() {
+  window_.setWindowState(window_.windowState() ^ Qt::WindowFullScreen);
+}
+
+}  // namespace app

@@ -19,6 +19,7 @@
 #include "app/Controls.h"
 #include "app/Glyphs.h"
 #include "app/UnitQuorvel.h"
+#include "classify/Vocabulary.h"
 
 namespace {
 
@@ -152,44 +153,13 @@ QString SplashText13() {
   return lines.join(QLatin1Char('\n'));
 }
 
-const QStringList SelPuntoItems = {
-    QStringLiteral("1.PRIMER CUADRANTE"),    //
-    QStringLiteral("2.SEGUNDO CUADRANTE"),   //
-    QStringLiteral("3.TERCER CUADRANTE "),   //
-    QStringLiteral("4.CUARTO CUADRANTE "),   //
-    QStringLiteral("5.PLANO H. ANTERIOR "),  //
-    QStringLiteral("6.PLANO H. POSTERIOR"),  //
-    QStringLiteral("7.PLANO V. SUPERIOR "),  //
-    QStringLiteral("8.PLANO V. INFERIOR"),   //
-    QStringLiteral("9.LINEA DE TIERRA  "),   //
-};
-
-const QStringList SelREctaItems = {
-    QStringLiteral("1.  HORIZONTAL     "),   //
-    QStringLiteral("2.  FRONTAL        "),   //
-    QStringLiteral("3.  VERTICAL        "),  //
-    QStringLiteral("4.  DE PUNTA       "),   //
-    QStringLiteral("5.  DE PERFIL      "),   //
-    QStringLiteral("6.  OBLICUA        "),   //
-    QStringLiteral("7.  PARALELA A L.T."),   //
-    QStringLiteral("8.  QUE CORTA A L.T."),  //
-    QStringLiteral("9.  ES UN PUNTO   "),    //
-    QStringLiteral("0.  CONTENIDA    "),     //
-};
-
-const QStringList DefREctaItems = {
-    QStringLiteral("1. / AL H = AL V.   "),    //
-    QStringLiteral("2. = AL H, V  Y L.T.  "),  //
-    QStringLiteral("3. = AL H / AL V.   "),    //
-    QStringLiteral("4. / AL H Y AL V.   "),    //
-    QStringLiteral("5. = AL H Y T AL V  "),    //
-    QStringLiteral("6. / AL H, V  T A L.T."),  //
-    QStringLiteral("7. UN PUNTO EN L.T. "),    //
-    QStringLiteral("8. T AL H. = AL V.  "),    //
-    QStringLiteral("9. CONTENIDA EN EL H"),    //
-    QStringLiteral("10.CONTENIDA EN EL V"),    //
-    QStringLiteral("11.CONTENIDA EN L.T."),    //
-};
+// The answer-list items, in code order, from the classification's vocabulary.
+template <typename Table>
+QStringList ListItems(const Table& table) {
+  QStringList items;
+  for (const auto& row : table) items << QString::fromUtf8(row.listItem);
+  return items;
+}
 
 // The layout names the faces of an old desktop; on Linux they are missing and
 // fontconfig's guesses can be a script face. Name free faces of the same kind.
@@ -298,9 +268,12 @@ void TQuorvel::CreateControls() {
     Cperfil->setPalette(p);
   }
 
-  SelPunto = MakeAnswerList(this, QStringLiteral("SelPunto"), SelPuntoItems, 296, 488);
-  SelREcta = MakeAnswerList(this, QStringLiteral("SelREcta"), SelREctaItems, 296, 488);
-  DefREcta = MakeAnswerList(this, QStringLiteral("DefREcta"), DefREctaItems, 448, 488);
+  SelPunto =
+      MakeAnswerList(this, QStringLiteral("SelPunto"), ListItems(classify::kLocations), 296, 488);
+  SelREcta =
+      MakeAnswerList(this, QStringLiteral("SelREcta"), ListItems(classify::kLineTypes), 296, 488);
+  DefREcta = MakeAnswerList(this, QStringLiteral("DefREcta"), ListItems(classify::kLineRelations),
+                            448, 488);
   comprobarTest = MakeButton(this, QStringLiteral("comprobar"), 600, 480, 65, 41);
   SelPunto->setToolTip(QStringLiteral("Elige dónde está el punto"));
   SelREcta->setToolTip(QStringLiteral("Elige el tipo de recta"));

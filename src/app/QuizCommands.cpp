@@ -5,67 +5,42 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QSaveFile>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/SpanishDialogs.h"
 #include "app/UnitQuorvel.h"
+#include "delgraph/FileFault.h"
 #include "quiz/DetailedMode.h"
 #include "quiz/Results.h"
+#include "render/Export.h"
 
 namespace app {
 
-namespace {
-
-SaveFileChooser& Chooser() {
-  static SaveFileChooser chooser;
-  return chooser;
+void QuizCommands::SaveWithDialog(QWidget* parent) {
+  SaveQuestion question{QStringLiteral("Guardar resultados"),
+                        QDir(DocumentsFolder()).filePath(QStringLiteral("resultados.csv")),
+                        QStringLiteral("Archivos CSV (*.csv);;Todos (*)"), QString()};
+  const QString path = window_.Dialogs().AskSaveName(parent, question);
+  if (!path.isEmpty()) SaveResultsCsv(path, window_.Dialogs(), parent);
 }
 
-QString AskForCsvName(QWidget* parent) {
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (folder.isEmpty()) folder = QDir::homePath();
-  const QString suggested = QDir(folder).filePath(QStringLiteral("resultados.csv"));
-  if (Chooser()) return Chooser()(parent, suggested);
-  const app::SpanishDialogTexts spanish;
-  return QFileDialog::getSaveFileName(parent, QStringLiteral("Guardar resultados"), suggested,
-                                      QStringLiteral("Archivos CSV (*.csv);;Todos (*)"));
-}
-
-void SaveWithDialog(QWidget* parent) {
-  const QString path = AskForCsvName(parent);
-  if (!path.isEmpty()) SaveResultsCsv(path);
-}
-
-}  // namespace
-
-void SetSaveFileChooser(SaveFileChooser chooser) {
-  Chooser() = std::move(chooser);
-}
-
-bool SaveResultsCsv(const QString& path) {
+bool SaveResultsCsv(const QString& path, Dialogs& dialogs, QWidget* parent) {
   const std::string csv = quiz::ResultsCsv();
-  QSaveFile file(path);
-  const bool saved =
-      file.open(QIODevice::WriteOnly) &&
-      file.write(csv.data(), static_cast<qint64>(csv.size())) == static_cast<qint64>(csv.size()) &&
-      file.commit();
-  if (!saved) {
-    ReportError(QStringLiteral("No se pudieron guardar los resultados en «%1».")
-                    .arg(QDir::toNativeSeparators(path)));
+  const delgraph::FileFault fault = render::WriteBytes(QByteArray::fromStdString(csv), path);
+  if (fault != delgraph::FileFault::kNone) {
+    dialogs.ShowError(parent,
+                      QStringLiteral("No se pudieron guardar los resultados en «%1»: %2.")
+                          .arg(QDir::toNativeSeparators(path), delgraph::SpanishReason(fault)));
   }
-  return saved;
+  return fault == delgraph::FileFault::kNone;
 }
 
-QDialog* ShowResults(QWidget* parent) {
-  auto* dialog = new QDialog(parent);
+QDialog* QuizCommands::ShowResults() {
+  auto* dialog = new QDialog(&window_);
   dialog->setObjectName(QStringLiteral("ResultsDialog"));
   dialog->setWindowTitle(QStringLiteral("Resultados"));
   dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -96,7 +71,8 @@ QDialog* ShowResults(QWidget* parent) {
   QPushButton* save =
       buttons->addButton(QStringLiteral("Guardar CSV..."), QDialogButtonBox::ActionRole);
   QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-  QObject::connect(save, &QPushButton::clicked, dialog, [dialog] { SaveWithDialog(dialog); });
+  QObject::connect(save, &QPushButton::clicked, dialog,
+                   [this, dialog] { window_.Guarded([this, dialog] { SaveWithDialog(dialog); }); });
 
   auto* layout = new QVBoxLayout(dialog);
   layout->addWidget(view);
@@ -107,50 +83,46 @@ QDialog* ShowResults(QWidget* parent) {
   return dialog;
 }
 
-}  // namespace app
-
-void TQuorvel::CreateQuizCommands() {
+QuizCommands::QuizCommands(TQuorvel& window) : CommandGroup(window) {
   // A separator that QMenu drops when nothing comes before it.
-  ContextMenu->addSeparator();
+  window.ContextMenu->addSeparator();
 
-  auto* detailed = new QAction(QStringLiteral("Corrección detallada"), this);
+  auto* detailed = new QAction(QStringLiteral("Corrección detallada"), &window);
   detailed->setObjectName(QStringLiteral("DetailedModeAction"));
   detailed->setCheckable(true);
   detailed->setStatusTip(
       QStringLiteral("Acepta todos los nombres verdaderos de la recta y explica cada fallo"));
 
-  auto* hide = new QAction(QStringLiteral("Ocultar coordenadas"), this);
+  auto* hide = new QAction(QStringLiteral("Ocultar coordenadas"), &window);
   hide->setObjectName(QStringLiteral("HideCoordinatesAction"));
   hide->setCheckable(true);
   hide->setEnabled(false);
   hide->setStatusTip(QStringLiteral(
       "En la corrección detallada, el ejercicio se lee solo en el dibujo hasta comprobarlo"));
 
-  auto* results = new QAction(QStringLiteral("Resultados..."), this);
+  auto* results = new QAction(QStringLiteral("Resultados..."), &window);
   results->setObjectName(QStringLiteral("ResultsAction"));
   results->setStatusTip(QStringLiteral("Muestra los ejercicios corregidos en esta sesión"));
 
-  auto* save = new QAction(QStringLiteral("Guardar CSV..."), this);
+  auto* save = new QAction(QStringLiteral("Guardar CSV..."), &window);
   save->setObjectName(QStringLiteral("SaveCsvAction"));
   save->setStatusTip(QStringLiteral("Guarda la tabla de resultados en un archivo CSV"));
 
-  auto* reset = new QAction(QStringLiteral("Reiniciar puntuación"), this);
+  auto* reset = new QAction(QStringLiteral("Reiniciar puntuación"), &window);
   reset->setObjectName(QStringLiteral("ResetScoreAction"));
   reset->setStatusTip(QStringLiteral("Pone a 0 aciertos y fallos y vacía los resultados"));
 
-  connect(detailed, &QAction::toggled, this, [hide](bool on) {
-    quiz::SetDetailedMode(on);
-    hide->setEnabled(on);
+  window.AddCommand(detailed, [detailed, hide] {
+    quiz::SetDetailedMode(detailed->isChecked());
+    hide->setEnabled(detailed->isChecked());
   });
-  connect(hide, &QAction::toggled, this, [](bool on) { quiz::SetHideCoordinates(on); });
-  connect(results, &QAction::triggered, this,
-          [this] { Guarded([this] { app::ShowResults(this); }); });
-  connect(save, &QAction::triggered, this,
-          [this] { Guarded([this] { app::SaveWithDialog(this); }); });
-  connect(reset, &QAction::triggered, this, [] { quiz::ResetScore(); });
-
-  for (QAction* action : {detailed, hide, results, save, reset}) AddCommand(action);
+  window.AddCommand(hide, [hide] { quiz::SetHideCoordinates(hide->isChecked()); });
+  window.AddCommand(results, [this] { ShowResults(); });
+  window.AddCommand(save, [this] { SaveWithDialog(&window_); });
+  window.AddCommand(reset, [] { quiz::ResetScore(); });
 }
+
+}  // namespace app
 
 void TQuorvel::ResetList(AnswerList list) {
   QComboBox* box = List(list);

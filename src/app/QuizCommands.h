@@ -3,23 +3,24 @@
 #pragma once
 
 #include <QString>
-#include <functional>
+
+#include "app/UnitQuorvel.h"
 
 class QDialog;
-class QWidget;
 
 namespace app {
 
-// Asks where to save the CSV; an empty name cancels. The default is the desktop's
-// save dialog; tests install their own so nothing blocks. Empty restores it.
-using SaveFileChooser = std::function<QString(QWidget* parent, const QString& suggested)>;
-void SetSaveFileChooser(SaveFileChooser chooser);
+class QuizCommands : public CommandGroup {
+ public:
+  explicit QuizCommands(TQuorvel& window);
+  // Opens the results table over the window without blocking, and returns it.
+  QDialog* ShowResults();
+  // Asks for a file and writes the results there; nothing when cancelled.
+  void SaveWithDialog(QWidget* parent);
+};
 
 // Writes the results table as UTF-8 CSV to path through QSaveFile. On failure the
-// user is told and any old file there is left as it was.
-bool SaveResultsCsv(const QString& path);
-
-// Opens the results table over the window without blocking, and returns it.
-QDialog* ShowResults(QWidget* parent);
+// user is told through the dialogs, and any old file there is left as it was.
+bool SaveResultsCsv(const QString& path, Dialogs& dialogs, QWidget* parent = nullptr);
 
 }  // namespace app

@@ -41,8 +41,8 @@ void TSurfaceCanvas::SetChangedCallback(std::function<void()> callback) {
   QtCanvas::SetChangedCallback(std::move(callback));
 }
 
-const QImage& TSurfaceCanvas::Image() const {
-  if (waiting_) const_cast<TSurfaceCanvas*>(this)->CatchUp(now_.calls.size());
+const QImage& TSurfaceCanvas::Image() {
+  if (waiting_) CatchUp(now_.calls.size());
   return QtCanvas::Image();
 }
 

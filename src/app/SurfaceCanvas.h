@@ -19,8 +19,8 @@ class TSurfaceCanvas : public delgraph::QtCanvas {
   TSurfaceCanvas() = default;
 
   // The picture so far. Hides QtCanvas::Image(): the calls of a repeated frame
-  // may still wait to be put in place.
-  const QImage& Image() const;
+  // may still wait to be put in place, and are drawn first.
+  const QImage& Image();
   // Hide QtCanvas's: calls that wait under the kept picture count as drawing.
   std::uint64_t Generation() const { return QtCanvas::Generation() + followed_; }
   void SetChangedCallback(std::function<void()> callback);

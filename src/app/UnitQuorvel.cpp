@@ -2,12 +2,9 @@
 // drawing and test code may do to the controls.
 #include "app/UnitQuorvel.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -23,24 +20,7 @@
 
 namespace app {
 
-namespace {
-ErrorReporter& Reporter() {
-  static ErrorReporter reporter;
-  return reporter;
-}
-}  // namespace
-
-void SetErrorReporter(ErrorReporter reporter) {
-  Reporter() = std::move(reporter);
-}
-
-void ReportError(const QString& message) {
-  if (Reporter()) {
-    Reporter()(message);
-    return;
-  }
-  QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Quorvel"), message);
-}
+CommandGroup::CommandGroup(TQuorvel& window) : QObject(&window), window_(window) {}
 
 std::int32_t SpinValue(const TSpinEdit* spin) {
   return spin->TextValue();
@@ -58,10 +38,15 @@ std::int32_t RoundHalfEven32(double v) {
 
 }  // namespace app
 
-TQuorvel::TQuorvel(QWidget* parent) : QWidget(parent) {
+TQuorvel::TQuorvel(app::Dialogs* dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
+  if (dialogs_ == nullptr) {
+    ownDialogs_ = std::make_unique<app::SpanishDialogs>();
+    dialogs_ = ownDialogs_.get();
+  }
   CreateControls();
   SetTabOrder();
   ConnectHandlers();
+  RememberLayout();
   CreateCommands();
   SetWindowIdentity();
   CentreOnScreen();
@@ -73,6 +58,8 @@ TQuorvel::~TQuorvel() {
   // The children die in QWidget's destructor, after this part of the window is
   // gone; a focus-out there (an unfinished step) must not reach our handlers.
   for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
+  // The groups go first: nothing of theirs may outlive the window's own part.
+  for (app::CommandGroup* group : groups_) delete group;
   if (scene::Quorvel == this) scene::Quorvel = nullptr;
   // The layer must not keep drawing on the paint box's canvas once it is gone.
   if (delgraph::SurfaceCanvas == PaintBox1->Canvas()) delgraph::SurfaceCanvas = nullptr;
@@ -120,10 +107,14 @@ void TQuorvel::Guarded(const std::function<void()>& body) {
   try {
     body();
   } catch (const std::exception& e) {
-    app::ReportError(QString::fromUtf8(e.what()));
+    ReportError(QString::fromUtf8(e.what()));
   } catch (...) {
-    app::ReportError(QStringLiteral("Error"));
+    ReportError(QStringLiteral("Error"));
   }
+}
+
+void TQuorvel::ReportError(const QString& message) {
+  dialogs_->ShowError(this, message);
 }
 
 void TQuorvel::HideMemo2() {

@@ -6,10 +6,12 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "app/Dialogs.h"
 #include "scene/Scene.h"
 
 class QAction;
@@ -22,13 +24,32 @@ class QPushButton;
 class QScrollBar;
 class QToolButton;
 class TPaintBox;
+class TQuorvel;
 class TSpinEdit;
+
+namespace app {
+
+// A group of the window's commands: it owns its actions, state and dialogs, and puts
+// its actions in the context menu through TQuorvel::AddCommand. The window keeps
+// the groups in the order they fill the menu.
+class CommandGroup : public QObject {
+ public:
+  explicit CommandGroup(TQuorvel& window);
+  // Runs at the end of every check of an answer, once it is judged.
+  virtual void AnswerChecked() {}
+
+ protected:
+  TQuorvel& window_;
+};
+
+}  // namespace app
 
 class TQuorvel : public QWidget, public WindowPort {
   Q_OBJECT
 
  public:
-  explicit TQuorvel(QWidget* parent = nullptr);
+  // Asks through dialogs when given (not owned), through Spanish dialogs otherwise.
+  explicit TQuorvel(app::Dialogs* dialogs = nullptr, QWidget* parent = nullptr);
   ~TQuorvel() override;
 
   // Visible at start.
@@ -121,7 +142,7 @@ class TQuorvel : public QWidget, public WindowPort {
   void SetLabelCaption(int n, const std::string& text) override;
   std::string PACaption() const override;
   void SetPACaption(const std::string& text) override;
-  void PAClick() override;
+  void PAClick();
   void ShowList(AnswerList list) override;
   void ResetList(AnswerList list) override;
   int ListChoice(AnswerList list) const override;
@@ -129,11 +150,19 @@ class TQuorvel : public QWidget, public WindowPort {
   void mostrarbotones() override;
   void ShowBtest() override;
 
-  // Beyond the layout: the help window "Ayuda" (F1), full screen (F11, left with
-  // F11 or Esc), the "Coordenadas..." dialog (C), and the drawing's scale.
-  void ShowHelp();
-  QWidget* HelpWindow() const { return help_; }
-  void ToggleFullScreen();
+  // Puts the action in the context menu, with its shortcut working anywhere in the
+  // window; the handler runs guarded on each trigger (each toggle when checkable).
+  void AddCommand(QAction* action, std::function<void()> handler);
+  // Runs a handler body; an error it raises is shown through the dialogs instead
+  // of crossing the event loop. The paint box then shows whatever was drawn.
+  void Guarded(const std::function<void()>& body);
+  // Redraws the frame, applies the change and names the scene, as every edit does.
+  void EditCoordinate(const std::function<void()>& change);
+  app::Dialogs& Dialogs() const { return *dialogs_; }
+  void ReportError(const QString& message);
+
+  // The help window once opened, and the "Coordenadas..." command.
+  QWidget* HelpWindow() const;
   void CoordinatesClick();
   double DrawingScale() const;
 
@@ -150,45 +179,27 @@ class TQuorvel : public QWidget, public WindowPort {
   void CentreOnScreen();
   // The window's icon, and the desktop entry that task bars match it to.
   void SetWindowIdentity();
-  // Builds the context menu; each group of commands adds its actions.
+  // Builds the context menu from the groups of commands (Commands.cpp).
   void CreateCommands();
-  // "Mostrar trazas" (Ctrl+T): the traces of the line, on request.
-  void CreateTraceCommands();
-  // Puts the action in the context menu and makes its shortcut a window shortcut.
-  void AddCommand(QAction* action);
-  void CreateExportCommands();  // ExportCommands.cpp
-  // "Hoja de ejercicios...": asks for a sheet and writes its PDF (WorksheetCommands.cpp).
-  void CreateWorksheetCommands();
-  void MakeWorksheet();
-  // The detailed quiz and the results (QuizCommands.cpp).
-  void CreateQuizCommands();
+  template <class Group>
+  void AddGroup() {
+    groups_.push_back(new Group(*this));
+  }
   void RunFormActivateOnce();
-  // Keys, focus mark, double-click guard and the view commands (Keys.cpp).
-  void CreateWindowCommands();
   // The layout's places, and the controls placed for the window's size (Scaling.cpp).
   void RememberLayout();
   void PlaceControls();
-  // Runs a handler body; an error it raises is reported in a message box instead
-  // of crossing the event loop. The paint box then shows whatever was drawn.
-  void Guarded(const std::function<void()>& body);
-  void EditCoordinate(const std::function<void()>& change);
   QComboBox* List(AnswerList list) const;
 
   bool activated_ = false;
   bool activationPosted_ = false;
-  QWidget* help_ = nullptr;
-  QObject* input_ = nullptr;
-  QWidget* focusMark_ = nullptr;
+  std::unique_ptr<app::Dialogs> ownDialogs_;
+  app::Dialogs* dialogs_ = nullptr;
+  std::vector<app::CommandGroup*> groups_;  // children of the window
   std::vector<std::pair<QWidget*, QRect>> layout_;
 };
 
 namespace app {
-
-// Shows an error message to the user. The default is a modal message box; tests
-// install a recorder so nothing blocks. An empty function restores the default.
-using ErrorReporter = std::function<void(const QString& message)>;
-void SetErrorReporter(ErrorReporter reporter);
-void ReportError(const QString& message);
 
 // The value of a spin edit as its handlers read it: the text as an integer, or 0
 // when the text is not one.

@@ -1,15 +1,15 @@
-// The window's commands beyond its layout: the keys that press its buttons, the
-// "Coordenadas..." dialog, and the help window that lists them all.
+// The window's own commands: the keys that press its buttons, "Coordenadas...",
+// full screen and the help window that lists them all, with the focus mark and
+// the guard against the second click of a double click on "TEST".
 #pragma once
 
 #include <QString>
-#include <functional>
 #include <vector>
 
-#include "scene/Scene.h"
+#include "app/UnitQuorvel.h"
 
-class QWidget;
-class TQuorvel;
+class QAction;
+class QDialog;
 
 namespace app {
 
@@ -22,20 +22,27 @@ struct KeyRow {
 // The keys that press the window's buttons, in the order the help lists them.
 const std::vector<KeyRow>& ButtonKeys();
 
-// What the "Coordenadas..." dialog edits: A, and B in line mode.
-struct CoordinatesInput {
-  DihedralPoint a;
-  DihedralPoint b;
-  bool line = false;
-};
-
-// Asks for the coordinates; false when the user cancels. The default is a modal
-// dialog over the parent; tests install their own. An empty function restores it.
-using CoordinatesPrompt = std::function<bool(QWidget* parent, CoordinatesInput& io)>;
-void SetCoordinatesPrompt(CoordinatesPrompt prompt);
-
 // The help window's text for a window: the guide, the keys and the commands of
 // its context menu as they stand now.
 QString HelpHtml(const TQuorvel& window);
+
+class WindowCommands : public CommandGroup {
+ public:
+  explicit WindowCommands(TQuorvel& window);
+  void Coordinates();
+  void ToggleFullScreen();
+  void ShowHelp();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* e) override;
+
+ private:
+  // One action a key, each a window shortcut.
+  void CreateKeys();
+  QAction* escape_ = nullptr;
+  QDialog* help_ = nullptr;  // made at its first opening
+  quint64 testClickedAt_ = 0;
+  bool testClicked_ = false;
+};
 
 }  // namespace app

@@ -4,14 +4,14 @@
 #include <string>
 
 #include "classify/Classification.h"
+#include "classify/PlaneInfo.h"
 #include "delgraph/delgraph.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
+#include "scene/PlaneScene.h"
 #include "scene/Scene.h"
 
 namespace classify {
-
-bool CoordinatesHidden = false;
 
 namespace {
 
@@ -36,6 +36,10 @@ void SetLabel(int n, const std::string& text) {
 }  // namespace
 
 void InfoUpdate() {
+  if (scene::PlaneMode) {
+    PlaneInfoUpdate();
+    return;
+  }
   if (scene::Quorvel != nullptr) scene::Quorvel->HideMemo2();
   if (scene::PointMode) scene::SelectedA = true;
   if (scene::SelectedA) {

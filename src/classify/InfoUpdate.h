@@ -8,7 +8,7 @@ namespace classify {
 
 // While AnswerHidden is true, leave the coordinate texts out too (an exercise read
 // from the drawing alone). False at program start.
-extern bool CoordinatesHidden;
+extern bool& CoordinatesHidden;
 
 void InfoUpdate();
 void ShowPointInfo(std::int32_t abscissa, std::int32_t alejamiento, std::int32_t cota);

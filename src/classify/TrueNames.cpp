@@ -2,31 +2,14 @@
 
 #include <algorithm>
 
+#include "classify/Vocabulary.h"
+
 namespace classify {
 
 namespace {
 
-// Type and relation codes of the eight base cases, from which coordinates of A
-// and B are equal.
-struct BaseCodes {
-  std::int32_t type;
-  std::int32_t relation;
-};
-
-BaseCodes BaseOf(const DihedralPoint& A, const DihedralPoint& B) {
-  const bool sameAbscissa = A.abscissa == B.abscissa;
-  const bool sameAlejamiento = A.alejamiento == B.alejamiento;
-  const bool sameCota = A.cota == B.cota;
-  if (sameAbscissa) {
-    if (sameAlejamiento) return sameCota ? BaseCodes{9, -1} : BaseCodes{3, 8};
-    return sameCota ? BaseCodes{4, 5} : BaseCodes{5, 6};
-  }
-  if (sameAlejamiento) return sameCota ? BaseCodes{7, 2} : BaseCodes{2, 1};
-  return sameCota ? BaseCodes{1, 3} : BaseCodes{6, 4};
-}
-
-bool OnGroundLine(const DihedralPoint& P) {
-  return P.alejamiento == 0 && P.cota == 0;
+const LineCaseWords& BaseOf(const DihedralPoint& A, const DihedralPoint& B) {
+  return BaseCase({A.abscissa == B.abscissa, A.alejamiento == B.alejamiento, A.cota == B.cota});
 }
 
 std::vector<std::int32_t> SortedUnique(std::vector<std::int32_t> codes) {
@@ -36,6 +19,10 @@ std::vector<std::int32_t> SortedUnique(std::vector<std::int32_t> codes) {
 }
 
 }  // namespace
+
+bool OnGroundLine(const DihedralPoint& P) {
+  return P.alejamiento == 0 && P.cota == 0;
+}
 
 bool MeetsGroundLine(const DihedralPoint& A, const DihedralPoint& B) {
   // Differences of two 32-bit values and products of a 32-bit value with such a
@@ -50,25 +37,25 @@ bool MeetsGroundLine(const DihedralPoint& A, const DihedralPoint& B) {
 }
 
 std::vector<std::int32_t> TrueTypeCodes(const DihedralPoint& A, const DihedralPoint& B) {
-  if (A == B) return {OnGroundLine(A) ? 8 : 9};
+  if (A == B) return {OnGroundLine(A) ? kCutsGroundLineType : kSinglePointType};
   const bool inV = A.alejamiento == 0 && B.alejamiento == 0;
   const bool inH = A.cota == 0 && B.cota == 0;
-  if (inV && inH) return {10};
-  std::vector<std::int32_t> codes{BaseOf(A, B).type};
-  if (inV || inH) codes.push_back(10);
-  if (MeetsGroundLine(A, B)) codes.push_back(8);
+  if (inV && inH) return {kContainedType};
+  std::vector<std::int32_t> codes{BaseOf(A, B).typeCode};
+  if (inV || inH) codes.push_back(kContainedType);
+  if (MeetsGroundLine(A, B)) codes.push_back(kCutsGroundLineType);
   return SortedUnique(codes);
 }
 
 std::vector<std::int32_t> TrueRelationCodes(const DihedralPoint& A, const DihedralPoint& B) {
-  if (A == B) return {OnGroundLine(A) ? 7 : -1};
+  if (A == B) return {OnGroundLine(A) ? kMeetsGroundLineRelation : kNoRelation};
   const bool inV = A.alejamiento == 0 && B.alejamiento == 0;
   const bool inH = A.cota == 0 && B.cota == 0;
-  if (inV && inH) return {11};
-  std::vector<std::int32_t> codes{BaseOf(A, B).relation};
-  if (inH) codes.push_back(9);
-  if (inV) codes.push_back(10);
-  if (MeetsGroundLine(A, B)) codes.push_back(7);
+  if (inV && inH) return {kInGroundLineRelation};
+  std::vector<std::int32_t> codes{BaseOf(A, B).relationCode};
+  if (inH) codes.push_back(kInHRelation);
+  if (inV) codes.push_back(kContainedType);
+  if (MeetsGroundLine(A, B)) codes.push_back(kMeetsGroundLineRelation);
   return SortedUnique(codes);
 }
 

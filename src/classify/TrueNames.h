@@ -1,5 +1,5 @@
 // Every name that is true of a line AB, not only the one the override order of
-// LineType and LineRelation picks. Pure: the standard library and the point type.
+// LineType and LineRelation picks. Codes as Vocabulary.h names them.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +13,9 @@ namespace classify {
 std::vector<std::int32_t> TrueTypeCodes(const DihedralPoint& A, const DihedralPoint& B);
 // Relation codes (as LineRelation gives them) that describe AB, sorted, without repeats.
 std::vector<std::int32_t> TrueRelationCodes(const DihedralPoint& A, const DihedralPoint& B);
+
+// True when P lies on the ground line.
+bool OnGroundLine(const DihedralPoint& P);
 
 // True when the infinite line through A and B has a point with alejamiento 0 and
 // cota 0. A single point meets it only when it lies on it. Exact for any 32-bit

@@ -13,6 +13,9 @@
 #include <optional>
 #include <vector>
 
+#include "app/CommandTable.h"
+#include "cli/PlaneOptions.h"
+#include "delgraph/PaletteRead.h"
 #include "delgraph/ShippedPalette.h"
 #include "delgraph/delgraph.h"
 #include "quiz/ExerciseList.h"
@@ -51,10 +54,24 @@ const std::vector<OptionRow>& Options() {
        "un punto de abscisa X, alejamiento Y y cota Z (números enteros)",
        false},
       {{"line"}, "X,Y,Z:X,Y,Z", "la recta del extremo A al extremo B", false},
+      {{"plane"}, "X,Y,Z:X,Y,Z:X,Y,Z", "el plano que pasa por los puntos A, B y C", false},
+      {{"plane-intercepts"},
+       "X,Y,Z",
+       "el plano α(X,Y,Z): X donde sus trazas cortan a L.T., Y el alejamiento de α1 y Z la "
+       "cota de α2 sobre la perpendicular a L.T. por el origen; cada uno entero (no 0) o inf "
+       "(paralelo a ese eje). Dibuja el plano por (X,0,0), (0,Y,0) y (0,0,Z); cada inf cambia "
+       "su punto por el primero de los otros desplazado 50 a lo largo de ese eje "
+       "(inf,40,50: (0,40,0), (0,0,50) y (50,40,0))",
+       false},
       {{"profile"}, "", "muestra la tercera proyección en lugar de la vista de los planos", false},
       {{"traces"},
        "",
        "dibuja las trazas de la recta con H y con V, como «Mostrar trazas» en la ventana",
+       false},
+      {{"visibility"},
+       "",
+       "dibuja la recta continua donde se ve y a trazos donde queda oculta, y nombra los "
+       "cuadrantes que atraviesa, como «Partes vistas y ocultas» en la ventana",
        false},
       {{"hide-answer"},
        "",
@@ -80,13 +97,14 @@ const std::vector<OptionRow>& Options() {
        false},
       {{"kind"},
        "TIPO",
-       "ejercicios de la hoja: puntos, rectas o mixtos (también points, lines, mixed; sin "
-       "ella, mixtos)",
+       "ejercicios de la hoja: puntos, rectas, planos, cuadrantes o mixtos (también points, "
+       "lines, planes, quadrants, mixed; sin ella, mixtos)",
        false},
       {{"worksheet-file"},
        "LISTA.txt",
        "escribe la hoja con los ejercicios de LISTA.txt, uno por línea: A(10,20,30) un "
-       "punto, A(-10,40,40) B(50,60,80) una recta; hasta 200",
+       "punto, A(-10,40,40) B(50,60,80) una recta (seguida de «cuadrantes» para preguntar "
+       "por ellos), A(..) B(..) C(..) un plano; hasta 200",
        true},
       {{"o", "output"}, "ARCHIVO.pdf", "el archivo de la hoja de ejercicios", false},
       {{"key"}, "ARCHIVO.pdf", "escribe las soluciones en ARCHIVO.pdf en lugar de al final", false},
@@ -126,7 +144,8 @@ int RunWorksheetFile(const QCommandLineParser& parser, Streams& io);
 const std::vector<Mode>& Modes() {
   static const std::vector<Mode> modes = {
       {"export",
-       {"point", "line", "profile", "traces", "hide-answer", "scale", "palette"},
+       {"point", "line", "plane", "plane-intercepts", "profile", "traces", "visibility",
+        "hide-answer", "scale", "palette"},
        RunExport},
       {"worksheet",
        {"seed", "kind", "palette", "output", "key", "moodle", "perspective"},
@@ -195,18 +214,6 @@ std::optional<DihedralPoint> ParsePoint(const QString& text, const QString& opti
   return DihedralPoint{v[0], v[1], v[2]};
 }
 
-QString PaletteFault(const std::string& what, const QString& path) {
-  const QString name = QStringLiteral("«%1»").arg(path);
-  if (what == "File not found")
-    return QStringLiteral("no existe el archivo de paleta %1").arg(name);
-  if (what == "Read beyond end of file")
-    return QStringLiteral(
-               "el archivo de paleta %1 es demasiado corto: tiene que tener 48 bytes "
-               "(16 colores)")
-        .arg(name);
-  return QStringLiteral("no se puede leer el archivo de paleta %1").arg(name);
-}
-
 // The colours as the window's start-up sets them, from the file asked for.
 // Returns an empty string or the fault.
 QString LoadColours(const QCommandLineParser& parser) {
@@ -218,10 +225,12 @@ QString LoadColours(const QCommandLineParser& parser) {
       return QString();
     }
   }
-  try {
-    delgraph::LoadPaletteFromPath(path);
-  } catch (const delgraph::FileError& e) {
-    return PaletteFault(e.what(), path);
+  const delgraph::PaletteReading reading = delgraph::ReadPaletteFile(path);
+  if (reading.fault != delgraph::FileFault::kNone)
+    return delgraph::SpanishPaletteMessage(reading.fault, path);
+  for (int k = 0; k < 16; ++k) {
+    const delgraph::RGBEntry& c = reading.colours[static_cast<std::size_t>(k)];
+    delgraph::SetPaletteEntry(static_cast<std::uint16_t>(k), c.red, c.green, c.blue);
   }
   delgraph::SetPaletteEntry(0, 250, 250, 255);
   return QString();
@@ -237,19 +246,28 @@ int RunExport(const QCommandLineParser& parser, Streams& io) {
   }
   const bool point = parser.isSet("point"), line = parser.isSet("line");
   if (point && line) return io.Fail(ExitBadInput, "dé --point o --line, no las dos");
-  if (!point && !line)
-    return io.Fail(ExitBadInput, "falta la escena: dé --point X,Y,Z o --line=X,Y,Z:X,Y,Z");
+  const bool plane = PlaneAsked(parser);
+  if (plane && (point || line))
+    return io.Fail(ExitBadInput, "dé una sola escena: --point, --line o un plano");
+  if (!point && !line && !plane)
+    return io.Fail(ExitBadInput,
+                   "falta la escena: dé --point X,Y,Z, --line=X,Y,Z:X,Y,Z o "
+                   "--plane=X,Y,Z:X,Y,Z:X,Y,Z");
 
   render::SceneSpec picture;
   picture.pointMode = point;
   picture.profile = parser.isSet("profile");
   picture.answerHidden = parser.isSet("hide-answer");
   picture.traces = parser.isSet("traces");
+  picture.visibility = parser.isSet("visibility");
   QString fault;
   if (point) {
     const auto A = ParsePoint(parser.value("point"), "--point", &fault);
     if (!A) return io.Fail(ExitBadInput, fault);
     picture.A = picture.B = *A;
+  } else if (plane) {
+    fault = PlaneFromOptions(parser, picture);
+    if (!fault.isEmpty()) return io.Fail(ExitBadInput, fault);
   } else {
     const QString text = parser.value("line");
     const QStringList ends = text.split(':');
@@ -266,6 +284,9 @@ int RunExport(const QCommandLineParser& parser, Streams& io) {
     picture.A = *A;
     picture.B = *B;
   }
+  // An empty name would quietly fall back to pruebas.pal; --worksheet refuses it too.
+  if (parser.isSet("palette") && parser.value("palette").isEmpty())
+    return io.Fail(ExitBadInput, "--palette: falta el nombre del archivo");
   int scale = 1;
   if (parser.isSet("scale")) {
     bool ok = false;
@@ -386,7 +407,8 @@ QString HelpText() {
     << "  " << kProgram << " --worksheet 30 --seed 1234 --kind rectas -o hoja.pdf\n"
     << "  " << kProgram << " --worksheet-file lista.txt -o hoja.pdf --key soluciones.pdf\n\n"
     << "Estado de salida: 0 si todo va bien, 2 si los argumentos no son válidos (no se\n"
-    << "escribe nada), 1 si un archivo no se puede leer o escribir.\n";
+    << "escribe nada), 1 si un archivo no se puede leer o escribir.\n\n"
+    << app::KeysAndCommandsText();
   s.flush();
   return text;
 }
@@ -466,20 +488,35 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 
 int Main(int argc, char** argv) {
   qInstallMessageHandler(QuietQtMessages);
-  bool output = false, platformForced = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+  bool output = false;
   for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
-      platformForced = true;
     const OptionRow* row = RowOf(OptionNameOf(QString::fromLocal8Bit(argv[i])));
     if (row != nullptr && row->output) output = true;
   }
-  // A file is drawn with fonts, which need a platform, but never a display.
-  if (output && !platformForced) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // A file is drawn with fonts, which need a platform, but never a display: the
+  // offscreen one, whatever the environment or a -platform argument asks for, so a
+  // run that writes a file works the same with or without a display.
+  std::vector<char*> arguments(argv, argv + argc);
+  if (output) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    arguments.clear();
+    for (int i = 0; i < argc; ++i) {
+      const bool platform =
+          std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0;
+      if (platform && i > 0) {
+        ++i;  // and its value
+        continue;
+      }
+      arguments.push_back(argv[i]);
+    }
+  }
+  int count = static_cast<int>(arguments.size());
+  arguments.push_back(nullptr);  // argv ends in a null pointer
   std::unique_ptr<QCoreApplication> application;
   if (output) {
-    application = std::make_unique<QGuiApplication>(argc, argv);
+    application = std::make_unique<QGuiApplication>(count, arguments.data());
   } else {
-    application = std::make_unique<QCoreApplication>(argc, argv);
+    application = std::make_unique<QCoreApplication>(count, arguments.data());
   }
   QTextStream out(stdout), err(stderr);
   return Execute(QCoreApplication::arguments(), out, err);

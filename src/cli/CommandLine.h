@@ -20,8 +20,8 @@ constexpr int ExitBadInput = 2;   // the arguments are refused; nothing was writ
 bool WantsCommandLine(int argc, char** argv);
 
 // The whole run without a window: makes the application object it needs (none
-// that needs a display for --help and --version; Qt's offscreen platform for an
-// output, unless a platform is forced), runs, returns the exit status.
+// that needs a display for --help and --version; always Qt's offscreen platform
+// for an output, whatever the environment names), runs, returns the exit status.
 int Main(int argc, char** argv);
 
 // Runs the arguments (the program name first) with an application object in

@@ -1,8 +1,7 @@
-#include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QString>
 
+#include "delgraph/PaletteRead.h"
 #include "delgraph/ShippedPalette.h"
 #include "delgraph/delgraph.h"
 
@@ -30,25 +29,31 @@ void LoadPaletteFile(const std::string& name) {
 }
 
 void LoadPaletteFromPath(const QString& path) {
-  const QFileInfo info(path);
-  if (path.isEmpty() || !info.exists()) throw FileError(NotFound);
-  if (info.isDir()) throw FileError(AccessDenied);
-  // Read-only, so a write-protected palette still loads. QFile closes on every exit.
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) throw FileError(AccessDenied);
-  for (int k = 0; k < 16; ++k) {
-    char record[RecordSize];
-    const qint64 got = file.read(record, RecordSize);
-    if (got < 0) throw FileError(AccessDenied);
-    if (got < RecordSize) throw FileError(PastEnd);
-    SetPaletteEntry(static_cast<std::uint16_t>(k), static_cast<unsigned char>(record[0]),
-                    static_cast<unsigned char>(record[1]), static_cast<unsigned char>(record[2]));
+  const PaletteReading reading = ReadPaletteFile(path);
+  // The records read are applied even when the file then fails, as a short file
+  // always has been.
+  for (int k = 0; k < reading.records; ++k) {
+    const RGBEntry& c = reading.colours[static_cast<std::size_t>(k)];
+    SetPaletteEntry(static_cast<std::uint16_t>(k), c.red, c.green, c.blue);
+  }
+  switch (reading.fault) {
+    case FileFault::kNone:
+      return;
+    case FileFault::kNotFound:
+      throw FileError(NotFound);
+    case FileFault::kTooShort:
+      throw FileError(PastEnd);
+    default:  // a folder, a FIFO, a device, no permission: the window's one message
+      throw FileError(AccessDenied);
   }
 }
 
 void SavePaletteFile(const std::string& name) {
   const QString path = LocalName(name);
   if (path.isEmpty()) throw FileError(AccessDenied);
+  // A FIFO or a device named like the palette is left as it is, never replaced
+  // (nor opened for the direct write below, which could wait forever).
+  if (OutputObstacle(path) != FileFault::kNone) throw FileError(AccessDenied);
   // Written to a temporary file beside it and renamed on commit: a failed save
   // leaves the old palette whole.
   QSaveFile file(path);

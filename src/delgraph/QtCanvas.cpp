@@ -20,6 +20,40 @@ constexpr int kSmallestFontPoints = 6;
 // common sans faces reaches 9 pixels, so even "a" and "b" read clearly at scale 1.
 constexpr int kLabelPoints = 12;
 
+// Far-away geometry (a point at 10^8, a trace millions of pixels off) is cut to
+// the square |x|, |y| <= kFar surface pixels before it reaches the device: a
+// raster engine overflows and a dash pattern runs for minutes there, and PDF
+// viewers give up on paths that long. The square lies far outside every surface,
+// so whatever is drawn inside it is drawn exactly as before.
+constexpr double kFar = 16384.0;
+
+bool InFarSquare(const QPointF& p) {
+  return std::fabs(p.x()) <= kFar && std::fabs(p.y()) <= kFar;
+}
+
+// The part of the segment inside the far square (Liang-Barsky); false when none.
+bool ClipToFarSquare(QLineF& line) {
+  if (InFarSquare(line.p1()) && InFarSquare(line.p2())) return true;
+  const double ax = line.x1(), ay = line.y1(), dx = line.dx(), dy = line.dy();
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {ax + kFar, kFar - ax, ay + kFar, kFar - ay};
+  double t0 = 0.0, t1 = 1.0;
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0.0) {
+      if (q[i] < 0.0) return false;
+      continue;
+    }
+    const double r = q[i] / p[i];
+    if (p[i] < 0.0)
+      t0 = std::max(t0, r);
+    else
+      t1 = std::min(t1, r);
+    if (t0 > t1) return false;
+  }
+  line = QLineF(ax + t0 * dx, ay + t0 * dy, ax + t1 * dx, ay + t1 * dy);
+  return true;
+}
+
 // 96 dots per inch, so a point size gives the pixel size the layer's callers expect.
 constexpr int DotsPerMeter96 = 3780;
 
@@ -323,9 +357,12 @@ void QtCanvas::LineTo(std::int32_t x, std::int32_t y) {
   QPainter* const painter = Painter();
   if (painter == nullptr) return;
   QPainter& p = *painter;
-  p.setCompositionMode(PenModes[PenModeIndex()]);
-  p.drawLine(QLineF(penPos_, to));
-  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  QLineF line(penPos_, to);
+  if (ClipToFarSquare(line)) {
+    p.setCompositionMode(PenModes[PenModeIndex()]);
+    p.drawLine(line);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  }
   penPos_ = to;
   Changed();
 }
@@ -365,9 +402,13 @@ void QtCanvas::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::i
     Changed();
     return;
   }
-  p.setCompositionMode(PenModes[PenModeIndex()]);
-  p.drawEllipse(QRectF(QPointF(x1, y1), QPointF(x2, y2)));
-  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  const QRectF box = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
+  // A ring wholly outside the far square cannot show; a larger one is drawn whole.
+  if (box.intersects(QRectF(QPointF(-kFar, -kFar), QPointF(kFar, kFar)))) {
+    p.setCompositionMode(PenModes[PenModeIndex()]);
+    p.drawEllipse(QRectF(QPointF(x1, y1), QPointF(x2, y2)));
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  }
   Changed();
 }
 
@@ -375,7 +416,12 @@ void QtCanvas::Polygon(const std::vector<CanvasPoint>& points) {
   if (points.empty()) return;
   QPolygonF polygon;
   polygon.reserve(static_cast<int>(points.size()));
-  for (const CanvasPoint& pt : points) polygon << QPointF(pt.x, pt.y);
+  bool near = true;
+  for (const CanvasPoint& pt : points) {
+    polygon << QPointF(pt.x, pt.y);
+    near = near && InFarSquare(polygon.back());
+  }
+  if (!near) polygon = polygon.intersected(QRectF(QPointF(-kFar, -kFar), QPointF(kFar, kFar)));
   QPainter* const painter = Painter();
   if (painter == nullptr) return;
   QPainter& p = *painter;
@@ -441,9 +487,8 @@ std::int32_t QtCanvas::SeparatedTop(std::int32_t x, std::int32_t y, int width, i
 
 void QtCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string& text) {
   // Text starting this far away cannot reach the image; Qt's int rectangles would
-  // overflow there.
-  constexpr std::int32_t Far = 1 << 20;
-  if (x > width_ || y > height_ || x < -Far || y < -Far) return;
+  // overflow there, and a file would carry it far off its page.
+  if (x > width_ || y > height_ || x < -kFar || y < -kFar) return;
   const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   QPainter* const painter = Painter();
   if (painter == nullptr) return;

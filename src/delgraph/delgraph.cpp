@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "scene/Scene.h"
+
 namespace delgraph {
 
 namespace {
@@ -56,10 +58,6 @@ constexpr PaletteRecord MakeDefaultPalette() {
   return record;
 }
 
-std::int32_t Saturate(std::int64_t v) {
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
-}
-
 // Dots at every multiple of `step` in the bar, outer loop over x. The corners are
 // taken as 16-bit numbers, so a negative left or top edge leaves nothing to draw.
 void DotFill(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, int step) {
@@ -72,32 +70,42 @@ void DotFill(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
     for (int y = firstY; y <= uy2; y += step) PutPixel(x, y, FillColor);
 }
 
-// At most 255 characters; a UTF-8 sequence is never split.
-std::string CutText(const std::string& text) {
+}  // namespace
+
+using internal::Current;
+
+State StartState() {
+  State state;
+  state.ActivePalette = MakeDefaultPalette();
+  return state;
+}
+
+PaletteRecord& ActivePalette = Current.ActivePalette;
+RGBEntry (&PaletteRGB)[16] = Current.PaletteRGB;
+Canvas*& SurfaceCanvas = Current.SurfaceCanvas;
+std::string (&FontTable)[6] = Current.FontTable;
+std::uint16_t& FillPattern = Current.FillPattern;
+std::int32_t& FillColor = Current.FillColor;
+
+State SaveState() {
+  return Current;
+}
+
+void RestoreState(const State& state) {
+  Current = state;
+}
+
+void ResetDelgraph() {
+  Current = StartState();
+}
+
+std::string CutText(const std::string& text, std::size_t maxChars) {
   std::size_t chars = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const bool starts = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
-    if (starts && ++chars > MaxTextLength) return text.substr(0, i);
+    if (starts && ++chars > maxChars) return text.substr(0, i);
   }
   return text;
-}
-
-}  // namespace
-
-PaletteRecord ActivePalette = MakeDefaultPalette();
-RGBEntry PaletteRGB[16] = {};
-Canvas* SurfaceCanvas = nullptr;
-std::string FontTable[6];
-std::uint16_t FillPattern = 0;
-std::int32_t FillColor = 0;
-
-void ResetDelgraph() {
-  DefaultPalette(ActivePalette);
-  std::fill(std::begin(PaletteRGB), std::end(PaletteRGB), RGBEntry{});
-  SurfaceCanvas = nullptr;
-  for (std::string& name : FontTable) name.clear();
-  FillPattern = 0;
-  FillColor = 0;
 }
 
 void DefaultPalette(PaletteRecord& record) {
@@ -159,11 +167,9 @@ void SetTextStyle(std::uint16_t font, std::uint16_t /*spare*/, std::uint16_t siz
 
 void GetTextStyle(TextStyleRecord& /*record*/) {}
 
-void SetTextOptions(std::uint16_t /*first*/, std::uint16_t /*second*/) {}
-
 void AttachSurface(Canvas* canvas, std::uint16_t /*width*/, std::uint16_t /*height*/) {
   for (int i = 0; i < 5; ++i) FontTable[i] = FontNames[i];
-  if (!KeepSurface) SurfaceCanvas = canvas;
+  SurfaceCanvas = canvas;
   SetFillStyle(1, 0);
   SetTextStyle(1, 0, 8);
   if (SurfaceCanvas) SurfaceCanvas->Refresh();
@@ -187,8 +193,9 @@ void DrawCircle(std::int32_t x, std::int32_t y, std::uint16_t r) {
   if (!SurfaceCanvas) return;
   // The clear brush stays after the call: later text gets no box until a colour is set.
   SurfaceCanvas->SetBrushStyle(bsClear);
-  SurfaceCanvas->Ellipse(Saturate(std::int64_t{x} - r), Saturate(std::int64_t{y} - r),
-                         Saturate(std::int64_t{x} + r), Saturate(std::int64_t{y} + r));
+  SurfaceCanvas->Ellipse(
+      scene::Saturate32(std::int64_t{x} - r), scene::Saturate32(std::int64_t{y} - r),
+      scene::Saturate32(std::int64_t{x} + r), scene::Saturate32(std::int64_t{y} + r));
 }
 
 void FillBar(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
@@ -197,7 +204,8 @@ void FillBar(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
   if (FillPattern == CloseDots) return DotFill(x1, y1, x2, y2, 2);
   SurfaceCanvas->SetBrushColor(PaletteColor(FillColor));
   // The canvas leaves out the right and bottom edges; the bar includes them.
-  SurfaceCanvas->FillRect(x1, y1, Saturate(std::int64_t{x2} + 1), Saturate(std::int64_t{y2} + 1));
+  SurfaceCanvas->FillRect(x1, y1, scene::Saturate32(std::int64_t{x2} + 1),
+                          scene::Saturate32(std::int64_t{y2} + 1));
 }
 
 void ClearSurface() {
@@ -218,14 +226,14 @@ void FillPolygon(std::uint16_t n, PointList points) {
 
 void PutPixel(std::int32_t x, std::int32_t y, std::int32_t color) {
   if (!SurfaceCanvas) return;
-  const ColorValue value = ColorMode <= 10 ? PaletteColor(color) : static_cast<ColorValue>(color);
+  const ColorValue value = PaletteColor(color);
   SurfaceCanvas->SetPixel(x, y, value);
 }
 
 void DrawText(std::int32_t x, std::int32_t y, const std::string& text) {
   if (!SurfaceCanvas) return;
   SurfaceCanvas->SetFontColor(SurfaceCanvas->PenColor());
-  SurfaceCanvas->TextOut(x, y, CutText(text));
+  SurfaceCanvas->TextOut(x, y, CutText(text, MaxTextLength));
 }
 
 ColorValue GetPenColor() {
@@ -243,7 +251,5 @@ std::int32_t GetMaxX() {
 std::int32_t GetMaxY() {
   return SurfaceMaxY;
 }
-
-void SetSurfaceOption(std::int32_t /*value*/) {}
 
 }  // namespace delgraph

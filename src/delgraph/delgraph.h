@@ -47,20 +47,46 @@ class FileError : public std::runtime_error {
 // Fixed surface settings.
 constexpr std::uint16_t SurfaceMaxX = 1024;
 constexpr std::uint16_t SurfaceMaxY = 480;
-constexpr std::uint8_t ColorMode = 0;
 constexpr std::uint8_t FontCharset = 1;
-constexpr bool KeepSurface = false;
 
-extern PaletteRecord ActivePalette;
-extern RGBEntry PaletteRGB[16];
-extern Canvas* SurfaceCanvas;
-extern std::string FontTable[6];
-extern std::uint16_t FillPattern;
-extern std::int32_t FillColor;
+// Every variable of the graphics layer, in one value; the names below refer to its
+// members. SurfaceCanvas is the canvas drawn on, not owned: a capture keeps the
+// pointer, not the canvas or its picture.
+struct State {
+  PaletteRecord ActivePalette;  // the default palette once the program starts
+  RGBEntry PaletteRGB[16] = {};
+  Canvas* SurfaceCanvas = nullptr;
+  std::string FontTable[6];
+  std::uint16_t FillPattern = 0;
+  std::int32_t FillColor = 0;
+};
+
+extern PaletteRecord& ActivePalette;
+extern RGBEntry (&PaletteRGB)[16];
+extern Canvas*& SurfaceCanvas;
+extern std::string (&FontTable)[6];
+extern std::uint16_t& FillPattern;
+extern std::int32_t& FillColor;
+
+// The program-start values: the default palette, everything else zero or empty.
+State StartState();
+
+// The variables themselves. Inline in this header, so that they are initialised
+// before any variable of a file that includes it, even one set at start-up; only
+// this module's files touch them by this name.
+namespace internal {
+inline State Current = StartState();
+}  // namespace internal
+
+State SaveState();
+void RestoreState(const State& state);
 
 // Program-start state: default palette, PaletteRGB zero, fill 0/0, empty font
 // table, no canvas. For tests.
 void ResetDelgraph();
+
+// At most maxChars characters of a UTF-8 text; a sequence is never split.
+std::string CutText(const std::string& text, std::size_t maxChars);
 
 // Palette.
 void DefaultPalette(PaletteRecord& record);
@@ -76,7 +102,6 @@ void SetLineStyle(std::uint16_t style, std::uint16_t mode, std::uint16_t width);
 void SetBrushStyle(std::int32_t style);
 void SetTextStyle(std::uint16_t font, std::uint16_t spare, std::uint16_t size);
 void GetTextStyle(TextStyleRecord& record);
-void SetTextOptions(std::uint16_t first, std::uint16_t second);
 
 // Surface.
 void AttachSurface(Canvas* canvas, std::uint16_t width, std::uint16_t height);
@@ -96,7 +121,6 @@ ColorValue GetPenColor();
 void SetPenColorValue(ColorValue color);
 std::int32_t GetMaxX();
 std::int32_t GetMaxY();
-void SetSurfaceOption(std::int32_t value);
 
 // Palette file: only the last component of the name counts.
 void LoadPaletteFile(const std::string& name);

@@ -11,8 +11,6 @@
 
 namespace drawing {
 
-std::uint64_t FramesDrawn = 0;
-
 namespace {
 
 struct LogicalPoint {
@@ -105,7 +103,6 @@ void RedrawFrame(bool profile) {
 }
 
 void DrawDihedralFrame() {
-  delgraph::SetSurfaceOption(0);
   delgraph::SetFillStyle(kSolid, kBackground);
   delgraph::ClearSurface();
   Select640x480();

@@ -9,7 +9,7 @@ namespace drawing {
 // Grows by one with every RedrawFrame, the step that clears the picture: a caller
 // that kept the value knows whether what it drew since is still on the surface.
 // Only ever compared with a kept value, so tests need no reset of it.
-extern std::uint64_t FramesDrawn;
+extern std::uint64_t& FramesDrawn;
 
 void RedrawFrame(bool profile);
 void DrawDihedralFrame();

@@ -9,11 +9,6 @@
 
 namespace drawing {
 
-LogicalWindow LogicalWindowTable[6];
-std::uint8_t CurrentWindow = 0;
-double WindowWidth = 0.0;
-double WindowHeight = 0.0;
-
 namespace {
 
 constexpr std::uint8_t kFirstSlot = 1;

@@ -14,10 +14,10 @@ struct LogicalWindow {
 };
 
 // Slots 1..5; index 0 is not a slot and stays zero.
-extern LogicalWindow LogicalWindowTable[6];
-extern std::uint8_t CurrentWindow;  // 0: none selected
-extern double WindowWidth;
-extern double WindowHeight;
+extern LogicalWindow (&LogicalWindowTable)[6];
+extern std::uint8_t& CurrentWindow;  // 0: none selected
+extern double& WindowWidth;
+extern double& WindowHeight;
 
 void SetLogicalWindow(std::uint8_t slot, double x1, double y1, double x2, double y2);
 void SelectLogicalWindow(std::uint8_t slot);

@@ -8,16 +8,13 @@
 
 #include "delgraph/delgraph.h"
 #include "drawing/LogicalWindow.h"
+#include "drawing/PlaneDrawing.h"
+#include "drawing/SeenAndHidden.h"
 #include "drawing/TraceDrawing.h"
+#include "scene/PlaneScene.h"
 #include "scene/Scene.h"
 
 namespace drawing {
-
-SurfacePoint SpaceOrigin;
-SurfacePoint FlatOrigin;
-double AbscissaStepX = 0.0;
-double AbscissaStepY = 0.0;
-delgraph::TextStyleRecord SavedTextStyle;
 
 namespace {
 
@@ -130,6 +127,10 @@ void DrawScene(bool pointMode, std::int32_t aAbscissa, std::int32_t aAlejamiento
                std::int32_t bCota, std::int32_t lineColour) {
   ComputeSceneOrigins();
   const DihedralPoint A{aAbscissa, aAlejamiento, aCota};
+  if (scene::PlaneMode && !pointMode) {
+    DrawPlane(A, {bAbscissa, bAlejamiento, bCota}, scene::PointC);
+    return;
+  }
   if (pointMode) {
     const EndPointPositions a = DrawEndPoint(A);
     delgraph::SetDrawColor(kPointLabelColour);
@@ -145,12 +146,16 @@ void DrawScene(bool pointMode, std::int32_t aAbscissa, std::int32_t aAlejamiento
   DrawPointLabels("b", b.S, b.h, b.v);
 
   delgraph::SetLineStyle(delgraph::psSolid, 0, 3);
-  DrawSceneLine(a.S.x, a.S.y, b.S.x, b.S.y, lineColour);  // in space
-  DrawSceneLine(a.h.x, a.h.y, b.h.x, b.h.y, lineColour);  // horizontal projection
-  DrawSceneLine(a.v.x, a.v.y, b.v.x, b.v.y, lineColour);  // vertical projection
-  if (!scene::ProfileOn) {
-    DrawSceneLine(a.Hp.x, a.Hp.y, b.Hp.x, b.Hp.y, kReferenceColour);  // onto H
-    DrawSceneLine(a.Vp.x, a.Vp.y, b.Vp.x, b.Vp.y, kReferenceColour);  // onto V
+  if (VisibilityOn && !scene::AnswerHidden) {
+    DrawSeenAndHiddenLine(A, B, lineColour);
+  } else {
+    DrawSceneLine(a.S.x, a.S.y, b.S.x, b.S.y, lineColour);  // in space
+    DrawSceneLine(a.h.x, a.h.y, b.h.x, b.h.y, lineColour);  // horizontal projection
+    DrawSceneLine(a.v.x, a.v.y, b.v.x, b.v.y, lineColour);  // vertical projection
+    if (!scene::ProfileOn) {
+      DrawSceneLine(a.Hp.x, a.Hp.y, b.Hp.x, b.Hp.y, kReferenceColour);  // onto H
+      DrawSceneLine(a.Vp.x, a.Vp.y, b.Vp.x, b.Vp.y, kReferenceColour);  // onto V
+    }
   }
   delgraph::SetLineStyle(delgraph::psSolid, 0, 1);
   // Only on request: with the traces off the picture stays exactly as it was.
@@ -162,7 +167,6 @@ void SaveTextStyle() {
 }
 
 void RestoreTextStyle() {
-  delgraph::SetTextOptions(SavedTextStyle.option1, SavedTextStyle.option2);
   delgraph::SetTextStyle(SavedTextStyle.font, SavedTextStyle.spare, SavedTextStyle.size);
 }
 
@@ -173,6 +177,7 @@ void ResetProjections() {
   AbscissaStepY = 0.0;
   SavedTextStyle = delgraph::TextStyleRecord{};
   ResetTraces();
+  ResetVisibility();
 }
 
 }  // namespace drawing

@@ -26,14 +26,14 @@ struct EndPointPositions {
 };
 
 // Working values, recomputed from the current mapping at each DrawScene.
-extern SurfacePoint SpaceOrigin;
-extern SurfacePoint FlatOrigin;
-extern double AbscissaStepX;
-extern double AbscissaStepY;
+extern SurfacePoint& SpaceOrigin;
+extern SurfacePoint& FlatOrigin;
+extern double& AbscissaStepX;
+extern double& AbscissaStepY;
 
 // The main unit's saved text style; never filled, so restoring it selects font 0
 // at 8 points.
-extern delgraph::TextStyleRecord SavedTextStyle;
+extern delgraph::TextStyleRecord& SavedTextStyle;
 
 // Recomputes SpaceOrigin, FlatOrigin and the abscissa steps from the mapping.
 void ComputeSceneOrigins();

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 #include "delgraph/delgraph.h"
 #include "drawing/LineTraces.h"
 #include "drawing/Projections.h"
+#include "drawing/SeenAndHidden.h"
 
 namespace drawing {
-
-bool TracesOn = false;
 
 namespace {
 
@@ -71,14 +71,25 @@ void Label(SurfacePoint p, const char* text) {
 
 // One trace: P is where it lands, near the end point it lies beyond (if any). In
 // the flat view P.h and P.v are its projections (for H, h and h' on the ground
-// line; for V, v' on the ground line and v), joined by a reference line.
+// line; for V, v on the ground line and v'), joined by a reference line.
 struct TraceNames {
   const char* space;
   const char* onHorizontalProjection;
   const char* onVerticalProjection;
 };
 
-void DrawTrace(const LineTrace& trace, const EndPointPositions& a, const EndPointPositions& b,
+// With "Partes vistas y ocultas" on, the extension to a trace is solid where seen.
+void DrawSplitExtension(const std::vector<LinePiece>& pieces) {
+  for (const LinePiece& piece : pieces) {
+    delgraph::SetLineStyle(piece.seen ? delgraph::psSolid : delgraph::psDash, 0, 1);
+    ClippedLine(piece.from.S, piece.to.S);
+    ClippedLine(piece.from.h, piece.to.h);
+    ClippedLine(piece.from.v, piece.to.v);
+  }
+}
+
+void DrawTrace(const DihedralPoint& A, const DihedralPoint& B, const LineTrace& trace,
+               LineStation station, const EndPointPositions& a, const EndPointPositions& b,
                std::int32_t lineColour, const TraceNames& names) {
   if (!trace.exists) return;
   const EndPointPositions P =
@@ -87,10 +98,15 @@ void DrawTrace(const LineTrace& trace, const EndPointPositions& a, const EndPoin
     const EndPointPositions& near = trace.side == TraceSide::kBeyondA ? a : b;
     delgraph::SetDrawColor(lineColour);
     if (lineColour == kBlackLine) delgraph::SetDrawColor(delgraph::GetMaxColor());
-    delgraph::SetLineStyle(delgraph::psDash, 0, 1);
-    ClippedLine(near.S, P.S);  // the line in space
-    ClippedLine(near.h, P.h);  // its horizontal projection
-    ClippedLine(near.v, P.v);  // its vertical projection
+    if (VisibilityOn) {
+      const bool beyondA = trace.side == TraceSide::kBeyondA;
+      DrawSplitExtension(LinePieces(A, B, beyondA ? LineStation::kA : LineStation::kB, station));
+    } else {
+      delgraph::SetLineStyle(delgraph::psDash, 0, 1);
+      ClippedLine(near.S, P.S);  // the line in space
+      ClippedLine(near.h, P.h);  // its horizontal projection
+      ClippedLine(near.v, P.v);  // its vertical projection
+    }
   }
   delgraph::SetDrawColor(kTraceColour);
   delgraph::SetLineStyle(delgraph::psDashDotDot, 0, 1);
@@ -119,8 +135,8 @@ void DrawLineTraces(const DihedralPoint& A, const DihedralPoint& B, std::int32_t
   const delgraph::ColorValue pen = delgraph::GetPenColor();
   const EndPointPositions a = EndPointPositionsOf(A);
   const EndPointPositions b = EndPointPositionsOf(B);
-  DrawTrace(traces.horizontal, a, b, lineColour, {"H", "h", "h'"});
-  DrawTrace(traces.vertical, a, b, lineColour, {"V", "v'", "v"});
+  DrawTrace(A, B, traces.horizontal, LineStation::kH, a, b, lineColour, {"H", "h", "h'"});
+  DrawTrace(A, B, traces.vertical, LineStation::kV, a, b, lineColour, {"V", "v", "v'"});
   delgraph::SetPenColorValue(pen);
 }
 

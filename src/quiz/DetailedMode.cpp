@@ -10,10 +10,6 @@
 
 namespace quiz {
 
-bool DetailedMode = false;
-bool HideCoordinates = false;
-Exercise CurrentExercise;
-
 namespace {
 
 constexpr std::int32_t kClearBrush = 1;
@@ -21,15 +17,15 @@ constexpr std::int32_t kExplanationColour = 9;  // the verdict's light blue
 constexpr std::uint16_t kExplanationFont = 1;   // Arial: metrics that hold on every system
 constexpr std::uint16_t kExplanationSize = 10;
 
-bool Contains(const std::vector<std::int32_t>& codes, std::int32_t code) {
-  return std::find(codes.begin(), codes.end(), code) != codes.end();
-}
-
 void UpdateCoordinateDisplay() {
   classify::CoordinatesHidden = DetailedMode && HideCoordinates;
 }
 
 }  // namespace
+
+bool Contains(const std::vector<std::int32_t>& codes, std::int32_t code) {
+  return std::find(codes.begin(), codes.end(), code) != codes.end();
+}
 
 void SetDetailedMode(bool on) {
   DetailedMode = on;

@@ -13,8 +13,8 @@ namespace quiz {
 
 // The user's choices; both false at program start. HideCoordinates counts only
 // while DetailedMode is on.
-extern bool DetailedMode;
-extern bool HideCoordinates;
+extern bool& DetailedMode;
+extern bool& HideCoordinates;
 // Set the choices and tell the information display whether to leave the
 // coordinate texts out while an answer is hidden.
 void SetDetailedMode(bool on);
@@ -34,7 +34,10 @@ struct Exercise {
   std::vector<std::int32_t> trueTypes;
   std::vector<std::int32_t> trueRelations;
 };
-extern Exercise CurrentExercise;
+extern Exercise& CurrentExercise;
+
+// Whether codes holds code.
+bool Contains(const std::vector<std::int32_t>& codes, std::int32_t code);
 
 // Records the exercise just generated; the classification codes must be its own.
 void RecordExercise(bool pointMode, const DihedralPoint& A, const DihedralPoint& B);

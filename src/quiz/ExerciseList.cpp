@@ -121,27 +121,28 @@ ExerciseListResult ParseExerciseList(const std::string& text, const std::string&
     }
     const std::string rest = unreadable ? std::string() : r.Rest();
     const bool quadrants = rest == "cuadrantes";
-    if (unreadable || points.empty() || (!rest.empty() && !quadrants)) {
+    // The quadrants question belongs to a line.
+    if (unreadable || points.empty() || (!rest.empty() && !quadrants) ||
+        (quadrants && points.size() != 2)) {
       result.fault = LineFault(
           name, number, line,
-          "no se entiende: escriba A(x,y,z) para un punto o A(x,y,z) B(x,y,z) para una recta, "
-          "con números enteros de -999 a 999");
-      return result;
-    }
-    // Planes and the quadrants question have no exercise on a sheet yet.
-    if (points.size() == 3 || quadrants) {
-      result.fault = LineFault(name, number, line,
-                               points.size() == 3
-                                   ? "es un plano: las hojas todavía no tienen ejercicios de planos"
-                                   : "pide cuadrantes: las hojas todavía no tienen ese ejercicio");
+          "no se entiende: escriba A(x,y,z) para un punto, A(x,y,z) B(x,y,z) para una recta "
+          "(seguida de «cuadrantes» si se pregunta por ellos) o A(x,y,z) B(x,y,z) C(x,y,z) "
+          "para un plano, con números enteros de -999 a 999");
       return result;
     }
     if (static_cast<int>(result.exercises.size()) == kListMaxExercises) {
       result.fault = name + ": tiene más de " + std::to_string(kListMaxExercises) + " ejercicios";
       return result;
     }
-    result.exercises.push_back(GeneratedExercise{points.size() == 1, points[0],
-                                                 points.size() > 1 ? points[1] : points[0]});
+    GeneratedExercise e;
+    e.pointMode = points.size() == 1;
+    e.a = points[0];
+    e.b = points.size() > 1 ? points[1] : points[0];
+    e.planeMode = points.size() == 3;
+    if (e.planeMode) e.c = points[2];
+    e.quadrants = quadrants;
+    result.exercises.push_back(e);
   }
   if (result.exercises.empty()) result.fault = name + ": no tiene ningún ejercicio";
   return result;

@@ -1,6 +1,7 @@
 // A teacher's own exercises, read from a plain UTF-8 list: one exercise a line,
-// "A(10,20,30)" a point, "A(-10,40,40) B(50,60,80)" a line; blank lines and
-// lines starting with # are skipped.
+// "A(10,20,30)" a point, "A(-10,40,40) B(50,60,80)" a line, the line followed by
+// "cuadrantes" for the quadrants it crosses, "A(...) B(...) C(...)" a plane; blank
+// lines and lines starting with # are skipped.
 #pragma once
 
 #include <string>

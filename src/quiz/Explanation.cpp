@@ -6,55 +6,29 @@
 #include <string>
 
 #include "classify/TrueNames.h"
+#include "classify/Vocabulary.h"
 #include "quiz/DetailedMode.h"
 
 namespace quiz {
 
 namespace {
 
-constexpr std::int32_t kSinglePointType = 9;
-constexpr std::int32_t kContainedType = 10;
-constexpr std::int32_t kCutsGroundLineType = 8;
-constexpr std::int32_t kMeetsGroundLineRelation = 7;
-constexpr std::int32_t kInHRelation = 9;
-constexpr std::int32_t kInVRelation = 10;
-constexpr std::int32_t kInGroundLineRelation = 11;
+using classify::kContainedType;
+using classify::kCutsGroundLineType;
+using classify::kInGroundLineRelation;
+using classify::kInHRelation;
+using classify::kInVRelation;
+using classify::kMeetsGroundLineRelation;
+using classify::kSinglePointType;
+using classify::Shares;
 
 std::string N(std::int64_t v) {
   return std::to_string(v);
 }
 
-bool Contains(const std::vector<std::int32_t>& codes, std::int32_t code) {
-  for (std::int32_t c : codes)
-    if (c == code) return true;
-  return false;
-}
-
-int Sign(std::int32_t v) {
-  return (v > 0) - (v < 0);
-}
-
 // ---------------------------------------------------------------------------
 // Points: each location claims a side of H (by the cota) and of V (by the
 // alejamiento).
-
-struct Sides {
-  int alejamiento;
-  int cota;
-};
-
-// One row per location code 1..9.
-constexpr std::array<Sides, 9> kLocationSides = {{
-    {1, 1},    // 1 primer cuadrante
-    {-1, 1},   // 2 segundo cuadrante
-    {-1, -1},  // 3 tercer cuadrante
-    {1, -1},   // 4 cuarto cuadrante
-    {1, 0},    // 5 plano H anterior
-    {-1, 0},   // 6 plano H posterior
-    {0, 1},    // 7 plano V superior
-    {0, -1},   // 8 plano V inferior
-    {0, 0},    // 9 linea de tierra
-}};
 
 std::string CotaOfPoint(std::int32_t cota) {
   const char* where = cota > 0 ? "encima de H" : cota < 0 ? "debajo de H" : "en H";
@@ -71,9 +45,11 @@ std::string PointExplanation(const Exercise& e, const Answer& a) {
   if (a.chosen < 1 || a.chosen > 9)
     return "Falta la respuesta: A tiene alejamiento " + N(p.alejamiento) + " y cota " + N(p.cota) +
            ".";
-  const Sides claimed = kLocationSides[static_cast<std::size_t>(a.chosen - 1)];
-  if (claimed.cota != Sign(p.cota)) return CotaOfPoint(p.cota);
-  if (claimed.alejamiento != Sign(p.alejamiento)) return AlejamientoOfPoint(p.alejamiento);
+  const classify::LocationWords& claimed =
+      classify::kLocations[static_cast<std::size_t>(a.chosen - 1)];
+  if (claimed.cotaSide != classify::Side(p.cota)) return CotaOfPoint(p.cota);
+  if (claimed.alejamientoSide != classify::Side(p.alejamiento))
+    return AlejamientoOfPoint(p.alejamiento);
   return {};
 }
 
@@ -82,40 +58,11 @@ std::string PointExplanation(const Exercise& e, const Answer& a) {
 
 enum Coordinate { kCota, kAlejamiento, kAbscissa };
 
-struct Shared {
-  std::int32_t code;
-  bool abscissa;
-  bool alejamiento;
-  bool cota;
-};
-
-constexpr std::array<Shared, 8> kTypeClaims = {{
-    {1, false, false, true},   // HORIZONTAL
-    {2, false, true, false},   // FRONTAL
-    {3, true, true, false},    // VERTICAL
-    {4, true, false, true},    // DE PUNTA
-    {5, true, false, false},   // DE PERFIL
-    {6, false, false, false},  // OBLICUA
-    {7, false, true, true},    // PARALELA A L.T.
-    {9, true, true, true},     // ES UN PUNTO
-}};
-
-constexpr std::array<Shared, 8> kRelationClaims = {{
-    {1, false, true, false},   // / AL H = AL V
-    {2, false, true, true},    // = AL H, V Y L.T.
-    {3, false, false, true},   // = AL H / AL V
-    {4, false, false, false},  // / AL H Y AL V
-    {5, true, false, true},    // = AL H Y T AL V
-    {6, true, false, false},   // / AL H, V T A L.T.
-    {8, true, true, false},    // T AL H. = AL V.
-    {-1, true, true, true},    // a single point
-}};
-
 std::int32_t ValueOf(const DihedralPoint& p, Coordinate c) {
   return c == kCota ? p.cota : c == kAlejamiento ? p.alejamiento : p.abscissa;
 }
 
-bool ClaimOf(const Shared& s, Coordinate c) {
+bool ClaimOf(const Shares& s, Coordinate c) {
   return c == kCota ? s.cota : c == kAlejamiento ? s.alejamiento : s.abscissa;
 }
 
@@ -156,7 +103,7 @@ std::string SharedFact(const Exercise& e, Coordinate c) {
 }
 
 // The first coordinate, cota first, whose sharing the claim gets wrong.
-std::string ContradictedClaim(const Exercise& e, const Shared& claim) {
+std::string ContradictedClaim(const Exercise& e, const Shares& claim) {
   for (Coordinate c : {kCota, kAlejamiento, kAbscissa}) {
     const bool shared = ValueOf(e.A, c) == ValueOf(e.B, c);
     if (ClaimOf(claim, c) != shared) return SharedFact(e, c);
@@ -220,16 +167,16 @@ std::string NotContained(const Exercise& e) {
 }
 
 std::string TypeFact(const Exercise& e, std::int32_t type) {
-  for (const Shared& claim : kTypeClaims)
-    if (claim.code == type) return ContradictedClaim(e, claim);
+  if (const classify::LineCaseWords* base = classify::BaseCaseOfType(type))
+    return ContradictedClaim(e, base->shares);
   if (type == kContainedType) return NotContained(e);
   if (type == kCutsGroundLineType) return MissesGroundLine(e);
   return {};
 }
 
 std::string RelationFact(const Exercise& e, std::int32_t relation) {
-  for (const Shared& claim : kRelationClaims)
-    if (claim.code == relation) return ContradictedClaim(e, claim);
+  if (const classify::LineCaseWords* base = classify::BaseCaseOfRelation(relation))
+    return ContradictedClaim(e, base->shares);
   switch (relation) {
     case kMeetsGroundLineRelation:
       return MissesGroundLine(e);

@@ -3,92 +3,52 @@
 #include <array>
 #include <cstddef>
 
-namespace quiz {
+#include "classify/Vocabulary.h"
 
-std::vector<ResultRecord> Results;
+namespace quiz {
 
 namespace {
 
-// The names of the answer lists, without their numbers and filling blanks; one
-// row per code from 1.
-constexpr std::array<const char*, 9> kLocationNames = {{
-    "PRIMER CUADRANTE",
-    "SEGUNDO CUADRANTE",
-    "TERCER CUADRANTE",
-    "CUARTO CUADRANTE",
-    "PLANO H. ANTERIOR",
-    "PLANO H. POSTERIOR",
-    "PLANO V. SUPERIOR",
-    "PLANO V. INFERIOR",
-    "LINEA DE TIERRA",
-}};
-constexpr std::array<const char*, 10> kTypeNames = {{
-    "HORIZONTAL",
-    "FRONTAL",
-    "VERTICAL",
-    "DE PUNTA",
-    "DE PERFIL",
-    "OBLICUA",
-    "PARALELA A L.T.",
-    "QUE CORTA A L.T.",
-    "ES UN PUNTO",
-    "CONTENIDA",
-}};
-constexpr std::array<const char*, 11> kRelationNames = {{
-    "/ AL H = AL V.",
-    "= AL H, V Y L.T.",
-    "= AL H / AL V.",
-    "/ AL H Y AL V.",
-    "= AL H Y T AL V",
-    "/ AL H, V T A L.T.",
-    "UN PUNTO EN L.T.",
-    "T AL H. = AL V.",
-    "CONTENIDA EN EL H",
-    "CONTENIDA EN EL V",
-    "CONTENIDA EN L.T.",
-}};
+using classify::kLineRelations;
+using classify::kLineTypes;
+using classify::kLocations;
 
-template <std::size_t N>
-std::string NameOf(const std::array<const char*, N>& names, std::int32_t code, const char* none) {
-  if (code < 1 || static_cast<std::size_t>(code) > N) return none;
-  return names[static_cast<std::size_t>(code - 1)];
+template <std::size_t N, typename Row>
+std::string NameOf(const std::array<Row, N>& table, std::int32_t code, const char* none) {
+  const char* name = classify::ResultNameOf(table, code);
+  return name ? name : none;
 }
 
-template <std::size_t N>
-std::string Alternatives(const std::array<const char*, N>& names,
-                         const std::vector<std::int32_t>& codes) {
+// The names of the codes, joined by " o "; codes without a name (-1: no relation)
+// are left out.
+template <std::size_t N, typename Row>
+std::string Alternatives(const std::array<Row, N>& table, const std::vector<std::int32_t>& codes) {
   std::string text;
   for (std::int32_t code : codes) {
-    if (code < 1 || static_cast<std::size_t>(code) > N) continue;  // -1: no relation to name
+    const char* name = classify::ResultNameOf(table, code);
+    if (name == nullptr) continue;
     if (!text.empty()) text += " o ";
-    text += names[static_cast<std::size_t>(code - 1)];
+    text += name;
   }
   return text;
 }
 
-std::string Coordinates(const char* letter, const DihedralPoint& p) {
-  return std::string(letter) + "=(" + std::to_string(p.abscissa) + "," +
-         std::to_string(p.alejamiento) + "," + std::to_string(p.cota) + ")";
-}
-
-constexpr std::int32_t kSinglePointType = 9;
-
 std::string AnswerText(const ResultRecord& r) {
-  if (r.pointMode) return NameOf(kLocationNames, r.answer.chosen, "sin respuesta");
-  const std::string type = NameOf(kTypeNames, r.answer.chosen, "sin tipo");
-  if (r.answer.chosen == kSinglePointType) return type;
-  return type + "; " + NameOf(kRelationNames, r.answer.relation, "sin relación");
+  if (r.pointMode) return NameOf(kLocations, r.answer.chosen, "sin respuesta");
+  const std::string type = NameOf(kLineTypes, r.answer.chosen, "sin tipo");
+  if (r.answer.chosen == classify::kSinglePointType) return type;
+  return type + "; " + NameOf(kLineRelations, r.answer.relation, "sin relación");
 }
 
 std::string RightText(const ResultRecord& r) {
-  if (r.pointMode) return Alternatives(kLocationNames, r.rightCodes);
-  const std::string relations = Alternatives(kRelationNames, r.rightRelations);
-  const std::string types = Alternatives(kTypeNames, r.rightCodes);
+  if (r.pointMode) return Alternatives(kLocations, r.rightCodes);
+  const std::string relations = Alternatives(kLineRelations, r.rightRelations);
+  const std::string types = Alternatives(kLineTypes, r.rightCodes);
   return relations.empty() ? types : types + "; " + relations;
 }
 
 std::string CsvField(const std::string& field) {
-  if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
+  if (field.find_first_of(";\"\r\n") == std::string::npos) return field;
   std::string quoted = "\"";
   for (char c : field) {
     if (c == '"') quoted += '"';
@@ -99,14 +59,22 @@ std::string CsvField(const std::string& field) {
 
 }  // namespace
 
+std::string Coordinates(const char* letter, const DihedralPoint& p) {
+  return std::string(letter) + "=(" + std::to_string(p.abscissa) + "," +
+         std::to_string(p.alejamiento) + "," + std::to_string(p.cota) + ")";
+}
+
 std::string LocationName(std::int32_t code) {
-  return NameOf(kLocationNames, code, "");
+  return NameOf(kLocations, code, "");
 }
 std::string TypeName(std::int32_t code) {
-  return NameOf(kTypeNames, code, "");
+  return NameOf(kLineTypes, code, "");
 }
 std::string RelationName(std::int32_t code) {
-  return NameOf(kRelationNames, code, "");
+  return NameOf(kLineRelations, code, "");
+}
+std::string PlaneTypeName(std::int32_t code) {
+  return NameOf(classify::kPlaneTypes, code, "");
 }
 
 void RecordResult(const Exercise& e, const Answer& a, bool right, bool detailed) {
@@ -143,10 +111,12 @@ std::vector<std::vector<std::string>> ResultsTable() {
 }
 
 std::string ResultsCsv() {
-  std::string csv;
+  // The byte-order mark and ";" are what a spreadsheet set to Spanish needs to
+  // read UTF-8 and to split the columns.
+  std::string csv = "\xEF\xBB\xBF";
   for (const auto& row : ResultsTable()) {
     for (std::size_t i = 0; i < row.size(); ++i) {
-      if (i > 0) csv += ',';
+      if (i > 0) csv += ';';
       csv += CsvField(row[i]);
     }
     csv += "\r\n";

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "classify/Vocabulary.h"
 #include "quiz/DetailedMode.h"
 #include "scene/Scene.h"
 
@@ -24,7 +25,10 @@ struct ResultRecord {
   bool right = false;
 };
 
-extern std::vector<ResultRecord> Results;
+extern std::vector<ResultRecord>& Results;
+
+// "A=(x,y,z)": a point's coordinates as the results and the sheets write them.
+std::string Coordinates(const char* letter, const DihedralPoint& p);
 
 // Appends the judged exercise.
 void RecordResult(const Exercise& e, const Answer& a, bool right, bool detailed);
@@ -32,17 +36,20 @@ void RecordResult(const Exercise& e, const Answer& a, bool right, bool detailed)
 // Header and one row per result, UTF-8: number, point or line, coordinates, the
 // answer given, the right names, right or wrong.
 std::vector<std::vector<std::string>> ResultsTable();
-// The table as CSV (RFC 4180: commas, quotes where needed, CRLF line ends).
+// The table as CSV for a Spanish spreadsheet: a UTF-8 byte-order mark, ";" between
+// fields, quotes where needed (RFC 4180 otherwise), CRLF line ends.
 std::string ResultsCsv();
 
-// The answer lists' names of a point location (1..9), a line type (1..10) and a
-// relation (1..11), without number or blanks; empty outside the range.
+// The vocabulary's result names of a point location, a line type and a relation,
+// without number or blanks; empty outside the range.
 std::string LocationName(std::int32_t code);
 std::string TypeName(std::int32_t code);
 std::string RelationName(std::int32_t code);
-constexpr std::int32_t kLocationCount = 9;
-constexpr std::int32_t kTypeCount = 10;
-constexpr std::int32_t kRelationCount = 11;
+std::string PlaneTypeName(std::int32_t code);
+constexpr std::int32_t kLocationCount = static_cast<std::int32_t>(classify::kLocations.size());
+constexpr std::int32_t kTypeCount = static_cast<std::int32_t>(classify::kLineTypes.size());
+constexpr std::int32_t kRelationCount = static_cast<std::int32_t>(classify::kLineRelations.size());
+constexpr std::int32_t kPlaneTypeCount = static_cast<std::int32_t>(classify::kPlaneTypes.size());
 
 // Hits and misses back to 0 and the table emptied; nothing is drawn.
 void ResetScore();

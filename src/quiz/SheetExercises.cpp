@@ -6,9 +6,12 @@
 #include <string>
 
 #include "classify/Classification.h"
+#include "classify/Planes.h"
 #include "classify/TrueNames.h"
+#include "classify/Vocabulary.h"
 #include "delgraph/delgraph.h"
 #include "drawing/LogicalWindow.h"
+#include "quiz/PlaneExercise.h"
 #include "quiz/Results.h"
 #include "scene/Scene.h"
 
@@ -56,8 +59,10 @@ bool Wanted(const GeneratedExercise& e, SheetKind kind) {
     case SheetKind::kPoints:
       return e.pointMode;
     case SheetKind::kLines:
+    case SheetKind::kQuadrants:
       return !e.pointMode;
     case SheetKind::kMixed:
+    case SheetKind::kPlanes:
       return true;
   }
   return true;
@@ -69,11 +74,6 @@ std::string Trimmed(const std::string& text) {
   if (first == std::string::npos) return std::string();
   const std::size_t last = text.find_last_not_of(' ');
   return text.substr(first, last - first + 1);
-}
-
-std::string Coordinates(const char* letter, const DihedralPoint& p) {
-  return std::string(letter) + "=(" + std::to_string(p.abscissa) + "," +
-         std::to_string(p.alejamiento) + "," + std::to_string(p.cota) + ")";
 }
 
 // " (también X, Y)" for the true codes other than the one already named.
@@ -90,11 +90,24 @@ std::string AlsoTrue(const std::vector<std::int32_t>& codes, std::int32_t named,
 
 }  // namespace
 
+std::string QuadrantsText(const std::vector<std::int32_t>& codes) {
+  std::string text = "cuadrantes ";
+  for (std::size_t k = 0; k < codes.size(); ++k) {
+    if (k > 0) text += ", ";
+    // 1..4 are quadrants; a line in H or V crosses the halves of the plane.
+    text +=
+        codes[k] >= 1 && codes[k] <= 4 ? std::to_string(codes[k]) + "º" : LocationName(codes[k]);
+  }
+  return text;
+}
+
 const std::vector<SheetKindRow>& SheetKinds() {
   static const std::vector<SheetKindRow> rows = {
-      {SheetKind::kMixed, "mixtos", "mixed", "Mixtos (puntos y rectas)"},
+      {SheetKind::kMixed, "mixtos", "mixed", "Mixtos (puntos, rectas y planos)"},
       {SheetKind::kPoints, "puntos", "points", "Puntos"},
       {SheetKind::kLines, "rectas", "lines", "Rectas"},
+      {SheetKind::kPlanes, "planos", "planes", "Planos"},
+      {SheetKind::kQuadrants, "cuadrantes", "quadrants", "Cuadrantes que atraviesa una recta"},
   };
   return rows;
 }
@@ -119,8 +132,20 @@ std::vector<GeneratedExercise> SheetExercises(int count, std::uint32_t seed, She
     return std::uniform_int_distribution<std::int32_t>(0, n - 1)(generator);
   };
   const ExerciseBounds bounds = BoundsAfterEdit();
+  // The planes' own draws, apart from the seed's points and lines.
+  std::mt19937 planeGenerator(seed ^ 0x9e3779b9u);
+  const RandomSource planeRandom = [&planeGenerator](std::int32_t n) -> std::int32_t {
+    if (n <= 0) return 0;
+    return std::uniform_int_distribution<std::int32_t>(0, n - 1)(planeGenerator);
+  };
   while (static_cast<int>(exercises.size()) < count) {
-    const GeneratedExercise e = DrawExercise(random, bounds);
+    // One exercise in three on a mixed sheet is a plane.
+    if (kind == SheetKind::kPlanes || (kind == SheetKind::kMixed && planeRandom(3) == 0)) {
+      exercises.push_back(DrawPlaneExercise(planeRandom, bounds));
+      continue;
+    }
+    GeneratedExercise e = DrawExercise(random, bounds);
+    e.quadrants = kind == SheetKind::kQuadrants;
     if (Wanted(e, kind)) exercises.push_back(e);
   }
   return exercises;
@@ -130,11 +155,18 @@ std::string KeyLine(int n, const GeneratedExercise& exercise) {
   const std::int32_t classCode = classify::ClassCode;
   const std::int32_t relationCode = classify::RelationCode;
   std::string line = std::to_string(n) + ". " + Coordinates("A", exercise.a);
-  if (exercise.pointMode) {
-    line += ": " + Trimmed(classify::PointLocation(exercise.a.alejamiento, exercise.a.cota));
+  const DihedralPoint& a = exercise.a;
+  const DihedralPoint& b = exercise.b;
+  if (exercise.planeMode) {
+    const std::vector<std::string> names = PlaneTrueNames(a, b, exercise.c);
+    line += " " + Coordinates("B", b) + " " + Coordinates("C", exercise.c) + ": " + names[0];
+    for (std::size_t k = 1; k < names.size(); ++k)
+      line += (k == 1 ? " (también " : ", ") + names[k] + (k + 1 == names.size() ? ")" : "");
+  } else if (exercise.quadrants) {
+    line += " " + Coordinates("B", b) + ": " + QuadrantsText(classify::QuadrantsCrossed(a, b));
+  } else if (exercise.pointMode) {
+    line += ": " + Trimmed(classify::PointLocation(a.alejamiento, a.cota));
   } else {
-    const DihedralPoint& a = exercise.a;
-    const DihedralPoint& b = exercise.b;
     // The codes are read after the routine that sets them.
     const std::string type = Trimmed(classify::LineType(a, b));
     line += " " + Coordinates("B", b) + ": " + type +

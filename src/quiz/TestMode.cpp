@@ -9,17 +9,18 @@
 
 #include "classify/Classification.h"
 #include "classify/InfoUpdate.h"
+#include "classify/PlaneInfo.h"
+#include "classify/Vocabulary.h"
 #include "delgraph/delgraph.h"
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
-#include "scene/Scene.h"
+#include "scene/PlaneScene.h"
 #include "quiz/DetailedMode.h"
 #include "quiz/Results.h"
+#include "scene/Scene.h"
 
 namespace quiz {
-
-bool ExerciseAnswered = false;
 
 namespace {
 
@@ -83,9 +84,9 @@ std::int32_t ChosenCode(AnswerList list) {
   return index < 0 ? 0 : index + 1;
 }
 
-// The "9.  ES UN PUNTO   " item of SelREcta: a single point has no relation to give.
-constexpr std::int32_t kSinglePointType = 9;
-constexpr std::int32_t kNoRelation = -1;
+// A single point has no relation to give.
+using classify::kNoRelation;
+using classify::kSinglePointType;
 
 Answer ReadAnswer() {
   Answer a;
@@ -190,11 +191,19 @@ void DrawWaitingExercise(const GeneratedExercise& e) {
   scene::PointMode = e.pointMode;
   scene::PointA = e.a;
   scene::PointB = e.b;
+  // Only a plane exercise touches plane mode: the others draw as they always have.
+  if (e.planeMode) {
+    scene::PlaneMode = true;
+    scene::PointC = e.c;
+  }
   scene::AnswerHidden = true;
 
   drawing::FullRedraw();
   DrawExerciseScene();
-  ShowExerciseInfo();
+  if (e.planeMode)
+    classify::PlaneInfoUpdate();
+  else
+    ShowExerciseInfo();
   DrawTitle();
 }
 

@@ -10,6 +10,9 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
+#include <cerrno>
+
+#include "delgraph/FileFault.h"
 
 namespace render {
 
@@ -41,32 +44,31 @@ QByteArray Encode(const SceneSpec& picture, Format format, int scale) {
   return {};
 }
 
-QString SaveFailure(const QString& path, const QFileDevice& file) {
-  const QString name = QFileInfo(path).fileName();
-  QString reason;
-  switch (file.error()) {
-    case QFileDevice::PermissionsError:
-      reason = QStringLiteral("permiso denegado");
-      break;
-    case QFileDevice::ResourceError:
-      reason = QStringLiteral("no queda espacio o faltan recursos");
-      break;
-    case QFileDevice::WriteError:
-      reason = QStringLiteral("error de escritura");
-      break;
-    default:
-      reason = QFileInfo(path).absoluteDir().exists()
-                   ? QStringLiteral("no se puede crear el archivo")
-                   : QStringLiteral("la carpeta no existe");
-      break;
+QString SaveFailure(const QString& path, delgraph::FileFault fault) {
+  return QStringLiteral("No se pudo guardar «%1»: %2.")
+      .arg(path.mid(path.lastIndexOf('/') + 1), delgraph::SpanishReason(fault));
+}
+
+// The kind of a failed open, write or commit, from the system's error number taken
+// right after it.
+delgraph::FileFault FaultOfWrite(const QString& path, int error) {
+  using delgraph::FileFault;
+  FileFault fault = delgraph::FaultOfErrno(error);
+  if (fault == FileFault::kNotFound || fault == FileFault::kNone || fault == FileFault::kOther) {
+    if (!QFileInfo(path).absoluteDir().exists()) return FileFault::kMissingFolder;
+    if (fault == FileFault::kNone) return FileFault::kOther;
   }
-  return QStringLiteral("No se pudo guardar «%1»: %2.").arg(name, reason);
+  return fault;
 }
 
 }  // namespace
 
 std::optional<Format> FormatOfPath(const QString& path) {
-  const QString suffix = QFileInfo(path).suffix().toLower();
+  // Read off the string itself: QFileInfo loses track of the name's dots past
+  // 32,767 characters, and one rule must hold for every length.
+  const QString name = path.mid(path.lastIndexOf('/') + 1);
+  const qsizetype dot = name.lastIndexOf('.');
+  const QString suffix = dot < 0 ? QString() : name.mid(dot + 1).toLower();
   if (suffix == QLatin1String("png")) return Format::Png;
   if (suffix == QLatin1String("svg")) return Format::Svg;
   if (suffix == QLatin1String("pdf")) return Format::Pdf;
@@ -137,18 +139,31 @@ QString WriteFile(const SceneSpec& picture, const QString& path, Format format, 
   return SaveBytes(Encode(picture, format, scale), path);
 }
 
+delgraph::FileFault WriteBytes(const QByteArray& bytes, const QString& path) {
+  // A folder, a FIFO or a device under that name is left as it is: QSaveFile would
+  // rename a regular file over it.
+  const delgraph::FileFault obstacle = delgraph::OutputObstacle(path);
+  if (obstacle != delgraph::FileFault::kNone) return obstacle;
+  QSaveFile file(path);
+  errno = 0;
+  if (!file.open(QIODevice::WriteOnly)) return FaultOfWrite(path, errno);
+  errno = 0;
+  if (file.write(bytes) != bytes.size()) {
+    const int error = errno;
+    file.cancelWriting();
+    return FaultOfWrite(path, error);
+  }
+  errno = 0;
+  if (!file.commit()) return FaultOfWrite(path, errno);
+  return delgraph::FileFault::kNone;
+}
+
 QString SaveBytes(const QByteArray& bytes, const QString& path) {
   if (bytes.isEmpty()) {
     return QStringLiteral("No se pudo dibujar «%1».").arg(QFileInfo(path).fileName());
   }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return SaveFailure(path, file);
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return SaveFailure(path, file);
-  }
-  if (!file.commit()) return SaveFailure(path, file);
-  return QString();
+  const delgraph::FileFault fault = WriteBytes(bytes, path);
+  return fault == delgraph::FileFault::kNone ? QString() : SaveFailure(path, fault);
 }
 
 }  // namespace render

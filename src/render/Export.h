@@ -8,6 +8,7 @@
 #include <QString>
 #include <optional>
 
+#include "delgraph/FileFault.h"
 #include "render/Render.h"
 
 class QIODevice;
@@ -40,5 +41,8 @@ QByteArray RenderPdf(const SceneSpec& picture, const QPageLayout& layout);
 QString WriteFile(const SceneSpec& picture, const QString& path, Format format, int scale);
 // The same for bytes made already.
 QString SaveBytes(const QByteArray& bytes, const QString& path);
+// Writes bytes to path through QSaveFile and returns what went wrong, if anything.
+// An existing folder, FIFO or device under that name is refused and left as it is.
+delgraph::FileFault WriteBytes(const QByteArray& bytes, const QString& path);
 
 }  // namespace render

@@ -1,13 +1,16 @@
 #include "render/MoodleXml.h"
 
 #include <QBuffer>
+#include <QStringList>
 #include <QXmlStreamWriter>
 #include <algorithm>
 #include <cstdint>
 
 #include "classify/Classification.h"
 #include "classify/TrueNames.h"
+#include "quiz/PlaneExercise.h"
 #include "quiz/Results.h"
+#include "quiz/SheetExercises.h"
 
 namespace render {
 
@@ -31,7 +34,10 @@ QString CoordinatesHtml(const quiz::GeneratedExercise& e) {
         .arg(p.alejamiento)
         .arg(p.cota);
   };
-  return e.pointMode ? point("A", e.a) : point("A", e.a) + QStringLiteral(", ") + point("B", e.b);
+  if (e.pointMode) return point("A", e.a);
+  QString text = point("A", e.a) + QStringLiteral(", ") + point("B", e.b);
+  if (e.planeMode) text += QStringLiteral(", ") + point("C", e.c);
+  return text;
 }
 
 // A choice inside a cloze drop-down: its own marks escaped.
@@ -85,9 +91,23 @@ void WriteQuestion(QXmlStreamWriter& xml, int number, const quiz::GeneratedExerc
           .arg(picture)
           .arg(number)
           .arg(CoordinatesHtml(e));
-  const bool cloze = !e.pointMode;
+  const bool cloze = !e.pointMode && !e.quadrants;
+  // The quadrants' answers: with and without the ordinal mark.
+  QStringList crossed;
   if (e.pointMode) {
     html += QStringLiteral("<p>¿Dónde está el punto A?</p>");
+  } else if (e.planeMode) {
+    html += QStringLiteral("<p>Tipo de plano: %1</p>")
+                .arg(ClozeDropDown(quiz::kPlaneTypeCount, quiz::PlaneTypeName,
+                                   quiz::PlaneTrueCodes(e.a, e.b, e.c)));
+  } else if (e.quadrants) {
+    const QString text = Q(quiz::QuadrantsText(classify::QuadrantsCrossed(e.a, e.b)))
+                             .mid(QStringLiteral("cuadrantes ").size());
+    crossed << text;
+    if (text.contains(QStringLiteral("º"))) crossed << QString(text).remove(QStringLiteral("º"));
+    html += QStringLiteral(
+        "<p>Cuadrantes que atraviesa la recta, en orden de A hacia B y separados por comas "
+        "(por ejemplo: 3º, 4º, 1º):</p>");
   } else {
     const auto types = classify::TrueTypeCodes(e.a, e.b);
     const auto relations = classify::TrueRelationCodes(e.a, e.b);
@@ -100,8 +120,9 @@ void WriteQuestion(QXmlStreamWriter& xml, int number, const quiz::GeneratedExerc
   }
 
   xml.writeStartElement(QStringLiteral("question"));
-  xml.writeAttribute(QStringLiteral("type"),
-                     cloze ? QStringLiteral("cloze") : QStringLiteral("multichoice"));
+  xml.writeAttribute(QStringLiteral("type"), cloze         ? QStringLiteral("cloze")
+                                             : e.quadrants ? QStringLiteral("shortanswer")
+                                                           : QStringLiteral("multichoice"));
   TextElement(xml, QStringLiteral("name"),
               QStringLiteral("Ejercicio %1 (%2)").arg(number).arg(origin));
   xml.writeStartElement(QStringLiteral("questiontext"));
@@ -118,7 +139,16 @@ void WriteQuestion(QXmlStreamWriter& xml, int number, const quiz::GeneratedExerc
   xml.writeTextElement(QStringLiteral("defaultgrade"), QStringLiteral("1"));
   xml.writeTextElement(QStringLiteral("penalty"), QStringLiteral("0.3333333"));
   xml.writeTextElement(QStringLiteral("hidden"), QStringLiteral("0"));
-  if (e.pointMode) {
+  if (e.quadrants) {
+    xml.writeTextElement(QStringLiteral("usecase"), QStringLiteral("0"));
+    for (const QString& text : crossed) {
+      xml.writeStartElement(QStringLiteral("answer"));
+      xml.writeAttribute(QStringLiteral("fraction"), QStringLiteral("100"));
+      xml.writeAttribute(QStringLiteral("format"), QStringLiteral("plain_text"));
+      xml.writeTextElement(QStringLiteral("text"), text);
+      xml.writeEndElement();
+    }
+  } else if (e.pointMode) {
     classify::PointLocation(e.a.alejamiento, e.a.cota);
     const std::int32_t right = classify::ClassCode;
     xml.writeTextElement(QStringLiteral("single"), QStringLiteral("true"));

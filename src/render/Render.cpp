@@ -9,8 +9,10 @@
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
+#include "drawing/SeenAndHidden.h"
 #include "drawing/TraceDrawing.h"
 #include "render/ModuleState.h"
+#include "scene/PlaneScene.h"
 
 namespace render {
 
@@ -69,8 +71,12 @@ void DrawEdit(const SceneSpec& picture) {
   scene::ProfileOn = picture.profile;
   scene::AnswerHidden = picture.answerHidden;
   drawing::TracesOn = picture.traces;
+  drawing::VisibilityOn = picture.visibility;
   scene::PointA = picture.A;
   scene::PointB = picture.B;
+  scene::PlaneMode = picture.plane;
+  scene::PointC = picture.C;
+  scene::SelectedC = false;
   scene::SelectedA = true;
   scene::EditPoint = picture.A;
   delgraph::SetDrawColor(kPenBeforeAnEdit);

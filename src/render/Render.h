@@ -20,6 +20,9 @@ struct SceneSpec {
   bool profile = false;
   bool answerHidden = false;  // the names of location and line left out, as in a test
   bool traces = false;        // a line's traces, as "Mostrar trazas" draws them
+  bool visibility = false;    // seen and hidden parts, as "Partes vistas y ocultas"
+  bool plane = false;         // the plane ABC (pointMode is then ignored)
+  DihedralPoint C{-40, 30, 50};
 };
 
 // The drawing area a picture covers: surface pixels 0..1024 by 0..472.

@@ -9,6 +9,7 @@
 #include "delgraph/ShippedPalette.h"
 #include "drawing/LogicalWindow.h"
 #include "render/Render.h"
+#include "scene/PlaneScene.h"
 #include "scene/Scene.h"
 
 namespace render {
@@ -74,6 +75,7 @@ void DrawExercisePart(QPainter& painter, const QRectF& target, const QRectF& are
       delgraph::SetPaletteEntry(static_cast<std::uint16_t>(k), palette[k].red, palette[k].green,
                                 palette[k].blue);
     scene::ProfileOn = false;
+    scene::PlaneMode = e.planeMode;
     drawing::Select320x200();
     quiz::DrawWaitingExercise(e);
   });

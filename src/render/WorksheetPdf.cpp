@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "delgraph/PaletteRead.h"
 #include "quiz/SheetExercises.h"
 #include "render/Export.h"
 #include "render/MoodleXml.h"
@@ -135,13 +136,17 @@ QString Coordinates(const quiz::GeneratedExercise& e) {
         .arg(p.cota);
   };
   if (e.pointMode) return point("A", e.a);
-  return point("A", e.a) + QStringLiteral("     ") + point("B", e.b);
+  const QString line = point("A", e.a) + QStringLiteral("     ") + point("B", e.b);
+  return e.planeMode ? line + QStringLiteral("     ") + point("C", e.c) : line;
 }
 
 // The answer lines of an exercise: a point its location, a line its type and its
-// relation. A new kind of exercise is one more branch here.
+// relation, a plane its type, a quadrants question the quadrants. A new kind of exercise is one
+// more branch here.
 QStringList AnswerLines(const quiz::GeneratedExercise& e) {
   if (e.pointMode) return {QStringLiteral("Situación: ")};
+  if (e.planeMode) return {QStringLiteral("Tipo de plano: ")};
+  if (e.quadrants) return {QStringLiteral("Cuadrantes que atraviesa la recta: ")};
   return {QStringLiteral("Tipo: "), QStringLiteral("Posición respecto de H, V y L.T.: ")};
 }
 
@@ -245,34 +250,15 @@ int DrawKeyPages(SheetPainter& sheet, const std::vector<quiz::GeneratedExercise>
   return pages;
 }
 
-// The palette file the user named: its first 48 bytes, as the palette loader reads
-// them. The layer's own palette is not touched.
+// The palette file the user named, read as the window's loader reads it. The
+// layer's own palette is not touched.
 bool ReadPalette(const std::string& name, SheetPalette& palette, std::string& message) {
-  const QString path = Q(name);
-  const QString quoted = QStringLiteral("«%1»").arg(path);
-  const QFileInfo info(path);
-  if (!info.exists()) {
-    message = QStringLiteral("no existe el archivo de paleta %1").arg(quoted).toStdString();
+  const delgraph::PaletteReading reading = delgraph::ReadPaletteFile(Q(name));
+  if (reading.fault != delgraph::FileFault::kNone) {
+    message = delgraph::SpanishPaletteMessage(reading.fault, Q(name)).toStdString();
     return false;
   }
-  QFile file(path);
-  if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-    message = QStringLiteral("no se puede leer el archivo de paleta %1").arg(quoted).toStdString();
-    return false;
-  }
-  const QByteArray bytes = file.read(48);
-  if (bytes.size() < 48) {
-    message = QStringLiteral(
-                  "el archivo de paleta %1 es demasiado corto: tiene que tener 48 bytes "
-                  "(16 colores)")
-                  .arg(quoted)
-                  .toStdString();
-    return false;
-  }
-  for (int k = 0; k < 16; ++k)
-    palette[k] = delgraph::RGBEntry{static_cast<std::uint8_t>(bytes[3 * k]),
-                                    static_cast<std::uint8_t>(bytes[3 * k + 1]),
-                                    static_cast<std::uint8_t>(bytes[3 * k + 2])};
+  for (std::size_t k = 0; k < palette.size(); ++k) palette[k] = reading.colours[k];
   return true;
 }
 

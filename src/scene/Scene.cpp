@@ -1,35 +1,40 @@
 #include "scene/Scene.h"
 
+#include "scene/PlaneScene.h"
+
 #include <limits>
 
 namespace scene {
 
-DihedralPoint PointA;
-DihedralPoint PointB;
-DihedralPoint EditPoint;
-bool PointMode = false;
-bool SelectedA = false;
-bool ProfileOn = false;
-bool AnswerHidden = false;
-std::int32_t IncrX = 0;
-std::int32_t IncrY = 0;
-std::int32_t AbscissaMin = 0, AbscissaMax = 0;
-std::int32_t AlejamientoMin = 0, AlejamientoMax = 0;
-std::int32_t CotaMin = 0, CotaMax = 0;
-std::int32_t TestHits = 0, TestMisses = 0;
-std::int32_t SurfaceWidth = 0, SurfaceHeight = 0;
-double ScaleFactorX = 0.0, ScaleFactorY = 0.0;
-WindowPort* Quorvel = nullptr;
+using internal::Current;
+
+DihedralPoint& PointA = Current.PointA;
+DihedralPoint& PointB = Current.PointB;
+DihedralPoint& EditPoint = Current.EditPoint;
+bool& PointMode = Current.PointMode;
+bool& SelectedA = Current.SelectedA;
+bool& ProfileOn = Current.ProfileOn;
+bool& AnswerHidden = Current.AnswerHidden;
+std::int32_t& IncrX = Current.IncrX;
+std::int32_t& IncrY = Current.IncrY;
+std::int32_t &AbscissaMin = Current.AbscissaMin, &AbscissaMax = Current.AbscissaMax;
+std::int32_t &AlejamientoMin = Current.AlejamientoMin, &AlejamientoMax = Current.AlejamientoMax;
+std::int32_t &CotaMin = Current.CotaMin, &CotaMax = Current.CotaMax;
+std::int32_t &TestHits = Current.TestHits, &TestMisses = Current.TestMisses;
+std::int32_t &SurfaceWidth = Current.SurfaceWidth, &SurfaceHeight = Current.SurfaceHeight;
+double &ScaleFactorX = Current.ScaleFactorX, &ScaleFactorY = Current.ScaleFactorY;
+WindowPort*& Quorvel = Current.Quorvel;
+
+State SaveState() {
+  return Current;
+}
+
+void RestoreState(const State& state) {
+  Current = state;
+}
 
 void ResetScene() {
-  PointA = PointB = EditPoint = DihedralPoint{};
-  PointMode = SelectedA = ProfileOn = AnswerHidden = false;
-  IncrX = IncrY = 0;
-  AbscissaMin = AbscissaMax = AlejamientoMin = AlejamientoMax = CotaMin = CotaMax = 0;
-  TestHits = TestMisses = 0;
-  SurfaceWidth = SurfaceHeight = 0;
-  ScaleFactorX = ScaleFactorY = 0.0;
-  Quorvel = nullptr;
+  Current = State{};
 }
 
 void SetActivationScene(std::int32_t surfaceWidth, std::int32_t surfaceHeight) {

@@ -32,7 +32,6 @@ class WindowPort {
   virtual void SetLabelCaption(int n, const std::string& text) = 0;
   virtual std::string PACaption() const = 0;
   virtual void SetPACaption(const std::string& text) = 0;
-  virtual void PAClick() = 0;
   virtual void ShowList(AnswerList list) = 0;
   // Puts the list back at its start text with no item chosen. A window without
   // answer lists has nothing to do.
@@ -47,24 +46,61 @@ class WindowPort {
 
 namespace scene {
 
-extern DihedralPoint PointA;
-extern DihedralPoint PointB;
-extern DihedralPoint EditPoint;
-extern bool PointMode;
-extern bool SelectedA;
-extern bool ProfileOn;
-extern bool AnswerHidden;
-extern std::int32_t IncrX;
-extern std::int32_t IncrY;
-extern std::int32_t AbscissaMin, AbscissaMax;
-extern std::int32_t AlejamientoMin, AlejamientoMax;
-extern std::int32_t CotaMin, CotaMax;
-extern std::int32_t TestHits, TestMisses;
-extern std::int32_t SurfaceWidth, SurfaceHeight;
-extern double ScaleFactorX, ScaleFactorY;
+// Every variable of the scene, in one value: saving the scene is one copy, and a
+// variable added here is saved with the rest. The familiar names below refer to
+// these members.
+struct State {
+  DihedralPoint PointA;
+  DihedralPoint PointB;
+  DihedralPoint EditPoint;
+  bool PointMode = false;
+  bool SelectedA = false;
+  bool ProfileOn = false;
+  bool AnswerHidden = false;
+  std::int32_t IncrX = 0;
+  std::int32_t IncrY = 0;
+  std::int32_t AbscissaMin = 0, AbscissaMax = 0;
+  std::int32_t AlejamientoMin = 0, AlejamientoMax = 0;
+  std::int32_t CotaMin = 0, CotaMax = 0;
+  std::int32_t TestHits = 0, TestMisses = 0;
+  std::int32_t SurfaceWidth = 0, SurfaceHeight = 0;
+  double ScaleFactorX = 0.0, ScaleFactorY = 0.0;
+  // The window, or null when there is none (tests of the drawing and test code).
+  // A capture keeps the pointer, not the window.
+  WindowPort* Quorvel = nullptr;
+  // The plane ABC (PlaneScene.h): C starts at (-40, 30, 50) and keeps its value for the run.
+  DihedralPoint PointC{-40, 30, 50};
+  bool PlaneMode = false;
+  bool SelectedC = false;
+};
 
-// The window, or null when there is none (tests of the drawing and test code).
-extern WindowPort* Quorvel;
+extern DihedralPoint& PointA;
+extern DihedralPoint& PointB;
+extern DihedralPoint& EditPoint;
+extern bool& PointMode;
+extern bool& SelectedA;
+extern bool& ProfileOn;
+extern bool& AnswerHidden;
+extern std::int32_t& IncrX;
+extern std::int32_t& IncrY;
+extern std::int32_t &AbscissaMin, &AbscissaMax;
+extern std::int32_t &AlejamientoMin, &AlejamientoMax;
+extern std::int32_t &CotaMin, &CotaMax;
+extern std::int32_t &TestHits, &TestMisses;
+extern std::int32_t &SurfaceWidth, &SurfaceHeight;
+extern double &ScaleFactorX, &ScaleFactorY;
+extern WindowPort*& Quorvel;
+
+// The variables themselves. Inline in this header, so that they are initialised
+// before any variable of a file that includes it, even one set at start-up; only
+// this module's files touch them by this name.
+namespace internal {
+inline State Current;
+}  // namespace internal
+
+// A copy of every variable of the scene, and every variable set from one.
+State SaveState();
+void RestoreState(const State& state);
 
 // Program-start values: every variable zero or false, no window. For tests.
 void ResetScene();
@@ -74,8 +110,9 @@ void ResetScene();
 // abscissa is kept, as the activation handler does.
 void SetActivationScene(std::int32_t surfaceWidth, std::int32_t surfaceHeight);
 
-// The arrow-button step: move v by step towards a bound, never beyond it. Computed
-// wide and saturated, so a huge or negative step cannot overflow.
+// The arrow-button step: v moves by step towards the bound and stops at it; a v
+// beyond the bound is put on it. A negative step moves v away from the bound, with
+// no limit but the 32-bit range. Computed wide and saturated, so no step overflows.
 std::int32_t StepDown(std::int32_t v, std::int32_t step, std::int32_t lowerBound);
 std::int32_t StepUp(std::int32_t v, std::int32_t step, std::int32_t upperBound);
 

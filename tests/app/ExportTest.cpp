@@ -32,11 +32,6 @@ class ExportTest : public WindowTest {
     WindowTest::SetUp();
     StartWindow();
   }
-  void TearDown() override {
-    app::SetSaveFileAsker(nullptr);
-    app::SetPrintAsker(nullptr);
-    WindowTest::TearDown();
-  }
   QAction* Command(const char* name) const { return window->findChild<QAction*>(name); }
   QImage DrawingArea() const { return Surface().copy(0, 0, 1025, 473); }
   void SetPoint(int abscissa, int alejamiento, int cota) {
@@ -75,11 +70,11 @@ TEST_F(ExportTest, SavingCopyingAndPrintingLeaveTheWindowAsItWas) {
 
   // A name without extension takes the filter's; a known extension wins over it.
   QStringList answers = {"dibujo", "plano.svg", "hoja.PDF", "/no/such/folder/x.png"};
-  app::SetSaveFileAsker([&answers](QWidget*, const QString& filters, QString* filter) {
-    EXPECT_EQ(filters, "Imagen PNG (*.png);;Dibujo SVG (*.svg);;Documento PDF (*.pdf)");
-    *filter = "Dibujo SVG (*.svg)";
+  dialogs.saveName = [&answers](app::SaveQuestion& q) {
+    EXPECT_EQ(q.filters, "Imagen PNG (*.png);;Dibujo SVG (*.svg);;Documento PDF (*.pdf)");
+    q.filter = "Dibujo SVG (*.svg)";
     return answers.takeFirst();
-  });
+  };
   for (int k = 0; k < 4; ++k) Command("GuardarImagen")->trigger();
   EXPECT_TRUE(QFile::exists("dibujo.svg"));
   EXPECT_TRUE(QFile::exists("plano.svg"));
@@ -96,29 +91,29 @@ TEST_F(ExportTest, SavingCopyingAndPrintingLeaveTheWindowAsItWas) {
   EXPECT_TRUE(copied->data("image/svg+xml").contains("<svg"));
 
   bool landscape = false;
-  app::SetPrintAsker([&landscape](QPrinter& printer, QWidget*) {
+  dialogs.print = [&landscape](QPrinter& printer) {
     landscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName("impreso.pdf");
     return true;
-  });
+  };
   Command("Imprimir")->trigger();
   EXPECT_TRUE(landscape);
   EXPECT_GT(QFile("impreso.pdf").size(), 1000);
 
   EXPECT_EQ(Surface(), picture);
   const render::ModuleState after = render::CaptureModuleState();
-  EXPECT_EQ(after.pointA, before.pointA);
-  EXPECT_EQ(after.pointB, before.pointB);
-  EXPECT_EQ(after.editPoint, before.editPoint);
-  EXPECT_EQ(after.pointMode, before.pointMode);
-  EXPECT_EQ(after.quorvel, window.get());
-  EXPECT_EQ(after.surfaceCanvas, window->PaintBox1->Canvas());
-  EXPECT_EQ(after.currentWindow, before.currentWindow);
-  EXPECT_EQ(after.scaleFactorX, before.scaleFactorX);
-  EXPECT_EQ(after.classCode, before.classCode);
-  EXPECT_EQ(after.relationCode, before.relationCode);
-  EXPECT_EQ(after.fillColor, before.fillColor);
+  EXPECT_EQ(after.scene.PointA, before.scene.PointA);
+  EXPECT_EQ(after.scene.PointB, before.scene.PointB);
+  EXPECT_EQ(after.scene.EditPoint, before.scene.EditPoint);
+  EXPECT_EQ(after.scene.PointMode, before.scene.PointMode);
+  EXPECT_EQ(after.scene.Quorvel, window.get());
+  EXPECT_EQ(after.delgraph.SurfaceCanvas, window->PaintBox1->Canvas());
+  EXPECT_EQ(after.drawing.CurrentWindow, before.drawing.CurrentWindow);
+  EXPECT_EQ(after.scene.ScaleFactorX, before.scene.ScaleFactorX);
+  EXPECT_EQ(after.classify.ClassCode, before.classify.ClassCode);
+  EXPECT_EQ(after.classify.RelationCode, before.classify.RelationCode);
+  EXPECT_EQ(after.delgraph.FillColor, before.delgraph.FillColor);
   QStringList labelsAfter;
   for (QLabel* l : {window->Label1, window->Label2, window->Label3, window->Label6})
     labelsAfter << l->text();
@@ -140,10 +135,10 @@ TEST_F(ExportTest, CommandsWaitForTheFirstDrawingAndAddNoMenuBar) {
   EXPECT_EQ(Command("Imprimir")->shortcut(), QKeySequence("Ctrl+P"));
 
   int asked = 0;
-  app::SetSaveFileAsker([&asked](QWidget*, const QString&, QString*) {
+  dialogs.saveName = [&asked](app::SaveQuestion&) {
     ++asked;
     return QString();
-  });
+  };
   for (const char* name : {"GuardarImagen", "CopiarImagen", "Imprimir"})
     EXPECT_FALSE(Command(name)->isEnabled()) << name;
   QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);

@@ -15,8 +15,8 @@
 
 #include "WindowFixture.h"
 #include "app/Controls.h"
-#include "scene/Scene.h"
 #include "quiz/TestMode.h"
+#include "scene/Scene.h"
 
 namespace {
 
@@ -28,10 +28,10 @@ class KeysTest : public WindowTest {
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   }
-  // A key as the keyboard sends it to whichever control has the focus.
+  // A key as the keyboard sends it to whichever control has the focus, through the
+  // window's shortcuts first.
   static void Send(QWidget* to, int key, bool autoRepeat = false) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), autoRepeat);
-    QApplication::sendEvent(to, &press);
+    QTest::simulateEvent(to, true, key, Qt::NoModifier, QString(), autoRepeat);
   }
 };
 

@@ -17,8 +17,8 @@
 #include "WindowFixture.h"
 #include "app/Controls.h"
 #include "app/WindowCommands.h"
-#include "scene/Scene.h"
 #include "quiz/TestMode.h"
+#include "scene/Scene.h"
 
 namespace {
 
@@ -31,10 +31,6 @@ class MendsTest : public WindowTest {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     // A point exercise on the ground line, answered by item 9.
     quiz::SetRandomSource([](std::int32_t n) { return n == 2 ? 1 : 0; });
-  }
-  void TearDown() override {
-    app::SetCoordinatesPrompt(nullptr);
-    WindowTest::TearDown();
   }
   // A left click at a desktop time, in milliseconds.
   static void ClickAt(QWidget* w, quint64 ms) {
@@ -83,14 +79,14 @@ TEST_F(MendsTest, CoordinatesSetTheSceneAndRedrawAsAnEditWould) {
   window->PA->click();       // B edited
   window->ScrollBar1->setValue(12);
   int asked = 0;
-  app::SetCoordinatesPrompt([&](QWidget*, app::CoordinatesInput& io) {
+  dialogs.coordinates = [&](app::CoordinatesInput& io) {
     ++asked;
     EXPECT_TRUE(io.line);
     EXPECT_EQ(io.b, (DihedralPoint{12, 0, 0}));  // the end being edited, as it stands
     io.a = {std::numeric_limits<std::int32_t>::max(), -5, 12};
     io.b = {std::numeric_limits<std::int32_t>::min(), 30, -7};
     return true;
-  });
+  };
   QTest::keyClick(window->BitBtn1, Qt::Key_C);
   ASSERT_EQ(asked, 1);
   EXPECT_EQ(scene::PointA, (DihedralPoint{std::numeric_limits<std::int32_t>::max(), -5, 12}));

@@ -25,10 +25,6 @@ class QuizCommandsTest : public WindowTest {
     WindowTest::SetUp();
     StartWindow();
   }
-  void TearDown() override {
-    app::SetSaveFileChooser(nullptr);
-    WindowTest::TearDown();
-  }
   QAction* Action(const char* name) const { return window->findChild<QAction*>(name); }
   // A point exercise at A = (25, 30, 40), answered with the first quadrant.
   void RightPointExercise() {
@@ -85,20 +81,20 @@ TEST_F(QuizCommandsTest, ResultsTableCsvFileAndScoreReset) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
   const QString path = QDir::current().filePath("resultados.csv");
-  app::SetSaveFileChooser([&](QWidget*, const QString&) { return path; });
+  dialogs.saveName = [&](app::SaveQuestion&) { return path; };
   Action("SaveCsvAction")->trigger();
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(file.readAll().startsWith("N\xC2\xBA,Ejercicio,"));  // UTF-8
+  EXPECT_TRUE(file.readAll().startsWith("\xEF\xBB\xBFN\xC2\xBA;Ejercicio;"));  // marked UTF-8
   file.close();
 
   // Cancelled: nothing written. A folder that does not exist: told, nothing left.
   QFile::remove(path);
-  app::SetSaveFileChooser([](QWidget*, const QString&) { return QString(); });
+  dialogs.saveName = [](app::SaveQuestion&) { return QString(); };
   Action("SaveCsvAction")->trigger();
   EXPECT_FALSE(QFile::exists(path));
   EXPECT_TRUE(errors.isEmpty());
-  EXPECT_FALSE(app::SaveResultsCsv(QDir::current().filePath("no/existe.csv")));
+  EXPECT_FALSE(app::SaveResultsCsv(QDir::current().filePath("no/existe.csv"), dialogs));
   ASSERT_EQ(errors.size(), 1);
   EXPECT_TRUE(errors[0].startsWith("No se pudieron guardar los resultados"));
 

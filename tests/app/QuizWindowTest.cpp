@@ -12,8 +12,8 @@
 #include "WindowFixture.h"
 #include "app/Controls.h"
 #include "classify/Classification.h"
-#include "scene/Scene.h"
 #include "quiz/TestMode.h"
+#include "scene/Scene.h"
 
 namespace {
 

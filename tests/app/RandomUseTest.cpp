@@ -18,8 +18,8 @@
 
 #include "WindowFixture.h"
 #include "app/Controls.h"
-#include "scene/Scene.h"
 #include "quiz/TestMode.h"
+#include "scene/Scene.h"
 
 namespace {
 

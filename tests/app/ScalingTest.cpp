@@ -12,8 +12,8 @@
 #include "WindowFixture.h"
 #include "app/Controls.h"
 #include "app/SurfaceCanvas.h"
-#include "scene/Scene.h"
 #include "quiz/TestMode.h"
+#include "scene/Scene.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "delgraph/QtCanvas.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
-#include "scene/Scene.h"
 #include "quiz/TestMode.h"
+#include "scene/Scene.h"
 
 void WindowTest::SetUp() {
   scene::ResetScene();
@@ -20,7 +20,6 @@ void WindowTest::SetUp() {
   drawing::ResetProjections();
   classify::ResetClassify();
   quiz::ResetQuiz();
-  app::SetErrorReporter([this](const QString& message) { errors << message; });
   dir_ = std::make_unique<QTemporaryDir>();
   ASSERT_TRUE(dir_->isValid());
   previousDir_ = QDir::currentPath();
@@ -29,7 +28,6 @@ void WindowTest::SetUp() {
 
 void WindowTest::TearDown() {
   window.reset();
-  app::SetErrorReporter(nullptr);
   QDir::setCurrent(previousDir_);
   dir_.reset();
   delgraph::ResetDelgraph();
@@ -52,7 +50,7 @@ void WindowTest::StartWindow() {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     ASSERT_EQ(file.write(TestPaletteBytes()), 48);
   }
-  window = std::make_unique<TQuorvel>();
+  window = std::make_unique<TQuorvel>(&dialogs);
   window->show();
   ASSERT_TRUE(QTest::qWaitFor([this] { return window->Activated(); }, 5000));
 }

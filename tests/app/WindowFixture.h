@@ -9,10 +9,35 @@
 #include <QImage>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
+#include "app/Dialogs.h"
 #include "app/UnitQuorvel.h"
 #include "delgraph/delgraph.h"
+
+// Records the errors and answers each question as the test says; a question the
+// test did not expect is cancelled.
+class RecordingDialogs : public app::Dialogs {
+ public:
+  QStringList errors;
+  std::function<QString(app::SaveQuestion&)> saveName;
+  std::function<bool(QPrinter&)> print;
+  std::function<bool(app::CoordinatesInput&)> coordinates;
+  std::function<std::optional<app::WorksheetChoice>()> worksheet;
+
+  void ShowError(QWidget*, const QString& message) override { errors << message; }
+  QString AskSaveName(QWidget*, app::SaveQuestion& q) override {
+    return saveName ? saveName(q) : QString();
+  }
+  bool AskPrint(QWidget*, QPrinter& printer) override { return print && print(printer); }
+  bool AskCoordinates(QWidget*, app::CoordinatesInput& io) override {
+    return coordinates && coordinates(io);
+  }
+  std::optional<app::WorksheetChoice> AskWorksheet(QWidget*) override {
+    return worksheet ? worksheet() : std::nullopt;
+  }
+};
 
 class WindowTest : public ::testing::Test {
  protected:
@@ -33,8 +58,9 @@ class WindowTest : public ::testing::Test {
   // What the window shows at a point of the paint box (box coordinates).
   QRgb ShownPixel(int x, int y) const;
 
+  RecordingDialogs dialogs;
+  QStringList& errors = dialogs.errors;
   std::unique_ptr<TQuorvel> window;
-  QStringList errors;
 
  private:
   std::unique_ptr<QTemporaryDir> dir_;

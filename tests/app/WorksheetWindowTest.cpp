@@ -9,23 +9,17 @@
 #include <QTest>
 
 #include "WindowFixture.h"
-#include "app/WorksheetCommands.h"
 #include "classify/Classification.h"
 #include "classify/InfoUpdate.h"
 #include "delgraph/delgraph.h"
-#include "scene/Scene.h"
 #include "quiz/DetailedMode.h"
 #include "quiz/TestMode.h"
+#include "scene/Scene.h"
 
 namespace {
 
 class WorksheetWindowTest : public WindowTest {
  protected:
-  void TearDown() override {
-    app::SetWorksheetAsker(nullptr);
-    app::SetSaveNameAsker(nullptr);
-    WindowTest::TearDown();
-  }
   QAction* SheetAction() const {
     for (QAction* a : window->ContextMenu->actions())
       if (a->text() == QStringLiteral("Hoja de ejercicios...")) return a;
@@ -50,17 +44,17 @@ TEST_F(WorksheetWindowTest, SheetFromTheMenuLeavesTheWindowAsItWas) {
   const QImage before = Surface();
 
   QString suggested;
-  app::SetWorksheetAsker([](QWidget*) {
+  dialogs.worksheet = [] {
     app::WorksheetChoice c;
     c.count = 4;
     c.kind = quiz::SheetKind::kLines;
     c.seed = 77;
     return std::optional<app::WorksheetChoice>(c);
-  });
-  app::SetSaveNameAsker([&suggested](QWidget*, const QString& s) {
-    suggested = s;
+  };
+  dialogs.saveName = [&suggested](app::SaveQuestion& q) {
+    suggested = q.suggested;
     return QDir::current().filePath(QStringLiteral("hoja"));  // no extension typed
-  });
+  };
   QAction* action = SheetAction();
   ASSERT_NE(action, nullptr);
   action->trigger();
@@ -89,14 +83,13 @@ TEST_F(WorksheetWindowTest, SheetFromTheMenuLeavesTheWindowAsItWas) {
   EXPECT_EQ(sheet.count(QStringLiteral("A=(")), 8);
 
   // Cancelling either dialog writes nothing; a file that cannot be written is told.
-  app::SetWorksheetAsker([](QWidget*) { return std::optional<app::WorksheetChoice>(); });
+  dialogs.worksheet = [] { return std::optional<app::WorksheetChoice>(); };
   action->trigger();
-  app::SetWorksheetAsker(
-      [](QWidget*) { return std::optional<app::WorksheetChoice>(app::WorksheetChoice{}); });
-  app::SetSaveNameAsker([](QWidget*, const QString&) { return QString(); });
+  dialogs.worksheet = [] { return std::optional<app::WorksheetChoice>(app::WorksheetChoice{}); };
+  dialogs.saveName = [](app::SaveQuestion&) { return QString(); };
   action->trigger();
   EXPECT_EQ(QDir::current().entryList({QStringLiteral("*.pdf")}), QStringList{"hoja.pdf"});
-  app::SetSaveNameAsker([](QWidget*, const QString&) { return QStringLiteral("/no/existe.pdf"); });
+  dialogs.saveName = [](app::SaveQuestion&) { return QStringLiteral("/no/existe.pdf"); };
   action->trigger();
   ASSERT_EQ(errors.size(), 1);
   EXPECT_TRUE(errors[0].contains(QStringLiteral("«existe.pdf»"))) << errors[0].toStdString();

@@ -17,6 +17,7 @@
 #include "classify/Classification.h"
 #include "classify/TrueNames.h"
 #include "cli/CommandLine.h"
+#include "quiz/PlaneExercise.h"
 #include "quiz/Results.h"
 #include "quiz/SheetExercises.h"
 #include "render/WorksheetPdf.h"
@@ -108,8 +109,11 @@ TEST_F(WorksheetCommandTest, KeyFileHoldsTheKeyAndTheSheetOnlyTheExercises) {
 }
 
 TEST_F(WorksheetCommandTest, EachKindInSpanishAndEnglish) {
-  const std::pair<const char*, const char*> kinds[] = {
-      {"puntos", "points"}, {"rectas", "lines"}, {"mixtos", "mixed"}};
+  const std::pair<const char*, const char*> kinds[] = {{"puntos", "points"},
+                                                       {"rectas", "lines"},
+                                                       {"mixtos", "mixed"},
+                                                       {"planos", "planes"},
+                                                       {"cuadrantes", "quadrants"}};
   for (const auto& [spanish, english] : kinds) {
     ASSERT_EQ(Sheet("6", "21", "es.pdf", {"--kind", spanish}).status, 0) << spanish;
     ASSERT_EQ(Sheet("6", "21", "en.pdf", {"--kind", english}).status, 0) << english;
@@ -117,7 +121,15 @@ TEST_F(WorksheetCommandTest, EachKindInSpanishAndEnglish) {
     EXPECT_EQ(es.toUtf8(), Text(Path("en.pdf")).toUtf8()) << spanish;
     const int points = es.count(QStringLiteral("Situación: "));
     const int lines = es.count(QStringLiteral("Tipo: "));
-    EXPECT_EQ(points + lines, 6);
+    const int planes = es.count(QStringLiteral("Tipo de plano: "));
+    const int quadrants = es.count(QStringLiteral("Cuadrantes que atraviesa la recta: "));
+    EXPECT_EQ(points + lines + planes + quadrants, 6) << spanish;
+    if (QString::fromLatin1(spanish) == "planos") {
+      EXPECT_EQ(planes, 6);
+    }
+    if (QString::fromLatin1(spanish) == "cuadrantes") {
+      EXPECT_EQ(quadrants, 6);
+    }
     if (QString::fromLatin1(spanish) == "puntos") {
       EXPECT_EQ(points, 6);
     }
@@ -174,6 +186,12 @@ TEST_F(WorksheetCommandTest, MoodleBankHasOneQuestionPerExerciseWithItsPictureAn
       EXPECT_EQ(right, std::vector<QString>{
                            QString::fromStdString(quiz::LocationName(classify::ClassCode))});
       EXPECT_EQ(wrong.size(), 8u);
+    } else if (e.planeMode) {
+      const auto codes = quiz::PlaneTrueCodes(e.a, e.b, e.c);
+      for (std::int32_t code : codes)
+        EXPECT_TRUE(html.contains(QStringLiteral("%100%") +
+                                  QString::fromStdString(quiz::PlaneTypeName(code))));
+      EXPECT_EQ(html.count(QStringLiteral("%100%")), static_cast<int>(codes.size()));
     } else {
       for (std::int32_t code : classify::TrueTypeCodes(e.a, e.b))
         EXPECT_TRUE(
@@ -233,16 +251,18 @@ TEST_F(WorksheetCommandTest, OneSeedGivesOneTextAndTheKeyOfItsExercises) {
   EXPECT_TRUE(a.contains(QStringLiteral("Semilla 11 · página 1 de 1")));
   EXPECT_TRUE(a.contains(QStringLiteral("Soluciones")));
   const auto exercises = quiz::SheetExercises(4, 11, quiz::SheetKind::kMixed);
-  int points = 0;
+  int points = 0, planes = 0;
   for (int k = 0; k < 4; ++k) {
     const QString key = QString::fromStdString(quiz::KeyLine(k + 1, exercises[k]));
     EXPECT_TRUE(a.contains(key)) << key.toStdString();
     EXPECT_TRUE(a.contains(QStringLiteral("Ejercicio %1").arg(k + 1)));
     if (exercises[k].pointMode) ++points;
+    if (exercises[k].planeMode) ++planes;
   }
   EXPECT_EQ(a.count(QStringLiteral("Situación: ")), points);
-  EXPECT_EQ(a.count(QStringLiteral("Tipo: ")), 4 - points);
-  EXPECT_EQ(a.count(QStringLiteral("Posición respecto de H, V y L.T.: ")), 4 - points);
+  EXPECT_EQ(a.count(QStringLiteral("Tipo de plano: ")), planes);
+  EXPECT_EQ(a.count(QStringLiteral("Tipo: ")), 4 - points - planes);
+  EXPECT_EQ(a.count(QStringLiteral("Posición respecto de H, V y L.T.: ")), 4 - points - planes);
 
   // A kind keeps to its answer lines.
   ASSERT_EQ(Sheet("6", "11", "p.pdf", {"--kind", "points"}).status, 0);
@@ -276,7 +296,7 @@ TEST_F(WorksheetCommandTest, RefusedInputWritesNothing) {
       {{"--worksheet", "3", "--seed", "-1", "-o", out}, 2, "--seed: «-1»"},
       {{"--worksheet", "3", "--seed", "4294967296", "-o", out}, 2, "de 0 a 4294967295"},
       {{"--worksheet", "3", "--seed", "7.5", "-o", out}, 2, "--seed"},
-      {{"--worksheet", "3", "--kind", "planos", "-o", out}, 2, "--kind: «planos»"},
+      {{"--worksheet", "3", "--kind", "planas", "-o", out}, 2, "--kind: «planas»"},
       {{"--worksheet", "3", "-o", Path("x.png")}, 2, "no termina en .pdf"},
       {{"--worksheet", "3"}, 2, "falta -o"},
       {{"--worksheet", "3", "-o", Path("no/existe/x.pdf")}, 1, "«x.pdf»: la carpeta no existe"},

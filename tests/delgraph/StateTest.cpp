@@ -151,7 +151,6 @@ TEST_F(StateTest, TextStyleSelectsFaceAndSize) {
   // A saved style that GetTextStyle never filled restores font 0 at 8 points.
   TextStyleRecord saved;
   GetTextStyle(saved);
-  SetTextOptions(saved.option1, saved.option2);
   SetTextStyle(saved.font, saved.spare, saved.size);
   EXPECT_EQ(canvas.fontName, "Default");
   EXPECT_EQ(canvas.fontSize, 8);
@@ -191,7 +190,6 @@ TEST_F(StateTest, PrimitivesHandTheirGeometryToTheCanvas) {
   SetFillStyle(1, 2);
   canvas.Clear();
   FillBar(5, 6, 7, 8);
-  SetSurfaceOption(0);
   EXPECT_EQ(canvas.log, (std::vector<std::string>{"BrushColor #00A800", "FillRect 5 6 8 9"}));
   canvas.Clear();
   DrawCircle(100, 50, 7);

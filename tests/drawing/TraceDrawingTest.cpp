@@ -38,7 +38,7 @@ class TraceDrawingTest : public DrawingTest {
 
 // A = (11, 31, 20), B = (38, 48, 60), both traces beyond A. H = (-2.5, 22.5, 0): to
 // even, abscissa -2 and alejamiento 22: h = (764, 215), h' = (764, 193). V =
-// (-650/17, 0, -900/17) = (-38.2, 0, -52.9): v' = (728, 193), v = (728, 246). A's
+// (-650/17, 0, -900/17) = (-38.2, 0, -52.9): v = (728, 193), v' = (728, 246). A's
 // a = (777, 224), a' = (777, 173), S = (293, 218). In space (steps 0.5967, 0.4044)
 // H = (255 - 1 + 22, 242 + 1) and V = (255 - 23, 242 + 15 + 53).
 TEST_F(TraceDrawingTest, ObliqueLineWithBothTracesBeyondA) {
@@ -48,11 +48,11 @@ TEST_F(TraceDrawingTest, ObliqueLineWithBothTracesBeyondA) {
       "LineTo 764 193", "MoveTo 764 215", "LineTo 764 193", "Ellipse 761 212 767 218",
       "Ellipse 761 190 767 196", "Ellipse 273 240 279 246", "TextOut 281 231 H",
       "TextOut 769 203 h", "TextOut 769 181 h'",
-      // V: v' on the ground line, v below it.
+      // V: v on the ground line, v' below it.
       "MoveTo 293 218", "LineTo 232 310", "MoveTo 777 224", "LineTo 728 193", "MoveTo 777 173",
       "LineTo 728 246", "MoveTo 728 193", "LineTo 728 246", "Ellipse 725 190 731 196",
       "Ellipse 725 243 731 249", "Ellipse 229 307 235 313", "TextOut 237 298 V",
-      "TextOut 733 181 v'", "TextOut 733 234 v"};
+      "TextOut 733 181 v", "TextOut 733 234 v'"};
   EXPECT_EQ(Added({11, 31, 20}, {38, 48, 60}), expected);
   // Pen, line and text style come back as DrawScene leaves them.
   EXPECT_EQ(canvas.penColor, delgraph::PaletteColor(3));

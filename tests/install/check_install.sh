@@ -18,6 +18,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 # Files in the usual places.
 [ -x "$prefix/bin/quorvel" ] || fail "bin/quorvel missing or not executable"
+program="$prefix/lib/quorvel/quorvel"
+[ -x "$program" ] || fail "lib/quorvel/quorvel missing or not executable"
 [ -x "$prefix/bin/quorvel-launcher" ] || fail "bin/quorvel-launcher missing or not executable"
 pal="$prefix/share/quorvel/pruebas.pal"
 [ -f "$pal" ] || fail "share/quorvel/pruebas.pal missing"
@@ -42,29 +44,43 @@ fi
 icon="$prefix/share/icons/hicolor/scalable/apps/quorvel.svg"
 [ -f "$icon" ] || fail "scalable icon missing"
 grep -q '<svg' "$icon" || fail "icon is not an SVG file"
-if ldd "$prefix/bin/quorvel" | grep -q 'not found'; then
-  fail "installed program misses libraries: $(ldd "$prefix/bin/quorvel" | grep 'not found')"
+if ldd "$program" | grep -q 'not found'; then
+  fail "installed program misses libraries: $(ldd "$program" | grep 'not found')"
 fi
+
+# "quorvel" typed with arguments works where it was typed: a sheet named without a
+# folder lands there, not in the user's palette folder.
+home="$scratch/home"
+mkdir -p "$home" "$scratch/typed"
+(cd "$scratch/typed" && env -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" \
+  "$prefix/bin/quorvel" --worksheet 3 --seed 1 -o hoja.pdf >/dev/null) ||
+  fail "quorvel --worksheet failed"
+[ "$(head -c 5 "$scratch/typed/hoja.pdf")" = "%PDF-" ] || fail "hoja.pdf not written where typed"
+[ ! -e "$home/.config/quorvel/hoja.pdf" ] || fail "hoja.pdf written into the palette folder"
 
 # The launcher, with the program replaced by a stand-in that records where and how
 # it was started (the real one needs a display).
-cat >"$prefix/bin/quorvel" <<'STUB'
+cat >"$program" <<'STUB'
 #!/bin/sh
 { pwd; echo "args:$*"; } >"$QUORVEL_STUB_LOG"
 STUB
-chmod +x "$prefix/bin/quorvel"
+chmod +x "$program"
 log="$scratch/started"
 export QUORVEL_STUB_LOG="$log"
 
-# 1. First start with only HOME: the folder is made under ~/.config and the
-#    shipped palette copied into it, writable by its owner.
-home="$scratch/home"
-mkdir -p "$home"
-env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$home" "$prefix/bin/quorvel-launcher" one two
+# 1. First start with only HOME, "quorvel" typed with no argument in an empty
+#    folder: the folder is made under ~/.config and the shipped palette copied into
+#    it, writable by its owner, and the window starts there.
+mkdir "$scratch/empty"
+(cd "$scratch/empty" && env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$home" "$prefix/bin/quorvel")
 work="$home/.config/quorvel"
 [ "$(sed -n 1p "$log")" = "$work" ] || fail "program started in $(sed -n 1p "$log"), not $work"
-[ "$(sed -n 2p "$log")" = "args:one two" ] || fail "arguments not passed on: $(sed -n 2p "$log")"
+[ "$(sed -n 2p "$log")" = "args:" ] || fail "arguments made up: $(sed -n 2p "$log")"
 cmp -s "$work/pruebas.pal" "$pal" || fail "palette not copied into $work"
+# The menu's name for it, with arguments: passed on, in the folder it was typed in.
+(cd "$scratch/empty" && HOME="$home" "$prefix/bin/quorvel-launcher" one two)
+[ "$(sed -n 1p "$log")" = "$scratch/empty" ] || fail "arguments given, yet started in $(sed -n 1p "$log")"
+[ "$(sed -n 2p "$log")" = "args:one two" ] || fail "arguments not passed on: $(sed -n 2p "$log")"
 [ -w "$work/pruebas.pal" ] || fail "copied palette is not writable, the palette editor could not save"
 
 # 2. A palette the user saved is kept on the next start.

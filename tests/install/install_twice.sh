@@ -18,7 +18,7 @@ log="$scratch/started"
 install_here() {
   cmake --install "$build" --prefix "$prefix" >/dev/null
   # A stand-in for the program, which needs a display: it records where it starts.
-  printf '#!/bin/sh\npwd >"$QUORVEL_STUB_LOG"\n' >"$prefix/bin/quorvel"
+  printf '#!/bin/sh\npwd >"$QUORVEL_STUB_LOG"\n' >"$prefix/lib/quorvel/quorvel"
 }
 menu_start() {
   local desktop="$prefix/share/applications/quorvel.desktop" exec

@@ -37,7 +37,8 @@ grep -q 'sistema diédrico' <<<"$description" || fail "no Spanish description"
 metainfo=usr/share/metainfo/org.example.quorvel.metainfo.xml
 desktop=usr/share/applications/quorvel.desktop
 contents=$(dpkg-deb --contents "$deb" | awk '{print $6}')
-for file in usr/bin/quorvel usr/bin/quorvel-launcher usr/share/quorvel/pruebas.pal \
+for file in usr/bin/quorvel usr/bin/quorvel-launcher usr/lib/quorvel/quorvel \
+  usr/share/quorvel/pruebas.pal \
   "$desktop" usr/share/icons/hicolor/scalable/apps/quorvel.svg \
   usr/share/icons/hicolor/48x48/apps/quorvel.png "$metainfo" \
   usr/share/man/man1/quorvel.1.gz usr/share/man/man1/quorvel-launcher.1.gz \

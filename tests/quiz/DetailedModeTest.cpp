@@ -220,14 +220,16 @@ TEST_F(DetailedQuiz, ResultsAsCsvAndTheScoreReset) {
   Answer(-1, kVertical, kPerpendicularToH);
   PressTest(LineAt({30, 50, 60}, {-30, 50, 60}));
   Answer(-1, -1, -1);
+  // A byte-order mark and ";" for a Spanish spreadsheet; a field holding ";" is quoted.
   EXPECT_EQ(quiz::ResultsCsv(),
-            "Nº,Ejercicio,Coordenadas,Respuesta,Respuestas correctas,Resultado\r\n"
-            "1,Punto,\"A=(25,30,40)\",PRIMER CUADRANTE,PRIMER CUADRANTE,Correcto\r\n"
-            "2,Recta,\"A=(0,0,-14) B=(0,0,14)\",VERTICAL; T AL H. = AL V.,"
-            "VERTICAL o QUE CORTA A L.T. o CONTENIDA; "
-            "UN PUNTO EN L.T. o T AL H. = AL V. o CONTENIDA EN EL V,Correcto\r\n"
-            "3,Recta,\"A=(30,50,60) B=(-30,50,60)\",sin tipo; sin relación,"
-            "\"PARALELA A L.T.; = AL H, V Y L.T.\",Incorrecto\r\n");
+            "\xEF\xBB\xBF"
+            "Nº;Ejercicio;Coordenadas;Respuesta;Respuestas correctas;Resultado\r\n"
+            "1;Punto;A=(25,30,40);PRIMER CUADRANTE;PRIMER CUADRANTE;Correcto\r\n"
+            "2;Recta;A=(0,0,-14) B=(0,0,14);\"VERTICAL; T AL H. = AL V.\";"
+            "\"VERTICAL o QUE CORTA A L.T. o CONTENIDA; "
+            "UN PUNTO EN L.T. o T AL H. = AL V. o CONTENIDA EN EL V\";Correcto\r\n"
+            "3;Recta;A=(30,50,60) B=(-30,50,60);\"sin tipo; sin relación\";"
+            "\"PARALELA A L.T.; = AL H, V Y L.T.\";Incorrecto\r\n");
 
   canvas.Clear();
   quiz::ResetScore();

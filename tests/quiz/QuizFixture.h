@@ -17,10 +17,10 @@
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
+#include "quiz/TestMode.h"
 #include "scene/Scene.h"
 #include "support/FakeWindow.h"
 #include "support/RecordingCanvas.h"
-#include "quiz/TestMode.h"
 
 inline void ResetEveryModule() {
   delgraph::ResetDelgraph();

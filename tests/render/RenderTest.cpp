@@ -8,13 +8,16 @@
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <array>
 #include <stdexcept>
+#include <vector>
 
 #include "classify/Classification.h"
 #include "delgraph/QtCanvas.h"
 #include "delgraph/ShippedPalette.h"
 #include "delgraph/delgraph.h"
 #include "drawing/LogicalWindow.h"
+#include "quiz/TestMode.h"
 #include "render/Export.h"
 #include "render/ModuleState.h"
 #include "support/FakeWindow.h"
@@ -171,22 +174,114 @@ TEST_F(RenderTest, EveryModuleStateIsGivenBackEvenAfterAThrow) {
                                    }),
                std::runtime_error);
   const render::ModuleState after = render::CaptureModuleState();
-  EXPECT_EQ(after.pointA, before.pointA);
-  EXPECT_EQ(after.profileOn, true);
-  EXPECT_EQ(after.scaleFactorX, 2.5);
-  EXPECT_EQ(after.quorvel, &window);
-  EXPECT_EQ(after.surfaceCanvas, &windowCanvas);
-  EXPECT_EQ(after.activePalette.colors[5], before.activePalette.colors[5]);
-  EXPECT_EQ(after.fillPattern, 11);
-  EXPECT_EQ(after.logicalWindows[3].y2, 4.0);
-  EXPECT_EQ(after.currentWindow, before.currentWindow);
-  EXPECT_EQ(after.classCode, 42);
+  EXPECT_EQ(after.scene.PointA, before.scene.PointA);
+  EXPECT_EQ(after.scene.ProfileOn, true);
+  EXPECT_EQ(after.scene.ScaleFactorX, 2.5);
+  EXPECT_EQ(after.scene.Quorvel, &window);
+  EXPECT_EQ(after.delgraph.SurfaceCanvas, &windowCanvas);
+  EXPECT_EQ(after.delgraph.ActivePalette.colors[5], before.delgraph.ActivePalette.colors[5]);
+  EXPECT_EQ(after.delgraph.FillPattern, 11);
+  EXPECT_EQ(after.drawing.LogicalWindowTable[3].y2, 4.0);
+  EXPECT_EQ(after.drawing.CurrentWindow, before.drawing.CurrentWindow);
+  EXPECT_EQ(after.classify.ClassCode, 42);
   // The render drew, but not on the window's canvas and not on its labels.
   EXPECT_TRUE(windowCanvas.Calls(std::string()).empty());
   EXPECT_EQ(window.labels, (std::array<std::string, 8>{}));
   EXPECT_TRUE(window.memo2Visible);
   EXPECT_NE(At(image, 700, 193), At(image, 700, 200));
   scene::ResetScene();
+}
+
+// Every variable of every module, set away from what a render leaves behind, and
+// all of them found again after it.
+TEST_F(RenderTest, EveryVariableOfEveryModuleComesBackAfterARender) {
+  FakeWindow window;
+  RecordingCanvas windowCanvas;
+  scene::RestoreState({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, false,   false,      true, true, 11, 12,
+                       -13,       14,        -15,       16,      -17,        18,   19,   20, 21,
+                       22,        1.5,       2.5,       &window, {-7, 8, 9}, true, true});
+  delgraph::State g = delgraph::SaveState();
+  g.ActivePalette.colors[3] = 0x123456;
+  g.PaletteRGB[4] = {1, 2, 3};
+  g.SurfaceCanvas = &windowCanvas;
+  g.FontTable[5] = "Mi letra";
+  g.FillPattern = 7;
+  g.FillColor = 9;
+  delgraph::RestoreState(g);
+  drawing::RestoreState({{{}, {1, 2, 3, 4}},
+                         4,
+                         33.0,
+                         44.0,
+                         {5, 6},
+                         {7, 8},
+                         0.5,
+                         0.25,
+                         {3, 0, 14, 1, 2},
+                         true,
+                         99,
+                         true});
+  classify::RestoreState({42, 43, true});
+  quiz::State q;
+  q.ExerciseAnswered = q.DetailedMode = q.HideCoordinates = true;
+  q.CurrentExercise = {true, false, {1, 2, 3}, {4, 5, 6}, 6, 4, {6, 8}, {4, 7}};
+  q.Results.push_back(quiz::ResultRecord{});
+  quiz::RestoreState(q);
+  const render::ModuleState before = render::CaptureModuleState();
+
+  QImage image(1025, 473, QImage::Format_RGB32);
+  render::WithSurface(image, QRectF(image.rect()), [] {
+    render::DrawEdit(kLine);
+    quiz::Results.clear();
+  });
+
+  const render::ModuleState a = render::CaptureModuleState();
+  const scene::State& bs = before.scene;
+  EXPECT_EQ(a.scene.PointA, bs.PointA);
+  EXPECT_EQ(a.scene.PointB, bs.PointB);
+  EXPECT_EQ(a.scene.EditPoint, bs.EditPoint);
+  EXPECT_EQ(
+      (std::array{a.scene.PointMode, a.scene.SelectedA, a.scene.ProfileOn, a.scene.AnswerHidden}),
+      (std::array{bs.PointMode, bs.SelectedA, bs.ProfileOn, bs.AnswerHidden}));
+  EXPECT_EQ((std::array{a.scene.IncrX, a.scene.IncrY, a.scene.AbscissaMin, a.scene.AbscissaMax,
+                        a.scene.AlejamientoMin, a.scene.AlejamientoMax, a.scene.CotaMin,
+                        a.scene.CotaMax, a.scene.TestHits, a.scene.TestMisses, a.scene.SurfaceWidth,
+                        a.scene.SurfaceHeight}),
+            (std::array{11, 12, -13, 14, -15, 16, -17, 18, 19, 20, 21, 22}));
+  EXPECT_EQ(a.scene.ScaleFactorX, 1.5);
+  EXPECT_EQ(a.scene.ScaleFactorY, 2.5);
+  EXPECT_EQ(a.scene.Quorvel, &window);
+  EXPECT_EQ(a.scene.PointC, (DihedralPoint{-7, 8, 9}));
+  EXPECT_TRUE(a.scene.PlaneMode && a.scene.SelectedC && a.drawing.VisibilityOn);
+  EXPECT_EQ(a.delgraph.ActivePalette.colors[3], 0x123456u);
+  EXPECT_EQ(a.delgraph.PaletteRGB[4].blue, 3);
+  EXPECT_EQ(a.delgraph.SurfaceCanvas, &windowCanvas);
+  EXPECT_EQ(a.delgraph.FontTable[0], before.delgraph.FontTable[0]);
+  EXPECT_EQ(a.delgraph.FontTable[5], "Mi letra");
+  EXPECT_EQ(a.delgraph.FillPattern, 7);
+  EXPECT_EQ(a.delgraph.FillColor, 9);
+  EXPECT_EQ(a.drawing.LogicalWindowTable[1].y2, 4.0);
+  EXPECT_EQ(a.drawing.LogicalWindowTable[2].x2, before.drawing.LogicalWindowTable[2].x2);
+  EXPECT_EQ(a.drawing.CurrentWindow, 4);
+  EXPECT_EQ((std::array{a.drawing.WindowWidth, a.drawing.WindowHeight, a.drawing.AbscissaStepX,
+                        a.drawing.AbscissaStepY}),
+            (std::array{33.0, 44.0, 0.5, 0.25}));
+  EXPECT_EQ(a.drawing.SpaceOrigin, (drawing::SurfacePoint{5, 6}));
+  EXPECT_EQ(a.drawing.FlatOrigin, (drawing::SurfacePoint{7, 8}));
+  EXPECT_EQ(a.drawing.SavedTextStyle.size, 14);
+  EXPECT_TRUE(a.drawing.TracesOn);
+  EXPECT_EQ(a.drawing.FramesDrawn, 99u);
+  EXPECT_EQ(a.classify.ClassCode, 42);
+  EXPECT_EQ(a.classify.RelationCode, 43);
+  EXPECT_TRUE(a.classify.CoordinatesHidden);
+  EXPECT_TRUE(a.quiz.ExerciseAnswered && a.quiz.DetailedMode && a.quiz.HideCoordinates);
+  EXPECT_EQ(a.quiz.CurrentExercise.B, (DihedralPoint{4, 5, 6}));
+  EXPECT_EQ(a.quiz.CurrentExercise.trueRelations, (std::vector<std::int32_t>{4, 7}));
+  EXPECT_EQ(a.quiz.Results.size(), 1u);
+  scene::ResetScene();
+  delgraph::ResetDelgraph();
+  drawing::RestoreState({});
+  classify::RestoreState({});
+  quiz::ResetQuiz();
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ class FakeWindow : public WindowPort {
   void SetPACaption(const std::string& text) override { paCaption = text; }
   // Behaves like the real handler's caption and selection part; tests that need
   // the redraw call the classification themselves.
-  void PAClick() override;
+  void PAClick();
   void ShowList(AnswerList list) override { listVisible[static_cast<int>(list)] = true; }
   void ResetList(AnswerList list) override {
     calls.push_back("ResetList");

@@ -1,0 +1,245 @@
+#include "app/Dialogs.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include "app/Controls.h"
+#include "quiz/SheetRequest.h"
+
+namespace app {
+
+namespace {
+
+const QString kRandomSeed = QStringLiteral("aleatoria");
+
+QString Folder(QStandardPaths::StandardLocation where) {
+  const QString folder = QStandardPaths::writableLocation(where);
+  return folder.isEmpty() || !QDir(folder).exists() ? QDir::homePath() : folder;
+}
+
+// The extension a filter such as "Imagen PNG (*.png)" names; empty for "(*)".
+QString SuffixOf(const QString& filter) {
+  static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.(\\w+)"));
+  return pattern.match(filter).captured(1);
+}
+
+void OkCancel(QDialogButtonBox* buttons) {
+  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Aceptar"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancelar"));
+}
+
+// One row of three fields: abcisa, alejamiento, cota.
+void AddPointRow(QGridLayout* grid, int row, const QString& name, const DihedralPoint& p,
+                 TSpinEdit* fields[3]) {
+  grid->addWidget(new QLabel(name), row, 0);
+  const std::int32_t values[3] = {p.abscissa, p.alejamiento, p.cota};
+  for (int k = 0; k < 3; ++k) {
+    fields[k] = new TSpinEdit;
+    fields[k]->setValue(values[k]);
+    fields[k]->setMinimumWidth(110);
+    grid->addWidget(fields[k], row, k + 1);
+  }
+}
+
+DihedralPoint ReadRow(TSpinEdit* const fields[3]) {
+  return {fields[0]->TextValue(), fields[1]->TextValue(), fields[2]->TextValue()};
+}
+
+}  // namespace
+
+QString PicturesFolder() {
+  return Folder(QStandardPaths::PicturesLocation);
+}
+
+QString DocumentsFolder() {
+  return Folder(QStandardPaths::DocumentsLocation);
+}
+
+std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, const SaveQuestion& question) {
+  auto dialog = std::make_unique<QFileDialog>(parent, question.title);
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->setFileMode(QFileDialog::AnyFile);
+  dialog->setNameFilters(question.filters.split(QStringLiteral(";;")));
+  dialog->selectFile(question.suggested);
+  const QString first = dialog->nameFilters().value(0);
+  dialog->setDefaultSuffix(SuffixOf(first));
+  QFileDialog* d = dialog.get();
+  QObject::connect(d, &QFileDialog::filterSelected, d,
+                   [d](const QString& filter) { d->setDefaultSuffix(SuffixOf(filter)); });
+  return dialog;
+}
+
+SpanishDialogs::SpanishDialogs() = default;
+
+SpanishDialogs::~SpanishDialogs() {
+  if (installed_) QCoreApplication::removeTranslator(translator_.get());
+}
+
+void SpanishDialogs::Translate() {
+  if (translator_) return;
+  translator_ = std::make_unique<QTranslator>();
+  if (translator_->load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    installed_ = QCoreApplication::installTranslator(translator_.get());
+}
+
+void SpanishDialogs::ShowError(QWidget* parent, const QString& message) {
+  QMessageBox::critical(parent != nullptr ? parent : QApplication::activeWindow(),
+                        QStringLiteral("Quorvel"), message);
+}
+
+QString SpanishDialogs::AskSaveName(QWidget* parent, SaveQuestion& question) {
+  Translate();
+  const std::unique_ptr<QFileDialog> dialog = MakeSaveDialog(parent, question);
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return QString();
+  question.filter = dialog->selectedNameFilter();
+  return dialog->selectedFiles().front();
+}
+
+std::unique_ptr<QPrintDialog> MakePrintDialog(QWidget* parent, QPrinter& printer) {
+  auto dialog = std::make_unique<QPrintDialog>(&printer, parent);
+  dialog->setWindowTitle(QStringLiteral("Imprimir"));
+  // Texts Qt's Spanish translation leaves in English.
+  static const struct {
+    const char* english;
+    const char* spanish;
+  } kLeftOver[] = {{"Pages", "Páginas"},
+                   {"Off", "No"},
+                   {"Long side binding", "Por el lado largo"},
+                   {"Short side binding", "Por el lado corto"},
+                   {"Double Sided Printing", "Impresión a doble cara"}};
+  for (const auto& text : kLeftOver) {
+    const QString english = QString::fromUtf8(text.english);
+    const QString spanish = QString::fromUtf8(text.spanish);
+    for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+      if (button->text() == english) button->setText(spanish);
+    for (QGroupBox* group : dialog->findChildren<QGroupBox*>())
+      if (group->title() == english) group->setTitle(spanish);
+  }
+  return dialog;
+}
+
+bool SpanishDialogs::AskPrint(QWidget* parent, QPrinter& printer) {
+  Translate();
+  return MakePrintDialog(parent, printer)->exec() == QDialog::Accepted;
+}
+
+bool SpanishDialogs::AskCoordinates(QWidget* parent, CoordinatesInput& io) {
+  QDialog dialog(parent);
+  dialog.setWindowTitle(QStringLiteral("Coordenadas"));
+  auto* grid = new QGridLayout(&dialog);
+  const QString headers[3] = {QStringLiteral("abcisa"), QStringLiteral("alejamiento"),
+                              QStringLiteral("cota")};
+  for (int k = 0; k < 3; ++k) grid->addWidget(new QLabel(headers[k]), 0, k + 1);
+  TSpinEdit* a[3] = {};
+  TSpinEdit* b[3] = {};
+  AddPointRow(grid, 1, QStringLiteral("A"), io.a, a);
+  if (io.line || io.plane) AddPointRow(grid, 2, QStringLiteral("B"), io.b, b);
+  TSpinEdit* c[3] = {};
+  QLineEdit* intercepts = nullptr;
+  if (io.plane) {
+    dialog.setWindowTitle(QStringLiteral("Coordenadas del plano"));
+    AddPointRow(grid, 3, QStringLiteral("C"), io.c, c);
+    grid->addWidget(new QLabel(QStringLiteral("o bien α(x, y, z):")), 4, 0);
+    intercepts = new QLineEdit(io.intercepts);
+    intercepts->setObjectName(QStringLiteral("Cortes"));
+    intercepts->setPlaceholderText(QStringLiteral("p. ej. 60,40,50 o inf,40,50"));
+    grid->addWidget(intercepts, 4, 1, 1, 3);
+  }
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  OkCancel(buttons);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  grid->addWidget(buttons, 5, 0, 1, 4);
+  a[0]->setFocus();
+  a[0]->selectAll();
+  if (dialog.exec() != QDialog::Accepted) return false;
+  io.a = ReadRow(a);
+  if (io.line || io.plane) io.b = ReadRow(b);
+  if (io.plane) {
+    io.c = ReadRow(c);
+    io.intercepts = intercepts->text();
+  }
+  return true;
+}
+
+std::optional<WorksheetChoice> SpanishDialogs::AskWorksheet(QWidget* parent) {
+  QDialog dialog(parent);
+  dialog.setWindowTitle(QStringLiteral("Hoja de ejercicios"));
+  auto* count = new QSpinBox(&dialog);
+  count->setRange(quiz::kSheetMinExercises, quiz::kSheetMaxExercises);
+  count->setValue(WorksheetChoice().count);
+  auto* kind = new QComboBox(&dialog);
+  for (const quiz::SheetKindRow& row : quiz::SheetKinds())
+    kind->addItem(QString::fromUtf8(row.label), static_cast<int>(row.kind));
+  auto* key = new QComboBox(&dialog);
+  key->addItem(QStringLiteral("Al final de la hoja"), false);
+  key->addItem(QStringLiteral("En un archivo aparte (…-soluciones.pdf)"), true);
+  auto* perspective = new QCheckBox(QStringLiteral("Añadir la vista de los planos"), &dialog);
+  auto* seed = new QLineEdit(kRandomSeed, &dialog);
+  seed->setToolTip(QStringLiteral("La misma semilla da la misma hoja"));
+  auto* fault = new QLabel(&dialog);
+  fault->setStyleSheet(QStringLiteral("color: #a00000"));
+  fault->setWordWrap(true);
+  fault->hide();
+
+  auto* form = new QFormLayout;
+  form->addRow(QStringLiteral("Número de ejercicios:"), count);
+  form->addRow(QStringLiteral("Tipo:"), kind);
+  form->addRow(QStringLiteral("Semilla:"), seed);
+  form->addRow(QStringLiteral("Soluciones:"), key);
+  form->addRow(QString(), perspective);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  OkCancel(buttons);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addLayout(form);
+  layout->addWidget(fault);
+  layout->addWidget(buttons);
+
+  WorksheetChoice choice;
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
+    choice.count = count->value();
+    choice.kind = static_cast<quiz::SheetKind>(kind->currentData().toInt());
+    choice.separateKey = key->currentData().toBool();
+    choice.perspective = perspective->isChecked();
+    const QString text = seed->text().trimmed();
+    choice.seed.reset();
+    if (!text.isEmpty() && text.compare(kRandomSeed, Qt::CaseInsensitive) != 0) {
+      choice.seed = quiz::ParseSeed(text.toStdString());
+      if (!choice.seed) {
+        fault->setText(
+            QStringLiteral("La semilla es un número entero de 0 a 4294967295, o "
+                           "«aleatoria»."));
+        fault->show();
+        return;
+      }
+    }
+    dialog.accept();
+  });
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return choice;
+}
+
+}  // namespace app

@@ -1,0 +1,97 @@
+// The one seam between the window and its dialogs: every question the window asks
+// the user, and every error it shows, goes through a Dialogs given to the window.
+// The default asks with Spanish dialogs; tests give one that records and answers.
+#pragma once
+
+#include <QString>
+#include <QTranslator>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "quiz/SheetExercises.h"
+#include "scene/Scene.h"
+
+class QFileDialog;
+class QPrintDialog;
+class QPrinter;
+class QWidget;
+
+namespace app {
+
+// What the "Coordenadas..." dialog edits: A, and B in line mode; A, B and C in plane
+// mode, where a non-empty intercepts text ("x,y,z", whole numbers or inf) replaces
+// the three points.
+struct CoordinatesInput {
+  DihedralPoint a;
+  DihedralPoint b;
+  bool line = false;
+  bool plane = false;
+  DihedralPoint c;
+  QString intercepts;
+};
+
+// What the "Hoja de ejercicios..." dialog asks.
+struct WorksheetChoice {
+  int count = 12;
+  quiz::SheetKind kind = quiz::SheetKind::kMixed;
+  std::optional<std::uint32_t> seed;  // none: "aleatoria"
+  bool separateKey = false;           // the key in "<sheet>-soluciones.pdf"
+  bool perspective = false;           // the space view beside each flat one
+};
+
+// A save dialog's question. Each filter names its extension, which the dialog adds
+// to a name typed without one before it asks whether to replace a file.
+struct SaveQuestion {
+  QString title;
+  QString suggested;  // the path offered
+  QString filters;    // Qt's ";;" list; the first is the default
+  QString filter;     // the filter chosen, once answered
+};
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  virtual void ShowError(QWidget* parent, const QString& message) = 0;
+  // The path to write, or empty when the user cancels.
+  virtual QString AskSaveName(QWidget* parent, SaveQuestion& question) = 0;
+  // Lets the user set up the printer; true to print.
+  virtual bool AskPrint(QWidget* parent, QPrinter& printer) = 0;
+  // False when the user cancels.
+  virtual bool AskCoordinates(QWidget* parent, CoordinatesInput& io) = 0;
+  virtual std::optional<WorksheetChoice> AskWorksheet(QWidget* parent) = 0;
+};
+
+// The real dialogs. Qt's translation is installed at the first dialog of Qt's own
+// and stays: taking it away again would turn every open dialog's standard texts
+// back into English.
+class SpanishDialogs : public Dialogs {
+ public:
+  SpanishDialogs();
+  ~SpanishDialogs() override;
+  void ShowError(QWidget* parent, const QString& message) override;
+  QString AskSaveName(QWidget* parent, SaveQuestion& question) override;
+  bool AskPrint(QWidget* parent, QPrinter& printer) override;
+  bool AskCoordinates(QWidget* parent, CoordinatesInput& io) override;
+  std::optional<WorksheetChoice> AskWorksheet(QWidget* parent) override;
+
+ private:
+  void Translate();
+  std::unique_ptr<QTranslator> translator_;
+  bool installed_ = false;
+};
+
+// The save dialog as SpanishDialogs opens it, not yet shown: its default suffix
+// follows the chosen filter.
+std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, const SaveQuestion& question);
+
+// The print dialog as SpanishDialogs opens it, not yet shown.
+std::unique_ptr<QPrintDialog> MakePrintDialog(QWidget* parent, QPrinter& printer);
+
+// Where new files go unless the user chose before: the user's pictures or documents
+// folder (home when there is none), not the working folder, which the launcher
+// keeps for the palette.
+QString PicturesFolder();
+QString DocumentsFolder();
+
+}  // namespace app

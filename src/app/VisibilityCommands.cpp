@@ -1,0 +1,38 @@
+#include "app/VisibilityCommands.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QPlainTextEdit>
+
+#include "drawing/Frame.h"
+#include "drawing/SeenAndHidden.h"
+#include "quiz/TestMode.h"
+#include "scene/Scene.h"
+
+namespace app {
+
+VisibilityCommands::VisibilityCommands(TQuorvel& window) : CommandGroup(window) {
+  auto* action = new QAction(QStringLiteral("Partes vistas y ocultas"), &window);
+  action->setObjectName(QStringLiteral("PartesVistasOcultas"));
+  action->setCheckable(true);
+  action->setChecked(drawing::VisibilityOn);
+  action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+  window.AddCommand(action, [this, action] { Toggled(action->isChecked()); });
+}
+
+void VisibilityCommands::AnswerChecked() {
+  verdictShown_ = quiz::ExerciseAnswered;
+  verdictFrame_ = drawing::FramesDrawn;
+}
+
+void VisibilityCommands::Toggled(bool on) {
+  drawing::VisibilityOn = on;
+  // In point mode there is no line, and while an exercise waits the parts would
+  // give the answer away. A verdict on the surface stays until the next edit.
+  if (scene::PointMode || scene::AnswerHidden) return;
+  if (verdictShown_ && verdictFrame_ == drawing::FramesDrawn) return;
+  // Before the first picture the splash stays; the first edit draws the parts.
+  if (window_.Activated() && window_.Memo2->isHidden()) window_.EditCoordinate([] {});
+}
+
+}  // namespace app

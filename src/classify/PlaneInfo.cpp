@@ -1,0 +1,125 @@
+#include "classify/PlaneInfo.h"
+
+#include <cstdint>
+#include <string>
+
+#include "classify/Classification.h"
+#include "classify/InfoUpdate.h"
+#include "classify/Planes.h"
+#include "delgraph/delgraph.h"
+#include "drawing/LogicalWindow.h"
+#include "drawing/PlaneDrawing.h"
+#include "drawing/Projections.h"
+#include "scene/PlaneGeometry.h"
+#include "scene/PlaneScene.h"
+
+namespace classify {
+
+namespace {
+
+constexpr std::int32_t kTextColour = 13;  // as the line's texts
+constexpr std::int32_t kTextBackground = 0;
+constexpr std::int32_t kClosingPen = 12;
+constexpr std::uint16_t kTextSize = 18;
+// Three points share the panel that holds a line's two: a smaller size.
+constexpr std::uint16_t kCoordinatesSize = 14;
+
+constexpr std::int32_t kTextX = 570;
+constexpr std::int32_t kTracesY = 10;  // where a line's relation to H and V goes
+constexpr std::int32_t kTypeY = 355;
+constexpr std::int32_t kCoordinatesY[3] = {382, 403, 424};
+
+void SetLabel(int n, const std::string& text) {
+  if (scene::Quorvel != nullptr) scene::Quorvel->SetLabelCaption(n, text);
+}
+
+// The coordinates of the points the controls do not edit, or of the one they edit.
+void ShowCoordinates(bool edited) {
+  if (scene::AnswerHidden && CoordinatesHidden) return;
+  const DihedralPoint points[3] = {scene::PointA, scene::PointB, scene::PointC};
+  const int selected = scene::SelectedC ? 2 : scene::SelectedA ? 0 : 1;
+  const char* letters[3] = {"A", "B", "C"};
+  delgraph::SetTextStyle(0, 0, kCoordinatesSize);
+  for (int k = 0; k < 3; ++k) {
+    if ((k == selected) == edited)
+      delgraph::DrawText(kTextX, kCoordinatesY[k], LineCoordinateText(letters[k], points[k]));
+  }
+}
+
+}  // namespace
+
+std::string PlaneTracesText(const DihedralPoint& A, const DihedralPoint& B,
+                            const DihedralPoint& C) {
+  const scene::PlaneEquation plane = scene::PlaneThrough(A, B, C);
+  if (!plane.Defined()) return "";
+  const scene::PlaneTraces t = scene::TracesOf(plane);
+  const std::string both = drawing::kAlpha1Label + " y " + drawing::kAlpha2Label;
+  if (t.meetGroundLine)
+    return both + " cortan a L.T. en x = " + scene::DecimalText(t.groundLineAbscissa);
+  if (t.throughGroundLine) return both + " en L.T.";
+  if (!t.horizontal.exists)
+    return "sin " + drawing::kAlpha1Label + ", " + drawing::kAlpha2Label + " paralela a L.T.";
+  if (!t.vertical.exists)
+    return "sin " + drawing::kAlpha2Label + ", " + drawing::kAlpha1Label + " paralela a L.T.";
+  return both + " paralelas a L.T.";
+}
+
+void PlaneInfoUpdate() {
+  if (scene::Quorvel != nullptr) scene::Quorvel->HideMemo2();
+  if (scene::SelectedC) {
+    scene::PointC = scene::EditPoint;
+  } else if (scene::SelectedA) {
+    scene::PointA = scene::EditPoint;
+  } else {
+    scene::PointB = scene::EditPoint;
+  }
+  drawing::Select320x200();
+  // What follows the edited point comes last, after the scene: the window's canvas
+  // keeps the picture of the calls that repeat the previous redraw and draws only
+  // from the first change on. No text overlaps the projections.
+  ShowPlaneType();
+  const DihedralPoint& A = scene::PointA;
+  const DihedralPoint& B = scene::PointB;
+  drawing::DrawScene(false, A.abscissa, A.alejamiento, A.cota, B.abscissa, B.alejamiento, B.cota,
+                     1);
+  ShowPlaneCoordinates();
+  SetLabel(1, "la: " + std::to_string(scene::EditPoint.abscissa));
+  SetLabel(2, "lx: " + std::to_string(scene::EditPoint.alejamiento));
+  SetLabel(3, "ly: " + std::to_string(scene::EditPoint.cota));
+  SetLabel(4, "incrx: " + std::to_string(scene::IncrX));
+  SetLabel(5, "incry: " + std::to_string(scene::IncrY));
+  delgraph::SetDrawColor(kClosingPen);
+}
+
+void ShowPlaneType() {
+  // As a line's texts, and restored as they are after them.
+  delgraph::SetTextStyle(0, 0, kTextSize);
+  const delgraph::ColorValue kept = delgraph::GetPenColor();
+  drawing::SaveTextStyle();
+  delgraph::SetDrawColor(kTextColour);
+  delgraph::SetBackColor(kTextBackground);
+  if (!scene::AnswerHidden) {
+    delgraph::DrawText(kTextX, kTypeY, PlaneType(scene::PointA, scene::PointB, scene::PointC));
+  }
+  ShowCoordinates(false);
+  drawing::RestoreTextStyle();
+  delgraph::SetPenColorValue(kept);
+}
+
+void ShowPlaneCoordinates() {
+  const delgraph::ColorValue kept = delgraph::GetPenColor();
+  delgraph::SetDrawColor(kTextColour);
+  delgraph::SetBackColor(kTextBackground);
+  ShowCoordinates(true);
+  if (!scene::AnswerHidden) {
+    delgraph::SetTextStyle(0, 0, kTextSize);
+    delgraph::DrawText(kTextX, kTracesY,
+                       PlaneTracesText(scene::PointA, scene::PointB, scene::PointC));
+  }
+  drawing::RestoreTextStyle();
+  // As the rings of the projections leave it.
+  delgraph::SetBrushStyle(delgraph::bsClear);
+  delgraph::SetPenColorValue(kept);
+}
+
+}  // namespace classify

@@ -1,0 +1,123 @@
+#include "drawing/SeenAndHidden.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "delgraph/delgraph.h"
+#include "drawing/DrawingState.h"
+#include "drawing/LineParts.h"
+#include "drawing/LineTraces.h"
+#include "scene/Scene.h"
+
+namespace drawing {
+
+bool& VisibilityOn = internal::Current.VisibilityOn;
+
+namespace {
+
+constexpr std::int32_t kReferenceColour = 12;  // the projections onto H and V in space
+
+struct Station {
+  bool exists = false;
+  LineParameter t;
+  EndPointPositions at;
+};
+
+EndPointPositions TraceAt(const LineTrace& trace) {
+  return PositionsAt(trace.abscissa.ToDouble(), trace.alejamiento.ToDouble(),
+                     trace.cota.ToDouble());
+}
+
+void DrawPieces(const std::vector<LinePiece>& pieces, SurfacePoint EndPointPositions::*view,
+                std::int32_t colour) {
+  for (const LinePiece& piece : pieces) {
+    delgraph::SetLineStyle(piece.seen ? delgraph::psSolid : delgraph::psDash, 0, 3);
+    DrawSceneLine((piece.from.*view).x, (piece.from.*view).y, (piece.to.*view).x,
+                  (piece.to.*view).y, colour);
+  }
+}
+
+const char* PartName(std::int32_t code) {
+  static constexpr const char* kNames[] = {
+      "", "1º", "2º", "3º", "4º", "H anterior", "H posterior", "V superior", "V inferior", "L.T."};
+  return code >= 1 && code <= 9 ? kNames[code] : "";
+}
+
+}  // namespace
+
+std::vector<LinePiece> LinePieces(const DihedralPoint& A, const DihedralPoint& B, LineStation from,
+                                  LineStation to) {
+  const LineTraces traces = TracesOf(A, B);
+  std::array<Station, 4> stations;
+  stations[static_cast<int>(LineStation::kA)] = {true, {0, 1}, EndPointPositionsOf(A)};
+  stations[static_cast<int>(LineStation::kB)] = {true, {1, 1}, EndPointPositionsOf(B)};
+  if (traces.horizontal.exists)
+    stations[static_cast<int>(LineStation::kH)] = {true, HorizontalTraceParameter(A, B),
+                                                   TraceAt(traces.horizontal)};
+  if (traces.vertical.exists)
+    stations[static_cast<int>(LineStation::kV)] = {true, VerticalTraceParameter(A, B),
+                                                   TraceAt(traces.vertical)};
+  const Station& first = stations[static_cast<int>(from)];
+  const Station& last = stations[static_cast<int>(to)];
+  if (!first.exists || !last.exists) return {};
+  const bool forward = !(last.t < first.t);
+  const LineParameter lo = forward ? first.t : last.t;
+  const LineParameter hi = forward ? last.t : first.t;
+  // The stations strictly between the two ends, in the order of travel.
+  std::vector<const Station*> path{&first};
+  for (const Station& s : stations)
+    if (s.exists && lo < s.t && s.t < hi) path.push_back(&s);
+  std::sort(path.begin() + 1, path.end(), [forward](const Station* x, const Station* y) {
+    return forward ? x->t < y->t : y->t < x->t;
+  });
+  path.push_back(&last);
+  std::vector<LinePiece> pieces;
+  for (std::size_t i = 0; i + 1 < path.size(); ++i) {
+    const Station& p = *path[i];
+    const Station& q = *path[i + 1];
+    if (p.t == q.t) continue;  // a trace at an end point: nothing between them
+    const LineParameter& start = forward ? p.t : q.t;
+    pieces.push_back({p.at, q.at, SeenCode(PartCode(A, B, &start))});
+  }
+  if (pieces.empty()) pieces.push_back({first.at, last.at, SeenCode(PartCode(A, B, &first.t))});
+  return pieces;
+}
+
+void DrawSeenAndHiddenLine(const DihedralPoint& A, const DihedralPoint& B,
+                           std::int32_t lineColour) {
+  const std::vector<LinePiece> pieces = LinePieces(A, B, LineStation::kA, LineStation::kB);
+  DrawPieces(pieces, &EndPointPositions::S, lineColour);  // in space
+  DrawPieces(pieces, &EndPointPositions::h, lineColour);  // horizontal projection
+  DrawPieces(pieces, &EndPointPositions::v, lineColour);  // vertical projection
+  if (!scene::ProfileOn) {
+    DrawPieces(pieces, &EndPointPositions::Hp, kReferenceColour);  // onto H
+    DrawPieces(pieces, &EndPointPositions::Vp, kReferenceColour);  // onto V
+  }
+  delgraph::SetLineStyle(delgraph::psSolid, 0, 1);
+
+  const delgraph::ColorValue pen = delgraph::GetPenColor();
+  delgraph::SetDrawColor(delgraph::GetMaxColor());  // black, as for line colour 1
+  SaveTextStyle();
+  delgraph::SetTextStyle(0, 0, 1);
+  delgraph::DrawText(kPartsTextX, kPartsTextY, PartsText(LinePartCodes(A, B)));
+  RestoreTextStyle();
+  delgraph::SetPenColorValue(pen);
+}
+
+std::string PartsText(const std::vector<std::int32_t>& codes) {
+  if (codes.empty()) return {};
+  if (codes.front() == 9) return "En la L.T.";
+  std::string text = codes.front() <= 4 ? "Cuadrantes: " : "Semiplanos: ";
+  for (std::size_t i = 0; i < codes.size(); ++i)
+    text += (i ? ", " : "") + std::string(PartName(codes[i]));
+  return text;
+}
+
+void ResetVisibility() {
+  VisibilityOn = false;
+}
+
+}  // namespace drawing

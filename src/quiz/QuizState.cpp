@@ -1,0 +1,23 @@
+#include "quiz/QuizState.h"
+
+#include "quiz/TestMode.h"
+
+namespace quiz {
+
+using internal::Current;
+
+bool& ExerciseAnswered = Current.ExerciseAnswered;
+bool& DetailedMode = Current.DetailedMode;
+bool& HideCoordinates = Current.HideCoordinates;
+Exercise& CurrentExercise = Current.CurrentExercise;
+std::vector<ResultRecord>& Results = Current.Results;
+
+State SaveState() {
+  return Current;
+}
+
+void RestoreState(const State& state) {
+  Current = state;
+}
+
+}  // namespace quiz

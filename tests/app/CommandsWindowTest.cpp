@@ -1,0 +1,158 @@
+// What every command group shares: a handler that fails is reported and leaves the
+// window usable; save dialogs know their extension; the picture commands wait for
+// a real picture; Qt's own dialogs stay Spanish.
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <stdexcept>
+
+#include "WindowFixture.h"
+#include "app/CommandTable.h"
+#include "app/Controls.h"
+#include "app/WindowCommands.h"
+#include "drawing/Frame.h"
+#include "drawing/LogicalWindow.h"
+
+namespace {
+
+class CommandsWindowTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    StartWindow();
+  }
+  QAction* Command(const char* name) const { return window->findChild<QAction*>(name); }
+};
+
+TEST_F(CommandsWindowTest, ACommandWhoseDrawingThrowsIsReportedAndTheWindowGoesOn) {
+  window->BitBtn1->click();
+  auto* failing = new QAction(QStringLiteral("Falla"), window.get());
+  int runs = 0;
+  window->AddCommand(failing, [&runs] {
+    ++runs;
+    drawing::Select320x200();
+    drawing::RedrawFrame(false);
+    throw std::runtime_error("dibujo imposible");
+  });
+  failing->trigger();
+  failing->trigger();
+  EXPECT_EQ(runs, 2);
+  EXPECT_EQ(errors, (QStringList{"dibujo imposible", "dibujo imposible"}));
+  EXPECT_TRUE(window->ContextMenu->actions().contains(failing));
+
+  // The next edit draws the scene whole, as if nothing had failed.
+  const std::int32_t cota = scene::EditPoint.cota;
+  window->BitBtn1->click();
+  EXPECT_EQ(scene::EditPoint.cota, cota + scene::IncrY);
+  errors.clear();
+  const QImage edited = Surface();
+  window->BitBtn2->click();
+  window->BitBtn1->click();
+  EXPECT_EQ(Surface(), edited);
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(CommandsWindowTest, EverySaveDialogAddsItsExtensionBeforeAskingToReplace) {
+  window->BitBtn1->click();
+  QList<app::SaveQuestion> asked;
+  dialogs.saveName = [&asked](app::SaveQuestion& q) {
+    asked << q;
+    return QString();
+  };
+  dialogs.worksheet = [] { return std::optional<app::WorksheetChoice>(app::WorksheetChoice{}); };
+  for (const char* name : {"GuardarImagen", "WorksheetAction", "SaveCsvAction"})
+    Command(name)->trigger();
+  ASSERT_EQ(asked.size(), 3);
+  const char* suffixes[] = {"png", "pdf", "csv"};
+  for (int k = 0; k < 3; ++k) {
+    const std::unique_ptr<QFileDialog> dialog = app::MakeSaveDialog(nullptr, asked[k]);
+    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(dialog->defaultSuffix(), suffixes[k]) << asked[k].title.toStdString();
+  }
+  // The picture's extension follows the filter chosen.
+  const std::unique_ptr<QFileDialog> picture = app::MakeSaveDialog(nullptr, asked[0]);
+  emit picture->filterSelected(QStringLiteral("Dibujo SVG (*.svg)"));
+  EXPECT_EQ(picture->defaultSuffix(), "svg");
+}
+
+TEST_F(CommandsWindowTest, ResizingBeforeTheFirstEditEnablesNoPictureCommand) {
+  window->resize(1600, 900);
+  QCoreApplication::processEvents();
+  window->repaint();
+  window->resize(1036, 541);
+  QCoreApplication::processEvents();
+  for (const char* name : {"GuardarImagen", "CopiarImagen", "Imprimir"})
+    EXPECT_FALSE(Command(name)->isEnabled()) << name;
+  window->BitBtn1->click();
+  window->resize(1600, 900);
+  QCoreApplication::processEvents();
+  for (const char* name : {"GuardarImagen", "CopiarImagen", "Imprimir"})
+    EXPECT_TRUE(Command(name)->isEnabled()) << name;
+}
+
+TEST_F(CommandsWindowTest, ResultsKeepCerrarAfterACancelledFileDialog) {
+  Command("ResultsAction")->trigger();
+  auto* results = window->findChild<QDialog*>("ResultsDialog");
+  ASSERT_NE(results, nullptr);
+  QPushButton* close = results->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close);
+  EXPECT_EQ(close->text(), "Cerrar");
+
+  app::SpanishDialogs spanish;
+  QTimer::singleShot(0, [] {
+    if (QWidget* modal = QApplication::activeModalWidget()) static_cast<QDialog*>(modal)->reject();
+  });
+  app::SaveQuestion question{"Guardar resultados", "resultados.csv", "Archivos CSV (*.csv)", ""};
+  EXPECT_TRUE(spanish.AskSaveName(results, question).isEmpty());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(close->text(), "Cerrar");
+  results->reject();
+
+  // The print dialog's page range, which Qt's translation leaves out.
+  QPrinter printer;
+  const std::unique_ptr<QPrintDialog> print = app::MakePrintDialog(window.get(), printer);
+  QStringList buttons;
+  for (const QAbstractButton* b : print->findChildren<QAbstractButton*>()) buttons << b->text();
+  EXPECT_TRUE(buttons.contains("Páginas"));
+  EXPECT_FALSE(buttons.contains("Pages"));
+}
+
+}  // namespace
+
+namespace {
+
+// The manual page prints --help, which lists the table; the help window lists the
+// menu. Both show the same entries while the menu follows the table.
+TEST_F(CommandsWindowTest, MenuHelpWindowAndManualListTheSameEntries) {
+  QStringList menu, table;
+  for (const QAction* a : window->ContextMenu->actions()) {
+    if (a->isSeparator() || !a->isVisible()) continue;
+    menu << a->text() + " | " + a->shortcut().toString(QKeySequence::NativeText);
+  }
+  for (const app::CommandRow& row : app::MenuCommands())
+    table << QString::fromUtf8(row.text) + " | " + QString::fromUtf8(row.keys);
+  EXPECT_EQ(menu, table);
+
+  const QString manual = app::KeysAndCommandsText();
+  const QString help = app::HelpHtml(*window);
+  for (const app::CommandRow& row : app::MenuCommands()) {
+    EXPECT_TRUE(manual.contains(QString::fromUtf8(row.text))) << row.text;
+    EXPECT_TRUE(help.contains(QString::fromUtf8(row.text).toHtmlEscaped())) << row.text;
+  }
+  for (const app::KeyRow& key : app::ButtonKeys()) {
+    EXPECT_TRUE(manual.contains(key.key + QString(24 - key.key.size(), ' ') + key.action))
+        << key.key.toStdString();
+    EXPECT_TRUE(help.contains(key.key.toHtmlEscaped())) << key.key.toStdString();
+  }
+}
+
+}  // namespace

@@ -1,0 +1,99 @@
+// "Plano por tres puntos" in the real window: the entry and its key, the A, B, C
+// cycle of the selector, edits that reach C, the dialog, and "recta / punto" and
+// TEST leaving plane mode.
+#include <QAction>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+
+#include "WindowFixture.h"
+#include "app/PlaneCommands.h"
+#include "classify/Classification.h"
+#include "scene/PlaneScene.h"
+
+namespace {
+
+class PlaneCommandsTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    StartWindow();
+    entry = window->findChild<QAction*>(QStringLiteral("PlanoPorTresPuntos"));
+    ASSERT_NE(entry, nullptr);
+  }
+  void TearDown() override {
+    scene::ResetPlaneScene();
+    WindowTest::TearDown();
+  }
+  QString Caption() const { return window->PA->text(); }
+  QAction* entry = nullptr;
+};
+
+TEST_F(PlaneCommandsTest, CycleEditsAndLeaving) {
+  EXPECT_TRUE(window->ContextMenu->actions().contains(entry) && entry->isCheckable());
+  EXPECT_EQ(entry->text() + " " + entry->shortcut().toString(), "Plano por tres puntos P");
+  EXPECT_FALSE(entry->isChecked() || scene::PlaneMode);
+
+  window->ScrollBar1->setValue(-7);  // the first picture: a point
+  const QImage point = Surface();
+  QTest::keyClick(window.get(), Qt::Key_P);
+  ASSERT_TRUE(scene::PlaneMode && entry->isChecked());
+  EXPECT_NE(Surface(), point);
+  EXPECT_EQ(classify::ClassCode, 8);  // A (-7, 40, 40), B (0, 0, 0), C (-40, 30, 50)
+
+  // The selector cycles A, B, C, and the edits reach the point it names.
+  const QString captions[] = {"B", "C", "A", "B", "C"};
+  for (const QString& c : captions) {
+    window->PAClick();
+    EXPECT_EQ(Caption(), c);
+  }
+  window->ScrollBar1->setValue(12);
+  EXPECT_EQ(scene::PointC, (DihedralPoint{12, 30, 50}));
+  window->BitBtn1Click();  // cota up by the step
+  EXPECT_EQ(scene::PointC.cota, 50 + scene::IncrY);
+
+  // The dialog: the intercepts replace all three points.
+  dialogs.coordinates = [](app::CoordinatesInput& io) {
+    EXPECT_TRUE(io.plane);
+    EXPECT_EQ(io.c, scene::EditPoint);
+    io.intercepts = QStringLiteral("60,inf,50");
+    return true;
+  };
+  window->CoordinatesClick();
+  EXPECT_EQ(scene::PointA, (DihedralPoint{60, 0, 0}));
+  EXPECT_EQ(scene::PointC, (DihedralPoint{60, 50, 0}));
+  EXPECT_EQ(scene::EditPoint, scene::PointC);
+  EXPECT_EQ(classify::ClassCode, 5);  // proyectante vertical
+  int asked = 0;  // the dialog comes back after the refusal; the second time it is cancelled
+  dialogs.coordinates = [&asked](app::CoordinatesInput& io) {
+    io.intercepts = QStringLiteral("0,1,1");
+    return ++asked == 1;
+  };
+  window->CoordinatesClick();  // refused, nothing lost
+  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(errors.size(), 1);
+  EXPECT_EQ(scene::PointA, (DihedralPoint{60, 0, 0}));
+
+  // "recta / punto" goes back to line mode with A selected; C keeps its value.
+  window->BitBtn8Click();
+  EXPECT_FALSE(scene::PlaneMode || entry->isChecked() || scene::PointMode);
+  EXPECT_EQ(Caption(), "A");
+  EXPECT_EQ(scene::EditPoint, scene::PointA);
+  EXPECT_EQ(scene::PointC, (DihedralPoint{60, 50, 0}));
+  window->PAClick();  // the line's A/B switch again
+  EXPECT_EQ(Caption(), "B");
+
+  // TEST leaves plane mode too, and the entry is refused while the exercise waits.
+  entry->trigger();
+  ASSERT_TRUE(scene::PlaneMode);
+  window->BtestClick();
+  EXPECT_FALSE(scene::PlaneMode || entry->isChecked());
+  entry->trigger();
+  EXPECT_FALSE(scene::PlaneMode || entry->isChecked());
+  EXPECT_EQ(errors.size(), 2);
+}
+
+}  // namespace

@@ -1,0 +1,2 @@
+// The window may include the scene.
+#include "scene/Low.h"
