@@ -15,9 +15,9 @@
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
-#include "scene/PlaneScene.h"
 #include "quiz/DetailedMode.h"
 #include "quiz/Results.h"
+#include "scene/PlaneScene.h"
 #include "scene/Scene.h"
 
 namespace quiz {
