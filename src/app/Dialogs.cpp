@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
@@ -190,9 +191,12 @@ std::optional<WorksheetChoice> SpanishDialogs::AskWorksheet(QWidget* parent) {
   count->setRange(quiz::kSheetMinExercises, quiz::kSheetMaxExercises);
   count->setValue(WorksheetChoice().count);
   auto* kind = new QComboBox(&dialog);
-  kind->addItem(QStringLiteral("Puntos y rectas"), static_cast<int>(quiz::SheetKind::kMixed));
-  kind->addItem(QStringLiteral("Solo puntos"), static_cast<int>(quiz::SheetKind::kPoints));
-  kind->addItem(QStringLiteral("Solo rectas"), static_cast<int>(quiz::SheetKind::kLines));
+  for (const quiz::SheetKindRow& row : quiz::SheetKinds())
+    kind->addItem(QString::fromUtf8(row.label), static_cast<int>(row.kind));
+  auto* key = new QComboBox(&dialog);
+  key->addItem(QStringLiteral("Al final de la hoja"), false);
+  key->addItem(QStringLiteral("En un archivo aparte (…-soluciones.pdf)"), true);
+  auto* perspective = new QCheckBox(QStringLiteral("Añadir la vista de los planos"), &dialog);
   auto* seed = new QLineEdit(kRandomSeed, &dialog);
   seed->setToolTip(QStringLiteral("La misma semilla da la misma hoja"));
   auto* fault = new QLabel(&dialog);
@@ -204,6 +208,8 @@ std::optional<WorksheetChoice> SpanishDialogs::AskWorksheet(QWidget* parent) {
   form->addRow(QStringLiteral("Número de ejercicios:"), count);
   form->addRow(QStringLiteral("Tipo:"), kind);
   form->addRow(QStringLiteral("Semilla:"), seed);
+  form->addRow(QStringLiteral("Soluciones:"), key);
+  form->addRow(QString(), perspective);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   OkCancel(buttons);
   auto* layout = new QVBoxLayout(&dialog);
@@ -216,6 +222,8 @@ std::optional<WorksheetChoice> SpanishDialogs::AskWorksheet(QWidget* parent) {
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
     choice.count = count->value();
     choice.kind = static_cast<quiz::SheetKind>(kind->currentData().toInt());
+    choice.separateKey = key->currentData().toBool();
+    choice.perspective = perspective->isChecked();
     const QString text = seed->text().trimmed();
     choice.seed.reset();
     if (!text.isEmpty() && text.compare(kRandomSeed, Qt::CaseInsensitive) != 0) {

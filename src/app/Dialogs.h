@@ -36,6 +36,8 @@ struct WorksheetChoice {
   int count = 12;
   quiz::SheetKind kind = quiz::SheetKind::kMixed;
   std::optional<std::uint32_t> seed;  // none: "aleatoria"
+  bool separateKey = false;           // the key in "<sheet>-soluciones.pdf"
+  bool perspective = false;           // the space view beside each flat one
 };
 
 // A save dialog's question. Each filter names its extension, which the dialog adds

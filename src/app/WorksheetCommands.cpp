@@ -8,6 +8,12 @@
 
 namespace app {
 
+QString KeyFileName(const QString& sheet) {
+  QString base = sheet;
+  if (base.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) base.chop(4);
+  return base + QStringLiteral("-soluciones.pdf");
+}
+
 WorksheetCommands::WorksheetCommands(TQuorvel& window) : CommandGroup(window) {
   auto* action = new QAction(QStringLiteral("Hoja de ejercicios..."), &window);
   action->setObjectName(QStringLiteral("WorksheetAction"));
@@ -32,6 +38,8 @@ void WorksheetCommands::MakeWorksheet() {
   request.seedGiven = true;
   request.kind = choice->kind;
   request.output = name.toStdString();
+  if (choice->separateKey) request.key = KeyFileName(name).toStdString();
+  request.perspective = choice->perspective;
   const render::SheetResult result = render::WriteWorksheet(request);
   if (result.fault != render::SheetFault::kNone)
     window_.ReportError(QString::fromStdString(result.message));

@@ -1,10 +1,16 @@
 // "Hoja de ejercicios..." in the drawing area's context menu: asks for the number
-// of exercises, their kind and the seed, then for the file, and writes the sheet.
+// of exercises, their kind, the seed and where the key goes, then for the file, and
+// writes the sheet.
 #pragma once
+
+#include <QString>
 
 #include "app/UnitQuorvel.h"
 
 namespace app {
+
+// Where the key goes when it has a file of its own: beside the sheet.
+QString KeyFileName(const QString& sheet);
 
 class WorksheetCommands : public CommandGroup {
  public:

@@ -81,6 +81,21 @@ inline constexpr std::array<ListWords, 11> kLineRelations = {{
     {11, "11.CONTENIDA EN L.T.", "CONTENIDA EN L.T."},
 }};
 
+// The answer-list items and result names of a plane's types (codes 1..10, those
+// PlaneType sets), in code order.
+inline constexpr std::array<ListWords, 10> kPlaneTypes = {{
+    {1, "1. HORIZONTAL", "HORIZONTAL"},
+    {2, "2. FRONTAL", "FRONTAL"},
+    {3, "3. DE PERFIL", "DE PERFIL"},
+    {4, "4. PROYECTANTE HORIZONTAL", "PROYECTANTE HORIZONTAL"},
+    {5, "5. PROYECTANTE VERTICAL", "PROYECTANTE VERTICAL"},
+    {6, "6. PARALELO A L.T.", "PARALELO A L.T."},
+    {7, "7. QUE PASA POR L.T.", "QUE PASA POR L.T."},
+    {8, "8. OBLICUO", "OBLICUO"},
+    {9, "9. ES EL PLANO H O V", "ES EL PLANO H O V"},
+    {10, "10. NO DEFINEN UN PLANO", "NO DEFINEN UN PLANO"},
+}};
+
 // The codes the explanations and the answer reading name.
 inline constexpr std::int32_t kCutsGroundLineType = 8;
 inline constexpr std::int32_t kSinglePointType = 9;

@@ -3,6 +3,7 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
@@ -17,6 +18,7 @@
 #include "delgraph/PaletteRead.h"
 #include "delgraph/ShippedPalette.h"
 #include "delgraph/delgraph.h"
+#include "quiz/ExerciseList.h"
 #include "quiz/SheetRequest.h"
 #include "render/Export.h"
 #include "render/WorksheetPdf.h"
@@ -93,8 +95,24 @@ const std::vector<OptionRow>& Options() {
        "semilla de la hoja, un número entero de 0 a 4294967295: la misma semilla da la "
        "misma hoja; sin ella se elige al azar (siempre se escribe «Semilla: S»)",
        false},
-      {{"kind"}, "TIPO", "ejercicios de la hoja: points, lines o mixed (sin ella, mixed)", false},
+      {{"kind"},
+       "TIPO",
+       "ejercicios de la hoja: puntos, rectas, planos, cuadrantes o mixtos (también points, "
+       "lines, planes, quadrants, mixed; sin ella, mixtos)",
+       false},
+      {{"worksheet-file"},
+       "LISTA.txt",
+       "escribe la hoja con los ejercicios de LISTA.txt, uno por línea: A(10,20,30) un "
+       "punto, A(-10,40,40) B(50,60,80) una recta (seguida de «cuadrantes» para preguntar "
+       "por ellos), A(..) B(..) C(..) un plano; hasta 200",
+       true},
       {{"o", "output"}, "ARCHIVO.pdf", "el archivo de la hoja de ejercicios", false},
+      {{"key"}, "ARCHIVO.pdf", "escribe las soluciones en ARCHIVO.pdf en lugar de al final", false},
+      {{"moodle"},
+       "ARCHIVO.xml",
+       "escribe además los ejercicios como banco de preguntas de Moodle (XML)",
+       false},
+      {{"perspective"}, "", "añade la vista de los planos junto a cada ejercicio", false},
       {{"h", "help"}, "", "muestra esta ayuda y termina", false},
       {{"v", "version"}, "", "muestra la versión y termina", false},
   };
@@ -121,6 +139,7 @@ struct Mode {
 
 int RunExport(const QCommandLineParser& parser, Streams& io);
 int RunWorksheet(const QCommandLineParser& parser, Streams& io);
+int RunWorksheetFile(const QCommandLineParser& parser, Streams& io);
 
 const std::vector<Mode>& Modes() {
   static const std::vector<Mode> modes = {
@@ -128,7 +147,10 @@ const std::vector<Mode>& Modes() {
        {"point", "line", "plane", "plane-intercepts", "profile", "traces", "visibility",
         "hide-answer", "scale", "palette"},
        RunExport},
-      {"worksheet", {"seed", "kind", "palette", "output"}, RunWorksheet},
+      {"worksheet",
+       {"seed", "kind", "palette", "output", "key", "moodle", "perspective"},
+       RunWorksheet},
+      {"worksheet-file", {"palette", "output", "key", "moodle", "perspective"}, RunWorksheetFile},
   };
   return modes;
 }
@@ -282,7 +304,8 @@ int RunExport(const QCommandLineParser& parser, Streams& io) {
   return ExitOk;
 }
 
-int RunWorksheet(const QCommandLineParser& parser, Streams& io) {
+// The options a sheet shares, as typed.
+quiz::SheetOptionTexts SheetTexts(const QCommandLineParser& parser) {
   const auto text = [&parser](const char* name) -> std::optional<std::string> {
     if (!parser.isSet(name)) return std::nullopt;
     return parser.value(name).toStdString();
@@ -293,8 +316,16 @@ int RunWorksheet(const QCommandLineParser& parser, Streams& io) {
   texts.kind = text("kind");
   texts.palette = text("palette");
   texts.output = text("output");
+  texts.key = text("key");
+  texts.moodle = text("moodle");
+  texts.perspective = parser.isSet("perspective");
+  texts.list = text("worksheet-file");
+  return texts;
+}
+
+int RunWorksheet(const QCommandLineParser& parser, Streams& io) {
   quiz::SheetRequest request;
-  const std::string fault = quiz::CheckSheetOptions(texts, request);
+  const std::string fault = quiz::CheckSheetOptions(SheetTexts(parser), request);
   if (!fault.empty()) return io.Fail(ExitBadInput, QString::fromStdString(fault));
   if (!request.seedGiven) request.seed = quiz::RandomSeed();
 
@@ -303,6 +334,31 @@ int RunWorksheet(const QCommandLineParser& parser, Streams& io) {
     return io.Fail(ExitFileError, QString::fromStdString(result.message));
   // Printed once the sheet exists: with it the same sheet can be made again.
   io.out << "Semilla: " << request.seed << '\n';
+  io.out.flush();
+  return ExitOk;
+}
+
+int RunWorksheetFile(const QCommandLineParser& parser, Streams& io) {
+  quiz::SheetRequest request;
+  const std::string fault = quiz::CheckSheetOptions(SheetTexts(parser), request);
+  if (!fault.empty()) return io.Fail(ExitBadInput, QString::fromStdString(fault));
+  const QString path = QString::fromStdString(*request.list);
+  QFile file(path);
+  if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    return io.Fail(ExitFileError, QStringLiteral("no se puede leer la lista «%1»").arg(path));
+  // A list is a few lines; one far larger is not a list.
+  constexpr qint64 kListMaxBytes = 1 << 20;
+  const QByteArray bytes = file.read(kListMaxBytes + 1);
+  if (bytes.size() > kListMaxBytes)
+    return io.Fail(ExitBadInput, QStringLiteral("la lista «%1» es demasiado grande").arg(path));
+  const quiz::ExerciseListResult list =
+      quiz::ParseExerciseList(bytes.toStdString(), QFileInfo(path).fileName().toStdString());
+  if (!list.fault.empty()) return io.Fail(ExitBadInput, QString::fromStdString(list.fault));
+
+  const render::SheetResult result = render::WriteWorksheet(request, list.exercises);
+  if (result.fault != render::SheetFault::kNone)
+    return io.Fail(ExitFileError, QString::fromStdString(result.message));
+  io.out << "Ejercicios: " << list.exercises.size() << '\n';
   io.out.flush();
   return ExitOk;
 }
@@ -348,7 +404,8 @@ QString HelpText() {
   s << "\nEjemplos:\n"
     << "  " << kProgram << " --export punto.png --point 20,40,30\n"
     << "  " << kProgram << " --export recta.pdf --line=-40,30,20:50,-20,60 --profile\n"
-    << "  " << kProgram << " --worksheet 30 --seed 1234 --kind lines -o hoja.pdf\n\n"
+    << "  " << kProgram << " --worksheet 30 --seed 1234 --kind rectas -o hoja.pdf\n"
+    << "  " << kProgram << " --worksheet-file lista.txt -o hoja.pdf --key soluciones.pdf\n\n"
     << "Estado de salida: 0 si todo va bien, 2 si los argumentos no son válidos (no se\n"
     << "escribe nada), 1 si un archivo no se puede leer o escribir.\n\n"
     << app::KeysAndCommandsText();

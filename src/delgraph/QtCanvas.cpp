@@ -464,6 +464,27 @@ void QtCanvas::SetPixel(std::int32_t x, std::int32_t y, ColorValue color) {
   Changed();
 }
 
+std::int32_t QtCanvas::SeparatedTop(std::int32_t x, std::int32_t y, int width, int height) {
+  const auto clear = [this, x, width, height](std::int64_t top) {
+    const QRectF box(x, static_cast<double>(top), width, height);
+    for (const QRectF& other : texts_)
+      if (box.intersects(other)) return false;
+    return true;
+  };
+  // Tried nearest first, down before up; a text with no room within three of its
+  // heights stays where it was asked to go.
+  std::int64_t top = y;
+  for (int step = 0; step <= 6 * height; ++step) {
+    const std::int64_t candidate = std::int64_t{y} + (step % 2 == 0 ? step / 2 : -(step / 2 + 1));
+    if (clear(candidate)) {
+      top = candidate;
+      break;
+    }
+  }
+  texts_.emplace_back(x, static_cast<double>(top), width, height);
+  return static_cast<std::int32_t>(top);
+}
+
 void QtCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string& text) {
   // Text starting this far away cannot reach the image; Qt's int rectangles would
   // overflow there, and a file would carry it far off its page.
@@ -474,6 +495,7 @@ void QtCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string& text) 
   QPainter& p = *painter;
   p.setFont(font_);
   const QFontMetrics metrics = p.fontMetrics();
+  if (separateTexts_) y = SeparatedTop(x, y, metrics.horizontalAdvance(s), metrics.height());
   if (brushStyle_ == bsSolid) {
     p.fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()), ToQColor(brushColor_));
   }

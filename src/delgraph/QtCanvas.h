@@ -55,6 +55,10 @@ class QtCanvas : public Canvas {
   // Own image only: starts a blank (white) image at another scale. Pen, brush and
   // font stay as they are; the caller draws the picture again.
   void SetScale(double scale);
+  // Off at start. On, a text that would overlap one this canvas drew before is
+  // moved up or down, the least that clears them all: labels of close
+  // projections stay apart on paper.
+  void SetSeparateTexts(bool on) { separateTexts_ = on; }
   // Ends painting on the device; later drawing on a device canvas is dropped.
   void Finish();
   // Device pixels per surface pixel along x (1 on the default canvas).
@@ -135,6 +139,10 @@ class QtCanvas : public Canvas {
   // of another resolution.
   int fontPoints_ = 8;
   double fontScale_ = 1.0;
+  // The top a text of this size at (x, y) gets with separateTexts_ on; records it.
+  std::int32_t SeparatedTop(std::int32_t x, std::int32_t y, int width, int height);
+  bool separateTexts_ = false;
+  std::vector<QRectF> texts_;  // where the texts went, while separateTexts_ is on
 
   ColorValue penColor_ = 0;
   int penStyle_ = psSolid;

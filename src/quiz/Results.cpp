@@ -64,6 +64,19 @@ std::string Coordinates(const char* letter, const DihedralPoint& p) {
          std::to_string(p.alejamiento) + "," + std::to_string(p.cota) + ")";
 }
 
+std::string LocationName(std::int32_t code) {
+  return NameOf(kLocations, code, "");
+}
+std::string TypeName(std::int32_t code) {
+  return NameOf(kLineTypes, code, "");
+}
+std::string RelationName(std::int32_t code) {
+  return NameOf(kLineRelations, code, "");
+}
+std::string PlaneTypeName(std::int32_t code) {
+  return NameOf(classify::kPlaneTypes, code, "");
+}
+
 void RecordResult(const Exercise& e, const Answer& a, bool right, bool detailed) {
   ResultRecord r;
   r.number = static_cast<std::int32_t>(Results.size()) + 1;

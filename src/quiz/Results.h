@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "classify/Vocabulary.h"
 #include "quiz/DetailedMode.h"
 #include "scene/Scene.h"
 
@@ -38,6 +39,17 @@ std::vector<std::vector<std::string>> ResultsTable();
 // The table as CSV for a Spanish spreadsheet: a UTF-8 byte-order mark, ";" between
 // fields, quotes where needed (RFC 4180 otherwise), CRLF line ends.
 std::string ResultsCsv();
+
+// The vocabulary's result names of a point location, a line type and a relation,
+// without number or blanks; empty outside the range.
+std::string LocationName(std::int32_t code);
+std::string TypeName(std::int32_t code);
+std::string RelationName(std::int32_t code);
+std::string PlaneTypeName(std::int32_t code);
+constexpr std::int32_t kLocationCount = static_cast<std::int32_t>(classify::kLocations.size());
+constexpr std::int32_t kTypeCount = static_cast<std::int32_t>(classify::kLineTypes.size());
+constexpr std::int32_t kRelationCount = static_cast<std::int32_t>(classify::kLineRelations.size());
+constexpr std::int32_t kPlaneTypeCount = static_cast<std::int32_t>(classify::kPlaneTypes.size());
 
 // Hits and misses back to 0 and the table emptied; nothing is drawn.
 void ResetScore();

@@ -10,7 +10,17 @@
 
 namespace quiz {
 
-enum class SheetKind { kPoints, kLines, kMixed };
+enum class SheetKind { kPoints, kLines, kMixed, kPlanes, kQuadrants };
+
+// One row per kind a sheet can be asked for: the names typed after --kind (Spanish
+// and English) and the name the window's dialog shows. A new kind is one more row.
+struct SheetKindRow {
+  SheetKind kind;
+  const char* spanish;
+  const char* english;
+  const char* label;
+};
+const std::vector<SheetKindRow>& SheetKinds();
 
 constexpr int kSheetMinExercises = 1;
 constexpr int kSheetMaxExercises = 60;
@@ -20,13 +30,22 @@ constexpr int kSheetMaxExercises = 60;
 ExerciseBounds BoundsAfterEdit();
 
 // count exercises from a std::mt19937 seeded with seed, each drawn as NewExercise
-// draws it after an edit; points or lines keep only the exercises of that kind.
+// draws it after an edit; points or lines keep only the exercises of that kind,
+// quadrants asks about the lines. Planes come from a generator of their own, so the
+// points and lines of a mixed sheet are those of the same seed's older sheets.
 std::vector<GeneratedExercise> SheetExercises(int count, std::uint32_t seed, SheetKind kind);
 
-// The key line of exercise number n, "n. A=(x,y,z): location" or
-// "n. A=(x,y,z) B=(x,y,z): type; relation", named by the classification routines.
+// The key line of exercise number n, "n. A=(x,y,z): location",
+// "n. A=(x,y,z) B=(x,y,z): type; relation", "n. A=(..) B=(..) C=(..): plane type" or
+// "n. A=(..) B=(..): cuadrantes 3º, 4º, 1º", named by the classification routines;
+// every other name that is just as true follows as " (también name, name)". A
+// relation the classification leaves blank is named as its answer-list item.
 // The classification codes are given back as they were.
 std::string KeyLine(int n, const GeneratedExercise& exercise);
+
+// "cuadrantes 3º, 4º, 1º" for QuadrantsCrossed's codes; the halves of H and V and
+// L.T. by their location names.
+std::string QuadrantsText(const std::vector<std::int32_t>& codes);
 
 // A seed for a sheet asked for without one.
 std::uint32_t RandomSeed();

@@ -21,18 +21,30 @@ std::optional<std::uint64_t> WholeNumber(const std::string& text, std::uint64_t 
   return value;
 }
 
-bool EndsInPdf(const std::string& name) {
-  static const std::string kSuffix = ".pdf";
-  if (name.size() < kSuffix.size()) return false;
-  for (std::size_t i = 0; i < kSuffix.size(); ++i) {
-    const char c = name[name.size() - kSuffix.size() + i];
-    if (std::tolower(static_cast<unsigned char>(c)) != kSuffix[i]) return false;
+bool EndsIn(const std::string& name, const std::string& suffix) {
+  if (name.size() < suffix.size()) return false;
+  for (std::size_t i = 0; i < suffix.size(); ++i) {
+    const char c = name[name.size() - suffix.size() + i];
+    if (std::tolower(static_cast<unsigned char>(c)) != suffix[i]) return false;
   }
   return true;
 }
 
+bool EndsInPdf(const std::string& name) {
+  return EndsIn(name, ".pdf");
+}
+
 std::string Quoted(const std::string& text) {
   return "«" + text + "»";
+}
+
+// "puntos, rectas o mixtos", the Spanish names in the table's order.
+std::string KindNames() {
+  std::string text;
+  const auto& rows = SheetKinds();
+  for (std::size_t k = 0; k < rows.size(); ++k)
+    text += std::string(k == 0 ? "" : k + 1 == rows.size() ? " o " : ", ") + rows[k].spanish;
+  return text;
 }
 
 }  // namespace
@@ -44,17 +56,21 @@ std::optional<std::uint32_t> ParseSeed(const std::string& text) {
 }
 
 std::optional<SheetKind> SheetKindNamed(const std::string& name) {
-  if (name == "points") return SheetKind::kPoints;
-  if (name == "lines") return SheetKind::kLines;
-  if (name == "mixed") return SheetKind::kMixed;
+  for (const SheetKindRow& row : SheetKinds())
+    if (name == row.spanish || name == row.english) return row.kind;
   return std::nullopt;
 }
 
 std::string CheckSheetOptions(const SheetOptionTexts& texts, SheetRequest& request) {
-  const auto count = WholeNumber(texts.count, kSheetMaxExercises);
-  if (!count || *count < static_cast<std::uint64_t>(kSheetMinExercises))
-    return "--worksheet: " + Quoted(texts.count) + " no es un número entero de 1 a 60";
-  request.count = static_cast<int>(*count);
+  request.list = texts.list;
+  if (texts.list) {
+    if (texts.list->empty()) return "--worksheet-file: falta el nombre del archivo";
+  } else {
+    const auto count = WholeNumber(texts.count, kSheetMaxExercises);
+    if (!count || *count < static_cast<std::uint64_t>(kSheetMinExercises))
+      return "--worksheet: " + Quoted(texts.count) + " no es un número entero de 1 a 60";
+    request.count = static_cast<int>(*count);
+  }
 
   request.seedGiven = texts.seed.has_value();
   if (texts.seed) {
@@ -68,8 +84,7 @@ std::string CheckSheetOptions(const SheetOptionTexts& texts, SheetRequest& reque
   if (texts.kind) {
     const auto kind = SheetKindNamed(*texts.kind);
     if (!kind)
-      return "--kind: " + Quoted(*texts.kind) +
-             " no es un tipo de ejercicio: use points, lines o mixed";
+      return "--kind: " + Quoted(*texts.kind) + " no es un tipo de ejercicio: use " + KindNames();
     request.kind = *kind;
   }
 
@@ -80,6 +95,17 @@ std::string CheckSheetOptions(const SheetOptionTexts& texts, SheetRequest& reque
     return "falta -o ARCHIVO.pdf: el archivo donde escribir la hoja";
   if (!EndsInPdf(*texts.output)) return "-o: " + Quoted(*texts.output) + " no termina en .pdf";
   request.output = *texts.output;
+
+  request.key = texts.key;
+  if (texts.key) {
+    if (!EndsInPdf(*texts.key)) return "--key: " + Quoted(*texts.key) + " no termina en .pdf";
+    if (*texts.key == request.output)
+      return "--key: " + Quoted(*texts.key) + " es el mismo archivo que la hoja (-o)";
+  }
+  request.moodle = texts.moodle;
+  if (texts.moodle && !EndsIn(*texts.moodle, ".xml"))
+    return "--moodle: " + Quoted(*texts.moodle) + " no termina en .xml";
+  request.perspective = texts.perspective;
   return std::string();
 }
 

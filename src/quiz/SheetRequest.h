@@ -17,6 +17,13 @@ struct SheetOptionTexts {
   std::optional<std::string> kind;
   std::optional<std::string> palette;
   std::optional<std::string> output;
+  // The options below have initializers, so a list that names only the ones
+  // above still initializes every member.
+  std::optional<std::string> key = std::nullopt;     // --key: the key in a file of its own
+  std::optional<std::string> moodle = std::nullopt;  // --moodle: the exercises as a question bank
+  bool perspective = false;  // --perspective: the space view beside the flat one
+  std::optional<std::string> list =
+      std::nullopt;  // --worksheet-file: the teacher's list instead of count
 };
 
 struct SheetRequest {
@@ -26,6 +33,10 @@ struct SheetRequest {
   SheetKind kind = SheetKind::kMixed;
   std::optional<std::string> palette;  // none: the built-in print palette
   std::string output;
+  std::optional<std::string> key;  // none: the key follows the exercises in output
+  std::optional<std::string> moodle;
+  bool perspective = false;
+  std::optional<std::string> list;  // the exercises come from this list file
 };
 
 // Fills request and returns an empty text when the options make a sheet; otherwise
@@ -37,7 +48,7 @@ std::string CheckSheetOptions(const SheetOptionTexts& texts, SheetRequest& reque
 // A seed: a whole number from 0 to 4294967295, digits only.
 std::optional<std::uint32_t> ParseSeed(const std::string& text);
 
-// Parses a kind name ("points", "lines", "mixed").
+// Parses a kind name, Spanish or English ("puntos", "lines", ...).
 std::optional<SheetKind> SheetKindNamed(const std::string& name);
 
 }  // namespace quiz

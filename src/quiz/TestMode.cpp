@@ -9,6 +9,7 @@
 
 #include "classify/Classification.h"
 #include "classify/InfoUpdate.h"
+#include "classify/PlaneInfo.h"
 #include "classify/Vocabulary.h"
 #include "delgraph/delgraph.h"
 #include "drawing/Frame.h"
@@ -16,6 +17,7 @@
 #include "drawing/Projections.h"
 #include "quiz/DetailedMode.h"
 #include "quiz/Results.h"
+#include "scene/PlaneScene.h"
 #include "scene/Scene.h"
 
 namespace quiz {
@@ -189,11 +191,19 @@ void DrawWaitingExercise(const GeneratedExercise& e) {
   scene::PointMode = e.pointMode;
   scene::PointA = e.a;
   scene::PointB = e.b;
+  // Only a plane exercise touches plane mode: the others draw as they always have.
+  if (e.planeMode) {
+    scene::PlaneMode = true;
+    scene::PointC = e.c;
+  }
   scene::AnswerHidden = true;
 
   drawing::FullRedraw();
   DrawExerciseScene();
-  ShowExerciseInfo();
+  if (e.planeMode)
+    classify::PlaneInfoUpdate();
+  else
+    ShowExerciseInfo();
   DrawTitle();
 }
 

@@ -18,11 +18,15 @@ void SetRandomSource(RandomSource source);
 std::int32_t Random(std::int32_t n);
 
 // One generated exercise: a point (A only) or the line AB. A point exercise still
-// draws B, so both kinds take the same draws.
+// draws B, so both kinds take the same draws. A plane exercise names the plane ABC;
+// a quadrants exercise asks which quadrants the line AB crosses.
 struct GeneratedExercise {
   bool pointMode = false;
   DihedralPoint a;
   DihedralPoint b;
+  bool planeMode = false;
+  DihedralPoint c{};
+  bool quadrants = false;
 };
 
 // The exclusive upper bounds of A's abscissa and of its alejamiento and cota.

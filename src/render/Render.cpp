@@ -59,6 +59,13 @@ void WithSurface(QPainter& painter, const QRectF& target, const std::function<vo
   DrawOn(canvas, draw);
 }
 
+void WithSurfacePart(QPainter& painter, const QRectF& target, const QRectF& source,
+                     bool separateTexts, const std::function<void()>& draw) {
+  delgraph::QtCanvas canvas(&painter, target, source);
+  canvas.SetSeparateTexts(separateTexts);
+  DrawOn(canvas, draw);
+}
+
 void DrawEdit(const SceneSpec& picture) {
   scene::PointMode = picture.pointMode;
   scene::ProfileOn = picture.profile;

@@ -43,6 +43,12 @@ void WithSurface(QPaintDevice& device, const QRectF& target, const std::function
 // is in the painter's coordinates, and the painter's state is given back.
 void WithSurface(QPainter& painter, const QRectF& target, const std::function<void()>& draw);
 
+// The same for the part source of the drawing area only (the flat view, say),
+// mapped onto target and clipped to it. With separateTexts, a text that would
+// overlap one drawn before it is moved up or down until it does not.
+void WithSurfacePart(QPainter& painter, const QRectF& target, const QRectF& source,
+                     bool separateTexts, const std::function<void()>& draw);
+
 // Inside WithSurface: the scene of picture put in place and drawn as an edit draws
 // it: the 320 x 200 space, RedrawFrame, then InfoUpdate.
 void DrawEdit(const SceneSpec& picture);

@@ -5,12 +5,20 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QXmlStreamReader>
+#include <array>
+#include <vector>
 
+#include "classify/Classification.h"
+#include "classify/TrueNames.h"
 #include "cli/CommandLine.h"
+#include "quiz/PlaneExercise.h"
+#include "quiz/Results.h"
 #include "quiz/SheetExercises.h"
 #include "render/WorksheetPdf.h"
 
@@ -57,19 +65,177 @@ class WorksheetCommandTest : public ::testing::Test {
   QTemporaryDir dir;
 };
 
-TEST_F(WorksheetCommandTest, ThreeExercisesAPageThenTheKey) {
-  const std::pair<int, int> counts[] = {{1, 2}, {3, 2}, {4, 3}, {60, 22}};
-  for (const auto& [n, pages] : counts) {
+TEST_F(WorksheetCommandTest, FourExercisesAPageThenTheKeyWithItsOwnPages) {
+  // {exercises, exercise pages, key pages}
+  const std::array<int, 3> counts[] = {{1, 1, 1}, {4, 1, 1}, {5, 2, 1}, {60, 15, 2}};
+  for (const auto& [n, pages, keyPages] : counts) {
     const QString name = QStringLiteral("h%1.pdf").arg(n);
     const Outcome r = Sheet(QString::number(n), "5", name);
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, QStringLiteral("Semilla: 5\n"));
-    EXPECT_EQ(Pages(Path(name)), pages) << n;
+    EXPECT_EQ(Pages(Path(name)), pages + keyPages) << n;
     EXPECT_EQ(render::SheetPageCount(n), pages);
   }
   const QString text = Text(Path("h60.pdf"));
-  EXPECT_TRUE(text.contains(QStringLiteral("Semilla 5 · página 22 de 22")));
+  EXPECT_TRUE(text.contains(QStringLiteral("Semilla 5 · página 15 de 15")));
+  EXPECT_FALSE(text.contains(QStringLiteral("de 17")));
+  EXPECT_TRUE(text.contains(QStringLiteral("Soluciones · página 1 de 2")));
+  EXPECT_TRUE(text.contains(QStringLiteral("Soluciones · página 2 de 2")));
   EXPECT_TRUE(text.contains(QStringLiteral("Ejercicio 60")));
+  // With the space view beside each, two a page.
+  ASSERT_EQ(Sheet("5", "5", "persp.pdf", {"--perspective"}).status, 0);
+  EXPECT_EQ(Pages(Path("persp.pdf")), 3 + 1);
+}
+
+TEST_F(WorksheetCommandTest, KeyFileHoldsTheKeyAndTheSheetOnlyTheExercises) {
+  const Outcome r = Sheet("8", "3", "hoja.pdf", {"--key", Path("sol.pdf")});
+  ASSERT_EQ(r.status, 0) << r.err.toStdString();
+  EXPECT_EQ(Pages(Path("hoja.pdf")), 2);
+  EXPECT_EQ(Pages(Path("sol.pdf")), 1);
+  const QString sheet = Text(Path("hoja.pdf"));
+  const QString key = Text(Path("sol.pdf"));
+  EXPECT_FALSE(sheet.contains(QStringLiteral("Soluciones")));
+  EXPECT_TRUE(sheet.contains(QStringLiteral("Semilla 3 · página 2 de 2")));
+  EXPECT_TRUE(key.contains(QStringLiteral("Soluciones · página 1 de 1")));
+  EXPECT_FALSE(key.contains(QStringLiteral("Ejercicio 1")));
+  const auto exercises = quiz::SheetExercises(8, 3, quiz::SheetKind::kMixed);
+  // Short enough for one line of the key each.
+  EXPECT_TRUE(key.contains(QString::fromStdString(quiz::KeyLine(1, exercises[0]))));
+
+  // Bad names write nothing.
+  EXPECT_EQ(Sheet("8", "3", "x.pdf", {"--key", Path("sol.txt")}).status, 2);
+  EXPECT_EQ(Sheet("8", "3", "x.pdf", {"--key", Path("x.pdf")}).status, 2);
+  EXPECT_FALSE(QFile::exists(Path("x.pdf")));
+}
+
+TEST_F(WorksheetCommandTest, EachKindInSpanishAndEnglish) {
+  const std::pair<const char*, const char*> kinds[] = {{"puntos", "points"},
+                                                       {"rectas", "lines"},
+                                                       {"mixtos", "mixed"},
+                                                       {"planos", "planes"},
+                                                       {"cuadrantes", "quadrants"}};
+  for (const auto& [spanish, english] : kinds) {
+    ASSERT_EQ(Sheet("6", "21", "es.pdf", {"--kind", spanish}).status, 0) << spanish;
+    ASSERT_EQ(Sheet("6", "21", "en.pdf", {"--kind", english}).status, 0) << english;
+    const QString es = Text(Path("es.pdf"));
+    EXPECT_EQ(es.toUtf8(), Text(Path("en.pdf")).toUtf8()) << spanish;
+    const int points = es.count(QStringLiteral("Situación: "));
+    const int lines = es.count(QStringLiteral("Tipo: "));
+    const int planes = es.count(QStringLiteral("Tipo de plano: "));
+    const int quadrants = es.count(QStringLiteral("Cuadrantes que atraviesa la recta: "));
+    EXPECT_EQ(points + lines + planes + quadrants, 6) << spanish;
+    if (QString::fromLatin1(spanish) == "planos") {
+      EXPECT_EQ(planes, 6);
+    }
+    if (QString::fromLatin1(spanish) == "cuadrantes") {
+      EXPECT_EQ(quadrants, 6);
+    }
+    if (QString::fromLatin1(spanish) == "puntos") {
+      EXPECT_EQ(points, 6);
+    }
+    if (QString::fromLatin1(spanish) == "rectas") {
+      EXPECT_EQ(lines, 6);
+    }
+  }
+}
+
+TEST_F(WorksheetCommandTest, ListFileMakesTheSheetOrIsRefusedByLine) {
+  const auto write = [this](const QString& name, const QByteArray& text) {
+    QFile f(Path(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+  };
+  write("lista.txt", "# lunes\nA(10,20,30)\n\nA(-10,40,40) B(50,60,80)\n");
+  Outcome r = Execute({"--worksheet-file", Path("lista.txt"), "-o", Path("l.pdf")});
+  ASSERT_EQ(r.status, 0) << r.err.toStdString();
+  const QString text = Text(Path("l.pdf"));
+  EXPECT_TRUE(text.contains(QStringLiteral("1. A=(10,20,30): Primer Cuadrante")));
+  EXPECT_TRUE(text.contains(QStringLiteral("2. A=(-10,40,40) B=(50,60,80): OBLICUA")));
+  EXPECT_TRUE(text.contains(QStringLiteral("lista.txt · página 1 de 1")));
+
+  write("mala.txt", "A(10,20,30)\nA(10,20,30)\nA(1,2,3) B(x,5,6)\n");
+  r = Execute(
+      {"--worksheet-file", Path("mala.txt"), "-o", Path("m.pdf"), "--moodle", Path("m.xml")});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(r.err.contains(QStringLiteral("mala.txt, línea 3: «A(1,2,3) B(x,5,6)»")))
+      << r.err.toStdString();
+  EXPECT_FALSE(QFile::exists(Path("m.pdf")));
+  EXPECT_FALSE(QFile::exists(Path("m.xml")));
+  EXPECT_EQ(Execute({"--worksheet-file", Path("falta.txt"), "-o", Path("m.pdf")}).status, 1);
+  EXPECT_EQ(
+      Execute({"--worksheet-file", Path("lista.txt"), "--seed", "3", "-o", Path("m.pdf")}).status,
+      2);
+}
+
+TEST_F(WorksheetCommandTest, MoodleBankHasOneQuestionPerExerciseWithItsPictureAndRightNames) {
+  ASSERT_EQ(Sheet("6", "13", "b.pdf", {"--moodle", Path("banco.xml")}).status, 0);
+  const auto exercises = quiz::SheetExercises(6, 13, quiz::SheetKind::kMixed);
+  QFile file(Path("banco.xml"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  QXmlStreamReader xml(&file);
+  int question = -1;
+  QString type, html;
+  std::vector<QString> right, wrong;
+  const auto check = [&] {
+    if (question < 0) return;
+    const quiz::GeneratedExercise& e = exercises[static_cast<std::size_t>(question)];
+    EXPECT_EQ(type, e.pointMode ? "multichoice" : "cloze");
+    EXPECT_TRUE(html.contains(QStringLiteral("@@PLUGINFILE@@/ejercicio%1.png").arg(question + 1)));
+    if (e.pointMode) {
+      classify::PointLocation(e.a.alejamiento, e.a.cota);
+      EXPECT_EQ(right, std::vector<QString>{
+                           QString::fromStdString(quiz::LocationName(classify::ClassCode))});
+      EXPECT_EQ(wrong.size(), 8u);
+    } else if (e.planeMode) {
+      const auto codes = quiz::PlaneTrueCodes(e.a, e.b, e.c);
+      for (std::int32_t code : codes)
+        EXPECT_TRUE(html.contains(QStringLiteral("%100%") +
+                                  QString::fromStdString(quiz::PlaneTypeName(code))));
+      EXPECT_EQ(html.count(QStringLiteral("%100%")), static_cast<int>(codes.size()));
+    } else {
+      for (std::int32_t code : classify::TrueTypeCodes(e.a, e.b))
+        EXPECT_TRUE(
+            html.contains(QStringLiteral("%100%") + QString::fromStdString(quiz::TypeName(code))));
+      // Every other name marked wrong, even one starting with "=".
+      EXPECT_FALSE(html.contains(QStringLiteral("~=")));
+      EXPECT_EQ(html.count(QStringLiteral("%100%")),
+                static_cast<int>(classify::TrueTypeCodes(e.a, e.b).size() +
+                                 (e.a == e.b ? 0 : classify::TrueRelationCodes(e.a, e.b).size())));
+    }
+  };
+  QString parent;
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (!xml.isStartElement()) continue;
+    const QString name = xml.name().toString();
+    if (name == "question") {
+      check();
+      ++question;
+      type = xml.attributes().value("type").toString();
+      right.clear();
+      wrong.clear();
+    } else if (name == "name" || name == "questiontext") {
+      parent = name;
+    } else if (name == "answer") {
+      parent = xml.attributes().value("fraction") == QStringLiteral("100") ? "right" : "wrong";
+    } else if (name == "file") {
+      const QImage image =
+          QImage::fromData(QByteArray::fromBase64(xml.readElementText().toLatin1()), "PNG");
+      EXPECT_TRUE(!image.isNull() && image.width() > 100) << question;
+    } else if (name == "text") {
+      const QString text = xml.readElementText();
+      if (parent == "name") {
+        EXPECT_EQ(text, QStringLiteral("Ejercicio %1 (semilla 13)").arg(question + 1));
+      }
+      if (parent == "questiontext") html = text;
+      if (parent == "right") right.push_back(text);
+      if (parent == "wrong") wrong.push_back(text);
+      parent.clear();
+    }
+  }
+  check();
+  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+  EXPECT_EQ(question + 1, 6);
 }
 
 TEST_F(WorksheetCommandTest, OneSeedGivesOneTextAndTheKeyOfItsExercises) {
@@ -82,19 +248,21 @@ TEST_F(WorksheetCommandTest, OneSeedGivesOneTextAndTheKeyOfItsExercises) {
   EXPECT_NE(a, Text(Path("c.pdf")));
 
   EXPECT_TRUE(a.contains(QStringLiteral("Hoja de ejercicios de sistema diédrico")));
-  EXPECT_TRUE(a.contains(QStringLiteral("Semilla 11 · página 1 de 3")));
+  EXPECT_TRUE(a.contains(QStringLiteral("Semilla 11 · página 1 de 1")));
   EXPECT_TRUE(a.contains(QStringLiteral("Soluciones")));
   const auto exercises = quiz::SheetExercises(4, 11, quiz::SheetKind::kMixed);
-  int points = 0;
+  int points = 0, planes = 0;
   for (int k = 0; k < 4; ++k) {
     const QString key = QString::fromStdString(quiz::KeyLine(k + 1, exercises[k]));
     EXPECT_TRUE(a.contains(key)) << key.toStdString();
     EXPECT_TRUE(a.contains(QStringLiteral("Ejercicio %1").arg(k + 1)));
     if (exercises[k].pointMode) ++points;
+    if (exercises[k].planeMode) ++planes;
   }
   EXPECT_EQ(a.count(QStringLiteral("Situación: ")), points);
-  EXPECT_EQ(a.count(QStringLiteral("Tipo: ")), 4 - points);
-  EXPECT_EQ(a.count(QStringLiteral("Posición respecto de H, V y L.T.: ")), 4 - points);
+  EXPECT_EQ(a.count(QStringLiteral("Tipo de plano: ")), planes);
+  EXPECT_EQ(a.count(QStringLiteral("Tipo: ")), 4 - points - planes);
+  EXPECT_EQ(a.count(QStringLiteral("Posición respecto de H, V y L.T.: ")), 4 - points - planes);
 
   // A kind keeps to its answer lines.
   ASSERT_EQ(Sheet("6", "11", "p.pdf", {"--kind", "points"}).status, 0);
@@ -128,7 +296,7 @@ TEST_F(WorksheetCommandTest, RefusedInputWritesNothing) {
       {{"--worksheet", "3", "--seed", "-1", "-o", out}, 2, "--seed: «-1»"},
       {{"--worksheet", "3", "--seed", "4294967296", "-o", out}, 2, "de 0 a 4294967295"},
       {{"--worksheet", "3", "--seed", "7.5", "-o", out}, 2, "--seed"},
-      {{"--worksheet", "3", "--kind", "planos", "-o", out}, 2, "--kind: «planos»"},
+      {{"--worksheet", "3", "--kind", "planas", "-o", out}, 2, "--kind: «planas»"},
       {{"--worksheet", "3", "-o", Path("x.png")}, 2, "no termina en .pdf"},
       {{"--worksheet", "3"}, 2, "falta -o"},
       {{"--worksheet", "3", "-o", Path("no/existe/x.pdf")}, 1, "«x.pdf»: la carpeta no existe"},

@@ -195,3 +195,41 @@ TEST(ScaledQtCanvasTest, DrawsLargerAndClipsInSurfacePixels) {
 }
 
 }  // namespace
+
+namespace {
+
+// The first and last image rows that hold a lit pixel.
+std::pair<int, int> InkRows(const QImage& image) {
+  int first = -1, last = -1;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qRed(image.pixel(x, y)) != 0) {
+        if (first < 0) first = y;
+        last = y;
+        break;
+      }
+  return {first, last};
+}
+
+TEST(SeparateTextsTest, OverlappingTextMovesOnlyWhenAskedAndApartTextStays) {
+  const auto draw = [](bool separate, int secondX) {
+    QtCanvas canvas(200, 100);
+    canvas.SetBrushColor(0);
+    canvas.FillRect(0, 0, 200, 100);
+    canvas.SetFontColor(0x0000FF);
+    canvas.SetSeparateTexts(separate);
+    canvas.TextOut(50, 30, "a");
+    canvas.TextOut(secondX, 30, "a");
+    return InkRows(canvas.Image());
+  };
+  const auto single = draw(false, 200);  // the second text falls outside the image
+  EXPECT_EQ(draw(false, 52), single);    // off at start: drawn over each other
+  EXPECT_EQ(draw(true, 150), single);    // apart already: nothing moves
+  const auto separated = draw(true, 52);
+  const int height = single.second - single.first;
+  EXPECT_TRUE(separated.first <= single.first - height ||
+              separated.second >= single.second + height)
+      << separated.first << "-" << separated.second;
+}
+
+}  // namespace

@@ -1,0 +1,189 @@
+#include "render/MoodleXml.h"
+
+#include <QBuffer>
+#include <QStringList>
+#include <QXmlStreamWriter>
+#include <algorithm>
+#include <cstdint>
+
+#include "classify/Classification.h"
+#include "classify/TrueNames.h"
+#include "quiz/PlaneExercise.h"
+#include "quiz/Results.h"
+#include "quiz/SheetExercises.h"
+
+namespace render {
+
+namespace {
+
+// Image pixels to a unit of the flat view: about 350 pixels square, labels of 19
+// pixels; larger costs the bank most of its time.
+constexpr double kPixelsPerUnit = 1.2;
+// Less zlib effort: the bank's pictures are written once and are small anyway.
+constexpr int kPngQuality = 70;
+
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+QString CoordinatesHtml(const quiz::GeneratedExercise& e) {
+  const auto point = [](const char* letter, const DihedralPoint& p) {
+    return QStringLiteral("%1=(%2, %3, %4)")
+        .arg(QLatin1String(letter))
+        .arg(p.abscissa)
+        .arg(p.alejamiento)
+        .arg(p.cota);
+  };
+  if (e.pointMode) return point("A", e.a);
+  QString text = point("A", e.a) + QStringLiteral(", ") + point("B", e.b);
+  if (e.planeMode) text += QStringLiteral(", ") + point("C", e.c);
+  return text;
+}
+
+// A choice inside a cloze drop-down: its own marks escaped.
+QString ClozeText(const QString& name) {
+  QString text;
+  for (const QChar c : name) {
+    if (QStringLiteral("}#~/\"\\").contains(c)) text += QLatin1Char('\\');
+    text += c;
+  }
+  return text;
+}
+
+// {1:MULTICHOICE:%100%RIGHT~%0%WRONG~...}: every name of the list, the true ones
+// right. Each choice carries its mark, so a name that starts with "=" (such as
+// "= AL H, V Y L.T.") is not read as the mark of a right one.
+QString ClozeDropDown(std::int32_t count, std::string (*nameOf)(std::int32_t),
+                      const std::vector<std::int32_t>& right) {
+  QString text = QStringLiteral("{1:MULTICHOICE:");
+  for (std::int32_t code = 1; code <= count; ++code) {
+    if (code > 1) text += QLatin1Char('~');
+    const bool isRight = std::find(right.begin(), right.end(), code) != right.end();
+    text += isRight ? QStringLiteral("%100%") : QStringLiteral("%0%");
+    text += ClozeText(Q(nameOf(code)));
+  }
+  return text + QLatin1Char('}');
+}
+
+void TextElement(QXmlStreamWriter& xml, const QString& name, const QString& text) {
+  xml.writeStartElement(name);
+  xml.writeTextElement(QStringLiteral("text"), text);
+  xml.writeEndElement();
+}
+
+void WriteQuestion(QXmlStreamWriter& xml, int number, const quiz::GeneratedExercise& e,
+                   const QString& origin, const SheetPalette& palette) {
+  const std::int32_t classCode = classify::ClassCode;
+  const std::int32_t relationCode = classify::RelationCode;
+  const QString picture = QStringLiteral("ejercicio%1.png").arg(number);
+  QByteArray png;
+  {
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    // A handful of colours: as an indexed image its PNG is small and quick to write.
+    FlatPictureImage(e, palette, kPixelsPerUnit)
+        .convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither)
+        .save(&buffer, "PNG", kPngQuality);
+  }
+  QString html =
+      QStringLiteral(
+          "<p><img src=\"@@PLUGINFILE@@/%1\" alt=\"Proyecciones del ejercicio %2\"></p><p>%3</p>")
+          .arg(picture)
+          .arg(number)
+          .arg(CoordinatesHtml(e));
+  const bool cloze = !e.pointMode && !e.quadrants;
+  // The quadrants' answers: with and without the ordinal mark.
+  QStringList crossed;
+  if (e.pointMode) {
+    html += QStringLiteral("<p>¿Dónde está el punto A?</p>");
+  } else if (e.planeMode) {
+    html += QStringLiteral("<p>Tipo de plano: %1</p>")
+                .arg(ClozeDropDown(quiz::kPlaneTypeCount, quiz::PlaneTypeName,
+                                   quiz::PlaneTrueCodes(e.a, e.b, e.c)));
+  } else if (e.quadrants) {
+    const QString text = Q(quiz::QuadrantsText(classify::QuadrantsCrossed(e.a, e.b)))
+                             .mid(QStringLiteral("cuadrantes ").size());
+    crossed << text;
+    if (text.contains(QStringLiteral("º"))) crossed << QString(text).remove(QStringLiteral("º"));
+    html += QStringLiteral(
+        "<p>Cuadrantes que atraviesa la recta, en orden de A hacia B y separados por comas "
+        "(por ejemplo: 3º, 4º, 1º):</p>");
+  } else {
+    const auto types = classify::TrueTypeCodes(e.a, e.b);
+    const auto relations = classify::TrueRelationCodes(e.a, e.b);
+    html += QStringLiteral("<p>Tipo de recta: %1</p>")
+                .arg(ClozeDropDown(quiz::kTypeCount, quiz::TypeName, types));
+    // A single point has no relation to give.
+    if (!(relations.size() == 1 && relations[0] < 1))
+      html += QStringLiteral("<p>Posición respecto de H, V y L.T.: %1</p>")
+                  .arg(ClozeDropDown(quiz::kRelationCount, quiz::RelationName, relations));
+  }
+
+  xml.writeStartElement(QStringLiteral("question"));
+  xml.writeAttribute(QStringLiteral("type"), cloze         ? QStringLiteral("cloze")
+                                             : e.quadrants ? QStringLiteral("shortanswer")
+                                                           : QStringLiteral("multichoice"));
+  TextElement(xml, QStringLiteral("name"),
+              QStringLiteral("Ejercicio %1 (%2)").arg(number).arg(origin));
+  xml.writeStartElement(QStringLiteral("questiontext"));
+  xml.writeAttribute(QStringLiteral("format"), QStringLiteral("html"));
+  xml.writeTextElement(QStringLiteral("text"), html);
+  xml.writeStartElement(QStringLiteral("file"));
+  xml.writeAttribute(QStringLiteral("name"), picture);
+  xml.writeAttribute(QStringLiteral("path"), QStringLiteral("/"));
+  xml.writeAttribute(QStringLiteral("encoding"), QStringLiteral("base64"));
+  xml.writeCharacters(QString::fromLatin1(png.toBase64()));
+  xml.writeEndElement();  // file
+  xml.writeEndElement();  // questiontext
+  TextElement(xml, QStringLiteral("generalfeedback"), QString());
+  xml.writeTextElement(QStringLiteral("defaultgrade"), QStringLiteral("1"));
+  xml.writeTextElement(QStringLiteral("penalty"), QStringLiteral("0.3333333"));
+  xml.writeTextElement(QStringLiteral("hidden"), QStringLiteral("0"));
+  if (e.quadrants) {
+    xml.writeTextElement(QStringLiteral("usecase"), QStringLiteral("0"));
+    for (const QString& text : crossed) {
+      xml.writeStartElement(QStringLiteral("answer"));
+      xml.writeAttribute(QStringLiteral("fraction"), QStringLiteral("100"));
+      xml.writeAttribute(QStringLiteral("format"), QStringLiteral("plain_text"));
+      xml.writeTextElement(QStringLiteral("text"), text);
+      xml.writeEndElement();
+    }
+  } else if (e.pointMode) {
+    classify::PointLocation(e.a.alejamiento, e.a.cota);
+    const std::int32_t right = classify::ClassCode;
+    xml.writeTextElement(QStringLiteral("single"), QStringLiteral("true"));
+    xml.writeTextElement(QStringLiteral("shuffleanswers"), QStringLiteral("0"));
+    xml.writeTextElement(QStringLiteral("answernumbering"), QStringLiteral("none"));
+    for (std::int32_t code = 1; code <= quiz::kLocationCount; ++code) {
+      xml.writeStartElement(QStringLiteral("answer"));
+      xml.writeAttribute(QStringLiteral("fraction"),
+                         code == right ? QStringLiteral("100") : QStringLiteral("0"));
+      xml.writeAttribute(QStringLiteral("format"), QStringLiteral("plain_text"));
+      xml.writeTextElement(QStringLiteral("text"), Q(quiz::LocationName(code)));
+      xml.writeEndElement();
+    }
+  }
+  xml.writeEndElement();  // question
+  classify::ClassCode = classCode;
+  classify::RelationCode = relationCode;
+}
+
+}  // namespace
+
+QByteArray MoodleXml(const std::vector<quiz::GeneratedExercise>& exercises, const QString& origin,
+                     const SheetPalette& palette) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QXmlStreamWriter xml(&buffer);
+  xml.setAutoFormatting(true);
+  xml.writeStartDocument();
+  xml.writeStartElement(QStringLiteral("quiz"));
+  for (std::size_t k = 0; k < exercises.size(); ++k)
+    WriteQuestion(xml, static_cast<int>(k) + 1, exercises[k], origin, palette);
+  xml.writeEndElement();
+  xml.writeEndDocument();
+  return bytes;
+}
+
+}  // namespace render

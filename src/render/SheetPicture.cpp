@@ -1,0 +1,109 @@
+#include "render/SheetPicture.h"
+
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+
+#include "classify/InfoUpdate.h"
+#include "delgraph/ShippedPalette.h"
+#include "drawing/LogicalWindow.h"
+#include "render/Render.h"
+#include "scene/PlaneScene.h"
+#include "scene/Scene.h"
+
+namespace render {
+
+namespace {
+
+// The 320 x 200 space on the layer's fixed surface, as every sheet picture is
+// drawn: surface pixels per logical unit across and down.
+double PixelsAcross() {
+  return (delgraph::GetMaxX() + 1.0) / 320.0;
+}
+double PixelsDown() {
+  return (delgraph::GetMaxY() + 1.0) / 200.0;
+}
+// The flat view's origin in that space (its ground line at 80).
+constexpr double kFlatOriginX = 240.0;
+constexpr double kGroundLineY = 80.0;
+// Test mode's coordinates stay under 144 (97 for the abscissa): the cut holds them
+// with their rings and labels.
+constexpr double kHalfWidth = 145.0;
+constexpr double kHalfHeight = 150.0;
+// The space view without the exercise's title above it and the icon row below.
+constexpr double kSpaceTop = 42.0;
+constexpr double kSpaceBottom = 436.0;
+constexpr double kSpaceWidth = 515.0;
+// The end strokes of the ground line, as the flat frame draws them: below the line,
+// inward from each end.
+constexpr double kEndStrokeLength = 32.0;
+constexpr double kEndStrokeDrop = 6.0;
+
+double FlatGroundLineY() {
+  return kGroundLineY * PixelsDown();
+}
+constexpr double kGroundLinePen = 1.2;
+
+}  // namespace
+
+SheetPalette PrintSheetPalette() {
+  SheetPalette palette;
+  for (int k = 0; k < 16; ++k) palette[k] = delgraph::PrintPaletteEntry(k);
+  return palette;
+}
+
+QRectF FlatPictureArea() {
+  const double x = kFlatOriginX * PixelsAcross();
+  return QRectF(x - kHalfWidth, FlatGroundLineY() - kHalfHeight, 2 * kHalfWidth, 2 * kHalfHeight);
+}
+
+QRectF SpacePictureArea() {
+  return QRectF(0, kSpaceTop, kSpaceWidth, kSpaceBottom - kSpaceTop);
+}
+
+void DrawExercisePart(QPainter& painter, const QRectF& target, const QRectF& area,
+                      const quiz::GeneratedExercise& e, const SheetPalette& palette) {
+  // A sheet shows the coordinates whatever the window's quiz leaves out.
+  struct KeepCoordinatesShown {
+    const bool hidden = classify::CoordinatesHidden;
+    KeepCoordinatesShown() { classify::CoordinatesHidden = false; }
+    ~KeepCoordinatesShown() { classify::CoordinatesHidden = hidden; }
+  } const shown;
+  WithSurfacePart(painter, target, area, true, [&] {
+    for (int k = 0; k < 16; ++k)
+      delgraph::SetPaletteEntry(static_cast<std::uint16_t>(k), palette[k].red, palette[k].green,
+                                palette[k].blue);
+    scene::ProfileOn = false;
+    scene::PlaneMode = e.planeMode;
+    drawing::Select320x200();
+    quiz::DrawWaitingExercise(e);
+  });
+  if (area != FlatPictureArea()) return;
+  // On paper the frame's pale ground line hardly shows, and its end strokes lie
+  // outside the cut: the line is drawn again, dark, with a stroke at each edge.
+  const double scale = target.width() / area.width();
+  const double y = target.top() + (FlatGroundLineY() - area.top()) * scale;
+  const double drop = kEndStrokeDrop * scale;
+  const double length = kEndStrokeLength * scale;
+  painter.save();
+  painter.setPen(QPen(Qt::black, kGroundLinePen * scale, Qt::SolidLine, Qt::FlatCap));
+  painter.drawLine(QPointF(target.left(), y), QPointF(target.right(), y));
+  painter.drawLine(QPointF(target.left(), y + drop), QPointF(target.left() + length, y + drop));
+  painter.drawLine(QPointF(target.right() - length, y + drop), QPointF(target.right(), y + drop));
+  painter.restore();
+}
+
+QImage FlatPictureImage(const quiz::GeneratedExercise& e, const SheetPalette& palette,
+                        double pixelsPerUnit) {
+  const QRectF area = FlatPictureArea();
+  QImage image(static_cast<int>(std::ceil(area.width() * pixelsPerUnit)),
+               static_cast<int>(std::ceil(area.height() * pixelsPerUnit)), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  DrawExercisePart(painter, QRectF(QPointF(0, 0), QSizeF(image.size())), area, e, palette);
+  painter.end();
+  return image;
+}
+
+}  // namespace render
