@@ -226,8 +226,8 @@ bool WindowCommands::eventFilter(QObject* watched, QEvent* e) {
     e->accept();
     return true;
   }
-  const auto* mouse = static_cast<QMouseEvent*>(e);
   if (watched == window_.Btest && e->type() == QEvent::MouseButtonRelease) {
+    const auto* mouse = static_cast<QMouseEvent*>(e);
     if (mouse->button() == Qt::LeftButton && window_.Btest->isDown()) {
       testClickedAt_ = mouse->timestamp();
       testClicked_ = true;
@@ -240,7 +240,7 @@ bool WindowCommands::eventFilter(QObject* watched, QEvent* e) {
       (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick)) {
     const auto interval =
         static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
-    return testClicked_ && mouse->timestamp() - testClickedAt_ < interval;
+    return testClicked_ && static_cast<QMouseEvent*>(e)->timestamp() - testClickedAt_ < interval;
   }
   return false;
 }
