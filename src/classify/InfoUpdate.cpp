@@ -57,6 +57,10 @@ void InfoUpdate() {
   const DihedralPoint& B = scene::PointB;
   drawing::DrawScene(scene::PointMode, A.abscissa, A.alejamiento, A.cota, B.abscissa, B.alejamiento,
                      B.cota, 1);
+  FinishInfoUpdate();
+}
+
+void FinishInfoUpdate() {
   SetLabel(1, "la: " + std::to_string(scene::EditPoint.abscissa));
   SetLabel(2, "lx: " + std::to_string(scene::EditPoint.alejamiento));
   SetLabel(3, "ly: " + std::to_string(scene::EditPoint.cota));

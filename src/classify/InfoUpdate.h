@@ -13,5 +13,8 @@ extern bool& CoordinatesHidden;
 void InfoUpdate();
 void ShowPointInfo(std::int32_t abscissa, std::int32_t alejamiento, std::int32_t cota);
 void ShowLineInfo();
+// The last step of every information update: the hidden debugging labels from the
+// edited point and the steps, and the pen the next profile frame starts with.
+void FinishInfoUpdate();
 
 }  // namespace classify

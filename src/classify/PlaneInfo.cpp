@@ -19,7 +19,6 @@ namespace {
 
 constexpr std::int32_t kTextColour = 13;  // as the line's texts
 constexpr std::int32_t kTextBackground = 0;
-constexpr std::int32_t kClosingPen = 12;
 constexpr std::uint16_t kTextSize = 18;
 // Three points share the panel that holds a line's two: a smaller size.
 constexpr std::uint16_t kCoordinatesSize = 14;
@@ -28,10 +27,6 @@ constexpr std::int32_t kTextX = 570;
 constexpr std::int32_t kTracesY = 10;  // where a line's relation to H and V goes
 constexpr std::int32_t kTypeY = 355;
 constexpr std::int32_t kCoordinatesY[3] = {382, 403, 424};
-
-void SetLabel(int n, const std::string& text) {
-  if (scene::Quorvel != nullptr) scene::Quorvel->SetLabelCaption(n, text);
-}
 
 // The coordinates of the points the controls do not edit, or of the one they edit.
 void ShowCoordinates(bool edited) {
@@ -83,12 +78,7 @@ void PlaneInfoUpdate() {
   drawing::DrawScene(false, A.abscissa, A.alejamiento, A.cota, B.abscissa, B.alejamiento, B.cota,
                      1);
   ShowPlaneCoordinates();
-  SetLabel(1, "la: " + std::to_string(scene::EditPoint.abscissa));
-  SetLabel(2, "lx: " + std::to_string(scene::EditPoint.alejamiento));
-  SetLabel(3, "ly: " + std::to_string(scene::EditPoint.cota));
-  SetLabel(4, "incrx: " + std::to_string(scene::IncrX));
-  SetLabel(5, "incry: " + std::to_string(scene::IncrY));
-  delgraph::SetDrawColor(kClosingPen);
+  FinishInfoUpdate();
 }
 
 void ShowPlaneType() {
