@@ -69,11 +69,17 @@ void FinishInfoUpdate() {
   delgraph::SetDrawColor(kClosingPen);
 }
 
-void ShowPointInfo(std::int32_t abscissa, std::int32_t alejamiento, std::int32_t cota) {
+delgraph::ColorValue BeginInfoText() {
   delgraph::SetTextStyle(0, 0, kTextSize);
   const delgraph::ColorValue kept = delgraph::GetPenColor();
+  drawing::SaveTextStyle();
   delgraph::SetDrawColor(kTextColour);
   delgraph::SetBackColor(kTextBackground);
+  return kept;
+}
+
+void ShowPointInfo(std::int32_t abscissa, std::int32_t alejamiento, std::int32_t cota) {
+  const delgraph::ColorValue kept = BeginInfoText();
   // While a test waits for its answer the location is not shown, and the codes of
   // the exercise stay as generated.
   if (!scene::AnswerHidden) {
@@ -89,11 +95,7 @@ void ShowPointInfo(std::int32_t abscissa, std::int32_t alejamiento, std::int32_t
 }
 
 void ShowLineInfo() {
-  delgraph::SetTextStyle(0, 0, kTextSize);
-  const delgraph::ColorValue kept = delgraph::GetPenColor();
-  drawing::SaveTextStyle();
-  delgraph::SetDrawColor(kTextColour);
-  delgraph::SetBackColor(kTextBackground);
+  const delgraph::ColorValue kept = BeginInfoText();
   if (!scene::AnswerHidden) {
     delgraph::DrawText(kTextX, kTypeY, LineType(scene::PointA, scene::PointB));
     delgraph::DrawText(kTextX, kRelationY, LineRelation(scene::PointA, scene::PointB));

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "delgraph/delgraph.h"
+
 namespace classify {
 
 // While AnswerHidden is true, leave the coordinate texts out too (an exercise read
@@ -16,5 +18,7 @@ void ShowLineInfo();
 // The last step of every information update: the hidden debugging labels from the
 // edited point and the steps, and the pen the next profile frame starts with.
 void FinishInfoUpdate();
+// The style, colours and background of the panel's texts; returns the pen to put back.
+delgraph::ColorValue BeginInfoText();
 
 }  // namespace classify

@@ -83,11 +83,7 @@ void PlaneInfoUpdate() {
 
 void ShowPlaneType() {
   // As a line's texts, and restored as they are after them.
-  delgraph::SetTextStyle(0, 0, kTextSize);
-  const delgraph::ColorValue kept = delgraph::GetPenColor();
-  drawing::SaveTextStyle();
-  delgraph::SetDrawColor(kTextColour);
-  delgraph::SetBackColor(kTextBackground);
+  const delgraph::ColorValue kept = BeginInfoText();
   if (!scene::AnswerHidden) {
     delgraph::DrawText(kTextX, kTypeY, PlaneType(scene::PointA, scene::PointB, scene::PointC));
   }

@@ -26,20 +26,6 @@ QString Q(const std::string& text) {
   return QString::fromStdString(text);
 }
 
-QString CoordinatesHtml(const quiz::GeneratedExercise& e) {
-  const auto point = [](const char* letter, const DihedralPoint& p) {
-    return QStringLiteral("%1=(%2, %3, %4)")
-        .arg(QLatin1String(letter))
-        .arg(p.abscissa)
-        .arg(p.alejamiento)
-        .arg(p.cota);
-  };
-  if (e.pointMode) return point("A", e.a);
-  QString text = point("A", e.a) + QStringLiteral(", ") + point("B", e.b);
-  if (e.planeMode) text += QStringLiteral(", ") + point("C", e.c);
-  return text;
-}
-
 // A choice inside a cloze drop-down: its own marks escaped.
 QString ClozeText(const QString& name) {
   QString text;
@@ -90,7 +76,7 @@ void WriteQuestion(QXmlStreamWriter& xml, int number, const quiz::GeneratedExerc
           "<p><img src=\"@@PLUGINFILE@@/%1\" alt=\"Proyecciones del ejercicio %2\"></p><p>%3</p>")
           .arg(picture)
           .arg(number)
-          .arg(CoordinatesHtml(e));
+          .arg(ExerciseCoordinates(e, QStringLiteral(", ")));
   const bool cloze = !e.pointMode && !e.quadrants;
   // The quadrants' answers: with and without the ordinal mark.
   QStringList crossed;

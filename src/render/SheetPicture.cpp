@@ -106,4 +106,18 @@ QImage FlatPictureImage(const quiz::GeneratedExercise& e, const SheetPalette& pa
   return image;
 }
 
+QString ExerciseCoordinates(const quiz::GeneratedExercise& e, const QString& separator) {
+  const auto point = [](const char* letter, const DihedralPoint& p) {
+    return QStringLiteral("%1=(%2, %3, %4)")
+        .arg(QLatin1String(letter))
+        .arg(p.abscissa)
+        .arg(p.alejamiento)
+        .arg(p.cota);
+  };
+  if (e.pointMode) return point("A", e.a);
+  QString text = point("A", e.a) + separator + point("B", e.b);
+  if (e.planeMode) text += separator + point("C", e.c);
+  return text;
+}
+
 }  // namespace render

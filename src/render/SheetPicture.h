@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QRectF>
+#include <QString>
 #include <array>
 
 #include "delgraph/delgraph.h"
@@ -36,5 +37,9 @@ void DrawExercisePart(QPainter& painter, const QRectF& target, const QRectF& are
 // The flat picture as an image, pixelsPerUnit image pixels to a unit.
 QImage FlatPictureImage(const quiz::GeneratedExercise& e, const SheetPalette& palette,
                         double pixelsPerUnit);
+
+// The exercise's points as a sheet writes them, "A=(x, y, z)", one after another
+// with separator between them.
+QString ExerciseCoordinates(const quiz::GeneratedExercise& e, const QString& separator);
 
 }  // namespace render

@@ -127,19 +127,6 @@ QByteArray MakePdf(const QString& title, const std::function<void(SheetPainter&)
   return bytes;
 }
 
-QString Coordinates(const quiz::GeneratedExercise& e) {
-  const auto point = [](const char* letter, const DihedralPoint& p) {
-    return QStringLiteral("%1=(%2, %3, %4)")
-        .arg(QLatin1String(letter))
-        .arg(p.abscissa)
-        .arg(p.alejamiento)
-        .arg(p.cota);
-  };
-  if (e.pointMode) return point("A", e.a);
-  const QString line = point("A", e.a) + QStringLiteral("     ") + point("B", e.b);
-  return e.planeMode ? line + QStringLiteral("     ") + point("C", e.c) : line;
-}
-
 // The answer lines of an exercise: a point its location, a line its type and its
 // relation, a plane its type, a quadrants question the quadrants. A new kind of exercise is one
 // more branch here.
@@ -172,7 +159,7 @@ void DrawExerciseSlot(SheetPainter& sheet, const QPointF& corner, double width, 
   }
 
   double baseline = flat.bottom() + kLineSpacing - 1.5;
-  sheet.Text(left, baseline, Coordinates(e), SheetFont(10.5));
+  sheet.Text(left, baseline, ExerciseCoordinates(e, QStringLiteral("     ")), SheetFont(10.5));
   const QFont answer = SheetFont(10.5);
   const QString blank = QStringLiteral("_");
   for (const QString& label : AnswerLines(e)) {
