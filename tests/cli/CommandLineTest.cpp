@@ -9,6 +9,7 @@
 #include <QTextStream>
 #include <vector>
 
+#include "CliFixture.h"
 #include "cli/CommandLine.h"
 #include "delgraph/QtCanvas.h"
 #include "delgraph/ShippedPalette.h"
@@ -17,39 +18,16 @@
 
 namespace {
 
-struct Outcome {
-  int status;
-  QString out, err;
-};
+using clitest::Outcome;
 
-class CommandLineTest : public ::testing::Test {
+class CommandLineTest : public clitest::InTempFolder {
  protected:
-  void SetUp() override {
-    delgraph::ResetDelgraph();
-    ASSERT_TRUE(dir_.isValid());
-    previous_ = QDir::currentPath();
-    QDir::setCurrent(dir_.path());
-  }
-  void TearDown() override {
-    QDir::setCurrent(previous_);
-    delgraph::ResetDelgraph();
-  }
-  static Outcome Execute(const QStringList& arguments) {
-    Outcome r;
-    QTextStream out(&r.out), err(&r.err);
-    r.status = cli::Execute(QStringList{"quorvel"} + arguments, out, err);
-    return r;
-  }
   static QStringList Files() { return QDir().entryList(QDir::Files | QDir::Hidden); }
   static void WritePalette(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
   }
-
- private:
-  QTemporaryDir dir_;
-  QString previous_;
 };
 
 TEST_F(CommandLineTest, BadInputNamesItsFaultExitsTwoAndWritesNothing) {

@@ -13,35 +13,16 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include "CliFixture.h"
 #include "cli/CommandLine.h"
 #include "delgraph/delgraph.h"
 
 namespace {
 
-struct Outcome {
-  int status;
-  QString err;
-};
+using clitest::Outcome;
 
-class FileFaultsTest : public ::testing::Test {
+class FileFaultsTest : public clitest::InTempFolder {
  protected:
-  void SetUp() override {
-    delgraph::ResetDelgraph();
-    ASSERT_TRUE(dir_.isValid());
-    previous_ = QDir::currentPath();
-    QDir::setCurrent(dir_.path());
-  }
-  void TearDown() override {
-    QDir::setCurrent(previous_);
-    delgraph::ResetDelgraph();
-  }
-  static Outcome Execute(const QStringList& arguments) {
-    Outcome r;
-    QString out;
-    QTextStream o(&out), e(&r.err);
-    r.status = cli::Execute(QStringList{"quorvel"} + arguments, o, e);
-    return r;
-  }
   // The program itself in this folder, with no display and QT_QPA_PLATFORM as
   // given; a run that outlasts the limit counts as hung (-1) and is killed.
   static Outcome Program(const QStringList& arguments, const QString& platform = QString()) {
@@ -56,15 +37,12 @@ class FileFaultsTest : public ::testing::Test {
     if (!p.waitForFinished(20000)) {
       p.kill();
       p.waitForFinished();
-      return {-1, "hung"};
+      return {-1, {}, "hung"};
     }
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2,
+            {},
             QString::fromUtf8(p.readAllStandardError())};
   }
-
- private:
-  QTemporaryDir dir_;
-  QString previous_;
 };
 
 TEST_F(FileFaultsTest, FifoPaletteIsRefusedAtOnce) {

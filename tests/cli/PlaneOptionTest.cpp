@@ -2,12 +2,10 @@
 // their three points, aligned points are a scene, and bad input is refused.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFileInfo>
 #include <QImage>
-#include <QTemporaryDir>
-#include <QTextStream>
 
+#include "CliFixture.h"
 #include "cli/CommandLine.h"
 #include "delgraph/delgraph.h"
 #include "scene/PlaneIntercepts.h"
@@ -15,24 +13,9 @@
 
 namespace {
 
-struct Outcome {
-  int status;
-  QString err;
-};
+using PlaneOption = clitest::InTempFolder;
 
-Outcome Execute(const QStringList& arguments) {
-  QString out, err;
-  QTextStream o(&out), e(&err);
-  const int status = cli::Execute(QStringList{"quorvel"} + arguments, o, e);
-  e.flush();
-  return {status, err};
-}
-
-TEST(PlaneOption, InterceptsDrawTheirThreePointsAndBadInputIsRefused) {
-  QTemporaryDir dir;
-  const QString previous = QDir::currentPath();
-  ASSERT_TRUE(dir.isValid() && QDir::setCurrent(dir.path()));
-  delgraph::ResetDelgraph();
+TEST_F(PlaneOption, InterceptsDrawTheirThreePointsAndBadInputIsRefused) {
   ASSERT_EQ(Execute({"--export", "a.png", "--plane=60,0,0:0,45,0:0,0,50"}).status, 0);
   ASSERT_EQ(Execute({"--export", "b.png", "--plane-intercepts", "60,45,50"}).status, 0);
   ASSERT_EQ(Execute({"--export", "c.png", "--plane=1,2,3:2,4,6:3,6,9", "--profile"}).status, 0);
@@ -59,16 +42,14 @@ TEST(PlaneOption, InterceptsDrawTheirThreePointsAndBadInputIsRefused) {
       {{"--plane=1,2,3:4,5,6:7,8,9"}, ""},  // only with --export
   };
   for (const auto& b : bad) {
-    const Outcome r = Execute(b.arguments);
+    const clitest::Outcome r = Execute(b.arguments);
     EXPECT_EQ(r.status, cli::ExitBadInput) << b.arguments.join(' ').toStdString();
     EXPECT_TRUE(r.err.contains(QString::fromUtf8(b.fault))) << r.err.toStdString();
   }
   EXPECT_FALSE(QFileInfo::exists("x.png"));
-  delgraph::ResetDelgraph();
-  QDir::setCurrent(previous);
 }
 
-TEST(PlaneOption, InfiniteInterceptsGivePointsOfThePlane) {
+TEST_F(PlaneOption, InfiniteInterceptsGivePointsOfThePlane) {
   DihedralPoint p[3];
   std::string fault;
   ASSERT_TRUE(scene::PointsOfIntercepts("inf, 40, -50", p, &fault));

@@ -2,11 +2,9 @@
 // leaves the window's own choice and picture state alone.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QImage>
-#include <QTemporaryDir>
-#include <QTextStream>
 
+#include "CliFixture.h"
 #include "cli/CommandLine.h"
 #include "delgraph/ShippedPalette.h"
 #include "delgraph/delgraph.h"
@@ -14,19 +12,12 @@
 #include "drawing/TraceDrawing.h"
 #include "render/Export.h"
 
-TEST(TracesOption, DrawsTheTracesIntoTheFileAndLeavesTheWindowsChoice) {
-  QTemporaryDir dir;
-  const QString previous = QDir::currentPath();
-  ASSERT_TRUE(dir.isValid() && QDir::setCurrent(dir.path()));
-  const auto run = [](const QStringList& arguments) {
-    QString out, err;
-    QTextStream o(&out), e(&err);
-    return cli::Execute(QStringList{"quorvel"} + arguments, o, e);
-  };
-  delgraph::ResetDelgraph();
+using TracesOption = clitest::InTempFolder;
+
+TEST_F(TracesOption, DrawsTheTracesIntoTheFileAndLeavesTheWindowsChoice) {
   drawing::TracesOn = true;  // as the window may have it
   const auto frames = drawing::FramesDrawn;
-  ASSERT_EQ(run({"--export", "t.png", "--line=11,31,20:38,48,60", "--traces"}), 0);
+  ASSERT_EQ(Status({"--export", "t.png", "--line=11,31,20:38,48,60", "--traces"}), 0);
   EXPECT_TRUE(drawing::TracesOn);
   EXPECT_EQ(drawing::FramesDrawn, frames);
 
@@ -37,9 +28,7 @@ TEST(TracesOption, DrawsTheTracesIntoTheFileAndLeavesTheWindowsChoice) {
   EXPECT_EQ(traced, render::RenderImage(picture, 1));
   EXPECT_EQ(traced.pixel(764, 212), qRgb(0xA8, 0, 0));  // the top of the red ring at h
 
-  EXPECT_EQ(run({"--traces"}), cli::ExitBadInput);  // only with --export
-  EXPECT_EQ(run({"--export", "x.png", "--point=1,2,3", "--traces=1"}), cli::ExitBadInput);
+  EXPECT_EQ(Status({"--traces"}), cli::ExitBadInput);  // only with --export
+  EXPECT_EQ(Status({"--export", "x.png", "--point=1,2,3", "--traces=1"}), cli::ExitBadInput);
   drawing::ResetTraces();
-  delgraph::ResetDelgraph();
-  QDir::setCurrent(previous);
 }

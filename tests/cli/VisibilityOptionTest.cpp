@@ -2,28 +2,19 @@
 // and a render leaves the window's own choice alone.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QImage>
-#include <QTemporaryDir>
-#include <QTextStream>
 
+#include "CliFixture.h"
 #include "cli/CommandLine.h"
 #include "delgraph/ShippedPalette.h"
 #include "delgraph/delgraph.h"
 #include "drawing/SeenAndHidden.h"
 #include "render/Export.h"
 
-TEST(VisibilityOption, DrawsTheSplitLineIntoTheFileAndLeavesTheWindowsChoice) {
-  QTemporaryDir dir;
-  const QString previous = QDir::currentPath();
-  ASSERT_TRUE(dir.isValid() && QDir::setCurrent(dir.path()));
-  const auto run = [](const QStringList& arguments) {
-    QString out, err;
-    QTextStream o(&out), e(&err);
-    return cli::Execute(QStringList{"quorvel"} + arguments, o, e);
-  };
-  delgraph::ResetDelgraph();
-  ASSERT_EQ(run({"--export", "v.png", "--line=-60,-20,-70:60,100,50", "--visibility"}), 0);
+using VisibilityOption = clitest::InTempFolder;
+
+TEST_F(VisibilityOption, DrawsTheSplitLineIntoTheFileAndLeavesTheWindowsChoice) {
+  ASSERT_EQ(Status({"--export", "v.png", "--line=-60,-20,-70:60,100,50", "--visibility"}), 0);
   EXPECT_FALSE(drawing::VisibilityOn);
 
   delgraph::ApplyShippedPalette();
@@ -34,8 +25,6 @@ TEST(VisibilityOption, DrawsTheSplitLineIntoTheFileAndLeavesTheWindowsChoice) {
   EXPECT_EQ(split, render::RenderImage(picture, 1));
   EXPECT_NE(split, plain);
 
-  EXPECT_EQ(run({"--visibility"}), cli::ExitBadInput);  // only with --export
-  EXPECT_EQ(run({"--worksheet", "w.pdf", "--visibility"}), cli::ExitBadInput);
-  delgraph::ResetDelgraph();
-  QDir::setCurrent(previous);
+  EXPECT_EQ(Status({"--visibility"}), cli::ExitBadInput);  // only with --export
+  EXPECT_EQ(Status({"--worksheet", "w.pdf", "--visibility"}), cli::ExitBadInput);
 }
