@@ -15,21 +15,8 @@ using namespace delgraph;
 
 namespace {
 
-// Each test runs in a fresh temporary directory, the process's current one.
-class PaletteFileTest : public DelgraphTest {
+class PaletteFileTest : public DelgraphFolderTest {
  protected:
-  QTemporaryDir dir;
-  QString previous;
-  void SetUp() override {
-    DelgraphTest::SetUp();
-    ASSERT_TRUE(dir.isValid());
-    previous = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir.path()));
-  }
-  void TearDown() override {
-    QDir::setCurrent(previous);
-    DelgraphTest::TearDown();
-  }
   static void Write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));

@@ -19,21 +19,7 @@ using namespace delgraph;
 
 namespace {
 
-class PaletteReadTest : public DelgraphTest {
- protected:
-  QTemporaryDir dir;
-  QString previous;
-  void SetUp() override {
-    DelgraphTest::SetUp();
-    ASSERT_TRUE(dir.isValid());
-    previous = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir.path()));
-  }
-  void TearDown() override {
-    QDir::setCurrent(previous);
-    DelgraphTest::TearDown();
-  }
-};
+using PaletteReadTest = DelgraphFolderTest;
 
 // The window's start-up load of a FIFO named pruebas.pal: refused at once with its
 // one message for a file it cannot use. A load that blocks fails the test, and a

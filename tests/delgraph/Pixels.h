@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QString>
+#include <QTemporaryDir>
 #include <set>
 #include <utility>
 
@@ -31,4 +34,22 @@ class DelgraphTest : public ::testing::Test {
  protected:
   void SetUp() override { delgraph::ResetDelgraph(); }
   void TearDown() override { delgraph::ResetDelgraph(); }
+};
+
+// As DelgraphTest, inside a fresh temporary folder that is the current one, so that
+// files the layer reads or writes by name are the test's own.
+class DelgraphFolderTest : public DelgraphTest {
+ protected:
+  QTemporaryDir dir;
+  QString previous;
+  void SetUp() override {
+    DelgraphTest::SetUp();
+    ASSERT_TRUE(dir.isValid());
+    previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+  }
+  void TearDown() override {
+    QDir::setCurrent(previous);
+    DelgraphTest::TearDown();
+  }
 };
