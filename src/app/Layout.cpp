@@ -315,14 +315,17 @@ void TQuorvel::CreateControls() {
   DefREcta = MakeAnswerList(this, QStringLiteral("DefREcta"), ListItems(classify::kLineRelations),
                             448, 488);
   comprobarTest = MakeButton(this, QStringLiteral("comprobar"), 600, 480, 65, 41);
+  SelPlano =
+      MakeAnswerList(this, QStringLiteral("SelPlano"), ListItems(classify::kPlaneTypes), 296, 488);
   SelPunto->setToolTip(QStringLiteral("Elige dónde está el punto"));
   SelREcta->setToolTip(QStringLiteral("Elige el tipo de recta"));
   DefREcta->setToolTip(QStringLiteral("Elige su posición respecto de H, V y L.T."));
+  SelPlano->setToolTip(QStringLiteral("Elige el tipo de plano"));
 
   for (QWidget* w : std::initializer_list<QWidget*>{
            Label1,  Label2,    Label3,  Label4,   Label5,   Label6,   Label7,       Button1, Memo1,
            Button2, SpinEdit1, R,       G,        B,        Button3,  Button4,      Punto,   ab,
-           al,      co,        Cperfil, SelPunto, SelREcta, DefREcta, comprobarTest})
+           al,      co,        Cperfil, SelPunto, SelREcta, DefREcta, comprobarTest, SelPlano})
     w->hide();
 
   // The scroll bars and the step are named by the labels beside them.
@@ -381,7 +384,8 @@ void TQuorvel::SetObjectNames() {
                                                     {SelPunto, "SelPunto"},
                                                     {SelREcta, "SelREcta"},
                                                     {DefREcta, "DefREcta"},
-                                                    {comprobarTest, "comprobarTest"}};
+                                                    {comprobarTest, "comprobarTest"},
+                                                    {SelPlano, "SelPlano"}};
   for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
 }
 
@@ -390,7 +394,7 @@ void TQuorvel::SetTabOrder() {
       Button1, Memo1,   Button2,    SpinEdit1,  R,         G,        B,
       Button3, Button4, Punto,      ab,         al,        co,       Cperfil,
       BitBtn1, BitBtn2, BitBtn3,    BitBtn4,    BitBtn5,   BitBtn6,  BitBtn7,
-      BitBtn8, PA,      Btest,      SelPunto,   SelREcta,  DefREcta, comprobarTest,
+      BitBtn8, PA,      Btest,      SelPunto,   SelREcta,  DefREcta, SelPlano, comprobarTest,
       Memo2,   paso,    ScrollBar1, ScrollBar2, ScrollBar3};
   QWidget* previous = nullptr;
   for (QWidget* w : order) {
