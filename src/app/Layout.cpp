@@ -321,11 +321,12 @@ void TQuorvel::CreateControls() {
   SelREcta->setToolTip(QStringLiteral("Elige el tipo de recta"));
   DefREcta->setToolTip(QStringLiteral("Elige su posición respecto de H, V y L.T."));
   SelPlano->setToolTip(QStringLiteral("Elige el tipo de plano"));
+  SelPlano->hide();
 
   for (QWidget* w : std::initializer_list<QWidget*>{
            Label1,  Label2,    Label3,  Label4,   Label5,   Label6,   Label7,       Button1, Memo1,
            Button2, SpinEdit1, R,       G,        B,        Button3,  Button4,      Punto,   ab,
-           al,      co,        Cperfil, SelPunto, SelREcta, DefREcta, comprobarTest, SelPlano})
+           al,      co,        Cperfil, SelPunto, SelREcta, DefREcta, comprobarTest})
     w->hide();
 
   // The scroll bars and the step are named by the labels beside them.
@@ -394,13 +395,15 @@ void TQuorvel::SetTabOrder() {
       Button1, Memo1,   Button2,    SpinEdit1,  R,         G,        B,
       Button3, Button4, Punto,      ab,         al,        co,       Cperfil,
       BitBtn1, BitBtn2, BitBtn3,    BitBtn4,    BitBtn5,   BitBtn6,  BitBtn7,
-      BitBtn8, PA,      Btest,      SelPunto,   SelREcta,  DefREcta, SelPlano, comprobarTest,
+      BitBtn8, PA,      Btest,      SelPunto,   SelREcta,  DefREcta, comprobarTest,
       Memo2,   paso,    ScrollBar1, ScrollBar2, ScrollBar3};
   QWidget* previous = nullptr;
   for (QWidget* w : order) {
     if (previous) QWidget::setTabOrder(previous, w);
     previous = w;
   }
+  // A plane exercise's list comes where the line's lists come.
+  QWidget::setTabOrder(DefREcta, SelPlano);
 }
 
 void TQuorvel::ConnectHandlers() {

@@ -55,10 +55,11 @@ void PlaneCommands::Toggled(bool on) {
   // needs its plane.
   if (scene::AnswerHidden) {
     window_.Dialogs().ShowError(
-        &window_, on ? QStringLiteral(
-                           "Mientras un ejercicio espera su respuesta no se puede pasar a un plano.")
-                     : QStringLiteral(
-                           "Mientras un ejercicio espera su respuesta no se puede salir del plano."));
+        &window_,
+        on ? QStringLiteral(
+                 "Mientras un ejercicio espera su respuesta no se puede pasar a un plano.")
+           : QStringLiteral(
+                 "Mientras un ejercicio espera su respuesta no se puede salir del plano."));
     const QSignalBlocker quiet(action_);
     action_->setChecked(!on);
     return;

@@ -61,9 +61,8 @@ std::string Ratio(Int128 num, Int128 den) {
 }
 
 std::string Aligned(const Named (&points)[3]) {
-  const auto [p, q] = PairWhere(points, [](const DihedralPoint& u, const DihedralPoint& v) {
-    return u == v;
-  });
+  const auto [p, q] =
+      PairWhere(points, [](const DihedralPoint& u, const DihedralPoint& v) { return u == v; });
   if (p.letter != nullptr) {
     const DihedralPoint& at = *p.p;
     return std::string(p.letter) + " y " + q.letter + " coinciden en (" + N(at.abscissa) + "," +
@@ -120,8 +119,8 @@ std::string PlaneFact(const DihedralPoint& A, const DihedralPoint& B, const Dihe
       });
       if (p.letter == nullptr)
         return "α1 es perpendicular a L.T. en x = " + groundLineX() + ": proyectante vertical.";
-      return Projections(p, q, "'") + " coinciden en (" + N(p.p->abscissa) + "," +
-             N(p.p->cota) + "): el plano es proyectante vertical.";
+      return Projections(p, q, "'") + " coinciden en (" + N(p.p->abscissa) + "," + N(p.p->cota) +
+             "): el plano es proyectante vertical.";
     }
     case 6: {
       const auto [p, q] = PairWhere(points, [](const DihedralPoint& u, const DihedralPoint& v) {

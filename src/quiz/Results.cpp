@@ -129,8 +129,8 @@ std::vector<std::vector<std::string>> ResultsTable() {
         r.pointMode ? Coordinates("A", r.A) : Coordinates("A", r.A) + " " + Coordinates("B", r.B);
     if (r.planeMode) coordinates += " " + Coordinates("C", r.C);
     const char* kind = r.planeMode ? "Plano" : r.pointMode ? "Punto" : "Recta";
-    table.push_back({std::to_string(r.number), kind, coordinates,
-                     AnswerText(r), RightText(r), r.right ? "Correcto" : "Incorrecto"});
+    table.push_back({std::to_string(r.number), kind, coordinates, AnswerText(r), RightText(r),
+                     r.right ? "Correcto" : "Incorrecto"});
   }
   return table;
 }

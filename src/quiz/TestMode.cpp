@@ -242,7 +242,8 @@ void NewExercise() {
   // others are the seed's points and lines. Off, no draw is added.
   const ExerciseBounds bounds = CurrentBounds();
   const bool plane = PlaneExercisesOn && Random(3) == 0;
-  const GeneratedExercise e = plane ? DrawPlaneExercise(Random, bounds) : DrawExercise(Random, bounds);
+  const GeneratedExercise e =
+      plane ? DrawPlaneExercise(Random, bounds) : DrawExercise(Random, bounds);
   const DihedralPoint& a = e.a;
   const DihedralPoint& b = e.b;
   ExerciseAnswered = false;

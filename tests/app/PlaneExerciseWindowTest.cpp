@@ -2,6 +2,7 @@
 // did not exist; ticked, plane exercises come with SelPlano in the place of
 // SelREcta, are checked and scored, and leave the plane mode consistent.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QMenu>
 #include <QPushButton>
@@ -101,11 +102,19 @@ TEST_F(PlaneExerciseWindowTest, PlaneExerciseInThePlaceOfSelREctaCheckedAndScore
                window->SelPunto->isVisible());
   QStringList items;
   for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
-  EXPECT_EQ(items, QStringList({"1. HORIZONTAL", "2. FRONTAL", "3. DE PERFIL",
-                                "4. PROYECTANTE HORIZONTAL", "5. PROYECTANTE VERTICAL",
-                                "6. PARALELO A L.T.", "7. QUE PASA POR L.T.", "8. OBLICUO",
-                                "9. ES EL PLANO H O V", "10. NO DEFINEN UN PLANO"}));
+  EXPECT_EQ(items,
+            QStringList({"1. HORIZONTAL", "2. FRONTAL", "3. DE PERFIL", "4. PROYECTANTE HORIZONTAL",
+                         "5. PROYECTANTE VERTICAL", "6. PARALELO A L.T.", "7. QUE PASA POR L.T.",
+                         "8. OBLICUO", "9. ES EL PLANO H O V", "10. NO DEFINEN UN PLANO"}));
   EXPECT_TRUE(scene::PlaneMode && planeEntry->isChecked());
+  // Tab goes from TEST to the list, then to "comprobar".
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  window->Btest->setFocus();
+  QTest::keyClick(window->Btest, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), list);
+  QTest::keyClick(list, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), window->comprobarTest);
   // "P" cannot take the plane away while it waits.
   QTest::keyClick(window.get(), Qt::Key_P);
   EXPECT_TRUE(scene::PlaneMode && planeEntry->isChecked());

@@ -175,7 +175,8 @@ TEST(PlaneJudgement, OneSentencePerTypeFromTheCoordinates) {
             "A, B y C tienen cota = alejamiento: es el primer bisector, por L.T.");
   EXPECT_EQ(why({0, 0, 60}, {60, 0, 0}, {0, 60, 0}),
             "α1 y α2 cortan a L.T. en x = 60, oblicuas: el plano es oblicuo.");
-  EXPECT_EQ(why({0, 0, 10}, {20, 0, 30}, {5, 0, -7}), "A, B y C tienen alejamiento 0: es el plano V.");
+  EXPECT_EQ(why({0, 0, 10}, {20, 0, 30}, {5, 0, -7}),
+            "A, B y C tienen alejamiento 0: es el plano V.");
   EXPECT_EQ(why({10, 20, 30}, {40, 50, 60}, {10, 20, 30}),
             "A y C coinciden en (10,20,30): no definen un plano.");
   EXPECT_EQ(why({0, 0, 0}, {10, 20, 30}, {30, 60, 90}),
