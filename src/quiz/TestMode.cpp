@@ -125,10 +125,6 @@ void ShowExerciseInfo() {
     classify::ShowLineInfo();
 }
 
-// A plane's texts around its scene: the type (once shown) and the points not
-// edited before it, the edited point and the traces' line after it.
-void ShowPlaneInfo(bool withScene);
-
 void DrawExerciseScene() {
   const DihedralPoint& a = scene::PointA;
   const DihedralPoint& b = scene::PointB;
@@ -136,6 +132,8 @@ void DrawExerciseScene() {
                      b.cota, 1);
 }
 
+// A plane's texts around its scene: the type (once shown) and the points not
+// edited before it, the edited point and the traces' line after it.
 void ShowPlaneInfo(bool withScene) {
   classify::ShowPlaneType();
   if (withScene) DrawExerciseScene();
