@@ -35,7 +35,7 @@ struct Exercise {
   std::vector<std::int32_t> trueRelations;
   // A plane exercise: the plane ABC, answered by its type alone.
   bool planeMode = false;
-  DihedralPoint C;
+  DihedralPoint C{};
 };
 extern Exercise& CurrentExercise;
 

@@ -25,7 +25,7 @@ struct ResultRecord {
   bool right = false;
   // A plane exercise: ABC, its answer and right codes plane types.
   bool planeMode = false;
-  DihedralPoint C;
+  DihedralPoint C{};
 };
 
 extern std::vector<ResultRecord>& Results;
