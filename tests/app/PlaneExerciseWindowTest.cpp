@@ -2,7 +2,6 @@
 // did not exist; ticked, a plane exercise shows SelPlano in the place of SelREcta,
 // is scored and recorded, and keeps apart from the user's own plane mode.
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QMenu>
 #include <QPushButton>
