@@ -13,6 +13,7 @@ const std::vector<CommandRow>& MenuCommands() {
       {"Mostrar trazas", "Ctrl+T"},
       {"Partes vistas y ocultas", "Ctrl+Shift+V"},
       {"Plano por tres puntos", "P"},
+      {"Ejercicios de planos", ""},  // no key: see PlaneExerciseCommands
       {"Corrección detallada", ""},
       {"Ocultar coordenadas", ""},
       {"Resultados...", ""},

@@ -7,6 +7,7 @@
 #include "app/Controls.h"
 #include "app/ExportCommands.h"
 #include "app/PlaneCommands.h"
+#include "app/PlaneExerciseCommands.h"
 #include "app/QuizCommands.h"
 #include "app/TraceCommands.h"
 #include "app/UnitQuorvel.h"
@@ -32,6 +33,7 @@ void TQuorvel::CreateCommands() {
   AddGroup<app::TraceCommands>();
   AddGroup<app::VisibilityCommands>();
   AddGroup<app::PlaneCommands>();
+  AddGroup<app::PlaneExerciseCommands>();
   AddGroup<app::QuizCommands>();
   ContextMenu->addSeparator();
   AddGroup<app::WindowCommands>();

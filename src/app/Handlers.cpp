@@ -161,6 +161,7 @@ void TQuorvel::ocultarbotones() {
   SelREcta->hide();
   SelPunto->hide();
   DefREcta->hide();
+  SelPlano->hide();
 }
 
 void TQuorvel::mostrarbotones() {
@@ -172,14 +173,18 @@ void TQuorvel::mostrarbotones() {
   SelREcta->hide();
   SelPunto->hide();
   DefREcta->hide();
+  SelPlano->hide();
   Btest->show();
 }
 
 void TQuorvel::BtestClick() {
   Guarded([this] {
-    if (auto* planes = app::PlaneCommands::Of(*this)) planes->LeaveForLine();
+    auto* planes = app::PlaneCommands::Of(*this);
+    if (planes != nullptr) planes->LeaveForLine();
     ocultarbotones();
     quiz::NewExercise();
+    // A plane exercise is a plane: its entry shows it, and "P" cannot leave it.
+    if (planes != nullptr) planes->FollowScene();
   });
 }
 

@@ -315,9 +315,13 @@ void TQuorvel::CreateControls() {
   DefREcta = MakeAnswerList(this, QStringLiteral("DefREcta"), ListItems(classify::kLineRelations),
                             448, 488);
   comprobarTest = MakeButton(this, QStringLiteral("comprobar"), 600, 480, 65, 41);
+  SelPlano =
+      MakeAnswerList(this, QStringLiteral("SelPlano"), ListItems(classify::kPlaneTypes), 296, 488);
   SelPunto->setToolTip(QStringLiteral("Elige dónde está el punto"));
   SelREcta->setToolTip(QStringLiteral("Elige el tipo de recta"));
   DefREcta->setToolTip(QStringLiteral("Elige su posición respecto de H, V y L.T."));
+  SelPlano->setToolTip(QStringLiteral("Elige el tipo de plano"));
+  SelPlano->hide();
 
   for (QWidget* w : std::initializer_list<QWidget*>{
            Label1,  Label2,    Label3,  Label4,   Label5,   Label6,   Label7,       Button1, Memo1,
@@ -381,7 +385,8 @@ void TQuorvel::SetObjectNames() {
                                                     {SelPunto, "SelPunto"},
                                                     {SelREcta, "SelREcta"},
                                                     {DefREcta, "DefREcta"},
-                                                    {comprobarTest, "comprobarTest"}};
+                                                    {comprobarTest, "comprobarTest"},
+                                                    {SelPlano, "SelPlano"}};
   for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
 }
 
@@ -397,6 +402,8 @@ void TQuorvel::SetTabOrder() {
     if (previous) QWidget::setTabOrder(previous, w);
     previous = w;
   }
+  // A plane exercise's list comes where the line's lists come.
+  QWidget::setTabOrder(DefREcta, SelPlano);
 }
 
 void TQuorvel::ConnectHandlers() {

@@ -51,13 +51,17 @@ void PlaneCommands::Select(bool a, bool c, const QString& caption) {
 
 void PlaneCommands::Toggled(bool on) {
   if (on == scene::PlaneMode) return;
-  // The exercise is judged as set; a plane would hide it.
-  if (on && scene::AnswerHidden) {
+  // The exercise is judged as set; a plane would hide it, and a plane exercise
+  // needs its plane.
+  if (scene::AnswerHidden) {
     window_.Dialogs().ShowError(
         &window_,
-        QStringLiteral("Mientras un ejercicio espera su respuesta no se puede pasar a un plano."));
+        on ? QStringLiteral(
+                 "Mientras un ejercicio espera su respuesta no se puede pasar a un plano.")
+           : QStringLiteral(
+                 "Mientras un ejercicio espera su respuesta no se puede salir del plano."));
     const QSignalBlocker quiet(action_);
-    action_->setChecked(false);
+    action_->setChecked(!on);
     return;
   }
   scene::PlaneMode = on;
@@ -95,6 +99,11 @@ bool PlaneCommands::LeaveForLine() {
   scene::PointMode = false;
   if (scene::SelectedC) Select(true, false, QStringLiteral("A"));
   return true;
+}
+
+void PlaneCommands::FollowScene() {
+  const QSignalBlocker quiet(action_);
+  action_->setChecked(scene::PlaneMode);
 }
 
 bool PlaneCommands::EditCoordinates() {

@@ -21,6 +21,8 @@ class PlaneCommands : public CommandGroup {
   bool LeaveForLine();
   // The coordinates dialog with the three points and the intercepts.
   bool EditCoordinates();
+  // The entry ticked as the scene's mode is, after an exercise set a plane or not.
+  void FollowScene();
 
   // The window's plane commands, or null before they exist.
   static PlaneCommands* Of(const QObject& window);

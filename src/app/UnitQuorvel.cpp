@@ -142,6 +142,8 @@ QComboBox* TQuorvel::List(AnswerList list) const {
       return SelREcta;
     case AnswerList::DefREcta:
       return DefREcta;
+    case AnswerList::SelPlano:
+      return SelPlano;
   }
   return SelPunto;
 }

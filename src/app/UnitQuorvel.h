@@ -101,6 +101,8 @@ class TQuorvel : public QWidget, public WindowPort {
   QComboBox* SelREcta = nullptr;
   QComboBox* DefREcta = nullptr;
   QPushButton* comprobarTest = nullptr;
+  // A plane exercise's list, in the place of SelREcta.
+  QComboBox* SelPlano = nullptr;
 
   // The drawing area's context menu (right button): every command beyond the
   // layout's controls lives here, with its shortcut working anywhere in the window.

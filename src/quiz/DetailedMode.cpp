@@ -7,6 +7,7 @@
 #include "classify/TrueNames.h"
 #include "delgraph/delgraph.h"
 #include "drawing/Projections.h"
+#include "quiz/PlaneExercise.h"
 
 namespace quiz {
 
@@ -52,7 +53,21 @@ void RecordExercise(bool pointMode, const DihedralPoint& A, const DihedralPoint&
   CurrentExercise = e;
 }
 
+void RecordPlaneExercise(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C) {
+  Exercise e;
+  e.set = true;
+  e.pointMode = false;
+  e.planeMode = true;
+  e.A = A;
+  e.B = B;
+  e.C = C;
+  e.classCode = classify::ClassCode;
+  e.trueTypes = PlaneTrueCodes(A, B, C);
+  CurrentExercise = e;
+}
+
 bool JudgedRight(const Exercise& e, const Answer& a, bool detailed) {
+  if (e.planeMode) return detailed ? Contains(e.trueTypes, a.chosen) : a.chosen == e.classCode;
   // A point's location is unique: both judgements agree.
   if (e.pointMode) return a.chosen == e.classCode;
   if (!detailed) return a.chosen == e.classCode && a.relation == e.relationCode;

@@ -30,9 +30,12 @@ struct Exercise {
   // The single codes of the default judgement (the relation only for a line).
   std::int32_t classCode = 0;
   std::int32_t relationCode = 0;
-  // Every true type and relation of the line.
+  // Every true type and relation of the line; of a plane, every true type.
   std::vector<std::int32_t> trueTypes;
   std::vector<std::int32_t> trueRelations;
+  // A plane exercise: the plane ABC, answered by its type alone.
+  bool planeMode = false;
+  DihedralPoint C{};
 };
 extern Exercise& CurrentExercise;
 
@@ -41,6 +44,8 @@ bool Contains(const std::vector<std::int32_t>& codes, std::int32_t code);
 
 // Records the exercise just generated; the classification codes must be its own.
 void RecordExercise(bool pointMode, const DihedralPoint& A, const DihedralPoint& B);
+// Records the plane exercise ABC just generated; ClassCode must be its type.
+void RecordPlaneExercise(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C);
 
 // An answer as read from the lists: the chosen location or type code (0 when
 // nothing is chosen) and, for a line, the chosen relation code (0 when nothing is
@@ -51,7 +56,7 @@ struct Answer {
 };
 
 // The default judgement: the single codes. The detailed one: a point as before, a
-// line by its true types and relations.
+// line by its true types and relations, a plane by its true types.
 bool JudgedRight(const Exercise& e, const Answer& a, bool detailed);
 
 // One Spanish sentence on the fact that a wrong answer contradicts, from the

@@ -8,6 +8,7 @@
 #include "classify/TrueNames.h"
 #include "classify/Vocabulary.h"
 #include "quiz/DetailedMode.h"
+#include "quiz/PlaneExercise.h"
 
 namespace quiz {
 
@@ -238,6 +239,7 @@ std::string LineExplanation(const Exercise& e, const Answer& a) {
 }  // namespace
 
 std::string Explanation(const Exercise& e, const Answer& a) {
+  if (e.planeMode) return JudgedRight(e, a, true) ? std::string() : PlaneFact(e.A, e.B, e.C);
   return e.pointMode ? PointExplanation(e, a) : LineExplanation(e, a);
 }
 

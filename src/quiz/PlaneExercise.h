@@ -10,6 +10,9 @@
 
 namespace quiz {
 
+// Whether TEST may set a plane exercise (about one in three); off at program start.
+extern bool& PlaneExercisesOn;
+
 // The plane type codes 1..8 equally often, 9 (H or V) and 10 (no plane) rarely.
 std::int32_t DrawPlaneTypeCode(const RandomSource& random);
 
@@ -29,5 +32,9 @@ std::vector<std::string> PlaneTrueNames(const DihedralPoint& A, const DihedralPo
 // The codes of those names that the plane list accepts.
 std::vector<std::int32_t> PlaneTrueCodes(const DihedralPoint& A, const DihedralPoint& B,
                                          const DihedralPoint& C);
+
+// One Spanish sentence, from the coordinates, on why plane ABC is of its type:
+// "A, B y C tienen la misma cota (30): el plano es horizontal.".
+std::string PlaneFact(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C);
 
 }  // namespace quiz

@@ -1,5 +1,6 @@
 #include "quiz/QuizState.h"
 
+#include "quiz/PlaneExercise.h"
 #include "quiz/TestMode.h"
 
 namespace quiz {
@@ -9,6 +10,7 @@ using internal::Current;
 bool& ExerciseAnswered = Current.ExerciseAnswered;
 bool& DetailedMode = Current.DetailedMode;
 bool& HideCoordinates = Current.HideCoordinates;
+bool& PlaneExercisesOn = Current.PlaneExercisesOn;
 Exercise& CurrentExercise = Current.CurrentExercise;
 std::vector<ResultRecord>& Results = Current.Results;
 

@@ -15,6 +15,7 @@ struct State {
   bool ExerciseAnswered = false;
   bool DetailedMode = false;
   bool HideCoordinates = false;
+  bool PlaneExercisesOn = false;
   Exercise CurrentExercise;
   std::vector<ResultRecord> Results;
 };

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstddef>
 
+#include "classify/Classification.h"
+#include "classify/Planes.h"
 #include "classify/Vocabulary.h"
 
 namespace quiz {
@@ -12,6 +14,8 @@ namespace {
 using classify::kLineRelations;
 using classify::kLineTypes;
 using classify::kLocations;
+
+constexpr std::int32_t kPlaneHOrV = 9;
 
 template <std::size_t N, typename Row>
 std::string NameOf(const std::array<Row, N>& table, std::int32_t code, const char* none) {
@@ -33,7 +37,23 @@ std::string Alternatives(const std::array<Row, N>& table, const std::vector<std:
   return text;
 }
 
+// A plane's right names: code 9 as the classification names the plane (H or V).
+std::string PlaneRightText(const ResultRecord& r) {
+  const std::int32_t classCode = classify::ClassCode;
+  const std::string exact = classify::PlaneType(r.A, r.B, r.C);
+  classify::ClassCode = classCode;
+  std::string text;
+  for (std::int32_t code : r.rightCodes) {
+    const char* name = classify::ResultNameOf(classify::kPlaneTypes, code);
+    if (name == nullptr) continue;
+    if (!text.empty()) text += " o ";
+    text += code == kPlaneHOrV ? exact : name;
+  }
+  return text;
+}
+
 std::string AnswerText(const ResultRecord& r) {
+  if (r.planeMode) return NameOf(classify::kPlaneTypes, r.answer.chosen, "sin tipo");
   if (r.pointMode) return NameOf(kLocations, r.answer.chosen, "sin respuesta");
   const std::string type = NameOf(kLineTypes, r.answer.chosen, "sin tipo");
   if (r.answer.chosen == classify::kSinglePointType) return type;
@@ -41,6 +61,7 @@ std::string AnswerText(const ResultRecord& r) {
 }
 
 std::string RightText(const ResultRecord& r) {
+  if (r.planeMode) return PlaneRightText(r);
   if (r.pointMode) return Alternatives(kLocations, r.rightCodes);
   const std::string relations = Alternatives(kLineRelations, r.rightRelations);
   const std::string types = Alternatives(kLineTypes, r.rightCodes);
@@ -84,6 +105,8 @@ void RecordResult(const Exercise& e, const Answer& a, bool right, bool detailed)
   r.A = e.A;
   r.B = e.B;
   r.answer = a;
+  r.planeMode = e.planeMode;
+  r.C = e.C;
   if (e.pointMode) {
     r.rightCodes = {e.classCode};
   } else if (detailed) {
@@ -91,7 +114,7 @@ void RecordResult(const Exercise& e, const Answer& a, bool right, bool detailed)
     r.rightRelations = e.trueRelations;
   } else {
     r.rightCodes = {e.classCode};
-    r.rightRelations = {e.relationCode};
+    if (!e.planeMode) r.rightRelations = {e.relationCode};
   }
   r.right = right;
   Results.push_back(r);
@@ -102,10 +125,12 @@ std::vector<std::vector<std::string>> ResultsTable() {
   table.push_back(
       {"Nº", "Ejercicio", "Coordenadas", "Respuesta", "Respuestas correctas", "Resultado"});
   for (const ResultRecord& r : Results) {
-    const std::string coordinates =
+    std::string coordinates =
         r.pointMode ? Coordinates("A", r.A) : Coordinates("A", r.A) + " " + Coordinates("B", r.B);
-    table.push_back({std::to_string(r.number), r.pointMode ? "Punto" : "Recta", coordinates,
-                     AnswerText(r), RightText(r), r.right ? "Correcto" : "Incorrecto"});
+    if (r.planeMode) coordinates += " " + Coordinates("C", r.C);
+    const char* kind = r.planeMode ? "Plano" : r.pointMode ? "Punto" : "Recta";
+    table.push_back({std::to_string(r.number), kind, coordinates, AnswerText(r), RightText(r),
+                     r.right ? "Correcto" : "Incorrecto"});
   }
   return table;
 }

@@ -23,6 +23,9 @@ struct ResultRecord {
   std::vector<std::int32_t> rightCodes;
   std::vector<std::int32_t> rightRelations;
   bool right = false;
+  // A plane exercise: ABC, its answer and right codes plane types.
+  bool planeMode = false;
+  DihedralPoint C{};
 };
 
 extern std::vector<ResultRecord>& Results;
@@ -33,8 +36,8 @@ std::string Coordinates(const char* letter, const DihedralPoint& p);
 // Appends the judged exercise.
 void RecordResult(const Exercise& e, const Answer& a, bool right, bool detailed);
 
-// Header and one row per result, UTF-8: number, point or line, coordinates, the
-// answer given, the right names, right or wrong.
+// Header and one row per result, UTF-8: number, point, line or plane, coordinates,
+// the answer given, the right names, right or wrong.
 std::vector<std::vector<std::string>> ResultsTable();
 // The table as CSV for a Spanish spreadsheet: a UTF-8 byte-order mark, ";" between
 // fields, quotes where needed (RFC 4180 otherwise), CRLF line ends.

@@ -10,12 +10,14 @@
 #include "classify/Classification.h"
 #include "classify/InfoUpdate.h"
 #include "classify/PlaneInfo.h"
+#include "classify/Planes.h"
 #include "classify/Vocabulary.h"
 #include "delgraph/delgraph.h"
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
 #include "quiz/DetailedMode.h"
+#include "quiz/PlaneExercise.h"
 #include "quiz/Results.h"
 #include "scene/PlaneScene.h"
 #include "scene/Scene.h"
@@ -88,8 +90,17 @@ std::int32_t ChosenCode(AnswerList list) {
 using classify::kNoRelation;
 using classify::kSinglePointType;
 
+// The exercise waiting is a plane: what was set decides, whatever the scene's mode.
+bool PlaneExerciseSet() {
+  return CurrentExercise.set && CurrentExercise.planeMode;
+}
+
 Answer ReadAnswer() {
   Answer a;
+  if (PlaneExerciseSet()) {
+    a.chosen = ChosenCode(AnswerList::SelPlano);
+    return a;
+  }
   if (scene::PointMode) {
     a.chosen = ChosenCode(AnswerList::SelPunto);
     return a;
@@ -100,6 +111,7 @@ Answer ReadAnswer() {
 }
 
 bool AnswerIsRight(const Answer& a) {
+  if (PlaneExerciseSet()) return JudgedRight(CurrentExercise, a, false);
   if (scene::PointMode) return a.chosen == classify::ClassCode;
   return a.chosen == classify::ClassCode && a.relation == classify::RelationCode;
 }
@@ -118,6 +130,14 @@ void DrawExerciseScene() {
   const DihedralPoint& b = scene::PointB;
   drawing::DrawScene(scene::PointMode, a.abscissa, a.alejamiento, a.cota, b.abscissa, b.alejamiento,
                      b.cota, 1);
+}
+
+// A plane's texts around its scene: the type (once shown) and the points not
+// edited before it, the edited point and the traces' line after it.
+void ShowPlaneInfo(bool withScene) {
+  classify::ShowPlaneType();
+  if (withScene) DrawExerciseScene();
+  classify::ShowPlaneCoordinates();
 }
 
 // Marks the picture as an exercise. The top-left corner of the space-view panel is
@@ -192,47 +212,67 @@ void DrawWaitingExercise(const GeneratedExercise& e) {
   scene::PointA = e.a;
   scene::PointB = e.b;
   // Only a plane exercise touches plane mode: the others draw as they always have.
+  // The plane is drawn as set: the information update stores the edited point
+  // first, so A is selected and edited.
   if (e.planeMode) {
     scene::PlaneMode = true;
     scene::PointC = e.c;
+    scene::SelectedA = true;
+    scene::SelectedC = false;
+    scene::EditPoint = e.a;
   }
   scene::AnswerHidden = true;
 
   drawing::FullRedraw();
-  DrawExerciseScene();
-  if (e.planeMode)
+  if (e.planeMode) {
     classify::PlaneInfoUpdate();
-  else
+  } else {
+    DrawExerciseScene();
     ShowExerciseInfo();
+  }
   DrawTitle();
 }
 
 void NewExercise() {
   // The bounds follow the logical space current now: 97 and 144 after an edit or an
   // earlier exercise, 40 and 72 right after start-up.
-  const GeneratedExercise e = DrawExercise(Random, CurrentBounds());
+  // With plane exercises on, one in three is a plane, its type drawn first; the
+  // others are the seed's points and lines. Off, no draw is added.
+  const ExerciseBounds bounds = CurrentBounds();
+  const bool plane = PlaneExercisesOn && Random(3) == 0;
+  const GeneratedExercise e =
+      plane ? DrawPlaneExercise(Random, bounds) : DrawExercise(Random, bounds);
   const DihedralPoint& a = e.a;
   const DihedralPoint& b = e.b;
   ExerciseAnswered = false;
+  // A plane left from an earlier exercise must not show a point or a line as one.
+  if (!plane && PlaneExercisesOn) scene::PlaneMode = false;
   DrawWaitingExercise(e);
 
   // The right answer, judged later against the lists.
-  if (scene::PointMode) {
-    classify::PointLocation(a.alejamiento, a.cota);
+  if (plane) {
+    classify::PlaneType(a, b, e.c);
+    RecordPlaneExercise(a, b, e.c);
   } else {
-    classify::LineType(a, b);
-    classify::LineRelation(a, b);
+    if (scene::PointMode) {
+      classify::PointLocation(a.alejamiento, a.cota);
+    } else {
+      classify::LineType(a, b);
+      classify::LineRelation(a, b);
+    }
+    RecordExercise(scene::PointMode, a, b);
   }
-
-  RecordExercise(scene::PointMode, a, b);
 
   if (scene::Quorvel != nullptr) {
     // A fair start: no choice is left over from the last exercise.
     if (DetailedMode) {
       for (AnswerList list : {AnswerList::SelPunto, AnswerList::SelREcta, AnswerList::DefREcta})
         scene::Quorvel->ResetList(list);
+      if (PlaneExercisesOn) scene::Quorvel->ResetList(AnswerList::SelPlano);
     }
-    if (scene::PointMode) {
+    if (plane) {
+      scene::Quorvel->ShowList(AnswerList::SelPlano);
+    } else if (scene::PointMode) {
       scene::Quorvel->ShowList(AnswerList::SelPunto);
     } else {
       scene::Quorvel->ShowList(AnswerList::SelREcta);
@@ -269,8 +309,13 @@ void CheckAnswer() {
     scene::TestMisses = CountOneMore(scene::TestMisses);
   ExerciseAnswered = true;
 
-  ShowExerciseInfo();
-  DrawExerciseScene();
+  const bool plane = PlaneExerciseSet();
+  if (plane) {
+    ShowPlaneInfo(true);
+  } else {
+    ShowExerciseInfo();
+    DrawExerciseScene();
+  }
   scene::AnswerHidden = false;
 
   drawing::SaveTextStyle();
@@ -293,7 +338,10 @@ void CheckAnswer() {
   drawing::RestoreTextStyle();
 
   // Reveals the names; they describe the points as they are now.
-  ShowExerciseInfo();
+  if (plane)
+    ShowPlaneInfo(false);
+  else
+    ShowExerciseInfo();
 
   delgraph::SetBrushStyle(kClearBrush);
   drawing::SaveTextStyle();
@@ -345,6 +393,7 @@ void DrawBevelPanel(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int3
 
 void ResetQuiz() {
   ExerciseAnswered = false;
+  PlaneExercisesOn = false;
   scriptedSource = nullptr;
   ResetDetailedMode();
   Results.clear();

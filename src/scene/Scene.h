@@ -19,8 +19,8 @@ inline bool operator!=(const DihedralPoint& a, const DihedralPoint& b) {
   return !(a == b);
 }
 
-// The three answer lists of test mode.
-enum class AnswerList { SelPunto, SelREcta, DefREcta };
+// The answer lists of test mode; SelPlano only for plane exercises.
+enum class AnswerList { SelPunto, SelREcta, DefREcta, SelPlano };
 
 // What the drawing, classification and test code may do to the window. The real
 // window implements it; tests use a fake. Null means "no window": calls are skipped.

@@ -18,6 +18,7 @@ void FakeWindow::ocultarbotones() {
   buttonsVisible = false;
   comprobarVisible = true;
   listVisible = {};
+  planeListVisible = false;
 }
 
 void FakeWindow::mostrarbotones() {
@@ -25,5 +26,6 @@ void FakeWindow::mostrarbotones() {
   buttonsVisible = true;
   comprobarVisible = false;
   listVisible = {};
+  planeListVisible = false;
   btestVisible = true;
 }

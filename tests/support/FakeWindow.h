@@ -15,6 +15,9 @@ class FakeWindow : public WindowPort {
   int paClicks = 0;
   std::array<bool, 3> listVisible{};
   std::array<int, 3> listChoice{{-1, -1, -1}};
+  // SelPlano, apart from the three lists of points and lines.
+  bool planeListVisible = false;
+  int planeListChoice = -1;
   bool buttonsVisible = true;  // BitBtn1..8, PA, Label8, paso
   bool comprobarVisible = false;
   bool btestVisible = true;
@@ -29,12 +32,22 @@ class FakeWindow : public WindowPort {
   // Behaves like the real handler's caption and selection part; tests that need
   // the redraw call the classification themselves.
   void PAClick();
-  void ShowList(AnswerList list) override { listVisible[static_cast<int>(list)] = true; }
+  void ShowList(AnswerList list) override {
+    if (list == AnswerList::SelPlano)
+      planeListVisible = true;
+    else
+      listVisible[static_cast<int>(list)] = true;
+  }
   void ResetList(AnswerList list) override {
     calls.push_back("ResetList");
-    listChoice[static_cast<int>(list)] = -1;
+    if (list == AnswerList::SelPlano)
+      planeListChoice = -1;
+    else
+      listChoice[static_cast<int>(list)] = -1;
   }
-  int ListChoice(AnswerList list) const override { return listChoice[static_cast<int>(list)]; }
+  int ListChoice(AnswerList list) const override {
+    return list == AnswerList::SelPlano ? planeListChoice : listChoice[static_cast<int>(list)];
+  }
   void ocultarbotones() override;
   void mostrarbotones() override;
   void ShowBtest() override { btestVisible = true; }

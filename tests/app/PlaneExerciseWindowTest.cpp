@@ -1,0 +1,122 @@
+// "Ejercicios de planos" in the real window: unticked, TEST draws as if the entry
+// did not exist; ticked, a plane exercise shows SelPlano in the place of SelREcta,
+// is scored and recorded, and keeps apart from the user's own plane mode.
+#include <QAction>
+#include <QComboBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+#include <random>
+
+#include "WindowFixture.h"
+#include "quiz/DetailedMode.h"
+#include "quiz/PlaneExercise.h"
+#include "quiz/Results.h"
+#include "quiz/TestMode.h"
+#include "scene/PlaneScene.h"
+
+namespace {
+
+class PlaneExerciseWindowTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    StartWindow();
+    option = window->findChild<QAction*>("EjerciciosDePlanos");
+    planeEntry = window->findChild<QAction*>("PlanoPorTresPuntos");
+    ASSERT_TRUE(option && planeEntry);
+  }
+  void TearDown() override {
+    scene::ResetPlaneScene();
+    WindowTest::TearDown();
+  }
+  void Seed(unsigned seed) {
+    generator.seed(seed);
+    quiz::SetRandomSource([this](std::int32_t n) {
+      return std::uniform_int_distribution<std::int32_t>(0, n - 1)(generator);
+    });
+  }
+  // TEST until the exercise waiting is a plane (or not), at most 40 times.
+  bool TestUntil(bool plane) {
+    for (int k = 0; k < 40; ++k) {
+      QTest::mouseClick(window->Btest, Qt::LeftButton);
+      if (quiz::CurrentExercise.planeMode == plane) return true;
+    }
+    return false;
+  }
+  void Answer(int index) {
+    window->SelPlano->setCurrentIndex(index);
+    QTest::mouseClick(window->comprobarTest, Qt::LeftButton);
+  }
+  QAction* option = nullptr;
+  QAction* planeEntry = nullptr;
+  std::mt19937 generator;
+};
+
+TEST_F(PlaneExerciseWindowTest, UntickedDrawsAsIfTheEntryWereNotThere) {
+  const QList<QAction*> menu = window->ContextMenu->actions();
+  EXPECT_EQ(menu.indexOf(option), menu.indexOf(planeEntry) + 1);
+  EXPECT_FALSE(option->isChecked());
+  // The same exercises and answers before the entry is ever ticked and after it is
+  // ticked and unticked: the same pictures, and never SelPlano.
+  std::vector<QImage> runs[2];
+  for (std::vector<QImage>& shots : runs) {
+    Seed(99);
+    window->ScrollBar1->setValue(&shots == runs ? 5 : 6);
+    for (int k = 0; k < 6; ++k) {
+      QTest::mouseClick(window->Btest, Qt::LeftButton);
+      EXPECT_FALSE(window->SelPlano->isVisible());
+      shots.push_back(Surface());
+      window->SelPunto->setCurrentIndex(k);
+      window->SelREcta->setCurrentIndex(k);
+      QTest::mouseClick(window->comprobarTest, Qt::LeftButton);
+      shots.push_back(Surface());
+    }
+    window->findChild<QAction*>("ResetScoreAction")->trigger();
+    option->trigger();
+    option->trigger();
+  }
+  EXPECT_TRUE(runs[0] == runs[1]);
+  EXPECT_FALSE(quiz::PlaneExercisesOn);
+}
+
+TEST_F(PlaneExerciseWindowTest, PlaneExerciseCheckedScoredAndApartFromTheUsersPlane) {
+  window->ScrollBar1->setValue(5);
+  QTest::keyClick(window.get(), Qt::Key_P);  // the user's plane, C selected
+  window->PAClick();
+  window->PAClick();
+  option->trigger();
+  Seed(5);
+  ASSERT_TRUE(TestUntil(true));
+  QComboBox* list = window->SelPlano;
+  EXPECT_TRUE(list->isVisible() && !window->SelREcta->isVisible() &&
+              !window->DefREcta->isVisible());
+  EXPECT_EQ(list->geometry(), window->SelREcta->geometry());
+  ASSERT_EQ(list->count(), 10);
+  EXPECT_EQ(list->itemText(3), "4. PROYECTANTE HORIZONTAL");
+  EXPECT_EQ(list->itemText(9), "10. NO DEFINEN UN PLANO");
+  // The exercise starts on A, in a plane that "P" cannot take away while it waits.
+  EXPECT_EQ(window->PA->text(), "A");
+  EXPECT_TRUE(scene::SelectedA && !scene::SelectedC && planeEntry->isChecked());
+  QTest::keyClick(window.get(), Qt::Key_P);
+  EXPECT_TRUE(scene::PlaneMode && planeEntry->isChecked() && errors.size() == 1);
+
+  Answer(quiz::CurrentExercise.classCode - 1);
+  EXPECT_EQ(scene::TestHits, 1);
+  EXPECT_FALSE(list->isVisible());
+  ASSERT_TRUE(TestUntil(true));
+  Answer(quiz::CurrentExercise.classCode % 10);
+  EXPECT_EQ(scene::TestMisses, 1);
+  const auto table = quiz::ResultsTable();
+  ASSERT_EQ(table.size(), 3u);
+  EXPECT_EQ(table[1][1] + table[1][5] + table[2][5], "PlanoCorrectoIncorrecto");
+
+  // Answered, the plane stays to explore; a line exercise leaves it.
+  EXPECT_TRUE(scene::PlaneMode && planeEntry->isChecked());
+  ASSERT_TRUE(TestUntil(false));
+  EXPECT_FALSE(scene::PlaneMode || planeEntry->isChecked());
+}
+
+}  // namespace

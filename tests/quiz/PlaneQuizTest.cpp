@@ -1,0 +1,96 @@
+// Plane exercises in test mode: about one in three with the option on, none and no
+// extra draw with it off; the detailed correction's extra names and sentences.
+#include <random>
+#include <set>
+
+#include "QuizFixture.h"
+#include "classify/Planes.h"
+#include "quiz/DetailedMode.h"
+#include "quiz/PlaneExercise.h"
+#include "scene/PlaneScene.h"
+
+namespace {
+
+class PlaneQuiz : public QuizTest {};
+
+TEST_F(PlaneQuiz, AboutOneInThreeEveryTypeDrawnAsSetTypeHidden) {
+  std::mt19937 generator(7u);
+  quiz::SetRandomSource([&](std::int32_t n) {
+    return std::uniform_int_distribution<std::int32_t>(0, n - 1)(generator);
+  });
+  quiz::PlaneExercisesOn = true;
+  std::set<std::int32_t> types;
+  int planes = 0;
+  for (int i = 0; i < 600; ++i) {
+    window.ocultarbotones();
+    scene::EditPoint = DihedralPoint{1, 2, 3};  // an edit before TEST moves nothing
+    canvas.Clear();
+    quiz::NewExercise();
+    const quiz::Exercise& e = quiz::CurrentExercise;
+    ASSERT_EQ(window.planeListVisible, e.planeMode);
+    ASSERT_EQ(scene::PlaneMode, e.planeMode);
+    if (!e.planeMode) continue;
+    ++planes;
+    types.insert(e.classCode);
+    ASSERT_FALSE(window.listVisible[0] || window.listVisible[1] || window.listVisible[2]);
+    ASSERT_TRUE(scene::PointA == e.A && scene::PointB == e.B && scene::PointC == e.C);
+    for (const DihedralPoint& p : {e.A, e.B, e.C})
+      ASSERT_TRUE(std::abs(p.abscissa) < 97 && std::abs(p.alejamiento) < 144 &&
+                  std::abs(p.cota) < 144);
+    const std::string name = classify::PlaneType(e.A, e.B, e.C);
+    ASSERT_EQ(classify::ClassCode, e.classCode);
+    for (const std::string& t : Texts()) ASSERT_EQ(t.find(name), std::string::npos) << t;
+  }
+  EXPECT_NEAR(planes, 200, 50);
+  for (std::int32_t code = 1; code <= 8; ++code) EXPECT_EQ(types.count(code), 1u) << code;
+}
+
+TEST_F(PlaneQuiz, OffTakesNoDrawAndSetsNoPlane) {
+  PressTest(Draws{});  // exactly the seed's draws
+  EXPECT_FALSE(scene::PlaneMode || quiz::CurrentExercise.planeMode || window.planeListVisible);
+}
+
+quiz::Exercise PlaneOf(const DihedralPoint& a, const DihedralPoint& b, const DihedralPoint& c) {
+  classify::PlaneType(a, b, c);
+  quiz::RecordPlaneExercise(a, b, c);
+  return quiz::CurrentExercise;
+}
+
+TEST(PlaneJudgement, HAndVTakeTheirOtherNamesInTheDetailedModeAndWrongAnswersASentence) {
+  const quiz::Exercise h = PlaneOf({0, 10, 0}, {20, 30, 0}, {5, -7, 0});
+  const quiz::Exercise v = PlaneOf({0, 0, 10}, {20, 0, 30}, {5, 0, -7});
+  for (std::int32_t code : {1, 7, 9}) {
+    EXPECT_TRUE(quiz::JudgedRight(h, {code, 0}, true));
+    EXPECT_EQ(quiz::JudgedRight(h, {code, 0}, false), code == 9);
+    EXPECT_TRUE(quiz::JudgedRight(v, {code == 1 ? 2 : code, 0}, true));
+  }
+  EXPECT_FALSE(quiz::JudgedRight(v, {1, 0}, true));
+  EXPECT_EQ(quiz::Explanation(h, {7, 0}), "");
+  EXPECT_EQ(quiz::Explanation(h, {2, 0}), "A, B y C tienen cota 0: es el plano H.");
+  const auto why = [](const quiz::Exercise& e) { return quiz::Explanation(e, {10, 0}); };
+  EXPECT_EQ(why(PlaneOf({0, 10, 30}, {20, 30, 30}, {5, -7, 30})),
+            "A, B y C tienen la misma cota (30): el plano es horizontal.");
+  EXPECT_EQ(why(PlaneOf({10, 0, 0}, {40, 20, 30}, {-5, -20, -30})),
+            "A, B y C tienen cota = 3/2 × alejamiento: el plano pasa por L.T.");
+
+  // Generated planes of every type, every wrong answer: one sentence that fits
+  // the strip beside the title (as a line's, 70 characters).
+  std::mt19937 generator(11u);
+  const quiz::RandomSource random = [&](std::int32_t n) {
+    return std::uniform_int_distribution<std::int32_t>(0, n - 1)(generator);
+  };
+  for (int i = 0; i < 1000; ++i) {
+    const quiz::GeneratedExercise g = quiz::DrawPlaneExercise(random, {97, 144}, i % 10 + 1);
+    const quiz::Exercise e = PlaneOf(g.a, g.b, g.c);
+    for (std::int32_t chosen = 0; chosen <= 10; ++chosen) {
+      const std::string s = quiz::Explanation(e, {chosen, 0});
+      ASSERT_EQ(s.empty(), quiz::JudgedRight(e, {chosen, 0}, true));
+      std::size_t chars = 0;
+      for (unsigned char c : s) chars += (c & 0xC0u) != 0x80u;
+      ASSERT_LE(chars, 70u) << s;
+    }
+  }
+  quiz::ResetQuiz();
+}
+
+}  // namespace
