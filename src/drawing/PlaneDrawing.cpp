@@ -195,7 +195,9 @@ void DrawPlane(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoi
 
   const scene::PlaneEquation plane = scene::PlaneThrough(A, B, C);
   const scene::PlaneTraces traces = scene::TracesOf(plane);
-  if (!plane.Defined()) return;
+  // The traces give the type away: an exercise shows them with its answer, as a
+  // line's traces.
+  if (!plane.Defined() || scene::AnswerHidden) return;
   const delgraph::ColorValue pen = delgraph::GetPenColor();
   SaveTextStyle();
   delgraph::SetDrawColor(kTraceColour);
