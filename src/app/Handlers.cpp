@@ -169,9 +169,9 @@ void TQuorvel::mostrarbotones() {
   Label8->show();
   paso->show();
   comprobarTest->hide();
-  SelREcta->hide();
-  SelPunto->hide();
-  DefREcta->hide();
+  // Lists not made yet are hidden already.
+  for (const auto* list : {&SelREcta, &SelPunto, &DefREcta})
+    if (list->Made()) (*list)->hide();
   Btest->show();
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/Dialogs.h"
+#include "app/LazyControl.h"
 #include "scene/Scene.h"
 
 class QAction;
@@ -37,6 +38,8 @@ class CommandGroup : public QObject {
   explicit CommandGroup(TQuorvel& window);
   // Runs at the end of every check of an answer, once it is judged.
   virtual void AnswerChecked() {}
+  // Runs when a control made on first use joins the window.
+  virtual void ControlMade(QWidget* /*control*/) {}
 
  protected:
   TQuorvel& window_;
@@ -75,7 +78,8 @@ class TQuorvel : public QWidget, public WindowPort {
   QScrollBar* ScrollBar2 = nullptr;
   QScrollBar* ScrollBar3 = nullptr;
 
-  // Hidden at start; test mode shows the lists and comprobarTest.
+  // Hidden at start; test mode shows the lists and comprobarTest. The lazy ones are
+  // made on first use (Layout.cpp).
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;
   QLabel* Label3 = nullptr;
@@ -84,22 +88,22 @@ class TQuorvel : public QWidget, public WindowPort {
   QLabel* Label6 = nullptr;
   QLabel* Label7 = nullptr;
   QPushButton* Button1 = nullptr;
-  QPlainTextEdit* Memo1 = nullptr;
+  app::LazyControl<QPlainTextEdit> Memo1{[this] { return MakeMemo1(); }};
   QPushButton* Button2 = nullptr;
-  TSpinEdit* SpinEdit1 = nullptr;
-  TSpinEdit* R = nullptr;
-  TSpinEdit* G = nullptr;
-  TSpinEdit* B = nullptr;
+  app::LazyControl<TSpinEdit> SpinEdit1{[this] { return MakeHiddenSpin(0); }};
+  app::LazyControl<TSpinEdit> R{[this] { return MakeHiddenSpin(1); }};
+  app::LazyControl<TSpinEdit> G{[this] { return MakeHiddenSpin(2); }};
+  app::LazyControl<TSpinEdit> B{[this] { return MakeHiddenSpin(3); }};
   QPushButton* Button3 = nullptr;
   QPushButton* Button4 = nullptr;
   QPushButton* Punto = nullptr;
-  TSpinEdit* ab = nullptr;
-  TSpinEdit* al = nullptr;
-  TSpinEdit* co = nullptr;
+  app::LazyControl<TSpinEdit> ab{[this] { return MakeHiddenSpin(4); }};
+  app::LazyControl<TSpinEdit> al{[this] { return MakeHiddenSpin(5); }};
+  app::LazyControl<TSpinEdit> co{[this] { return MakeHiddenSpin(6); }};
   QCheckBox* Cperfil = nullptr;
-  QComboBox* SelPunto = nullptr;
-  QComboBox* SelREcta = nullptr;
-  QComboBox* DefREcta = nullptr;
+  app::LazyControl<QComboBox> SelPunto{[this] { return MakeAnswerLists(AnswerList::SelPunto); }};
+  app::LazyControl<QComboBox> SelREcta{[this] { return MakeAnswerLists(AnswerList::SelREcta); }};
+  app::LazyControl<QComboBox> DefREcta{[this] { return MakeAnswerLists(AnswerList::DefREcta); }};
   QPushButton* comprobarTest = nullptr;
 
   // The drawing area's context menu (right button): every command beyond the
@@ -173,6 +177,14 @@ class TQuorvel : public QWidget, public WindowPort {
 
  private:
   void CreateControls();
+  // Makers of the lazy controls: each is made at its layout place, hidden, named,
+  // in its tab place and bound to its handler, as if made with the others.
+  QPlainTextEdit* MakeMemo1();
+  TSpinEdit* MakeHiddenSpin(int n);
+  QComboBox* MakeAnswerLists(AnswerList wanted);
+  void AdoptLazyControl(QWidget* w);
+  template <class W>
+  W* Existing(const char* name) const;
   void SetObjectNames();
   void SetTabOrder();
   void ConnectHandlers();
