@@ -277,36 +277,10 @@ void TQuorvel::CreateControls() {
   ScrollBar2 = MakeScrollBar(this, -140, 140, 920, 488, 113);
   ScrollBar3 = MakeScrollBar(this, -110, 110, 800, 488, 113);
 
-  // Debugging controls: laid out, never shown.
-  Label1 = MakeLabel(this, QStringLiteral("la"), 528, 512, 8, 13);
-  Label2 = MakeLabel(this, QStringLiteral("lx"), 528, 528, 7, 13);
-  Label3 = MakeLabel(this, QStringLiteral("ly"), 528, 544, 7, 13);
-  Label4 = MakeLabel(this, QStringLiteral("incrx"), 600, 512, 22, 13);
-  Label5 = MakeLabel(this, QStringLiteral("incry"), 600, 528, 22, 13);
-  Label6 = MakeLabel(this, QStringLiteral("Label6"), 600, 544, 32, 13);
-  Label7 = MakeLabel(this, QStringLiteral("Label7"), 672, 400, 32, 13);
-  Button1 = MakeButton(this, QStringLiteral("dibuja sistema quorvel"), 104, 9, 153, 26);
-  Button2 = MakeButton(this, QStringLiteral("poner color:"), 32, 520, 73, 25);
-  Button3 = MakeButton(this, QStringLiteral("RGB"), 160, 520, 49, 33);
-  Button4 = MakeButton(this, QStringLiteral("Guardar paleta pruebas.pal"), 368, 528, 137, 33);
-  Punto = MakeButton(this, QStringLiteral("Punto"), 32, 544, 73, 25);
-  Cperfil = new QCheckBox(QStringLiteral("Cperfil"), this);
-  Cperfil->setGeometry(528, 456, 73, 17);
-  Cperfil->setAutoFillBackground(true);
-  {
-    QPalette p = Cperfil->palette();
-    p.setColor(QPalette::Window, p.color(QPalette::Button));
-    p.setColor(QPalette::WindowText, DesktopColour);
-    Cperfil->setPalette(p);
-  }
-
-  // Memo1, the hidden spin edits and the answer lists are made on first use.
+  // The debugging controls (laid out, never shown) and the answer lists are made
+  // on first use.
   comprobarTest = MakeButton(this, QStringLiteral("comprobar"), 600, 480, 65, 41);
-
-  for (QWidget* w : std::initializer_list<QWidget*>{Label1, Label2, Label3, Label4, Label5, Label6,
-                                                    Label7, Button1, Button2, Button3, Button4,
-                                                    Punto, Cperfil, comprobarTest})
-    w->hide();
+  comprobarTest->hide();
 
   // The scroll bars and the step are named by the labels beside them.
   ScrollBar1->setAccessibleName(Label10->text());
@@ -320,13 +294,6 @@ void TQuorvel::CreateControls() {
 // Object names equal to the control names, for accessibility tools and tests.
 void TQuorvel::SetObjectNames() {
   const std::pair<QWidget*, const char*> names[] = {{PaintBox1, "PaintBox1"},
-                                                    {Label1, "Label1"},
-                                                    {Label2, "Label2"},
-                                                    {Label3, "Label3"},
-                                                    {Label4, "Label4"},
-                                                    {Label5, "Label5"},
-                                                    {Label6, "Label6"},
-                                                    {Label7, "Label7"},
                                                     {Label8, "Label8"},
                                                     {Label9, "Label9"},
                                                     {Label10, "Label10"},
@@ -347,12 +314,6 @@ void TQuorvel::SetObjectNames() {
                                                     {ScrollBar1, "ScrollBar1"},
                                                     {ScrollBar2, "ScrollBar2"},
                                                     {ScrollBar3, "ScrollBar3"},
-                                                    {Button1, "Button1"},
-                                                    {Button2, "Button2"},
-                                                    {Button3, "Button3"},
-                                                    {Button4, "Button4"},
-                                                    {Punto, "Punto"},
-                                                    {Cperfil, "Cperfil"},
                                                     {comprobarTest, "comprobarTest"}};
   for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
 }
@@ -399,6 +360,64 @@ void TQuorvel::AdoptLazyControl(QWidget* w) {
 template <class W>
 W* TQuorvel::Existing(const char* name) const {
   return findChild<W*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+}
+
+QLabel* TQuorvel::MakeDebugLabel(int n) {
+  struct Place {
+    const char* name;
+    const char* text;
+    int x, y, w;
+  };
+  static constexpr Place kPlaces[] = {
+      {"Label1", "la", 528, 512, 8},     {"Label2", "lx", 528, 528, 7},
+      {"Label3", "ly", 528, 544, 7},     {"Label4", "incrx", 600, 512, 22},
+      {"Label5", "incry", 600, 528, 22}, {"Label6", "Label6", 600, 544, 32},
+      {"Label7", "Label7", 672, 400, 32}};
+  const Place& place = kPlaces[n];
+  if (auto* made = Existing<QLabel>(place.name)) return made;
+  QLabel* label = MakeLabel(this, QLatin1String(place.text), place.x, place.y, place.w, 13);
+  label->setObjectName(QLatin1String(place.name));
+  AdoptLazyControl(label);
+  return label;
+}
+
+QPushButton* TQuorvel::MakeDebugButton(int n) {
+  struct Place {
+    const char* name;
+    const char* text;
+    int x, y, w, h;
+    void (TQuorvel::*handler)();
+  };
+  static constexpr Place kPlaces[] = {
+      {"Button1", "dibuja sistema quorvel", 104, 9, 153, 26, &TQuorvel::Button1Click},
+      {"Button2", "poner color:", 32, 520, 73, 25, &TQuorvel::Button2Click},
+      {"Button3", "RGB", 160, 520, 49, 33, &TQuorvel::Button3Click},
+      {"Button4", "Guardar paleta pruebas.pal", 368, 528, 137, 33, &TQuorvel::Button4Click},
+      {"Punto", "Punto", 32, 544, 73, 25, &TQuorvel::PuntoClick}};
+  const Place& place = kPlaces[n];
+  if (auto* made = Existing<QPushButton>(place.name)) return made;
+  QPushButton* button =
+      MakeButton(this, QLatin1String(place.text), place.x, place.y, place.w, place.h);
+  button->setObjectName(QLatin1String(place.name));
+  connect(button, &QPushButton::clicked, this, place.handler);
+  AdoptLazyControl(button);
+  return button;
+}
+
+QCheckBox* TQuorvel::MakeCperfil() {
+  if (auto* made = Existing<QCheckBox>("Cperfil")) return made;
+  auto* box = new QCheckBox(QStringLiteral("Cperfil"), this);
+  box->setGeometry(528, 456, 73, 17);
+  box->setAutoFillBackground(true);
+  QPalette p = box->palette();
+  p.setColor(QPalette::Window, p.color(QPalette::Button));
+  p.setColor(QPalette::WindowText, DesktopColour);
+  box->setPalette(p);
+  box->setObjectName(QStringLiteral("Cperfil"));
+  // toggled is raised also when code changes the state, which BitBtn7Click relies on.
+  connect(box, &QCheckBox::toggled, this, &TQuorvel::CperfilClick);
+  AdoptLazyControl(box);
+  return box;
 }
 
 QPlainTextEdit* TQuorvel::MakeMemo1() {
@@ -470,13 +489,6 @@ void TQuorvel::ConnectHandlers() {
   connect(comprobarTest, &QPushButton::clicked, this, &TQuorvel::comprobarTestClick);
   // Every change of the text, typed or by the arrows, whether or not it is a number.
   connect(paso, &TSpinEdit::Changed, this, &TQuorvel::pasoChange);
-  // toggled is raised also when code changes the state, which BitBtn7Click relies on.
-  connect(Cperfil, &QCheckBox::toggled, this, &TQuorvel::CperfilClick);
-  connect(Punto, &QPushButton::clicked, this, &TQuorvel::PuntoClick);
-  connect(Button1, &QPushButton::clicked, this, &TQuorvel::Button1Click);
-  connect(Button2, &QPushButton::clicked, this, &TQuorvel::Button2Click);
-  connect(Button3, &QPushButton::clicked, this, &TQuorvel::Button3Click);
-  connect(Button4, &QPushButton::clicked, this, &TQuorvel::Button4Click);
 }
 
 void TQuorvel::CentreOnScreen() {
