@@ -170,10 +170,9 @@ void TQuorvel::mostrarbotones() {
   Label8->show();
   paso->show();
   comprobarTest->hide();
-  SelREcta->hide();
-  SelPunto->hide();
-  DefREcta->hide();
-  SelPlano->hide();
+  // Lists not made yet are hidden already.
+  for (const auto* list : {&SelREcta, &SelPunto, &DefREcta, &SelPlano})
+    if (list->Made()) (*list)->hide();
   Btest->show();
 }
 

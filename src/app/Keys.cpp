@@ -204,8 +204,17 @@ void WindowCommands::CreateKeys() {
   connect(escape_, &QAction::triggered, this, &WindowCommands::ToggleFullScreen);
   window_.addAction(escape_);
   window_.installEventFilter(this);
-  // A text field keeps the keys it edits with: it claims them before the shortcuts.
-  for (QWidget* w : window_.findChildren<QWidget*>()) {
+  WatchTextFields(&window_);
+}
+
+void WindowCommands::ControlMade(QWidget* control) {
+  WatchTextFields(control);
+}
+
+void WindowCommands::WatchTextFields(QWidget* root) {
+  QList<QWidget*> widgets = root->findChildren<QWidget*>();
+  if (root != &window_) widgets.prepend(root);
+  for (QWidget* w : widgets) {
     if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
         qobject_cast<QComboBox*>(w) || qobject_cast<QPlainTextEdit*>(w) ||
         qobject_cast<QTextEdit*>(w))

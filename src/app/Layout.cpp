@@ -277,57 +277,10 @@ void TQuorvel::CreateControls() {
   ScrollBar2 = MakeScrollBar(this, -140, 140, 920, 488, 113);
   ScrollBar3 = MakeScrollBar(this, -110, 110, 800, 488, 113);
 
-  // Debugging controls: laid out, never shown.
-  Label1 = MakeLabel(this, QStringLiteral("la"), 528, 512, 8, 13);
-  Label2 = MakeLabel(this, QStringLiteral("lx"), 528, 528, 7, 13);
-  Label3 = MakeLabel(this, QStringLiteral("ly"), 528, 544, 7, 13);
-  Label4 = MakeLabel(this, QStringLiteral("incrx"), 600, 512, 22, 13);
-  Label5 = MakeLabel(this, QStringLiteral("incry"), 600, 528, 22, 13);
-  Label6 = MakeLabel(this, QStringLiteral("Label6"), 600, 544, 32, 13);
-  Label7 = MakeLabel(this, QStringLiteral("Label7"), 672, 400, 32, 13);
-  Button1 = MakeButton(this, QStringLiteral("dibuja sistema quorvel"), 104, 9, 153, 26);
-  Memo1 = MakeMemo(this, 544, 24, 73, 385);
-  Button2 = MakeButton(this, QStringLiteral("poner color:"), 32, 520, 73, 25);
-  SpinEdit1 = MakeSpinEdit(this, 0, 112, 520, 49, 22);
-  R = MakeSpinEdit(this, 0, 216, 504, 49, 22);
-  G = MakeSpinEdit(this, 0, 216, 528, 49, 22);
-  B = MakeSpinEdit(this, 0, 216, 552, 49, 22);
-  Button3 = MakeButton(this, QStringLiteral("RGB"), 160, 520, 49, 33);
-  Button4 = MakeButton(this, QStringLiteral("Guardar paleta pruebas.pal"), 368, 528, 137, 33);
-  Punto = MakeButton(this, QStringLiteral("Punto"), 32, 544, 73, 25);
-  ab = MakeSpinEdit(this, 0, 312, 504, 49, 22);
-  al = MakeSpinEdit(this, 0, 312, 528, 49, 22);
-  co = MakeSpinEdit(this, 0, 312, 552, 49, 22);
-  Cperfil = new QCheckBox(QStringLiteral("Cperfil"), this);
-  Cperfil->setGeometry(528, 456, 73, 17);
-  Cperfil->setAutoFillBackground(true);
-  {
-    QPalette p = Cperfil->palette();
-    p.setColor(QPalette::Window, p.color(QPalette::Button));
-    p.setColor(QPalette::WindowText, DesktopColour);
-    Cperfil->setPalette(p);
-  }
-
-  SelPunto =
-      MakeAnswerList(this, QStringLiteral("SelPunto"), ListItems(classify::kLocations), 296, 488);
-  SelREcta =
-      MakeAnswerList(this, QStringLiteral("SelREcta"), ListItems(classify::kLineTypes), 296, 488);
-  DefREcta = MakeAnswerList(this, QStringLiteral("DefREcta"), ListItems(classify::kLineRelations),
-                            448, 488);
+  // The debugging controls (laid out, never shown) and the answer lists are made
+  // on first use.
   comprobarTest = MakeButton(this, QStringLiteral("comprobar"), 600, 480, 65, 41);
-  SelPlano =
-      MakeAnswerList(this, QStringLiteral("SelPlano"), ListItems(classify::kPlaneTypes), 296, 488);
-  SelPunto->setToolTip(QStringLiteral("Elige dónde está el punto"));
-  SelREcta->setToolTip(QStringLiteral("Elige el tipo de recta"));
-  DefREcta->setToolTip(QStringLiteral("Elige su posición respecto de H, V y L.T."));
-  SelPlano->setToolTip(QStringLiteral("Elige el tipo de plano"));
-  SelPlano->hide();
-
-  for (QWidget* w : std::initializer_list<QWidget*>{
-           Label1,  Label2,    Label3,  Label4,   Label5,   Label6,   Label7,       Button1, Memo1,
-           Button2, SpinEdit1, R,       G,        B,        Button3,  Button4,      Punto,   ab,
-           al,      co,        Cperfil, SelPunto, SelREcta, DefREcta, comprobarTest})
-    w->hide();
+  comprobarTest->hide();
 
   // The scroll bars and the step are named by the labels beside them.
   ScrollBar1->setAccessibleName(Label10->text());
@@ -341,13 +294,6 @@ void TQuorvel::CreateControls() {
 // Object names equal to the control names, for accessibility tools and tests.
 void TQuorvel::SetObjectNames() {
   const std::pair<QWidget*, const char*> names[] = {{PaintBox1, "PaintBox1"},
-                                                    {Label1, "Label1"},
-                                                    {Label2, "Label2"},
-                                                    {Label3, "Label3"},
-                                                    {Label4, "Label4"},
-                                                    {Label5, "Label5"},
-                                                    {Label6, "Label6"},
-                                                    {Label7, "Label7"},
                                                     {Label8, "Label8"},
                                                     {Label9, "Label9"},
                                                     {Label10, "Label10"},
@@ -368,42 +314,164 @@ void TQuorvel::SetObjectNames() {
                                                     {ScrollBar1, "ScrollBar1"},
                                                     {ScrollBar2, "ScrollBar2"},
                                                     {ScrollBar3, "ScrollBar3"},
-                                                    {Button1, "Button1"},
-                                                    {Memo1, "Memo1"},
-                                                    {Button2, "Button2"},
-                                                    {SpinEdit1, "SpinEdit1"},
-                                                    {R, "R"},
-                                                    {G, "G"},
-                                                    {B, "B"},
-                                                    {Button3, "Button3"},
-                                                    {Button4, "Button4"},
-                                                    {Punto, "Punto"},
-                                                    {ab, "ab"},
-                                                    {al, "al"},
-                                                    {co, "co"},
-                                                    {Cperfil, "Cperfil"},
-                                                    {SelPunto, "SelPunto"},
-                                                    {SelREcta, "SelREcta"},
-                                                    {DefREcta, "DefREcta"},
-                                                    {comprobarTest, "comprobarTest"},
-                                                    {SelPlano, "SelPlano"}};
+                                                    {comprobarTest, "comprobarTest"}};
   for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
 }
 
+namespace {
+
+// The controls in tab order, by name; a lazy control takes its place when made.
+constexpr const char* kTabOrder[] = {
+    "Button1",       "Memo1",   "Button2", "SpinEdit1",  "R",          "G",         "B",
+    "Button3",       "Button4", "Punto",   "ab",         "al",         "co",        "Cperfil",
+    "BitBtn1",       "BitBtn2", "BitBtn3", "BitBtn4",    "BitBtn5",    "BitBtn6",   "BitBtn7",
+    "BitBtn8",       "PA",      "Btest",   "SelPunto",   "SelREcta",   "DefREcta",  "SelPlano",
+    "comprobarTest", "Memo2",   "paso",    "ScrollBar1", "ScrollBar2", "ScrollBar3"};
+
+}  // namespace
+
 void TQuorvel::SetTabOrder() {
-  const std::initializer_list<QWidget*> order = {
-      Button1, Memo1,   Button2,    SpinEdit1,  R,         G,        B,
-      Button3, Button4, Punto,      ab,         al,        co,       Cperfil,
-      BitBtn1, BitBtn2, BitBtn3,    BitBtn4,    BitBtn5,   BitBtn6,  BitBtn7,
-      BitBtn8, PA,      Btest,      SelPunto,   SelREcta,  DefREcta, comprobarTest,
-      Memo2,   paso,    ScrollBar1, ScrollBar2, ScrollBar3};
   QWidget* previous = nullptr;
-  for (QWidget* w : order) {
+  for (const char* name : kTabOrder) {
+    auto* w = findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    if (w == nullptr) continue;  // not made yet
     if (previous) QWidget::setTabOrder(previous, w);
     previous = w;
   }
-  // A plane exercise's list comes where the line's lists come.
-  QWidget::setTabOrder(DefREcta, SelPlano);
+}
+
+void TQuorvel::AdoptLazyControl(QWidget* w) {
+  w->hide();
+  // Under the controls made after it at start, after its predecessor in tab order.
+  w->stackUnder(comprobarTest);
+  QWidget* previous = nullptr;
+  for (const char* name : kTabOrder) {
+    if (w->objectName() == QLatin1String(name)) break;
+    if (auto* made = findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly))
+      previous = made;
+  }
+  if (previous) QWidget::setTabOrder(previous, w);
+  // At its place for the window's present size.
+  layout_.emplace_back(w, w->geometry());
+  PlaceControls();
+  for (app::CommandGroup* group : groups_) group->ControlMade(w);
+}
+
+template <class W>
+W* TQuorvel::Existing(const char* name) const {
+  return findChild<W*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+}
+
+QLabel* TQuorvel::MakeDebugLabel(int n) {
+  struct Place {
+    const char* name;
+    const char* text;
+    int x, y, w;
+  };
+  static constexpr Place kPlaces[] = {
+      {"Label1", "la", 528, 512, 8},     {"Label2", "lx", 528, 528, 7},
+      {"Label3", "ly", 528, 544, 7},     {"Label4", "incrx", 600, 512, 22},
+      {"Label5", "incry", 600, 528, 22}, {"Label6", "Label6", 600, 544, 32},
+      {"Label7", "Label7", 672, 400, 32}};
+  const Place& place = kPlaces[n];
+  if (auto* made = Existing<QLabel>(place.name)) return made;
+  QLabel* label = MakeLabel(this, QLatin1String(place.text), place.x, place.y, place.w, 13);
+  label->setObjectName(QLatin1String(place.name));
+  AdoptLazyControl(label);
+  return label;
+}
+
+QPushButton* TQuorvel::MakeDebugButton(int n) {
+  struct Place {
+    const char* name;
+    const char* text;
+    int x, y, w, h;
+    void (TQuorvel::*handler)();
+  };
+  static constexpr Place kPlaces[] = {
+      {"Button1", "dibuja sistema quorvel", 104, 9, 153, 26, &TQuorvel::Button1Click},
+      {"Button2", "poner color:", 32, 520, 73, 25, &TQuorvel::Button2Click},
+      {"Button3", "RGB", 160, 520, 49, 33, &TQuorvel::Button3Click},
+      {"Button4", "Guardar paleta pruebas.pal", 368, 528, 137, 33, &TQuorvel::Button4Click},
+      {"Punto", "Punto", 32, 544, 73, 25, &TQuorvel::PuntoClick}};
+  const Place& place = kPlaces[n];
+  if (auto* made = Existing<QPushButton>(place.name)) return made;
+  QPushButton* button =
+      MakeButton(this, QLatin1String(place.text), place.x, place.y, place.w, place.h);
+  button->setObjectName(QLatin1String(place.name));
+  connect(button, &QPushButton::clicked, this, place.handler);
+  AdoptLazyControl(button);
+  return button;
+}
+
+QCheckBox* TQuorvel::MakeCperfil() {
+  if (auto* made = Existing<QCheckBox>("Cperfil")) return made;
+  auto* box = new QCheckBox(QStringLiteral("Cperfil"), this);
+  box->setGeometry(528, 456, 73, 17);
+  box->setAutoFillBackground(true);
+  QPalette p = box->palette();
+  p.setColor(QPalette::Window, p.color(QPalette::Button));
+  p.setColor(QPalette::WindowText, DesktopColour);
+  box->setPalette(p);
+  box->setObjectName(QStringLiteral("Cperfil"));
+  // toggled is raised also when code changes the state, which BitBtn7Click relies on.
+  connect(box, &QCheckBox::toggled, this, &TQuorvel::CperfilClick);
+  AdoptLazyControl(box);
+  return box;
+}
+
+QPlainTextEdit* TQuorvel::MakeMemo1() {
+  if (auto* made = Existing<QPlainTextEdit>("Memo1")) return made;
+  QPlainTextEdit* memo = MakeMemo(this, 544, 24, 73, 385);
+  memo->setObjectName(QStringLiteral("Memo1"));
+  Memo1.Adopt(memo);
+  AdoptLazyControl(memo);
+  return memo;
+}
+
+TSpinEdit* TQuorvel::MakeHiddenSpin(int n) {
+  struct Place {
+    const char* name;
+    int x, y;
+  };
+  static constexpr Place kPlaces[] = {{"SpinEdit1", 112, 520}, {"R", 216, 504},  {"G", 216, 528},
+                                      {"B", 216, 552},         {"ab", 312, 504}, {"al", 312, 528},
+                                      {"co", 312, 552}};
+  const Place& place = kPlaces[n];
+  if (auto* made = Existing<TSpinEdit>(place.name)) return made;
+  TSpinEdit* spin = MakeSpinEdit(this, 0, place.x, place.y, 49, 22);
+  spin->setObjectName(QLatin1String(place.name));
+  // The point spin edits redraw on every change; the palette ones are read on a click.
+  if (n >= 4) connect(spin, &TSpinEdit::Changed, this, &TQuorvel::abChange);
+  AdoptLazyControl(spin);
+  return spin;
+}
+
+QComboBox* TQuorvel::MakeAnswerLists(AnswerList wanted) {
+  if (Existing<QComboBox>("SelPunto") != nullptr) return List(wanted);
+  // All together, so their order under one another and in tab order holds.
+  const struct {
+    app::LazyControl<QComboBox>& member;
+    const char* name;
+    QStringList items;
+    int x;
+    const char* hint;
+  } lists[] = {
+      {SelPunto, "SelPunto", ListItems(classify::kLocations), 296, "Elige dónde está el punto"},
+      {SelREcta, "SelREcta", ListItems(classify::kLineTypes), 296, "Elige el tipo de recta"},
+      {DefREcta, "DefREcta", ListItems(classify::kLineRelations), 448,
+       "Elige su posición respecto de H, V y L.T."},
+      // A plane exercise's list, in the place of SelREcta.
+      {SelPlano, "SelPlano", ListItems(classify::kPlaneTypes), 296, "Elige el tipo de plano"}};
+  for (const auto& l : lists) {
+    const QString name = QLatin1String(l.name);
+    QComboBox* list = MakeAnswerList(this, name, l.items, l.x, 488);
+    list->setToolTip(QString::fromUtf8(l.hint));
+    list->setObjectName(name);
+    l.member.Adopt(list);
+    AdoptLazyControl(list);
+  }
+  return List(wanted);
 }
 
 void TQuorvel::ConnectHandlers() {
@@ -423,15 +491,6 @@ void TQuorvel::ConnectHandlers() {
   connect(comprobarTest, &QPushButton::clicked, this, &TQuorvel::comprobarTestClick);
   // Every change of the text, typed or by the arrows, whether or not it is a number.
   connect(paso, &TSpinEdit::Changed, this, &TQuorvel::pasoChange);
-  for (TSpinEdit* spin : {ab, al, co})
-    connect(spin, &TSpinEdit::Changed, this, &TQuorvel::abChange);
-  // toggled is raised also when code changes the state, which BitBtn7Click relies on.
-  connect(Cperfil, &QCheckBox::toggled, this, &TQuorvel::CperfilClick);
-  connect(Punto, &QPushButton::clicked, this, &TQuorvel::PuntoClick);
-  connect(Button1, &QPushButton::clicked, this, &TQuorvel::Button1Click);
-  connect(Button2, &QPushButton::clicked, this, &TQuorvel::Button2Click);
-  connect(Button3, &QPushButton::clicked, this, &TQuorvel::Button3Click);
-  connect(Button4, &QPushButton::clicked, this, &TQuorvel::Button4Click);
 }
 
 void TQuorvel::CentreOnScreen() {

@@ -122,8 +122,9 @@ void TQuorvel::HideMemo2() {
 }
 
 void TQuorvel::SetLabelCaption(int n, const std::string& text) {
-  QLabel* const labels[] = {Label1, Label2, Label3, Label4, Label5, Label6, Label7};
-  if (n >= 1 && n <= 7) labels[n - 1]->setText(QString::fromStdString(text));
+  const app::LazyControl<QLabel>* labels[] = {&Label1, &Label2, &Label3, &Label4,
+                                              &Label5, &Label6, &Label7};
+  if (n >= 1 && n <= 7) (*labels[n - 1])->setText(QString::fromStdString(text));
 }
 
 std::string TQuorvel::PACaption() const {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/Dialogs.h"
+#include "app/LazyControl.h"
 #include "scene/Scene.h"
 
 class QAction;
@@ -37,6 +38,8 @@ class CommandGroup : public QObject {
   explicit CommandGroup(TQuorvel& window);
   // Runs at the end of every check of an answer, once it is judged.
   virtual void AnswerChecked() {}
+  // Runs when a control made on first use joins the window.
+  virtual void ControlMade(QWidget* /*control*/) {}
 
  protected:
   TQuorvel& window_;
@@ -75,34 +78,34 @@ class TQuorvel : public QWidget, public WindowPort {
   QScrollBar* ScrollBar2 = nullptr;
   QScrollBar* ScrollBar3 = nullptr;
 
-  // Hidden at start; test mode shows the lists and comprobarTest.
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
-  QLabel* Label3 = nullptr;
-  QLabel* Label4 = nullptr;
-  QLabel* Label5 = nullptr;
-  QLabel* Label6 = nullptr;
-  QLabel* Label7 = nullptr;
-  QPushButton* Button1 = nullptr;
-  QPlainTextEdit* Memo1 = nullptr;
-  QPushButton* Button2 = nullptr;
-  TSpinEdit* SpinEdit1 = nullptr;
-  TSpinEdit* R = nullptr;
-  TSpinEdit* G = nullptr;
-  TSpinEdit* B = nullptr;
-  QPushButton* Button3 = nullptr;
-  QPushButton* Button4 = nullptr;
-  QPushButton* Punto = nullptr;
-  TSpinEdit* ab = nullptr;
-  TSpinEdit* al = nullptr;
-  TSpinEdit* co = nullptr;
-  QCheckBox* Cperfil = nullptr;
-  QComboBox* SelPunto = nullptr;
-  QComboBox* SelREcta = nullptr;
-  QComboBox* DefREcta = nullptr;
+  // Hidden at start; test mode shows the lists and comprobarTest. All but
+  // comprobarTest are made on first use (Layout.cpp).
+  app::LazyControl<QLabel> Label1{[this] { return MakeDebugLabel(0); }};
+  app::LazyControl<QLabel> Label2{[this] { return MakeDebugLabel(1); }};
+  app::LazyControl<QLabel> Label3{[this] { return MakeDebugLabel(2); }};
+  app::LazyControl<QLabel> Label4{[this] { return MakeDebugLabel(3); }};
+  app::LazyControl<QLabel> Label5{[this] { return MakeDebugLabel(4); }};
+  app::LazyControl<QLabel> Label6{[this] { return MakeDebugLabel(5); }};
+  app::LazyControl<QLabel> Label7{[this] { return MakeDebugLabel(6); }};
+  app::LazyControl<QPushButton> Button1{[this] { return MakeDebugButton(0); }};
+  app::LazyControl<QPlainTextEdit> Memo1{[this] { return MakeMemo1(); }};
+  app::LazyControl<QPushButton> Button2{[this] { return MakeDebugButton(1); }};
+  app::LazyControl<TSpinEdit> SpinEdit1{[this] { return MakeHiddenSpin(0); }};
+  app::LazyControl<TSpinEdit> R{[this] { return MakeHiddenSpin(1); }};
+  app::LazyControl<TSpinEdit> G{[this] { return MakeHiddenSpin(2); }};
+  app::LazyControl<TSpinEdit> B{[this] { return MakeHiddenSpin(3); }};
+  app::LazyControl<QPushButton> Button3{[this] { return MakeDebugButton(2); }};
+  app::LazyControl<QPushButton> Button4{[this] { return MakeDebugButton(3); }};
+  app::LazyControl<QPushButton> Punto{[this] { return MakeDebugButton(4); }};
+  app::LazyControl<TSpinEdit> ab{[this] { return MakeHiddenSpin(4); }};
+  app::LazyControl<TSpinEdit> al{[this] { return MakeHiddenSpin(5); }};
+  app::LazyControl<TSpinEdit> co{[this] { return MakeHiddenSpin(6); }};
+  app::LazyControl<QCheckBox> Cperfil{[this] { return MakeCperfil(); }};
+  app::LazyControl<QComboBox> SelPunto{[this] { return MakeAnswerLists(AnswerList::SelPunto); }};
+  app::LazyControl<QComboBox> SelREcta{[this] { return MakeAnswerLists(AnswerList::SelREcta); }};
+  app::LazyControl<QComboBox> DefREcta{[this] { return MakeAnswerLists(AnswerList::DefREcta); }};
+  app::LazyControl<QComboBox> SelPlano{[this] { return MakeAnswerLists(AnswerList::SelPlano); }};
   QPushButton* comprobarTest = nullptr;
-  // A plane exercise's list, in the place of SelREcta.
-  QComboBox* SelPlano = nullptr;
 
   // The drawing area's context menu (right button): every command beyond the
   // layout's controls lives here, with its shortcut working anywhere in the window.
@@ -175,6 +178,17 @@ class TQuorvel : public QWidget, public WindowPort {
 
  private:
   void CreateControls();
+  // Makers of the lazy controls: each is made at its layout place, hidden, named,
+  // in its tab place and bound to its handler, as if made with the others.
+  QLabel* MakeDebugLabel(int n);
+  QPushButton* MakeDebugButton(int n);
+  QCheckBox* MakeCperfil();
+  QPlainTextEdit* MakeMemo1();
+  TSpinEdit* MakeHiddenSpin(int n);
+  QComboBox* MakeAnswerLists(AnswerList wanted);
+  void AdoptLazyControl(QWidget* w);
+  template <class W>
+  W* Existing(const char* name) const;
   void SetObjectNames();
   void SetTabOrder();
   void ConnectHandlers();

@@ -32,6 +32,7 @@ class WindowCommands : public CommandGroup {
   void Coordinates();
   void ToggleFullScreen();
   void ShowHelp();
+  void ControlMade(QWidget* control) override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* e) override;
@@ -39,6 +40,8 @@ class WindowCommands : public CommandGroup {
  private:
   // One action a key, each a window shortcut.
   void CreateKeys();
+  // A text field keeps the keys it edits with: it claims them before the shortcuts.
+  void WatchTextFields(QWidget* root);
   QAction* escape_ = nullptr;
   QDialog* help_ = nullptr;  // made at its first opening
   quint64 testClickedAt_ = 0;
