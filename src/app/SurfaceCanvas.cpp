@@ -79,7 +79,8 @@ void TSurfaceCanvas::Arrive(Call call, const std::string* text,
         Play(call, false);
         if (at + 1 == cachedLength_) {
           // Everything the kept picture shows has come again: it is the picture.
-          SetPicture(cached_);
+          // Only what was drawn over it since is taken back.
+          PutBackChanges(cached_);
           waiting_ = false;
         }
         return;
@@ -89,6 +90,7 @@ void TSurfaceCanvas::Arrive(Call call, const std::string* text,
       if (waiting_) CatchUp(at);
       if (at != cachedLength_) {
         cached_ = QtCanvas::Image();
+        ForgetChanges();
         cachedLength_ = at;
         cachedScale_ = Scale();
       }
@@ -109,6 +111,7 @@ void TSurfaceCanvas::StartAfresh() {
     if (waiting_) CatchUp(now_.calls.size());
     if (now_.calls.size() != cachedLength_) {
       cached_ = QtCanvas::Image();
+      ForgetChanges();
       cachedLength_ = now_.calls.size();
       cachedScale_ = Scale();
     }
