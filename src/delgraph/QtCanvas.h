@@ -185,10 +185,11 @@ class QtCanvas : public Canvas {
   int tileRows_ = 0;
   std::vector<std::uint8_t> changedTiles_;
 
-  // The metrics of the fonts used lately on this device, and of each the texts
-  // drawn lately: a text drawn again is not shaped again to measure it, and on
-  // the own image at one pixel per pixel its glyphs are put down as one picture
-  // (drawing text costs more than the rest of an edit's drawing).
+  // The metrics of the fonts used lately on this device, and of each the width of
+  // the texts drawn lately: a text drawn again is not shaped again to measure it.
+  // On the own image at one pixel per pixel its glyphs are then put down as one
+  // picture: shaping and drawing glyph by glyph cost as much as all the lines of
+  // an edit.
   struct TextMeasure {
     QString text;
     int width = 0;
