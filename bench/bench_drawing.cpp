@@ -105,8 +105,9 @@ void BM_ClearSurface(benchmark::State& state) {
   benchmark::DoNotOptimize(surface.Image().constBits());
 }
 
-// The window's canvas at a scale: device pixels per surface pixel.
-void WindowEdit(benchmark::State& state, bool pointMode, bool plane = false) {
+// The window's canvas at a scale: device pixels per surface pixel. The edited
+// alejamiento runs through `values` values, over and over.
+void WindowEdit(benchmark::State& state, bool pointMode, bool plane = false, int values = 8) {
   const double scale = state.range(0) / 1000.0;
   TSurfaceCanvas surface;
   surface.SetScale(scale);
@@ -119,7 +120,7 @@ void WindowEdit(benchmark::State& state, bool pointMode, bool plane = false) {
   for (auto _ : state) {
     drawing::Select320x200();
     drawing::RedrawFrame(scene::ProfileOn);
-    scene::EditPoint = {-50, -30 + (step++ & 7), 60};
+    scene::EditPoint = {-50, -30 + (step++ % values), 60};
     classify::InfoUpdate();
     benchmark::DoNotOptimize(surface.Generation());
   }
@@ -137,6 +138,11 @@ void BM_WindowEdit_Line(benchmark::State& state) {
 // A plane's edit: goal, at most 6 bare clears at scale 1, as a line's.
 void BM_WindowEdit_Plane(benchmark::State& state) {
   WindowEdit(state, false, true);
+}
+// The same with texts never seen lately: each edit's new texts are measured and
+// drawn glyph by glyph, none put down from the canvas's pictures of texts.
+void BM_WindowEdit_PlaneNewTexts(benchmark::State& state) {
+  WindowEdit(state, false, true, 60);
 }
 
 // The floor at a scale: a bare clear of a plain canvas of the same size.
@@ -171,6 +177,7 @@ BENCHMARK(BM_WindowEdit_Line)
     ->Arg(kFullHd)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WindowEdit_Plane)->Arg(kScale1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WindowEdit_PlaneNewTexts)->Arg(kScale1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EditEvent_Point)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EditEvent_PointProfile)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EditEvent_Line)->Unit(benchmark::kMicrosecond);

@@ -46,9 +46,23 @@ const QImage& TSurfaceCanvas::Image() {
   return QtCanvas::Image();
 }
 
-bool TSurfaceCanvas::SameAsPrevious(const Call& call, std::size_t at) const {
+bool TSurfaceCanvas::SameAsPrevious(const Call& call, std::size_t at) {
   const Call& before = previous_.calls[at];
   if (before.op != call.op) return false;
+  switch (call.op) {
+    case Op::MoveTo:
+      if (at == startMove_) {
+        startMoved_ = before.v[0] != call.v[0] || before.v[1] != call.v[1];
+        return true;
+      }
+      startMoved_ = false;  // the starting place no longer counts
+      break;
+    case Op::LineTo:
+      if (startMoved_) return false;  // this line starts where the two differ
+      break;
+    default:
+      break;
+  }
   switch (call.op) {
     case Op::FontName:
     case Op::TextOut:
@@ -79,7 +93,8 @@ void TSurfaceCanvas::Arrive(Call call, const std::string* text,
         Play(call, false);
         if (at + 1 == cachedLength_) {
           // Everything the kept picture shows has come again: it is the picture.
-          SetPicture(cached_);
+          // Only what was drawn over it since is taken back.
+          PutBackChanges(cached_);
           waiting_ = false;
         }
         return;
@@ -89,6 +104,7 @@ void TSurfaceCanvas::Arrive(Call call, const std::string* text,
       if (waiting_) CatchUp(at);
       if (at != cachedLength_) {
         cached_ = QtCanvas::Image();
+        ForgetChanges();
         cachedLength_ = at;
         cachedScale_ = Scale();
       }
@@ -109,6 +125,7 @@ void TSurfaceCanvas::StartAfresh() {
     if (waiting_) CatchUp(now_.calls.size());
     if (now_.calls.size() != cachedLength_) {
       cached_ = QtCanvas::Image();
+      ForgetChanges();
       cachedLength_ = now_.calls.size();
       cachedScale_ = Scale();
     }
@@ -129,6 +146,8 @@ void TSurfaceCanvas::StartAfresh() {
   if (!fontName_.empty()) Arrive(Make(Op::FontName), &fontName_);
   if (fontSize_ != 0) Arrive(Make(Op::FontSize, fontSize_));
   Arrive(Make(Op::FontColor, AsValue(FontColor())));
+  startMove_ = now_.calls.size();
+  startMoved_ = false;
   Arrive(Make(Op::MoveTo, penX_, penY_));
 }
 

@@ -92,7 +92,8 @@ class TSurfaceCanvas : public delgraph::QtCanvas {
               const std::vector<delgraph::CanvasPoint>* polygon = nullptr);
   static Call Make(Op op, std::int32_t a = 0, std::int32_t b = 0, std::int32_t c = 0,
                    std::int32_t d = 0);
-  bool SameAsPrevious(const Call& call, std::size_t at) const;
+  // Also follows whether the pen may still stand where the sequence started it.
+  bool SameAsPrevious(const Call& call, std::size_t at);
   // Starts a new sequence with the settings in force now, so that drawing it
   // again starts from them.
   void StartAfresh();
@@ -107,6 +108,11 @@ class TSurfaceCanvas : public delgraph::QtCanvas {
   // Comparing the current sequence with the previous one, and where.
   bool comparing_ = false;
   std::size_t matched_ = 0;
+  // The pen's starting place is where the previous picture left it, which moves
+  // with the scene; it only matters to a line drawn before the pen is moved, so
+  // two sequences that differ there alone still agree up to such a line.
+  std::size_t startMove_ = 0;  // index of the MoveTo that records it
+  bool startMoved_ = false;    // it differs from the previous sequence's, still in use
   // The picture of the first cachedLength_ calls of the previous sequence, and
   // whether the current sequence's calls are still waiting under it.
   QImage cached_;

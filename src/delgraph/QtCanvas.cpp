@@ -184,6 +184,7 @@ void QtCanvas::SetScale(double scale) {
   direct_ = scale == 1.0;
   transform_ = QTransform::fromScale(scale, scale);
   penDirty_ = brushDirty_ = true;
+  allChanged_ = true;
 }
 
 void QtCanvas::SetPicture(const QImage& picture) {
@@ -198,7 +199,105 @@ void QtCanvas::SetPicture(const QImage& picture) {
     image_.setDotsPerMeterY(DotsPerMeter96);
   }
   std::memcpy(image_.bits(), picture.constBits(), static_cast<std::size_t>(picture.sizeInBytes()));
+  if (tracking_) ForgetChanges();
   Changed();
+}
+
+void QtCanvas::ForgetChanges() {
+  if (!ownsDevice_) return;
+  tracking_ = true;
+  allChanged_ = false;
+  tileColumns_ = (image_.width() + kTile - 1) / kTile;
+  tileRows_ = (image_.height() + kTile - 1) / kTile;
+  changedTiles_.assign(static_cast<std::size_t>(tileColumns_) * tileRows_, 0);
+}
+
+void QtCanvas::PutBackChanges(const QImage& picture) {
+  if (!ownsDevice_ || picture.size() != image_.size() || picture.format() != image_.format())
+    return;
+  if (!tracking_ || allChanged_) return SetPicture(picture);
+  const std::size_t depth = 4;  // RGB32
+  const qsizetype toLine = image_.bytesPerLine();
+  const qsizetype fromLine = picture.bytesPerLine();
+  uchar* to = nullptr;  // taken only when there is something to put back
+  const uchar* const from = picture.constBits();
+  std::vector<std::pair<int, int>> runs;  // changed tiles of one row: first, last + 1
+  for (int row = 0; row < tileRows_; ++row) {
+    const std::uint8_t* const tiles = &changedTiles_[static_cast<std::size_t>(row) * tileColumns_];
+    runs.clear();
+    for (int column = 0; column < tileColumns_; ++column) {
+      if (tiles[column] == 0) continue;
+      if (!runs.empty() && runs.back().second == column)
+        runs.back().second = column + 1;
+      else
+        runs.emplace_back(column, column + 1);
+    }
+    if (runs.empty()) continue;
+    if (to == nullptr) to = image_.bits();
+    // Line by line, so both images are read in address order.
+    const int bottom = std::min((row + 1) * kTile, image_.height());
+    for (int y = row * kTile; y < bottom; ++y) {
+      for (const auto& [first, end] : runs) {
+        const std::size_t left = static_cast<std::size_t>(first) * kTile * depth;
+        const std::size_t right =
+            static_cast<std::size_t>(std::min(end * kTile, image_.width())) * depth;
+        std::memcpy(to + y * toLine + left, from + y * fromLine + left, right - left);
+      }
+    }
+  }
+  std::fill(changedTiles_.begin(), changedTiles_.end(), 0);
+  Changed();
+}
+
+void QtCanvas::MarkDevice(const QRectF& box) {
+  if (!tracking_ || allChanged_) return;
+  // Whole pixels the box touches, with one more on each side for rounding.
+  const double left = std::max(std::floor(box.left()) - 1.0, 0.0);
+  const double top = std::max(std::floor(box.top()) - 1.0, 0.0);
+  const double right = std::min(std::ceil(box.right()) + 1.0, image_.width() - 1.0);
+  const double bottom = std::min(std::ceil(box.bottom()) + 1.0, image_.height() - 1.0);
+  if (!(left <= right && top <= bottom)) return;  // outside the image (or NaN)
+  const int c0 = static_cast<int>(left) / kTile, c1 = static_cast<int>(right) / kTile;
+  const int r0 = static_cast<int>(top) / kTile, r1 = static_cast<int>(bottom) / kTile;
+  for (int r = r0; r <= r1; ++r)
+    std::fill_n(&changedTiles_[static_cast<std::size_t>(r) * tileColumns_ + c0], c1 - c0 + 1, 1);
+}
+
+void QtCanvas::MarkSurface(const QRectF& box, double pad) {
+  if (!tracking_ || allChanged_) return;
+  MarkDevice(transform_.mapRect(box.normalized().adjusted(-pad, -pad, pad, pad)));
+}
+
+void QtCanvas::MarkLine(const QLineF& line) {
+  if (!tracking_ || allChanged_) return;
+  // Half the pen, its caps and joins, and a margin.
+  const double pad = (std::max(penWidth_, 1) + 2) * std::max(Scale(), 1.0);
+  const QLineF device = transform_.map(line);
+  // Only the part over the image (grown by the pad) can change a pixel.
+  const double ax = device.x1(), ay = device.y1(), dx = device.dx(), dy = device.dy();
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {ax + pad, image_.width() + pad - ax, ay + pad, image_.height() + pad - ay};
+  double t0 = 0.0, t1 = 1.0;
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0.0) {
+      if (q[i] < 0.0) return;
+      continue;
+    }
+    const double r = q[i] / p[i];
+    if (p[i] < 0.0)
+      t0 = std::max(t0, r);
+    else
+      t1 = std::min(t1, r);
+    if (t0 > t1) return;
+  }
+  // A long slanted line in short pieces, each marking only the tiles around it.
+  const double length = std::max(std::fabs(dx), std::fabs(dy)) * (t1 - t0);
+  const int pieces = std::max(1, static_cast<int>(std::ceil(length / kTile)));
+  for (int i = 0; i < pieces; ++i) {
+    const double s0 = t0 + (t1 - t0) * i / pieces, s1 = t0 + (t1 - t0) * (i + 1) / pieces;
+    const QPointF a(ax + s0 * dx, ay + s0 * dy), b(ax + s1 * dx, ay + s1 * dy);
+    MarkDevice(QRectF(a, b).normalized().adjusted(-pad, -pad, pad, pad));
+  }
 }
 
 void QtCanvas::Finish() {
@@ -229,6 +328,7 @@ void QtCanvas::SetUpPainter(QPainter& p) {
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setRenderHint(QPainter::TextAntialiasing, false);
   p.setBackgroundMode(Qt::TransparentMode);
+  fontSelected_ = false;
   // On a caller's painter the surface lands inside whatever mapping it has.
   const bool combine = external_ != nullptr;
   if (!transform_.isIdentity()) p.setWorldTransform(transform_, combine);
@@ -335,6 +435,8 @@ void QtCanvas::SetFontName(const std::string& name) {
   ApplyFontSize();
   // Text in the exact font colour, like every other pixel the layer draws.
   font_.setStyleStrategy(QFont::NoAntialias);
+  current_ = nullptr;
+  fontSelected_ = false;
 }
 
 void QtCanvas::SetFontSize(int points) {
@@ -342,6 +444,8 @@ void QtCanvas::SetFontSize(int points) {
   // projected screen. Every other size stays as asked.
   fontPoints_ = points < kSmallestFontPoints ? kLabelPoints : points;
   ApplyFontSize();
+  current_ = nullptr;
+  fontSelected_ = false;
 }
 
 int QtCanvas::PenModeIndex() const {
@@ -362,6 +466,7 @@ void QtCanvas::LineTo(std::int32_t x, std::int32_t y) {
     p.setCompositionMode(PenModes[PenModeIndex()]);
     p.drawLine(line);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    MarkLine(line);
   }
   penPos_ = to;
   Changed();
@@ -398,7 +503,9 @@ void QtCanvas::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::i
       std::int64_t{x2} - x1 <= kSpriteLimit && std::int64_t{y2} - y1 <= kSpriteLimit &&
       x1 > -(1 << 20) && x1 < (1 << 20) && y1 > -(1 << 20) && y1 < (1 << 20)) {
     const int pad = penWidth_ + 2;
-    p.drawImage(QPoint(x1 - pad, y1 - pad), *RingSprite(x2 - x1, y2 - y1));
+    const QImage* const sprite = RingSprite(x2 - x1, y2 - y1);
+    p.drawImage(QPoint(x1 - pad, y1 - pad), *sprite);
+    MarkDevice(QRectF(x1 - pad, y1 - pad, sprite->width(), sprite->height()));
     Changed();
     return;
   }
@@ -408,6 +515,7 @@ void QtCanvas::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::i
     p.setCompositionMode(PenModes[PenModeIndex()]);
     p.drawEllipse(QRectF(QPointF(x1, y1), QPointF(x2, y2)));
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    MarkSurface(box, std::max(penWidth_, 1) + 2);
   }
   Changed();
 }
@@ -428,6 +536,7 @@ void QtCanvas::Polygon(const std::vector<CanvasPoint>& points) {
   p.setCompositionMode(PenModes[PenModeIndex()]);
   p.drawPolygon(polygon);
   p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  MarkSurface(polygon.boundingRect(), std::max(penWidth_, 1) + 2);
   Changed();
 }
 
@@ -446,6 +555,7 @@ void QtCanvas::FillRect(std::int32_t left, std::int32_t top, std::int32_t right,
   if (painter == nullptr) return;
   QPainter& p = *painter;
   p.fillRect(QRect(l, t, r - l, b - t), p.brush());
+  MarkSurface(QRectF(l, t, r - l, b - t), 0.0);
   Changed();
 }
 
@@ -455,11 +565,13 @@ void QtCanvas::SetPixel(std::int32_t x, std::int32_t y, ColorValue color) {
     // The raster engine writes straight into the image, so the open painter and
     // direct pixel writes stay in step.
     reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = ToQColor(color).rgb();
+    MarkDevice(QRectF(x, y, 1.0, 1.0));
   } else {
     // One surface pixel: a square as large as the scale makes it.
     QPainter* const painter = Painter();
     if (painter == nullptr) return;
     painter->fillRect(QRectF(x, y, 1.0, 1.0), ToQColor(color));
+    MarkSurface(QRectF(x, y, 1.0, 1.0), 0.0);
   }
   Changed();
 }
@@ -493,16 +605,130 @@ void QtCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string& text) 
   QPainter* const painter = Painter();
   if (painter == nullptr) return;
   QPainter& p = *painter;
-  p.setFont(font_);
-  const QFontMetrics metrics = p.fontMetrics();
-  if (separateTexts_) y = SeparatedTop(x, y, metrics.horizontalAdvance(s), metrics.height());
+  FontMeasures& measures = Measures(p);
+  const QFontMetrics& metrics = measures.metrics;
+  const int height = metrics.height();
+  TextMeasure& measure = Measure(measures, s);
+  const int width = measure.width;
+  if (separateTexts_) y = SeparatedTop(x, y, width, height);
   if (brushStyle_ == bsSolid) {
-    p.fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()), ToQColor(brushColor_));
+    p.fillRect(QRect(x, y, width, height), ToQColor(brushColor_));
+    MarkSurface(QRectF(x, y, width, height), 0.0);
   }
-  p.setPen(ToQColor(fontColor_));
-  p.drawText(QPointF(x, static_cast<double>(y) + metrics.ascent()), s);
-  penDirty_ = true;  // the text colour replaced the pen
+  // The second time a text comes its glyphs are kept as a picture.
+  bool drawn = false;
+  if (direct_ && measure.uses >= 2) {
+    if (!measure.spriteTried || measure.color != fontColor_)
+      measure.spriteUsable = MakeSprite(measures, measure);
+    if (measure.spriteUsable) {
+      if (!measure.sprite.isNull()) {
+        const QPoint corner = QPoint(x, y) + measure.corner;
+        p.drawImage(corner, measure.sprite);
+        MarkDevice(QRectF(corner, measure.sprite.size()));
+      }
+      drawn = true;
+    }
+  }
+  if (!drawn) {
+    p.setPen(ToQColor(fontColor_));
+    p.drawText(QPointF(x, static_cast<double>(y) + metrics.ascent()), s);
+    penDirty_ = true;  // the text colour replaced the pen
+    // Glyphs may reach past the box (overhangs, accents): a line's height around it.
+    MarkSurface(QRectF(x, y, width, height), height);
+  }
   Changed();
+}
+
+QtCanvas::FontMeasures& QtCanvas::Measures(QPainter& p) {
+  // The own painter keeps the font between texts; a caller's painter may have
+  // been given another one since.
+  if (!fontSelected_ || external_ != nullptr) {
+    p.setFont(font_);
+    fontSelected_ = true;
+  }
+  if (current_ != nullptr) return *current_;
+  for (FontMeasures& m : measures_) {
+    if (m.font == font_) return *(current_ = &m);
+  }
+  // The labels, the coordinates and the texts take a few sizes, so a few fonts.
+  constexpr std::size_t kFonts = 6;
+  FontMeasures fresh{font_, p.fontMetrics(), {}, 0};
+  if (measures_.size() < kFonts) {
+    measures_.push_back(std::move(fresh));
+    return *(current_ = &measures_.back());
+  }
+  FontMeasures& replaced = measures_[nextMeasures_];
+  nextMeasures_ = (nextMeasures_ + 1) % kFonts;
+  replaced = std::move(fresh);
+  return *(current_ = &replaced);
+}
+
+QtCanvas::TextMeasure& QtCanvas::Measure(FontMeasures& measures, const QString& text) {
+  for (TextMeasure& known : measures.texts) {
+    if (known.text == text) {
+      known.uses = std::min(known.uses + 1, 2);
+      return known;
+    }
+  }
+  TextMeasure fresh;
+  fresh.text = text;
+  fresh.width = measures.metrics.horizontalAdvance(text);
+  fresh.uses = 1;
+  constexpr std::size_t kTexts = 48;
+  if (measures.texts.size() < kTexts) {
+    measures.texts.push_back(std::move(fresh));
+    return measures.texts.back();
+  }
+  TextMeasure& replaced = measures.texts[measures.nextText];
+  measures.nextText = (measures.nextText + 1) % kTexts;
+  replaced = std::move(fresh);
+  return replaced;
+}
+
+bool QtCanvas::MakeSprite(const FontMeasures& measures, TextMeasure& text) {
+  text.spriteTried = true;
+  text.color = fontColor_;
+  text.sprite = QImage();
+  text.corner = QPoint();
+  // Room for glyphs that reach past the text's box by up to a line's height.
+  const int height = measures.metrics.height();
+  QImage canvas(text.width + 2 * height + 1, 3 * height + 1, QImage::Format_ARGB32_Premultiplied);
+  if (canvas.isNull()) return false;
+  canvas.setDotsPerMeterX(DotsPerMeter96);
+  canvas.setDotsPerMeterY(DotsPerMeter96);
+  canvas.fill(Qt::transparent);
+  QPainter p(&canvas);
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.setRenderHint(QPainter::TextAntialiasing, false);
+  p.setFont(font_);
+  p.setPen(ToQColor(fontColor_));
+  p.drawText(QPointF(height, static_cast<double>(height) + measures.metrics.ascent()), text.text);
+  p.end();
+  // Only glyphs of whole pixels land the same on any background; and glyphs on
+  // the margin may have been cut.
+  int left = canvas.width(), top = canvas.height(), right = -1, bottom = -1;
+  for (int y = 0; y < canvas.height(); ++y) {
+    const QRgb* line = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+    for (int x = 0; x < canvas.width(); ++x) {
+      const int alpha = qAlpha(line[x]);
+      if (alpha == 0) continue;
+      if (alpha != 255) return false;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  if (right < 0) {
+    // No glyph pixel at all (blanks): nothing to draw.
+    text.corner = QPoint();
+    return true;
+  }
+  if (left == 0 || top == 0 || right == canvas.width() - 1 || bottom == canvas.height() - 1)
+    return false;
+  text.sprite = canvas.copy(left, top, right - left + 1, bottom - top + 1);
+  text.corner = QPoint(left - height, top - height);
+  return true;
 }
 
 void QtCanvas::Refresh() {

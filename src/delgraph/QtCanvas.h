@@ -5,6 +5,7 @@
 
 #include <QBrush>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPen>
@@ -13,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "delgraph/Canvas.h"
@@ -52,6 +54,13 @@ class QtCanvas : public Canvas {
   // Own image only: the picture becomes a copy of one taken earlier with Image()
   // at the same scale (a picture put back instead of drawn again).
   void SetPicture(const QImage& picture);
+  // Own image only: from now on, keep account of the pixels drawing changes; the
+  // caller keeps the picture as it is now (a copy taken with Image()).
+  void ForgetChanges();
+  // Own image only: the picture becomes that copy again, taking back only the
+  // pixels changed since ForgetChanges (all of them after SetScale), which costs
+  // far less than SetPicture when little was drawn. Then forgets them.
+  void PutBackChanges(const QImage& picture);
   // Own image only: starts a blank (white) image at another scale. Pen, brush and
   // font stay as they are; the caller draws the picture again.
   void SetScale(double scale);
@@ -161,6 +170,53 @@ class QtCanvas : public Canvas {
 
   std::uint64_t generation_ = 0;
   std::function<void()> changed_;
+
+  // The device pixels drawing may have changed since ForgetChanges, in square
+  // tiles; everything while allChanged_. Only for the own image.
+  static constexpr int kTile = 16;
+  void MarkDevice(const QRectF& box);
+  // A rectangle in surface pixels grown by `pad` surface pixels, or the pixels a
+  // line of the current pen covers.
+  void MarkSurface(const QRectF& box, double pad);
+  void MarkLine(const QLineF& line);
+  bool tracking_ = false;
+  bool allChanged_ = true;
+  int tileColumns_ = 0;
+  int tileRows_ = 0;
+  std::vector<std::uint8_t> changedTiles_;
+
+  // The metrics of the fonts used lately on this device, and of each the width of
+  // the texts drawn lately: a text drawn again is not shaped again to measure it.
+  // On the own image at one pixel per pixel its glyphs are then put down as one
+  // picture: shaping and drawing glyph by glyph cost as much as all the lines of
+  // an edit.
+  struct TextMeasure {
+    QString text;
+    int width = 0;
+    int uses = 0;
+    // The glyphs alone, every pixel opaque or clear, and where its corner lies
+    // from the text's; null until the text comes again, or when it has none.
+    QImage sprite;
+    QPoint corner;
+    ColorValue color = 0;
+    bool spriteTried = false;   // sprite holds what drawing in `color` gives
+    bool spriteUsable = false;  // and putting it down equals drawing the text
+  };
+  struct FontMeasures {
+    QFont font;
+    QFontMetrics metrics;
+    std::vector<TextMeasure> texts;
+    std::size_t nextText = 0;  // the entry to replace once they are many
+  };
+  FontMeasures& Measures(QPainter& p);
+  static TextMeasure& Measure(FontMeasures& measures, const QString& text);
+  // Draws the glyphs as drawText does, into the text's sprite; false when they
+  // cannot be put down that way (pixels neither opaque nor clear).
+  bool MakeSprite(const FontMeasures& measures, TextMeasure& text);
+  std::vector<FontMeasures> measures_;
+  std::size_t nextMeasures_ = 0;
+  FontMeasures* current_ = nullptr;  // those of font_; null after it changed
+  bool fontSelected_ = false;        // the own painter holds font_ already
 
   // Unfilled ellipses drawn once per size and pen (see Ellipse).
   struct Ring {
