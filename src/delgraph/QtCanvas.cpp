@@ -577,7 +577,11 @@ void QtCanvas::SetPixel(std::int32_t x, std::int32_t y, ColorValue color) {
 }
 
 std::int32_t QtCanvas::SeparatedTop(std::int32_t x, std::int32_t y, int width, int height) {
-  const auto clear = [this, x, width, height](std::int64_t top) {
+  // A text across the cut part stays inside it top to bottom where it can: a label
+  // by the edge is moved in rather than cut.
+  const bool keepIn = !clip_.isEmpty() && x < clip_.right() && x + width > clip_.left();
+  const auto clear = [this, x, width, height, keepIn](std::int64_t top) {
+    if (keepIn && (top < clip_.top() || top + height > clip_.bottom())) return false;
     const QRectF box(x, static_cast<double>(top), width, height);
     for (const QRectF& other : texts_)
       if (box.intersects(other)) return false;

@@ -66,7 +66,8 @@ class QtCanvas : public Canvas {
   void SetScale(double scale);
   // Off at start. On, a text that would overlap one this canvas drew before is
   // moved up or down, the least that clears them all: labels of close
-  // projections stay apart on paper.
+  // projections stay apart on paper. A text across the cut part of the surface is
+  // also moved inside it rather than cut at its top or bottom.
   void SetSeparateTexts(bool on) { separateTexts_ = on; }
   // Ends painting on the device; later drawing on a device canvas is dropped.
   void Finish();

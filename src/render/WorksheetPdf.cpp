@@ -137,6 +137,42 @@ QStringList AnswerLines(const quiz::GeneratedExercise& e) {
   return {QStringLiteral("Tipo: "), QStringLiteral("Posición respecto de H, V y L.T.: ")};
 }
 
+// The points under the picture, inside the slot's width: spaced widely where they
+// fit, closer where not, and wrapped a point at a time where even that is too long
+// (three points of large numbers); a single point that is still too wide is set
+// smaller. Returns the baseline of the last line written.
+double WriteCoordinates(SheetPainter& sheet, double left, double baseline, double width,
+                        const quiz::GeneratedExercise& e) {
+  const QFont font = SheetFont(10.5);
+  for (const QString& separator : {QStringLiteral("     "), QStringLiteral("   ")}) {
+    const QString text = ExerciseCoordinates(e, separator);
+    if (sheet.Width(text, font) <= width) {
+      sheet.Text(left, baseline, text, font);
+      return baseline;
+    }
+  }
+  const QString separator = QStringLiteral("   ");
+  const auto write = [&](const QString& text) {
+    QFont fitted = font;
+    const double wide = sheet.Width(text, font);
+    if (wide > width) fitted.setPointSizeF(std::max(6.0, 10.5 * width / wide));
+    sheet.Text(left, baseline, text, fitted);
+  };
+  QString line;
+  for (const QString& point : ExerciseCoordinates(e, QStringLiteral("\n")).split('\n')) {
+    const QString joined = line.isEmpty() ? point : line + separator + point;
+    if (!line.isEmpty() && sheet.Width(joined, font) > width) {
+      write(line);
+      baseline += kLineSpacing;
+      line = point;
+    } else {
+      line = joined;
+    }
+  }
+  write(line);
+  return baseline;
+}
+
 void DrawExerciseSlot(SheetPainter& sheet, const QPointF& corner, double width, int number,
                       const quiz::GeneratedExercise& e, const SheetPalette& palette,
                       bool perspective) {
@@ -158,8 +194,7 @@ void DrawExerciseSlot(SheetPainter& sheet, const QPointF& corner, double width, 
     sheet.Frame(space);
   }
 
-  double baseline = flat.bottom() + kLineSpacing - 1.5;
-  sheet.Text(left, baseline, ExerciseCoordinates(e, QStringLiteral("     ")), SheetFont(10.5));
+  double baseline = WriteCoordinates(sheet, left, flat.bottom() + kLineSpacing - 1.5, width, e);
   const QFont answer = SheetFont(10.5);
   const QString blank = QStringLiteral("_");
   for (const QString& label : AnswerLines(e)) {

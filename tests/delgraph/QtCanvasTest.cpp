@@ -230,6 +230,21 @@ TEST(SeparateTextsTest, OverlappingTextMovesOnlyWhenAskedAndApartTextStays) {
   EXPECT_TRUE(separated.first <= single.first - height ||
               separated.second >= single.second + height)
       << separated.first << "-" << separated.second;
+
+  // A label by the top of a cut part of the surface is moved into it whole.
+  const auto cut = [](bool separate) {
+    QImage image(200, 80, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QtCanvas canvas(&image, QRectF(0, 0, 200, 80), QRectF(0, 20, 200, 80));
+    canvas.SetFontColor(0x0000FF);
+    canvas.SetBrushStyle(bsClear);
+    canvas.SetSeparateTexts(separate);
+    canvas.TextOut(50, 14, "a");
+    canvas.Finish();
+    return InkRows(image);
+  };
+  EXPECT_LT(cut(false).second - cut(false).first, height);
+  EXPECT_EQ(cut(true).second - cut(true).first, height);
 }
 
 }  // namespace
