@@ -72,7 +72,6 @@ void FinishInfoUpdate() {
 delgraph::ColorValue BeginInfoText() {
   delgraph::SetTextStyle(0, 0, kTextSize);
   const delgraph::ColorValue kept = delgraph::GetPenColor();
-  drawing::SaveTextStyle();
   delgraph::SetDrawColor(kTextColour);
   delgraph::SetBackColor(kTextBackground);
   return kept;

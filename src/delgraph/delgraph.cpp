@@ -165,8 +165,6 @@ void SetTextStyle(std::uint16_t font, std::uint16_t /*spare*/, std::uint16_t siz
   SurfaceCanvas->SetFontSize(size == 0 ? 8 : size);
 }
 
-void GetTextStyle(TextStyleRecord& /*record*/) {}
-
 void AttachSurface(Canvas* canvas, std::uint16_t /*width*/, std::uint16_t /*height*/) {
   for (int i = 0; i < 5; ++i) FontTable[i] = FontNames[i];
   SurfaceCanvas = canvas;

@@ -101,7 +101,6 @@ void SetFillStyle(std::uint16_t pattern, std::int32_t color);
 void SetLineStyle(std::uint16_t style, std::uint16_t mode, std::uint16_t width);
 void SetBrushStyle(std::int32_t style);
 void SetTextStyle(std::uint16_t font, std::uint16_t spare, std::uint16_t size);
-void GetTextStyle(TextStyleRecord& record);
 
 // Surface.
 void AttachSurface(Canvas* canvas, std::uint16_t width, std::uint16_t height);

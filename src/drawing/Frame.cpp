@@ -188,7 +188,6 @@ void DrawProfileFrame() {
   Select320x200();
   DrawPanels();
   delgraph::SetLineStyle(0, 0, 1);
-  SaveTextStyle();
   delgraph::SetTextStyle(1, 0, 0);
   RestoreTextStyle();
 }

@@ -199,7 +199,6 @@ void DrawPlane(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoi
   // line's traces.
   if (!plane.Defined() || scene::AnswerHidden) return;
   const delgraph::ColorValue pen = delgraph::GetPenColor();
-  SaveTextStyle();
   delgraph::SetDrawColor(kTraceColour);
 
   // Flat view: one pixel per unit from its origin, alejamiento down, cota up.

@@ -103,7 +103,6 @@ void DrawPointLabels(const std::string& letter, SurfacePoint S, SurfacePoint h, 
   std::string capital = letter;
   for (char& c : capital) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   delgraph::DrawText(Offset(S.x, -10), S.y, capital);
-  SaveTextStyle();
   delgraph::SetTextStyle(0, 0, 1);
   // B's small labels sit left of and above the place A's would take.
   delgraph::DrawText(isB ? Offset(h.x, -10) : h.x, h.y, letter);
@@ -160,10 +159,6 @@ void DrawScene(bool pointMode, std::int32_t aAbscissa, std::int32_t aAlejamiento
   delgraph::SetLineStyle(delgraph::psSolid, 0, 1);
   // Only on request: with the traces off the picture stays exactly as it was.
   if (TracesOn && !scene::AnswerHidden) DrawLineTraces(A, B, lineColour);
-}
-
-void SaveTextStyle() {
-  delgraph::GetTextStyle(SavedTextStyle);
 }
 
 void RestoreTextStyle() {

@@ -52,7 +52,8 @@ void DrawSceneLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32
 void DrawScene(bool pointMode, std::int32_t aAbscissa, std::int32_t aAlejamiento,
                std::int32_t aCota, std::int32_t bAbscissa, std::int32_t bAlejamiento,
                std::int32_t bCota, std::int32_t lineColour);
-void SaveTextStyle();
+// The style the texts end with: the saved record is never filled, so this is
+// always font 0 at 8 points (the default record).
 void RestoreTextStyle();
 
 // Program-start working values, traces off. For tests.

@@ -108,7 +108,6 @@ void DrawSeenAndHiddenLine(const DihedralPoint& A, const DihedralPoint& B,
 
   const delgraph::ColorValue pen = delgraph::GetPenColor();
   delgraph::SetDrawColor(delgraph::GetMaxColor());  // black, as for line colour 1
-  SaveTextStyle();
   delgraph::SetTextStyle(0, 0, 1);
   delgraph::DrawText(kPartsTextX, kPartsTextY, PartsText(scene::LinePartCodes(A, B)));
   RestoreTextStyle();

@@ -118,7 +118,6 @@ void DrawTrace(const DihedralPoint& A, const DihedralPoint& B, const LineTrace& 
   // The rings leave the brush clear; without any ring it is cleared here, so the
   // labels never get a box.
   delgraph::SetBrushStyle(delgraph::bsClear);
-  SaveTextStyle();
   delgraph::SetTextStyle(0, 0, 1);
   Label(P.S, names.space);
   Label(P.h, names.onHorizontalProjection);

@@ -77,7 +77,6 @@ bool JudgedRight(const Exercise& e, const Answer& a, bool detailed) {
 void DrawExplanation(const std::string& sentence) {
   if (sentence.empty()) return;
   const delgraph::ColorValue pen = delgraph::GetPenColor();
-  drawing::SaveTextStyle();
   delgraph::SetBrushStyle(kClearBrush);
   delgraph::SetTextStyle(kExplanationFont, 0, kExplanationSize);
   delgraph::SetDrawColor(kExplanationColour);

@@ -146,7 +146,6 @@ void ShowPlaneInfo(bool withScene) {
 void DrawTitle() {
   // The pen goes back as it was: the next profile frame draws its traces in it.
   const delgraph::ColorValue pen = delgraph::GetPenColor();
-  drawing::SaveTextStyle();
   delgraph::SetBrushStyle(kClearBrush);
   delgraph::SetTextStyle(0, 0, 18);
   delgraph::SetDrawColor(kVerdictColour);
@@ -318,7 +317,6 @@ void CheckAnswer() {
   }
   scene::AnswerHidden = false;
 
-  drawing::SaveTextStyle();
   DrawBevelPanel(203, 374, 309, 424, 1);
   delgraph::SetFillStyle(kSolidFill, kTrackColour);
   delgraph::FillBar(kBarLeft, kMissesTop, kTrackRight, kMissesBottom);
@@ -344,7 +342,6 @@ void CheckAnswer() {
     ShowExerciseInfo();
 
   delgraph::SetBrushStyle(kClearBrush);
-  drawing::SaveTextStyle();
   delgraph::SetTextStyle(0, 0, 18);
   delgraph::SetDrawColor(kVerdictColour);
   if (right)

@@ -148,9 +148,8 @@ TEST_F(StateTest, TextStyleSelectsFaceAndSize) {
   EXPECT_EQ(canvas.fontName, "MS Sans Serif");
   EXPECT_EQ(canvas.fontSize, 9);
 
-  // A saved style that GetTextStyle never filled restores font 0 at 8 points.
+  // A default style record restores font 0 at 8 points.
   TextStyleRecord saved;
-  GetTextStyle(saved);
   SetTextStyle(saved.font, saved.spare, saved.size);
   EXPECT_EQ(canvas.fontName, "Default");
   EXPECT_EQ(canvas.fontSize, 8);

@@ -237,7 +237,6 @@ TEST_F(ProjectionsTest, ExtremeCoordinatesSaturateThePixels) {
 
 TEST_F(ProjectionsTest, RestoringTheSavedStyleAlwaysGivesFont0At8Points) {
   delgraph::SetTextStyle(1, 0, 18);
-  drawing::SaveTextStyle();
   delgraph::SetTextStyle(3, 0, 12);
   drawing::RestoreTextStyle();
   EXPECT_EQ(canvas.fontName, "Default");
