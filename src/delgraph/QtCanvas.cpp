@@ -1,5 +1,7 @@
 #include "delgraph/QtCanvas.h"
 
+#include "delgraph/Clip.h"
+
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLineF>
@@ -35,21 +37,8 @@ bool InFarSquare(const QPointF& p) {
 bool ClipToFarSquare(QLineF& line) {
   if (InFarSquare(line.p1()) && InFarSquare(line.p2())) return true;
   const double ax = line.x1(), ay = line.y1(), dx = line.dx(), dy = line.dy();
-  const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {ax + kFar, kFar - ax, ay + kFar, kFar - ay};
   double t0 = 0.0, t1 = 1.0;
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0.0) {
-      if (q[i] < 0.0) return false;
-      continue;
-    }
-    const double r = q[i] / p[i];
-    if (p[i] < 0.0)
-      t0 = std::max(t0, r);
-    else
-      t1 = std::min(t1, r);
-    if (t0 > t1) return false;
-  }
+  if (!ClipSegment(ax, ay, dx, dy, -kFar, -kFar, kFar, kFar, t0, t1)) return false;
   line = QLineF(ax + t0 * dx, ay + t0 * dy, ax + t1 * dx, ay + t1 * dy);
   return true;
 }
@@ -275,21 +264,9 @@ void QtCanvas::MarkLine(const QLineF& line) {
   const QLineF device = transform_.map(line);
   // Only the part over the image (grown by the pad) can change a pixel.
   const double ax = device.x1(), ay = device.y1(), dx = device.dx(), dy = device.dy();
-  const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {ax + pad, image_.width() + pad - ax, ay + pad, image_.height() + pad - ay};
   double t0 = 0.0, t1 = 1.0;
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0.0) {
-      if (q[i] < 0.0) return;
-      continue;
-    }
-    const double r = q[i] / p[i];
-    if (p[i] < 0.0)
-      t0 = std::max(t0, r);
-    else
-      t1 = std::min(t1, r);
-    if (t0 > t1) return;
-  }
+  if (!ClipSegment(ax, ay, dx, dy, -pad, -pad, image_.width() + pad, image_.height() + pad, t0, t1))
+    return;
   // A long slanted line in short pieces, each marking only the tiles around it.
   const double length = std::max(std::fabs(dx), std::fabs(dy)) * (t1 - t0);
   const int pieces = std::max(1, static_cast<int>(std::ceil(length / kTile)));

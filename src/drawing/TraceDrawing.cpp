@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "delgraph/Clip.h"
 #include "delgraph/delgraph.h"
 #include "drawing/LineTraces.h"
 #include "drawing/Projections.h"
@@ -39,21 +40,8 @@ void ClippedLine(SurfacePoint a, SurfacePoint b) {
   }
   const double ax = a.x, ay = a.y;
   const double dx = static_cast<double>(b.x) - ax, dy = static_cast<double>(b.y) - ay;
-  const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {ax + kFar, kFar - ax, ay + kFar, kFar - ay};
   double t0 = 0.0, t1 = 1.0;
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0.0) {
-      if (q[i] < 0.0) return;
-      continue;
-    }
-    const double r = q[i] / p[i];
-    if (p[i] < 0.0)
-      t0 = std::max(t0, r);
-    else
-      t1 = std::min(t1, r);
-    if (t0 > t1) return;
-  }
+  if (!delgraph::ClipSegment(ax, ay, dx, dy, -kFar, -kFar, kFar, kFar, t0, t1)) return;
   const auto px = [](double v) { return static_cast<std::int32_t>(std::lround(v)); };
   delgraph::DrawLine(px(ax + t0 * dx), px(ay + t0 * dy), px(ax + t1 * dx), px(ay + t1 * dy));
 }

@@ -4,14 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QTextStream>
 
 #include "cli/CommandLine.h"
 #include "delgraph/delgraph.h"
+#include "support/CurrentTempFolder.h"
 
 namespace clitest {
 
@@ -24,14 +23,9 @@ class InTempFolder : public ::testing::Test {
  protected:
   void SetUp() override {
     delgraph::ResetDelgraph();
-    ASSERT_TRUE(dir_.isValid());
-    previous_ = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    ASSERT_TRUE(folder_.Enter());
   }
-  void TearDown() override {
-    QDir::setCurrent(previous_);
-    delgraph::ResetDelgraph();
-  }
+  void TearDown() override { delgraph::ResetDelgraph(); }
   static Outcome Execute(const QStringList& arguments) {
     Outcome r;
     {
@@ -43,8 +37,7 @@ class InTempFolder : public ::testing::Test {
   static int Status(const QStringList& arguments) { return Execute(arguments).status; }
 
  private:
-  QTemporaryDir dir_;
-  QString previous_;
+  CurrentTempFolder folder_;
 };
 
 }  // namespace clitest

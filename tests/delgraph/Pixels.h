@@ -4,14 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QString>
-#include <QTemporaryDir>
 #include <set>
 #include <utility>
 
 #include "delgraph/QtCanvas.h"
 #include "delgraph/delgraph.h"
+#include "support/CurrentTempFolder.h"
 
 inline delgraph::ColorValue At(const delgraph::QtCanvas& canvas, int x, int y) {
   return delgraph::QtCanvas::FromQRgb(canvas.Image().pixel(x, y));
@@ -40,16 +38,9 @@ class DelgraphTest : public ::testing::Test {
 // files the layer reads or writes by name are the test's own.
 class DelgraphFolderTest : public DelgraphTest {
  protected:
-  QTemporaryDir dir;
-  QString previous;
+  CurrentTempFolder folder;
   void SetUp() override {
     DelgraphTest::SetUp();
-    ASSERT_TRUE(dir.isValid());
-    previous = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir.path()));
-  }
-  void TearDown() override {
-    QDir::setCurrent(previous);
-    DelgraphTest::TearDown();
+    ASSERT_TRUE(folder.Enter());
   }
 };
