@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-#include <deque>
 
 #include "WindowFixture.h"
 #include "app/Controls.h"
@@ -62,12 +61,7 @@ TEST_F(TraceCommandTest, EntryRedrawsALineButLeavesTheSplashAndAPoint) {
 
 TEST_F(TraceCommandTest, ExerciseKeepsItsAnswerHiddenAndItsScore) {
   // A FRONTAL exercise: A = (30, 50, 60), B = (-30, 50, -21), H = (-14.4, 50, 0).
-  std::deque<int> draws = {0, 1, 1, 1, 0, 1, 0, 30, 50, 60, 21, 40};
-  quiz::SetRandomSource([&draws](std::int32_t) {
-    const int v = draws.empty() ? 0 : draws.front();
-    if (!draws.empty()) draws.pop_front();
-    return v;
-  });
+  ScriptDraws({0, 1, 1, 1, 0, 1, 0, 30, 50, 60, 21, 40});
   QTest::mouseClick(window->Btest, Qt::LeftButton);
   const QImage waiting = Surface();
   entry->trigger();

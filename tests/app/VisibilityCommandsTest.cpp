@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-#include <deque>
 
 #include "WindowFixture.h"
 #include "app/Controls.h"
@@ -64,12 +63,7 @@ TEST_F(VisibilityCommandTest, EntryWithAKeyOfItsOwnRedrawsALine) {
 }
 
 TEST_F(VisibilityCommandTest, NothingOfItWhileAnExerciseWaits) {
-  std::deque<int> draws = {0, 1, 1, 1, 0, 1, 0, 30, 50, 60, 21, 40};
-  quiz::SetRandomSource([&draws](std::int32_t) {
-    const int v = draws.empty() ? 0 : draws.front();
-    if (!draws.empty()) draws.pop_front();
-    return v;
-  });
+  ScriptDraws({0, 1, 1, 1, 0, 1, 0, 30, 50, 60, 21, 40});
   QTest::mouseClick(window->Btest, Qt::LeftButton);
   const QImage waiting = Surface();
   entry->trigger();

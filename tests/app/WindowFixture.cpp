@@ -20,16 +20,23 @@ void WindowTest::SetUp() {
   drawing::ResetProjections();
   classify::ResetClassify();
   quiz::ResetQuiz();
-  dir_ = std::make_unique<QTemporaryDir>();
-  ASSERT_TRUE(dir_->isValid());
-  previousDir_ = QDir::currentPath();
-  ASSERT_TRUE(QDir::setCurrent(dir_->path()));
+  folder_ = std::make_unique<CurrentTempFolder>();
+  ASSERT_TRUE(folder_->Enter());
+}
+
+void WindowTest::ScriptDraws(std::deque<int> values) {
+  draws_ = std::move(values);
+  quiz::SetRandomSource([this](std::int32_t) {
+    if (draws_.empty()) return 0;
+    const int v = draws_.front();
+    draws_.pop_front();
+    return v;
+  });
 }
 
 void WindowTest::TearDown() {
   window.reset();
-  QDir::setCurrent(previousDir_);
-  dir_.reset();
+  folder_.reset();
   delgraph::ResetDelgraph();
   scene::ResetScene();
 }

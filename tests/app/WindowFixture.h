@@ -9,12 +9,14 @@
 #include <QImage>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <deque>
 #include <functional>
 #include <memory>
 
 #include "app/Dialogs.h"
 #include "app/UnitQuorvel.h"
 #include "delgraph/delgraph.h"
+#include "support/CurrentTempFolder.h"
 
 // Records the errors and answers each question as the test says; a question the
 // test did not expect is cancelled.
@@ -58,13 +60,16 @@ class WindowTest : public ::testing::Test {
   // What the window shows at a point of the paint box (box coordinates).
   QRgb ShownPixel(int x, int y) const;
 
+  // TEST's random draws from now on: these values in order, then zeros.
+  void ScriptDraws(std::deque<int> values);
+
   RecordingDialogs dialogs;
   QStringList& errors = dialogs.errors;
   std::unique_ptr<TQuorvel> window;
 
  private:
-  std::unique_ptr<QTemporaryDir> dir_;
-  QString previousDir_;
+  std::unique_ptr<CurrentTempFolder> folder_;
+  std::deque<int> draws_;
 };
 
 constexpr delgraph::ColorValue Rgb(int r, int g, int b) {
