@@ -66,8 +66,12 @@ TEST(PlaneJudgement, HAndVTakeTheirOtherNamesInTheDetailedModeAndWrongAnswersASe
   }
   EXPECT_FALSE(quiz::JudgedRight(v, {1, 0}, true));
   EXPECT_EQ(quiz::Explanation(h, {7, 0}), "");
-  EXPECT_EQ(quiz::Explanation(h, {2, 0}), "A, B y C tienen cota 0: es el plano H.");
-  const auto why = [](const quiz::Exercise& e) { return quiz::Explanation(e, {10, 0}); };
+  EXPECT_EQ(quiz::Explanation(h, {2, 0}),
+            "A, B y C tienen cota 0: es el plano H, sin α1; su α2 es L.T.");
+  EXPECT_EQ(quiz::Explanation(v, {3, 0}),
+            "A, B y C tienen alejamiento 0: es el plano V, sin α2; su α1 es L.T.");
+  // "OBLICUO" is ruled out by the fact that makes the plane of its type.
+  const auto why = [](const quiz::Exercise& e) { return quiz::Explanation(e, {8, 0}); };
   EXPECT_EQ(why(PlaneOf({0, 10, 30}, {20, 30, 30}, {5, -7, 30})),
             "A, B y C tienen la misma cota (30): el plano es horizontal.");
   EXPECT_EQ(why(PlaneOf({10, 0, 0}, {40, 20, 30}, {-5, -20, -30})),
@@ -90,6 +94,42 @@ TEST(PlaneJudgement, HAndVTakeTheirOtherNamesInTheDetailedModeAndWrongAnswersASe
       ASSERT_LE(chars, 70u) << s;
     }
   }
+  quiz::ResetQuiz();
+}
+
+// Perpendicular to H is proyectante horizontal, to V proyectante vertical, whatever
+// finer name the plane has; a wrong name gets the fact that rules it out.
+TEST(PlaneJudgement, ProjectingNamesCountAndEachWrongNameGetsItsOwnReason) {
+  const quiz::Exercise frontal = PlaneOf({0, 20, 10}, {30, 20, 40}, {-5, 20, -7});
+  const quiz::Exercise horizontal = PlaneOf({0, 10, 30}, {20, 30, 30}, {5, -7, 30});
+  const quiz::Exercise profile = PlaneOf({15, 10, 30}, {15, 30, -5}, {15, -7, 8});
+  const quiz::Exercise h = PlaneOf({0, 10, 0}, {20, 30, 0}, {5, -7, 0});
+  const quiz::Exercise v = PlaneOf({0, 0, 10}, {20, 0, 30}, {5, 0, -7});
+  for (const auto& [e, code] :
+       {std::pair{frontal, 4}, {horizontal, 5}, {profile, 4}, {profile, 5}, {h, 5}, {v, 4}})
+    EXPECT_TRUE(quiz::JudgedRight(e, {code, 0}, true)) << code;
+  EXPECT_FALSE(quiz::JudgedRight(frontal, {5, 0}, true));
+  EXPECT_FALSE(quiz::JudgedRight(frontal, {4, 0}, false));  // by default only its own
+
+  // A parallel plane answered "QUE PASA POR L.T." (A and B at alejamiento -100, cota
+  // -92): where its traces run, off L.T.
+  const quiz::Exercise parallel = PlaneOf({0, -100, -92}, {50, -100, -92}, {0, 20, 10});
+  EXPECT_EQ(quiz::Explanation(parallel, {7, 0}),
+            "α1 (alejamiento 8,24) y α2 (cota -7): el plano no pasa por L.T.");
+  EXPECT_EQ(quiz::Explanation(horizontal, {6, 0}),
+            "A, B y C tienen cota 30: es paralelo a H, no solo a L.T.");
+  EXPECT_EQ(quiz::Explanation(frontal, {7, 0}),
+            "A, B y C tienen alejamiento 20: el plano no llega a L.T.");
+  EXPECT_EQ(quiz::Explanation(horizontal, {4, 0}),
+            "a, b y c no están alineados: el plano no es proyectante horizontal.");
+  EXPECT_EQ(quiz::Explanation(frontal, {1, 0}),
+            "A y B difieren en cota (10 y 40): el plano no es horizontal.");
+  EXPECT_EQ(quiz::Explanation(profile, {7, 0}),
+            "El plano corta a L.T. solo en x = 15: no la contiene.");
+  EXPECT_EQ(quiz::Explanation(profile, {9, 0}),
+            "A tiene cota 30 y alejamiento 10: el plano no es H ni V.");
+  EXPECT_EQ(quiz::Explanation(profile, {10, 0}), "A, B y C no están alineados: definen un plano.");
+  EXPECT_EQ(quiz::Explanation(profile, {0, 0}), "Falta elegir el tipo de plano.");
   quiz::ResetQuiz();
 }
 
