@@ -705,8 +705,8 @@ void QtCanvas::PlaceLabels() {
     brushStyle_ = label.brushStyle;
     brushColor_ = label.brushColor;
     brushDirty_ = true;
-    QtCanvas::TextOut(static_cast<std::int32_t>(std::lround(box.left())),
-                      static_cast<std::int32_t>(std::lround(box.top())), text.toStdString());
+    TextOut(static_cast<std::int32_t>(std::lround(box.left())),
+            static_cast<std::int32_t>(std::lround(box.top())), text.toStdString());
   }
   separateTexts_ = separate;
   font_ = font;
