@@ -9,6 +9,7 @@
 #include <climits>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -264,47 +265,32 @@ class PlacedTexts : public QtCanvas {
   std::vector<std::pair<QString, QPoint>> placed;
 };
 
-// How far p is from the box.
 double Away(const QPointF& p, const QRectF& box) {
-  const double dx = std::max({box.left() - p.x(), 0.0, p.x() - box.right()});
-  const double dy = std::max({box.top() - p.y(), 0.0, p.y() - box.bottom()});
-  return std::hypot(dx, dy);
+  return std::hypot(std::max({box.left() - p.x(), 0.0, p.x() - box.right()}),
+                    std::max({box.top() - p.y(), 0.0, p.y() - box.bottom()}));
 }
 
 TEST(SeparateTextsTest, LabelsKeepToTheirOwnPointsOneForCoincidingPointsApartAndOffThickLines) {
-  // As a sheet asks for the labels of the plane (0,0,0), (50,0,0), (0,30,30), moved
-  // to (100, 100): b and b' at one point, c and c', then a and a' at one point; e'
-  // asked for right beside e, touching it; d', whose thick line runs down through
-  // the place asked for its label.
+  // The labels a sheet asks for of the plane (0,0,0), (50,0,0), (0,30,30) moved to
+  // (100, 100); e' asked for touching e; d', whose thick line runs through its place.
   PlacedTexts canvas(300, 200);
-  canvas.SetBrushStyle(bsClear);
   canvas.SetSeparateTexts(true);
   canvas.SetFontSize(1);
-  QImage probe(1, 1, QImage::Format_RGB32);
+  QImage probe(1, 1, QImage::Format_RGB32);  // 96 DPI, as the canvas measures
   probe.setDotsPerMeterX(3780);
   probe.setDotsPerMeterY(3780);
   const QFontMetrics metrics(canvas.Font(), &probe);
-  struct Label {
-    QPoint point, asked;
-    QString text;
-  };
-  const std::vector<Label> labels = {
-      {{150, 100}, {140, 100}, "b"},
-      {{150, 100}, {150, 80}, "b'"},
-      {{100, 130}, {100, 130}, "c"},
-      {{100, 70}, {100, 70}, "c'"},
-      {{100, 100}, {100, 100}, "a"},
-      {{100, 100}, {100, 100}, "a'"},
-      {{200, 160}, {200, 160}, "e"},
-      {{212, 160}, {200 + metrics.horizontalAdvance("e"), 160}, "e'"},
-      {{240, 40}, {240, 40}, "d'"}};
+  const std::vector<std::tuple<QPoint, QPoint, QString>> labels = {
+      {{150, 100}, {140, 100}, "b"}, {{150, 100}, {150, 80}, "b'"},  {{100, 130}, {100, 130}, "c"},
+      {{100, 70}, {100, 70}, "c'"},  {{100, 100}, {100, 100}, "a"},  {{100, 100}, {100, 100}, "a'"},
+      {{200, 160}, {200, 160}, "e"}, {{212, 160}, {208, 160}, "e'"}, {{240, 40}, {240, 40}, "d'"}};
   canvas.SetPenWidth(3);
-  for (const Label& l : labels)
-    canvas.Ellipse(l.point.x() - 3, l.point.y() - 3, l.point.x() + 3, l.point.y() + 3);
+  for (const auto& [p, at, text] : labels)
+    canvas.Ellipse(p.x() - 3, p.y() - 3, p.x() + 3, p.y() + 3);
   canvas.MoveTo(240, 40);
   canvas.LineTo(260, 90);
-  for (const Label& l : labels)
-    canvas.LabelOut(l.point.x(), l.point.y(), l.asked.x(), l.asked.y(), l.text.toStdString());
+  for (const auto& [p, at, text] : labels)
+    canvas.LabelOut(p.x(), p.y(), at.x(), at.y(), text.toStdString());
   canvas.Finish();
 
   std::vector<QRectF> boxes;
@@ -312,24 +298,15 @@ TEST(SeparateTextsTest, LabelsKeepToTheirOwnPointsOneForCoincidingPointsApartAnd
   for (const auto& [text, at] : canvas.placed) {
     texts.push_back(text);
     const QRectF box(at, QSizeF(metrics.horizontalAdvance(text), metrics.height()));
-    // Nearer its own point than any other.
-    const QString first = text.split(QStringLiteral(" ≡ ")).front();
-    const auto own =
-        std::find_if(labels.begin(), labels.end(), [&](const Label& l) { return l.text == first; });
-    ASSERT_NE(own, labels.end()) << text.toStdString();
-    for (const Label& l : labels) {
-      if (l.point == own->point) continue;
-      EXPECT_LT(Away(own->point, box), Away(l.point, box)) << text.toStdString();
-    }
-    // Apart from every other label, not touching.
-    for (const QRectF& other : boxes)
+    QPoint own;  // the point of its first name; nearer it than any other
+    for (const auto& [p, asked, name] : labels) own = name == text.left(2).trimmed() ? p : own;
+    for (const auto& [p, asked, name] : labels)
+      EXPECT_TRUE(p == own || Away(own, box) < Away(p, box)) << text.toStdString();
+    for (const QRectF& other : boxes)  // not even touching
       EXPECT_FALSE(box.adjusted(-1, -1, 1, 1).intersects(other)) << text.toStdString();
     boxes.push_back(box);
-    // Off the thick line, 3 pixels wide, that leaves d' for (260, 90).
-    for (double t = 0.1; t <= 1.0; t += 0.05) {
-      const QPointF on(240 + 20 * t, 40 + 50 * t);
-      EXPECT_GT(Away(on, box), 1.5) << text.toStdString() << " " << t;
-    }
+    for (double t = 0.1; t <= 1.0; t += 0.05)  // off the line, 3 pixels wide
+      EXPECT_GT(Away(QPointF(240 + 20 * t, 40 + 50 * t), box), 1.5) << text.toStdString();
   }
   std::sort(texts.begin(), texts.end());
   EXPECT_EQ(texts, (std::vector<QString>{"a ≡ a'", "b ≡ b'", "c", "c'", "d'", "e", "e'"}));
