@@ -447,25 +447,52 @@ TSpinEdit* TQuorvel::MakeHiddenSpin(int n) {
   return spin;
 }
 
+QString TQuorvel::ListStartText(AnswerList list) {
+  // The original lists start with their own names; the plane list, which came
+  // later, with a prompt in Spanish.
+  switch (list) {
+    case AnswerList::SelPunto:
+      return QStringLiteral("SelPunto");
+    case AnswerList::SelREcta:
+      return QStringLiteral("SelREcta");
+    case AnswerList::DefREcta:
+      return QStringLiteral("DefREcta");
+    case AnswerList::SelPlano:
+      break;
+  }
+  return QStringLiteral("Tipo de plano");
+}
+
 QComboBox* TQuorvel::MakeAnswerLists(AnswerList wanted) {
   if (Existing<QComboBox>("SelPunto") != nullptr) return List(wanted);
   // All together, so their order under one another and in tab order holds.
   const struct {
     app::LazyControl<QComboBox>& member;
+    AnswerList list;
     const char* name;
     QStringList items;
     int x;
     const char* hint;
-  } lists[] = {
-      {SelPunto, "SelPunto", ListItems(classify::kLocations), 296, "Elige dónde está el punto"},
-      {SelREcta, "SelREcta", ListItems(classify::kLineTypes), 296, "Elige el tipo de recta"},
-      {DefREcta, "DefREcta", ListItems(classify::kLineRelations), 448,
-       "Elige su posición respecto de H, V y L.T."},
-      // A plane exercise's list, in the place of SelREcta.
-      {SelPlano, "SelPlano", ListItems(classify::kPlaneTypes), 296, "Elige el tipo de plano"}};
+  } lists[] = {{SelPunto, AnswerList::SelPunto, "SelPunto", ListItems(classify::kLocations), 296,
+                "Elige dónde está el punto"},
+               {SelREcta, AnswerList::SelREcta, "SelREcta", ListItems(classify::kLineTypes), 296,
+                "Elige el tipo de recta"},
+               {DefREcta, AnswerList::DefREcta, "DefREcta", ListItems(classify::kLineRelations),
+                448, "Elige su posición respecto de H, V y L.T."},
+               // A plane exercise's list, in the place of SelREcta.
+               {SelPlano, AnswerList::SelPlano, "SelPlano", ListItems(classify::kPlaneTypes), 296,
+                "Elige el tipo de plano"}};
   for (const auto& l : lists) {
     const QString name = QLatin1String(l.name);
-    QComboBox* list = MakeAnswerList(this, name, l.items, l.x, 488);
+    QComboBox* list = MakeAnswerList(this, ListStartText(l.list), l.items, l.x, 488);
+    if (l.list == AnswerList::SelPlano) {
+      // Closed, it shows its longest item whole: it reaches over DefREcta's place,
+      // which a plane exercise leaves empty, and never past "comprobar".
+      list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+      constexpr int right = 596;  // "comprobar" starts at 600
+      list->resize(std::clamp(list->sizeHint().width(), list->width(), right - l.x),
+                   list->height());
+    }
     list->setToolTip(QString::fromUtf8(l.hint));
     list->setObjectName(name);
     l.member.Adopt(list);

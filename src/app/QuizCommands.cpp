@@ -127,6 +127,5 @@ QuizCommands::QuizCommands(TQuorvel& window) : CommandGroup(window) {
 void TQuorvel::ResetList(AnswerList list) {
   QComboBox* box = List(list);
   box->setCurrentIndex(-1);
-  // A list starts with its own name as its text.
-  box->setEditText(box->objectName());
+  box->setEditText(ListStartText(list));
 }

@@ -186,6 +186,8 @@ class TQuorvel : public QWidget, public WindowPort {
   QPlainTextEdit* MakeMemo1();
   TSpinEdit* MakeHiddenSpin(int n);
   QComboBox* MakeAnswerLists(AnswerList wanted);
+  // What an answer list shows before a choice.
+  static QString ListStartText(AnswerList list);
   void AdoptLazyControl(QWidget* w);
   template <class W>
   W* Existing(const char* name) const;

@@ -51,6 +51,11 @@ std::string PlaneTracesText(const DihedralPoint& A, const DihedralPoint& B,
   const std::string both = drawing::kAlpha1Label + " y " + drawing::kAlpha2Label;
   if (t.meetGroundLine)
     return both + " cortan a L.T. en x = " + scene::DecimalText(t.groundLineAbscissa);
+  // H has no trace on H (it is H) and meets V in L.T.; V the other way round.
+  if (t.throughGroundLine && !t.horizontal.exists)
+    return "sin " + drawing::kAlpha1Label + " (es H), " + drawing::kAlpha2Label + " es L.T.";
+  if (t.throughGroundLine && !t.vertical.exists)
+    return "sin " + drawing::kAlpha2Label + " (es V), " + drawing::kAlpha1Label + " es L.T.";
   if (t.throughGroundLine) return both + " en L.T.";
   if (!t.horizontal.exists)
     return "sin " + drawing::kAlpha1Label + ", " + drawing::kAlpha2Label + " paralela a L.T.";

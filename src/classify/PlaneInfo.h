@@ -15,8 +15,8 @@ void PlaneInfoUpdate();
 void ShowPlaneType();
 void ShowPlaneCoordinates();
 
-// "α1 y α2 cortan a L.T. en x = 12,5", "α1 y α2 paralelas a L.T.", ...; empty for
-// points that define no plane.
+// "α1 y α2 cortan a L.T. en x = 12,5", "α1 y α2 paralelas a L.T.", "sin α1 (es H),
+// α2 es L.T.", ...; empty for points that define no plane.
 std::string PlaneTracesText(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C);
 
 }  // namespace classify

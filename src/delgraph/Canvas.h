@@ -80,6 +80,15 @@ class Canvas {
   // Top-left corner at (x, y), in the font colour; on a solid brush the text gets a
   // box in the brush colour, otherwise the background shows through.
   virtual void TextOut(std::int32_t x, std::int32_t y, const std::string& text) = 0;
+  // The same text naming the point at (anchorX, anchorY): a canvas that keeps labels
+  // apart may place it elsewhere around that point. Any other canvas writes it
+  // where asked.
+  virtual void LabelOut(std::int32_t anchorX, std::int32_t anchorY, std::int32_t x, std::int32_t y,
+                        const std::string& text) {
+    static_cast<void>(anchorX);
+    static_cast<void>(anchorY);
+    TextOut(x, y, text);
+  }
   // Drop the selected drawing objects so they are selected afresh.
   virtual void Refresh() = 0;
 };

@@ -278,6 +278,7 @@ void QtCanvas::MarkLine(const QLineF& line) {
 }
 
 void QtCanvas::Finish() {
+  PlaceLabels();
   if (external_ != nullptr) {
     if (externalSaved_) external_->restore();
     externalSaved_ = false;
@@ -440,6 +441,9 @@ void QtCanvas::LineTo(std::int32_t x, std::int32_t y) {
   QPainter& p = *painter;
   QLineF line(penPos_, to);
   if (ClipToFarSquare(line)) {
+    // A line the labels keep off: a figure's thick one above all.
+    if (separateTexts_ && penStyle_ != psClear)
+      strokes_.emplace_back(line, std::max(penWidth_, 1) / 2.0);
     p.setCompositionMode(PenModes[PenModeIndex()]);
     p.drawLine(line);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -471,6 +475,10 @@ const QImage* QtCanvas::RingSprite(int width, int height) {
 void QtCanvas::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
   QPainter* const painter = Painter();
   if (painter == nullptr) return;
+  // A projection's ring marks a point that a label may be taken to name.
+  if (separateTexts_)
+    ringCentres_.emplace_back((static_cast<double>(x1) + x2) / 2.0,
+                              (static_cast<double>(y1) + y2) / 2.0);
   QPainter& p = *painter;
   // The projections' rings: small, unfilled, copied, one pixel per pixel. Their
   // outline is the same at every whole-pixel place, so it is drawn once and then
@@ -576,6 +584,138 @@ std::int32_t QtCanvas::SeparatedTop(std::int32_t x, std::int32_t y, int width, i
   }
   texts_.emplace_back(x, static_cast<double>(top), width, height);
   return static_cast<std::int32_t>(top);
+}
+
+void QtCanvas::LabelOut(std::int32_t anchorX, std::int32_t anchorY, std::int32_t x, std::int32_t y,
+                        const std::string& text) {
+  if (!separateTexts_) return TextOut(x, y, text);
+  if (finished_) return;
+  HeldLabel label;
+  label.anchor = QPointF(anchorX, anchorY);
+  label.at = QPoint(x, y);
+  label.names = QStringList{QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))};
+  label.font = font_;
+  label.color = fontColor_;
+  label.brushStyle = brushStyle_;
+  label.brushColor = brushColor_;
+  // Labels of one point, in one look, are one label.
+  for (HeldLabel& held : labels_) {
+    if (held.anchor != label.anchor || held.font != label.font || held.color != label.color)
+      continue;
+    if (!held.names.contains(label.names.front())) held.names << label.names.front();
+    return;
+  }
+  labels_.push_back(std::move(label));
+}
+
+namespace {
+
+// How far the point is from the box: 0 inside or on its edge.
+double Distance(const QPointF& p, const QRectF& box) {
+  const double dx = std::max({box.left() - p.x(), 0.0, p.x() - box.right()});
+  const double dy = std::max({box.top() - p.y(), 0.0, p.y() - box.bottom()});
+  return std::hypot(dx, dy);
+}
+
+// Whether the segment passes within `reach` of the box.
+bool Crosses(const QLineF& line, const QRectF& box, double reach) {
+  const QRectF grown = box.adjusted(-reach, -reach, reach, reach);
+  double t0 = 0.0, t1 = 1.0;
+  return ClipSegment(line.x1(), line.y1(), line.dx(), line.dy(), grown.left(), grown.top(),
+                     grown.right(), grown.bottom(), t0, t1);
+}
+
+}  // namespace
+
+QRectF QtCanvas::LabelBox(const QPointF& anchor, const QPointF& asked, double width, double height,
+                          const std::vector<QPointF>& points) const {
+  // Texts closer than this touch to the eye; a point closer than this to a label
+  // sits under it (a ring reaches 4.5 pixels from its centre).
+  constexpr double kTextGap = 2.0;
+  constexpr double kPointGap = 4.5;
+  // Where it may go: as asked, then the eight places around its point, near and
+  // then a little farther.
+  std::vector<QPointF> tops{asked};
+  const double x = anchor.x(), y = anchor.y(), w = width, h = height;
+  for (const double gap : {3.0, 3.0 + h / 2.0}) {
+    tops.insert(tops.end(), {{x + gap, y},
+                             {x + gap, y - h},
+                             {x - gap - w, y},
+                             {x - gap - w, y - h},
+                             {x + gap, y - h / 2.0},
+                             {x - gap - w, y - h / 2.0},
+                             {x - w / 2.0, y + gap},
+                             {x - w / 2.0, y - gap - h}});
+  }
+  const bool keepIn = !clip_.isEmpty() && clip_.contains(anchor);
+  QRectF best;
+  int bestCost = -1;
+  for (const QPointF& top : tops) {
+    const QRectF box(top, QSizeF(w, h));
+    // Cut, taken for another point's, hiding or touching a text, on a thick line,
+    // on a thin one: in that order of harm.
+    int cost = keepIn && !clip_.contains(box) ? 1000 : 0;
+    const double own = Distance(anchor, box);
+    for (const QPointF& p : points) {
+      if (std::hypot(p.x() - x, p.y() - y) < 0.5) continue;  // its own point
+      const double other = Distance(p, box);
+      if (other <= own || other < kPointGap) cost += 100;
+    }
+    const QRectF apart = box.adjusted(-kTextGap, -kTextGap, kTextGap, kTextGap);
+    for (const QRectF& text : texts_)
+      if (apart.intersects(text)) cost += 10;
+    for (const auto& [line, halfWidth] : strokes_)
+      if (Crosses(line, box, halfWidth)) cost += halfWidth > 0.5 ? 10 : 1;
+    if (bestCost < 0 || cost < bestCost) {
+      best = box;
+      bestCost = cost;
+    }
+    if (cost == 0) break;
+  }
+  return best;
+}
+
+void QtCanvas::PlaceLabels() {
+  if (labels_.empty()) return;
+  const std::vector<HeldLabel> labels = std::move(labels_);
+  labels_.clear();
+  std::vector<QPointF> points = ringCentres_;
+  for (const HeldLabel& label : labels) points.push_back(label.anchor);
+  // Drawn in their own look and given back.
+  const QFont font = font_;
+  const ColorValue color = fontColor_;
+  const int brushStyle = brushStyle_;
+  const ColorValue brushColor = brushColor_;
+  const bool separate = separateTexts_;
+  separateTexts_ = false;  // each is placed here
+  for (const HeldLabel& label : labels) {
+    QStringList names = label.names;
+    std::sort(names.begin(), names.end());  // "a ≡ a'", "a' ≡ c'"
+    const QString text = names.join(QStringLiteral(" \u2261 "));
+    font_ = label.font;
+    current_ = nullptr;
+    fontSelected_ = false;
+    QPainter* const painter = Painter();
+    if (painter == nullptr) break;
+    FontMeasures& measures = Measures(*painter);
+    const QRectF box = LabelBox(label.anchor, label.at, Measure(measures, text).width,
+                                measures.metrics.height(), points);
+    texts_.push_back(box);
+    fontColor_ = label.color;
+    brushStyle_ = label.brushStyle;
+    brushColor_ = label.brushColor;
+    brushDirty_ = true;
+    TextOut(static_cast<std::int32_t>(std::lround(box.left())),
+            static_cast<std::int32_t>(std::lround(box.top())), text.toStdString());
+  }
+  separateTexts_ = separate;
+  font_ = font;
+  current_ = nullptr;
+  fontSelected_ = false;
+  fontColor_ = color;
+  brushStyle_ = brushStyle;
+  brushColor_ = brushColor;
+  brushDirty_ = true;
 }
 
 void QtCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string& text) {

@@ -7,9 +7,11 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
+#include <QLineF>
 #include <QPainter>
 #include <QPen>
 #include <QRectF>
+#include <QStringList>
 #include <QTransform>
 #include <cstdint>
 #include <functional>
@@ -65,11 +67,17 @@ class QtCanvas : public Canvas {
   // font stay as they are; the caller draws the picture again.
   void SetScale(double scale);
   // Off at start. On, a text that would overlap one this canvas drew before is
-  // moved up or down, the least that clears them all: labels of close
-  // projections stay apart on paper. A text across the cut part of the surface is
-  // also moved inside it rather than cut at its top or bottom.
+  // moved up or down, the least that clears them all, and moved inside the cut
+  // part of the surface rather than cut at its top or bottom. Labels (LabelOut)
+  // are held until Finish() and then placed, over every line, each beside its own
+  // point: never nearer another point (a ring's centre or another label's point),
+  // never touching another text, off the lines (the thick ones above all) where it
+  // can. Labels of one
+  // point become one: "a' ≡ c'". For paper, where labels of close projections must
+  // stay apart and readable.
   void SetSeparateTexts(bool on) { separateTexts_ = on; }
-  // Ends painting on the device; later drawing on a device canvas is dropped.
+  // Places the labels held, then ends painting on the device; later drawing on a
+  // device canvas is dropped.
   void Finish();
   // Device pixels per surface pixel along x (1 on the default canvas).
   double Scale() const { return transform_.m11(); }
@@ -111,6 +119,8 @@ class QtCanvas : public Canvas {
                 std::int32_t bottom) override;
   void SetPixel(std::int32_t x, std::int32_t y, ColorValue color) override;
   void TextOut(std::int32_t x, std::int32_t y, const std::string& text) override;
+  void LabelOut(std::int32_t anchorX, std::int32_t anchorY, std::int32_t x, std::int32_t y,
+                const std::string& text) override;
   void Refresh() override;
 
   // ColorValue (red in the low byte) to an opaque Qt colour and back.
@@ -153,6 +163,24 @@ class QtCanvas : public Canvas {
   std::int32_t SeparatedTop(std::int32_t x, std::int32_t y, int width, int height);
   bool separateTexts_ = false;
   std::vector<QRectF> texts_;  // where the texts went, while separateTexts_ is on
+  // While separateTexts_ is on: the labels held for Finish(), with the look they
+  // were asked in; the centres of the rings; the lines, with half their width.
+  struct HeldLabel {
+    QPointF anchor;
+    QPoint at;
+    QStringList names;
+    QFont font;
+    ColorValue color = 0;
+    int brushStyle = bsClear;
+    ColorValue brushColor = 0;
+  };
+  std::vector<HeldLabel> labels_;
+  std::vector<QPointF> ringCentres_;
+  std::vector<std::pair<QLineF, double>> strokes_;
+  void PlaceLabels();
+  // Where a label of this size naming `anchor` goes, `asked` tried first.
+  QRectF LabelBox(const QPointF& anchor, const QPointF& asked, double width, double height,
+                  const std::vector<QPointF>& points) const;
 
   ColorValue penColor_ = 0;
   int penStyle_ = psSolid;

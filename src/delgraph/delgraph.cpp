@@ -234,6 +234,13 @@ void DrawText(std::int32_t x, std::int32_t y, const std::string& text) {
   SurfaceCanvas->TextOut(x, y, CutText(text, MaxTextLength));
 }
 
+void DrawLabel(std::int32_t anchorX, std::int32_t anchorY, std::int32_t x, std::int32_t y,
+               const std::string& text) {
+  if (!SurfaceCanvas) return;
+  SurfaceCanvas->SetFontColor(SurfaceCanvas->PenColor());
+  SurfaceCanvas->LabelOut(anchorX, anchorY, x, y, CutText(text, MaxTextLength));
+}
+
 ColorValue GetPenColor() {
   return SurfaceCanvas ? SurfaceCanvas->PenColor() : 0;
 }

@@ -115,6 +115,9 @@ void ClearSurface();
 void FillPolygon(std::uint16_t n, PointList points);
 void PutPixel(std::int32_t x, std::int32_t y, std::int32_t color);
 void DrawText(std::int32_t x, std::int32_t y, const std::string& text);  // UTF-8
+// DrawText of a label that names the point (anchorX, anchorY).
+void DrawLabel(std::int32_t anchorX, std::int32_t anchorY, std::int32_t x, std::int32_t y,
+               const std::string& text);
 ColorValue GetPenColor();
 // Gives the pen back a colour value kept with GetPenColor (not a palette number).
 void SetPenColorValue(ColorValue color);

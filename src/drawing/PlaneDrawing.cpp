@@ -207,7 +207,11 @@ void DrawPlane(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoi
   const TraceMap flatH{fo, {1.0, 0.0}, {0.0, 1.0}};
   const TraceMap flatV{fo, {1.0, 0.0}, {0.0, -1.0}};
   SmallText();
-  if (traces.throughGroundLine) {
+  if (traces.throughGroundLine && !(traces.horizontal.exists && traces.vertical.exists)) {
+    // H or V itself: it has no trace on itself, and its other trace is L.T.
+    delgraph::DrawText(FlatOrigin.x + 64, FlatOrigin.y + 2,
+                       traces.horizontal.exists ? kAlpha1Label : kAlpha2Label);
+  } else if (traces.throughGroundLine) {
     // Both traces lie on L.T.: the two short strokes under it, then the third trace.
     delgraph::SetLineStyle(delgraph::psSolid, 0, 3);
     const std::int32_t y = FlatOrigin.y + 6;

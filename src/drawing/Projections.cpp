@@ -102,11 +102,11 @@ void DrawPointLabels(const std::string& letter, SurfacePoint S, SurfacePoint h, 
   const bool isB = letter == "b";
   std::string capital = letter;
   for (char& c : capital) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  delgraph::DrawText(Offset(S.x, -10), S.y, capital);
+  delgraph::DrawLabel(S.x, S.y, Offset(S.x, -10), S.y, capital);
   delgraph::SetTextStyle(0, 0, 1);
   // B's small labels sit left of and above the place A's would take.
-  delgraph::DrawText(isB ? Offset(h.x, -10) : h.x, h.y, letter);
-  delgraph::DrawText(v.x, isB ? Offset(v.y, -20) : v.y, letter + "'");
+  delgraph::DrawLabel(h.x, h.y, isB ? Offset(h.x, -10) : h.x, h.y, letter);
+  delgraph::DrawLabel(v.x, v.y, v.x, isB ? Offset(v.y, -20) : v.y, letter + "'");
   RestoreTextStyle();
 }
 

@@ -54,7 +54,7 @@ void Ring(SurfacePoint p) {
 
 void Label(SurfacePoint p, const char* text) {
   if (!Near(p)) return;
-  delgraph::DrawText(p.x + kLabelDx, p.y + kLabelDy, text);
+  delgraph::DrawLabel(p.x, p.y, p.x + kLabelDx, p.y + kLabelDy, text);
 }
 
 // One trace: P is where it lands, near the end point it lies beyond (if any). In

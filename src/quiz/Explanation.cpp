@@ -140,9 +140,10 @@ std::string MissesGroundLine(const Exercise& e) {
   const DihedralPoint& B = e.B;
   const bool sameAlejamiento = A.alejamiento == B.alejamiento;
   const bool sameCota = A.cota == B.cota;
+  // Parallel to L.T. off it: it keeps that alejamiento and cota, never both 0.
   if (sameAlejamiento && sameCota)
     return "A y B tienen alejamiento " + N(A.alejamiento) + " y cota " + N(A.cota) +
-           ": la recta es paralela a L.T.";
+           ": la recta no llega a L.T.";
   // Parallel to V (or H) away from it: it never reaches V (or H), nor the ground line.
   if (sameAlejamiento)
     return "A y B tienen alejamiento " + N(A.alejamiento) + ": la recta no llega a V ni a L.T.";
@@ -239,7 +240,8 @@ std::string LineExplanation(const Exercise& e, const Answer& a) {
 }  // namespace
 
 std::string Explanation(const Exercise& e, const Answer& a) {
-  if (e.planeMode) return JudgedRight(e, a, true) ? std::string() : PlaneFact(e.A, e.B, e.C);
+  if (e.planeMode)
+    return JudgedRight(e, a, true) ? std::string() : PlaneExplanation(e.A, e.B, e.C, a.chosen);
   return e.pointMode ? PointExplanation(e, a) : LineExplanation(e, a);
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "classify/Classification.h"
+#include "classify/PlaneInfo.h"
 #include "classify/Planes.h"
 #include "classify/TrueNames.h"
 #include "classify/Vocabulary.h"
@@ -18,6 +19,8 @@
 namespace quiz {
 
 namespace {
+
+constexpr std::int32_t kPlaneHOrVCode = 9;
 
 // Saves the logical mapping and the surface extent it is built on, and gives them
 // back: working out the bounds must not move the window's picture.
@@ -76,16 +79,35 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, last - first + 1);
 }
 
-// " (también X, Y)" for the true codes other than the one already named.
-std::string AlsoTrue(const std::vector<std::int32_t>& codes, std::int32_t named,
-                     std::string (*nameOf)(std::int32_t)) {
-  std::string text;
-  for (const std::int32_t code : codes) {
-    const std::string name = nameOf(code);
-    if (code == named || name.empty()) continue;
-    text += (text.empty() ? " (también " : ", ") + name;
+// A name as two names are compared: no blanks around it and no final dot, so
+// "CONTENIDA EN EL V." and "CONTENIDA EN EL V" are one name.
+std::string Plain(const std::string& name) {
+  std::string plain = Trimmed(name);
+  while (!plain.empty() && plain.back() == '.') plain.pop_back();
+  return plain;
+}
+
+// "LEAD (también X, Y)": the first name as it stands, then each other one that the
+// line does not hold yet (written, kept plain), which it then holds.
+std::string Named(const std::vector<std::string>& names, std::vector<std::string>& written) {
+  std::string also;
+  for (std::size_t k = 1; k < names.size(); ++k) {
+    const std::string plain = Plain(names[k]);
+    if (plain.empty() || std::find(written.begin(), written.end(), plain) != written.end())
+      continue;
+    written.push_back(plain);
+    also += (also.empty() ? " (también " : ", ") + names[k];
   }
-  return text.empty() ? text : text + ")";
+  return names[0] + (also.empty() ? also : also + ")");
+}
+
+// The list's names of the codes, the lead's first.
+std::vector<std::string> NamesOf(std::int32_t lead, const std::vector<std::int32_t>& codes,
+                                 std::string (*nameOf)(std::int32_t)) {
+  std::vector<std::string> names{nameOf(lead)};
+  for (const std::int32_t code : codes)
+    if (code != lead) names.push_back(nameOf(code));
+  return names;
 }
 
 }  // namespace
@@ -157,25 +179,39 @@ std::string KeyLine(int n, const GeneratedExercise& exercise) {
   std::string line = std::to_string(n) + ". " + Coordinates("A", exercise.a);
   const DihedralPoint& a = exercise.a;
   const DihedralPoint& b = exercise.b;
+  // Each name once in the line, the leads as the answer lists write them.
+  std::vector<std::string> written;
   if (exercise.planeMode) {
     const std::vector<std::string> names = PlaneTrueNames(a, b, exercise.c);
-    line += " " + Coordinates("B", b) + " " + Coordinates("C", exercise.c) + ": " + names[0];
-    for (std::size_t k = 1; k < names.size(); ++k)
-      line += (k == 1 ? " (también " : ", ") + names[k] + (k + 1 == names.size() ? ")" : "");
+    written.push_back(Plain(names[0]));
+    line += " " + Coordinates("B", b) + " " + Coordinates("C", exercise.c) + ": " +
+            Named(names, written);
+    // H and V are told apart by their traces: each has none on itself.
+    classify::PlaneType(a, b, exercise.c);
+    if (classify::ClassCode == kPlaneHOrVCode)
+      line += "; " + classify::PlaneTracesText(a, b, exercise.c);
   } else if (exercise.quadrants) {
     line += " " + Coordinates("B", b) + ": " + QuadrantsText(classify::QuadrantsCrossed(a, b));
   } else if (exercise.pointMode) {
-    line += ": " + Trimmed(classify::PointLocation(a.alejamiento, a.cota));
+    classify::PointLocation(a.alejamiento, a.cota);
+    std::vector<std::string> names{LocationName(classify::ClassCode)};
+    // A quadrant's point on a bisector: the finer name.
+    const std::int64_t alejamiento = a.alejamiento, cota = a.cota;
+    if (alejamiento != 0 && cota != 0 && (alejamiento == cota || alejamiento == -cota))
+      names.push_back(alejamiento == cota ? "PRIMER BISECTOR" : "SEGUNDO BISECTOR");
+    line += ": " + Named(names, written);
   } else {
-    // The codes are read after the routine that sets them.
-    const std::string type = Trimmed(classify::LineType(a, b));
-    line += " " + Coordinates("B", b) + ": " + type +
-            AlsoTrue(classify::TrueTypeCodes(a, b), classify::ClassCode, TypeName);
-    std::string relation = Trimmed(classify::LineRelation(a, b));
-    if (relation.empty()) relation = RelationName(classify::RelationCode);
-    if (!relation.empty())
-      line += "; " + relation +
-              AlsoTrue(classify::TrueRelationCodes(a, b), classify::RelationCode, RelationName);
+    // The codes are read after the routines that set them.
+    classify::LineType(a, b);
+    classify::LineRelation(a, b);
+    const std::vector<std::string> types =
+        NamesOf(classify::ClassCode, classify::TrueTypeCodes(a, b), TypeName);
+    const std::vector<std::string> relations =
+        NamesOf(classify::RelationCode, classify::TrueRelationCodes(a, b), RelationName);
+    written = {Plain(types[0]), Plain(relations[0])};
+    line += " " + Coordinates("B", b) + ": " + Named(types, written);
+    // A single point has no relation to name.
+    if (!relations[0].empty()) line += "; " + Named(relations, written);
   }
   classify::ClassCode = classCode;
   classify::RelationCode = relationCode;

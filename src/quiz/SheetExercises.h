@@ -37,10 +37,10 @@ std::vector<GeneratedExercise> SheetExercises(int count, std::uint32_t seed, She
 
 // The key line of exercise number n, "n. A=(x,y,z): location",
 // "n. A=(x,y,z) B=(x,y,z): type; relation", "n. A=(..) B=(..) C=(..): plane type" or
-// "n. A=(..) B=(..): cuadrantes 3º, 4º, 1º", named by the classification routines;
-// every other name that is just as true follows as " (también name, name)". A
-// relation the classification leaves blank is named as its answer-list item.
-// The classification codes are given back as they were.
+// "n. A=(..) B=(..): cuadrantes 3º, 4º, 1º": each name as the answer list writes it,
+// the classification's first, then in " (también name, name)" its finer name (a
+// bisector, "ES EL PLANO H") and every other that is just as true; no name twice.
+// H and V add where their traces are. The classification codes are given back.
 std::string KeyLine(int n, const GeneratedExercise& exercise);
 
 // "cuadrantes 3º, 4º, 1º" for QuadrantsCrossed's codes; the halves of H and V and

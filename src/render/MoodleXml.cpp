@@ -26,14 +26,74 @@ QString Q(const std::string& text) {
   return QString::fromStdString(text);
 }
 
-// A choice inside a cloze drop-down: its own marks escaped.
+// A choice inside a cloze drop-down. Moodle's import ends a choice at "}", "#" or
+// "~" and takes the backslash off "\}" and "\#" only: those are escaped, "~" too
+// (it would split the choice; no name holds one), and everything else, "/"
+// included, is written as it is.
 QString ClozeText(const QString& name) {
   QString text;
   for (const QChar c : name) {
-    if (QStringLiteral("}#~/\"\\").contains(c)) text += QLatin1Char('\\');
+    if (QStringLiteral("}#~").contains(c)) text += QLatin1Char('\\');
     text += c;
   }
   return text;
+}
+
+// The name without its accents: "LÍNEA" gives "LINEA".
+QString WithoutAccents(const QString& name) {
+  QString plain;
+  for (const QChar c : name.normalized(QString::NormalizationForm_D))
+    if (c.category() != QChar::Mark_NonSpacing) plain += c;
+  return plain.normalized(QString::NormalizationForm_C);
+}
+
+// The spellings of one part a line crosses, in the same order for every part: a
+// quadrant's number with "º", "°" or nothing; a half of H or V by its name, without
+// its dots, without "PLANO ", and both; L.T. also as "L.T." and "LT".
+QStringList PartSpellings(std::int32_t code) {
+  if (code >= 1 && code <= 4) {
+    const QString n = QString::number(code);
+    return {n + QStringLiteral("º"), n + QStringLiteral("°"), n};
+  }
+  const QString name = Q(quiz::LocationName(code));
+  QStringList spellings{name, QString(name).remove(QLatin1Char('.'))};
+  const QString plane = QStringLiteral("PLANO ");
+  if (name.startsWith(plane)) {
+    spellings << name.mid(plane.size()) << name.mid(plane.size()).remove(QLatin1Char('.'));
+  } else {
+    spellings << QStringLiteral("L.T.") << QStringLiteral("LT");
+  }
+  return spellings;
+}
+
+// Every reasonable way to write the parts a line crosses, the key's first: each
+// spelling with ", " or "," between the parts, and each without its accents.
+// Moodle compares short answers ignoring case and the blanks at both ends only.
+QStringList QuadrantAnswers(const std::vector<std::int32_t>& codes) {
+  std::vector<QStringList> parts;
+  for (const std::int32_t code : codes) parts.push_back(PartSpellings(code));
+  QStringList answers;
+  const int styles = parts.empty() ? 0 : static_cast<int>(parts.front().size());
+  for (int style = 0; style < styles; ++style) {
+    for (const QString& separator : {QStringLiteral(", "), QStringLiteral(",")}) {
+      QStringList written;
+      for (const QStringList& spellings : parts)
+        written << spellings.value(std::min(style, static_cast<int>(spellings.size()) - 1));
+      answers << written.join(separator) << WithoutAccents(written.join(separator));
+    }
+  }
+  answers.removeDuplicates();
+  return answers;
+}
+
+// The format a quadrants answer takes, the same for every line so that it gives
+// nothing away.
+QString QuadrantsQuestion() {
+  return QStringLiteral(
+             "<p>Cuadrantes que atraviesa la recta, en orden de A hacia B y separados por "
+             "comas, por ejemplo «3º, 4º, 1º». Si la recta está en H o en V, los semiplanos "
+             "que recorre, por ejemplo «%1, %2»; si está en L.T., «%3».</p>")
+      .arg(Q(quiz::LocationName(7)), Q(quiz::LocationName(8)), Q(quiz::LocationName(9)));
 }
 
 // {1:MULTICHOICE:%100%RIGHT~%0%WRONG~...}: every name of the list, the true ones
@@ -78,7 +138,6 @@ void WriteQuestion(QXmlStreamWriter& xml, int number, const quiz::GeneratedExerc
           .arg(number)
           .arg(ExerciseCoordinates(e, QStringLiteral(", ")));
   const bool cloze = !e.pointMode && !e.quadrants;
-  // The quadrants' answers: with and without the ordinal mark.
   QStringList crossed;
   if (e.pointMode) {
     html += QStringLiteral("<p>¿Dónde está el punto A?</p>");
@@ -87,13 +146,8 @@ void WriteQuestion(QXmlStreamWriter& xml, int number, const quiz::GeneratedExerc
                 .arg(ClozeDropDown(quiz::kPlaneTypeCount, quiz::PlaneTypeName,
                                    quiz::PlaneTrueCodes(e.a, e.b, e.c)));
   } else if (e.quadrants) {
-    const QString text = Q(quiz::QuadrantsText(classify::QuadrantsCrossed(e.a, e.b)))
-                             .mid(QStringLiteral("cuadrantes ").size());
-    crossed << text;
-    if (text.contains(QStringLiteral("º"))) crossed << QString(text).remove(QStringLiteral("º"));
-    html += QStringLiteral(
-        "<p>Cuadrantes que atraviesa la recta, en orden de A hacia B y separados por comas "
-        "(por ejemplo: 3º, 4º, 1º):</p>");
+    crossed = QuadrantAnswers(classify::QuadrantsCrossed(e.a, e.b));
+    html += QuadrantsQuestion();
   } else {
     const auto types = classify::TrueTypeCodes(e.a, e.b);
     const auto relations = classify::TrueRelationCodes(e.a, e.b);
@@ -165,6 +219,11 @@ QByteArray MoodleXml(const std::vector<quiz::GeneratedExercise>& exercises, cons
   xml.setAutoFormatting(true);
   xml.writeStartDocument();
   xml.writeStartElement(QStringLiteral("quiz"));
+  // The bank's own category, so that banks imported one after another stay apart.
+  xml.writeStartElement(QStringLiteral("question"));
+  xml.writeAttribute(QStringLiteral("type"), QStringLiteral("category"));
+  TextElement(xml, QStringLiteral("category"), QStringLiteral("$course$/Quorvel/") + origin);
+  xml.writeEndElement();
   for (std::size_t k = 0; k < exercises.size(); ++k)
     WriteQuestion(xml, static_cast<int>(k) + 1, exercises[k], origin, palette);
   xml.writeEndElement();

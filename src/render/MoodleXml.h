@@ -11,8 +11,9 @@
 
 namespace render {
 
-// The bank, UTF-8. origin names where the exercises came from in each question's
-// name: "Ejercicio n (origin)", e.g. "semilla 7".
+// The bank, UTF-8. origin names where the exercises came from, e.g. "rectas,
+// semilla 7" or a list's file name: in each question's name, "Ejercicio n (origin)",
+// and in the bank's category, "$course$/Quorvel/origin".
 QByteArray MoodleXml(const std::vector<quiz::GeneratedExercise>& exercises, const QString& origin,
                      const SheetPalette& palette);
 

@@ -235,20 +235,45 @@ void DrawExercisePages(SheetPainter& sheet, const std::vector<quiz::GeneratedExe
   }
 }
 
-// The key's lines; one too wide for the page goes on at its relation.
+// Where a key line too wide for the page goes on: after the last "; " (between type
+// and relation) that leaves the part before it narrow enough, else after the last
+// such ", " or before such a " ("; -1 when there is none past `from`.
+int KeyBreak(SheetPainter& sheet, const QString& line, int from, const QFont& font) {
+  int cut = -1;
+  for (const bool relation : {true, false}) {
+    for (int at = from + 1; at < line.size(); ++at) {
+      const QChar before = line[at - 1];
+      const bool afterMark =
+          line[at] == QLatin1Char(' ') &&
+          (before == QLatin1Char(';') || (!relation && before == QLatin1Char(',')));
+      const bool bracket = !relation && before == QLatin1Char(' ') && line[at] == QLatin1Char('(');
+      if (!afterMark && !bracket) continue;
+      if (sheet.Width(line.left(at - (bracket ? 1 : 0)), font) > kBodyWidth) break;
+      cut = at;
+    }
+    if (cut >= 0) return cut;
+  }
+  return cut;
+}
+
+// The key's lines; one too wide for the page goes on, indented, at its breaks.
 std::vector<QString> KeyLines(SheetPainter& sheet,
                               const std::vector<quiz::GeneratedExercise>& exercises,
                               const QFont& font) {
+  const QString indent = QStringLiteral("      ");
   std::vector<QString> lines;
   for (std::size_t k = 0; k < exercises.size(); ++k) {
-    const QString line = Q(quiz::KeyLine(static_cast<int>(k) + 1, exercises[k]));
-    const int split = line.indexOf(QStringLiteral("; "));
-    if (sheet.Width(line, font) <= kBodyWidth || split < 0) {
-      lines.push_back(line);
-      continue;
+    QString rest = Q(quiz::KeyLine(static_cast<int>(k) + 1, exercises[k]));
+    int from = 0;  // past the indent of a line that goes on
+    while (sheet.Width(rest, font) > kBodyWidth) {
+      const int cut = KeyBreak(sheet, rest, from, font);
+      if (cut < 0) break;  // nothing fits before a break: the line stays whole
+      const bool bracket = rest[cut] == QLatin1Char('(');
+      lines.push_back(rest.left(cut - (bracket ? 1 : 0)));
+      rest = indent + rest.mid(bracket ? cut : cut + 1);
+      from = static_cast<int>(indent.size());
     }
-    lines.push_back(line.left(split + 1));
-    lines.push_back(QStringLiteral("      ") + line.mid(split + 2));
+    lines.push_back(rest);
   }
   return lines;
 }
@@ -282,6 +307,14 @@ bool ReadPalette(const std::string& name, SheetPalette& palette, std::string& me
   }
   for (std::size_t k = 0; k < palette.size(); ++k) palette[k] = reading.colours[k];
   return true;
+}
+
+// A random sheet in a question bank: its kind and seed, "rectas, semilla 42".
+QString BankOrigin(const quiz::SheetRequest& request) {
+  QString kind;
+  for (const quiz::SheetKindRow& row : quiz::SheetKinds())
+    if (row.kind == request.kind) kind = QString::fromUtf8(row.spanish);
+  return QStringLiteral("%1, semilla %2").arg(kind).arg(request.seed);
 }
 
 }  // namespace
@@ -319,8 +352,7 @@ SheetResult WriteWorksheet(const quiz::SheetRequest& request,
   }
   QByteArray bank;
   if (request.moodle)
-    bank = MoodleXml(
-        exercises, request.list ? origin : QStringLiteral("semilla %1").arg(request.seed), palette);
+    bank = MoodleXml(exercises, request.list ? origin : BankOrigin(request), palette);
 
   QString fault = SaveBytes(sheet, Q(request.output));
   if (fault.isEmpty() && request.key) fault = SaveBytes(key, Q(*request.key));

@@ -3,6 +3,7 @@
 // is scored and recorded, and keeps apart from the user's own plane mode.
 #include <QAction>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
@@ -93,7 +94,15 @@ TEST_F(PlaneExerciseWindowTest, PlaneExerciseCheckedScoredAndApartFromTheUsersPl
   QComboBox* list = window->SelPlano;
   EXPECT_TRUE(list->isVisible() && !window->SelREcta->isVisible() &&
               !window->DefREcta->isVisible());
-  EXPECT_EQ(list->geometry(), window->SelREcta->geometry());
+  // In SelREcta's place, wider: closed, it shows its longest item whole, and starts
+  // with a Spanish prompt.
+  EXPECT_EQ(list->geometry().topLeft(), window->SelREcta->geometry().topLeft());
+  EXPECT_LT(list->geometry().right(), window->comprobarTest->geometry().left());
+  EXPECT_EQ(list->currentText(), "Tipo de plano");
+  for (int k = 0; k < list->count(); ++k)
+    EXPECT_LE(list->lineEdit()->fontMetrics().horizontalAdvance(list->itemText(k)),
+              list->lineEdit()->contentsRect().width() - 4)
+        << list->itemText(k).toStdString();
   ASSERT_EQ(list->count(), 10);
   EXPECT_EQ(list->itemText(3), "4. PROYECTANTE HORIZONTAL");
   EXPECT_EQ(list->itemText(9), "10. NO DEFINEN UN PLANO");

@@ -3,8 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
+#include <algorithm>
 #include <climits>
+#include <cmath>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "Pixels.h"
 
@@ -245,6 +252,64 @@ TEST(SeparateTextsTest, OverlappingTextMovesOnlyWhenAskedAndApartTextStays) {
   };
   EXPECT_LT(cut(false).second - cut(false).first, height);
   EXPECT_EQ(cut(true).second - cut(true).first, height);
+}
+
+// Keeps where each text went, then draws it.
+class PlacedTexts : public QtCanvas {
+ public:
+  using QtCanvas::QtCanvas;
+  void TextOut(std::int32_t x, std::int32_t y, const std::string& text) override {
+    placed.push_back({QString::fromStdString(text), QPoint(x, y)});
+    QtCanvas::TextOut(x, y, text);
+  }
+  std::vector<std::pair<QString, QPoint>> placed;
+};
+
+double Away(const QPointF& p, const QRectF& box) {
+  return std::hypot(std::max({box.left() - p.x(), 0.0, p.x() - box.right()}),
+                    std::max({box.top() - p.y(), 0.0, p.y() - box.bottom()}));
+}
+
+TEST(SeparateTextsTest, LabelsKeepToTheirOwnPointsOneForCoincidingPointsApartAndOffThickLines) {
+  // The labels a sheet asks for of the plane (0,0,0), (50,0,0), (0,30,30) moved to
+  // (100, 100); e' asked for touching e; d', whose thick line runs through its place.
+  PlacedTexts canvas(300, 200);
+  canvas.SetSeparateTexts(true);
+  canvas.SetFontSize(1);
+  QImage probe(1, 1, QImage::Format_RGB32);  // 96 DPI, as the canvas measures
+  probe.setDotsPerMeterX(3780);
+  probe.setDotsPerMeterY(3780);
+  const QFontMetrics metrics(canvas.Font(), &probe);
+  const std::vector<std::tuple<QPoint, QPoint, QString>> labels = {
+      {{150, 100}, {140, 100}, "b"}, {{150, 100}, {150, 80}, "b'"},  {{100, 130}, {100, 130}, "c"},
+      {{100, 70}, {100, 70}, "c'"},  {{100, 100}, {100, 100}, "a"},  {{100, 100}, {100, 100}, "a'"},
+      {{200, 160}, {200, 160}, "e"}, {{212, 160}, {208, 160}, "e'"}, {{240, 40}, {240, 40}, "d'"}};
+  canvas.SetPenWidth(3);
+  for (const auto& [p, at, text] : labels)
+    canvas.Ellipse(p.x() - 3, p.y() - 3, p.x() + 3, p.y() + 3);
+  canvas.MoveTo(240, 40);
+  canvas.LineTo(260, 90);
+  for (const auto& [p, at, text] : labels)
+    canvas.LabelOut(p.x(), p.y(), at.x(), at.y(), text.toStdString());
+  canvas.Finish();
+
+  std::vector<QRectF> boxes;
+  std::vector<QString> texts;
+  for (const auto& [text, at] : canvas.placed) {
+    texts.push_back(text);
+    const QRectF box(at, QSizeF(metrics.horizontalAdvance(text), metrics.height()));
+    QPoint own;  // the point of its first name; nearer it than any other
+    for (const auto& [p, asked, name] : labels) own = name == text.left(2).trimmed() ? p : own;
+    for (const auto& [p, asked, name] : labels)
+      EXPECT_TRUE(p == own || Away(own, box) < Away(p, box)) << text.toStdString();
+    for (const QRectF& other : boxes)  // not even touching
+      EXPECT_FALSE(box.adjusted(-1, -1, 1, 1).intersects(other)) << text.toStdString();
+    boxes.push_back(box);
+    for (double t = 0.1; t <= 1.0; t += 0.05)  // off the line, 3 pixels wide
+      EXPECT_GT(Away(QPointF(240 + 20 * t, 40 + 50 * t), box), 1.5) << text.toStdString();
+  }
+  std::sort(texts.begin(), texts.end());
+  EXPECT_EQ(texts, (std::vector<QString>{"a ≡ a'", "b ≡ b'", "c", "c'", "d'", "e", "e'"}));
 }
 
 }  // namespace

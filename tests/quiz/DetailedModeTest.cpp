@@ -147,8 +147,9 @@ TEST(Explanation, PointsInEachQuadrantAndLinesOfEachBaseType) {
   EXPECT_EQ(Why(A, {-10, -20, 31}, 5, 6),
             "A y B difieren en abscisa (10 y -10): no es perpendicular a L.T.");
   EXPECT_EQ(Why(A, {-10, -20, 31}, 8, 7), "La recta corta a V con cota 30,5: no pasa por L.T.");
+  // Parallel to L.T. and off it: the reason it does not cut it.
   EXPECT_EQ(Why(A, {-10, 20, 30}, 8, 7),
-            "A y B tienen alejamiento 20 y cota 30: la recta es paralela a L.T.");
+            "A y B tienen alejamiento 20 y cota 30: la recta no llega a L.T.");
   EXPECT_EQ(Why(A, A, 3, 8), "A y B coinciden en (10,20,30): la recta es un solo punto.");
   EXPECT_EQ(Why({-20, 0, 30}, {30, 0, 50}, 6, 4),
             "A y B tienen alejamiento 0: la recta está contenida en V.");

@@ -66,8 +66,12 @@ TEST(PlaneJudgement, HAndVTakeTheirOtherNamesInTheDetailedModeAndWrongAnswersASe
   }
   EXPECT_FALSE(quiz::JudgedRight(v, {1, 0}, true));
   EXPECT_EQ(quiz::Explanation(h, {7, 0}), "");
-  EXPECT_EQ(quiz::Explanation(h, {2, 0}), "A, B y C tienen cota 0: es el plano H.");
-  const auto why = [](const quiz::Exercise& e) { return quiz::Explanation(e, {10, 0}); };
+  EXPECT_EQ(quiz::Explanation(h, {2, 0}),
+            "A, B y C tienen cota 0: es el plano H, sin α1; su α2 es L.T.");
+  EXPECT_EQ(quiz::Explanation(v, {3, 0}),
+            "A, B y C tienen alejamiento 0: es el plano V, sin α2; su α1 es L.T.");
+  // "OBLICUO" is ruled out by the fact that makes the plane of its type.
+  const auto why = [](const quiz::Exercise& e) { return quiz::Explanation(e, {8, 0}); };
   EXPECT_EQ(why(PlaneOf({0, 10, 30}, {20, 30, 30}, {5, -7, 30})),
             "A, B y C tienen la misma cota (30): el plano es horizontal.");
   EXPECT_EQ(why(PlaneOf({10, 0, 0}, {40, 20, 30}, {-5, -20, -30})),
@@ -85,11 +89,48 @@ TEST(PlaneJudgement, HAndVTakeTheirOtherNamesInTheDetailedModeAndWrongAnswersASe
     for (std::int32_t chosen = 0; chosen <= 10; ++chosen) {
       const std::string s = quiz::Explanation(e, {chosen, 0});
       ASSERT_EQ(s.empty(), quiz::JudgedRight(e, {chosen, 0}, true));
+      // A wrong name of the first five is named as ruled out.
+      static const char* const kNot[] = {"",
+                                         "horizontal.",
+                                         "frontal.",
+                                         "de perfil.",
+                                         "proyectante horizontal.",
+                                         "proyectante vertical."};
+      if (!s.empty() && chosen >= 1 && chosen <= 5 && e.classCode < 9) {
+        ASSERT_EQ(s.substr(s.rfind("no es ") + 6), kNot[chosen]) << s;
+      }
       std::size_t chars = 0;
       for (unsigned char c : s) chars += (c & 0xC0u) != 0x80u;
       ASSERT_LE(chars, 70u) << s;
     }
   }
+  quiz::ResetQuiz();
+}
+
+// Perpendicular to H is proyectante horizontal, to V proyectante vertical, whatever
+// finer name the plane has; a wrong name gets the fact that rules it out.
+TEST(PlaneJudgement, ProjectingNamesCountAndEachWrongNameGetsItsOwnReason) {
+  const quiz::Exercise frontal = PlaneOf({0, 20, 10}, {30, 20, 40}, {-5, 20, -7});
+  const quiz::Exercise horizontal = PlaneOf({0, 10, 30}, {20, 30, 30}, {5, -7, 30});
+  const quiz::Exercise profile = PlaneOf({15, 10, 30}, {15, 30, -5}, {15, -7, 8});
+  const quiz::Exercise h = PlaneOf({0, 10, 0}, {20, 30, 0}, {5, -7, 0});
+  const quiz::Exercise v = PlaneOf({0, 0, 10}, {20, 0, 30}, {5, 0, -7});
+  for (const auto& [e, code] :
+       {std::pair{frontal, 4}, {horizontal, 5}, {profile, 4}, {profile, 5}, {h, 5}, {v, 4}})
+    EXPECT_TRUE(quiz::JudgedRight(e, {code, 0}, true)) << code;
+  EXPECT_FALSE(quiz::JudgedRight(frontal, {5, 0}, true));
+  EXPECT_FALSE(quiz::JudgedRight(frontal, {4, 0}, false));  // by default only its own
+
+  // A parallel plane answered "QUE PASA POR L.T." (A and B at alejamiento -100, cota
+  // -92): where its traces run, off L.T.
+  const quiz::Exercise parallel = PlaneOf({0, -100, -92}, {50, -100, -92}, {0, 20, 10});
+  EXPECT_EQ(quiz::Explanation(parallel, {7, 0}),
+            "α1 (alejamiento 8,24) y α2 (cota -7): el plano no pasa por L.T.");
+  EXPECT_EQ(quiz::Explanation(horizontal, {6, 0}),
+            "A, B y C tienen cota 30: es paralelo a H, no solo a L.T.");
+  EXPECT_EQ(quiz::Explanation(profile, {9, 0}),
+            "A tiene cota 30 y alejamiento 10: el plano no es H ni V.");
+  EXPECT_EQ(quiz::Explanation(profile, {10, 0}), "A, B y C no están alineados: definen un plano.");
   quiz::ResetQuiz();
 }
 

@@ -89,19 +89,23 @@ TEST_F(QuizTest, KeyLinesNameTheClassificationAndKeepTheCodes) {
   const auto key = [](int n, bool point, DihedralPoint a, DihedralPoint b = {}) {
     return quiz::KeyLine(n, GeneratedExercise{point, a, b});
   };
-  EXPECT_EQ(key(1, true, {12, -40, 30}), "1. A=(12,-40,30): Segundo Cuadrante");
+  // The names as the answer lists write them, never the window's shortened texts,
+  // the finer and the other true names after them, each once; nothing for a
+  // single point's relation.
+  EXPECT_EQ(key(1, true, {12, -40, 30}), "1. A=(12,-40,30): SEGUNDO CUADRANTE");
+  EXPECT_EQ(key(2, true, {12, -40, 0}), "2. A=(12,-40,0): " + quiz::LocationName(6));
   EXPECT_EQ(key(2, false, {12, 40, 30}, {5, 0, 7}),
-            "2. A=(12,40,30) B=(5,0,7): OBLICUA; / AL H,V Y L.T.");
-  // Blanks around the classification texts go; a blank relation is named as its
-  // answer-list item, and every other true name follows.
-  EXPECT_EQ(key(3, true, {0, 20, 20}), "3. A=(0,20,20): Primer Cuadrante BISECTOR");
+            "2. A=(12,40,30) B=(5,0,7): OBLICUA; / AL H Y AL V.");
+  EXPECT_EQ(key(3, true, {0, 20, 20}),
+            "3. A=(0,20,20): PRIMER CUADRANTE (también PRIMER BISECTOR)");
   EXPECT_EQ(key(4, false, {-20, 30, 0}, {30, 50, 0}),
-            "4. A=(-20,30,0) B=(30,50,0): CONTENIDA EN EL H. (también HORIZONTAL, QUE CORTA A "
-            "L.T.); CONTENIDA EN EL H (también = AL H / AL V., UN PUNTO EN L.T.)");
-  EXPECT_EQ(key(5, false, {10, 20, 30}, {10, 20, 30}),
-            "5. A=(10,20,30) B=(10,20,30): ES UN PUNTO; -");
+            "4. A=(-20,30,0) B=(30,50,0): CONTENIDA (también HORIZONTAL, QUE CORTA A L.T.); "
+            "CONTENIDA EN EL H (también = AL H / AL V., UN PUNTO EN L.T.)");
+  EXPECT_EQ(key(5, false, {10, 20, 30}, {10, 20, 30}), "5. A=(10,20,30) B=(10,20,30): ES UN PUNTO");
+  EXPECT_EQ(key(6, false, {10, 0, 0}, {-10, 0, 0}),
+            "6. A=(10,0,0) B=(-10,0,0): CONTENIDA; " + quiz::RelationName(11));
   EXPECT_EQ(key(60, false, {10, 20, 30}, {10, 20, -30}),
-            "60. A=(10,20,30) B=(10,20,-30): VERTICAL; ÷ AL H, = AL V");
+            "60. A=(10,20,30) B=(10,20,-30): VERTICAL; T AL H. = AL V.");
   EXPECT_EQ(classify::ClassCode, 4);
   EXPECT_EQ(classify::RelationCode, 6);
 }
@@ -112,8 +116,8 @@ TEST_F(QuizTest, KeyOfALineThroughTheGroundLineNamesItToo) {
   const std::string line =
       quiz::KeyLine(7, GeneratedExercise{false, {-20, 20, 30}, {40, -20, -30}});
   EXPECT_EQ(line,
-            "7. A=(-20,20,30) B=(40,-20,-30): OBLICUA (también QUE CORTA A L.T.); / AL H,V Y "
-            "L.T. (también UN PUNTO EN L.T.)");
+            "7. A=(-20,20,30) B=(40,-20,-30): OBLICUA (también QUE CORTA A L.T.); / AL H Y AL "
+            "V. (también UN PUNTO EN L.T.)");
   // Every such line of the generated sheets is keyed with it.
   int crossing = 0;
   for (std::uint32_t seed = 1; seed <= 20; ++seed) {
@@ -151,7 +155,9 @@ TEST_F(QuizTest, PlaneExercisesHaveTheirTypeAndTheKeyEveryTrueName) {
       EXPECT_EQ(classify::ClassCode, code) << type;
       classify::ClassCode = 4;
       const std::string line = quiz::KeyLine(3, e);
-      EXPECT_EQ(line.find(quiz::Coordinates("C", e.c) + ": " + type), line.find(" C=") + 1) << line;
+      EXPECT_EQ(line.find(quiz::Coordinates("C", e.c) + ": " + quiz::PlaneTypeName(code)),
+                line.find(" C=") + 1)
+          << line;
     }
   }
   EXPECT_EQ(classify::ClassCode, 4);
@@ -170,11 +176,15 @@ TEST_F(QuizTest, PlaneExercisesHaveTheirTypeAndTheKeyEveryTrueName) {
     e.c = c;
     return quiz::KeyLine(1, e);
   };
+  // The list's name first, then the finer one and every other true name; H and V
+  // say where their traces are.
   EXPECT_EQ(key({0, 10, 0}, {20, 30, 0}, {5, -7, 0}),
-            "1. A=(0,10,0) B=(20,30,0) C=(5,-7,0): ES EL PLANO H (también HORIZONTAL, QUE PASA "
-            "POR L.T.)");
+            "1. A=(0,10,0) B=(20,30,0) C=(5,-7,0): ES EL PLANO H O V (también ES EL PLANO H, "
+            "HORIZONTAL, PROYECTANTE VERTICAL, QUE PASA POR L.T.); sin α1 (es H), α2 es L.T.");
   EXPECT_EQ(key({0, 0, 0}, {10, 20, 20}, {30, -5, -5}),
-            "1. A=(0,0,0) B=(10,20,20) C=(30,-5,-5): PRIMER BISECTOR (también QUE PASA POR L.T.)");
+            "1. A=(0,0,0) B=(10,20,20) C=(30,-5,-5): QUE PASA POR L.T. (también PRIMER BISECTOR)");
+  EXPECT_EQ(key({0, 10, 5}, {20, 30, 5}, {8, -7, 5}),
+            "1. A=(0,10,5) B=(20,30,5) C=(8,-7,5): HORIZONTAL (también PROYECTANTE VERTICAL)");
   EXPECT_EQ(key({1, 2, 3}, {1, 2, 3}, {4, 5, 6}),
             "1. A=(1,2,3) B=(1,2,3) C=(4,5,6): NO DEFINEN UN PLANO");
 }
