@@ -22,7 +22,7 @@
 namespace {
 
 // The state right after activation, on a fresh surface of the paint box's size.
-void Activate(delgraph::QtCanvas& surface) {
+void Activate(delgraph::Canvas& surface) {
   delgraph::ResetDelgraph();
   drawing::ResetLogicalWindow();
   drawing::ResetProjections();
@@ -110,7 +110,7 @@ void BM_ClearSurface(benchmark::State& state) {
 void WindowEdit(benchmark::State& state, bool pointMode, bool plane = false, int values = 8) {
   const double scale = state.range(0) / 1000.0;
   TSurfaceCanvas surface;
-  surface.SetScale(scale);
+  surface.Redraw(scale);
   Activate(surface);
   scene::PointMode = pointMode;
   scene::PlaneMode = plane;  // B edited; C at its start value

@@ -1,29 +1,62 @@
 #include "app/CommandTable.h"
 
+#include <QAction>
+#include <QKeySequence>
+
 #include "app/WindowCommands.h"
 
 namespace app {
 
 const std::vector<CommandRow>& MenuCommands() {
+  // Pictures that leave the window, then what is drawn, then the quiz, then the
+  // window itself.
   static const std::vector<CommandRow> rows = {
-      {"Guardar imagen...", "Ctrl+S"},
-      {"Copiar imagen", "Ctrl+C"},
-      {"Imprimir...", "Ctrl+P"},
-      {"Hoja de ejercicios...", ""},
-      {"Mostrar trazas", "Ctrl+T"},
-      {"Partes vistas y ocultas", "Ctrl+Shift+V"},
-      {"Plano por tres puntos", "P"},
-      {"Ejercicios de planos", ""},  // no key: see PlaneExerciseCommands
-      {"Corrección detallada", ""},
-      {"Ocultar coordenadas", ""},
-      {"Resultados...", ""},
-      {"Guardar CSV...", ""},
-      {"Reiniciar puntuación", ""},
-      {"Coordenadas...", "C"},
-      {"Pantalla completa", "F11"},
-      {"Ayuda", "F1"},
+      {"GuardarImagen", "Guardar imagen...", "Ctrl+S", false, "", false},
+      {"CopiarImagen", "Copiar imagen", "Ctrl+C", false, "", false},
+      {"Imprimir", "Imprimir...", "Ctrl+P", false, "", false},
+      {"WorksheetAction", "Hoja de ejercicios...", "", false, "", false},
+      {"MostrarTrazas", "Mostrar trazas", "Ctrl+T", true, "", true},
+      {"PartesVistasOcultas", "Partes vistas y ocultas", "Ctrl+Shift+V", true, "", false},
+      {"PlanoPorTresPuntos", "Plano por tres puntos", "P", true, "", false},
+      // No key: the plain letters are taken or typed into the answer lists, and
+      // Ctrl+Shift+P lies one slip away from printing.
+      {"EjerciciosDePlanos", "Ejercicios de planos", "", true,
+       "TEST pone también ejercicios de planos, más o menos uno de cada tres", false},
+      {"DetailedModeAction", "Corrección detallada", "", true,
+       "Acepta todos los nombres verdaderos de la recta y explica cada fallo", true},
+      {"HideCoordinatesAction", "Ocultar coordenadas", "", true,
+       "En la corrección detallada, el ejercicio se lee solo en el dibujo hasta comprobarlo",
+       false},
+      {"ResultsAction", "Resultados...", "", false,
+       "Muestra los ejercicios corregidos en esta sesión", false},
+      {"SaveCsvAction", "Guardar CSV...", "", false,
+       "Guarda la tabla de resultados en un archivo CSV", false},
+      {"ResetScoreAction", "Reiniciar puntuación", "", false,
+       "Pone a 0 aciertos y fallos y vacía los resultados", false},
+      {"Coordenadas", "Coordenadas...", "C", false, "", true},
+      {"PantallaCompleta", "Pantalla completa", "F11", false, "", false},
+      {"Ayuda", "Ayuda", "F1", false, "", false},
   };
   return rows;
+}
+
+const CommandRow* CommandNamed(const QString& name) {
+  for (const CommandRow& row : MenuCommands())
+    if (name == QLatin1String(row.name)) return &row;
+  return nullptr;
+}
+
+QAction* MakeCommand(QObject& window, const char* name) {
+  const CommandRow* row = CommandNamed(QLatin1String(name));
+  if (row == nullptr) qFatal("No entry of the command table is named %s", name);
+  auto* action = new QAction(QString::fromUtf8(row->text), &window);
+  action->setObjectName(QLatin1String(row->name));
+  action->setCheckable(row->checkable);
+  if (*row->keys != '\0')
+    action->setShortcut(
+        QKeySequence::fromString(QLatin1String(row->keys), QKeySequence::PortableText));
+  if (*row->tip != '\0') action->setStatusTip(QString::fromUtf8(row->tip));
+  return action;
 }
 
 QString KeysAndCommandsText() {

@@ -1,9 +1,11 @@
-// The context menu of the drawing area: the groups of commands fill it, each
-// through AddCommand, which guards every handler.
+// The context menu of the drawing area: the groups of commands make the actions of
+// its entries from the command table, each through AddCommand, which guards every
+// handler; the menu lists them in the table's order.
 #include <QAction>
 #include <QMenu>
 #include <QPlainTextEdit>
 
+#include "app/CommandTable.h"
 #include "app/Controls.h"
 #include "app/ExportCommands.h"
 #include "app/PlaneCommands.h"
@@ -25,23 +27,27 @@ void TQuorvel::CreateCommands() {
     connect(area, &QWidget::customContextMenuRequested, this,
             [this, area](const QPoint& pos) { ContextMenu->popup(area->mapToGlobal(pos)); });
   }
-  // Pictures that leave the window, then what is drawn, then the quiz (its group
-  // opens with a separator), then the window itself.
   AddGroup<app::PictureCommands>();
   AddGroup<app::WorksheetCommands>();
-  ContextMenu->addSeparator();
   AddGroup<app::TraceCommands>();
   AddGroup<app::VisibilityCommands>();
   AddGroup<app::PlaneCommands>();
   AddGroup<app::PlaneExerciseCommands>();
   AddGroup<app::QuizCommands>();
-  ContextMenu->addSeparator();
   AddGroup<app::WindowCommands>();
+  // The menu lists the command table in its order, from the actions the groups made.
+  for (const app::CommandRow& row : app::MenuCommands()) {
+    auto* action = findChild<QAction*>(QLatin1String(row.name), Qt::FindDirectChildrenOnly);
+    if (action == nullptr) qFatal("No command group made the entry %s", row.name);
+    if (row.opensGroup) ContextMenu->addSeparator();
+    ContextMenu->addAction(action);
+  }
 }
 
 void TQuorvel::AddCommand(QAction* action, std::function<void()> handler) {
   action->setShortcutContext(Qt::WindowShortcut);
-  ContextMenu->addAction(action);
+  // An entry of the command table takes its place when the menu is filled.
+  if (app::CommandNamed(action->objectName()) == nullptr) ContextMenu->addAction(action);
   addAction(action);
   auto run = [this, handler = std::move(handler)] { Guarded(handler); };
   if (action->isCheckable())

@@ -10,6 +10,7 @@
 #include <QPageLayout>
 #include <QPrinter>
 
+#include "app/CommandTable.h"
 #include "app/Controls.h"
 #include "drawing/SeenAndHidden.h"
 #include "drawing/TraceDrawing.h"
@@ -37,17 +38,13 @@ constexpr FilterRow kFilters[] = {
 
 PictureCommands::PictureCommands(TQuorvel& window) : CommandGroup(window) {
   const struct {
-    const char* text;
     const char* name;
-    Qt::Key key;
     void (PictureCommands::*handler)();
-  } rows[] = {{"Guardar imagen...", "GuardarImagen", Qt::Key_S, &PictureCommands::Save},
-              {"Copiar imagen", "CopiarImagen", Qt::Key_C, &PictureCommands::Copy},
-              {"Imprimir...", "Imprimir", Qt::Key_P, &PictureCommands::Print}};
+  } rows[] = {{"GuardarImagen", &PictureCommands::Save},
+              {"CopiarImagen", &PictureCommands::Copy},
+              {"Imprimir", &PictureCommands::Print}};
   for (const auto& row : rows) {
-    auto* action = new QAction(QString::fromUtf8(row.text), &window);
-    action->setObjectName(QString::fromUtf8(row.name));
-    action->setShortcut(QKeySequence(Qt::CTRL | row.key));
+    QAction* action = MakeCommand(window, row.name);
     // Nothing to export until the first drawing.
     action->setEnabled(window.PaintBox1->ShowsSurface());
     connect(window.PaintBox1, &TPaintBox::ShowsSurfaceChanged, action, &QAction::setEnabled);

@@ -22,6 +22,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "app/CommandTable.h"
 #include "app/UnitQuorvel.h"
 #include "app/WindowCommands.h"
 
@@ -163,20 +164,14 @@ WindowCommands::WindowCommands(TQuorvel& window) : CommandGroup(window) {
   window.comprobarTest->installEventFilter(this);
 
   const struct {
-    const char* text;
     const char* name;
-    Qt::Key key;
     void (WindowCommands::*handler)();
-  } rows[] = {
-      {"Coordenadas...", "Coordenadas", Qt::Key_C, &WindowCommands::Coordinates},
-      {"Pantalla completa", "PantallaCompleta", Qt::Key_F11, &WindowCommands::ToggleFullScreen},
-      {"Ayuda", "Ayuda", Qt::Key_F1, &WindowCommands::ShowHelp}};
-  for (const auto& row : rows) {
-    auto* action = new QAction(QString::fromUtf8(row.text), &window);
-    action->setObjectName(QString::fromUtf8(row.name));
-    action->setShortcut(QKeySequence(row.key));
-    window.AddCommand(action, [this, handler = row.handler] { (this->*handler)(); });
-  }
+  } rows[] = {{"Coordenadas", &WindowCommands::Coordinates},
+              {"PantallaCompleta", &WindowCommands::ToggleFullScreen},
+              {"Ayuda", &WindowCommands::ShowHelp}};
+  for (const auto& row : rows)
+    window.AddCommand(MakeCommand(window, row.name),
+                      [this, handler = row.handler] { (this->*handler)(); });
 }
 
 void WindowCommands::CreateKeys() {

@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -13,6 +12,7 @@
 #include <QToolButton>
 #include <string>
 
+#include "app/CommandTable.h"
 #include "app/Controls.h"
 #include "app/UnitQuorvel.h"
 #include "classify/InfoUpdate.h"
@@ -30,11 +30,8 @@ const char* const kObjectName = "PlanoPorTresPuntos";
 
 PlaneCommands::PlaneCommands(TQuorvel& window) : CommandGroup(window) {
   setObjectName(QStringLiteral("PlaneCommands"));
-  action_ = new QAction(QStringLiteral("Plano por tres puntos"), &window);
-  action_->setObjectName(QLatin1String(kObjectName));
-  action_->setCheckable(true);
+  action_ = MakeCommand(window, kObjectName);
   action_->setChecked(scene::PlaneMode);
-  action_->setShortcut(QKeySequence(Qt::Key_P));
   window.AddCommand(action_, [this] { Toggled(action_->isChecked()); });
 }
 

@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/CommandTable.h"
 #include "app/UnitQuorvel.h"
 #include "delgraph/FileFault.h"
 #include "quiz/DetailedMode.h"
@@ -84,42 +85,17 @@ QDialog* QuizCommands::ShowResults() {
 }
 
 QuizCommands::QuizCommands(TQuorvel& window) : CommandGroup(window) {
-  // A separator that QMenu drops when nothing comes before it.
-  window.ContextMenu->addSeparator();
-
-  auto* detailed = new QAction(QStringLiteral("Corrección detallada"), &window);
-  detailed->setObjectName(QStringLiteral("DetailedModeAction"));
-  detailed->setCheckable(true);
-  detailed->setStatusTip(
-      QStringLiteral("Acepta todos los nombres verdaderos de la recta y explica cada fallo"));
-
-  auto* hide = new QAction(QStringLiteral("Ocultar coordenadas"), &window);
-  hide->setObjectName(QStringLiteral("HideCoordinatesAction"));
-  hide->setCheckable(true);
+  QAction* detailed = MakeCommand(window, "DetailedModeAction");
+  QAction* hide = MakeCommand(window, "HideCoordinatesAction");
   hide->setEnabled(false);
-  hide->setStatusTip(QStringLiteral(
-      "En la corrección detallada, el ejercicio se lee solo en el dibujo hasta comprobarlo"));
-
-  auto* results = new QAction(QStringLiteral("Resultados..."), &window);
-  results->setObjectName(QStringLiteral("ResultsAction"));
-  results->setStatusTip(QStringLiteral("Muestra los ejercicios corregidos en esta sesión"));
-
-  auto* save = new QAction(QStringLiteral("Guardar CSV..."), &window);
-  save->setObjectName(QStringLiteral("SaveCsvAction"));
-  save->setStatusTip(QStringLiteral("Guarda la tabla de resultados en un archivo CSV"));
-
-  auto* reset = new QAction(QStringLiteral("Reiniciar puntuación"), &window);
-  reset->setObjectName(QStringLiteral("ResetScoreAction"));
-  reset->setStatusTip(QStringLiteral("Pone a 0 aciertos y fallos y vacía los resultados"));
-
   window.AddCommand(detailed, [detailed, hide] {
     quiz::SetDetailedMode(detailed->isChecked());
     hide->setEnabled(detailed->isChecked());
   });
   window.AddCommand(hide, [hide] { quiz::SetHideCoordinates(hide->isChecked()); });
-  window.AddCommand(results, [this] { ShowResults(); });
-  window.AddCommand(save, [this] { SaveWithDialog(&window_); });
-  window.AddCommand(reset, [] { quiz::ResetScore(); });
+  window.AddCommand(MakeCommand(window, "ResultsAction"), [this] { ShowResults(); });
+  window.AddCommand(MakeCommand(window, "SaveCsvAction"), [this] { SaveWithDialog(&window_); });
+  window.AddCommand(MakeCommand(window, "ResetScoreAction"), [] { quiz::ResetScore(); });
 }
 
 }  // namespace app

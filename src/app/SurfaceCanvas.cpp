@@ -5,7 +5,6 @@
 
 using delgraph::CanvasPoint;
 using delgraph::ColorValue;
-using delgraph::QtCanvas;
 
 namespace {
 
@@ -29,21 +28,22 @@ void TSurfaceCanvas::Sequence::Clear() {
   calls.clear();
   texts.clear();
   polygons.clear();
+  fonts.clear();
 }
 
 TSurfaceCanvas::Call TSurfaceCanvas::Make(Op op, std::int32_t a, std::int32_t b, std::int32_t c,
                                           std::int32_t d) {
-  return Call{op, {a, b, c, d}, 0};
+  return Call{op, {a, b, c, d}, 0, 0};
 }
 
 void TSurfaceCanvas::SetChangedCallback(std::function<void()> callback) {
   changed_ = callback;
-  QtCanvas::SetChangedCallback(std::move(callback));
+  canvas_.SetChangedCallback(std::move(callback));
 }
 
 const QImage& TSurfaceCanvas::Image() {
   if (waiting_) CatchUp(now_.calls.size());
-  return QtCanvas::Image();
+  return canvas_.Image();
 }
 
 bool TSurfaceCanvas::SameAsPrevious(const Call& call, std::size_t at) {
@@ -65,9 +65,11 @@ bool TSurfaceCanvas::SameAsPrevious(const Call& call, std::size_t at) {
   }
   switch (call.op) {
     case Op::FontName:
+      return previous_.texts[before.extra] == now_.texts[call.extra];
     case Op::TextOut:
       return before.v[0] == call.v[0] && before.v[1] == call.v[1] &&
-             previous_.texts[before.extra] == now_.texts[call.extra];
+             previous_.texts[before.extra] == now_.texts[call.extra] &&
+             previous_.fonts[before.font] == now_.fonts[call.font];
     case Op::Polygon:
       return SamePoints(previous_.polygons[before.extra], now_.polygons[call.extra]);
     default:
@@ -85,6 +87,12 @@ void TSurfaceCanvas::Arrive(Call call, const std::string* text,
     now_.polygons.push_back(*polygon);
     call.extra = now_.polygons.size() - 1;
   }
+  if (call.op == Op::TextOut) {
+    // The settings before it are in force already: this is the font it is drawn in.
+    if (now_.fonts.empty() || !(now_.fonts.back() == canvas_.Font()))
+      now_.fonts.push_back(canvas_.Font());
+    call.font = now_.fonts.size() - 1;
+  }
   const std::size_t at = now_.calls.size();
   now_.calls.push_back(call);
   if (comparing_) {
@@ -94,7 +102,7 @@ void TSurfaceCanvas::Arrive(Call call, const std::string* text,
         if (at + 1 == cachedLength_) {
           // Everything the kept picture shows has come again: it is the picture.
           // Only what was drawn over it since is taken back.
-          PutBackChanges(cached_);
+          canvas_.PutBackChanges(cached_);
           waiting_ = false;
         }
         return;
@@ -103,8 +111,8 @@ void TSurfaceCanvas::Arrive(Call call, const std::string* text,
       // The two sequences part here: what came before is their common picture.
       if (waiting_) CatchUp(at);
       if (at != cachedLength_) {
-        cached_ = QtCanvas::Image();
-        ForgetChanges();
+        cached_ = canvas_.Image();
+        canvas_.ForgetChanges();
         cachedLength_ = at;
         cachedScale_ = Scale();
       }
@@ -124,8 +132,8 @@ void TSurfaceCanvas::StartAfresh() {
     // The sequence that ends here agreed with the one before all along.
     if (waiting_) CatchUp(now_.calls.size());
     if (now_.calls.size() != cachedLength_) {
-      cached_ = QtCanvas::Image();
-      ForgetChanges();
+      cached_ = canvas_.Image();
+      canvas_.ForgetChanges();
       cachedLength_ = now_.calls.size();
       cachedScale_ = Scale();
     }
@@ -136,23 +144,23 @@ void TSurfaceCanvas::StartAfresh() {
   waiting_ = cachedLength_ > 0 && cachedScale_ == Scale();
   // The brush colour first: on a clear brush it makes the brush solid, and the
   // style that follows puts the real one back.
-  Arrive(Make(Op::PenColor, AsValue(PenColor())));
-  Arrive(Make(Op::PenStyle, PenStyle()));
-  Arrive(Make(Op::PenMode, PenMode()));
-  Arrive(Make(Op::PenWidth, PenWidth()));
-  Arrive(Make(Op::BrushColor, AsValue(BrushColor())));
-  Arrive(Make(Op::BrushStyle, BrushStyle()));
-  Arrive(Make(Op::FontCharset, FontCharset()));
+  Arrive(Make(Op::PenColor, AsValue(canvas_.PenColor())));
+  Arrive(Make(Op::PenStyle, canvas_.PenStyle()));
+  Arrive(Make(Op::PenMode, canvas_.PenMode()));
+  Arrive(Make(Op::PenWidth, canvas_.PenWidth()));
+  Arrive(Make(Op::BrushColor, AsValue(canvas_.BrushColor())));
+  Arrive(Make(Op::BrushStyle, canvas_.BrushStyle()));
+  Arrive(Make(Op::FontCharset, canvas_.FontCharset()));
   if (!fontName_.empty()) Arrive(Make(Op::FontName), &fontName_);
   if (fontSize_ != 0) Arrive(Make(Op::FontSize, fontSize_));
-  Arrive(Make(Op::FontColor, AsValue(FontColor())));
+  Arrive(Make(Op::FontColor, AsValue(canvas_.FontColor())));
   startMove_ = now_.calls.size();
   startMoved_ = false;
   Arrive(Make(Op::MoveTo, penX_, penY_));
 }
 
 void TSurfaceCanvas::Redraw(double scale) {
-  SetScale(scale);
+  canvas_.SetScale(scale);
   waiting_ = false;
   for (const Call& call : now_.calls) Play(call, true);
   // A kept picture of another scale is of no use now.
@@ -166,52 +174,52 @@ void TSurfaceCanvas::Play(const Call& call, bool draw) {
   const std::int32_t* v = call.v;
   switch (call.op) {
     case Op::PenColor:
-      return QtCanvas::SetPenColor(AsColor(v[0]));
+      return canvas_.SetPenColor(AsColor(v[0]));
     case Op::PenStyle:
-      return QtCanvas::SetPenStyle(v[0]);
+      return canvas_.SetPenStyle(v[0]);
     case Op::PenMode:
-      return QtCanvas::SetPenMode(v[0]);
+      return canvas_.SetPenMode(v[0]);
     case Op::PenWidth:
-      return QtCanvas::SetPenWidth(v[0]);
+      return canvas_.SetPenWidth(v[0]);
     case Op::BrushColor:
-      return QtCanvas::SetBrushColor(AsColor(v[0]));
+      return canvas_.SetBrushColor(AsColor(v[0]));
     case Op::BrushStyle:
-      return QtCanvas::SetBrushStyle(v[0]);
+      return canvas_.SetBrushStyle(v[0]);
     case Op::FontCharset:
-      return QtCanvas::SetFontCharset(v[0]);
+      return canvas_.SetFontCharset(v[0]);
     case Op::FontName:
-      return QtCanvas::SetFontName(now_.texts[call.extra]);
+      return canvas_.SetFontName(now_.texts[call.extra]);
     case Op::FontSize:
-      return QtCanvas::SetFontSize(v[0]);
+      return canvas_.SetFontSize(v[0]);
     case Op::FontColor:
-      return QtCanvas::SetFontColor(AsColor(v[0]));
+      return canvas_.SetFontColor(AsColor(v[0]));
     case Op::MoveTo:
-      return QtCanvas::MoveTo(v[0], v[1]);
+      return canvas_.MoveTo(v[0], v[1]);
     case Op::Refresh:
-      return QtCanvas::Refresh();
+      return canvas_.Refresh();
     default:
       break;
   }
   if (!draw) {
     // Drawn already in the kept picture; the pen still moves.
-    if (call.op == Op::LineTo) QtCanvas::MoveTo(v[0], v[1]);
+    if (call.op == Op::LineTo) canvas_.MoveTo(v[0], v[1]);
     ++followed_;
     if (changed_) changed_();
     return;
   }
   switch (call.op) {
     case Op::LineTo:
-      return QtCanvas::LineTo(v[0], v[1]);
+      return canvas_.LineTo(v[0], v[1]);
     case Op::Ellipse:
-      return QtCanvas::Ellipse(v[0], v[1], v[2], v[3]);
+      return canvas_.Ellipse(v[0], v[1], v[2], v[3]);
     case Op::Polygon:
-      return QtCanvas::Polygon(now_.polygons[call.extra]);
+      return canvas_.Polygon(now_.polygons[call.extra]);
     case Op::FillRect:
-      return QtCanvas::FillRect(v[0], v[1], v[2], v[3]);
+      return canvas_.FillRect(v[0], v[1], v[2], v[3]);
     case Op::SetPixel:
-      return QtCanvas::SetPixel(v[0], v[1], AsColor(v[2]));
+      return canvas_.SetPixel(v[0], v[1], AsColor(v[2]));
     case Op::TextOut:
-      return QtCanvas::TextOut(v[0], v[1], now_.texts[call.extra]);
+      return canvas_.TextOut(v[0], v[1], now_.texts[call.extra]);
     default:
       return;
   }
@@ -284,7 +292,7 @@ void TSurfaceCanvas::FillRect(std::int32_t left, std::int32_t top, std::int32_t 
                               std::int32_t bottom) {
   // A solid fill over the whole surface hides everything drawn before it: a new
   // sequence starts, and what is kept never grows beyond one picture's worth.
-  const bool covers = BrushStyle() == delgraph::bsSolid && std::min(left, right) <= 0 &&
+  const bool covers = canvas_.BrushStyle() == delgraph::bsSolid && std::min(left, right) <= 0 &&
                       std::min(top, bottom) <= 0 && std::max(left, right) >= SurfaceWidth() &&
                       std::max(top, bottom) >= SurfaceHeight();
   if (covers) StartAfresh();

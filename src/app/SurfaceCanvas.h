@@ -1,11 +1,14 @@
-// The paint box's canvas: a QtCanvas that keeps the calls drawn since the whole
-// surface was last covered, so the same picture can be drawn again at another
-// scale (a larger window, another device pixel ratio) instead of being enlarged.
-// It also keeps the picture of the calls that every redraw repeats (the frame):
-// a redraw that repeats them exactly gets that picture back instead of drawing
-// it again, which leaves every pixel as drawing it would.
+// The paint box's canvas: it draws on a QtCanvas of its own and keeps the calls
+// drawn since the whole surface was last covered, so the same picture can be
+// drawn again at another scale (a larger window, another device pixel ratio)
+// instead of being enlarged. It also keeps the picture of the calls that every
+// redraw repeats (the frame): a redraw that repeats them exactly, in the same
+// fonts, gets that picture back instead of drawing it again, which leaves every
+// pixel as drawing it would. The QtCanvas is held, not inherited, so nothing can
+// read its picture while calls still wait under the kept one.
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <cstdint>
 #include <functional>
@@ -14,24 +17,31 @@
 
 #include "delgraph/QtCanvas.h"
 
-class TSurfaceCanvas : public delgraph::QtCanvas {
+class TSurfaceCanvas : public delgraph::Canvas {
  public:
   TSurfaceCanvas() = default;
 
-  // The picture so far. Hides QtCanvas::Image(): the calls of a repeated frame
-  // may still wait to be put in place, and are drawn first.
+  // The picture so far: the calls of a repeated frame that still wait to be put
+  // in place are drawn first.
   const QImage& Image();
-  // Hide QtCanvas's: calls that wait under the kept picture count as drawing.
-  std::uint64_t Generation() const { return QtCanvas::Generation() + followed_; }
+  // Grows with every drawing call, drawn or waiting under the kept picture.
+  std::uint64_t Generation() const { return canvas_.Generation() + followed_; }
+  // Called after every drawing call (the paint box schedules its repaint here).
   void SetChangedCallback(std::function<void()> callback);
   // Device pixels per surface pixel: draws the kept calls again on a fresh image
   // at that scale. Pen, brush and font end as they were.
   void Redraw(double scale);
+  double Scale() const { return canvas_.Scale(); }
+  int SurfaceWidth() const { return canvas_.SurfaceWidth(); }
+  int SurfaceHeight() const { return canvas_.SurfaceHeight(); }
   // Calls kept for the next Redraw, and of them those the kept picture covers;
   // for tests.
   std::size_t KeptCalls() const { return now_.calls.size(); }
   std::size_t CachedCalls() const { return cachedLength_; }
 
+  delgraph::ColorValue PenColor() const override { return canvas_.PenColor(); }
+  delgraph::ColorValue BrushColor() const override { return canvas_.BrushColor(); }
+  int BrushStyle() const override { return canvas_.BrushStyle(); }
   void SetPenColor(delgraph::ColorValue color) override;
   void SetPenStyle(int style) override;
   void SetPenMode(int mode) override;
@@ -77,12 +87,16 @@ class TSurfaceCanvas : public delgraph::QtCanvas {
     Op op;
     std::int32_t v[4];  // coordinates, or the one value of a setting
     std::size_t extra;  // index into the sequence's texts or polygons
+    std::size_t font;   // of a text: index into the sequence's fonts
   };
   // The calls since one covering of the whole surface.
   struct Sequence {
     std::vector<Call> calls;
     std::vector<std::string> texts;
     std::vector<std::vector<delgraph::CanvasPoint>> polygons;
+    // The fonts the texts were drawn in, as the canvas resolved them: a face
+    // named "Default" is the application's font of the moment.
+    std::vector<QFont> fonts;
     void Clear();
   };
 
@@ -103,11 +117,11 @@ class TSurfaceCanvas : public delgraph::QtCanvas {
   // Draws the call, or with draw false only takes its settings and pen position.
   void Play(const Call& call, bool draw);
 
+  delgraph::QtCanvas canvas_;
   Sequence now_;
   Sequence previous_;
   // Comparing the current sequence with the previous one, and where.
   bool comparing_ = false;
-  std::size_t matched_ = 0;
   // The pen's starting place is where the previous picture left it, which moves
   // with the scene; it only matters to a line drawn before the pen is moved, so
   // two sequences that differ there alone still agree up to such a line.

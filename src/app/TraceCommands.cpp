@@ -1,9 +1,9 @@
 #include "app/TraceCommands.h"
 
 #include <QAction>
-#include <QKeySequence>
 #include <QPlainTextEdit>
 
+#include "app/CommandTable.h"
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/TraceDrawing.h"
@@ -21,12 +21,9 @@ void DrawTracesOverThePicture() {
 }  // namespace
 
 TraceCommands::TraceCommands(TQuorvel& window) : CommandGroup(window) {
-  auto* action = new QAction(QStringLiteral("Mostrar trazas"), &window);
-  action->setObjectName(QStringLiteral("MostrarTrazas"));
-  action->setCheckable(true);
+  QAction* action = MakeCommand(window, "MostrarTrazas");
   // A run started with the traces on shows the entry ticked.
   action->setChecked(drawing::TracesOn);
-  action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
   window.AddCommand(action, [this, action] { Toggled(action->isChecked()); });
 }
 

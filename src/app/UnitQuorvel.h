@@ -31,8 +31,8 @@ class TSpinEdit;
 namespace app {
 
 // A group of the window's commands: it owns its actions, state and dialogs, and puts
-// its actions in the context menu through TQuorvel::AddCommand. The window keeps
-// the groups in the order they fill the menu.
+// its actions in the context menu through TQuorvel::AddCommand, each made from its
+// row of the command table (app/CommandTable.h). The window keeps the groups.
 class CommandGroup : public QObject {
  public:
   explicit CommandGroup(TQuorvel& window);
@@ -155,8 +155,9 @@ class TQuorvel : public QWidget, public WindowPort {
   void mostrarbotones() override;
   void ShowBtest() override;
 
-  // Puts the action in the context menu, with its shortcut working anywhere in the
-  // window; the handler runs guarded on each trigger (each toggle when checkable).
+  // Puts the action in the context menu (an entry of the command table in its
+  // place), with its shortcut working anywhere in the window; the handler runs
+  // guarded on each trigger (each toggle when checkable).
   void AddCommand(QAction* action, std::function<void()> handler);
   // Runs a handler body; an error it raises is shown through the dialogs instead
   // of crossing the event loop. The paint box then shows whatever was drawn.

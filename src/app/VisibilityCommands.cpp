@@ -1,9 +1,9 @@
 #include "app/VisibilityCommands.h"
 
 #include <QAction>
-#include <QKeySequence>
 #include <QPlainTextEdit>
 
+#include "app/CommandTable.h"
 #include "drawing/Frame.h"
 #include "drawing/SeenAndHidden.h"
 #include "quiz/TestMode.h"
@@ -12,11 +12,8 @@
 namespace app {
 
 VisibilityCommands::VisibilityCommands(TQuorvel& window) : CommandGroup(window) {
-  auto* action = new QAction(QStringLiteral("Partes vistas y ocultas"), &window);
-  action->setObjectName(QStringLiteral("PartesVistasOcultas"));
-  action->setCheckable(true);
+  QAction* action = MakeCommand(window, "PartesVistasOcultas");
   action->setChecked(drawing::VisibilityOn);
-  action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
   window.AddCommand(action, [this, action] { Toggled(action->isChecked()); });
 }
 

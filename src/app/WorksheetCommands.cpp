@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QDir>
 
+#include "app/CommandTable.h"
+
 #include "quiz/SheetRequest.h"
 #include "render/WorksheetPdf.h"
 
@@ -15,9 +17,7 @@ QString KeyFileName(const QString& sheet) {
 }
 
 WorksheetCommands::WorksheetCommands(TQuorvel& window) : CommandGroup(window) {
-  auto* action = new QAction(QStringLiteral("Hoja de ejercicios..."), &window);
-  action->setObjectName(QStringLiteral("WorksheetAction"));
-  window.AddCommand(action, [this] { MakeWorksheet(); });
+  window.AddCommand(MakeCommand(window, "WorksheetAction"), [this] { MakeWorksheet(); });
 }
 
 void WorksheetCommands::MakeWorksheet() {

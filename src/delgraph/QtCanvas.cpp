@@ -176,9 +176,17 @@ void QtCanvas::SetScale(double scale) {
   allChanged_ = true;
 }
 
+void QtCanvas::RequireSameImage(const QImage& picture) const {
+  // Only a copy of this image at this scale can be put back: anything else is a
+  // fault of the caller, and copying it would write past the image.
+  if (picture.size() == image_.size() && picture.format() == image_.format()) return;
+  qFatal("QtCanvas: a picture of %dx%d put back on an image of %dx%d", picture.width(),
+         picture.height(), image_.width(), image_.height());
+}
+
 void QtCanvas::SetPicture(const QImage& picture) {
-  if (!ownsDevice_ || picture.size() != image_.size() || picture.format() != image_.format())
-    return;
+  if (!ownsDevice_) return;
+  RequireSameImage(picture);
   // Copied into the image's own pixels: sharing them would cost a fresh image
   // (allocated and copied) at the next drawing anyway.
   if (!image_.isDetached()) {
@@ -202,8 +210,8 @@ void QtCanvas::ForgetChanges() {
 }
 
 void QtCanvas::PutBackChanges(const QImage& picture) {
-  if (!ownsDevice_ || picture.size() != image_.size() || picture.format() != image_.format())
-    return;
+  if (!ownsDevice_) return;
+  RequireSameImage(picture);
   if (!tracking_ || allChanged_) return SetPicture(picture);
   const std::size_t depth = 4;  // RGB32
   const qsizetype toLine = image_.bytesPerLine();

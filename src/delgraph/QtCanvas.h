@@ -54,7 +54,8 @@ class QtCanvas : public Canvas {
   // A canvas on a device it does not own has no image of its own: null.
   const QImage& Image() const;
   // Own image only: the picture becomes a copy of one taken earlier with Image()
-  // at the same scale (a picture put back instead of drawn again).
+  // at the same scale (a picture put back instead of drawn again). A picture of
+  // another size stops the program: it is a fault of the caller.
   void SetPicture(const QImage& picture);
   // Own image only: from now on, keep account of the pixels drawing changes; the
   // caller keeps the picture as it is now (a copy taken with Image()).
@@ -132,6 +133,7 @@ class QtCanvas : public Canvas {
   // the device takes no more drawing.
   QPainter* Painter();
   void EndPainting() const;
+  void RequireSameImage(const QImage& picture) const;
   void Changed();
   void RebuildPen();
   void RebuildBrush();

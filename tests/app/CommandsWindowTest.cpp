@@ -16,9 +16,7 @@
 #include <stdexcept>
 
 #include "WindowFixture.h"
-#include "app/CommandTable.h"
 #include "app/Controls.h"
-#include "app/WindowCommands.h"
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
 
@@ -124,35 +122,6 @@ TEST_F(CommandsWindowTest, ResultsKeepCerrarAfterACancelledFileDialog) {
   for (const QAbstractButton* b : print->findChildren<QAbstractButton*>()) buttons << b->text();
   EXPECT_TRUE(buttons.contains("Páginas"));
   EXPECT_FALSE(buttons.contains("Pages"));
-}
-
-}  // namespace
-
-namespace {
-
-// The manual page prints --help, which lists the table; the help window lists the
-// menu. Both show the same entries while the menu follows the table.
-TEST_F(CommandsWindowTest, MenuHelpWindowAndManualListTheSameEntries) {
-  QStringList menu, table;
-  for (const QAction* a : window->ContextMenu->actions()) {
-    if (a->isSeparator() || !a->isVisible()) continue;
-    menu << a->text() + " | " + a->shortcut().toString(QKeySequence::NativeText);
-  }
-  for (const app::CommandRow& row : app::MenuCommands())
-    table << QString::fromUtf8(row.text) + " | " + QString::fromUtf8(row.keys);
-  EXPECT_EQ(menu, table);
-
-  const QString manual = app::KeysAndCommandsText();
-  const QString help = app::HelpHtml(*window);
-  for (const app::CommandRow& row : app::MenuCommands()) {
-    EXPECT_TRUE(manual.contains(QString::fromUtf8(row.text))) << row.text;
-    EXPECT_TRUE(help.contains(QString::fromUtf8(row.text).toHtmlEscaped())) << row.text;
-  }
-  for (const app::KeyRow& key : app::ButtonKeys()) {
-    EXPECT_TRUE(manual.contains(key.key + QString(24 - key.key.size(), ' ') + key.action))
-        << key.key.toStdString();
-    EXPECT_TRUE(help.contains(key.key.toHtmlEscaped())) << key.key.toStdString();
-  }
 }
 
 }  // namespace

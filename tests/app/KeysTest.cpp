@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include "WindowFixture.h"
+#include "app/CommandTable.h"
 #include "app/Controls.h"
 #include "quiz/TestMode.h"
 #include "scene/Scene.h"
@@ -140,6 +141,18 @@ TEST_F(KeysTest, FullScreenAndHelpWorkEvenInATextField) {
   for (const char* expected : {"Teclas", "abcisa -", "Av Pág", "Intro", "Esc", "Coordenadas...",
                                "Pantalla completa", "F11", "Exportar dibujo...", "Ctrl+E"})
     EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+}
+
+// --help prints a command's key as the table writes it, and the menu shows the
+// key Qt reads from it: the two must be the same key.
+TEST(CommandTableTest, EveryKeyReadsBackAsWritten) {
+  for (const app::CommandRow& row : app::MenuCommands()) {
+    const QString keys = QString::fromUtf8(row.keys);
+    EXPECT_EQ(QKeySequence::fromString(keys, QKeySequence::PortableText)
+                  .toString(QKeySequence::PortableText),
+              keys)
+        << row.name;
+  }
 }
 
 }  // namespace

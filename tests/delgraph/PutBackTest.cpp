@@ -69,6 +69,10 @@ TEST(PutBackTest, OnlyWhatWasDrawnComesBackAndThePictureIsTheKeptOne) {
     canvas.PutBackChanges(big);
     EXPECT_EQ(canvas.Image(), big);
   }
+  // A picture of another size was never this image: it stops the program.
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  QtCanvas canvas(400, 300);
+  EXPECT_DEATH(canvas.PutBackChanges(QImage(400, 301, QImage::Format_RGB32)), "400x301");
 }
 
 TEST(TextPictureTest, TextsDrawnAgainLandAsTheyDidTheFirstTime) {

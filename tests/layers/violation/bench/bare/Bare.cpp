@@ -1,0 +1,2 @@
+// The bare yardstick must not include the program it is held against.
+#include "scene/Low.h"

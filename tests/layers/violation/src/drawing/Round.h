@@ -1,0 +1,2 @@
+// The other half of the loop, included as a neighbour.
+#include "Ring.h"

@@ -1,0 +1,2 @@
+// A test of the scene that reaches up into the window.
+#include "app/High.h"

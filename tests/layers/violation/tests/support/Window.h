@@ -1,0 +1,2 @@
+// A shared helper that needs the window.
+#include "app/High.h"
