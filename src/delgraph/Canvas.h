@@ -80,6 +80,11 @@ class Canvas {
   // Top-left corner at (x, y), in the font colour; on a solid brush the text gets a
   // box in the brush colour, otherwise the background shows through.
   virtual void TextOut(std::int32_t x, std::int32_t y, const std::string& text) = 0;
+  // How wide TextOut would draw the text now; 0 where the canvas cannot tell.
+  virtual std::int32_t TextWidth(const std::string& text) {
+    (void)text;
+    return 0;
+  }
   // Drop the selected drawing objects so they are selected afresh.
   virtual void Refresh() = 0;
 };

@@ -111,6 +111,7 @@ class QtCanvas : public Canvas {
                 std::int32_t bottom) override;
   void SetPixel(std::int32_t x, std::int32_t y, ColorValue color) override;
   void TextOut(std::int32_t x, std::int32_t y, const std::string& text) override;
+  std::int32_t TextWidth(const std::string& text) override;
   void Refresh() override;
 
   // ColorValue (red in the low byte) to an opaque Qt colour and back.

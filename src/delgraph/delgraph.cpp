@@ -234,6 +234,10 @@ void DrawText(std::int32_t x, std::int32_t y, const std::string& text) {
   SurfaceCanvas->TextOut(x, y, CutText(text, MaxTextLength));
 }
 
+std::int32_t TextWidth(const std::string& text) {
+  return SurfaceCanvas ? SurfaceCanvas->TextWidth(CutText(text, MaxTextLength)) : 0;
+}
+
 ColorValue GetPenColor() {
   return SurfaceCanvas ? SurfaceCanvas->PenColor() : 0;
 }

@@ -115,6 +115,9 @@ void ClearSurface();
 void FillPolygon(std::uint16_t n, PointList points);
 void PutPixel(std::int32_t x, std::int32_t y, std::int32_t color);
 void DrawText(std::int32_t x, std::int32_t y, const std::string& text);  // UTF-8
+// How wide DrawText would draw the text in the current style; 0 with no canvas or
+// one that cannot tell.
+std::int32_t TextWidth(const std::string& text);
 ColorValue GetPenColor();
 // Gives the pen back a colour value kept with GetPenColor (not a palette number).
 void SetPenColorValue(ColorValue color);
