@@ -99,13 +99,15 @@ const std::vector<OptionRow>& Options() {
       {{"kind"},
        "TIPO",
        "ejercicios de la hoja: puntos, rectas, planos, cuadrantes o mixtos (también points, "
-       "lines, planes, quadrants, mixed; sin ella, mixtos)",
+       "lines, planes, quadrants, mixed; sin ella, mixtos, que reparte por igual puntos, "
+       "rectas y planos)",
        false},
       {{"worksheet-file"},
        "LISTA.txt",
        "escribe la hoja con los ejercicios de LISTA.txt, uno por línea: A(10,20,30) un "
        "punto, A(-10,40,40) B(50,60,80) una recta (seguida de «cuadrantes» para preguntar "
-       "por ellos), A(..) B(..) C(..) un plano; hasta 200",
+       "por ellos), A(..) B(..) C(..) un plano; hasta 200, con abscisas de -120 a 120 y "
+       "alejamientos y cotas de -140 a 140; lo que sigue a # es un comentario",
        true},
       {{"o", "output"}, "ARCHIVO.pdf", "el archivo de la hoja de ejercicios", false},
       {{"key"}, "ARCHIVO.pdf", "escribe las soluciones en ARCHIVO.pdf en lugar de al final", false},
@@ -434,7 +436,8 @@ QString HelpText() {
     << "  " << kProgram << " --worksheet 30 --seed 1234 --kind rectas -o hoja.pdf\n"
     << "  " << kProgram << " --worksheet-file lista.txt -o hoja.pdf --key soluciones.pdf\n\n"
     << "Estado de salida: 0 si todo va bien, 2 si los argumentos no son válidos (no se\n"
-    << "escribe nada), 1 si un archivo no se puede leer o escribir.\n\n"
+    << "escribe nada), 1 si un archivo no se puede leer o escribir, o la salida estándar\n"
+    << "no admite la semilla. Una hoja escribe todos sus archivos o ninguno.\n\n"
     << app::KeysAndCommandsText();
   s.flush();
   return text;
