@@ -132,12 +132,14 @@ delgraph::FileFault PendingFile::Prepare(const QByteArray& bytes, int index) {
   }
   struct stat info {};
   existed_ = ::fstatat(folder_, base_.constData(), &info, 0) == 0;
+  // A file the user may not write is not replaced (QSaveFile refuses it too, but
+  // without a reason).
+  if (existed_ && ::faccessat(folder_, base_.constData(), W_OK, 0) != 0) return FaultOf(errno);
   stray_ = delgraph::HasStrayBytes(delgraph::DecodeFileName(target));
   QString name = delgraph::DecodeFileName(target);
   if (stray_) {
     // Qt cannot spell the name: QSaveFile writes a scratch name in the same folder,
     // reached through the open folder, and a rename gives it the real one.
-    if (existed_ && ::faccessat(folder_, base_.constData(), W_OK, 0) != 0) return FaultOf(errno);
     temporary_ = ScratchName("nueva", index);
     name = QStringLiteral("/proc/self/fd/%1/%2").arg(folder_).arg(QString::fromLatin1(temporary_));
   }
