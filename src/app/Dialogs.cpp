@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -105,6 +106,7 @@ void SpanishDialogs::Translate() {
 }
 
 void SpanishDialogs::ShowError(QWidget* parent, const QString& message) {
+  Translate();
   QMessageBox::critical(parent != nullptr ? parent : QApplication::activeWindow(),
                         QStringLiteral("Quorvel"), message);
 }
@@ -115,6 +117,32 @@ QString SpanishDialogs::AskSaveName(QWidget* parent, SaveQuestion& question) {
   if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return QString();
   question.filter = dialog->selectedNameFilter();
   return dialog->selectedFiles().front();
+}
+
+bool SpanishDialogs::AskReplace(QWidget* parent, const QStringList& paths) {
+  Translate();
+  QStringList names;
+  for (const QString& path : paths) names << QStringLiteral("«%1»").arg(QFileInfo(path).fileName());
+  const bool one = names.size() == 1;
+  const QString list = one ? names.front()
+                           : names.mid(0, names.size() - 1).join(QStringLiteral(", ")) +
+                                 QStringLiteral(" y ") + names.back();
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Quorvel"),
+                  (one ? QStringLiteral("Ya existe %1. ¿Quiere reemplazarlo?")
+                       : QStringLiteral("Ya existen %1. ¿Quiere reemplazarlos?"))
+                      .arg(list),
+                  QMessageBox::NoButton, parent != nullptr ? parent : QApplication::activeWindow());
+  QPushButton* replace = box.addButton(QStringLiteral("Reemplazar"), QMessageBox::AcceptRole);
+  box.setDefaultButton(box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole));
+  box.exec();
+  return box.clickedButton() == replace;
+}
+
+QStringList ExistingFiles(const QStringList& paths) {
+  QStringList existing;
+  for (const QString& path : paths)
+    if (QFileInfo::exists(path)) existing << path;
+  return existing;
 }
 
 std::unique_ptr<QPrintDialog> MakePrintDialog(QWidget* parent, QPrinter& printer) {
@@ -212,6 +240,12 @@ std::optional<WorksheetChoice> SpanishDialogs::AskWorksheet(QWidget* parent) {
   form->addRow(QString(), perspective);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   OkCancel(buttons);
+  // The keyboard goes through the fields as the form shows them.
+  QWidget::setTabOrder(count, kind);
+  QWidget::setTabOrder(kind, seed);
+  QWidget::setTabOrder(seed, key);
+  QWidget::setTabOrder(key, perspective);
+  QWidget::setTabOrder(perspective, buttons);
   auto* layout = new QVBoxLayout(&dialog);
   layout->addLayout(form);
   layout->addWidget(fault);

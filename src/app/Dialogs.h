@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QTranslator>
 #include <cstdint>
 #include <memory>
@@ -53,8 +54,12 @@ class Dialogs {
  public:
   virtual ~Dialogs() = default;
   virtual void ShowError(QWidget* parent, const QString& message) = 0;
-  // The path to write, or empty when the user cancels.
+  // The path to write, or empty when the user cancels. The dialog has asked
+  // whether to replace that very file.
   virtual QString AskSaveName(QWidget* parent, SaveQuestion& question) = 0;
+  // Whether to replace files that exist (paths), which the save dialog did not
+  // ask about: a name given another extension, a key beside the sheet.
+  virtual bool AskReplace(QWidget* parent, const QStringList& paths) = 0;
   // Lets the user set up the printer; true to print.
   virtual bool AskPrint(QWidget* parent, QPrinter& printer) = 0;
   // False when the user cancels.
@@ -62,15 +67,16 @@ class Dialogs {
   virtual std::optional<WorksheetChoice> AskWorksheet(QWidget* parent) = 0;
 };
 
-// The real dialogs. Qt's translation is installed at the first dialog of Qt's own
-// and stays: taking it away again would turn every open dialog's standard texts
-// back into English.
+// The real dialogs. Qt's translation is installed before the first dialog or
+// message box of Qt's own and stays: taking it away again would turn every open
+// dialog's standard texts back into English.
 class SpanishDialogs : public Dialogs {
  public:
   SpanishDialogs();
   ~SpanishDialogs() override;
   void ShowError(QWidget* parent, const QString& message) override;
   QString AskSaveName(QWidget* parent, SaveQuestion& question) override;
+  bool AskReplace(QWidget* parent, const QStringList& paths) override;
   bool AskPrint(QWidget* parent, QPrinter& printer) override;
   bool AskCoordinates(QWidget* parent, CoordinatesInput& io) override;
   std::optional<WorksheetChoice> AskWorksheet(QWidget* parent) override;
@@ -87,6 +93,9 @@ std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, const SaveQuestion&
 
 // The print dialog as SpanishDialogs opens it, not yet shown.
 std::unique_ptr<QPrintDialog> MakePrintDialog(QWidget* parent, QPrinter& printer);
+
+// The names among paths that exist (the files a save would replace).
+QStringList ExistingFiles(const QStringList& paths);
 
 // Where new files go unless the user chose before: the user's pictures or documents
 // folder (home when there is none), not the working folder, which the launcher

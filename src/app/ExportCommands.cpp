@@ -59,9 +59,13 @@ void PictureCommands::Save() {
   for (const FilterRow& row : kFilters) filters << QString::fromUtf8(row.filter);
   SaveQuestion question{QStringLiteral("Guardar imagen"), lastSavePath_,
                         filters.join(QStringLiteral(";;")), QString()};
-  const QString path =
-      SavePathFor(window_.Dialogs().AskSaveName(&window_, question), question.filter);
+  const QString chosen = window_.Dialogs().AskSaveName(&window_, question);
+  const QString path = SavePathFor(chosen, question.filter);
   if (path.isEmpty()) return;
+  // The dialog asked about the name it gave; with an extension added it is another.
+  if (path != chosen && !ExistingFiles({path}).isEmpty() &&
+      !window_.Dialogs().AskReplace(&window_, {path}))
+    return;
   lastSavePath_ = path;
   const QString fault = render::WriteFile(CurrentScene(), path, *render::FormatOfPath(path), 1);
   if (!fault.isEmpty()) window_.ReportError(fault);

@@ -60,6 +60,8 @@ class TSurfaceCanvas : public delgraph::Canvas {
                 std::int32_t bottom) override;
   void SetPixel(std::int32_t x, std::int32_t y, delgraph::ColorValue color) override;
   void TextOut(std::int32_t x, std::int32_t y, const std::string& text) override;
+  // Measures in the settings already in force; draws nothing, so nothing is kept.
+  std::int32_t TextWidth(const std::string& text) override { return canvas_.TextWidth(text); }
   void Refresh() override;
 
  private:

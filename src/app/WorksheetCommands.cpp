@@ -5,6 +5,7 @@
 
 #include "app/CommandTable.h"
 
+#include "delgraph/FileName.h"
 #include "quiz/SheetRequest.h"
 #include "render/WorksheetPdf.h"
 
@@ -28,17 +29,24 @@ void WorksheetCommands::MakeWorksheet() {
       QStringLiteral("Guardar hoja de ejercicios"),
       QDir(DocumentsFolder()).filePath(QStringLiteral("hoja-de-ejercicios-%1.pdf").arg(seed)),
       QStringLiteral("Documento PDF (*.pdf)"), QString()};
-  QString name = window_.Dialogs().AskSaveName(&window_, question);
-  if (name.isEmpty()) return;
+  const QString chosen = window_.Dialogs().AskSaveName(&window_, question);
+  if (chosen.isEmpty()) return;
+  QString name = chosen;
   if (!name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) name += QStringLiteral(".pdf");
+  // The dialog asked about the name it gave: not about another extension, nor the key.
+  QStringList unasked;
+  if (name != chosen) unasked << name;
+  if (choice->separateKey) unasked << KeyFileName(name);
+  const QStringList existing = ExistingFiles(unasked);
+  if (!existing.isEmpty() && !window_.Dialogs().AskReplace(&window_, existing)) return;
 
   quiz::SheetRequest request;
   request.count = choice->count;
   request.seed = seed;
   request.seedGiven = true;
   request.kind = choice->kind;
-  request.output = name.toStdString();
-  if (choice->separateKey) request.key = KeyFileName(name).toStdString();
+  request.output = delgraph::EncodeFileName(name).toStdString();
+  if (choice->separateKey) request.key = delgraph::EncodeFileName(KeyFileName(name)).toStdString();
   request.perspective = choice->perspective;
   const render::SheetResult result = render::WriteWorksheet(request);
   if (result.fault != render::SheetFault::kNone)

@@ -24,6 +24,9 @@ constexpr std::uint16_t kTextSize = 18;
 constexpr std::uint16_t kCoordinatesSize = 14;
 
 constexpr std::int32_t kTextX = 570;
+// A traces text too long for its size (a meeting point far along L.T.) is set
+// smaller, down to this size, rather than cut at the picture's edge.
+constexpr std::uint16_t kSmallestTracesSize = 8;
 constexpr std::int32_t kTracesY = 10;  // where a line's relation to H and V goes
 constexpr std::int32_t kTypeY = 355;
 constexpr std::int32_t kCoordinatesY[3] = {382, 403, 424};
@@ -103,9 +106,13 @@ void ShowPlaneCoordinates() {
   delgraph::SetBackColor(kTextBackground);
   ShowCoordinates(true);
   if (!scene::AnswerHidden) {
-    delgraph::SetTextStyle(0, 0, kTextSize);
-    delgraph::DrawText(kTextX, kTracesY,
-                       PlaneTracesText(scene::PointA, scene::PointB, scene::PointC));
+    const std::string traces = PlaneTracesText(scene::PointA, scene::PointB, scene::PointC);
+    const std::int32_t room = delgraph::GetMaxX() + 1 - kTextX;
+    std::uint16_t size = kTextSize;
+    delgraph::SetTextStyle(0, 0, size);
+    while (size > kSmallestTracesSize && delgraph::TextWidth(traces) > room)
+      delgraph::SetTextStyle(0, 0, --size);
+    delgraph::DrawText(kTextX, kTracesY, traces);
   }
   drawing::RestoreTextStyle();
   // As the rings of the projections leave it.

@@ -15,6 +15,7 @@
 
 #include "app/CommandTable.h"
 #include "cli/PlaneOptions.h"
+#include "delgraph/FileName.h"
 #include "delgraph/PaletteRead.h"
 #include "delgraph/ShippedPalette.h"
 #include "delgraph/delgraph.h"
@@ -98,13 +99,15 @@ const std::vector<OptionRow>& Options() {
       {{"kind"},
        "TIPO",
        "ejercicios de la hoja: puntos, rectas, planos, cuadrantes o mixtos (también points, "
-       "lines, planes, quadrants, mixed; sin ella, mixtos)",
+       "lines, planes, quadrants, mixed; sin ella, mixtos, que reparte por igual puntos, "
+       "rectas y planos)",
        false},
       {{"worksheet-file"},
        "LISTA.txt",
        "escribe la hoja con los ejercicios de LISTA.txt, uno por línea: A(10,20,30) un "
        "punto, A(-10,40,40) B(50,60,80) una recta (seguida de «cuadrantes» para preguntar "
-       "por ellos), A(..) B(..) C(..) un plano; hasta 200",
+       "por ellos), A(..) B(..) C(..) un plano; hasta 200, con abscisas de -120 a 120 y "
+       "alejamientos y cotas de -140 a 140; lo que sigue a # es un comentario",
        true},
       {{"o", "output"}, "ARCHIVO.pdf", "el archivo de la hoja de ejercicios", false},
       {{"key"}, "ARCHIVO.pdf", "escribe las soluciones en ARCHIVO.pdf en lugar de al final", false},
@@ -122,6 +125,12 @@ const std::vector<OptionRow>& Options() {
 struct Streams {
   QTextStream& out;
   QTextStream& err;
+  // False when standard output takes nothing (a full disk, /dev/full).
+  bool Print(const QString& text) {
+    out << text;
+    out.flush();
+    return out.status() == QTextStream::Ok;
+  }
   int Fail(int status, const QString& message) {
     err << kProgram << ": " << message << '\n';
     if (status == ExitBadInput) err << "Pruebe «" << kProgram << " --help».\n";
@@ -207,7 +216,7 @@ std::optional<DihedralPoint> ParsePoint(const QString& text, const QString& opti
     bool ok = false;
     v[k] = parts[k].trimmed().toInt(&ok, 10);
     if (!ok) {
-      *fault = QStringLiteral("%1: «%2» no es un número entero").arg(option, parts[k]);
+      *fault = QStringLiteral("%1: «%2» %3").arg(option, parts[k], CoordinateFault(parts[k]));
       return std::nullopt;
     }
   }
@@ -292,8 +301,11 @@ int RunExport(const QCommandLineParser& parser, Streams& io) {
     bool ok = false;
     scale = parser.value("scale").trimmed().toInt(&ok, 10);
     if (!ok || scale < render::MinScale || scale > render::MaxScale) {
-      return io.Fail(ExitBadInput, QStringLiteral("--scale: «%1» no es un número entero de 1 a 8")
-                                       .arg(parser.value("scale")));
+      const bool number = CoordinateFault(parser.value("scale")) != "no es un número entero";
+      return io.Fail(ExitBadInput, QStringLiteral("--scale: «%1» %2 de 1 a 8")
+                                       .arg(parser.value("scale"),
+                                            number ? QStringLiteral("está fuera de rango:")
+                                                   : QStringLiteral("no es un número entero")));
     }
   }
 
@@ -304,11 +316,11 @@ int RunExport(const QCommandLineParser& parser, Streams& io) {
   return ExitOk;
 }
 
-// The options a sheet shares, as typed.
+// The options a sheet shares, as typed; file names as the file system spells them.
 quiz::SheetOptionTexts SheetTexts(const QCommandLineParser& parser) {
   const auto text = [&parser](const char* name) -> std::optional<std::string> {
     if (!parser.isSet(name)) return std::nullopt;
-    return parser.value(name).toStdString();
+    return delgraph::EncodeFileName(parser.value(name)).toStdString();
   };
   quiz::SheetOptionTexts texts;
   texts.count = parser.value("worksheet").toStdString();
@@ -323,43 +335,60 @@ quiz::SheetOptionTexts SheetTexts(const QCommandLineParser& parser) {
   return texts;
 }
 
+// The options checked, and no file given two roles. Returns an empty string or
+// the fault.
+std::string CheckSheet(const QCommandLineParser& parser, quiz::SheetRequest& request) {
+  std::string fault = quiz::CheckSheetOptions(SheetTexts(parser), request);
+  if (fault.empty()) fault = render::SheetFileClash(request);
+  return fault;
+}
+
+int SheetFailure(Streams& io, const render::SheetResult& result) {
+  return io.Fail(result.fault == render::SheetFault::kSameFile ? ExitBadInput : ExitFileError,
+                 QString::fromStdString(result.message));
+}
+
 int RunWorksheet(const QCommandLineParser& parser, Streams& io) {
   quiz::SheetRequest request;
-  const std::string fault = quiz::CheckSheetOptions(SheetTexts(parser), request);
+  const std::string fault = CheckSheet(parser, request);
   if (!fault.empty()) return io.Fail(ExitBadInput, QString::fromStdString(fault));
   if (!request.seedGiven) request.seed = quiz::RandomSeed();
 
   const render::SheetResult result = render::WriteWorksheet(request);
-  if (result.fault != render::SheetFault::kNone)
-    return io.Fail(ExitFileError, QString::fromStdString(result.message));
-  // Printed once the sheet exists: with it the same sheet can be made again.
-  io.out << "Semilla: " << request.seed << '\n';
-  io.out.flush();
+  if (result.fault != render::SheetFault::kNone) return SheetFailure(io, result);
+  // Printed once the sheet exists: with it the same sheet can be made again, so a
+  // seed that cannot be printed fails the run, and the message still gives it.
+  const QString seed = QStringLiteral("Semilla: %1").arg(request.seed);
+  if (!io.Print(seed + '\n'))
+    return io.Fail(ExitFileError,
+                   QStringLiteral("no se pudo escribir «%1» en la salida estándar").arg(seed));
   return ExitOk;
 }
 
 int RunWorksheetFile(const QCommandLineParser& parser, Streams& io) {
   quiz::SheetRequest request;
-  const std::string fault = quiz::CheckSheetOptions(SheetTexts(parser), request);
+  const std::string fault = CheckSheet(parser, request);
   if (!fault.empty()) return io.Fail(ExitBadInput, QString::fromStdString(fault));
-  const QString path = QString::fromStdString(*request.list);
-  QFile file(path);
-  if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-    return io.Fail(ExitFileError, QStringLiteral("no se puede leer la lista «%1»").arg(path));
+  const QString path = delgraph::DecodeFileName(QByteArray::fromStdString(*request.list));
+  const QString shown = delgraph::ShownFileName(path);
   // A list is a few lines; one far larger is not a list.
   constexpr qint64 kListMaxBytes = 1 << 20;
-  const QByteArray bytes = file.read(kListMaxBytes + 1);
-  if (bytes.size() > kListMaxBytes)
-    return io.Fail(ExitBadInput, QStringLiteral("la lista «%1» es demasiado grande").arg(path));
-  const quiz::ExerciseListResult list =
-      quiz::ParseExerciseList(bytes.toStdString(), QFileInfo(path).fileName().toStdString());
+  const delgraph::FileReading reading = delgraph::ReadRegularFile(path, kListMaxBytes);
+  if (reading.fault != delgraph::FileFault::kNone)
+    return io.Fail(ExitFileError, QStringLiteral("no se puede leer la lista «%1»: %2")
+                                      .arg(shown, delgraph::SpanishReason(reading.fault)));
+  if (reading.tooLarge)
+    return io.Fail(ExitBadInput, QStringLiteral("la lista «%1» es demasiado grande").arg(shown));
+  const quiz::ExerciseListResult list = quiz::ParseExerciseList(
+      reading.bytes.toStdString(), shown.mid(shown.lastIndexOf('/') + 1).toStdString());
   if (!list.fault.empty()) return io.Fail(ExitBadInput, QString::fromStdString(list.fault));
 
   const render::SheetResult result = render::WriteWorksheet(request, list.exercises);
-  if (result.fault != render::SheetFault::kNone)
-    return io.Fail(ExitFileError, QString::fromStdString(result.message));
-  io.out << "Ejercicios: " << list.exercises.size() << '\n';
-  io.out.flush();
+  if (result.fault != render::SheetFault::kNone) return SheetFailure(io, result);
+  const QString count = QStringLiteral("Ejercicios: %1").arg(list.exercises.size());
+  if (!io.Print(count + '\n'))
+    return io.Fail(ExitFileError,
+                   QStringLiteral("no se pudo escribir «%1» en la salida estándar").arg(count));
   return ExitOk;
 }
 
@@ -407,7 +436,8 @@ QString HelpText() {
     << "  " << kProgram << " --worksheet 30 --seed 1234 --kind rectas -o hoja.pdf\n"
     << "  " << kProgram << " --worksheet-file lista.txt -o hoja.pdf --key soluciones.pdf\n\n"
     << "Estado de salida: 0 si todo va bien, 2 si los argumentos no son válidos (no se\n"
-    << "escribe nada), 1 si un archivo no se puede leer o escribir.\n\n"
+    << "escribe nada), 1 si un archivo no se puede leer o escribir, o la salida estándar\n"
+    << "no admite la semilla. Una hoja escribe todos sus archivos o ninguno.\n\n"
     << app::KeysAndCommandsText();
   s.flush();
   return text;
@@ -429,15 +459,24 @@ int Execute(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     parser.addOption(QCommandLineOption(row.names, row.description, row.valueName));
   }
   if (!parser.parse(arguments)) return io.Fail(ExitBadInput, ParseFailure(parser, arguments));
-  if (parser.isSet("help")) {
-    out << HelpText();
-    out.flush();
+  if (parser.isSet("help") || parser.isSet("version")) {
+    const QString text = parser.isSet("help")
+                             ? HelpText()
+                             : QStringLiteral("%1 %2\n").arg(kProgram, QUORVEL_VERSION);
+    if (!io.Print(text))
+      return io.Fail(ExitFileError, QStringLiteral("no se pudo escribir en la salida estándar"));
     return ExitOk;
   }
-  if (parser.isSet("version")) {
-    out << kProgram << ' ' << QUORVEL_VERSION << '\n';
-    out.flush();
-    return ExitOk;
+  // An option's value that is itself an option: the value was left out
+  // ("--worksheet -o h.pdf" takes -o as N).
+  for (const OptionRow& row : Options()) {
+    if (row.valueName.isEmpty()) continue;
+    for (const QString& value : parser.values(row.names[0])) {
+      if (RowOf(OptionNameOf(value)) == nullptr) continue;
+      return io.Fail(
+          ExitBadInput,
+          QStringLiteral("falta el valor de %1 (%2)").arg(Dashed(row.names.last()), row.valueName));
+    }
   }
   if (!parser.positionalArguments().isEmpty()) {
     return io.Fail(ExitBadInput,
@@ -518,8 +557,12 @@ int Main(int argc, char** argv) {
   } else {
     application = std::make_unique<QCoreApplication>(count, arguments.data());
   }
+  // The arguments as Qt leaves them (its own options taken out), each byte kept:
+  // a file name need not be UTF-8.
+  QStringList decoded;
+  for (int i = 0; i < count; ++i) decoded << delgraph::DecodeFileName(QByteArray(arguments[i]));
   QTextStream out(stdout), err(stderr);
-  return Execute(QCoreApplication::arguments(), out, err);
+  return Execute(decoded, out, err);
 }
 
 }  // namespace cli

@@ -1,6 +1,7 @@
 #include "cli/PlaneOptions.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
 #include <QStringList>
 #include <cstdint>
 #include <string>
@@ -22,13 +23,21 @@ QString ParsePlanePoint(const QString& text, const QString& which, DihedralPoint
     bool ok = false;
     v[k] = parts[k].trimmed().toInt(&ok, 10);
     if (!ok)
-      return QStringLiteral("--plane (%1): «%2» no es un número entero").arg(which, parts[k]);
+      return QStringLiteral("--plane (%1): «%2» %3")
+          .arg(which, parts[k], CoordinateFault(parts[k]));
   }
   p = {v[0], v[1], v[2]};
   return QString();
 }
 
 }  // namespace
+
+QString CoordinateFault(const QString& text) {
+  static const QRegularExpression integer(QStringLiteral("^[+-]?[0-9]+$"));
+  if (integer.match(text.trimmed()).hasMatch())
+    return QStringLiteral("está fuera de rango: de -2147483648 a 2147483647");
+  return QStringLiteral("no es un número entero");
+}
 
 bool PlaneAsked(const QCommandLineParser& parser) {
   return parser.isSet("plane") || parser.isSet("plane-intercepts");

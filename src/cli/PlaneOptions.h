@@ -10,6 +10,10 @@ class QCommandLineParser;
 
 namespace cli {
 
+// Why a coordinate's text is refused: not a whole number, or one outside the
+// 32-bit range (the message gives the range).
+QString CoordinateFault(const QString& text);
+
 // Whether the run asks for a plane.
 bool PlaneAsked(const QCommandLineParser& parser);
 

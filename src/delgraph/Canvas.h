@@ -89,6 +89,11 @@ class Canvas {
     static_cast<void>(anchorY);
     TextOut(x, y, text);
   }
+  // How wide TextOut would draw the text now; 0 where the canvas cannot tell.
+  virtual std::int32_t TextWidth(const std::string& text) {
+    (void)text;
+    return 0;
+  }
   // Drop the selected drawing objects so they are selected afresh.
   virtual void Refresh() = 0;
 };

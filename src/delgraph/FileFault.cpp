@@ -1,8 +1,9 @@
 #include "delgraph/FileFault.h"
 
 #include <sys/stat.h>
-#include <QFile>
 #include <cerrno>
+
+#include "delgraph/FileName.h"
 
 namespace delgraph {
 
@@ -59,7 +60,7 @@ QString SpanishReason(FileFault fault) {
 
 FileFault OutputObstacle(const QString& path) {
   struct stat info {};
-  if (::stat(QFile::encodeName(path).constData(), &info) != 0) return FileFault::kNone;
+  if (::stat(EncodeFileName(path).constData(), &info) != 0) return FileFault::kNone;
   if (S_ISDIR(info.st_mode)) return FileFault::kFolder;
   if (!S_ISREG(info.st_mode)) return FileFault::kNotRegular;
   return FileFault::kNone;

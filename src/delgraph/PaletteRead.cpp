@@ -3,8 +3,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <QFile>
 #include <cerrno>
+
+#include "delgraph/FileName.h"
 
 namespace delgraph {
 
@@ -35,7 +36,7 @@ PaletteReading ReadPaletteFile(const QString& path) {
     result.fault = FileFault::kNotFound;
     return result;
   }
-  const QByteArray name = QFile::encodeName(path);
+  const QByteArray name = EncodeFileName(path);
   // The type is checked before the open, so a FIFO or a device is never opened, and
   // again on the open file, in case the name was swapped in between; O_NONBLOCK keeps
   // even that open from waiting for a writer.

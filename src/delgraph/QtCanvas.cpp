@@ -768,6 +768,14 @@ void QtCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string& text) 
   Changed();
 }
 
+std::int32_t QtCanvas::TextWidth(const std::string& text) {
+  QPainter* const painter = Painter();
+  if (painter == nullptr) return 0;
+  // The metrics TextOut measures with, without counting a use of the text.
+  return Measures(*painter).metrics.horizontalAdvance(
+      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
 QtCanvas::FontMeasures& QtCanvas::Measures(QPainter& p) {
   // The own painter keeps the font between texts; a caller's painter may have
   // been given another one since.

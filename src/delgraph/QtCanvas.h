@@ -122,6 +122,7 @@ class QtCanvas : public Canvas {
   void TextOut(std::int32_t x, std::int32_t y, const std::string& text) override;
   void LabelOut(std::int32_t anchorX, std::int32_t anchorY, std::int32_t x, std::int32_t y,
                 const std::string& text) override;
+  std::int32_t TextWidth(const std::string& text) override;
   void Refresh() override;
 
   // ColorValue (red in the low byte) to an opaque Qt colour and back.

@@ -241,6 +241,10 @@ void DrawLabel(std::int32_t anchorX, std::int32_t anchorY, std::int32_t x, std::
   SurfaceCanvas->LabelOut(anchorX, anchorY, x, y, CutText(text, MaxTextLength));
 }
 
+std::int32_t TextWidth(const std::string& text) {
+  return SurfaceCanvas ? SurfaceCanvas->TextWidth(CutText(text, MaxTextLength)) : 0;
+}
+
 ColorValue GetPenColor() {
   return SurfaceCanvas ? SurfaceCanvas->PenColor() : 0;
 }

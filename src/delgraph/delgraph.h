@@ -118,6 +118,9 @@ void DrawText(std::int32_t x, std::int32_t y, const std::string& text);  // UTF-
 // DrawText of a label that names the point (anchorX, anchorY).
 void DrawLabel(std::int32_t anchorX, std::int32_t anchorY, std::int32_t x, std::int32_t y,
                const std::string& text);
+// How wide DrawText would draw the text in the current style; 0 with no canvas or
+// one that cannot tell.
+std::int32_t TextWidth(const std::string& text);
 ColorValue GetPenColor();
 // Gives the pen back a colour value kept with GetPenColor (not a palette number).
 void SetPenColorValue(ColorValue color);

@@ -2,96 +2,258 @@
 
 #include <cctype>
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 
 namespace quiz {
 
 namespace {
 
-// Reads the list's words one after another; each step skips the blanks before it.
-class Reader {
+const std::string kUnicodeMinus = "\xE2\x88\x92";  // U+2212
+constexpr std::size_t kFoundChars = 12;
+constexpr std::size_t kNumberChars = 20;
+
+// The length of the UTF-8 sequence at text[i] and its code point; 0 when the
+// bytes there are no valid UTF-8.
+std::size_t CodePointAt(const std::string& text, std::size_t i, std::uint32_t& code) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+  const unsigned char lead = byte(i);
+  std::size_t length = lead < 0x80                    ? 1
+                       : lead >= 0xC2 && lead <= 0xDF ? 2
+                       : lead >= 0xE0 && lead <= 0xEF ? 3
+                       : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                      : 0;
+  if (length == 0 || i + length > text.size()) return 0;
+  code = length == 1 ? lead : lead & (0x7F >> length);
+  for (std::size_t k = 1; k < length; ++k) {
+    if ((byte(i + k) & 0xC0) != 0x80) return 0;
+    code = (code << 6) | (byte(i + k) & 0x3F);
+  }
+  static const std::uint32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+  return length;
+}
+
+// Characters a message must not pass on as they are: controls, and the marks that
+// reorder or hide text.
+bool Hidden(std::uint32_t code) {
+  return code < 0x20 || code == 0x7F || (code >= 0x80 && code <= 0x9F) || code == 0x061C ||
+         (code >= 0x200B && code <= 0x200F) || (code >= 0x2028 && code <= 0x202E) ||
+         (code >= 0x2060 && code <= 0x2069) || code == 0xFEFF;
+}
+
+std::string Hex(const char* format, std::uint32_t value) {
+  char buffer[12];
+  std::snprintf(buffer, sizeof buffer, format, static_cast<unsigned>(value));
+  return buffer;
+}
+
+const char* const kCoordinateNames[3] = {"la abscisa", "el alejamiento", "la cota"};
+
+std::string Bounds() {
+  return "el dibujo admite abscisas de " + std::to_string(-kListAbscissaLimit) + " a " +
+         std::to_string(kListAbscissaLimit) + " y alejamientos y cotas de " +
+         std::to_string(-kListDistanceLimit) + " a " + std::to_string(kListDistanceLimit);
+}
+
+// Reads one line's words one after another, keeping what is wrong with it.
+class LineReader {
  public:
-  explicit Reader(const std::string& text) : text_(text) {}
+  explicit LineReader(const std::string& text) : text_(text) {}
+  const std::string& Fault() const { return fault_; }
+
   bool AtEnd() {
     SkipBlanks();
     return pos_ == text_.size();
   }
+  // "A(", "b (": the letter, any case, then its bracket.
+  bool TakePointStart(char letter) {
+    SkipBlanks();
+    if (pos_ >= text_.size() ||
+        std::toupper(static_cast<unsigned char>(text_[pos_])) != static_cast<unsigned char>(letter))
+      return false;
+    std::size_t next = pos_ + 1;
+    while (next < text_.size() && IsBlank(text_[next])) ++next;
+    if (next >= text_.size() || text_[next] != '(') return false;
+    start_ = pos_;
+    pos_ = next + 1;
+    return true;
+  }
+  bool TakeWord(const std::string& word) {
+    SkipBlanks();
+    if (text_.size() - pos_ < word.size()) return false;
+    for (std::size_t k = 0; k < word.size(); ++k)
+      if (std::tolower(static_cast<unsigned char>(text_[pos_ + k])) != word[k]) return false;
+    const std::size_t end = pos_ + word.size();
+    if (end < text_.size() && std::isalpha(static_cast<unsigned char>(text_[end]))) return false;
+    start_ = pos_;
+    pos_ = end;
+    return true;
+  }
   bool Take(char c) {
     SkipBlanks();
-    if (pos_ < text_.size() && text_[pos_] == c) {
-      ++pos_;
-      return true;
-    }
-    return false;
+    if (pos_ >= text_.size() || text_[pos_] != c) return false;
+    ++pos_;
+    return true;
   }
-  // A point letter, upper or lower case.
-  std::optional<char> Letter() {
+  // A whole number with an optional sign: "-", "+" or "−". Its text, as typed,
+  // goes to `typed`; a long one saturates.
+  std::optional<std::int64_t> Number(std::string& typed) {
     SkipBlanks();
-    if (pos_ >= text_.size() || !std::isalpha(static_cast<unsigned char>(text_[pos_])))
-      return std::nullopt;
-    const std::size_t next = pos_ + 1;
-    // A word (the quadrants question) is not a point letter.
-    if (next < text_.size() && std::isalpha(static_cast<unsigned char>(text_[next])))
-      return std::nullopt;
-    return static_cast<char>(std::toupper(static_cast<unsigned char>(text_[pos_++])));
-  }
-  // A whole number with an optional sign, within the list's limit.
-  std::optional<std::int32_t> Number() {
-    SkipBlanks();
+    const std::size_t begin = pos_;
     bool negative = false;
-    if (pos_ < text_.size() && (text_[pos_] == '-' || text_[pos_] == '+'))
+    if (pos_ < text_.size() && (text_[pos_] == '-' || text_[pos_] == '+')) {
       negative = text_[pos_++] == '-';
+    } else if (text_.compare(pos_, kUnicodeMinus.size(), kUnicodeMinus) == 0) {
+      negative = true;
+      pos_ += kUnicodeMinus.size();
+    }
     std::int64_t value = 0;
     std::size_t digits = 0;
     while (pos_ < text_.size() && std::isdigit(static_cast<unsigned char>(text_[pos_]))) {
-      value = value * 10 + (text_[pos_++] - '0');
-      // Checked at every digit, so a long number cannot wrap.
-      if (value > kListCoordinateLimit) return std::nullopt;
+      // Far beyond any limit already: more digits cannot wrap it.
+      if (value < 1000000000) value = value * 10 + (text_[pos_] - '0');
+      ++pos_;
       ++digits;
     }
-    if (digits == 0) return std::nullopt;
-    return static_cast<std::int32_t>(negative ? -value : value);
-  }
-  // The rest of the line, lower case, without blanks around it.
-  std::string Rest() {
-    SkipBlanks();
-    std::string rest = text_.substr(pos_);
-    while (!rest.empty() && std::isspace(static_cast<unsigned char>(rest.back()))) rest.pop_back();
-    for (char& c : rest) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    pos_ = text_.size();
-    return rest;
+    if (digits == 0) {
+      pos_ = begin;
+      return std::nullopt;
+    }
+    typed = (negative ? "-" : "") + text_.substr(pos_ - digits, digits);
+    return negative ? -value : value;
   }
 
+  // The fault "after what came last, `expected` was expected, but ... is there".
+  void Expected(const std::string& expected) {
+    SkipBlanks();
+    std::string after = text_.substr(start_, pos_ - start_);
+    while (!after.empty() && IsBlank(after.back())) after.pop_back();
+    fault_ = (after.empty() ? std::string("al principio")
+                            : "después de «" + VisibleText(after, kFoundChars * 2) + "»") +
+             " se esperaba " + expected + ", pero " +
+             (pos_ == text_.size() ? std::string("la línea termina")
+                                   : "hay «" + VisibleText(text_.substr(pos_), kFoundChars) + "»");
+  }
+  void SetFault(const std::string& fault) { fault_ = fault; }
+  // The point just read becomes what the next fault comes after.
+  void Passed() { start_ = point_; }
+  void MarkPoint() { point_ = start_; }
+
  private:
+  static bool IsBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
   void SkipBlanks() {
-    while (pos_ < text_.size() && std::isspace(static_cast<unsigned char>(text_[pos_]))) ++pos_;
+    while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
   }
   const std::string& text_;
   std::size_t pos_ = 0;
+  std::size_t start_ = 0;  // where the word or point being read began
+  std::size_t point_ = 0;
+  std::string fault_;
 };
 
-std::optional<DihedralPoint> PointOf(Reader& r) {
+// "L(x,y,z)" after its start, each coordinate inside the view.
+std::optional<DihedralPoint> PointOf(LineReader& r, char letter) {
+  static const std::int64_t limits[3] = {kListAbscissaLimit, kListDistanceLimit,
+                                         kListDistanceLimit};
   std::int32_t v[3];
-  if (!r.Take('(')) return std::nullopt;
   for (int k = 0; k < 3; ++k) {
-    if (k > 0 && !r.Take(',')) return std::nullopt;
-    const auto n = r.Number();
-    if (!n) return std::nullopt;
-    v[k] = *n;
+    if (k > 0 && !r.Take(',')) {
+      r.Expected("«,»");
+      return std::nullopt;
+    }
+    std::string typed;
+    const auto n = r.Number(typed);
+    if (!n) {
+      r.Expected("un número entero");
+      return std::nullopt;
+    }
+    if (*n < -limits[k] || *n > limits[k]) {
+      r.SetFault(std::string(kCoordinateNames[k]) + " de " + letter + " (" +
+                 VisibleText(typed, kNumberChars) + ") queda fuera del dibujo: " + Bounds());
+      return std::nullopt;
+    }
+    v[k] = static_cast<std::int32_t>(*n);
   }
-  if (!r.Take(')')) return std::nullopt;
+  if (!r.Take(')')) {
+    r.Expected("«)»");
+    return std::nullopt;
+  }
   return DihedralPoint{v[0], v[1], v[2]};
 }
 
-std::string LineFault(const std::string& name, int number, const std::string& line,
-                      const std::string& why) {
-  return name + ", línea " + std::to_string(number) + ": «" + line + "» " + why;
+// What may follow the points read so far.
+const char* const kAfterPoints[] = {"«A(»", "«B(» o el final de la línea",
+                                    "«C(», «cuadrantes» o el final de la línea",
+                                    "el final de la línea"};
+
+// One exercise from a line that holds one; otherwise the reader's fault is set.
+std::optional<GeneratedExercise> ExerciseOf(LineReader& r) {
+  const char letters[] = {'A', 'B', 'C'};
+  std::vector<DihedralPoint> points;
+  bool quadrants = false;
+  while (!r.AtEnd()) {
+    if (quadrants) {
+      r.Expected("el final de la línea");
+      return std::nullopt;
+    }
+    // The quadrants question belongs to a line.
+    if (points.size() == 2 && r.TakeWord("cuadrantes")) {
+      quadrants = true;
+      continue;
+    }
+    if (points.size() == 3 || !r.TakePointStart(letters[points.size()])) {
+      r.Expected(kAfterPoints[points.size()]);
+      return std::nullopt;
+    }
+    r.MarkPoint();
+    const auto p = PointOf(r, letters[points.size()]);
+    if (!p) return std::nullopt;
+    points.push_back(*p);
+    r.Passed();
+  }
+  if (points.empty()) return std::nullopt;
+  GeneratedExercise e;
+  e.pointMode = points.size() == 1;
+  e.a = points[0];
+  e.b = points.size() > 1 ? points[1] : points[0];
+  e.planeMode = points.size() == 3;
+  if (e.planeMode) e.c = points[2];
+  e.quadrants = quadrants;
+  return e;
 }
 
 }  // namespace
 
+std::string VisibleText(const std::string& text, std::size_t maxChars) {
+  std::string shown;
+  std::size_t chars = 0;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    std::uint32_t code = 0;
+    const std::size_t length = CodePointAt(text, i, code);
+    std::string piece;
+    if (length == 0) {
+      piece = Hex("\\x%02X", static_cast<unsigned char>(text[i]));
+    } else if (code == '\t') {
+      piece = "\\t";
+    } else if (Hidden(code)) {
+      piece = code < 0x80 ? Hex("\\x%02X", code) : Hex("\\u%04X", code);
+    } else {
+      piece = text.substr(i, length);
+    }
+    const std::size_t pieceChars = length <= 1 || Hidden(code) ? piece.size() : 1;
+    if (chars + pieceChars > maxChars) return shown + "…";
+    shown += piece;
+    chars += pieceChars;
+    i += length == 0 ? 1 : length;
+  }
+  return shown;
+}
+
 ExerciseListResult ParseExerciseList(const std::string& text, const std::string& name) {
   ExerciseListResult result;
+  const std::string shownName = VisibleText(name);
   std::size_t start = 0;
   int number = 0;
   // A UTF-8 byte order mark is no part of the first line.
@@ -103,48 +265,27 @@ ExerciseListResult ParseExerciseList(const std::string& text, const std::string&
     start = end + 1;
     ++number;
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    // A comment runs from # to the end of the line.
+    const std::string words = line.substr(0, line.find('#'));
 
-    Reader r(line);
-    if (r.AtEnd() || r.Take('#')) continue;
-    std::vector<DihedralPoint> points;
-    const char letters[] = {'A', 'B', 'C'};
-    bool unreadable = false;
-    while (!r.AtEnd() && points.size() < 3) {
-      const auto letter = r.Letter();
-      if (!letter) break;
-      const auto p = PointOf(r);
-      if (*letter != letters[points.size()] || !p) {
-        unreadable = true;
-        break;
-      }
-      points.push_back(*p);
-    }
-    const std::string rest = unreadable ? std::string() : r.Rest();
-    const bool quadrants = rest == "cuadrantes";
-    // The quadrants question belongs to a line.
-    if (unreadable || points.empty() || (!rest.empty() && !quadrants) ||
-        (quadrants && points.size() != 2)) {
-      result.fault = LineFault(
-          name, number, line,
-          "no se entiende: escriba A(x,y,z) para un punto, A(x,y,z) B(x,y,z) para una recta "
-          "(seguida de «cuadrantes» si se pregunta por ellos) o A(x,y,z) B(x,y,z) C(x,y,z) "
-          "para un plano, con números enteros de -999 a 999");
+    LineReader r(words);
+    if (r.AtEnd()) continue;
+    const std::optional<GeneratedExercise> e = ExerciseOf(r);
+    if (!e) {
+      result.fault = shownName + ", línea " + std::to_string(number) + ": «" + VisibleText(line) +
+                     "»: " + r.Fault();
+      result.exercises.clear();
       return result;
     }
     if (static_cast<int>(result.exercises.size()) == kListMaxExercises) {
-      result.fault = name + ": tiene más de " + std::to_string(kListMaxExercises) + " ejercicios";
+      result.fault =
+          shownName + ": tiene más de " + std::to_string(kListMaxExercises) + " ejercicios";
+      result.exercises.clear();
       return result;
     }
-    GeneratedExercise e;
-    e.pointMode = points.size() == 1;
-    e.a = points[0];
-    e.b = points.size() > 1 ? points[1] : points[0];
-    e.planeMode = points.size() == 3;
-    if (e.planeMode) e.c = points[2];
-    e.quadrants = quadrants;
-    result.exercises.push_back(e);
+    result.exercises.push_back(*e);
   }
-  if (result.exercises.empty()) result.fault = name + ": no tiene ningún ejercicio";
+  if (result.exercises.empty()) result.fault = shownName + ": no tiene ningún ejercicio";
   return result;
 }
 

@@ -1,9 +1,10 @@
 // A teacher's own exercises, read from a plain UTF-8 list: one exercise a line,
 // "A(10,20,30)" a point, "A(-10,40,40) B(50,60,80)" a line, the line followed by
 // "cuadrantes" for the quadrants it crosses, "A(...) B(...) C(...)" a plane; blank
-// lines and lines starting with # are skipped.
+// lines and everything after a # are skipped. A minus may be "-" or "−" (U+2212).
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -12,16 +13,28 @@
 namespace quiz {
 
 constexpr int kListMaxExercises = 200;
-// Coordinates a list may give: far enough for any picture the sheet can show.
-constexpr int kListCoordinateLimit = 999;
+// The coordinates a list may give: with these, every projection and its ring stays
+// inside the sheet's flat view and inside its space view, so nothing is cut and
+// nothing of one view lands in the other. They are worked out from the drawing
+// (the flat view shows 145 units each side of its centre across and 150 up and
+// down; the space view moves a point 0.6 of its abscissa plus its alejamiento
+// across and 0.4 of its abscissa plus its cota up).
+constexpr int kListAbscissaLimit = 120;
+constexpr int kListDistanceLimit = 140;  // alejamiento and cota
 
 struct ExerciseListResult {
   std::vector<GeneratedExercise> exercises;
-  // Spanish, naming the line's number and text; empty when the list is read.
+  // Spanish, naming the line's number and text and what is wrong with it; empty
+  // when the list is read.
   std::string fault;
 };
 
 // name is only used in the messages.
 ExerciseListResult ParseExerciseList(const std::string& text, const std::string& name);
+
+// A line as a message shows it: control characters, bidirectional marks and bytes
+// that are not UTF-8 as escapes ("\x1B", "\u202E", "\xFF"), cut to maxChars
+// characters with "…" when longer.
+std::string VisibleText(const std::string& text, std::size_t maxChars = 80);
 
 }  // namespace quiz

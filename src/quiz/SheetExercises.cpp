@@ -4,6 +4,7 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "classify/Classification.h"
 #include "classify/PlaneInfo.h"
@@ -57,19 +58,66 @@ class MappingGuard {
   std::int32_t surfaceWidth_, surfaceHeight_;
 };
 
-bool Wanted(const GeneratedExercise& e, SheetKind kind) {
-  switch (kind) {
-    case SheetKind::kPoints:
-      return e.pointMode;
-    case SheetKind::kLines:
-    case SheetKind::kQuadrants:
-      return !e.pointMode;
-    case SheetKind::kMixed:
-    case SheetKind::kPlanes:
-      return true;
-  }
-  return true;
+// Exercises drawn before a kind that keeps missing paper is taken as it is; with
+// test mode's bounds one in two or three tries already reads.
+constexpr int kTries = 1000;
+
+RandomSource SourceOf(std::mt19937& generator) {
+  // The same uniform draw as test mode's Random.
+  return [&generator](std::int32_t n) -> std::int32_t {
+    if (n <= 0) return 0;
+    return std::uniform_int_distribution<std::int32_t>(0, n - 1)(generator);
+  };
 }
+
+// Deals its values in turn: each round holds every value once, in an order the
+// random source shuffles afresh.
+class Dealer {
+ public:
+  Dealer(std::vector<std::int32_t> values, RandomSource random)
+      : round_(std::move(values)), random_(std::move(random)) {}
+  std::int32_t Next() {
+    if (next_ == 0) {
+      for (std::size_t k = round_.size(); k > 1; --k)
+        std::swap(round_[k - 1],
+                  round_[static_cast<std::size_t>(random_(static_cast<std::int32_t>(k)))]);
+    }
+    const std::int32_t value = round_[next_];
+    next_ = (next_ + 1) % round_.size();
+    return value;
+  }
+
+ private:
+  std::vector<std::int32_t> round_;
+  std::size_t next_ = 0;
+  RandomSource random_;
+};
+
+enum DealtKind : std::int32_t { kDealtPoint, kDealtLine, kDealtPlane };
+
+// A point or a line as test mode draws it, of the kind asked for, that reads.
+GeneratedExercise PointOrLine(const RandomSource& random, ExerciseBounds bounds, bool point) {
+  GeneratedExercise e;
+  for (int k = 0; k < kTries; ++k) {
+    e = DrawExercise(random, bounds);
+    if (e.pointMode == point && ReadsOnPaper(e)) break;
+  }
+  return e;
+}
+
+GeneratedExercise Plane(const RandomSource& random, ExerciseBounds bounds, std::int32_t code) {
+  GeneratedExercise e;
+  for (int k = 0; k < kTries; ++k) {
+    e = DrawPlaneExercise(random, bounds, code);
+    if (ReadsOnPaper(e)) break;
+  }
+  return e;
+}
+
+// Where the projections of a point fall in the flat view: (abscissa, down from L.T.).
+struct FlatMark {
+  std::int64_t x, y;
+};
 
 // The classification texts carry blanks of their own for the window's layout.
 std::string Trimmed(const std::string& text) {
@@ -143,32 +191,67 @@ ExerciseBounds BoundsAfterEdit() {
   return CurrentBounds();
 }
 
+bool ReadsOnPaper(const GeneratedExercise& e) {
+  const std::size_t count = e.pointMode ? 1 : e.planeMode ? 3 : 2;
+  const DihedralPoint points[3] = {e.a, e.b, e.c};
+  std::vector<FlatMark> marks;
+  for (std::size_t k = 0; k < count; ++k) {
+    const DihedralPoint& p = points[k];
+    for (const std::int64_t distance : {std::int64_t{p.alejamiento}, std::int64_t{p.cota}})
+      if (distance != 0 && (distance < kSheetSpacing && distance > -kSheetSpacing)) return false;
+    marks.push_back({p.abscissa, p.alejamiento});          // the horizontal projection, below L.T.
+    marks.push_back({p.abscissa, -std::int64_t{p.cota}});  // the vertical one, above
+  }
+  for (std::size_t i = 0; i < marks.size(); ++i) {
+    for (std::size_t j = i + 1; j < marks.size(); ++j) {
+      const std::int64_t dx = marks[i].x - marks[j].x, dy = marks[i].y - marks[j].y;
+      const std::int64_t square = dx * dx + dy * dy;
+      if (square != 0 && square < std::int64_t{kSheetSpacing} * kSheetSpacing) return false;
+    }
+  }
+  return true;
+}
+
 std::vector<GeneratedExercise> SheetExercises(int count, std::uint32_t seed, SheetKind kind) {
   std::vector<GeneratedExercise> exercises;
   if (count <= 0) return exercises;
   exercises.reserve(static_cast<std::size_t>(count));
-  std::mt19937 generator(seed);
-  // The same uniform draw as test mode's Random.
-  const RandomSource random = [&generator](std::int32_t n) -> std::int32_t {
-    if (n <= 0) return 0;
-    return std::uniform_int_distribution<std::int32_t>(0, n - 1)(generator);
-  };
   const ExerciseBounds bounds = BoundsAfterEdit();
-  // The planes' own draws, apart from the seed's points and lines.
+  // Points and lines, planes and the deal each draw from a generator of their own.
+  std::mt19937 generator(seed);
   std::mt19937 planeGenerator(seed ^ 0x9e3779b9u);
-  const RandomSource planeRandom = [&planeGenerator](std::int32_t n) -> std::int32_t {
-    if (n <= 0) return 0;
-    return std::uniform_int_distribution<std::int32_t>(0, n - 1)(planeGenerator);
-  };
+  std::mt19937 dealGenerator(seed ^ 0x85ebca6bu);
+  const RandomSource random = SourceOf(generator);
+  const RandomSource planeRandom = SourceOf(planeGenerator);
+  Dealer kinds({kDealtPoint, kDealtLine, kDealtPlane}, SourceOf(dealGenerator));
+  Dealer planeTypes({1, 2, 3, 4, 5, 6, 7, 8}, SourceOf(dealGenerator));
   while (static_cast<int>(exercises.size()) < count) {
-    // One exercise in three on a mixed sheet is a plane.
-    if (kind == SheetKind::kPlanes || (kind == SheetKind::kMixed && planeRandom(3) == 0)) {
-      exercises.push_back(DrawPlaneExercise(planeRandom, bounds));
+    std::int32_t dealt = kDealtPlane;
+    switch (kind) {
+      case SheetKind::kMixed:
+        dealt = kinds.Next();
+        break;
+      case SheetKind::kPoints:
+        dealt = kDealtPoint;
+        break;
+      case SheetKind::kLines:
+      case SheetKind::kQuadrants:
+        dealt = kDealtLine;
+        break;
+      case SheetKind::kPlanes:
+        break;
+    }
+    if (dealt != kDealtPlane) {
+      GeneratedExercise e = PointOrLine(random, bounds, dealt == kDealtPoint);
+      e.quadrants = kind == SheetKind::kQuadrants;
+      exercises.push_back(e);
       continue;
     }
-    GeneratedExercise e = DrawExercise(random, bounds);
-    e.quadrants = kind == SheetKind::kQuadrants;
-    if (Wanted(e, kind)) exercises.push_back(e);
+    // As often as test mode draws them (one in thirteen), the plane H or V and
+    // three points that make no plane; otherwise the next type of the deal.
+    const std::int32_t r = planeRandom(26);
+    const std::int32_t code = r < 24 ? planeTypes.Next() : r == 24 ? 9 : 10;
+    exercises.push_back(Plane(planeRandom, bounds, code));
   }
   return exercises;
 }

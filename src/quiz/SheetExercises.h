@@ -29,11 +29,19 @@ constexpr int kSheetMaxExercises = 60;
 // surface (97 and 144). The mapping state is given back as it was.
 ExerciseBounds BoundsAfterEdit();
 
-// count exercises from a std::mt19937 seeded with seed, each drawn as NewExercise
-// draws it after an edit; points or lines keep only the exercises of that kind,
-// quadrants asks about the lines. Planes come from a generator of their own, so the
-// points and lines of a mixed sheet are those of the same seed's older sheets.
+// count exercises from std::mt19937 generators seeded with seed, each drawn as
+// NewExercise draws it after an edit and kept only if it reads on paper; points or
+// lines keep only the exercises of that kind, quadrants asks about the lines. A
+// mixed sheet deals point, line and plane in turn, each round in its own shuffled
+// order; plane exercises deal their eight types the same way (the plane H or V and
+// three points that make no plane still come up now and then).
 std::vector<GeneratedExercise> SheetExercises(int count, std::uint32_t seed, SheetKind kind);
+
+// Whether an exercise reads on paper: the projections of its points lie on L.T.
+// or at least kSheetSpacing units from it, and any two of them (a, a', b, ...)
+// coincide or lie at least kSheetSpacing units apart.
+constexpr int kSheetSpacing = 10;
+bool ReadsOnPaper(const GeneratedExercise& e);
 
 // The key line of exercise number n, "n. A=(x,y,z): location",
 // "n. A=(x,y,z) B=(x,y,z): type; relation", "n. A=(..) B=(..) C=(..): plane type" or

@@ -21,6 +21,25 @@ std::optional<std::uint64_t> WholeNumber(const std::string& text, std::uint64_t 
   return value;
 }
 
+// Digits after an optional minus: a whole number, whether or not it is in range
+// (a number here is written without a plus).
+bool IntegerText(const std::string& text) {
+  const std::size_t start = !text.empty() && text[0] == '-' ? 1 : 0;
+  if (start == text.size()) return false;
+  for (std::size_t i = start; i < text.size(); ++i)
+    if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
+  return true;
+}
+
+// The message for an option's number that is refused: out of its range, or no
+// whole number at all; the range either way.
+std::string NumberFault(const std::string& option, const std::string& text, std::uint64_t low,
+                        std::uint64_t high) {
+  const std::string range = "de " + std::to_string(low) + " a " + std::to_string(high);
+  if (IntegerText(text)) return option + ": «" + text + "» está fuera de rango: " + range;
+  return option + ": «" + text + "» no es un número entero (" + range + ")";
+}
+
 bool EndsIn(const std::string& name, const std::string& suffix) {
   if (name.size() < suffix.size()) return false;
   for (std::size_t i = 0; i < suffix.size(); ++i) {
@@ -68,7 +87,7 @@ std::string CheckSheetOptions(const SheetOptionTexts& texts, SheetRequest& reque
   } else {
     const auto count = WholeNumber(texts.count, kSheetMaxExercises);
     if (!count || *count < static_cast<std::uint64_t>(kSheetMinExercises))
-      return "--worksheet: " + Quoted(texts.count) + " no es un número entero de 1 a 60";
+      return NumberFault("--worksheet", texts.count, kSheetMinExercises, kSheetMaxExercises);
     request.count = static_cast<int>(*count);
   }
 
@@ -76,7 +95,7 @@ std::string CheckSheetOptions(const SheetOptionTexts& texts, SheetRequest& reque
   if (texts.seed) {
     const auto seed = ParseSeed(*texts.seed);
     if (!seed)
-      return "--seed: " + Quoted(*texts.seed) + " no es un número entero de 0 a 4294967295";
+      return NumberFault("--seed", *texts.seed, 0, std::numeric_limits<std::uint32_t>::max());
     request.seed = *seed;
   }
 

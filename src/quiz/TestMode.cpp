@@ -206,7 +206,7 @@ GeneratedExercise DrawExercise(const RandomSource& random, ExerciseBounds bounds
   return e;
 }
 
-void DrawWaitingExercise(const GeneratedExercise& e) {
+void DrawWaitingExercise(const GeneratedExercise& e, bool titled) {
   scene::PointMode = e.pointMode;
   scene::PointA = e.a;
   scene::PointB = e.b;
@@ -229,7 +229,7 @@ void DrawWaitingExercise(const GeneratedExercise& e) {
     DrawExerciseScene();
     ShowExerciseInfo();
   }
-  DrawTitle();
+  if (titled) DrawTitle();
 }
 
 void NewExercise() {

@@ -42,10 +42,11 @@ ExerciseBounds CurrentBounds();
 GeneratedExercise DrawExercise(const RandomSource& random, ExerciseBounds bounds);
 
 // Draws an exercise as it waits for its answer: the test background, the scene,
-// the coordinates without the names, and the title. Makes it the scene (PointMode,
-// PointA, PointB, AnswerHidden true); records no codes and touches no control but
-// those the drawing routines reach.
-void DrawWaitingExercise(const GeneratedExercise& e);
+// the coordinates without the names, and the title (unless titled is false: a
+// sheet has its own). Makes it the scene (PointMode, PointA, PointB, AnswerHidden
+// true); records no codes and touches no control but those the drawing routines
+// reach.
+void DrawWaitingExercise(const GeneratedExercise& e, bool titled = true);
 
 // Generates and draws an exercise (the body of BtestClick after ocultarbotones).
 void NewExercise();

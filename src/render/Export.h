@@ -7,6 +7,7 @@
 #include <QPageLayout>
 #include <QString>
 #include <optional>
+#include <vector>
 
 #include "delgraph/FileFault.h"
 #include "render/Render.h"
@@ -43,6 +44,25 @@ QString WriteFile(const SceneSpec& picture, const QString& path, Format format, 
 QString SaveBytes(const QByteArray& bytes, const QString& path);
 // Writes bytes to path through QSaveFile and returns what went wrong, if anything.
 // An existing folder, FIFO or device under that name is refused and left as it is.
+// The name is the file system's (delgraph/FileName.h): UTF-8 or not, it is the
+// name written.
 delgraph::FileFault WriteBytes(const QByteArray& bytes, const QString& path);
+
+// Files written all or none: every one is checked and written to a temporary file
+// beside it before any is put in place, and the old ones are kept under a second
+// name until all are; when one cannot be put in place, those put in place before
+// it get their old content back (or are removed, if they were new).
+struct FileToSave {
+  QByteArray bytes;
+  QString path;
+};
+struct SaveOutcome {
+  delgraph::FileFault fault = delgraph::FileFault::kNone;
+  int failed = -1;  // the file that failed
+  QString note;     // Spanish: an old content that could not be put back, and where it is
+};
+SaveOutcome SaveTogether(const std::vector<FileToSave>& files);
+// The Spanish message for a failed SaveTogether, naming the file and the fault.
+QString SaveTogetherMessage(const std::vector<FileToSave>& files, const SaveOutcome& outcome);
 
 }  // namespace render

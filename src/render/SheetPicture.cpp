@@ -77,7 +77,7 @@ void DrawExercisePart(QPainter& painter, const QRectF& target, const QRectF& are
     scene::ProfileOn = false;
     scene::PlaneMode = e.planeMode;
     drawing::Select320x200();
-    quiz::DrawWaitingExercise(e);
+    quiz::DrawWaitingExercise(e, false);
   });
   if (area != FlatPictureArea()) return;
   // On paper the frame's pale ground line hardly shows, and its end strokes lie

@@ -12,7 +12,9 @@
 #include <QString>
 #include <algorithm>
 #include <functional>
+#include <iterator>
 
+#include "delgraph/FileName.h"
 #include "delgraph/PaletteRead.h"
 #include "quiz/SheetExercises.h"
 #include "render/Export.h"
@@ -71,6 +73,11 @@ QString Q(const std::string& text) {
   return QString::fromStdString(text);
 }
 
+// A file name of the request, as the file system spells it.
+QString FileNameOf(const std::string& bytes) {
+  return delgraph::DecodeFileName(QByteArray::fromStdString(bytes));
+}
+
 // Places everything on the PDF in millimetres from the page's top-left corner;
 // fonts keep their true point sizes.
 class SheetPainter {
@@ -95,6 +102,11 @@ class SheetPainter {
   }
   void Centred(double baseline, const QString& text, const QFont& font) {
     Text((kPageWidth - Width(text, font)) / 2.0, baseline, text, font);
+  }
+  // The text as it is if it is at most width wide, else shortened in its middle.
+  QString Fitted(const QString& text, const QFont& font, double width) const {
+    if (Width(text, font) <= width) return text;
+    return QFontMetricsF(font, &writer_).elidedText(text, Qt::ElideMiddle, width * dotsPerMm_);
   }
   void Frame(const QRectF& mm) {
     painter_.save();
@@ -206,10 +218,12 @@ void DrawExerciseSlot(SheetPainter& sheet, const QPointF& corner, double width, 
   }
 }
 
+// A long list name is shortened so that the page number stays on the page.
 void DrawFooter(SheetPainter& sheet, const QString& origin, int page, int pages) {
+  const QFont font = SheetFont(9);
+  const QString number = QStringLiteral(" · página %1 de %2").arg(page).arg(pages);
   sheet.Centred(kFooterBaseline,
-                QStringLiteral("%1 · página %2 de %3").arg(origin).arg(page).arg(pages),
-                SheetFont(9));
+                sheet.Fitted(origin, font, kBodyWidth - sheet.Width(number, font)) + number, font);
 }
 
 void DrawExercisePages(SheetPainter& sheet, const std::vector<quiz::GeneratedExercise>& exercises,
@@ -287,7 +301,8 @@ int DrawKeyPages(SheetPainter& sheet, const std::vector<quiz::GeneratedExercise>
   for (int page = 1; page <= pages; ++page) {
     if (page > 1 || !first) sheet.NewPage();
     sheet.Centred(kTitleBaseline, QString::fromUtf8(kKeyTitle), SheetFont(15, true));
-    sheet.Centred(kNameBaseline, origin, SheetFont(10.5));
+    const QFont font = SheetFont(10.5);
+    sheet.Centred(kNameBaseline, sheet.Fitted(origin, font, kBodyWidth), font);
     const int start = (page - 1) * kKeyLinesPerPage;
     for (int k = start; k < std::min(count, start + kKeyLinesPerPage); ++k)
       sheet.Text(kMarginX, kKeyTop + (k - start) * kKeySpacing, lines[static_cast<std::size_t>(k)],
@@ -300,9 +315,11 @@ int DrawKeyPages(SheetPainter& sheet, const std::vector<quiz::GeneratedExercise>
 // The palette file the user named, read as the window's loader reads it. The
 // layer's own palette is not touched.
 bool ReadPalette(const std::string& name, SheetPalette& palette, std::string& message) {
-  const delgraph::PaletteReading reading = delgraph::ReadPaletteFile(Q(name));
+  const delgraph::PaletteReading reading = delgraph::ReadPaletteFile(FileNameOf(name));
   if (reading.fault != delgraph::FileFault::kNone) {
-    message = delgraph::SpanishPaletteMessage(reading.fault, Q(name)).toStdString();
+    message =
+        delgraph::SpanishPaletteMessage(reading.fault, delgraph::ShownFileName(FileNameOf(name)))
+            .toStdString();
     return false;
   }
   for (std::size_t k = 0; k < palette.size(); ++k) palette[k] = reading.colours[k];
@@ -319,6 +336,31 @@ QString BankOrigin(const quiz::SheetRequest& request) {
 
 }  // namespace
 
+std::string SheetFileClash(const quiz::SheetRequest& request) {
+  // The files written first, then those read.
+  const struct {
+    const char* option;
+    const char* role;
+    std::optional<std::string> name;
+  } files[] = {{"-o", "la hoja", request.output},
+               {"--key", "las soluciones", request.key},
+               {"--moodle", "el banco de preguntas", request.moodle},
+               {"--worksheet-file", "la lista", request.list},
+               {"--palette", "la paleta", request.palette}};
+  constexpr std::size_t kWritten = 3;
+  for (std::size_t j = 1; j < std::size(files); ++j) {
+    for (std::size_t i = 0; i < std::min(j, kWritten); ++i) {
+      if (!files[i].name || !files[j].name ||
+          !delgraph::SameFile(FileNameOf(*files[i].name), FileNameOf(*files[j].name)))
+        continue;
+      return std::string(files[j].option) + ": «" +
+             delgraph::ShownFileName(FileNameOf(*files[j].name)).toStdString() +
+             "» es el mismo archivo que " + files[i].role + " (" + files[i].option + ")";
+    }
+  }
+  return std::string();
+}
+
 int SheetPageCount(int exercises, bool perspective) {
   return PagesFor(exercises, ColumnsOf(perspective) * kRows);
 }
@@ -330,13 +372,19 @@ SheetResult WriteWorksheet(const quiz::SheetRequest& request) {
 SheetResult WriteWorksheet(const quiz::SheetRequest& request,
                            const std::vector<quiz::GeneratedExercise>& exercises) {
   SheetResult result;
+  result.message = SheetFileClash(request);
+  if (!result.message.empty()) {
+    result.fault = SheetFault::kSameFile;
+    return result;
+  }
   SheetPalette palette = PrintSheetPalette();
   if (request.palette && !ReadPalette(*request.palette, palette, result.message)) {
     result.fault = SheetFault::kPalette;
     return result;
   }
   // Where the exercises come from, in every footer: the seed makes them again.
-  const QString origin = request.list ? QFileInfo(Q(*request.list)).fileName()
+  const QString list = request.list ? FileNameOf(*request.list) : QString();
+  const QString origin = request.list ? delgraph::ShownFileName(list.mid(list.lastIndexOf('/') + 1))
                                       : QStringLiteral("Semilla %1").arg(request.seed);
   const QString title = QString::fromUtf8(kTitle);
   QByteArray key;
@@ -354,12 +402,19 @@ SheetResult WriteWorksheet(const quiz::SheetRequest& request,
   if (request.moodle)
     bank = MoodleXml(exercises, request.list ? origin : BankOrigin(request), palette);
 
-  QString fault = SaveBytes(sheet, Q(request.output));
-  if (fault.isEmpty() && request.key) fault = SaveBytes(key, Q(*request.key));
-  if (fault.isEmpty() && request.moodle) fault = SaveBytes(bank, Q(*request.moodle));
-  if (!fault.isEmpty()) {
+  std::vector<FileToSave> files{{sheet, FileNameOf(request.output)}};
+  if (request.key) files.push_back({key, FileNameOf(*request.key)});
+  if (request.moodle) files.push_back({bank, FileNameOf(*request.moodle)});
+  for (const FileToSave& file : files) {
+    if (!file.bytes.isEmpty()) continue;
     result.fault = SheetFault::kOutput;
-    result.message = fault.toStdString();
+    result.message = SaveBytes(file.bytes, file.path).toStdString();
+    return result;
+  }
+  const SaveOutcome saved = SaveTogether(files);
+  if (saved.fault != delgraph::FileFault::kNone) {
+    result.fault = SheetFault::kOutput;
+    result.message = SaveTogetherMessage(files, saved).toStdString();
     return result;
   }
   result.pages = SheetPageCount(static_cast<int>(exercises.size()), request.perspective);

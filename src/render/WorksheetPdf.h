@@ -14,8 +14,9 @@ namespace render {
 
 enum class SheetFault {
   kNone,
-  kPalette,  // the palette file cannot be read or is too short
-  kOutput,   // the PDF (or the key, or the question bank) cannot be written
+  kPalette,   // the palette file cannot be read or is too short
+  kOutput,    // the PDF (or the key, or the question bank) cannot be written
+  kSameFile,  // two of its files are one: nothing is read or written
 };
 
 struct SheetResult {
@@ -28,8 +29,15 @@ struct SheetResult {
 // The exercise pages of a sheet: four exercises a page, two with --perspective.
 int SheetPageCount(int exercises, bool perspective = false);
 
-// Writes the sheet the request asks for (its seed already chosen) through a
-// QSaveFile: on any fault the file is not there, or an older one is left whole.
+// The request's file names are the file system's bytes (delgraph/FileName.h).
+
+// Whether two of the request's files (sheet, key, question bank, list, palette) are
+// one file, whatever their names: the message naming them, or empty.
+std::string SheetFileClash(const quiz::SheetRequest& request);
+
+// Writes the sheet the request asks for (its seed already chosen), its key and
+// its question bank all or none (render::SaveTogether): on any fault no file is
+// there, or an older one is left whole.
 // The window's scene, picture, codes and score are left as they were.
 SheetResult WriteWorksheet(const quiz::SheetRequest& request);
 // The same for exercises given (a teacher's list); request.count is not used.

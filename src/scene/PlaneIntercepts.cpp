@@ -23,6 +23,15 @@ bool IsInf(const std::string& s) {
   return true;
 }
 
+// A sign, then digits only: a whole number, whether or not it fits.
+bool IntegerText(const std::string& s) {
+  const std::size_t start = !s.empty() && (s[0] == '-' || s[0] == '+') ? 1 : 0;
+  if (start == s.size()) return false;
+  for (std::size_t i = start; i < s.size(); ++i)
+    if (s[i] < '0' || s[i] > '9') return false;
+  return true;
+}
+
 bool WholeNumber(const std::string& s, std::int32_t& value) {
   if (s.empty()) return false;
   errno = 0;
@@ -56,7 +65,9 @@ bool PointsOfIntercepts(const std::string& text, DihedralPoint points[3], std::s
     infinite[k] = IsInf(part);
     if (infinite[k]) continue;
     if (!WholeNumber(part, value[k])) {
-      *fault = "«" + parts[k] + "» no es un número entero ni inf";
+      *fault = "«" + parts[k] + "» " +
+               (IntegerText(part) ? "está fuera de rango: de -2147483648 a 2147483647"
+                                  : "no es un número entero ni inf");
       return false;
     }
     if (value[k] == 0) {

@@ -123,6 +123,27 @@ TEST_F(ExportTest, SavingCopyingAndPrintingLeaveTheWindowAsItWas) {
   EXPECT_NE(Surface(), picture);
 }
 
+TEST_F(ExportTest, ANameGivenItsExtensionHereIsAskedAboutBeforeItIsReplaced) {
+  SetPoint(20, 40, 30);
+  const QString victim = QDir::current().filePath("victim.txt.png");
+  const auto content = [&victim] {
+    QFile f(victim);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  };
+  QFile old(victim);
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+  old.write("antes");
+  old.close();
+  // The dialog asked about "victim.txt", which does not exist.
+  dialogs.saveName = [](app::SaveQuestion&) { return QDir::current().filePath("victim.txt"); };
+  Command("GuardarImagen")->trigger();
+  EXPECT_EQ(dialogs.replaceAsked, QStringList{victim});
+  EXPECT_EQ(content(), QByteArray("antes"));
+  dialogs.replace = [](const QStringList&) { return true; };
+  Command("GuardarImagen")->trigger();
+  EXPECT_TRUE(content().startsWith("\x89PNG"));
+}
+
 TEST_F(ExportTest, CommandsWaitForTheFirstDrawingAndAddNoMenuBar) {
   // Other groups of commands share the menu: ours are there, in this order.
   const QStringList ours{"Guardar imagen...", "Copiar imagen", "Imprimir..."};

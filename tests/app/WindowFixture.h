@@ -27,10 +27,16 @@ class RecordingDialogs : public app::Dialogs {
   std::function<bool(QPrinter&)> print;
   std::function<bool(app::CoordinatesInput&)> coordinates;
   std::function<std::optional<app::WorksheetChoice>()> worksheet;
+  std::function<bool(const QStringList&)> replace;
+  QStringList replaceAsked;  // every file a replace question named
 
   void ShowError(QWidget*, const QString& message) override { errors << message; }
   QString AskSaveName(QWidget*, app::SaveQuestion& q) override {
     return saveName ? saveName(q) : QString();
+  }
+  bool AskReplace(QWidget*, const QStringList& paths) override {
+    replaceAsked << paths;
+    return replace && replace(paths);
   }
   bool AskPrint(QWidget*, QPrinter& printer) override { return print && print(printer); }
   bool AskCoordinates(QWidget*, app::CoordinatesInput& io) override {

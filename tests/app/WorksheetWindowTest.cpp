@@ -95,4 +95,37 @@ TEST_F(WorksheetWindowTest, SheetFromTheMenuLeavesTheWindowAsItWas) {
   EXPECT_TRUE(errors[0].contains(QStringLiteral("«existe.pdf»"))) << errors[0].toStdString();
 }
 
+TEST_F(WorksheetWindowTest, SheetAsksBeforeReplacingANameGivenPdfHereAndTheKey) {
+  StartWindow();
+  const QString sheet = QDir::current().filePath("hoja.txt.pdf");
+  const QString key = QDir::current().filePath("hoja.txt-soluciones.pdf");
+  for (const QString& path : {sheet, key}) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("antes");
+  }
+  dialogs.worksheet = [] {
+    app::WorksheetChoice c;
+    c.count = 2;
+    c.seed = 5;
+    c.separateKey = true;
+    return std::optional<app::WorksheetChoice>(c);
+  };
+  dialogs.saveName = [](app::SaveQuestion&) { return QDir::current().filePath("hoja.txt"); };
+  SheetAction()->trigger();
+  EXPECT_EQ(dialogs.replaceAsked, (QStringList{sheet, key}));
+  EXPECT_EQ(QFileInfo(sheet).size(), 5);
+  EXPECT_EQ(QFileInfo(key).size(), 5);
+
+  // The dialog asked about the sheet's own name; the key beside it is asked here.
+  dialogs.replaceAsked.clear();
+  dialogs.saveName = [&sheet](app::SaveQuestion&) { return sheet; };
+  dialogs.replace = [](const QStringList&) { return true; };
+  SheetAction()->trigger();
+  EXPECT_EQ(dialogs.replaceAsked, QStringList{key});
+  EXPECT_GT(QFileInfo(sheet).size(), 1000);
+  EXPECT_GT(QFileInfo(key).size(), 1000);
+  EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
 }  // namespace

@@ -128,4 +128,55 @@ TEST_F(FileFaultsTest, WritingRunIgnoresThePlatformOfTheEnvironment) {
   EXPECT_TRUE(QFile::exists("x.png"));
 }
 
+TEST_F(FileFaultsTest, MessagesSayWhatIsWrongAndTheSeedIsNeverLost) {
+  ASSERT_TRUE(QDir().mkdir("carpeta.txt"));
+  ASSERT_EQ(::mkfifo("fifo.txt", 0600), 0);
+  const struct {
+    QStringList arguments;
+    int status;
+    const char* says;
+  } rows[] = {
+      {{"--worksheet", "-o", "h.pdf"}, 2, "falta el valor de --worksheet (N)"},
+      {{"--worksheet", "61", "-o", "h.pdf"}, 2, "«61» está fuera de rango: de 1 a 60"},
+      {{"--export", "x.png", "--point", "1,99999999999,2"},
+       2,
+       "«99999999999» está fuera de rango: de -2147483648 a 2147483647"},
+      {{"--worksheet-file", "falta.txt", "-o", "h.pdf"}, 1, "lista «falta.txt»: no existe"},
+      {{"--worksheet-file", "carpeta.txt", "-o", "h.pdf"}, 1, "«carpeta.txt»: es una carpeta"},
+      {{"--worksheet-file", "fifo.txt", "-o", "h.pdf"}, 1, "«fifo.txt»: no es un archivo normal"},
+  };
+  for (const auto& row : rows) {
+    const Outcome r = Execute(row.arguments);
+    EXPECT_EQ(r.status, row.status) << row.arguments.join(' ').toStdString();
+    EXPECT_TRUE(r.err.contains(QString::fromUtf8(row.says))) << r.err.toStdString();
+  }
+  // The seed is the only way to the same sheet again: unprinted, the run fails
+  // and the message still gives it.
+  QFile full("/dev/full");
+  ASSERT_TRUE(full.open(QIODevice::WriteOnly));
+  QString err;
+  QTextStream out(&full), errors(&err);
+  const QStringList arguments{"quorvel", "--worksheet", "2", "--seed", "5", "-o", "h.pdf"};
+  EXPECT_EQ(cli::Execute(arguments, out, errors), cli::ExitFileError);
+  EXPECT_TRUE(err.contains("«Semilla: 5»")) << err.toStdString();
+}
+
+// The shell makes the bytes: a name in Latin-1, or with a byte that is no UTF-8.
+TEST_F(FileFaultsTest, NamesThatAreNotUtf8AreReadAndWrittenAsGiven) {
+  const QString script = QStringLiteral(
+      "echo 'A(10,20,30)' >\"$(printf 'l\\361.txt')\" && "
+      "\"$0\" --export \"$(printf 'a\\377.png')\" --point 1,2,3 && "
+      "\"$0\" --worksheet-file \"$(printf 'l\\361.txt')\" -o \"$(printf 'h\\377.pdf')\"");
+  QProcess p;
+  p.start("sh", {"-c", script, QUORVEL_EXE});
+  EXPECT_TRUE(p.waitForFinished(30000));
+  EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+  struct stat info {};
+  EXPECT_EQ(::stat("a\xFF.png", &info), 0);
+  EXPECT_EQ(::stat("h\xFF.pdf", &info), 0);
+  EXPECT_NE(::stat("a\xEF\xBF\xBD.png", &info), 0);  // U+FFFD, the name Qt would make
+  // Qt could not remove them with the folder.
+  for (const char* name : {"a\xFF.png", "h\xFF.pdf", "l\xF1.txt"}) ::unlink(name);
+}
+
 }  // namespace

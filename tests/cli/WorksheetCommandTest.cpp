@@ -327,4 +327,61 @@ TEST_F(WorksheetCommandTest, RefusedInputWritesNothing) {
   EXPECT_EQ(older.readAll(), QByteArray("antes"));
 }
 
+TEST_F(WorksheetCommandTest, SheetKeyAndBankAreWrittenAllOrNoneAndEachFileHasOneRole) {
+  const auto write = [this](const QString& name, const QByteArray& text) {
+    QFile f(Path(name));
+    return f.open(QIODevice::WriteOnly) && f.write(text) == text.size();
+  };
+  const auto read = [this](const QString& name) {
+    QFile f(Path(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  };
+  ASSERT_TRUE(write("h.pdf", "antes") && write("l.pdf", "A(10,20,30)\n"));
+  ASSERT_TRUE(QDir(dir.path()).mkdir("carpeta.xml"));
+  // A key or a bank that cannot be written: the sheet is not written either.
+  for (const QStringList& more :
+       {QStringList{"--key", Path("no/k.pdf")}, QStringList{"--moodle", Path("carpeta.xml")}}) {
+    const Outcome r = Sheet("3", "9", "h.pdf", more);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("No se ha guardado ninguno de los archivos")) << r.err.toStdString();
+    EXPECT_EQ(read("h.pdf"), QByteArray("antes"));
+  }
+  ASSERT_EQ(Sheet("3", "9", "h.pdf", {"--key", Path("k.pdf"), "--moodle", Path("b.xml")}).status,
+            0);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+            (QStringList{"b.xml", "h.pdf", "k.pdf", "l.pdf"}));
+
+  // One file in two roles, whatever its names: refused before anything is touched.
+  ASSERT_TRUE(QFile::link(Path("h.pdf"), Path("enlace.pdf")));
+  const QByteArray sheet = read("h.pdf");
+  for (const QStringList& arguments :
+       {QStringList{"--worksheet", "2", "-o", Path("h.pdf"), "--key", Path("./h.pdf")},
+        QStringList{"--worksheet", "2", "-o", Path("h.pdf"), "--key", Path("enlace.pdf")},
+        QStringList{"--worksheet-file", Path("l.pdf"), "-o", Path("l.pdf")}}) {
+    const Outcome r = Execute(arguments);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains("es el mismo archivo que la hoja (-o)")) << r.err.toStdString();
+  }
+  EXPECT_EQ(read("h.pdf"), sheet);
+  EXPECT_EQ(read("l.pdf"), QByteArray("A(10,20,30)\n"));
+}
+
+TEST_F(WorksheetCommandTest, LongListNameIsShortenedSoThePageNumberStaysOnThePage) {
+  const QString name = QStringLiteral("lista-%1.txt").arg(QString(150, 'x'));
+  QFile list(Path(name));
+  ASSERT_TRUE(list.open(QIODevice::WriteOnly) && list.write("A(10,20,30)\n") > 0);
+  list.close();
+  ASSERT_EQ(Execute({"--worksheet-file", Path(name), "-o", Path("l.pdf")}).status, 0);
+  // Every word lies on the page (A4 is 595 points wide).
+  const QString boxes = Tool(QStringLiteral("pdftotext"), {"-bbox", Path("l.pdf"), "-"});
+  ASSERT_TRUE(boxes.contains(QStringLiteral(">página<")));
+  const QRegularExpression word(
+      QStringLiteral("xMin=\"([-0-9.]+)\" yMin=\"[-0-9.]+\" "
+                     "xMax=\"([-0-9.]+)\""));
+  for (auto m = word.globalMatch(boxes); m.hasNext();) {
+    const auto box = m.next();
+    EXPECT_TRUE(box.captured(1).toDouble() >= 0 && box.captured(2).toDouble() <= 595.3);
+  }
+}
+
 }  // namespace

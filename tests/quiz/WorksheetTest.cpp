@@ -2,6 +2,7 @@
 // kept apart, key lines in their fixed form, and the checks on what a sheet is
 // asked for with.
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -39,10 +40,16 @@ TEST_F(QuizTest, SheetDrawsWhatTestModeDrawsAfterAnEditWithTheSameGenerator) {
   EditCota(0);
   const auto sheet = quiz::SheetExercises(12, 20240917u, SheetKind::kMixed);
   ASSERT_EQ(sheet.size(), 12u);
+  // Each point and line is one that test mode draws next, or soon after: the
+  // sheet passes over those of a kind it does not deal now and those too close.
   for (const GeneratedExercise& e : sheet) {
     if (e.planeMode) continue;  // drawn apart from test mode's generator
-    quiz::NewExercise();
-    EXPECT_TRUE(Same(e, GeneratedExercise{scene::PointMode, scene::PointA, scene::PointB}));
+    bool drawn = false;
+    for (int k = 0; k < 50 && !drawn; ++k) {
+      quiz::NewExercise();
+      drawn = Same(e, GeneratedExercise{scene::PointMode, scene::PointA, scene::PointB});
+    }
+    EXPECT_TRUE(drawn);
   }
 }
 
@@ -53,18 +60,53 @@ TEST_F(QuizTest, SeedsRepeatAndDifferAndKindsKeepTheirOwnExercises) {
   EXPECT_FALSE(SameList(mixed, quiz::SheetExercises(60, 8, SheetKind::kMixed)));
   EXPECT_EQ(quiz::SheetExercises(1, 4294967295u, SheetKind::kMixed).size(), 1u);
 
-  // A kind keeps the generator's exercises of that kind, in their order.
-  std::vector<GeneratedExercise> points, lines;
-  for (const GeneratedExercise& e : mixed)
-    if (!e.planeMode) (e.pointMode ? points : lines).push_back(e);
-  ASSERT_GT(points.size(), 5u);
-  ASSERT_GT(lines.size(), 5u);
-  EXPECT_TRUE(SameList(quiz::SheetExercises(static_cast<int>(points.size()), 7, SheetKind::kPoints),
-                       points));
-  EXPECT_TRUE(
-      SameList(quiz::SheetExercises(static_cast<int>(lines.size()), 7, SheetKind::kLines), lines));
+  // A kind keeps to its exercises.
+  for (const GeneratedExercise& e : quiz::SheetExercises(60, 9, SheetKind::kPoints))
+    EXPECT_TRUE(e.pointMode && !e.planeMode);
   for (const GeneratedExercise& e : quiz::SheetExercises(60, 9, SheetKind::kLines))
     EXPECT_FALSE(e.pointMode);
+}
+
+// Point, line, plane as 0, 1, 2; and a plane's type code.
+std::vector<int> Tally(const std::vector<GeneratedExercise>& sheet, bool types) {
+  std::vector<int> count(types ? 11 : 3, 0);
+  for (const GeneratedExercise& e : sheet) {
+    classify::PlaneType(e.a, e.b, e.c);
+    ++count[static_cast<std::size_t>(types ? classify::ClassCode : e.planeMode ? 2 : !e.pointMode)];
+  }
+  return types ? std::vector<int>(count.begin() + 1, count.begin() + 9) : count;
+}
+int Spread(const std::vector<int>& v) {
+  return *std::max_element(v.begin(), v.end()) - *std::min_element(v.begin(), v.end());
+}
+
+TEST_F(QuizTest, SheetsDealTheirKindsAndPlaneTypesInTurnAndKeepPointsApart) {
+  // Seed 2024 gave 8 planes of 12 and no line; seed 31, 3 frontal planes of 8.
+  EXPECT_EQ(Tally(quiz::SheetExercises(12, 2024, SheetKind::kMixed), false),
+            (std::vector<int>{4, 4, 4}));
+  EXPECT_LE(Spread(Tally(quiz::SheetExercises(8, 31, SheetKind::kPlanes), true)), 1);
+  for (std::uint32_t seed = 1; seed <= 10; ++seed) {
+    EXPECT_LE(Spread(Tally(quiz::SheetExercises(14, seed, SheetKind::kMixed), false)), 1);
+    // The plane H or V, or no plane, takes a type's turn now and then.
+    EXPECT_LE(Spread(Tally(quiz::SheetExercises(16, seed, SheetKind::kPlanes), true)), 1);
+    // On paper each projection lies on L.T. or 10 units (3 mm) from it, and two
+    // projections coincide or lie 10 units apart.
+    for (const GeneratedExercise& e : quiz::SheetExercises(60, seed, SheetKind::kMixed)) {
+      const DihedralPoint p[3] = {e.a, e.b, e.c};
+      std::vector<std::array<int, 2>> marks;  // a below L.T., a' above it, ...
+      for (int k = 0; k < (e.pointMode ? 1 : e.planeMode ? 3 : 2); ++k) {
+        marks.push_back({p[k].abscissa, p[k].alejamiento});
+        marks.push_back({p[k].abscissa, -p[k].cota});
+      }
+      for (std::size_t i = 0; i < marks.size(); ++i) {
+        EXPECT_TRUE(marks[i][1] == 0 || std::abs(marks[i][1]) >= 10) << quiz::KeyLine(1, e);
+        for (std::size_t j = i + 1; j < marks.size(); ++j) {
+          const int dx = marks[i][0] - marks[j][0], dy = marks[i][1] - marks[j][1];
+          EXPECT_TRUE(dx * dx + dy * dy == 0 || dx * dx + dy * dy >= 100) << quiz::KeyLine(1, e);
+        }
+      }
+    }
+  }
 }
 
 TEST_F(QuizTest, SheetBoundsAreThoseAfterAnEditAndLeaveTheMappingAlone) {
@@ -271,9 +313,9 @@ TEST(ExerciseListTest, ReadsPointsAndLinesAndRefusesALineByNumber) {
       {"A(1,2,3)\nA(1,2) B(3,4,5)\n", "lista.txt, línea 2: «A(1,2) B(3,4,5)»"},
       {"\n\nB(1,2,3)", "línea 3: «B(1,2,3)»"},
       {"A(1,2,3) B(1,2,3) x", "línea 1"},
-      {"A(1000,2,3)", "de -999 a 999"},
+      {"A(1000,2,3)", "de -120 a 120"},
       {"A(99999999999999999999,2,3)", "línea 1"},
-      {"A(1,2,3) cuadrantes", "línea 1: «A(1,2,3) cuadrantes» no se entiende"},
+      {"A(1,2,3) cuadrantes", "línea 1: «A(1,2,3) cuadrantes»: después de «A(1,2,3)»"},
       {"A(1,2,3) B(4,5,6) C(7,8,9) cuadrantes", "línea 1"},
       {"A(1,2,3) B(4,5,6) C(7,8,9) D(1,1,1)", "línea 1"},
       {"# nada\n\n", "no tiene ningún ejercicio"},
@@ -290,6 +332,48 @@ TEST(ExerciseListTest, ReadsPointsAndLinesAndRefusesALineByNumber) {
   EXPECT_EQ(quiz::ParseExerciseList(many, "l").exercises.size(), 200u);
 }
 
+TEST(ExerciseListTest, BadLinesSayWhatIsWrongAndShowTheLineSafely) {
+  struct Case {
+    const char* text;
+    const char* says;
+  };
+  const Case cases[] = {
+      {"A(1,2,3) B(x,5,6)", "«A(1,2,3) B(x,5,6)»: después de «B(» se esperaba un número entero"},
+      {"A(1,2)", "después de «A(1,2» se esperaba «,», pero hay «)»"},
+      {"A(1,2,3", "se esperaba «)», pero la línea termina"},
+      {"C(1,2,3)", "al principio se esperaba «A(», pero hay «C(1,2,3)»"},
+      {"A(-960,-943,942) B(557,280,-53)", "la abscisa de A (-960) queda fuera del dibujo: "},
+      {"A(0,0,0) B(0,0,141)",
+       "la cota de B (141) queda fuera del dibujo: el dibujo admite abscisas de -120 a 120 y "
+       "alejamientos y cotas de -140 a 140"},
+  };
+  for (const Case& c : cases) {
+    const auto r = quiz::ParseExerciseList(c.text, "l.txt");
+    EXPECT_NE(r.fault.find(c.says), std::string::npos) << c.says << " / " << r.fault;
+  }
+  // A comment after the exercise, the true minus sign, the edges of the view.
+  const auto good = quiz::ParseExerciseList(
+      "A(\xE2\x88\x92"
+      "120,140,\xE2\x88\x92"
+      "140) B(120,-140,140)  # el más grande\n",
+      "l.txt");
+  EXPECT_EQ(good.fault, "");
+  ASSERT_EQ(good.exercises.size(), 1u);
+  EXPECT_EQ(good.exercises[0].a, (DihedralPoint{-120, 140, -140}));
+
+  // Escapes, a reordering mark and a NUL are shown, not passed on, and a long line
+  // is cut.
+  std::string line = "A(1,2,3) \x1B[2J\xE2\x80\xAE";
+  line += '\0';
+  line += std::string(100000, 'x');
+  const std::string fault = quiz::ParseExerciseList(line, "l.txt").fault;
+  EXPECT_NE(fault.find("«A(1,2,3) \\x1B[2J\\u202E\\x00xxx"), std::string::npos) << fault;
+  EXPECT_EQ(fault.find('\x1B'), std::string::npos);
+  EXPECT_EQ(fault.find("\xE2\x80\xAE"), std::string::npos);
+  EXPECT_EQ(fault.find('\0'), std::string::npos);
+  EXPECT_LT(fault.size(), 400u);
+}
+
 TEST(SheetRequestTest, BadOptionsNameTheirFault) {
   struct Case {
     quiz::SheetOptionTexts texts;
@@ -297,9 +381,9 @@ TEST(SheetRequestTest, BadOptionsNameTheirFault) {
   };
   const std::string out = "hoja.pdf";
   const Case cases[] = {
-      {{"0", {}, {}, {}, out}, "--worksheet: «0» no es"},
+      {{"0", {}, {}, {}, out}, "--worksheet: «0» está fuera de rango: de 1 a 60"},
       {{"61", {}, {}, {}, out}, "de 1 a 60"},
-      {{"abc", {}, {}, {}, out}, "«abc»"},
+      {{"abc", {}, {}, {}, out}, "«abc» no es un número entero (de 1 a 60)"},
       {{"+5", {}, {}, {}, out}, "«+5»"},
       {{"99999999999999999999", {}, {}, {}, out}, "--worksheet:"},
       {{"5", std::string("-1"), {}, {}, out}, "--seed: «-1»"},

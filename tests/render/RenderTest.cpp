@@ -1,5 +1,7 @@
 // The render module without a window: scaled drawing, the SVG and PDF pictures
-// against the PNG, and the module state given back.
+// against the PNG, the module state given back, and pictures at their edges: a
+// list's bounds inside a sheet's views, no title in its space view, a long number
+// set smaller rather than cut.
 #include <gtest/gtest.h>
 
 #include <QPainter>
@@ -17,9 +19,12 @@
 #include "delgraph/ShippedPalette.h"
 #include "delgraph/delgraph.h"
 #include "drawing/LogicalWindow.h"
+#include "drawing/Projections.h"
+#include "quiz/ExerciseList.h"
 #include "quiz/TestMode.h"
 #include "render/Export.h"
 #include "render/ModuleState.h"
+#include "render/SheetPicture.h"
 #include "support/FakeWindow.h"
 #include "support/RecordingCanvas.h"
 
@@ -282,6 +287,60 @@ TEST_F(RenderTest, EveryVariableOfEveryModuleComesBackAfterARender) {
   drawing::RestoreState({});
   classify::RestoreState({});
   quiz::ResetQuiz();
+}
+
+TEST(SheetPictureTest, ListBoundsKeepEveryProjectionAndItsRingInsideBothViews) {
+  // A ring's radius and its pen.
+  const QRectF flat = render::FlatPictureArea().adjusted(4, 4, -4, -4);
+  const QRectF space = render::SpacePictureArea().adjusted(4, 4, -4, -4);
+  QImage image(10, 10, QImage::Format_RGB32);
+  QPainter painter(&image);
+  render::WithSurfacePart(painter, QRectF(image.rect()), flat, false, [&] {
+    drawing::Select320x200();
+    drawing::ComputeSceneOrigins();
+    const int x = quiz::kListAbscissaLimit, d = quiz::kListDistanceLimit;
+    for (const int corner : {0, 1, 2, 3, 4, 5, 6, 7}) {
+      const auto r =
+          drawing::PositionsAt(corner & 1 ? x : -x, corner & 2 ? d : -d, corner & 4 ? d : -d);
+      for (const drawing::SurfacePoint p : {r.G, r.h, r.v})
+        EXPECT_TRUE(flat.contains(QPointF(p.x, p.y))) << corner;
+      for (const drawing::SurfacePoint p : {r.S, r.Hp, r.Vp})
+        EXPECT_TRUE(space.contains(QPointF(p.x, p.y))) << corner;
+    }
+  });
+}
+
+TEST(SheetPictureTest, SpaceViewOfASheetCarriesNoTitle) {
+  const QRectF area = render::SpacePictureArea();
+  QImage image(area.size().toSize() * 2, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  quiz::GeneratedExercise e;
+  e.pointMode = true;
+  e.a = e.b = {20, 40, 30};
+  render::DrawExercisePart(painter, QRectF(image.rect()), area, e, render::PrintSheetPalette());
+  painter.end();
+  // The title stood in the top-left corner of the panel, empty otherwise (past its
+  // edge, a line at x 0).
+  const QRgb background = image.pixel(20, image.height() / 2);
+  for (int y = 0; y < 40; ++y)
+    for (int x = 8; x < 200; ++x) ASSERT_EQ(image.pixel(x, y), background) << x << ' ' << y;
+}
+
+TEST(SheetPictureTest, LongMeetingPointOnTheGroundLineIsSetSmallerNotCut) {
+  delgraph::ResetDelgraph();
+  delgraph::ApplyShippedPalette();
+  render::SceneSpec plane;  // "α1 y α2 cortan a L.T. en x = -146857,78"
+  plane.plane = true;
+  plane.A = {-66, -110, -136};
+  plane.B = {-74, -42, 127};
+  plane.C = {-7, -41, 131};
+  const QImage image = render::RenderImage(plane, 1);
+  const QRgb background = image.pixel(1020, 2);
+  for (int y = 5; y < 40; ++y)
+    for (int x = 1015; x < image.width(); ++x)
+      ASSERT_EQ(image.pixel(x, y), background) << x << ' ' << y;
+  delgraph::ResetDelgraph();
 }
 
 }  // namespace
