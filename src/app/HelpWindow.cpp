@@ -21,7 +21,7 @@ diédrico: a la izquierda en perspectiva (o en la tercera proyección) y a la de
 proyección diédrica, con la línea de tierra (L.T.). Los textos dicen dónde está el
 punto, o qué tipo de recta es y cómo está respecto de H, V y la L.T.</p>
 <ul>
-<li>Las barras ABCISA, ALEJAMIENTO y COTA fijan las coordenadas del punto que se edita;
+<li>Las barras ABSCISA, ALEJAMIENTO y COTA fijan las coordenadas del punto que se edita;
 las flechas las mueven tanto como indica «Paso:».</li>
 <li>«/» cambia entre punto y recta; «A» / «B» elige el extremo de la recta que se edita;
 «+» muestra la tercera proyección en lugar de la perspectiva.</li>

@@ -41,9 +41,9 @@ struct KeyBinding {
 
 const KeyBinding kBindings[] = {
     {Qt::Key_Left, [](const TQuorvel& w) -> QAbstractButton* { return w.BitBtn3; }, true, "←",
-     "abcisa -"},
+     "abscisa -"},
     {Qt::Key_Right, [](const TQuorvel& w) -> QAbstractButton* { return w.BitBtn4; }, true, "→",
-     "abcisa +"},
+     "abscisa +"},
     {Qt::Key_Up, [](const TQuorvel& w) -> QAbstractButton* { return w.BitBtn1; }, true, "↑",
      "cota +"},
     {Qt::Key_Down, [](const TQuorvel& w) -> QAbstractButton* { return w.BitBtn2; }, true, "↓",

@@ -137,7 +137,7 @@ TEST_F(KeysTest, FullScreenAndHelpWorkEvenInATextField) {
   EXPECT_TRUE(help->isVisible());
   EXPECT_EQ(help->windowTitle(), "Ayuda");
   const QString text = help->findChild<QTextBrowser*>()->toPlainText();
-  for (const char* expected : {"Teclas", "abcisa -", "Av Pág", "Intro", "Esc", "Coordenadas...",
+  for (const char* expected : {"Teclas", "abscisa -", "Av Pág", "Intro", "Esc", "Coordenadas...",
                                "Pantalla completa", "F11", "Exportar dibujo...", "Ctrl+E"})
     EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
 }

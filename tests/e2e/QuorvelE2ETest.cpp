@@ -272,11 +272,11 @@ TEST_F(QuorvelE2E, StepTypedIntoPasoAndScrollBarDragMoveThePoint) {
   EXPECT_GT(dragged, 766 + 10) << "screen saved to " << SaveForDiagnosis(img, "drag");
   EXPECT_LT(dragged, 766 + 111);
 
-  // Step 20 typed into paso, then "abcisa -" takes 20 off the abscissa.
+  // Step 20 typed into paso, then "abscisa -" takes 20 off the abscissa.
   Click(kPaso);
   display_.Key("ctrl+a");
   display_.Type("20");
-  Click(QPoint(16, 496));  // BitBtn3 "abcisa -"
+  Click(QPoint(16, 496));  // BitBtn3 "abscisa -"
   QImage moved;
   const bool ok = app_->WaitForClient(
       [&](const QImage& c) {
