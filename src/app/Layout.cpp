@@ -270,6 +270,10 @@ void TQuorvel::CreateControls() {
     Memo2->setPalette(p);
   }
   Memo2->setPlainText(SplashText13());
+  // A picture of text: no click or key may write into it or take the keys away.
+  Memo2->setReadOnly(true);
+  Memo2->setTextInteractionFlags(Qt::NoTextInteraction);
+  Memo2->setFocusPolicy(Qt::NoFocus);
 
   paso = MakeSpinEdit(this, 5, 328, 484, 57, 26);
   paso->setFont(PixelFont(defaultFace, 15));

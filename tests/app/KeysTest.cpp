@@ -15,6 +15,7 @@
 
 #include "WindowFixture.h"
 #include "app/Controls.h"
+#include "drawing/TraceDrawing.h"
 #include "quiz/TestMode.h"
 #include "scene/Scene.h"
 
@@ -119,13 +120,17 @@ TEST_F(KeysTest, HeldStepsRepeatHeldTogglesDoNot) {
   EXPECT_FALSE(scene::PointMode);
 }
 
-TEST_F(KeysTest, FullScreenAndHelpWorkEvenInATextField) {
+TEST_F(KeysTest, FullScreenHelpAndKeysWithCtrlWorkEvenInATextField) {
   QLineEdit* step = window->paso->lineEdit();
   step->setFocus();
   QTest::keyClick(step, Qt::Key_F11);
   EXPECT_TRUE(window->isFullScreen());
   QTest::keyClick(step, Qt::Key_Escape);
   EXPECT_FALSE(window->isFullScreen());
+  // Ctrl+T is "Mostrar trazas", not the T of TEST that a text field keeps.
+  QTest::keyClick(step, Qt::Key_T, Qt::ControlModifier);
+  EXPECT_TRUE(drawing::TracesOn);
+  EXPECT_FALSE(window->comprobarTest->isVisible());
 
   // A command another part of the program adds later shows in the help as well.
   auto* later = new QAction(QStringLiteral("Exportar dibujo..."), window.get());

@@ -150,20 +150,26 @@ TEST_F(WindowTest, AnswerListsStartWithTheirNameAndNoChoice) {
   EXPECT_EQ(window->SelREcta->count(), 10);
 }
 
-TEST_F(WindowTest, FocusStartsOnCotaUpAndTabWalksVisibleControls) {
+TEST_F(WindowTest, FocusStartsOnCotaUpAndTabWalksVisibleControlsButTheSplash) {
   StartWindow();
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   ASSERT_EQ(QApplication::focusWidget(), window->BitBtn1);
 
   const std::vector<QWidget*> expected = {
-      window->BitBtn2, window->BitBtn3,    window->BitBtn4,    window->BitBtn5,    window->BitBtn6,
-      window->BitBtn7, window->BitBtn8,    window->PA,         window->Btest,      window->Memo2,
-      window->paso,    window->ScrollBar1, window->ScrollBar2, window->ScrollBar3, window->BitBtn1};
+      window->BitBtn2,    window->BitBtn3,    window->BitBtn4,    window->BitBtn5, window->BitBtn6,
+      window->BitBtn7,    window->BitBtn8,    window->PA,         window->Btest,   window->paso,
+      window->ScrollBar1, window->ScrollBar2, window->ScrollBar3, window->BitBtn1};
   for (QWidget* next : expected) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), next) << next->metaObject()->className();
   }
+  // Nor a click: the keys stay with the window, and none writes into the splash.
+  const QString splash = window->Memo2->toPlainText();
+  QTest::mouseClick(window->Memo2->viewport(), Qt::LeftButton);
+  EXPECT_EQ(QApplication::focusWidget(), window->BitBtn1);
+  QTest::keyClicks(window->Memo2, "x");
+  EXPECT_EQ(window->Memo2->toPlainText(), splash);
 }
 
 TEST_F(WindowTest, PaintBoxShowsWindowColourUntilFirstDrawing) {
