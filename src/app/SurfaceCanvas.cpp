@@ -146,6 +146,8 @@ void TSurfaceCanvas::StartAfresh() {
   if (!fontName_.empty()) Arrive(Make(Op::FontName), &fontName_);
   if (fontSize_ != 0) Arrive(Make(Op::FontSize, fontSize_));
   Arrive(Make(Op::FontColor, AsValue(FontColor())));
+  if (clipRect_[2] > clipRect_[0] && clipRect_[3] > clipRect_[1])
+    Arrive(Make(Op::ClipRect, clipRect_[0], clipRect_[1], clipRect_[2], clipRect_[3]));
   startMove_ = now_.calls.size();
   startMoved_ = false;
   Arrive(Make(Op::MoveTo, penX_, penY_));
@@ -153,6 +155,8 @@ void TSurfaceCanvas::StartAfresh() {
 
 void TSurfaceCanvas::Redraw(double scale) {
   SetScale(scale);
+  // The calls bring back any cut they were drawn under, from none at their start.
+  QtCanvas::SetClipRect(0, 0, 0, 0);
   waiting_ = false;
   for (const Call& call : now_.calls) Play(call, true);
   // A kept picture of another scale is of no use now.
@@ -189,6 +193,8 @@ void TSurfaceCanvas::Play(const Call& call, bool draw) {
       return QtCanvas::MoveTo(v[0], v[1]);
     case Op::Refresh:
       return QtCanvas::Refresh();
+    case Op::ClipRect:
+      return QtCanvas::SetClipRect(v[0], v[1], v[2], v[3]);
     default:
       break;
   }
@@ -301,4 +307,13 @@ void TSurfaceCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string& 
 
 void TSurfaceCanvas::Refresh() {
   Arrive(Make(Op::Refresh));
+}
+
+void TSurfaceCanvas::SetClipRect(std::int32_t left, std::int32_t top, std::int32_t right,
+                                 std::int32_t bottom) {
+  clipRect_[0] = left;
+  clipRect_[1] = top;
+  clipRect_[2] = right;
+  clipRect_[3] = bottom;
+  Arrive(Make(Op::ClipRect, left, top, right, bottom));
 }

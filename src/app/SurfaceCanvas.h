@@ -51,6 +51,8 @@ class TSurfaceCanvas : public delgraph::QtCanvas {
   void SetPixel(std::int32_t x, std::int32_t y, delgraph::ColorValue color) override;
   void TextOut(std::int32_t x, std::int32_t y, const std::string& text) override;
   void Refresh() override;
+  void SetClipRect(std::int32_t left, std::int32_t top, std::int32_t right,
+                   std::int32_t bottom) override;
 
  private:
   enum class Op : std::uint8_t {
@@ -72,6 +74,7 @@ class TSurfaceCanvas : public delgraph::QtCanvas {
     SetPixel,
     TextOut,
     Refresh,
+    ClipRect,
   };
   struct Call {
     Op op;
@@ -125,4 +128,5 @@ class TSurfaceCanvas : public delgraph::QtCanvas {
   std::string fontName_;  // empty: never named
   int fontSize_ = 0;      // 0: never sized
   std::int32_t penX_ = 0, penY_ = 0;
+  std::int32_t clipRect_[4] = {};  // the last SetClipRect's; all 0: none
 };

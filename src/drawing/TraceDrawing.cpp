@@ -8,6 +8,7 @@
 #include "delgraph/Clip.h"
 #include "delgraph/delgraph.h"
 #include "drawing/LineTraces.h"
+#include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
 #include "drawing/SeenAndHidden.h"
 
@@ -26,6 +27,31 @@ constexpr double kFar = 16384.0;
 // hang down and right from theirs.
 constexpr std::int32_t kLabelDx = 5;
 constexpr std::int32_t kLabelDy = -12;
+
+// A trace far away would take its extension across the other view and the texts:
+// what each view draws stays inside its panel (the space view's, or the flat
+// view's frame, as the frame draws them in the 320 x 200 space), lines included.
+class ViewClip {
+ public:
+  enum View { kNone, kSpace, kFlat };
+  ViewClip() = default;
+  ViewClip(const ViewClip&) = delete;
+  ViewClip& operator=(const ViewClip&) = delete;
+  ~ViewClip() {
+    if (view_ != kNone) delgraph::NoClip();
+  }
+  void To(View view) {
+    if (view == view_) return;
+    view_ = view;
+    if (view == kSpace)
+      delgraph::ClipToBar(ScaleX(0), ScaleY(5), ScaleX(160), ScaleY(190));
+    else
+      delgraph::ClipToBar(ScaleX(179), ScaleY(19), ScaleX(308), ScaleY(141));
+  }
+
+ private:
+  View view_ = kNone;
+};
 
 bool Near(SurfacePoint p) {
   return std::fabs(static_cast<double>(p.x)) <= kFar && std::fabs(static_cast<double>(p.y)) <= kFar;
@@ -67,10 +93,12 @@ struct TraceNames {
 };
 
 // With "Partes vistas y ocultas" on, the extension to a trace is solid where seen.
-void DrawSplitExtension(const std::vector<LinePiece>& pieces) {
+void DrawSplitExtension(const std::vector<LinePiece>& pieces, ViewClip& clip) {
   for (const LinePiece& piece : pieces) {
     delgraph::SetLineStyle(piece.seen ? delgraph::psSolid : delgraph::psDash, 0, 1);
+    clip.To(ViewClip::kSpace);
     ClippedLine(piece.from.S, piece.to.S);
+    clip.To(ViewClip::kFlat);
     ClippedLine(piece.from.h, piece.to.h);
     ClippedLine(piece.from.v, piece.to.v);
   }
@@ -78,7 +106,7 @@ void DrawSplitExtension(const std::vector<LinePiece>& pieces) {
 
 void DrawTrace(const DihedralPoint& A, const DihedralPoint& B, const LineTrace& trace,
                LineStation station, const EndPointPositions& a, const EndPointPositions& b,
-               std::int32_t lineColour, const TraceNames& names) {
+               std::int32_t lineColour, const TraceNames& names, ViewClip& clip) {
   if (!trace.exists) return;
   const EndPointPositions P =
       PositionsAt(trace.abscissa.ToDouble(), trace.alejamiento.ToDouble(), trace.cota.ToDouble());
@@ -88,19 +116,24 @@ void DrawTrace(const DihedralPoint& A, const DihedralPoint& B, const LineTrace& 
     if (lineColour == kBlackLine) delgraph::SetDrawColor(delgraph::GetMaxColor());
     if (VisibilityOn) {
       const bool beyondA = trace.side == TraceSide::kBeyondA;
-      DrawSplitExtension(LinePieces(A, B, beyondA ? LineStation::kA : LineStation::kB, station));
+      DrawSplitExtension(LinePieces(A, B, beyondA ? LineStation::kA : LineStation::kB, station),
+                         clip);
     } else {
       delgraph::SetLineStyle(delgraph::psDash, 0, 1);
+      clip.To(ViewClip::kSpace);
       ClippedLine(near.S, P.S);  // the line in space
+      clip.To(ViewClip::kFlat);
       ClippedLine(near.h, P.h);  // its horizontal projection
       ClippedLine(near.v, P.v);  // its vertical projection
     }
   }
   delgraph::SetDrawColor(kTraceColour);
   delgraph::SetLineStyle(delgraph::psDashDotDot, 0, 1);
+  clip.To(ViewClip::kFlat);
   ClippedLine(P.h, P.v);
   Ring(P.h);
   Ring(P.v);
+  clip.To(ViewClip::kSpace);
   Ring(P.S);
   delgraph::SetLineStyle(delgraph::psSolid, 0, 1);
   // The rings leave the brush clear; without any ring it is cleared here, so the
@@ -108,6 +141,7 @@ void DrawTrace(const DihedralPoint& A, const DihedralPoint& B, const LineTrace& 
   delgraph::SetBrushStyle(delgraph::bsClear);
   delgraph::SetTextStyle(0, 0, 1);
   Label(P.S, names.space);
+  clip.To(ViewClip::kFlat);
   Label(P.h, names.onHorizontalProjection);
   Label(P.v, names.onVerticalProjection);
   RestoreTextStyle();
@@ -122,8 +156,11 @@ void DrawLineTraces(const DihedralPoint& A, const DihedralPoint& B, std::int32_t
   const delgraph::ColorValue pen = delgraph::GetPenColor();
   const EndPointPositions a = EndPointPositionsOf(A);
   const EndPointPositions b = EndPointPositionsOf(B);
-  DrawTrace(A, B, traces.horizontal, LineStation::kH, a, b, lineColour, {"H", "h", "h'"});
-  DrawTrace(A, B, traces.vertical, LineStation::kV, a, b, lineColour, {"V", "v", "v'"});
+  {
+    ViewClip clip;
+    DrawTrace(A, B, traces.horizontal, LineStation::kH, a, b, lineColour, {"H", "h", "h'"}, clip);
+    DrawTrace(A, B, traces.vertical, LineStation::kV, a, b, lineColour, {"V", "v", "v'"}, clip);
+  }
   delgraph::SetPenColorValue(pen);
 }
 

@@ -4,6 +4,8 @@
 
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QImage>
+#include <algorithm>
 #include <climits>
 
 #include "Pixels.h"
@@ -91,6 +93,37 @@ TEST_F(QtCanvasTest, PenStylesWidthsAndModes) {
   canvas.MoveTo(10, 50);
   canvas.LineTo(190, 50);
   EXPECT_EQ(At(canvas, 100, 50), 0x00FFFFu);
+}
+
+// A thin hidden line reads as dashes, not as a grey dotted line, at every scale:
+// dashes of 6 pixels or more and gaps of 3 or more at scale 1, as much larger as
+// the scale. Only whole dashes and gaps between x 20 and 180 are measured.
+TEST_F(QtCanvasTest, LongDashesReadAsDashesAtEveryScale) {
+  for (const double scale : {1.0, 1.5, 2.0}) {
+    QtCanvas c(200, 20, scale);
+    c.SetPenColor(0);
+    c.SetPenStyle(psLongDash);
+    c.MoveTo(0, 10);
+    c.LineTo(200, 10);
+    const QImage& image = c.Image();
+    const int y = static_cast<int>(10 * scale);
+    int shortestOn = 1000, shortestOff = 1000, run = 0;
+    bool on = false;
+    for (int x = static_cast<int>(20 * scale); x < static_cast<int>(180 * scale); ++x) {
+      const bool now = image.pixel(x, y) == qRgb(0, 0, 0);
+      if (now == on) {
+        ++run;
+        continue;
+      }
+      if (run > 0 && x - run > static_cast<int>(20 * scale))  // a whole run just ended
+        (on ? shortestOn : shortestOff) = std::min(on ? shortestOn : shortestOff, run);
+      on = now;
+      run = 1;
+    }
+    EXPECT_GE(shortestOn, 6 * scale) << "scale " << scale;
+    EXPECT_GE(shortestOff, 3 * scale) << "scale " << scale;
+    EXPECT_LT(shortestOn, 1000) << "no dash at scale " << scale;
+  }
 }
 
 TEST_F(QtCanvasTest, FontsArePointsAt96Dpi) {
