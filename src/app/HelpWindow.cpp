@@ -92,7 +92,8 @@ QString HelpHtml(const TQuorvel& window) {
          QStringLiteral(
              "</table><p>Las teclas de los botones no actúan mientras se escribe en un campo "
              "de texto («Paso:» o una lista de respuestas), ni mientras su botón está "
-             "oculto.</p><h3>Menú del dibujo (botón derecho)</h3><table>") +
+             "oculto. Las teclas con Ctrl actúan también en un campo de texto.</p>"
+             "<h3>Menú del dibujo (botón derecho)</h3><table>") +
          menuRows.join(QString()) + QStringLiteral("</table>");
 }
 
