@@ -50,7 +50,7 @@ void OkCancel(QDialogButtonBox* buttons) {
   buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancelar"));
 }
 
-// One row of three fields: abcisa, alejamiento, cota.
+// One row of three fields: abscisa, alejamiento, cota.
 void AddPointRow(QGridLayout* grid, int row, const QString& name, const DihedralPoint& p,
                  TSpinEdit* fields[3]) {
   grid->addWidget(new QLabel(name), row, 0);
@@ -177,7 +177,7 @@ bool SpanishDialogs::AskCoordinates(QWidget* parent, CoordinatesInput& io) {
   QDialog dialog(parent);
   dialog.setWindowTitle(QStringLiteral("Coordenadas"));
   auto* grid = new QGridLayout(&dialog);
-  const QString headers[3] = {QStringLiteral("abcisa"), QStringLiteral("alejamiento"),
+  const QString headers[3] = {QStringLiteral("abscisa"), QStringLiteral("alejamiento"),
                               QStringLiteral("cota")};
   for (int k = 0; k < 3; ++k) grid->addWidget(new QLabel(headers[k]), 0, k + 1);
   TSpinEdit* a[3] = {};

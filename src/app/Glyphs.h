@@ -7,8 +7,8 @@
 enum class ArrowGlyph {
   Up,     // BitBtn1, "cota +"
   Down,   // BitBtn2, "cota -"
-  Left,   // BitBtn3, "abcisa -"
-  Right,  // BitBtn4, "abcisa +"
+  Left,   // BitBtn3, "abscisa -"
+  Right,  // BitBtn4, "abscisa +"
   Away,   // BitBtn5, "alejamiento -": upward, widening into a trapezoid below
   Toward  // BitBtn6, "alejamiento +": broad head pointing down at the viewer
 };

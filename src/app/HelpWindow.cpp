@@ -21,7 +21,7 @@ diédrico: a la izquierda en perspectiva (o en la tercera proyección) y a la de
 proyección diédrica, con la línea de tierra (L.T.). Los textos dicen dónde está el
 punto, o qué tipo de recta es y cómo está respecto de H, V y la L.T.</p>
 <ul>
-<li>Las barras ABCISA, ALEJAMIENTO y COTA fijan las coordenadas del punto que se edita;
+<li>Las barras ABSCISA, ALEJAMIENTO y COTA fijan las coordenadas del punto que se edita;
 las flechas las mueven tanto como indica «Paso:».</li>
 <li>«/» cambia entre punto y recta; «A» / «B» elige el extremo de la recta que se edita;
 «+» muestra la tercera proyección en lugar de la perspectiva.</li>
@@ -92,7 +92,8 @@ QString HelpHtml(const TQuorvel& window) {
          QStringLiteral(
              "</table><p>Las teclas de los botones no actúan mientras se escribe en un campo "
              "de texto («Paso:» o una lista de respuestas), ni mientras su botón está "
-             "oculto.</p><h3>Menú del dibujo (botón derecho)</h3><table>") +
+             "oculto. Las teclas con Ctrl actúan también en un campo de texto.</p>"
+             "<h3>Menú del dibujo (botón derecho)</h3><table>") +
          menuRows.join(QString()) + QStringLiteral("</table>");
 }
 

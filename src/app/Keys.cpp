@@ -42,9 +42,9 @@ struct KeyBinding {
 
 const KeyBinding kBindings[] = {
     {Qt::Key_Left, [](const TQuorvel& w) -> QAbstractButton* { return w.BitBtn3; }, true, "←",
-     "abcisa -"},
+     "abscisa -"},
     {Qt::Key_Right, [](const TQuorvel& w) -> QAbstractButton* { return w.BitBtn4; }, true, "→",
-     "abcisa +"},
+     "abscisa +"},
     {Qt::Key_Up, [](const TQuorvel& w) -> QAbstractButton* { return w.BitBtn1; }, true, "↑",
      "cota +"},
     {Qt::Key_Down, [](const TQuorvel& w) -> QAbstractButton* { return w.BitBtn2; }, true, "↓",
@@ -223,7 +223,11 @@ bool WindowCommands::eventFilter(QObject* watched, QEvent* e) {
     return false;
   }
   if (e->type() == QEvent::ShortcutOverride) {
-    const int key = static_cast<QKeyEvent*>(e)->key();
+    const auto* press = static_cast<QKeyEvent*>(e);
+    // Ctrl, Alt and Meta do not type: such a key acts from a text field too.
+    if (press->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+      return false;
+    const int key = press->key();
     const bool bound = std::any_of(std::begin(kBindings), std::end(kBindings),
                                    [key](const KeyBinding& b) { return b.key == key; });
     if (!bound || !IsTextField(static_cast<QWidget*>(watched))) return false;

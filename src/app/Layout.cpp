@@ -239,7 +239,7 @@ void TQuorvel::CreateControls() {
   Label9->resize(std::max(Label9->width(), Label9->sizeHint().width()), Label9->height());
   SetTextColour(Label9, Maroon);
   const QString comic = QStringLiteral("Comic Sans MS");
-  Label10 = MakeLabel(this, QStringLiteral("ABCISA"), 712, 518, 58, 20);
+  Label10 = MakeLabel(this, QStringLiteral("ABSCISA"), 712, 518, 64, 20);  // room for the S
   Label10->setFont(PixelFont(comic, 15));
   Label11 = MakeLabel(this, QStringLiteral("ALEJAMIENTO"), 808, 517, 97, 18);
   Label11->setFont(PixelFont(comic, 13));
@@ -248,8 +248,8 @@ void TQuorvel::CreateControls() {
 
   BitBtn1 = MakeGlyphButton(this, ArrowGlyph::Up, QStringLiteral("cota +"), 160, 480);
   BitBtn2 = MakeGlyphButton(this, ArrowGlyph::Down, QStringLiteral("cota -"), 128, 480);
-  BitBtn3 = MakeGlyphButton(this, ArrowGlyph::Left, QStringLiteral("abcisa -"), 0, 480);
-  BitBtn4 = MakeGlyphButton(this, ArrowGlyph::Right, QStringLiteral("abcisa +"), 32, 480);
+  BitBtn3 = MakeGlyphButton(this, ArrowGlyph::Left, QStringLiteral("abscisa -"), 0, 480);
+  BitBtn4 = MakeGlyphButton(this, ArrowGlyph::Right, QStringLiteral("abscisa +"), 32, 480);
   BitBtn5 = MakeGlyphButton(this, ArrowGlyph::Away, QStringLiteral("alejamiento -"), 64, 480);
   BitBtn6 = MakeGlyphButton(this, ArrowGlyph::Toward, QStringLiteral("alejamiento +"), 96, 480);
   const QString defaultFace = font().family();
@@ -270,6 +270,10 @@ void TQuorvel::CreateControls() {
     Memo2->setPalette(p);
   }
   Memo2->setPlainText(SplashText13());
+  // A picture of text: no click or key may write into it or take the keys away.
+  Memo2->setReadOnly(true);
+  Memo2->setTextInteractionFlags(Qt::NoTextInteraction);
+  Memo2->setFocusPolicy(Qt::NoFocus);
 
   paso = MakeSpinEdit(this, 5, 328, 484, 57, 26);
   paso->setFont(PixelFont(defaultFace, 15));

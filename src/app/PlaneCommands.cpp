@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <string>
@@ -63,10 +62,16 @@ void PlaneCommands::Toggled(bool on) {
   }
   scene::PlaneMode = on;
   scene::PointMode = false;
-  // Plane mode starts on A; leaving it from C goes back to A.
-  if (on || scene::SelectedC) Select(true, false, QStringLiteral("A"));
-  // Before the first picture the splash stays; the first edit draws the plane.
-  if (!window_.Activated() || !window_.Memo2->isHidden()) return;
+  // Plane mode starts on A; leaving it from C goes back to A. An A already being
+  // edited keeps its edit: on the splash, the point it shows is not stored yet.
+  if (on || scene::SelectedC) {
+    const bool onA = scene::SelectedA && !scene::SelectedC;
+    const DihedralPoint edit = scene::EditPoint;
+    Select(true, false, QStringLiteral("A"));
+    if (onA) scene::EditPoint = edit;
+  }
+  // On the splash too: the plane is drawn at once, as the first edit draws it.
+  if (!window_.Activated()) return;
   window_.EditCoordinate([] {});
 }
 

@@ -154,6 +154,8 @@ void TSurfaceCanvas::StartAfresh() {
   if (!fontName_.empty()) Arrive(Make(Op::FontName), &fontName_);
   if (fontSize_ != 0) Arrive(Make(Op::FontSize, fontSize_));
   Arrive(Make(Op::FontColor, AsValue(canvas_.FontColor())));
+  if (clipRect_[2] > clipRect_[0] && clipRect_[3] > clipRect_[1])
+    Arrive(Make(Op::ClipRect, clipRect_[0], clipRect_[1], clipRect_[2], clipRect_[3]));
   startMove_ = now_.calls.size();
   startMoved_ = false;
   Arrive(Make(Op::MoveTo, penX_, penY_));
@@ -161,6 +163,8 @@ void TSurfaceCanvas::StartAfresh() {
 
 void TSurfaceCanvas::Redraw(double scale) {
   canvas_.SetScale(scale);
+  // The calls bring back any cut they were drawn under, from none at their start.
+  canvas_.SetClipRect(0, 0, 0, 0);
   waiting_ = false;
   for (const Call& call : now_.calls) Play(call, true);
   // A kept picture of another scale is of no use now.
@@ -197,6 +201,8 @@ void TSurfaceCanvas::Play(const Call& call, bool draw) {
       return canvas_.MoveTo(v[0], v[1]);
     case Op::Refresh:
       return canvas_.Refresh();
+    case Op::ClipRect:
+      return canvas_.SetClipRect(v[0], v[1], v[2], v[3]);
     default:
       break;
   }
@@ -309,4 +315,13 @@ void TSurfaceCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string& 
 
 void TSurfaceCanvas::Refresh() {
   Arrive(Make(Op::Refresh));
+}
+
+void TSurfaceCanvas::SetClipRect(std::int32_t left, std::int32_t top, std::int32_t right,
+                                 std::int32_t bottom) {
+  clipRect_[0] = left;
+  clipRect_[1] = top;
+  clipRect_[2] = right;
+  clipRect_[3] = bottom;
+  Arrive(Make(Op::ClipRect, left, top, right, bottom));
 }

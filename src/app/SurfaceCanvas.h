@@ -63,6 +63,8 @@ class TSurfaceCanvas : public delgraph::Canvas {
   // Measures in the settings already in force; draws nothing, so nothing is kept.
   std::int32_t TextWidth(const std::string& text) override { return canvas_.TextWidth(text); }
   void Refresh() override;
+  void SetClipRect(std::int32_t left, std::int32_t top, std::int32_t right,
+                   std::int32_t bottom) override;
 
  private:
   enum class Op : std::uint8_t {
@@ -84,6 +86,7 @@ class TSurfaceCanvas : public delgraph::Canvas {
     SetPixel,
     TextOut,
     Refresh,
+    ClipRect,
   };
   struct Call {
     Op op;
@@ -141,4 +144,5 @@ class TSurfaceCanvas : public delgraph::Canvas {
   std::string fontName_;  // empty: never named
   int fontSize_ = 0;      // 0: never sized
   std::int32_t penX_ = 0, penY_ = 0;
+  std::int32_t clipRect_[4] = {};  // the last SetClipRect's; all 0: none
 };

@@ -8,12 +8,15 @@
 #include "drawing/LogicalWindow.h"
 #include "drawing/TraceDrawing.h"
 #include "quiz/TestMode.h"
+#include "scene/PlaneScene.h"
 
 namespace app {
 
 namespace {
 
 void DrawTracesOverThePicture() {
+  // A plane draws its own traces, α1 and α2; A and B are only two of its points.
+  if (scene::PlaneMode) return;
   drawing::Select320x200();
   drawing::DrawLineTraces(scene::PointA, scene::PointB, 1);
 }

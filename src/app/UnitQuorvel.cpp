@@ -77,6 +77,9 @@ void TQuorvel::showEvent(QShowEvent* e) {
   if (!activationPosted_) {
     activationPosted_ = true;
     QTimer::singleShot(0, this, &TQuorvel::RunFormActivateOnce);
+    // Nor would its keys work, since shortcuts wait for an active window: it asks
+    // to be activated, which the platform does once the window is on screen.
+    activateWindow();
   }
 }
 

@@ -43,7 +43,7 @@ inline constexpr std::array<LocationWords, 9> kLocations = {{
     {6, "Horizontal Poster.", "6.PLANO H. POSTERIOR", "PLANO H. POSTERIOR", -1, 0},
     {7, "Vertical Superior", "7.PLANO V. SUPERIOR ", "PLANO V. SUPERIOR", 0, 1},
     {8, "Vertical Inferior", "8.PLANO V. INFERIOR", "PLANO V. INFERIOR", 0, -1},
-    {9, "Linea de Tierra", "9.LINEA DE TIERRA  ", "LINEA DE TIERRA", 0, 0},
+    {9, "Línea de Tierra", "9.LÍNEA DE TIERRA  ", "LÍNEA DE TIERRA", 0, 0},
 }};
 
 // The answer-list items and result names of a line's types (codes 1..10) and of

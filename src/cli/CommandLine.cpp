@@ -413,10 +413,10 @@ QString HelpText() {
   QString text;
   QTextStream s(&text);
   s << "Uso: " << kProgram << " [OPCIÓN]...\n"
-    << "Quorvel enseña el sistema diédrico: las proyecciones de un punto o de una recta.\n"
-    << "Sin opciones abre su ventana; con --export dibuja una escena en un archivo\n"
-    << "sin abrir ninguna ventana y sin necesitar pantalla; con --worksheet escribe\n"
-    << "una hoja de ejercicios para imprimir, con sus soluciones.\n\n"
+    << "Quorvel enseña el sistema diédrico: las proyecciones de un punto, de una recta\n"
+    << "o de un plano. Sin opciones abre su ventana; con --export dibuja una escena en\n"
+    << "un archivo sin abrir ninguna ventana y sin necesitar pantalla; con --worksheet\n"
+    << "escribe una hoja de ejercicios para imprimir, con sus soluciones.\n\n"
     << "Opciones:\n";
   for (const OptionRow& row : Options()) {
     QStringList names;

@@ -24,7 +24,10 @@ enum PenStyle : int {
   psDashDot = 3,
   psDashDotDot = 4,
   psClear = 5,
-  psInsideFrame = 6
+  psInsideFrame = 6,
+  // Not the original canvas's: a dash long enough to read as one where the line is
+  // one pixel wide (psDash's short dashes and gaps blur into a grey dotted line).
+  psLongDash = 7
 };
 
 // Brush styles, in the canvas's own order.
@@ -96,6 +99,11 @@ class Canvas {
   }
   // Drop the selected drawing objects so they are selected afresh.
   virtual void Refresh() = 0;
+  // From now on drawing shows only inside left..right-1 by top..bottom-1, within
+  // whatever the device itself cuts to; an empty rectangle lifts the cut. Not the
+  // original canvas's: it keeps each view of the picture inside its own panel.
+  virtual void SetClipRect(std::int32_t left, std::int32_t top, std::int32_t right,
+                           std::int32_t bottom) = 0;
 };
 
 }  // namespace delgraph

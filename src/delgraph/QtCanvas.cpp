@@ -57,6 +57,10 @@ constexpr Qt::PenStyle PenStyles[] = {
     Qt::SolidLine,       // psInsideFrame
 };
 
+// psLongDash, in pen widths: 2 mm dashes, 1 mm gaps on a screen of 96 dpi.
+constexpr qreal kLongDashOn = 8.0;
+constexpr qreal kLongDashOff = 4.0;
+
 // Brush style number -> Qt brush style.
 constexpr Qt::BrushStyle BrushStyles[] = {
     Qt::SolidPattern,      // bsSolid
@@ -318,8 +322,40 @@ void QtCanvas::SetUpPainter(QPainter& p) {
   // On a caller's painter the surface lands inside whatever mapping it has.
   const bool combine = external_ != nullptr;
   if (!transform_.isIdentity()) p.setWorldTransform(transform_, combine);
-  if (!clip_.isEmpty()) p.setClipRect(clip_, combine ? Qt::IntersectClip : Qt::ReplaceClip);
+  ClipPainter(p, combine);
   penDirty_ = brushDirty_ = true;
+}
+
+void QtCanvas::ClipPainter(QPainter& p, bool combine) const {
+  Qt::ClipOperation operation = combine ? Qt::IntersectClip : Qt::ReplaceClip;
+  if (!clip_.isEmpty()) {
+    p.setClipRect(clip_, operation);
+    operation = Qt::IntersectClip;
+  }
+  if (!cut_.isEmpty())
+    p.setClipRect(cut_, operation);
+  else if (operation == Qt::ReplaceClip)
+    p.setClipping(false);
+}
+
+void QtCanvas::SetClipRect(std::int32_t left, std::int32_t top, std::int32_t right,
+                           std::int32_t bottom) {
+  const auto near = [](std::int32_t v) { return std::clamp<double>(v, -kFar, kFar); };
+  const QRectF cut = right > left && bottom > top ? QRectF(QPointF(near(left), near(top)),
+                                                           QPointF(near(right), near(bottom)))
+                                                  : QRectF();
+  if (cut == cut_) return;
+  cut_ = cut;
+  if (external_ != nullptr) {
+    // The caller's painter gets its own clip back first, then the new cut on it.
+    if (externalSaved_) {
+      external_->restore();
+      external_->save();
+      SetUpPainter(*external_);
+    }
+  } else if (painter_.isActive()) {
+    ClipPainter(painter_, false);
+  }
 }
 
 QPainter* QtCanvas::Painter() {
@@ -364,6 +400,11 @@ void QtCanvas::RebuildPen() {
   pen_.setColor(ToQColor(penColor_));
   pen_.setWidth(std::max(penWidth_, 1));
   pen_.setCapStyle(penWidth_ > 1 ? Qt::RoundCap : Qt::SquareCap);
+  if (penStyle_ == psLongDash) {
+    // Flat ends keep the gaps as long as the pattern says at every scale.
+    pen_.setDashPattern({kLongDashOn, kLongDashOff});
+    pen_.setCapStyle(Qt::FlatCap);
+  }
   pen_.setJoinStyle(Qt::RoundJoin);
 }
 
@@ -554,6 +595,7 @@ void QtCanvas::FillRect(std::int32_t left, std::int32_t top, std::int32_t right,
 
 void QtCanvas::SetPixel(std::int32_t x, std::int32_t y, ColorValue color) {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+  if (!cut_.isEmpty() && !cut_.contains(QPointF(x + 0.5, y + 0.5))) return;
   if (direct_) {
     // The raster engine writes straight into the image, so the open painter and
     // direct pixel writes stay in step.

@@ -124,6 +124,8 @@ class QtCanvas : public Canvas {
                 const std::string& text) override;
   std::int32_t TextWidth(const std::string& text) override;
   void Refresh() override;
+  void SetClipRect(std::int32_t left, std::int32_t top, std::int32_t right,
+                   std::int32_t bottom) override;
 
   // ColorValue (red in the low byte) to an opaque Qt colour and back.
   static QColor ToQColor(ColorValue color);
@@ -158,6 +160,9 @@ class QtCanvas : public Canvas {
   int height_ = DefaultHeight;
   QTransform transform_;
   QRectF clip_;  // empty: no clipping beyond the device
+  QRectF cut_;   // SetClipRect's, in surface pixels; empty: none
+  // The painter's clip: the device's, cut further by cut_.
+  void ClipPainter(QPainter& p, bool combine) const;
   // Points asked for, and the factor that keeps them points at 96 DPI on a device
   // of another resolution.
   int fontPoints_ = 8;

@@ -206,6 +206,17 @@ void FillBar(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
                           scene::Saturate32(std::int64_t{y2} + 1));
 }
 
+void ClipToBar(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+  if (!SurfaceCanvas) return;
+  SurfaceCanvas->SetClipRect(std::min(x1, x2), std::min(y1, y2),
+                             scene::Saturate32(std::int64_t{std::max(x1, x2)} + 1),
+                             scene::Saturate32(std::int64_t{std::max(y1, y2)} + 1));
+}
+
+void NoClip() {
+  if (SurfaceCanvas) SurfaceCanvas->SetClipRect(0, 0, 0, 0);
+}
+
 void ClearSurface() {
   FillBar(0, 0, SurfaceMaxX, SurfaceMaxY);
 }

@@ -105,6 +105,11 @@ void SetTextStyle(std::uint16_t font, std::uint16_t spare, std::uint16_t size);
 // Surface.
 void AttachSurface(Canvas* canvas, std::uint16_t width, std::uint16_t height);
 
+// Drawing shows only inside the bar x1..x2 by y1..y2 (edges included) until
+// NoClip(): a view's drawing stays in its panel.
+void ClipToBar(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
+void NoClip();
+
 // Primitives, in surface pixels.
 void MoveToPoint(std::int32_t x, std::int32_t y);
 void LineToPoint(std::int32_t x, std::int32_t y);

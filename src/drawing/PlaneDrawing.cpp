@@ -83,7 +83,7 @@ std::int32_t Px(double v) {
 }
 
 void Segment(Vec a, Vec b, bool solid) {
-  delgraph::SetLineStyle(solid ? delgraph::psSolid : delgraph::psDash, 0, 1);
+  delgraph::SetLineStyle(solid ? delgraph::psSolid : delgraph::psLongDash, 0, 1);
   delgraph::DrawLine(Px(a.x), Px(a.y), Px(b.x), Px(b.y));
 }
 

@@ -310,6 +310,8 @@ void CheckAnswer() {
 
   const bool plane = PlaneExerciseSet();
   if (plane) {
+    // A plane's traces come with its answer, drawn now rather than at the next edit.
+    scene::AnswerHidden = false;
     ShowPlaneInfo(true);
   } else {
     ShowExerciseInfo();

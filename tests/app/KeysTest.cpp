@@ -16,6 +16,7 @@
 #include "WindowFixture.h"
 #include "app/CommandTable.h"
 #include "app/Controls.h"
+#include "drawing/TraceDrawing.h"
 #include "quiz/TestMode.h"
 #include "scene/Scene.h"
 
@@ -120,13 +121,17 @@ TEST_F(KeysTest, HeldStepsRepeatHeldTogglesDoNot) {
   EXPECT_FALSE(scene::PointMode);
 }
 
-TEST_F(KeysTest, FullScreenAndHelpWorkEvenInATextField) {
+TEST_F(KeysTest, FullScreenHelpAndKeysWithCtrlWorkEvenInATextField) {
   QLineEdit* step = window->paso->lineEdit();
   step->setFocus();
   QTest::keyClick(step, Qt::Key_F11);
   EXPECT_TRUE(window->isFullScreen());
   QTest::keyClick(step, Qt::Key_Escape);
   EXPECT_FALSE(window->isFullScreen());
+  // Ctrl+T is "Mostrar trazas", not the T of TEST that a text field keeps.
+  QTest::keyClick(step, Qt::Key_T, Qt::ControlModifier);
+  EXPECT_TRUE(drawing::TracesOn);
+  EXPECT_FALSE(window->comprobarTest->isVisible());
 
   // A command another part of the program adds later shows in the help as well.
   auto* later = new QAction(QStringLiteral("Exportar dibujo..."), window.get());
@@ -138,7 +143,7 @@ TEST_F(KeysTest, FullScreenAndHelpWorkEvenInATextField) {
   EXPECT_TRUE(help->isVisible());
   EXPECT_EQ(help->windowTitle(), "Ayuda");
   const QString text = help->findChild<QTextBrowser*>()->toPlainText();
-  for (const char* expected : {"Teclas", "abcisa -", "Av Pág", "Intro", "Esc", "Coordenadas...",
+  for (const char* expected : {"Teclas", "abscisa -", "Av Pág", "Intro", "Esc", "Coordenadas...",
                                "Pantalla completa", "F11", "Exportar dibujo...", "Ctrl+E"})
     EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
 }

@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "WindowFixture.h"
+#include "app/Controls.h"
 #include "app/PlaneCommands.h"
 #include "classify/Classification.h"
 #include "scene/PlaneScene.h"
@@ -94,6 +95,15 @@ TEST_F(PlaneCommandsTest, CycleEditsAndLeaving) {
   entry->trigger();
   EXPECT_FALSE(scene::PlaneMode || entry->isChecked());
   EXPECT_EQ(errors.size(), 2);
+}
+
+TEST_F(PlaneCommandsTest, KeyOnTheSplashDrawsThePlane) {
+  QTest::keyClick(window.get(), Qt::Key_P);
+  ASSERT_TRUE(scene::PlaneMode);
+  EXPECT_TRUE(window->Memo2->isHidden());
+  EXPECT_TRUE(window->PaintBox1->ShowsSurface());
+  EXPECT_EQ(classify::ClassCode, 8);  // A (0, 40, 40), B (0, 0, 0), C (-40, 30, 50)
+  EXPECT_TRUE(errors.isEmpty());
 }
 
 }  // namespace

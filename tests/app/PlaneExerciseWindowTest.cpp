@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -126,6 +127,27 @@ TEST_F(PlaneExerciseWindowTest, PlaneExerciseCheckedScoredAndApartFromTheUsersPl
   EXPECT_TRUE(scene::PlaneMode && planeEntry->isChecked());
   ASSERT_TRUE(TestUntil(false));
   EXPECT_FALSE(scene::PlaneMode || planeEntry->isChecked());
+}
+
+TEST_F(PlaneExerciseWindowTest, CheckDrawsThePlanesTracesAtOnceAndNeverTheLineABs) {
+  window->ScrollBar1->setValue(5);
+  option->trigger();
+  window->findChild<QAction*>("MostrarTrazas")->trigger();
+  Seed(5);
+  ASSERT_TRUE(TestUntil(true));
+  Answer(0);
+  // The same scene drawn afresh, but for what only the check draws: the title, the
+  // verdict and the score panel.
+  const auto masked = [](QImage image) {
+    QPainter p(&image);
+    for (const QRect& r :
+         {QRect(0, 0, 230, 60), QRect(360, 295, 280, 45), QRect(200, 370, 112, 58)})
+      p.fillRect(r, Qt::black);
+    return image;
+  };
+  const QImage checked = masked(Surface());
+  window->EditCoordinate([] {});
+  EXPECT_TRUE(checked == masked(Surface()));
 }
 
 }  // namespace

@@ -58,7 +58,7 @@ TEST_F(WindowTest, StartsWithTheVisibleControlsAndTheirTexts) {
   EXPECT_EQ(w.PA->text(), "A");
   EXPECT_EQ(w.PA->palette().color(QPalette::ButtonText), QColor(128, 0, 0));
   EXPECT_EQ(w.Btest->text(), "TEST");
-  EXPECT_EQ(w.BitBtn3->toolTip(), "abcisa -");
+  EXPECT_EQ(w.BitBtn3->toolTip(), "abscisa -");
   EXPECT_EQ(w.BitBtn7->toolTip(), QStringLiteral("tercera proyección"));
   EXPECT_TRUE(w.Label9->text().startsWith(QStringLiteral("Prácticas de Dibujo Técnico (")));
   EXPECT_TRUE(w.Label9->font().italic());
@@ -137,7 +137,7 @@ TEST_F(WindowTest, AnswerListsStartWithTheirNameAndNoChoice) {
     EXPECT_EQ(l.box->count(), l.count);
     EXPECT_EQ(window->ListChoice(l.list), -1);
   }
-  EXPECT_EQ(window->SelPunto->itemText(8), "9.LINEA DE TIERRA  ");
+  EXPECT_EQ(window->SelPunto->itemText(8), "9.LÍNEA DE TIERRA  ");
   EXPECT_EQ(window->SelREcta->itemText(2), "3.  VERTICAL        ");
   EXPECT_EQ(window->DefREcta->itemText(1), "2. = AL H, V  Y L.T.  ");
 
@@ -150,20 +150,26 @@ TEST_F(WindowTest, AnswerListsStartWithTheirNameAndNoChoice) {
   EXPECT_EQ(window->SelREcta->count(), 10);
 }
 
-TEST_F(WindowTest, FocusStartsOnCotaUpAndTabWalksVisibleControls) {
+TEST_F(WindowTest, FocusStartsOnCotaUpAndTabWalksVisibleControlsButTheSplash) {
   StartWindow();
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   ASSERT_EQ(QApplication::focusWidget(), window->BitBtn1);
 
   const std::vector<QWidget*> expected = {
-      window->BitBtn2, window->BitBtn3,    window->BitBtn4,    window->BitBtn5,    window->BitBtn6,
-      window->BitBtn7, window->BitBtn8,    window->PA,         window->Btest,      window->Memo2,
-      window->paso,    window->ScrollBar1, window->ScrollBar2, window->ScrollBar3, window->BitBtn1};
+      window->BitBtn2,    window->BitBtn3,    window->BitBtn4,    window->BitBtn5, window->BitBtn6,
+      window->BitBtn7,    window->BitBtn8,    window->PA,         window->Btest,   window->paso,
+      window->ScrollBar1, window->ScrollBar2, window->ScrollBar3, window->BitBtn1};
   for (QWidget* next : expected) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), next) << next->metaObject()->className();
   }
+  // Nor a click: the keys stay with the window, and none writes into the splash.
+  const QString splash = window->Memo2->toPlainText();
+  QTest::mouseClick(window->Memo2->viewport(), Qt::LeftButton);
+  EXPECT_EQ(QApplication::focusWidget(), window->BitBtn1);
+  QTest::keyClicks(window->Memo2, "x");
+  EXPECT_EQ(window->Memo2->toPlainText(), splash);
 }
 
 TEST_F(WindowTest, PaintBoxShowsWindowColourUntilFirstDrawing) {
@@ -231,14 +237,14 @@ TEST_F(WindowTest, ScreenReadersNameEveryEditingControl) {
   const std::vector<std::pair<QWidget*, QString>> expected = {
       {w.BitBtn1, "cota +"},
       {w.BitBtn2, "cota -"},
-      {w.BitBtn3, "abcisa -"},
-      {w.BitBtn4, "abcisa +"},
+      {w.BitBtn3, "abscisa -"},
+      {w.BitBtn4, "abscisa +"},
       {w.BitBtn5, "alejamiento -"},
       {w.BitBtn6, "alejamiento +"},
       {w.BitBtn7, QStringLiteral("tercera proyección")},
       {w.BitBtn8, "recta / punto"},
       {w.PA, "seleccionar punto"},
-      {w.ScrollBar1, "ABCISA"},
+      {w.ScrollBar1, "ABSCISA"},
       {w.ScrollBar3, "ALEJAMIENTO"},
       {w.ScrollBar2, "COTA"},
       {w.paso, "Paso"},

@@ -51,7 +51,7 @@ const PointRow kPointRows[] = {
     {"VerticalUpper", 0, 12, "Vertical Superior", 7},
     {"VerticalLower", 0, -12, "Vertical Inferior", 8},
     // Both absolute values are equal here, yet the ground line carries no suffix.
-    {"GroundLineHasNoSuffix", 0, 0, "Linea de Tierra", 9},
+    {"GroundLineHasNoSuffix", 0, 0, "Línea de Tierra", 9},
     {"NearBisectorIsNot", 5, 6, "Primer Cuadrante", 1},
     // The absolute value of the most negative int32 does not fit: no overflow allowed.
     {"MostNegativeOnBisector", kMin, kMin, "Tercer Cuadrante BISECTOR ", 3},

@@ -129,6 +129,8 @@ TEST_F(CommandLineTest, TheProgramHelpsAndExportsWithoutADisplay) {
   QByteArray out;
   EXPECT_EQ(program({"--help"}, &out), 0);
   EXPECT_TRUE(out.startsWith("Uso: quorvel [OPCIÓN]...")) << out.toStdString();
+  EXPECT_TRUE(out.contains("de un punto, de una recta\no de un plano.")) << "planes too";
+  EXPECT_TRUE(out.contains("abscisa -") && !out.contains("abcisa"));  // the keys' list
   EXPECT_TRUE(out.contains("--line X,Y,Z:X,Y,Z"));
   EXPECT_EQ(program({"--version"}, &out), 0);
   EXPECT_TRUE(out.startsWith("quorvel ")) << out.toStdString();

@@ -32,3 +32,28 @@ TEST_F(TracesOption, DrawsTheTracesIntoTheFileAndLeavesTheWindowsChoice) {
   EXPECT_EQ(Status({"--export", "x.png", "--point=1,2,3", "--traces=1"}), cli::ExitBadInput);
   drawing::ResetTraces();
 }
+
+// The trace H lies far beyond A: its extensions, rings and labels stay in their own
+// view, off the other view and the texts. Outside the space view's panel and the
+// flat view's frame (with a pixel to spare) the traces change nothing.
+TEST_F(TracesOption, EachViewKeepsItsTracesInsideItsOwnPanel) {
+  delgraph::ApplyShippedPalette();
+  render::SceneSpec picture{false, {74, 29, -36}, {-74, 0, -43}, false, false};
+  const QRect panels[] = {QRect(-1, 10, 516, 449), QRect(570, 44, 417, 300)};
+  for (const int scale : {1, 2}) {
+    picture.traces = false;
+    const QImage plain = render::RenderImage(picture, scale);
+    picture.traces = true;
+    const QImage traced = render::RenderImage(picture, scale);
+    int changed = 0;
+    for (int y = 0; y < plain.height(); ++y) {
+      for (int x = 0; x < plain.width(); ++x) {
+        const QPoint at(x / scale, y / scale);
+        if (!panels[0].contains(at) && !panels[1].contains(at))
+          changed += plain.pixel(x, y) != traced.pixel(x, y);
+      }
+    }
+    EXPECT_EQ(changed, 0) << "scale " << scale;
+    EXPECT_NE(plain, traced);
+  }
+}

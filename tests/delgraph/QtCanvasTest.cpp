@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QImage>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -98,6 +99,24 @@ TEST_F(QtCanvasTest, PenStylesWidthsAndModes) {
   canvas.MoveTo(10, 50);
   canvas.LineTo(190, 50);
   EXPECT_EQ(At(canvas, 100, 50), 0x00FFFFu);
+}
+
+// A thin hidden line reads as dashes, not as a grey dotted line, at every scale:
+// 160 pixels of it hold some 13 dashes of 8 and gaps of 4.
+TEST_F(QtCanvasTest, LongDashesReadAsDashesAtEveryScale) {
+  for (const double scale : {1.0, 1.5, 2.0}) {
+    QtCanvas c(200, 20, scale);
+    c.SetPenStyle(psLongDash);
+    c.MoveTo(20, 10);
+    c.LineTo(180, 10);
+    const QImage& image = c.Image();
+    const int y = static_cast<int>(10 * scale);
+    int dashes = 0;
+    for (int x = 1; x < image.width(); ++x)
+      dashes += image.pixel(x, y) == qRgb(0, 0, 0) && image.pixel(x - 1, y) != qRgb(0, 0, 0);
+    EXPECT_GE(dashes, 12) << "scale " << scale;
+    EXPECT_LE(dashes, 15) << "scale " << scale;
+  }
 }
 
 TEST_F(QtCanvasTest, FontsArePointsAt96Dpi) {

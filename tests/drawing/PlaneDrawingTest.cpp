@@ -63,11 +63,11 @@ TEST_F(PlaneDrawingTest, ObliquePlaneTracesInTheFlatViewWithSeenAndHiddenParts) 
   EXPECT_EQ(traces[0].line, "629 341 826 193");
   EXPECT_EQ(traces[0].style, delgraph::psSolid);
   EXPECT_EQ(traces[1].line, "826 193 983 75");
-  EXPECT_EQ(traces[1].style, delgraph::psDash);
+  EXPECT_EQ(traces[1].style, delgraph::psLongDash);
   EXPECT_EQ(traces[2].line, "650 46 826 193");
   EXPECT_EQ(traces[2].style, delgraph::psSolid);
   EXPECT_EQ(traces[3].line, "826 193 983 324");
-  EXPECT_EQ(traces[3].style, delgraph::psDash);
+  EXPECT_EQ(traces[3].style, delgraph::psLongDash);
   // Then alpha 1 and alpha 2 in the perspective view: two parts each.
   EXPECT_EQ(traces.size(), 8u);
 

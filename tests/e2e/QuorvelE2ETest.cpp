@@ -272,11 +272,11 @@ TEST_F(QuorvelE2E, StepTypedIntoPasoAndScrollBarDragMoveThePoint) {
   EXPECT_GT(dragged, 766 + 10) << "screen saved to " << SaveForDiagnosis(img, "drag");
   EXPECT_LT(dragged, 766 + 111);
 
-  // Step 20 typed into paso, then "abcisa -" takes 20 off the abscissa.
+  // Step 20 typed into paso, then "abscisa -" takes 20 off the abscissa.
   Click(kPaso);
   display_.Key("ctrl+a");
   display_.Type("20");
-  Click(QPoint(16, 496));  // BitBtn3 "abcisa -"
+  Click(QPoint(16, 496));  // BitBtn3 "abscisa -"
   QImage moved;
   const bool ok = app_->WaitForClient(
       [&](const QImage& c) {
@@ -348,6 +348,34 @@ TEST_F(QuorvelE2E, ExerciseIsAnsweredCheckedAndScored) {
   EXPECT_GT(CountNear(img, QRect(8 + 570, line ? 355 : 10, 400, 28), kLightMagenta), 30);
   EXPECT_LT(CountNear(img, kButtonStrip, kMoneyGreen),
             kButtonStrip.width() * kButtonStrip.height() / 2);
+}
+
+// No window manager activates the window here, and nothing is clicked first: the
+// window activates itself, so its keys work from the first moment. Keys with Ctrl
+// act from a text field too.
+TEST_F(QuorvelE2E, KeysWorkFromTheFirstMomentAndCtrlKeysFromATextField) {
+  StartProgram();
+  app_->ParkPointer();  // no key reaches the window through the pointer
+  const QRect memo(232, 88, 641, 377);
+  ASSERT_TRUE(app_->WaitForClient(
+      [&](const QImage& c) { return CountNear(c, memo, kSplashText, 12) > 300; }, nullptr,
+      std::chrono::seconds(10)));
+  display_.Key("Up");  // cota +: the first edit, A = (0, 40, 45)
+  ASSERT_NO_FATAL_FAILURE(WaitForSurfacePixel(kBlankSurface, kCleared, "first-key"));
+  display_.Key("slash");  // the line from A to B = (0, 0, 0): v(A) to v(B) in black
+  ASSERT_NO_FATAL_FAILURE(WaitForSurfacePixel(QPoint(766, 170), kBlack, "slash"));
+
+  // "Mostrar trazas" from "Paso:": the traces' red rings (colour 4) show in the flat
+  // view, where nothing else is drawn in red.
+  const QRect flat(8 + 572, 46, 412, 296);
+  EXPECT_EQ(CountNear(Settled(), flat, kRed), 0);
+  Click(kPaso);
+  display_.Type("5");
+  display_.Key("ctrl+t");
+  QImage img;
+  EXPECT_TRUE(app_->WaitForClient([&](const QImage& c) { return CountNear(c, flat, kRed) > 10; },
+                                  &img, std::chrono::seconds(10)))
+      << "no traces; screen saved to " << SaveForDiagnosis(img, "ctrl-t");
 }
 
 TEST_F(QuorvelE2E, MissingPaletteFileIsReportedAndLeavesTheAreaBlack) {

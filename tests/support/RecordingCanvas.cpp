@@ -80,6 +80,11 @@ void RecordingCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string&
 void RecordingCanvas::Refresh() {
   log.push_back("Refresh");
 }
+void RecordingCanvas::SetClipRect(std::int32_t left, std::int32_t top, std::int32_t right,
+                                  std::int32_t bottom) {
+  log.push_back("ClipRect " + std::to_string(left) + " " + std::to_string(top) + " " +
+                std::to_string(right) + " " + std::to_string(bottom));
+}
 
 std::vector<std::string> RecordingCanvas::Calls(const std::string& prefix) const {
   std::vector<std::string> out;

@@ -46,6 +46,8 @@ class RecordingCanvas : public delgraph::Canvas {
   void SetPixel(std::int32_t x, std::int32_t y, delgraph::ColorValue color) override;
   void TextOut(std::int32_t x, std::int32_t y, const std::string& text) override;
   void Refresh() override;
+  void SetClipRect(std::int32_t left, std::int32_t top, std::int32_t right,
+                   std::int32_t bottom) override;
 
   // Lines of the log that start with the given prefix ("LineTo", "TextOut", ...).
   std::vector<std::string> Calls(const std::string& prefix) const;
