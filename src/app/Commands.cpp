@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <functional>
+#include <utility>
 
 #include "app/Controls.h"
 #include "app/ExportCommands.h"

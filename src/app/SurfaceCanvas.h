@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QImage>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>

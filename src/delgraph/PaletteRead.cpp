@@ -5,6 +5,7 @@
 #include <unistd.h>
 #include <QFile>
 #include <cerrno>
+#include <cstddef>
 
 namespace delgraph {
 

@@ -11,6 +11,7 @@
 #include <QPen>
 #include <QRectF>
 #include <QTransform>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>

@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <climits>
+#include <utility>
 
 #include "Pixels.h"
 

@@ -2,7 +2,10 @@
 // drags and keys through xdotool, and the screen read back pixel by pixel.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "X11Session.h"
 

@@ -9,7 +9,9 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <array>
+#include <cstdlib>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "classify/Classification.h"
