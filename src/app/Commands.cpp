@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <functional>
+#include <utility>
 
 #include "app/CommandTable.h"
 #include "app/Controls.h"

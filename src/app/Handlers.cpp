@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <functional>
 
 #include "app/Controls.h"
 #include "app/PlaneCommands.h"

@@ -21,6 +21,8 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <algorithm>
+#include <iterator>
+#include <vector>
 
 #include "app/CommandTable.h"
 #include "app/UnitQuorvel.h"

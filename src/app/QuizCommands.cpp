@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <string>
 
 #include "app/CommandTable.h"
 #include "app/UnitQuorvel.h"

@@ -1,6 +1,7 @@
 #include "app/SurfaceCanvas.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <utility>
 
 using delgraph::CanvasPoint;

@@ -10,6 +10,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <optional>
 
 #include "app/CommandTable.h"
 

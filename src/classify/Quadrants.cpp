@@ -1,5 +1,6 @@
 // The quadrants a line crosses: the parts its traces cut it into, shared with the
 // drawing's seen and hidden parts.
+#include <vector>
 #include "classify/Classification.h"
 #include "scene/LineParts.h"
 

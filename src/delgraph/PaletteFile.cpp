@@ -1,5 +1,7 @@
 #include <QSaveFile>
 #include <QString>
+#include <cstddef>
+#include <string>
 
 #include "delgraph/PaletteRead.h"
 #include "delgraph/ShippedPalette.h"

@@ -13,6 +13,7 @@
 #include <QRectF>
 #include <QStringList>
 #include <QTransform>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>

@@ -1,6 +1,7 @@
 #include "delgraph/delgraph.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <vector>
 
 #include "scene/Scene.h"

@@ -3,6 +3,7 @@
 // Also the palette file "pruebas.pal".
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <string>

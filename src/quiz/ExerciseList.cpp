@@ -1,6 +1,7 @@
 #include "quiz/ExerciseList.h"
 
 #include <cctype>
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <optional>

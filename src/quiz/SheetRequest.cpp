@@ -1,6 +1,7 @@
 #include "quiz/SheetRequest.h"
 
 #include <cctype>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 

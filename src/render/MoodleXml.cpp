@@ -5,6 +5,7 @@
 #include <QXmlStreamWriter>
 #include <algorithm>
 #include <cstdint>
+#include <string>
 
 #include "classify/Classification.h"
 #include "classify/TrueNames.h"

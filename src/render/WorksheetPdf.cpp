@@ -11,6 +11,7 @@
 #include <QPdfWriter>
 #include <QString>
 #include <algorithm>
+#include <cstddef>
 #include <functional>
 #include <iterator>
 

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+#include <memory>
+#include <optional>
 #include <stdexcept>
 
 #include "WindowFixture.h"

@@ -9,7 +9,11 @@
 #include <QTextBlock>
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <limits>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "WindowFixture.h"
 #include "app/Controls.h"

@@ -12,6 +12,7 @@
 #include <QStyleHints>
 #include <QTest>
 #include <QToolButton>
+#include <initializer_list>
 #include <limits>
 
 #include "WindowFixture.h"

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <random>
+#include <vector>
 
 #include "WindowFixture.h"
 #include "quiz/DetailedMode.h"

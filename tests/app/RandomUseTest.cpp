@@ -210,7 +210,7 @@ namespace {
 // not reach the half-destroyed window (the sanitized build checks the call).
 TEST_F(RandomUseTest, ClosingTheWindowWhileEditingTheStepIsSafe) {
   window->activateWindow();
-  QApplication::setActiveWindow(window.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   window->paso->setFocus();
   window->paso->lineEdit()->setText(QStringLiteral("abc"));
   window.reset();

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QToolButton>
 #include <algorithm>
+#include <cstddef>
+#include <cstdlib>
 #include <random>
 
 #include "WindowFixture.h"

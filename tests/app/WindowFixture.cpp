@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QPixmap>
 #include <QTest>
+#include <utility>
 
 #include "app/Controls.h"
 #include "classify/Classification.h"

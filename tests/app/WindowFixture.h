@@ -12,6 +12,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/Dialogs.h"
 #include "app/UnitQuorvel.h"

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <optional>
 
 #include "WindowFixture.h"
 #include "classify/Classification.h"

@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QImage>
+#include <string>
 
 #include "CliFixture.h"
 #include "cli/CommandLine.h"

@@ -12,6 +12,7 @@
 #include <QTextStream>
 #include <QXmlStreamReader>
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "classify/Classification.h"

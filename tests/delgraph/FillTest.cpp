@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
+#include <set>
+#include <utility>
 
 #include "Pixels.h"
 

@@ -2,7 +2,10 @@
 // drags and keys through xdotool, and the screen read back pixel by pixel.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "X11Session.h"
 
@@ -52,11 +55,13 @@ class QuorvelE2E : public ::testing::Test {
   }
 
   // Waits for a surface pixel to take a colour; the first edit redraws everything.
+  // The budget is for a machine busy with parallel builds and tests: a shared one
+  // took over 10 s to show the score after "comprobar".
   void WaitForSurfacePixel(QPoint p, QRgb colour, const char* what) {
     QImage last;
     const bool ok = app_->WaitForClient(
         [&](const QImage& img) { return SurfacePixel(img, p.x(), p.y()) == colour; }, &last,
-        std::chrono::seconds(10));
+        std::chrono::seconds(30));
     ASSERT_TRUE(ok) << what << ": surface (" << p.x() << "," << p.y() << ") is "
                     << (last.isNull() ? std::string("unreadable")
                                       : Describe(SurfacePixel(last, p.x(), p.y())))

@@ -9,7 +9,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -143,11 +145,16 @@ TempDir::~TempDir() {
 }
 
 bool WaitUntil(const std::function<bool()>& check, std::chrono::milliseconds timeout) {
+  // A probe usually grabs the screen with a new process: the pause between probes
+  // grows, so that on a loaded machine the polling does not starve the program it
+  // waits for.
   const auto deadline = Clock::now() + timeout;
+  std::chrono::milliseconds pause(40);
   for (;;) {
     if (check()) return true;
     if (Clock::now() >= deadline) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(40));
+    std::this_thread::sleep_for(pause);
+    pause = std::min(pause * 2, std::chrono::milliseconds(320));
   }
 }
 

@@ -19,12 +19,11 @@ fi
 deb=$(readlink -f -- "$deb")
 
 # Fields: the libraries dpkg-shlibdeps found, Qt's among them, and what the program
-# loads by name.
+# loads by name. Since Debian 13 Qt's libraries carry a "t64" suffix (64-bit time_t).
 depends=$(dpkg-deb --field "$deb" Depends)
 for dep in libqt6core6 libqt6gui6 libqt6widgets6 libstdc++6 qt6-qpa-plugins \
   fonts-liberation fonts-comic-neue fonts-dejavu-core; do
-  [[ ", $depends," == *", $dep "* || ", $depends," == *", $dep,"* ]] ||
-    fail "Depends lacks $dep: $depends"
+  [[ ", $depends," =~ ,\ "$dep"(t64)?[\ ,] ]] || fail "Depends lacks $dep: $depends"
 done
 for field in Maintainer Homepage Version; do
   [ -n "$(dpkg-deb --field "$deb" "$field")" ] || fail "field $field is empty"

@@ -1,6 +1,7 @@
 // Checking the student's answer: hits and misses, the "ES UN PUNTO" item, a second
 // press, the score panel and its bars, and edits made while the exercise waited.
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <limits>
 #include <string>

@@ -1,6 +1,8 @@
 // The detailed correction: true names accepted, wrong answers explained, a fair
 // set-up, hidden coordinates, and the results as CSV. With the mode off nothing
 // of it shows.
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <string>
 #include <vector>

@@ -1,7 +1,10 @@
 // Plane exercises in test mode: about one in three with the option on, none and no
 // extra draw with it off; the detailed correction's extra names and sentences.
+#include <cstddef>
+#include <cstdlib>
 #include <random>
 #include <set>
+#include <string>
 
 #include "QuizFixture.h"
 #include "classify/Planes.h"

@@ -11,7 +11,9 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <array>
+#include <cstdlib>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "classify/Classification.h"
