@@ -258,10 +258,12 @@ TEST_F(WorksheetCommandTest, OneSeedGivesOneTextAndTheKeyOfItsExercises) {
   EXPECT_TRUE(a.contains(QStringLiteral("Semilla 11 · página 1 de 1")));
   EXPECT_TRUE(a.contains(QStringLiteral("Soluciones")));
   const auto exercises = quiz::SheetExercises(4, 11, quiz::SheetKind::kMixed);
+  // A long key line wraps on the page.
+  const QString flowing = a.simplified();
   int points = 0, planes = 0;
   for (int k = 0; k < 4; ++k) {
     const QString key = QString::fromStdString(quiz::KeyLine(k + 1, exercises[k]));
-    EXPECT_TRUE(a.contains(key)) << key.toStdString();
+    EXPECT_TRUE(flowing.contains(key.simplified())) << key.toStdString();
     EXPECT_TRUE(a.contains(QStringLiteral("Ejercicio %1").arg(k + 1)));
     if (exercises[k].pointMode) ++points;
     if (exercises[k].planeMode) ++planes;
