@@ -3,7 +3,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 
-#include "classify/InfoUpdate.h"
+#include "drawing/FigureTexts.h"
 #include "delgraph/QtCanvas.h"
 #include "delgraph/delgraph.h"
 #include "drawing/Frame.h"
@@ -82,7 +82,7 @@ void DrawEdit(const SceneSpec& picture) {
   delgraph::SetDrawColor(kPenBeforeAnEdit);
   drawing::Select320x200();
   drawing::RedrawFrame(scene::ProfileOn);
-  classify::InfoUpdate();
+  drawing::InfoUpdate();
 }
 
 }  // namespace render
