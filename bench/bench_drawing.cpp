@@ -9,9 +9,9 @@
 #include <QGuiApplication>
 
 #include "app/SurfaceCanvas.h"
-#include "drawing/FigureTexts.h"
 #include "delgraph/QtCanvas.h"
 #include "delgraph/delgraph.h"
+#include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"

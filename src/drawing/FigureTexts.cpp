@@ -97,7 +97,8 @@ void ShowLineInfo() {
   const delgraph::ColorValue kept = BeginInfoText();
   if (!scene::AnswerHidden) {
     delgraph::DrawText(kTextX, kTypeY, classify::LineType(scene::PointA, scene::PointB).text);
-    delgraph::DrawText(kTextX, kRelationY, classify::LineRelation(scene::PointA, scene::PointB).text);
+    delgraph::DrawText(kTextX, kRelationY,
+                       classify::LineRelation(scene::PointA, scene::PointB).text);
   }
   // The coordinates carry the trace labels; they are data, not the answer, unless
   // the exercise is to be read from the drawing alone.

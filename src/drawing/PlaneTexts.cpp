@@ -38,7 +38,8 @@ void ShowCoordinates(bool edited) {
   delgraph::SetTextStyle(0, 0, kCoordinatesSize);
   for (int k = 0; k < 3; ++k) {
     if ((k == selected) == edited)
-      delgraph::DrawText(kTextX, kCoordinatesY[k], classify::LineCoordinateText(letters[k], points[k]));
+      delgraph::DrawText(kTextX, kCoordinatesY[k],
+                         classify::LineCoordinateText(letters[k], points[k]));
   }
 }
 
@@ -70,7 +71,8 @@ void ShowPlaneType() {
   // As a line's texts, and restored as they are after them.
   const delgraph::ColorValue kept = BeginInfoText();
   if (!scene::AnswerHidden) {
-    delgraph::DrawText(kTextX, kTypeY, classify::PlaneType(scene::PointA, scene::PointB, scene::PointC).text);
+    delgraph::DrawText(kTextX, kTypeY,
+                       classify::PlaneType(scene::PointA, scene::PointB, scene::PointC).text);
   }
   ShowCoordinates(false);
   drawing::RestoreTextStyle();
@@ -83,7 +85,8 @@ void ShowPlaneCoordinates() {
   delgraph::SetBackColor(kTextBackground);
   ShowCoordinates(true);
   if (!scene::AnswerHidden) {
-    const std::string traces = classify::PlaneTracesText(scene::PointA, scene::PointB, scene::PointC);
+    const std::string traces =
+        classify::PlaneTracesText(scene::PointA, scene::PointB, scene::PointC);
     const std::int32_t room = delgraph::GetMaxX() + 1 - kTextX;
     std::uint16_t size = kTextSize;
     delgraph::SetTextStyle(0, 0, size);

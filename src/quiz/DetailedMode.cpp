@@ -49,8 +49,8 @@ void RecordExercise(bool pointMode, const DihedralPoint& A, const DihedralPoint&
   } else {
     e.classCode = classify::LineType(A, B).code;
     e.relationCode = classify::LineRelation(A, B).code;
-    e.trueTypes = classify::TrueTypeCodes(A, B);
-    e.trueRelations = classify::TrueRelationCodes(A, B);
+    e.trueTypes = classify::TrueTypes(A, B);
+    e.trueRelations = classify::TrueRelations(A, B);
   }
   CurrentExercise = e;
 }

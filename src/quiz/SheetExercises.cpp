@@ -272,7 +272,8 @@ std::string KeyLine(int n, const GeneratedExercise& exercise) {
   } else if (exercise.quadrants) {
     line += " " + Coordinates("B", b) + ": " + QuadrantsText(classify::QuadrantsCrossed(a, b));
   } else if (exercise.pointMode) {
-    std::vector<std::string> names{LocationName(classify::PointLocation(a.alejamiento, a.cota).code)};
+    std::vector<std::string> names{
+        LocationName(classify::PointLocation(a.alejamiento, a.cota).code)};
     // A quadrant's point on a bisector: the finer name.
     const std::int64_t alejamiento = a.alejamiento, cota = a.cota;
     if (alejamiento != 0 && cota != 0 && (alejamiento == cota || alejamiento == -cota))
@@ -280,9 +281,9 @@ std::string KeyLine(int n, const GeneratedExercise& exercise) {
     line += ": " + Named(names, written);
   } else {
     const std::vector<std::string> types =
-        NamesOf(classify::LineType(a, b).code, classify::TrueTypeCodes(a, b), TypeName);
-    const std::vector<std::string> relations = NamesOf(
-        classify::LineRelation(a, b).code, classify::TrueRelationCodes(a, b), RelationName);
+        NamesOf(classify::LineType(a, b).code, classify::TrueTypes(a, b), TypeName);
+    const std::vector<std::string> relations =
+        NamesOf(classify::LineRelation(a, b).code, classify::TrueRelations(a, b), RelationName);
     written = {Plain(types[0]), Plain(relations[0])};
     line += " " + Coordinates("B", b) + ": " + Named(types, written);
     // A single point has no relation to name.

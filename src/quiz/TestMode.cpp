@@ -8,13 +8,13 @@
 #include <utility>
 
 #include "classify/Classification.h"
-#include "drawing/FigureTexts.h"
-#include "drawing/PlaneTexts.h"
 #include "classify/Planes.h"
 #include "classify/Vocabulary.h"
 #include "delgraph/delgraph.h"
+#include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
+#include "drawing/PlaneTexts.h"
 #include "drawing/Projections.h"
 #include "quiz/DetailedMode.h"
 #include "quiz/PlaneExercise.h"

@@ -148,8 +148,8 @@ void WriteQuestion(QXmlStreamWriter& xml, int number, const quiz::GeneratedExerc
     crossed = QuadrantAnswers(classify::QuadrantsCrossed(e.a, e.b));
     html += QuadrantsQuestion();
   } else {
-    const auto types = classify::TrueTypeCodes(e.a, e.b);
-    const auto relations = classify::TrueRelationCodes(e.a, e.b);
+    const auto types = classify::TrueTypes(e.a, e.b);
+    const auto relations = classify::TrueRelations(e.a, e.b);
     html += QStringLiteral("<p>Tipo de recta: %1</p>")
                 .arg(ClozeDropDown(quiz::kTypeCount, quiz::TypeName, types));
     // A single point has no relation to give.

@@ -3,9 +3,9 @@
 #include <QPaintDevice>
 #include <QPainter>
 
-#include "drawing/FigureTexts.h"
 #include "delgraph/QtCanvas.h"
 #include "delgraph/delgraph.h"
+#include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
