@@ -79,8 +79,7 @@ delgraph::ColorValue BeginInfoText() {
 
 void ShowPointInfo(std::int32_t abscissa, std::int32_t alejamiento, std::int32_t cota) {
   const delgraph::ColorValue kept = BeginInfoText();
-  // While a test waits for its answer the location is not shown, and the codes of
-  // the exercise stay as generated.
+  // While a test waits for its answer the location is not shown.
   if (!scene::AnswerHidden) {
     delgraph::DrawText(kTextX, kRelationY, classify::PointLocation(alejamiento, cota).text);
   }
