@@ -9,10 +9,9 @@
 #include <QGuiApplication>
 
 #include "app/SurfaceCanvas.h"
-#include "classify/Classification.h"
-#include "classify/InfoUpdate.h"
 #include "delgraph/QtCanvas.h"
 #include "delgraph/delgraph.h"
+#include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
@@ -26,7 +25,6 @@ void Activate(delgraph::Canvas& surface) {
   delgraph::ResetDelgraph();
   drawing::ResetLogicalWindow();
   drawing::ResetProjections();
-  classify::ResetClassify();
   scene::ResetScene();
   scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
   delgraph::AttachSurface(&surface, 1024, 768);
@@ -47,7 +45,7 @@ void EditEvent(benchmark::State& state, bool pointMode, bool profile) {
     drawing::Select320x200();
     drawing::RedrawFrame(scene::ProfileOn);
     scene::EditPoint = {-50, -30 + (step++ & 7), 60};
-    classify::InfoUpdate();
+    drawing::InfoUpdate();
     benchmark::DoNotOptimize(surface.Generation());
   }
   // Make the painter finish what it was given inside the timing loop.
@@ -87,7 +85,7 @@ void BM_InfoUpdateOnly_Line(benchmark::State& state) {
   scene::SelectedA = false;
   scene::EditPoint = {-50, -30, 60};
   for (auto _ : state) {
-    classify::InfoUpdate();
+    drawing::InfoUpdate();
     benchmark::DoNotOptimize(surface.Generation());
   }
   benchmark::DoNotOptimize(surface.Image().constBits());
@@ -121,7 +119,7 @@ void WindowEdit(benchmark::State& state, bool pointMode, bool plane = false, int
     drawing::Select320x200();
     drawing::RedrawFrame(scene::ProfileOn);
     scene::EditPoint = {-50, -30 + (step++ % values), 60};
-    classify::InfoUpdate();
+    drawing::InfoUpdate();
     benchmark::DoNotOptimize(surface.Generation());
   }
   benchmark::DoNotOptimize(surface.Image().constBits());

@@ -5,10 +5,9 @@
 #include <QGuiApplication>
 #include <cstdint>
 
-#include "classify/Classification.h"
-#include "classify/InfoUpdate.h"
 #include "delgraph/QtCanvas.h"
 #include "delgraph/delgraph.h"
+#include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
@@ -24,7 +23,6 @@ void LineEvent(benchmark::State& state, bool traces, std::int32_t bCota) {
   delgraph::ResetDelgraph();
   drawing::ResetLogicalWindow();
   drawing::ResetProjections();
-  classify::ResetClassify();
   scene::ResetScene();
   scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
   delgraph::AttachSurface(&surface, 1024, 768);
@@ -38,7 +36,7 @@ void LineEvent(benchmark::State& state, bool traces, std::int32_t bCota) {
     drawing::Select320x200();
     drawing::RedrawFrame(false);
     scene::EditPoint = {50, 60 + (step++ & 7), bCota};
-    classify::InfoUpdate();
+    drawing::InfoUpdate();
     benchmark::DoNotOptimize(surface.Generation());
   }
   benchmark::DoNotOptimize(surface.Image().constBits());

@@ -4,7 +4,7 @@
 
 #include "app/PlaneCommands.h"
 #include "app/WindowCommands.h"
-#include "classify/InfoUpdate.h"
+#include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
 
@@ -30,7 +30,7 @@ void WindowCommands::Coordinates() {
   scene::EditPoint = editsA ? scene::PointA : scene::PointB;
   drawing::Select320x200();
   drawing::RedrawFrame(scene::ProfileOn);
-  classify::InfoUpdate();
+  drawing::InfoUpdate();
 }
 
 }  // namespace app

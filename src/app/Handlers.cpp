@@ -13,8 +13,8 @@
 #include "app/Controls.h"
 #include "app/PlaneCommands.h"
 #include "app/UnitQuorvel.h"
-#include "classify/InfoUpdate.h"
 #include "delgraph/delgraph.h"
+#include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
@@ -27,7 +27,7 @@ void TQuorvel::EditCoordinate(const std::function<void()>& change) {
     drawing::Select320x200();
     drawing::RedrawFrame(scene::ProfileOn);
     change();
-    classify::InfoUpdate();
+    drawing::InfoUpdate();
   });
 }
 
@@ -95,7 +95,7 @@ void TQuorvel::BitBtn7Click() {
     drawing::RedrawFrame(scene::ProfileOn);
     // When this changes the tick, CperfilClick runs here and redraws the background.
     Cperfil->setChecked(scene::ProfileOn);
-    classify::InfoUpdate();
+    drawing::InfoUpdate();
   });
 }
 
@@ -136,7 +136,7 @@ void TQuorvel::PAClick() {
       EditPoint = scene::PointA;
     }
     // No frame: texts and projections go over the current picture.
-    classify::InfoUpdate();
+    drawing::InfoUpdate();
   });
 }
 

@@ -14,7 +14,7 @@
 #include "app/CommandTable.h"
 #include "app/Controls.h"
 #include "app/UnitQuorvel.h"
-#include "classify/InfoUpdate.h"
+#include "drawing/FigureTexts.h"
 #include "drawing/LogicalWindow.h"
 #include "scene/PlaneIntercepts.h"
 #include "scene/PlaneScene.h"
@@ -87,7 +87,7 @@ bool PlaneCommands::SelectNext() {
     Select(false, false, QStringLiteral("B"));
   else
     Select(false, true, QStringLiteral("C"));
-  classify::InfoUpdate();
+  drawing::InfoUpdate();
   return true;
 }
 

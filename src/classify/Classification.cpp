@@ -4,23 +4,9 @@
 
 #include "classify/TrueNames.h"
 #include "classify/Vocabulary.h"
-#include "delgraph/delgraph.h"
+#include "scene/Utf8Text.h"
 
 namespace classify {
-
-using internal::Current;
-
-std::int32_t& ClassCode = Current.ClassCode;
-std::int32_t& RelationCode = Current.RelationCode;
-bool& CoordinatesHidden = Current.CoordinatesHidden;
-
-State SaveState() {
-  return Current;
-}
-
-void RestoreState(const State& state) {
-  Current = state;
-}
 
 namespace {
 
@@ -28,7 +14,7 @@ namespace {
 constexpr std::size_t kMaxTextChars = 40;
 
 std::string CutText(const std::string& text) {
-  return delgraph::CutText(text, kMaxTextChars);
+  return scene::CutText(text, kMaxTextChars);
 }
 
 // Decimal, right-aligned in three characters; a longer number is kept whole.
@@ -69,24 +55,23 @@ const LineCaseWords& NamesOf(LineCase c) {
 
 }  // namespace
 
-std::string PointLocation(std::int32_t alejamiento, std::int32_t cota) {
+Naming PointLocation(std::int32_t alejamiento, std::int32_t cota) {
   // Compared wide: the absolute value of the most negative int32 does not fit 32 bits.
   const std::int64_t a = alejamiento;
   const std::int64_t c = cota;
   const bool onBisector = a == c || a == -c;
   for (const LocationWords& row : kLocations) {
     if (row.alejamientoSide != Side(alejamiento) || row.cotaSide != Side(cota)) continue;
-    ClassCode = row.code;
     const bool quadrant = row.alejamientoSide != 0 && row.cotaSide != 0;
-    return CutText(std::string(row.windowText) + (quadrant && onBisector ? " BISECTOR " : ""));
+    return {row.code,
+            CutText(std::string(row.windowText) + (quadrant && onBisector ? " BISECTOR " : ""))};
   }
   return {};  // not reached: the nine rows cover every pair of signs
 }
 
-std::string LineType(const DihedralPoint& A, const DihedralPoint& B) {
+Naming LineType(const DihedralPoint& A, const DihedralPoint& B) {
   const LineCaseWords& names = NamesOf(ClassifyLine(A, B));
-  ClassCode = names.typeCode;
-  return CutText(names.typeText);
+  return {names.typeCode, CutText(names.typeText)};
 }
 
 std::string LineCoordinateText(const std::string& letter, const DihedralPoint& P) {
@@ -99,15 +84,9 @@ std::string LineCoordinateText(const std::string& letter, const DihedralPoint& P
   return CutText(text + label);
 }
 
-std::string LineRelation(const DihedralPoint& A, const DihedralPoint& B) {
+Naming LineRelation(const DihedralPoint& A, const DihedralPoint& B) {
   const LineCaseWords& names = NamesOf(ClassifyLine(A, B));
-  RelationCode = names.relationCode;
-  return CutText(names.relationText);
-}
-
-void ResetClassify() {
-  ClassCode = 0;
-  RelationCode = 0;
+  return {names.relationCode, CutText(names.relationText)};
 }
 
 }  // namespace classify

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "classify/Classification.h"
+#include "classify/Vocabulary.h"
 #include "scene/PlaneGeometry.h"
 
 namespace classify {
@@ -36,10 +36,28 @@ PlaneName NameOf(const scene::PlaneEquation& p, const DihedralPoint& A) {
 
 }  // namespace
 
-std::string PlaneType(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C) {
+Naming PlaneType(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C) {
   const PlaneName name = NameOf(scene::PlaneThrough(A, B, C), A);
-  ClassCode = name.code;
-  return name.text;
+  return {name.code, name.text};
+}
+
+std::string PlaneTracesText(const DihedralPoint& A, const DihedralPoint& B,
+                            const DihedralPoint& C) {
+  const scene::PlaneEquation plane = scene::PlaneThrough(A, B, C);
+  if (!plane.Defined()) return "";
+  const scene::PlaneTraces t = scene::TracesOf(plane);
+  const std::string both = kAlpha1Label + " y " + kAlpha2Label;
+  if (t.meetGroundLine)
+    return both + " cortan a L.T. en x = " + scene::DecimalText(t.groundLineAbscissa);
+  // H has no trace on H (it is H) and meets V in L.T.; V the other way round.
+  if (t.throughGroundLine && !t.horizontal.exists)
+    return "sin " + kAlpha1Label + " (es H), " + kAlpha2Label + " es L.T.";
+  if (t.throughGroundLine && !t.vertical.exists)
+    return "sin " + kAlpha2Label + " (es V), " + kAlpha1Label + " es L.T.";
+  if (t.throughGroundLine) return both + " en L.T.";
+  if (!t.horizontal.exists) return "sin " + kAlpha1Label + ", " + kAlpha2Label + " paralela a L.T.";
+  if (!t.vertical.exists) return "sin " + kAlpha2Label + ", " + kAlpha1Label + " paralela a L.T.";
+  return both + " paralelas a L.T.";
 }
 
 }  // namespace classify

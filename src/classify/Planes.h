@@ -4,11 +4,16 @@
 
 #include <string>
 
+#include "classify/Classification.h"
 #include "scene/Scene.h"
 
 namespace classify {
 
-// The type of plane ABC; sets ClassCode (1..10). Decided exactly, in 128 bits.
-std::string PlaneType(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C);
+// The type of plane ABC (code 1..10). Decided exactly, in 128 bits.
+Naming PlaneType(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C);
+
+// "α1 y α2 cortan a L.T. en x = 12,5", "α1 y α2 paralelas a L.T.", "sin α1 (es H),
+// α2 es L.T.", ...; empty for points that define no plane.
+std::string PlaneTracesText(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C);
 
 }  // namespace classify

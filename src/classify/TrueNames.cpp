@@ -36,7 +36,7 @@ bool MeetsGroundLine(const DihedralPoint& A, const DihedralPoint& B) {
   return std::int64_t{A.alejamiento} * dCota == std::int64_t{A.cota} * dAlejamiento;
 }
 
-std::vector<std::int32_t> TrueTypeCodes(const DihedralPoint& A, const DihedralPoint& B) {
+std::vector<std::int32_t> TrueTypes(const DihedralPoint& A, const DihedralPoint& B) {
   if (A == B) return {OnGroundLine(A) ? kCutsGroundLineType : kSinglePointType};
   const bool inV = A.alejamiento == 0 && B.alejamiento == 0;
   const bool inH = A.cota == 0 && B.cota == 0;
@@ -47,7 +47,7 @@ std::vector<std::int32_t> TrueTypeCodes(const DihedralPoint& A, const DihedralPo
   return SortedUnique(codes);
 }
 
-std::vector<std::int32_t> TrueRelationCodes(const DihedralPoint& A, const DihedralPoint& B) {
+std::vector<std::int32_t> TrueRelations(const DihedralPoint& A, const DihedralPoint& B) {
   if (A == B) return {OnGroundLine(A) ? kMeetsGroundLineRelation : kNoRelation};
   const bool inV = A.alejamiento == 0 && B.alejamiento == 0;
   const bool inH = A.cota == 0 && B.cota == 0;

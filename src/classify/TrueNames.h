@@ -10,9 +10,9 @@
 namespace classify {
 
 // Type codes (as LineType gives them) that describe AB, sorted, without repeats.
-std::vector<std::int32_t> TrueTypeCodes(const DihedralPoint& A, const DihedralPoint& B);
+std::vector<std::int32_t> TrueTypes(const DihedralPoint& A, const DihedralPoint& B);
 // Relation codes (as LineRelation gives them) that describe AB, sorted, without repeats.
-std::vector<std::int32_t> TrueRelationCodes(const DihedralPoint& A, const DihedralPoint& B);
+std::vector<std::int32_t> TrueRelations(const DihedralPoint& A, const DihedralPoint& B);
 
 // True when P lies on the ground line.
 bool OnGroundLine(const DihedralPoint& P);

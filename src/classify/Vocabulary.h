@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace classify {
 
@@ -82,7 +83,7 @@ inline constexpr std::array<ListWords, 11> kLineRelations = {{
 }};
 
 // The answer-list items and result names of a plane's types (codes 1..10, those
-// PlaneType sets), in code order.
+// PlaneType gives), in code order.
 inline constexpr std::array<ListWords, 10> kPlaneTypes = {{
     {1, "1. HORIZONTAL", "HORIZONTAL"},
     {2, "2. FRONTAL", "FRONTAL"},
@@ -95,6 +96,12 @@ inline constexpr std::array<ListWords, 10> kPlaneTypes = {{
     {9, "9. ES EL PLANO H O V", "ES EL PLANO H O V"},
     {10, "10. NO DEFINEN UN PLANO", "NO DEFINEN UN PLANO"},
 }};
+
+// The names of a plane's traces, UTF-8 (alpha has no code in the old 8-bit code
+// pages): on H, on V and on the profile plane.
+inline const std::string kAlpha1Label = "\xCE\xB1" + std::string("1");
+inline const std::string kAlpha2Label = "\xCE\xB1" + std::string("2");
+inline const std::string kAlpha3Label = "\xCE\xB1" + std::string("3");
 
 // The codes the explanations and the answer reading name.
 inline constexpr std::int32_t kCutsGroundLineType = 8;

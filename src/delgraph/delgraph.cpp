@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "scene/Scene.h"
+#include "scene/Utf8Text.h"
 
 namespace delgraph {
 
@@ -98,15 +99,6 @@ void RestoreState(const State& state) {
 
 void ResetDelgraph() {
   Current = StartState();
-}
-
-std::string CutText(const std::string& text, std::size_t maxChars) {
-  std::size_t chars = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const bool starts = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
-    if (starts && ++chars > maxChars) return text.substr(0, i);
-  }
-  return text;
 }
 
 void DefaultPalette(PaletteRecord& record) {
@@ -243,18 +235,18 @@ void PutPixel(std::int32_t x, std::int32_t y, std::int32_t color) {
 void DrawText(std::int32_t x, std::int32_t y, const std::string& text) {
   if (!SurfaceCanvas) return;
   SurfaceCanvas->SetFontColor(SurfaceCanvas->PenColor());
-  SurfaceCanvas->TextOut(x, y, CutText(text, MaxTextLength));
+  SurfaceCanvas->TextOut(x, y, scene::CutText(text, MaxTextLength));
 }
 
 void DrawLabel(std::int32_t anchorX, std::int32_t anchorY, std::int32_t x, std::int32_t y,
                const std::string& text) {
   if (!SurfaceCanvas) return;
   SurfaceCanvas->SetFontColor(SurfaceCanvas->PenColor());
-  SurfaceCanvas->LabelOut(anchorX, anchorY, x, y, CutText(text, MaxTextLength));
+  SurfaceCanvas->LabelOut(anchorX, anchorY, x, y, scene::CutText(text, MaxTextLength));
 }
 
 std::int32_t TextWidth(const std::string& text) {
-  return SurfaceCanvas ? SurfaceCanvas->TextWidth(CutText(text, MaxTextLength)) : 0;
+  return SurfaceCanvas ? SurfaceCanvas->TextWidth(scene::CutText(text, MaxTextLength)) : 0;
 }
 
 ColorValue GetPenColor() {

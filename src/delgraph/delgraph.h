@@ -86,9 +86,6 @@ void RestoreState(const State& state);
 // table, no canvas. For tests.
 void ResetDelgraph();
 
-// At most maxChars characters of a UTF-8 text; a sequence is never split.
-std::string CutText(const std::string& text, std::size_t maxChars);
-
 // Palette.
 void DefaultPalette(PaletteRecord& record);
 ColorValue PaletteColor(std::int32_t number);

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "classify/Vocabulary.h"
 #include "delgraph/delgraph.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
@@ -16,10 +17,9 @@
 
 namespace drawing {
 
-// U+03B1 in UTF-8, then the digit.
-const std::string kAlpha1Label = "\xCE\xB1" + std::string("1");
-const std::string kAlpha2Label = "\xCE\xB1" + std::string("2");
-const std::string kAlpha3Label = "\xCE\xB1" + std::string("3");
+using classify::kAlpha1Label;
+using classify::kAlpha2Label;
+using classify::kAlpha3Label;
 
 namespace {
 

@@ -4,17 +4,10 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "scene/Scene.h"
 
 namespace drawing {
-
-// The labels of the traces, UTF-8 (the canvas draws UTF-8; alpha has no code in
-// the old 8-bit code pages).
-extern const std::string kAlpha1Label;
-extern const std::string kAlpha2Label;
-extern const std::string kAlpha3Label;  // the trace on the profile plane
 
 // Draws plane ABC in the current 320 x 200 space; leaves pen, line style and text
 // style as an end point's drawing leaves them. Aligned points get no traces.

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "classify/Classification.h"
-#include "classify/InfoUpdate.h"
+#include "classify/Planes.h"
 #include "classify/TrueNames.h"
 #include "delgraph/delgraph.h"
 #include "drawing/Projections.h"
@@ -19,7 +19,7 @@ constexpr std::uint16_t kExplanationFont = 1;   // Arial: metrics that hold on e
 constexpr std::uint16_t kExplanationSize = 10;
 
 void UpdateCoordinateDisplay() {
-  classify::CoordinatesHidden = DetailedMode && HideCoordinates;
+  scene::CoordinatesHidden = DetailedMode && HideCoordinates;
 }
 
 }  // namespace
@@ -44,11 +44,13 @@ void RecordExercise(bool pointMode, const DihedralPoint& A, const DihedralPoint&
   e.pointMode = pointMode;
   e.A = A;
   e.B = B;
-  e.classCode = classify::ClassCode;
-  if (!pointMode) {
-    e.relationCode = classify::RelationCode;
-    e.trueTypes = classify::TrueTypeCodes(A, B);
-    e.trueRelations = classify::TrueRelationCodes(A, B);
+  if (pointMode) {
+    e.classCode = classify::PointLocation(A.alejamiento, A.cota).code;
+  } else {
+    e.classCode = classify::LineType(A, B).code;
+    e.relationCode = classify::LineRelation(A, B).code;
+    e.trueTypes = classify::TrueTypes(A, B);
+    e.trueRelations = classify::TrueRelations(A, B);
   }
   CurrentExercise = e;
 }
@@ -61,7 +63,7 @@ void RecordPlaneExercise(const DihedralPoint& A, const DihedralPoint& B, const D
   e.A = A;
   e.B = B;
   e.C = C;
-  e.classCode = classify::ClassCode;
+  e.classCode = classify::PlaneType(A, B, C).code;
   e.trueTypes = PlaneTrueCodes(A, B, C);
   CurrentExercise = e;
 }

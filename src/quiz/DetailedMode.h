@@ -42,9 +42,9 @@ extern Exercise& CurrentExercise;
 // Whether codes holds code.
 bool Contains(const std::vector<std::int32_t>& codes, std::int32_t code);
 
-// Records the exercise just generated; the classification codes must be its own.
+// Records the exercise just generated, with the codes of its classification.
 void RecordExercise(bool pointMode, const DihedralPoint& A, const DihedralPoint& B);
-// Records the plane exercise ABC just generated; ClassCode must be its type.
+// Records the plane exercise ABC just generated, with the code of its type.
 void RecordPlaneExercise(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C);
 
 // An answer as read from the lists: the chosen location or type code (0 when

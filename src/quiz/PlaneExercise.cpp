@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "classify/Classification.h"
 #include "classify/Planes.h"
 #include "classify/Vocabulary.h"
 #include "scene/PlaneGeometry.h"
@@ -101,14 +100,11 @@ std::int32_t DrawPlaneTypeCode(const RandomSource& random) {
 
 GeneratedExercise DrawPlaneExercise(const RandomSource& random, ExerciseBounds bounds,
                                     std::int32_t code) {
-  const std::int32_t classCode = classify::ClassCode;
   GeneratedExercise e;
   for (int k = 0; k < kTries; ++k) {
     e = Candidate(random, bounds, code);
-    classify::PlaneType(e.a, e.b, e.c);
-    if (classify::ClassCode == code) break;
+    if (classify::PlaneType(e.a, e.b, e.c).code == code) break;
   }
-  classify::ClassCode = classCode;
   return e;
 }
 
@@ -118,10 +114,7 @@ GeneratedExercise DrawPlaneExercise(const RandomSource& random, ExerciseBounds b
 
 std::vector<std::int32_t> PlaneTrueCodes(const DihedralPoint& A, const DihedralPoint& B,
                                          const DihedralPoint& C) {
-  const std::int32_t classCode = classify::ClassCode;
-  classify::PlaneType(A, B, C);
-  const std::int32_t code = classify::ClassCode;
-  classify::ClassCode = classCode;
+  const std::int32_t code = classify::PlaneType(A, B, C).code;
   std::vector<std::int32_t> codes{code};
   if (code == kNoPlane) return codes;
   const scene::PlaneEquation p = scene::PlaneThrough(A, B, C);
@@ -137,9 +130,7 @@ std::vector<std::int32_t> PlaneTrueCodes(const DihedralPoint& A, const DihedralP
 
 std::vector<std::string> PlaneTrueNames(const DihedralPoint& A, const DihedralPoint& B,
                                         const DihedralPoint& C) {
-  const std::int32_t classCode = classify::ClassCode;
-  const std::string own = classify::PlaneType(A, B, C);
-  classify::ClassCode = classCode;
+  const std::string own = classify::PlaneType(A, B, C).text;
   std::vector<std::string> names;
   for (const std::int32_t code : PlaneTrueCodes(A, B, C)) {
     const char* name = classify::ResultNameOf(classify::kPlaneTypes, code);

@@ -17,7 +17,7 @@ extern bool& PlaneExercisesOn;
 std::int32_t DrawPlaneTypeCode(const RandomSource& random);
 
 // Three points A, B, C of the plane type `code` (1..10), every coordinate inside
-// test mode's bounds. Leaves ClassCode as it was.
+// test mode's bounds.
 GeneratedExercise DrawPlaneExercise(const RandomSource& random, ExerciseBounds bounds,
                                     std::int32_t code);
 
@@ -28,7 +28,7 @@ GeneratedExercise DrawPlaneExercise(const RandomSource& random, ExerciseBounds b
 // classification's own first: a plane perpendicular to H is also proyectante
 // horizontal (the frontal and the profile plane, V), one perpendicular to V also
 // proyectante vertical (the horizontal and the profile plane, H); H is also
-// horizontal and through L.T., V frontal and through L.T. Leaves ClassCode as it was.
+// horizontal and through L.T., V frontal and through L.T.
 std::vector<std::int32_t> PlaneTrueCodes(const DihedralPoint& A, const DihedralPoint& B,
                                          const DihedralPoint& C);
 // Those names as the list writes them, the classification's code first and its finer

@@ -134,10 +134,7 @@ std::string PlaneExplanation(const DihedralPoint& A, const DihedralPoint& B, con
                              std::int32_t chosen) {
   if (chosen < 1 || chosen > static_cast<std::int32_t>(classify::kPlaneTypes.size()))
     return "Falta elegir el tipo de plano.";
-  const std::int32_t classCode = classify::ClassCode;
-  const std::string name = classify::PlaneType(A, B, C);
-  const std::int32_t code = classify::ClassCode;
-  classify::ClassCode = classCode;
+  const auto [code, name] = classify::PlaneType(A, B, C);
 
   const Named points[3] = {{"A", &A}, {"B", &B}, {"C", &C}};
   const scene::PlaneEquation plane = scene::PlaneThrough(A, B, C);
@@ -190,10 +187,7 @@ std::string PlaneExplanation(const DihedralPoint& A, const DihedralPoint& B, con
 }
 
 std::string PlaneFact(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C) {
-  const std::int32_t classCode = classify::ClassCode;
-  const std::string name = classify::PlaneType(A, B, C);
-  const std::int32_t code = classify::ClassCode;
-  classify::ClassCode = classCode;
+  const auto [code, name] = classify::PlaneType(A, B, C);
 
   const Named points[3] = {{"A", &A}, {"B", &B}, {"C", &C}};
   const scene::PlaneEquation plane = scene::PlaneThrough(A, B, C);

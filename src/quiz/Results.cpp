@@ -39,9 +39,7 @@ std::string Alternatives(const std::array<Row, N>& table, const std::vector<std:
 
 // A plane's right names: code 9 as the classification names the plane (H or V).
 std::string PlaneRightText(const ResultRecord& r) {
-  const std::int32_t classCode = classify::ClassCode;
-  const std::string exact = classify::PlaneType(r.A, r.B, r.C);
-  classify::ClassCode = classCode;
+  const std::string exact = classify::PlaneType(r.A, r.B, r.C).text;
   std::string text;
   for (std::int32_t code : r.rightCodes) {
     const char* name = classify::ResultNameOf(classify::kPlaneTypes, code);

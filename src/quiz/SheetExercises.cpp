@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "classify/Classification.h"
-#include "classify/PlaneInfo.h"
 #include "classify/Planes.h"
 #include "classify/TrueNames.h"
 #include "classify/Vocabulary.h"
@@ -257,8 +256,6 @@ std::vector<GeneratedExercise> SheetExercises(int count, std::uint32_t seed, She
 }
 
 std::string KeyLine(int n, const GeneratedExercise& exercise) {
-  const std::int32_t classCode = classify::ClassCode;
-  const std::int32_t relationCode = classify::RelationCode;
   std::string line = std::to_string(n) + ". " + Coordinates("A", exercise.a);
   const DihedralPoint& a = exercise.a;
   const DihedralPoint& b = exercise.b;
@@ -270,34 +267,28 @@ std::string KeyLine(int n, const GeneratedExercise& exercise) {
     line += " " + Coordinates("B", b) + " " + Coordinates("C", exercise.c) + ": " +
             Named(names, written);
     // H and V are told apart by their traces: each has none on itself.
-    classify::PlaneType(a, b, exercise.c);
-    if (classify::ClassCode == kPlaneHOrVCode)
+    if (classify::PlaneType(a, b, exercise.c).code == kPlaneHOrVCode)
       line += "; " + classify::PlaneTracesText(a, b, exercise.c);
   } else if (exercise.quadrants) {
     line += " " + Coordinates("B", b) + ": " + QuadrantsText(classify::QuadrantsCrossed(a, b));
   } else if (exercise.pointMode) {
-    classify::PointLocation(a.alejamiento, a.cota);
-    std::vector<std::string> names{LocationName(classify::ClassCode)};
+    std::vector<std::string> names{
+        LocationName(classify::PointLocation(a.alejamiento, a.cota).code)};
     // A quadrant's point on a bisector: the finer name.
     const std::int64_t alejamiento = a.alejamiento, cota = a.cota;
     if (alejamiento != 0 && cota != 0 && (alejamiento == cota || alejamiento == -cota))
       names.push_back(alejamiento == cota ? "PRIMER BISECTOR" : "SEGUNDO BISECTOR");
     line += ": " + Named(names, written);
   } else {
-    // The codes are read after the routines that set them.
-    classify::LineType(a, b);
-    classify::LineRelation(a, b);
     const std::vector<std::string> types =
-        NamesOf(classify::ClassCode, classify::TrueTypeCodes(a, b), TypeName);
+        NamesOf(classify::LineType(a, b).code, classify::TrueTypes(a, b), TypeName);
     const std::vector<std::string> relations =
-        NamesOf(classify::RelationCode, classify::TrueRelationCodes(a, b), RelationName);
+        NamesOf(classify::LineRelation(a, b).code, classify::TrueRelations(a, b), RelationName);
     written = {Plain(types[0]), Plain(relations[0])};
     line += " " + Coordinates("B", b) + ": " + Named(types, written);
     // A single point has no relation to name.
     if (!relations[0].empty()) line += "; " + Named(relations, written);
   }
-  classify::ClassCode = classCode;
-  classify::RelationCode = relationCode;
   return line;
 }
 

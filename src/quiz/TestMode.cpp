@@ -8,13 +8,13 @@
 #include <utility>
 
 #include "classify/Classification.h"
-#include "classify/InfoUpdate.h"
-#include "classify/PlaneInfo.h"
 #include "classify/Planes.h"
 #include "classify/Vocabulary.h"
 #include "delgraph/delgraph.h"
+#include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
+#include "drawing/PlaneTexts.h"
 #include "drawing/Projections.h"
 #include "quiz/DetailedMode.h"
 #include "quiz/PlaneExercise.h"
@@ -112,17 +112,17 @@ Answer ReadAnswer() {
 
 bool AnswerIsRight(const Answer& a) {
   if (PlaneExerciseSet()) return JudgedRight(CurrentExercise, a, false);
-  if (scene::PointMode) return a.chosen == classify::ClassCode;
-  return a.chosen == classify::ClassCode && a.relation == classify::RelationCode;
+  if (scene::PointMode) return a.chosen == CurrentExercise.classCode;
+  return a.chosen == CurrentExercise.classCode && a.relation == CurrentExercise.relationCode;
 }
 
 // The coordinate texts, and the names too once AnswerHidden is false.
 void ShowExerciseInfo() {
   const DihedralPoint& a = scene::PointA;
   if (scene::PointMode)
-    classify::ShowPointInfo(a.abscissa, a.alejamiento, a.cota);
+    drawing::ShowPointInfo(a.abscissa, a.alejamiento, a.cota);
   else
-    classify::ShowLineInfo();
+    drawing::ShowLineInfo();
 }
 
 void DrawExerciseScene() {
@@ -135,9 +135,9 @@ void DrawExerciseScene() {
 // A plane's texts around its scene: the type (once shown) and the points not
 // edited before it, the edited point and the traces' line after it.
 void ShowPlaneInfo(bool withScene) {
-  classify::ShowPlaneType();
+  drawing::ShowPlaneType();
   if (withScene) DrawExerciseScene();
-  classify::ShowPlaneCoordinates();
+  drawing::ShowPlaneCoordinates();
 }
 
 // Marks the picture as an exercise. The top-left corner of the space-view panel is
@@ -224,7 +224,7 @@ void DrawWaitingExercise(const GeneratedExercise& e, bool titled) {
 
   drawing::FullRedraw();
   if (e.planeMode) {
-    classify::PlaneInfoUpdate();
+    drawing::PlaneInfoUpdate();
   } else {
     DrawExerciseScene();
     ShowExerciseInfo();
@@ -250,15 +250,8 @@ void NewExercise() {
 
   // The right answer, judged later against the lists.
   if (plane) {
-    classify::PlaneType(a, b, e.c);
     RecordPlaneExercise(a, b, e.c);
   } else {
-    if (scene::PointMode) {
-      classify::PointLocation(a.alejamiento, a.cota);
-    } else {
-      classify::LineType(a, b);
-      classify::LineRelation(a, b);
-    }
     RecordExercise(scene::PointMode, a, b);
   }
 
@@ -294,11 +287,10 @@ void CheckAnswer() {
     return;
   }
   if (scene::Quorvel != nullptr)
-    scene::Quorvel->SetLabelCaption(7, std::to_string(classify::ClassCode));
+    scene::Quorvel->SetLabelCaption(7, std::to_string(CurrentExercise.classCode));
 
   const Answer answer = ReadAnswer();
-  // The detailed judgement uses what was recorded when the exercise was set, as the
-  // default one uses the codes left then.
+  // Both judgements use what was recorded when the exercise was set.
   const bool right = DetailedMode && CurrentExercise.set
                          ? JudgedRight(CurrentExercise, answer, true)
                          : AnswerIsRight(answer);

@@ -5,7 +5,6 @@
 // canvas drawn on (delgraph::SurfaceCanvas) are given back, not copied.
 #pragma once
 
-#include "classify/Classification.h"
 #include "delgraph/delgraph.h"
 #include "drawing/DrawingState.h"
 #include "quiz/QuizState.h"
@@ -17,7 +16,6 @@ struct ModuleState {
   ::scene::State scene;
   ::delgraph::State delgraph;
   ::drawing::State drawing;
-  ::classify::State classify;
   ::quiz::State quiz;
 };
 

@@ -120,8 +120,6 @@ void TextElement(QXmlStreamWriter& xml, const QString& name, const QString& text
 
 void WriteQuestion(QXmlStreamWriter& xml, int number, const quiz::GeneratedExercise& e,
                    const QString& origin, const SheetPalette& palette) {
-  const std::int32_t classCode = classify::ClassCode;
-  const std::int32_t relationCode = classify::RelationCode;
   const QString picture = QStringLiteral("ejercicio%1.png").arg(number);
   QByteArray png;
   {
@@ -150,8 +148,8 @@ void WriteQuestion(QXmlStreamWriter& xml, int number, const quiz::GeneratedExerc
     crossed = QuadrantAnswers(classify::QuadrantsCrossed(e.a, e.b));
     html += QuadrantsQuestion();
   } else {
-    const auto types = classify::TrueTypeCodes(e.a, e.b);
-    const auto relations = classify::TrueRelationCodes(e.a, e.b);
+    const auto types = classify::TrueTypes(e.a, e.b);
+    const auto relations = classify::TrueRelations(e.a, e.b);
     html += QStringLiteral("<p>Tipo de recta: %1</p>")
                 .arg(ClozeDropDown(quiz::kTypeCount, quiz::TypeName, types));
     // A single point has no relation to give.
@@ -190,8 +188,7 @@ void WriteQuestion(QXmlStreamWriter& xml, int number, const quiz::GeneratedExerc
       xml.writeEndElement();
     }
   } else if (e.pointMode) {
-    classify::PointLocation(e.a.alejamiento, e.a.cota);
-    const std::int32_t right = classify::ClassCode;
+    const std::int32_t right = classify::PointLocation(e.a.alejamiento, e.a.cota).code;
     xml.writeTextElement(QStringLiteral("single"), QStringLiteral("true"));
     xml.writeTextElement(QStringLiteral("shuffleanswers"), QStringLiteral("0"));
     xml.writeTextElement(QStringLiteral("answernumbering"), QStringLiteral("none"));
@@ -205,8 +202,6 @@ void WriteQuestion(QXmlStreamWriter& xml, int number, const quiz::GeneratedExerc
     }
   }
   xml.writeEndElement();  // question
-  classify::ClassCode = classCode;
-  classify::RelationCode = relationCode;
 }
 
 }  // namespace

@@ -3,9 +3,9 @@
 #include <QPaintDevice>
 #include <QPainter>
 
-#include "classify/InfoUpdate.h"
 #include "delgraph/QtCanvas.h"
 #include "delgraph/delgraph.h"
+#include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
@@ -82,7 +82,7 @@ void DrawEdit(const SceneSpec& picture) {
   delgraph::SetDrawColor(kPenBeforeAnEdit);
   drawing::Select320x200();
   drawing::RedrawFrame(scene::ProfileOn);
-  classify::InfoUpdate();
+  drawing::InfoUpdate();
 }
 
 }  // namespace render

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "classify/InfoUpdate.h"
 #include "delgraph/ShippedPalette.h"
 #include "drawing/LogicalWindow.h"
 #include "render/Render.h"
@@ -64,13 +63,9 @@ QRectF SpacePictureArea() {
 
 void DrawExercisePart(QPainter& painter, const QRectF& target, const QRectF& area,
                       const quiz::GeneratedExercise& e, const SheetPalette& palette) {
-  // A sheet shows the coordinates whatever the window's quiz leaves out.
-  struct KeepCoordinatesShown {
-    const bool hidden = classify::CoordinatesHidden;
-    KeepCoordinatesShown() { classify::CoordinatesHidden = false; }
-    ~KeepCoordinatesShown() { classify::CoordinatesHidden = hidden; }
-  } const shown;
   WithSurfacePart(painter, target, area, true, [&] {
+    // A sheet shows the coordinates whatever the window's quiz leaves out.
+    scene::CoordinatesHidden = false;
     for (int k = 0; k < 16; ++k)
       delgraph::SetPaletteEntry(static_cast<std::uint16_t>(k), palette[k].red, palette[k].green,
                                 palette[k].blue);

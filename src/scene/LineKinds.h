@@ -33,7 +33,7 @@ struct LineKinds {
   // that point, or the line does not meet L.T.
   LineKind shown = LineKind::kPoint;
   // Every kind true of the line, each once: the kind its direction gives, kInH or kInV,
-  // kCutsGroundLine; L.T. itself is only kInGroundLine; as TrueTypeCodes for a line AB.
+  // kCutsGroundLine; L.T. itself is only kInGroundLine; as TrueTypes for a line AB.
   std::vector<LineKind> all;
 };
 

@@ -15,6 +15,7 @@ bool& PointMode = Current.PointMode;
 bool& SelectedA = Current.SelectedA;
 bool& ProfileOn = Current.ProfileOn;
 bool& AnswerHidden = Current.AnswerHidden;
+bool& CoordinatesHidden = Current.CoordinatesHidden;
 std::int32_t& IncrX = Current.IncrX;
 std::int32_t& IncrY = Current.IncrY;
 std::int32_t &AbscissaMin = Current.AbscissaMin, &AbscissaMax = Current.AbscissaMax;

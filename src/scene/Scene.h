@@ -57,6 +57,9 @@ struct State {
   bool SelectedA = false;
   bool ProfileOn = false;
   bool AnswerHidden = false;
+  // While AnswerHidden is true, leave the coordinate texts out too (an exercise read
+  // from the drawing alone).
+  bool CoordinatesHidden = false;
   std::int32_t IncrX = 0;
   std::int32_t IncrY = 0;
   std::int32_t AbscissaMin = 0, AbscissaMax = 0;
@@ -81,6 +84,7 @@ extern bool& PointMode;
 extern bool& SelectedA;
 extern bool& ProfileOn;
 extern bool& AnswerHidden;
+extern bool& CoordinatesHidden;
 extern std::int32_t& IncrX;
 extern std::int32_t& IncrY;
 extern std::int32_t &AbscissaMin, &AbscissaMax;

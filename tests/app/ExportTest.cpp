@@ -111,8 +111,8 @@ TEST_F(ExportTest, SavingCopyingAndPrintingLeaveTheWindowAsItWas) {
   EXPECT_EQ(after.delgraph.SurfaceCanvas, window->PaintBox1->Canvas());
   EXPECT_EQ(after.drawing.CurrentWindow, before.drawing.CurrentWindow);
   EXPECT_EQ(after.scene.ScaleFactorX, before.scene.ScaleFactorX);
-  EXPECT_EQ(after.classify.ClassCode, before.classify.ClassCode);
-  EXPECT_EQ(after.classify.RelationCode, before.classify.RelationCode);
+  EXPECT_EQ(after.quiz.CurrentExercise.classCode, before.quiz.CurrentExercise.classCode);
+  EXPECT_EQ(after.quiz.CurrentExercise.relationCode, before.quiz.CurrentExercise.relationCode);
   EXPECT_EQ(after.delgraph.FillColor, before.delgraph.FillColor);
   QStringList labelsAfter;
   for (QLabel* l : {window->Label1, window->Label2, window->Label3, window->Label6})

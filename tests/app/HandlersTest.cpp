@@ -15,6 +15,7 @@
 #include "WindowFixture.h"
 #include "app/Controls.h"
 #include "classify/Classification.h"
+#include "quiz/DetailedMode.h"
 #include "quiz/TestMode.h"
 #include "scene/Scene.h"
 
@@ -275,7 +276,7 @@ TEST_F(HandlerTest, TestButtonHidesEditingAndCheckGivesThemBack) {
   EXPECT_TRUE(scene::AnswerHidden);
   EXPECT_FALSE(window->Memo2->isVisible());
 
-  window->SelPunto->setCurrentIndex(classify::ClassCode - 1);
+  window->SelPunto->setCurrentIndex(quiz::CurrentExercise.classCode - 1);
   window->comprobarTest->click();
   EXPECT_EQ(scene::TestHits, 1);
   EXPECT_EQ(scene::TestMisses, 0);
@@ -283,7 +284,7 @@ TEST_F(HandlerTest, TestButtonHidesEditingAndCheckGivesThemBack) {
   EXPECT_FALSE(window->SelPunto->isVisible());
   EXPECT_TRUE(window->BitBtn1->isVisible());
   EXPECT_TRUE(window->Btest->isVisible());
-  EXPECT_EQ(window->Label7->text(), QString::number(classify::ClassCode));
+  EXPECT_EQ(window->Label7->text(), QString::number(quiz::CurrentExercise.classCode));
 }
 
 TEST_F(HandlerTest, HiddenPointButtonDrawsOverThePicture) {

@@ -13,9 +13,15 @@
 #include "app/Controls.h"
 #include "app/PlaneCommands.h"
 #include "classify/Classification.h"
+#include "classify/Planes.h"
 #include "scene/PlaneScene.h"
 
 namespace {
+
+// The type of the plane the scene holds.
+std::int32_t PlaneCode() {
+  return classify::PlaneType(scene::PointA, scene::PointB, scene::PointC).code;
+}
 
 class PlaneCommandsTest : public WindowTest {
  protected:
@@ -43,7 +49,7 @@ TEST_F(PlaneCommandsTest, CycleEditsAndLeaving) {
   QTest::keyClick(window.get(), Qt::Key_P);
   ASSERT_TRUE(scene::PlaneMode && entry->isChecked());
   EXPECT_NE(Surface(), point);
-  EXPECT_EQ(classify::ClassCode, 8);  // A (-7, 40, 40), B (0, 0, 0), C (-40, 30, 50)
+  EXPECT_EQ(PlaneCode(), 8);  // A (-7, 40, 40), B (0, 0, 0), C (-40, 30, 50)
 
   // The selector cycles A, B, C, and the edits reach the point it names.
   const QString captions[] = {"B", "C", "A", "B", "C"};
@@ -67,7 +73,7 @@ TEST_F(PlaneCommandsTest, CycleEditsAndLeaving) {
   EXPECT_EQ(scene::PointA, (DihedralPoint{60, 0, 0}));
   EXPECT_EQ(scene::PointC, (DihedralPoint{60, 50, 0}));
   EXPECT_EQ(scene::EditPoint, scene::PointC);
-  EXPECT_EQ(classify::ClassCode, 5);  // proyectante vertical
+  EXPECT_EQ(PlaneCode(), 5);  // proyectante vertical
   int asked = 0;  // the dialog comes back after the refusal; the second time it is cancelled
   dialogs.coordinates = [&asked](app::CoordinatesInput& io) {
     io.intercepts = QStringLiteral("0,1,1");
@@ -102,7 +108,7 @@ TEST_F(PlaneCommandsTest, KeyOnTheSplashDrawsThePlane) {
   ASSERT_TRUE(scene::PlaneMode);
   EXPECT_TRUE(window->Memo2->isHidden());
   EXPECT_TRUE(window->PaintBox1->ShowsSurface());
-  EXPECT_EQ(classify::ClassCode, 8);  // A (0, 40, 40), B (0, 0, 0), C (-40, 30, 50)
+  EXPECT_EQ(PlaneCode(), 8);  // A (0, 40, 40), B (0, 0, 0), C (-40, 30, 50)
   EXPECT_TRUE(errors.isEmpty());
 }
 

@@ -12,6 +12,7 @@
 #include "WindowFixture.h"
 #include "app/Controls.h"
 #include "classify/Classification.h"
+#include "quiz/DetailedMode.h"
 #include "quiz/TestMode.h"
 #include "scene/Scene.h"
 
@@ -108,13 +109,13 @@ TEST_F(QuizWindowTest, ExerciseStartsOnAWhateverTheABButtonShowed) {
   EXPECT_TRUE(scene::SelectedA);
   EXPECT_EQ(scene::PointA, (DihedralPoint{25, 30, 40}));
   EXPECT_EQ(scene::EditPoint, scene::PointA);
-  EXPECT_EQ(classify::ClassCode, 1);
+  EXPECT_EQ(quiz::CurrentExercise.classCode, 1);
 
   // The scroll bars still edit during the wait, and they move A.
   window->ScrollBar2->setValue(-60);
   EXPECT_EQ(scene::PointA, (DihedralPoint{25, 30, -60}));
   EXPECT_EQ(scene::PointB, (DihedralPoint{25, 15, 13}));
-  EXPECT_EQ(classify::ClassCode, 1);
+  EXPECT_EQ(quiz::CurrentExercise.classCode, 1);
 }
 
 }  // namespace

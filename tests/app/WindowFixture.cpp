@@ -19,7 +19,6 @@ void WindowTest::SetUp() {
   delgraph::ResetDelgraph();
   drawing::ResetLogicalWindow();
   drawing::ResetProjections();
-  classify::ResetClassify();
   quiz::ResetQuiz();
   folder_ = std::make_unique<CurrentTempFolder>();
   ASSERT_TRUE(folder_->Enter());

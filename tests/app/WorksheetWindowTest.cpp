@@ -11,8 +11,8 @@
 
 #include "WindowFixture.h"
 #include "classify/Classification.h"
-#include "classify/InfoUpdate.h"
 #include "delgraph/delgraph.h"
+#include "drawing/FigureTexts.h"
 #include "quiz/DetailedMode.h"
 #include "quiz/TestMode.h"
 #include "scene/Scene.h"
@@ -40,7 +40,8 @@ TEST_F(WorksheetWindowTest, SheetFromTheMenuLeavesTheWindowAsItWas) {
   const DihedralPoint a = scene::PointA, b = scene::PointB;
   const bool pointMode = scene::PointMode;
   const std::int32_t hits = scene::TestHits, misses = scene::TestMisses;
-  const std::int32_t classCode = classify::ClassCode, relationCode = classify::RelationCode;
+  const std::int32_t classCode = quiz::CurrentExercise.classCode,
+                     relationCode = quiz::CurrentExercise.relationCode;
   const delgraph::ColorValue colour1 = delgraph::PaletteColor(1);
   const QImage before = Surface();
 
@@ -69,12 +70,12 @@ TEST_F(WorksheetWindowTest, SheetFromTheMenuLeavesTheWindowAsItWas) {
   EXPECT_TRUE(scene::AnswerHidden);
   EXPECT_EQ(scene::TestHits, hits);
   EXPECT_EQ(scene::TestMisses, misses);
-  EXPECT_EQ(classify::ClassCode, classCode);
-  EXPECT_EQ(classify::RelationCode, relationCode);
+  EXPECT_EQ(quiz::CurrentExercise.classCode, classCode);
+  EXPECT_EQ(quiz::CurrentExercise.relationCode, relationCode);
   EXPECT_EQ(delgraph::PaletteColor(1), colour1);  // the print palette stays on paper
   EXPECT_TRUE(window->comprobarTest->isVisible());
   EXPECT_EQ(Surface(), before);
-  EXPECT_TRUE(classify::CoordinatesHidden);
+  EXPECT_TRUE(scene::CoordinatesHidden);
   QProcess text;
   text.start(QStringLiteral("pdftotext"), {QStringLiteral("hoja.pdf"), QStringLiteral("-")});
   ASSERT_TRUE(text.waitForFinished(30000));

@@ -39,20 +39,17 @@ void PrintTo(const LineRow& row, std::ostream* os) {
   *os << row.name;
 }
 
-class LineCaseTest : public ::testing::TestWithParam<LineRow> {
- protected:
-  void SetUp() override { classify::ResetClassify(); }
-};
+class LineCaseTest : public ::testing::TestWithParam<LineRow> {};
 
 TEST_P(LineCaseTest, TypeAndRelation) {
   const LineRow& row = GetParam();
-  EXPECT_EQ(classify::LineType(row.A, row.B), row.typeText);
-  EXPECT_EQ(classify::ClassCode, row.typeCode);
-  EXPECT_EQ(classify::RelationCode, 0) << "the type leaves the relation code alone";
+  const classify::Naming type = classify::LineType(row.A, row.B);
+  EXPECT_EQ(type.text, row.typeText);
+  EXPECT_EQ(type.code, row.typeCode);
 
-  EXPECT_EQ(classify::LineRelation(row.A, row.B), row.relationText);
-  EXPECT_EQ(classify::RelationCode, row.relationCode);
-  EXPECT_EQ(classify::ClassCode, row.typeCode) << "the relation leaves the type code alone";
+  const classify::Naming relation = classify::LineRelation(row.A, row.B);
+  EXPECT_EQ(relation.text, row.relationText);
+  EXPECT_EQ(relation.code, row.relationCode);
 }
 
 const LineRow kLineRows[] = {
@@ -157,9 +154,11 @@ INSTANTIATE_TEST_SUITE_P(Rows, LineCaseTest, ::testing::ValuesIn(kLineRows),
 
 TEST(LineRelation, PerpendicularSignIsUtf8DivisionSign) {
   const std::string sign = "\xC3\xB7";  // U+00F7
-  EXPECT_EQ(classify::LineRelation({10, 20, 30}, {10, 20, -30}), " " + sign + " AL H, = AL V");
-  EXPECT_EQ(classify::LineRelation({10, 20, 30}, {10, -20, 30}), " = AL H, " + sign + " AL V ");
-  EXPECT_EQ(classify::LineRelation({10, 20, 30}, {10, -20, -30}), "/ AL H Y V," + sign + " A L.T.");
+  EXPECT_EQ(classify::LineRelation({10, 20, 30}, {10, 20, -30}).text, " " + sign + " AL H, = AL V");
+  EXPECT_EQ(classify::LineRelation({10, 20, 30}, {10, -20, 30}).text,
+            " = AL H, " + sign + " AL V ");
+  EXPECT_EQ(classify::LineRelation({10, 20, 30}, {10, -20, -30}).text,
+            "/ AL H Y V," + sign + " A L.T.");
 }
 
 TEST(LineRelation, TextLengthsInCharacters) {
@@ -174,10 +173,10 @@ TEST(LineRelation, TextLengthsInCharacters) {
       {{10, 20, -30}, 15},    // vertical
   };
   for (const auto& [B, length] : kRows) {
-    const std::string text = classify::LineRelation({10, 20, 30}, B);
+    const std::string text = classify::LineRelation({10, 20, 30}, B).text;
     EXPECT_EQ(CharCount(text), length) << '"' << text << '"';
   }
-  EXPECT_EQ(CharCount(classify::LineRelation({10, 0, 0}, {30, 0, 50})), 16u);  // on L.T.
+  EXPECT_EQ(CharCount(classify::LineRelation({10, 0, 0}, {30, 0, 50}).text), 16u);  // on L.T.
 }
 
 // ---------------------------------------------------------------------------
@@ -308,10 +307,8 @@ TEST(LineClassificationGrid, CodesAndTextsDescribeTheSameCase) {
   std::set<std::int32_t> typesSeen, relationsSeen;
   for (const DihedralPoint& A : grid) {
     for (const DihedralPoint& B : grid) {
-      const std::string type = classify::LineType(A, B);
-      const std::int32_t typeCode = classify::ClassCode;
-      const std::string relation = classify::LineRelation(A, B);
-      const std::int32_t relationCode = classify::RelationCode;
+      const auto [typeCode, type] = classify::LineType(A, B);
+      const auto [relationCode, relation] = classify::LineRelation(A, B);
       const auto where = [&] {
         return "A=(" + std::to_string(A.abscissa) + "," + std::to_string(A.alejamiento) + "," +
                std::to_string(A.cota) + ") B=(" + std::to_string(B.abscissa) + "," +
@@ -341,8 +338,8 @@ TEST(LineClassificationGrid, CodesAndTextsDescribeTheSameCase) {
       const Names expected = ExpectedCase(A, B);
       ASSERT_EQ(type, expected.type) << where();
       ASSERT_EQ(relationCode, expected.relation) << where();
-      ASSERT_EQ(classify::LineType(B, A), type) << where();
-      ASSERT_EQ(classify::LineRelation(B, A), relation) << where();
+      ASSERT_EQ(classify::LineType(B, A).text, type) << where();
+      ASSERT_EQ(classify::LineRelation(B, A).text, relation) << where();
 
       typesSeen.insert(typeCode);
       relationsSeen.insert(relationCode);

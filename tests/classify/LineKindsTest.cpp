@@ -33,10 +33,10 @@ TEST(LineKinds, AgreeWithTheClassificationOfEveryLineOfAGrid) {
       for (scene::LineKind k : kinds.all) codes.push_back(WordsOf(k).typeCode);
       std::sort(codes.begin(), codes.end());
       codes.erase(std::unique(codes.begin(), codes.end()), codes.end());
-      ASSERT_EQ(codes, classify::TrueTypeCodes(A, B));
+      ASSERT_EQ(codes, classify::TrueTypes(A, B));
       // The single name agrees unless the line meets L.T. away from A and B, where it
       // names that meeting.
-      const std::string single = classify::LineType(A, B);
+      const std::string single = classify::LineType(A, B).text;
       if (classify::OnGroundLine(A) || classify::OnGroundLine(B) ||
           !classify::MeetsGroundLine(A, B))
         ASSERT_EQ(WordsOf(kinds.shown).typeText, single);

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "classify/Classification.h"
-#include "classify/PlaneInfo.h"
 #include "classify/Planes.h"
 #include "scene/PlaneGeometry.h"
 
@@ -36,29 +35,32 @@ TEST(PlaneTypeTest, OneExamplePerRowOfTheTable) {
       {{60, 0, 0}, {0, 45, 0}, {0, 0, 50}, "OBLICUO", 8},
   };
   for (const Row& r : rows) {
-    classify::ClassCode = 0;
-    EXPECT_EQ(classify::PlaneType(r.A, r.B, r.C), r.text) << r.text;
-    EXPECT_EQ(classify::ClassCode, r.code) << r.text;
+    const classify::Naming type = classify::PlaneType(r.A, r.B, r.C);
+    EXPECT_EQ(type.text, r.text);
+    EXPECT_EQ(type.code, r.code) << r.text;
   }
 }
 
 TEST(PlaneTypeTest, ExactAtThe32BitLimits) {
   const DihedralPoint lo{INT_MIN, INT_MIN, INT_MIN}, hi{INT_MAX, INT_MAX, INT_MAX};
   // Normal components near 2^65: exact, and the two bisectors still told apart.
-  EXPECT_EQ(classify::PlaneType({INT_MIN, 0, 0}, {INT_MAX, 0, 0}, {0, INT_MAX, INT_MAX}),
+  EXPECT_EQ(classify::PlaneType({INT_MIN, 0, 0}, {INT_MAX, 0, 0}, {0, INT_MAX, INT_MAX}).text,
             "PRIMER BISECTOR");
-  EXPECT_EQ(classify::PlaneType({INT_MIN, 0, 0}, {INT_MAX, 0, 0}, {0, -INT_MAX, INT_MAX}),
+  EXPECT_EQ(classify::PlaneType({INT_MIN, 0, 0}, {INT_MAX, 0, 0}, {0, -INT_MAX, INT_MAX}).text,
             "SEGUNDO BISECTOR");
-  EXPECT_EQ(classify::PlaneType(lo, hi, {0, 0, 0}), "NO DEFINEN UN PLANO");  // -1/2 on the line
-  EXPECT_EQ(classify::PlaneType(lo, hi, {0, 0, 1}), "PROYECTANTE HORIZONTAL");
-  EXPECT_EQ(classify::PlaneType({INT_MIN, INT_MAX, 1}, {INT_MAX, INT_MIN, 0}, {0, 1, INT_MIN}),
+  EXPECT_EQ(classify::PlaneType(lo, hi, {0, 0, 0}).text,
+            "NO DEFINEN UN PLANO");  // -1/2 on the line
+  EXPECT_EQ(classify::PlaneType(lo, hi, {0, 0, 1}).text, "PROYECTANTE HORIZONTAL");
+  EXPECT_EQ(classify::PlaneType({INT_MIN, INT_MAX, 1}, {INT_MAX, INT_MIN, 0}, {0, 1, INT_MIN}).text,
             "OBLICUO");
   // Parallel to L.T. with d near 2^96; one unit off it becomes oblique.
   EXPECT_EQ(classify::PlaneType({INT_MIN, INT_MAX, INT_MIN}, {INT_MAX, INT_MAX, INT_MIN},
-                                {0, INT_MIN, INT_MAX}),
+                                {0, INT_MIN, INT_MAX})
+                .text,
             "PARALELO A L.T.");
   EXPECT_EQ(classify::PlaneType({INT_MIN, INT_MAX, INT_MIN}, {INT_MAX, INT_MAX, INT_MIN + 1},
-                                {0, INT_MIN, INT_MAX}),
+                                {0, INT_MIN, INT_MAX})
+                .text,
             "OBLICUO");
   // The meeting point on L.T. of a plane through (INT_MAX, 0, 0) is exact.
   const auto t = scene::TracesOf(scene::PlaneThrough({INT_MAX, 0, 0}, {0, INT_MAX, 0}, {0, 0, 1}));

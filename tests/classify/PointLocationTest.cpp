@@ -25,16 +25,13 @@ void PrintTo(const PointRow& row, std::ostream* os) {
   *os << row.name;
 }
 
-class PointLocationTest : public ::testing::TestWithParam<PointRow> {
- protected:
-  void SetUp() override { classify::ResetClassify(); }
-};
+class PointLocationTest : public ::testing::TestWithParam<PointRow> {};
 
-TEST_P(PointLocationTest, NamesLocationAndSetsCode) {
+TEST_P(PointLocationTest, NamesLocationAndCode) {
   const PointRow& row = GetParam();
-  EXPECT_EQ(classify::PointLocation(row.alejamiento, row.cota), row.text);
-  EXPECT_EQ(classify::ClassCode, row.code);
-  EXPECT_EQ(classify::RelationCode, 0) << "a point leaves the relation code alone";
+  const classify::Naming location = classify::PointLocation(row.alejamiento, row.cota);
+  EXPECT_EQ(location.text, row.text);
+  EXPECT_EQ(location.code, row.code);
 }
 
 const PointRow kPointRows[] = {
@@ -67,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, PointLocationTest, ::testing::ValuesIn(kPointRows
                          });
 
 TEST(PointLocation, BisectorTextIsTwentySixCharactersEndingInBlank) {
-  const std::string text = classify::PointLocation(-3, -3);
+  const std::string text = classify::PointLocation(-3, -3).text;
   EXPECT_EQ(classify_test::CharCount(text), 26u);
   EXPECT_EQ(text.back(), ' ');
 }
@@ -77,33 +74,17 @@ TEST(PointLocation, GridCodesFollowTheSigns) {
   for (std::int32_t a = -4; a <= 4; ++a) {
     for (std::int32_t c = -4; c <= 4; ++c) {
       SCOPED_TRACE("alejamiento " + std::to_string(a) + ", cota " + std::to_string(c));
-      const std::string text = classify::PointLocation(a, c);
+      const auto [code, text] = classify::PointLocation(a, c);
       const int row = a > 0 ? 0 : (a == 0 ? 1 : 2);
       const int col = c > 0 ? 0 : (c == 0 ? 1 : 2);
       constexpr std::int32_t kCodes[3][3] = {{1, 5, 4}, {7, 9, 8}, {2, 6, 3}};
-      EXPECT_EQ(classify::ClassCode, kCodes[row][col]);
+      EXPECT_EQ(code, kCodes[row][col]);
       const bool suffixed =
           text.size() > 10 && text.compare(text.size() - 10, 10, " BISECTOR ") == 0;
       EXPECT_EQ(suffixed, a != 0 && c != 0 && (a == c || a == -c)) << text;
       EXPECT_LE(classify_test::CharCount(text), 40u);
     }
   }
-}
-
-TEST(PointLocation, PointAndLineOverwriteTheSharedCode) {
-  classify::ResetClassify();
-  EXPECT_EQ(classify::ClassCode, 0);
-  EXPECT_EQ(classify::RelationCode, 0);
-
-  classify::LineType({10, 20, 30}, {-10, -20, -30});
-  ASSERT_EQ(classify::ClassCode, 6);
-  classify::PointLocation(0, 12);
-  EXPECT_EQ(classify::ClassCode, 7);
-  classify::LineType({10, 20, 30}, {10, 20, -30});
-  EXPECT_EQ(classify::ClassCode, 3);
-
-  classify::ResetClassify();
-  EXPECT_EQ(classify::ClassCode, 0);
 }
 
 }  // namespace

@@ -47,15 +47,14 @@ TEST(TrueNames, ListsForKnownLines) {
   };
   for (const TrueRow& row : rows) {
     SCOPED_TRACE(row.name);
-    EXPECT_EQ(classify::TrueTypeCodes(row.A, row.B), row.types);
-    EXPECT_EQ(classify::TrueRelationCodes(row.A, row.B), row.relations);
+    EXPECT_EQ(classify::TrueTypes(row.A, row.B), row.types);
+    EXPECT_EQ(classify::TrueRelations(row.A, row.B), row.relations);
   }
 }
 
 // Over every pair of points in -3..3: sorted lists without repeats that hold the
-// single codes, and those codes left as they were.
+// single codes.
 TEST(TrueNames, SingleCodeIsAlwaysInTheList) {
-  classify::ResetClassify();
   for (int i = 0; i < 7 * 7 * 7 * 7 * 7 * 7; ++i) {
     int k = i;
     const auto next = [&k] {
@@ -65,13 +64,10 @@ TEST(TrueNames, SingleCodeIsAlwaysInTheList) {
     };
     const DihedralPoint A{next(), next(), next()};
     const DihedralPoint B{next(), next(), next()};
-    classify::LineType(A, B);
-    classify::LineRelation(A, B);
-    const std::int32_t type = classify::ClassCode, relation = classify::RelationCode;
-    const Codes types = classify::TrueTypeCodes(A, B);
-    const Codes relations = classify::TrueRelationCodes(A, B);
-    ASSERT_EQ(classify::ClassCode, type);
-    ASSERT_EQ(classify::RelationCode, relation);
+    const std::int32_t type = classify::LineType(A, B).code;
+    const std::int32_t relation = classify::LineRelation(A, B).code;
+    const Codes types = classify::TrueTypes(A, B);
+    const Codes relations = classify::TrueRelations(A, B);
     for (const Codes* codes : {&types, &relations}) {
       ASSERT_TRUE(std::is_sorted(codes->begin(), codes->end()));
       ASSERT_EQ(std::adjacent_find(codes->begin(), codes->end()), codes->end());
@@ -85,7 +81,7 @@ TEST(TrueNames, ExactAtTheEndsOfTheRange) {
   constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
   constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
   // Alejamiento minus cota (or plus) is 0 all along, or 1 (or -1) all along.
-  EXPECT_EQ(classify::TrueTypeCodes({0, kMin, kMin}, {5, kMax, kMax}), (Codes{6, 8}));
+  EXPECT_EQ(classify::TrueTypes({0, kMin, kMin}, {5, kMax, kMax}), (Codes{6, 8}));
   EXPECT_FALSE(classify::MeetsGroundLine({0, kMin, kMin + 1}, {5, kMax, kMax}));
   EXPECT_FALSE(classify::MeetsGroundLine({0, kMin, kMax}, {0, kMax, kMin}));
   EXPECT_TRUE(classify::MeetsGroundLine({0, kMin + 1, kMax}, {0, kMax, kMin + 1}));

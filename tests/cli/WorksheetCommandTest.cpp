@@ -183,9 +183,8 @@ TEST_F(WorksheetCommandTest, MoodleBankHasOneQuestionPerExerciseWithItsPictureAn
     EXPECT_EQ(type, e.pointMode ? "multichoice" : "cloze");
     EXPECT_TRUE(html.contains(QStringLiteral("@@PLUGINFILE@@/ejercicio%1.png").arg(question + 1)));
     if (e.pointMode) {
-      classify::PointLocation(e.a.alejamiento, e.a.cota);
-      EXPECT_EQ(right, std::vector<QString>{
-                           QString::fromStdString(quiz::LocationName(classify::ClassCode))});
+      const std::int32_t code = classify::PointLocation(e.a.alejamiento, e.a.cota).code;
+      EXPECT_EQ(right, std::vector<QString>{QString::fromStdString(quiz::LocationName(code))});
       EXPECT_EQ(wrong.size(), 8u);
     } else if (e.planeMode) {
       const auto codes = quiz::PlaneTrueCodes(e.a, e.b, e.c);
@@ -194,14 +193,14 @@ TEST_F(WorksheetCommandTest, MoodleBankHasOneQuestionPerExerciseWithItsPictureAn
                                   QString::fromStdString(quiz::PlaneTypeName(code))));
       EXPECT_EQ(html.count(QStringLiteral("%100%")), static_cast<int>(codes.size()));
     } else {
-      for (std::int32_t code : classify::TrueTypeCodes(e.a, e.b))
+      for (std::int32_t code : classify::TrueTypes(e.a, e.b))
         EXPECT_TRUE(
             html.contains(QStringLiteral("%100%") + QString::fromStdString(quiz::TypeName(code))));
       // Every other name marked wrong, even one starting with "=".
       EXPECT_FALSE(html.contains(QStringLiteral("~=")));
       EXPECT_EQ(html.count(QStringLiteral("%100%")),
-                static_cast<int>(classify::TrueTypeCodes(e.a, e.b).size() +
-                                 (e.a == e.b ? 0 : classify::TrueRelationCodes(e.a, e.b).size())));
+                static_cast<int>(classify::TrueTypes(e.a, e.b).size() +
+                                 (e.a == e.b ? 0 : classify::TrueRelations(e.a, e.b).size())));
     }
   };
   QString parent;

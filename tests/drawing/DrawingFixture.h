@@ -31,7 +31,6 @@ inline void ResetAllModules() {
   delgraph::ResetDelgraph();
   drawing::ResetLogicalWindow();
   drawing::ResetProjections();
-  classify::ResetClassify();
   scene::ResetScene();
 }
 

@@ -2,9 +2,9 @@
 #include <algorithm>
 #include <string>
 
-#include "classify/InfoUpdate.h"
 #include "delgraph/QtCanvas.h"
 #include "drawing/DrawingFixture.h"
+#include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
 
 namespace {
@@ -119,7 +119,7 @@ TEST_F(FramePixelTest, PlanesViewAndGlyphRowStayInsideTheSpaceViewPanel) {
 
 TEST_F(FramePixelTest, ProfileCrossBarsAndTraceEnds) {
   scene::EditPoint = {20, 40, 30};
-  classify::InfoUpdate();  // leaves the pen light red
+  drawing::InfoUpdate();  // leaves the pen light red
   drawing::Select320x200();
   drawing::RedrawFrame(true);
 
@@ -142,7 +142,7 @@ TEST_F(FramePixelTest, PointSceneLandsOnItsPositions) {
   drawing::Select320x200();
   drawing::RedrawFrame(false);
   scene::EditPoint = {20, 40, 30};
-  classify::InfoUpdate();
+  drawing::InfoUpdate();
   // Rings of light red around S and the flat-view projections, 3 pixels out.
   EXPECT_EQ(At(307 + 3, 204), Colour(12));
   EXPECT_EQ(At(786, 233 + 3), Colour(12));
@@ -151,7 +151,7 @@ TEST_F(FramePixelTest, PointSceneLandsOnItsPositions) {
 
 TEST_F(FramePixelTest, ProfileBarCoversTheWholeTraceOfV) {
   scene::EditPoint = {20, 40, 30};
-  classify::InfoUpdate();  // the traces are drawn in the light red it leaves
+  drawing::InfoUpdate();  // the traces are drawn in the light red it leaves
   drawing::Select320x200();
   drawing::RedrawFrame(true);
   for (int y = 85; y <= 400; ++y)

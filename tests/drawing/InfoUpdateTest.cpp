@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "classify/InfoUpdate.h"
 #include "drawing/DrawingFixture.h"
+#include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
 
 namespace {
@@ -40,13 +40,13 @@ TEST_F(InfoUpdateTest, PointModeStoresIntoAAndShowsLocationAndCoordinates) {
   scene::PointB = {7, 8, 9};
   scene::EditPoint = {-40, 40, 0};
   drawing::Select640x481();  // whatever the previous step left
-  classify::InfoUpdate();
+  drawing::InfoUpdate();
 
   EXPECT_TRUE(scene::SelectedA);
   EXPECT_EQ(scene::PointA, (DihedralPoint{-40, 40, 0}));
   EXPECT_EQ(scene::PointB, (DihedralPoint{7, 8, 9}));
   EXPECT_FALSE(window.memo2Visible);
-  EXPECT_EQ(classify::ClassCode, 5);
+  EXPECT_EQ(classify::PointLocation(scene::PointA.alejamiento, scene::PointA.cota).code, 5);
 
   // The texts: 18-point font 0, light magenta on a box of palette colour 0.
   const auto texts = canvas.Calls("TextOut");
@@ -78,14 +78,12 @@ TEST_F(InfoUpdateTest, PointModeStoresIntoAAndShowsLocationAndCoordinates) {
 TEST_F(InfoUpdateTest, PointModeWithTheAnswerHiddenShowsOnlyTheCoordinates) {
   scene::PointMode = true;
   scene::AnswerHidden = true;
-  classify::ClassCode = 3;  // the exercise's code
   scene::EditPoint = {-40, 40, 0};
-  classify::InfoUpdate();
+  drawing::InfoUpdate();
 
   const auto texts = canvas.Calls("TextOut");
   EXPECT_EQ(texts[0], "TextOut 540 399 A=(-40,40,0)");
   for (const auto& t : texts) EXPECT_EQ(t.rfind("TextOut 570 ", 0), std::string::npos) << t;
-  EXPECT_EQ(classify::ClassCode, 3);
   EXPECT_EQ(scene::PointA, (DihedralPoint{-40, 40, 0}));
 }
 
@@ -94,7 +92,7 @@ TEST_F(InfoUpdateTest, LineModeStoresIntoTheSelectedEndAndShowsTypeRelationCoord
   scene::SelectedA = false;
   scene::PointA = {20, 40, 30};
   scene::EditPoint = {-50, -30, 30};
-  classify::InfoUpdate();
+  drawing::InfoUpdate();
 
   EXPECT_FALSE(scene::SelectedA);
   EXPECT_EQ(scene::PointB, (DihedralPoint{-50, -30, 30}));
@@ -106,8 +104,8 @@ TEST_F(InfoUpdateTest, LineModeStoresIntoTheSelectedEndAndShowsTypeRelationCoord
   EXPECT_EQ(texts[1], "TextOut 570 10  = AL H / AL V ");
   EXPECT_EQ(texts[2], "TextOut 570 390  A=( 20, 40, 30)");
   EXPECT_EQ(texts[3], "TextOut 570 426  B=(-50,-30, 30)");
-  EXPECT_EQ(classify::ClassCode, 1);
-  EXPECT_EQ(classify::RelationCode, 3);
+  EXPECT_EQ(classify::LineType(scene::PointA, scene::PointB).code, 1);
+  EXPECT_EQ(classify::LineRelation(scene::PointA, scene::PointB).code, 3);
   for (int k = 0; k < 4; ++k) EXPECT_EQ(SizeOfText(texts[k]), 18) << texts[k];
   // The texts restore font 0 at 8 points, so the scene's capital labels are small.
   EXPECT_EQ(SizeOfText("TextOut 297 204 A"), 8);
@@ -116,15 +114,13 @@ TEST_F(InfoUpdateTest, LineModeStoresIntoTheSelectedEndAndShowsTypeRelationCoord
   EXPECT_EQ(canvas.log.back(), "PenColor " + kLightRed);
 }
 
-TEST_F(InfoUpdateTest, LineModeWithTheAnswerHiddenKeepsTheExerciseCodes) {
+TEST_F(InfoUpdateTest, LineModeWithTheAnswerHiddenShowsOnlyTheCoordinates) {
   scene::PointMode = false;
   scene::SelectedA = true;
   scene::AnswerHidden = true;
   scene::PointB = {0, 0, 0};
   scene::EditPoint = {10, 0, 20};
-  classify::ClassCode = 6;
-  classify::RelationCode = 4;
-  classify::InfoUpdate();
+  drawing::InfoUpdate();
 
   const auto texts = canvas.Calls("TextOut");
   ASSERT_GE(texts.size(), 2u);
@@ -132,16 +128,14 @@ TEST_F(InfoUpdateTest, LineModeWithTheAnswerHiddenKeepsTheExerciseCodes) {
   EXPECT_EQ(texts[0], "TextOut 570 390 " + classify::LineCoordinateText("A", {10, 0, 20}));
   EXPECT_NE(texts[0].find("traza V"), std::string::npos);
   EXPECT_EQ(texts[1], "TextOut 570 426 " + classify::LineCoordinateText("B", {0, 0, 0}));
-  EXPECT_EQ(classify::ClassCode, 6);
-  EXPECT_EQ(classify::RelationCode, 4);
 }
 
 TEST_F(InfoUpdateTest, TextRoutinesGiveThePenBackUnmapped) {
   canvas.SetPenColor(0x123456);
-  classify::ShowPointInfo(1, 2, 3);
+  drawing::ShowPointInfo(1, 2, 3);
   EXPECT_EQ(canvas.penColor, 0x123456u);
   EXPECT_EQ(canvas.fontSize, 18);  // the point's texts leave their size
-  classify::ShowLineInfo();
+  drawing::ShowLineInfo();
   EXPECT_EQ(canvas.penColor, 0x123456u);
   EXPECT_EQ(canvas.fontSize, 8);
   EXPECT_EQ(canvas.fontName, "Default");
@@ -150,7 +144,7 @@ TEST_F(InfoUpdateTest, TextRoutinesGiveThePenBackUnmapped) {
 TEST_F(InfoUpdateTest, DebuggingLabelsShowTheEditPointAndTheStep) {
   scene::EditPoint = {-5, 40, 40};
   scene::IncrX = scene::IncrY = 5;
-  classify::InfoUpdate();
+  drawing::InfoUpdate();
   EXPECT_EQ(window.labels[1], "la: -5");
   EXPECT_EQ(window.labels[2], "lx: 40");
   EXPECT_EQ(window.labels[3], "ly: 40");
@@ -159,13 +153,13 @@ TEST_F(InfoUpdateTest, DebuggingLabelsShowTheEditPointAndTheStep) {
   // No window: nothing to write, the drawing still happens.
   scene::Quorvel = nullptr;
   canvas.Clear();
-  classify::InfoUpdate();
+  drawing::InfoUpdate();
   EXPECT_FALSE(canvas.Calls("TextOut").empty());
 }
 
 TEST_F(InfoUpdateTest, TheNextProfileFrameDrawsItsTracesInTheLeftPen) {
   scene::EditPoint = {20, 40, 30};
-  classify::InfoUpdate();
+  drawing::InfoUpdate();
   EXPECT_EQ(canvas.penColor, delgraph::PaletteColor(12));
 
   canvas.Clear();

@@ -76,7 +76,7 @@ class AnswerCheck : public QuizTest {
 
 TEST_F(AnswerCheck, RightPointAnswerCountsAHitAndRevealsTheName) {
   PressTest(PointAt({25, 30, -40}));
-  ASSERT_EQ(classify::ClassCode, 4);
+  ASSERT_EQ(quiz::CurrentExercise.classCode, 4);
   Choose(3, -1, -1);  // "4.CUARTO CUADRANTE "
   EXPECT_TRUE(Answer());
 
@@ -123,8 +123,8 @@ TEST_F(AnswerCheck, WrongOrMissingChoicesCountMisses) {
 
 TEST_F(AnswerCheck, LineNeedsTheRightTypeAndTheRightRelation) {
   PressTest(FrontalLine());
-  ASSERT_EQ(classify::ClassCode, 2);
-  ASSERT_EQ(classify::RelationCode, 1);
+  ASSERT_EQ(quiz::CurrentExercise.classCode, 2);
+  ASSERT_EQ(quiz::CurrentExercise.relationCode, 1);
   Choose(-1, 1, 2);  // FRONTAL, "3. = AL H / AL V.   "
   EXPECT_FALSE(Answer());
   PressTest(FrontalLine());
@@ -137,8 +137,8 @@ TEST_F(AnswerCheck, EsUnPuntoIsRightExactlyForASinglePointOffTheGroundLine) {
   const int kEsUnPunto = 8;  // "9.  ES UN PUNTO   "
 
   PressTest(SinglePoint(40, 50));
-  ASSERT_EQ(classify::ClassCode, 9);
-  ASSERT_EQ(classify::RelationCode, -1);
+  ASSERT_EQ(quiz::CurrentExercise.classCode, 9);
+  ASSERT_EQ(quiz::CurrentExercise.relationCode, -1);
   Choose(-1, kEsUnPunto, 2);  // the relation list is not read
   EXPECT_TRUE(Answer());
   PressTest(SinglePoint(40, 50));
@@ -147,8 +147,8 @@ TEST_F(AnswerCheck, EsUnPuntoIsRightExactlyForASinglePointOffTheGroundLine) {
 
   // On the ground line a single point is "QUE CORTA A L.T." with "UN PUNTO EN L.T.".
   PressTest(SinglePoint(5, 3));
-  ASSERT_EQ(classify::ClassCode, 8);
-  ASSERT_EQ(classify::RelationCode, 7);
+  ASSERT_EQ(quiz::CurrentExercise.classCode, 8);
+  ASSERT_EQ(quiz::CurrentExercise.relationCode, 7);
   Choose(-1, kEsUnPunto, 6);
   EXPECT_FALSE(Answer());
   PressTest(SinglePoint(5, 3));
@@ -241,25 +241,25 @@ TEST_F(AnswerCheck, HugeCountsSaturateInsteadOfOverflowing) {
 
 TEST_F(AnswerCheck, EditsWhileWaitingAreJudgedByTheGeneratedPoint) {
   PressTest(PointAt({25, 30, 40}));
-  ASSERT_EQ(classify::ClassCode, 1);
+  ASSERT_EQ(quiz::CurrentExercise.classCode, 1);
   EditCota(-50);
   EXPECT_EQ(scene::PointA, (DihedralPoint{25, 30, -50}));
-  EXPECT_EQ(classify::ClassCode, 1);  // nothing classified while the answer is hidden
+  EXPECT_EQ(quiz::CurrentExercise.classCode, 1);  // nothing classified while the answer is hidden
 
   Choose(0, -1, -1);  // "1.PRIMER CUADRANTE": the exercise as generated
   EXPECT_TRUE(Answer());
   // The revealed texts describe the point as it is now.
   EXPECT_TRUE(Drew("570 10 Cuarto Cuadrante"));
   EXPECT_TRUE(Drew("540 399 A=(25,30,-50)"));
-  EXPECT_EQ(classify::ClassCode, 4);
+  EXPECT_EQ(classify::PointLocation(scene::PointA.alejamiento, scene::PointA.cota).code, 4);
 }
 
 TEST_F(AnswerCheck, LineEditedWhileWaitingKeepsItsRecordedCodes) {
   PressTest(FrontalLine());
   EditCota(-21);  // A now level with B: parallel to the ground line
   EXPECT_EQ(scene::PointA, (DihedralPoint{30, 50, -21}));
-  EXPECT_EQ(classify::ClassCode, 2);
-  EXPECT_EQ(classify::RelationCode, 1);
+  EXPECT_EQ(quiz::CurrentExercise.classCode, 2);
+  EXPECT_EQ(quiz::CurrentExercise.relationCode, 1);
   Choose(-1, 1, 0);  // FRONTAL, as generated
   EXPECT_TRUE(Answer());
   EXPECT_TRUE(Drew("570 355 PARALELA A L.T."));

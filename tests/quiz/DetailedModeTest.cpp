@@ -113,8 +113,8 @@ quiz::Exercise LineExercise(const DihedralPoint& A, const DihedralPoint& B) {
   e.pointMode = false;
   e.A = A;
   e.B = B;
-  e.trueTypes = classify::TrueTypeCodes(A, B);
-  e.trueRelations = classify::TrueRelationCodes(A, B);
+  e.trueTypes = classify::TrueTypes(A, B);
+  e.trueRelations = classify::TrueRelations(A, B);
   return e;
 }
 

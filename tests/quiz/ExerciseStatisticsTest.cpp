@@ -50,11 +50,11 @@ Tally Generate(int n) {
     t.cotas.insert(std::abs(a.cota));
     if (scene::PointMode) {
       ++t.points;
-      t.pointCodes.insert(classify::ClassCode);
+      t.pointCodes.insert(quiz::CurrentExercise.classCode);
     } else {
       ++t.lines;
-      t.lineTypes.insert(classify::ClassCode);
-      t.lineRelations.insert(classify::RelationCode);
+      t.lineTypes.insert(quiz::CurrentExercise.classCode);
+      t.lineRelations.insert(quiz::CurrentExercise.relationCode);
     }
   }
   return t;

@@ -12,11 +12,12 @@
 #include <vector>
 
 #include "classify/Classification.h"
-#include "classify/InfoUpdate.h"
 #include "delgraph/delgraph.h"
+#include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
+#include "quiz/DetailedMode.h"
 #include "quiz/TestMode.h"
 #include "scene/Scene.h"
 #include "support/FakeWindow.h"
@@ -26,7 +27,6 @@ inline void ResetEveryModule() {
   delgraph::ResetDelgraph();
   drawing::ResetLogicalWindow();
   drawing::ResetProjections();
-  classify::ResetClassify();
   quiz::ResetQuiz();
   scene::ResetScene();
 }
@@ -96,7 +96,7 @@ class QuizTest : public ::testing::Test {
     drawing::Select320x200();
     drawing::RedrawFrame(scene::ProfileOn);
     scene::EditPoint.cota = cota;
-    classify::InfoUpdate();
+    drawing::InfoUpdate();
   }
 
   // Texts drawn since the last Clear, as "x y text".

@@ -72,8 +72,8 @@ TEST_F(QuizTest, SeedsRepeatAndDifferAndKindsKeepTheirOwnExercises) {
 std::vector<int> Tally(const std::vector<GeneratedExercise>& sheet, bool types) {
   std::vector<int> count(types ? 11 : 3, 0);
   for (const GeneratedExercise& e : sheet) {
-    classify::PlaneType(e.a, e.b, e.c);
-    ++count[static_cast<std::size_t>(types ? classify::ClassCode : e.planeMode ? 2 : !e.pointMode)];
+    const std::int32_t type = classify::PlaneType(e.a, e.b, e.c).code;
+    ++count[static_cast<std::size_t>(types ? type : e.planeMode ? 2 : !e.pointMode)];
   }
   return types ? std::vector<int>(count.begin() + 1, count.begin() + 9) : count;
 }
@@ -126,9 +126,7 @@ TEST_F(QuizTest, SheetBoundsAreThoseAfterAnEditAndLeaveTheMappingAlone) {
   EXPECT_EQ(quiz::CurrentBounds().abscissa, 40);
 }
 
-TEST_F(QuizTest, KeyLinesNameTheClassificationAndKeepTheCodes) {
-  classify::ClassCode = 4;
-  classify::RelationCode = 6;
+TEST_F(QuizTest, KeyLinesNameTheClassification) {
   const auto key = [](int n, bool point, DihedralPoint a, DihedralPoint b = {}) {
     return quiz::KeyLine(n, GeneratedExercise{point, a, b});
   };
@@ -149,8 +147,6 @@ TEST_F(QuizTest, KeyLinesNameTheClassificationAndKeepTheCodes) {
             "6. A=(10,0,0) B=(-10,0,0): CONTENIDA; " + quiz::RelationName(11));
   EXPECT_EQ(key(60, false, {10, 20, 30}, {10, 20, -30}),
             "60. A=(10,20,30) B=(10,20,-30): VERTICAL; T AL H. = AL V.");
-  EXPECT_EQ(classify::ClassCode, 4);
-  EXPECT_EQ(classify::RelationCode, 6);
 }
 
 TEST_F(QuizTest, KeyOfALineThroughTheGroundLineNamesItToo) {
@@ -185,7 +181,6 @@ TEST_F(QuizTest, PlaneExercisesHaveTheirTypeAndTheKeyEveryTrueName) {
     return std::uniform_int_distribution<std::int32_t>(0, n - 1)(generator);
   };
   const quiz::ExerciseBounds bounds = quiz::BoundsAfterEdit();
-  classify::ClassCode = 4;
   for (std::int32_t code = 1; code <= 10; ++code) {
     for (int k = 0; k < 20; ++k) {
       const GeneratedExercise e = quiz::DrawPlaneExercise(random, bounds, code);
@@ -194,16 +189,14 @@ TEST_F(QuizTest, PlaneExercisesHaveTheirTypeAndTheKeyEveryTrueName) {
         EXPECT_LT(std::abs(p.abscissa), bounds.abscissa);
         EXPECT_LT(std::max(std::abs(p.alejamiento), std::abs(p.cota)), bounds.distance);
       }
-      const std::string type = classify::PlaneType(e.a, e.b, e.c);
-      EXPECT_EQ(classify::ClassCode, code) << type;
-      classify::ClassCode = 4;
+      const classify::Naming type = classify::PlaneType(e.a, e.b, e.c);
+      EXPECT_EQ(type.code, code) << type.text;
       const std::string line = quiz::KeyLine(3, e);
       EXPECT_EQ(line.find(quiz::Coordinates("C", e.c) + ": " + quiz::PlaneTypeName(code)),
                 line.find(" C=") + 1)
           << line;
     }
   }
-  EXPECT_EQ(classify::ClassCode, 4);
   // The draw of the type: 1 to 8 evenly, 9 and 10 now and then.
   std::vector<int> seen(11, 0);
   for (int k = 0; k < 2600; ++k) ++seen[static_cast<std::size_t>(quiz::DrawPlaneTypeCode(random))];
@@ -253,8 +246,7 @@ TEST_F(QuizTest, QuadrantsKeyLinesFollowTheClassification) {
   std::vector<int> types(11, 0);
   for (const GeneratedExercise& p : quiz::SheetExercises(60, 3, SheetKind::kPlanes)) {
     ASSERT_TRUE(p.planeMode);
-    classify::PlaneType(p.a, p.b, p.c);
-    ++types[static_cast<std::size_t>(classify::ClassCode)];
+    ++types[static_cast<std::size_t>(classify::PlaneType(p.a, p.b, p.c).code)];
   }
   for (int code = 1; code <= 8; ++code) EXPECT_GT(types[static_cast<std::size_t>(code)], 0);
   int planes = 0, points = 0;

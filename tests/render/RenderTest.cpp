@@ -16,7 +16,6 @@
 #include <string>
 #include <vector>
 
-#include "classify/Classification.h"
 #include "delgraph/QtCanvas.h"
 #include "delgraph/ShippedPalette.h"
 #include "delgraph/delgraph.h"
@@ -170,7 +169,6 @@ TEST_F(RenderTest, EveryModuleStateIsGivenBackEvenAfterAThrow) {
   delgraph::SetPaletteEntry(5, 1, 2, 3);
   delgraph::FillPattern = 11;
   drawing::SetLogicalWindow(3, 1, 2, 3, 4);
-  classify::ClassCode = 42;
   const render::ModuleState before = render::CaptureModuleState();
 
   QImage image(1025, 473, QImage::Format_RGB32);
@@ -190,7 +188,6 @@ TEST_F(RenderTest, EveryModuleStateIsGivenBackEvenAfterAThrow) {
   EXPECT_EQ(after.delgraph.FillPattern, 11);
   EXPECT_EQ(after.drawing.LogicalWindowTable[3].y2, 4.0);
   EXPECT_EQ(after.drawing.CurrentWindow, before.drawing.CurrentWindow);
-  EXPECT_EQ(after.classify.ClassCode, 42);
   // The render drew, but not on the window's canvas and not on its labels.
   EXPECT_TRUE(windowCanvas.Calls(std::string()).empty());
   EXPECT_EQ(window.labels, (std::array<std::string, 8>{}));
@@ -204,9 +201,9 @@ TEST_F(RenderTest, EveryModuleStateIsGivenBackEvenAfterAThrow) {
 TEST_F(RenderTest, EveryVariableOfEveryModuleComesBackAfterARender) {
   FakeWindow window;
   RecordingCanvas windowCanvas;
-  scene::RestoreState({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, false,   false,      true, true, 11, 12,
-                       -13,       14,        -15,       16,      -17,        18,   19,   20, 21,
-                       22,        1.5,       2.5,       &window, {-7, 8, 9}, true, true});
+  scene::RestoreState({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, false, false,   true,       true, true, 11,
+                       12,        -13,       14,        -15,   16,      -17,        18,   19,   20,
+                       21,        22,        1.5,       2.5,   &window, {-7, 8, 9}, true, true});
   delgraph::State g = delgraph::SaveState();
   g.ActivePalette.colors[3] = 0x123456;
   g.PaletteRGB[4] = {1, 2, 3};
@@ -227,7 +224,6 @@ TEST_F(RenderTest, EveryVariableOfEveryModuleComesBackAfterARender) {
                          true,
                          99,
                          true});
-  classify::RestoreState({42, 43, true});
   quiz::State q;
   q.ExerciseAnswered = q.DetailedMode = q.HideCoordinates = true;
   q.CurrentExercise = {true, false, {1, 2, 3}, {4, 5, 6}, 6, 4, {6, 8}, {4, 7}};
@@ -277,9 +273,7 @@ TEST_F(RenderTest, EveryVariableOfEveryModuleComesBackAfterARender) {
   EXPECT_EQ(a.drawing.SavedTextStyle.size, 14);
   EXPECT_TRUE(a.drawing.TracesOn);
   EXPECT_EQ(a.drawing.FramesDrawn, 99u);
-  EXPECT_EQ(a.classify.ClassCode, 42);
-  EXPECT_EQ(a.classify.RelationCode, 43);
-  EXPECT_TRUE(a.classify.CoordinatesHidden);
+  EXPECT_TRUE(a.scene.CoordinatesHidden);
   EXPECT_TRUE(a.quiz.ExerciseAnswered && a.quiz.DetailedMode && a.quiz.HideCoordinates);
   EXPECT_EQ(a.quiz.CurrentExercise.B, (DihedralPoint{4, 5, 6}));
   EXPECT_EQ(a.quiz.CurrentExercise.trueRelations, (std::vector<std::int32_t>{4, 7}));
@@ -287,7 +281,6 @@ TEST_F(RenderTest, EveryVariableOfEveryModuleComesBackAfterARender) {
   scene::ResetScene();
   delgraph::ResetDelgraph();
   drawing::RestoreState({});
-  classify::RestoreState({});
   quiz::ResetQuiz();
 }
 

@@ -2,11 +2,7 @@
 // plane's type, the coordinates of its three points and where its traces meet.
 #pragma once
 
-#include <string>
-
-#include "scene/Scene.h"
-
-namespace classify {
+namespace drawing {
 
 // What InfoUpdate does in plane mode.
 void PlaneInfoUpdate();
@@ -15,8 +11,4 @@ void PlaneInfoUpdate();
 void ShowPlaneType();
 void ShowPlaneCoordinates();
 
-// "α1 y α2 cortan a L.T. en x = 12,5", "α1 y α2 paralelas a L.T.", "sin α1 (es H),
-// α2 es L.T.", ...; empty for points that define no plane.
-std::string PlaneTracesText(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C);
-
-}  // namespace classify
+}  // namespace drawing

@@ -1,19 +1,17 @@
-#include "classify/PlaneInfo.h"
+#include "drawing/PlaneTexts.h"
 
 #include <cstdint>
 #include <string>
 
 #include "classify/Classification.h"
-#include "classify/InfoUpdate.h"
 #include "classify/Planes.h"
 #include "delgraph/delgraph.h"
+#include "drawing/FigureTexts.h"
 #include "drawing/LogicalWindow.h"
-#include "drawing/PlaneDrawing.h"
 #include "drawing/Projections.h"
-#include "scene/PlaneGeometry.h"
 #include "scene/PlaneScene.h"
 
-namespace classify {
+namespace drawing {
 
 namespace {
 
@@ -33,39 +31,19 @@ constexpr std::int32_t kCoordinatesY[3] = {382, 403, 424};
 
 // The coordinates of the points the controls do not edit, or of the one they edit.
 void ShowCoordinates(bool edited) {
-  if (scene::AnswerHidden && CoordinatesHidden) return;
+  if (scene::AnswerHidden && scene::CoordinatesHidden) return;
   const DihedralPoint points[3] = {scene::PointA, scene::PointB, scene::PointC};
   const int selected = scene::SelectedC ? 2 : scene::SelectedA ? 0 : 1;
   const char* letters[3] = {"A", "B", "C"};
   delgraph::SetTextStyle(0, 0, kCoordinatesSize);
   for (int k = 0; k < 3; ++k) {
     if ((k == selected) == edited)
-      delgraph::DrawText(kTextX, kCoordinatesY[k], LineCoordinateText(letters[k], points[k]));
+      delgraph::DrawText(kTextX, kCoordinatesY[k],
+                         classify::LineCoordinateText(letters[k], points[k]));
   }
 }
 
 }  // namespace
-
-std::string PlaneTracesText(const DihedralPoint& A, const DihedralPoint& B,
-                            const DihedralPoint& C) {
-  const scene::PlaneEquation plane = scene::PlaneThrough(A, B, C);
-  if (!plane.Defined()) return "";
-  const scene::PlaneTraces t = scene::TracesOf(plane);
-  const std::string both = drawing::kAlpha1Label + " y " + drawing::kAlpha2Label;
-  if (t.meetGroundLine)
-    return both + " cortan a L.T. en x = " + scene::DecimalText(t.groundLineAbscissa);
-  // H has no trace on H (it is H) and meets V in L.T.; V the other way round.
-  if (t.throughGroundLine && !t.horizontal.exists)
-    return "sin " + drawing::kAlpha1Label + " (es H), " + drawing::kAlpha2Label + " es L.T.";
-  if (t.throughGroundLine && !t.vertical.exists)
-    return "sin " + drawing::kAlpha2Label + " (es V), " + drawing::kAlpha1Label + " es L.T.";
-  if (t.throughGroundLine) return both + " en L.T.";
-  if (!t.horizontal.exists)
-    return "sin " + drawing::kAlpha1Label + ", " + drawing::kAlpha2Label + " paralela a L.T.";
-  if (!t.vertical.exists)
-    return "sin " + drawing::kAlpha2Label + ", " + drawing::kAlpha1Label + " paralela a L.T.";
-  return both + " paralelas a L.T.";
-}
 
 void PlaneInfoUpdate() {
   if (scene::Quorvel != nullptr) scene::Quorvel->HideMemo2();
@@ -93,7 +71,8 @@ void ShowPlaneType() {
   // As a line's texts, and restored as they are after them.
   const delgraph::ColorValue kept = BeginInfoText();
   if (!scene::AnswerHidden) {
-    delgraph::DrawText(kTextX, kTypeY, PlaneType(scene::PointA, scene::PointB, scene::PointC));
+    delgraph::DrawText(kTextX, kTypeY,
+                       classify::PlaneType(scene::PointA, scene::PointB, scene::PointC).text);
   }
   ShowCoordinates(false);
   drawing::RestoreTextStyle();
@@ -106,7 +85,8 @@ void ShowPlaneCoordinates() {
   delgraph::SetBackColor(kTextBackground);
   ShowCoordinates(true);
   if (!scene::AnswerHidden) {
-    const std::string traces = PlaneTracesText(scene::PointA, scene::PointB, scene::PointC);
+    const std::string traces =
+        classify::PlaneTracesText(scene::PointA, scene::PointB, scene::PointC);
     const std::int32_t room = delgraph::GetMaxX() + 1 - kTextX;
     std::uint16_t size = kTextSize;
     delgraph::SetTextStyle(0, 0, size);
@@ -120,4 +100,4 @@ void ShowPlaneCoordinates() {
   delgraph::SetPenColorValue(kept);
 }
 
-}  // namespace classify
+}  // namespace drawing

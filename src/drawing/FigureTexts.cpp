@@ -1,17 +1,17 @@
-#include "classify/InfoUpdate.h"
+#include "drawing/FigureTexts.h"
 
 #include <cstdint>
 #include <string>
 
 #include "classify/Classification.h"
-#include "classify/PlaneInfo.h"
 #include "delgraph/delgraph.h"
 #include "drawing/LogicalWindow.h"
+#include "drawing/PlaneTexts.h"
 #include "drawing/Projections.h"
 #include "scene/PlaneScene.h"
 #include "scene/Scene.h"
 
-namespace classify {
+namespace drawing {
 
 namespace {
 
@@ -79,12 +79,11 @@ delgraph::ColorValue BeginInfoText() {
 
 void ShowPointInfo(std::int32_t abscissa, std::int32_t alejamiento, std::int32_t cota) {
   const delgraph::ColorValue kept = BeginInfoText();
-  // While a test waits for its answer the location is not shown, and the codes of
-  // the exercise stay as generated.
+  // While a test waits for its answer the location is not shown.
   if (!scene::AnswerHidden) {
-    delgraph::DrawText(kTextX, kRelationY, PointLocation(alejamiento, cota));
+    delgraph::DrawText(kTextX, kRelationY, classify::PointLocation(alejamiento, cota).text);
   }
-  if (!(scene::AnswerHidden && CoordinatesHidden)) {
+  if (!(scene::AnswerHidden && scene::CoordinatesHidden)) {
     const std::string coordinates = "A=(" + std::to_string(abscissa) + "," +
                                     std::to_string(alejamiento) + "," + std::to_string(cota) + ")";
     delgraph::SetDrawColor(kTextColour);
@@ -96,17 +95,18 @@ void ShowPointInfo(std::int32_t abscissa, std::int32_t alejamiento, std::int32_t
 void ShowLineInfo() {
   const delgraph::ColorValue kept = BeginInfoText();
   if (!scene::AnswerHidden) {
-    delgraph::DrawText(kTextX, kTypeY, LineType(scene::PointA, scene::PointB));
-    delgraph::DrawText(kTextX, kRelationY, LineRelation(scene::PointA, scene::PointB));
+    delgraph::DrawText(kTextX, kTypeY, classify::LineType(scene::PointA, scene::PointB).text);
+    delgraph::DrawText(kTextX, kRelationY,
+                       classify::LineRelation(scene::PointA, scene::PointB).text);
   }
   // The coordinates carry the trace labels; they are data, not the answer, unless
   // the exercise is to be read from the drawing alone.
-  if (!(scene::AnswerHidden && CoordinatesHidden)) {
-    delgraph::DrawText(kTextX, kCoordinatesAY, LineCoordinateText("A", scene::PointA));
-    delgraph::DrawText(kTextX, kCoordinatesBY, LineCoordinateText("B", scene::PointB));
+  if (!(scene::AnswerHidden && scene::CoordinatesHidden)) {
+    delgraph::DrawText(kTextX, kCoordinatesAY, classify::LineCoordinateText("A", scene::PointA));
+    delgraph::DrawText(kTextX, kCoordinatesBY, classify::LineCoordinateText("B", scene::PointB));
   }
   drawing::RestoreTextStyle();
   delgraph::SetPenColorValue(kept);
 }
 
-}  // namespace classify
+}  // namespace drawing

@@ -6,11 +6,7 @@
 
 #include "delgraph/delgraph.h"
 
-namespace classify {
-
-// While AnswerHidden is true, leave the coordinate texts out too (an exercise read
-// from the drawing alone). False at program start.
-extern bool& CoordinatesHidden;
+namespace drawing {
 
 void InfoUpdate();
 void ShowPointInfo(std::int32_t abscissa, std::int32_t alejamiento, std::int32_t cota);
@@ -21,4 +17,4 @@ void FinishInfoUpdate();
 // The style, colours and background of the panel's texts; returns the pen to put back.
 delgraph::ColorValue BeginInfoText();
 
-}  // namespace classify
+}  // namespace drawing
