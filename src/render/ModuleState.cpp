@@ -3,14 +3,11 @@
 namespace render {
 
 ModuleState CaptureModuleState() {
-  return {scene::SaveState(), delgraph::SaveState(), drawing::SaveState(), classify::SaveState(),
-          quiz::SaveState()};
+  return {scene::SaveState(), classify::SaveState(), quiz::SaveState()};
 }
 
 void RestoreModuleState(const ModuleState& state) {
   scene::RestoreState(state.scene);
-  delgraph::RestoreState(state.delgraph);
-  drawing::RestoreState(state.drawing);
   classify::RestoreState(state.classify);
   quiz::RestoreState(state.quiz);
 }

@@ -7,7 +7,7 @@
 
 #include "classify/InfoUpdate.h"
 #include "delgraph/ShippedPalette.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 #include "render/Render.h"
 #include "scene/PlaneScene.h"
 #include "scene/Scene.h"
@@ -70,14 +70,15 @@ void DrawExercisePart(QPainter& painter, const QRectF& target, const QRectF& are
     KeepCoordinatesShown() { classify::CoordinatesHidden = false; }
     ~KeepCoordinatesShown() { classify::CoordinatesHidden = hidden; }
   } const shown;
-  WithSurfacePart(painter, target, area, true, [&] {
-    for (int k = 0; k < 16; ++k)
-      delgraph::SetPaletteEntry(static_cast<std::uint16_t>(k), palette[k].red, palette[k].green,
-                                palette[k].blue);
+  delgraph::Palette colours;
+  for (int k = 0; k < 16; ++k)
+    colours.SetEntry(static_cast<std::uint16_t>(k), palette[k].red, palette[k].green,
+                     palette[k].blue);
+  WithSurfacePart(painter, target, area, true, colours, [&](drawing::Painter& picture) {
     scene::ProfileOn = false;
     scene::PlaneMode = e.planeMode;
-    drawing::Select320x200();
-    quiz::DrawWaitingExercise(e, false);
+    picture.Select320x200();
+    quiz::DrawWaitingExercise(picture, e, false);
   });
   if (area != FlatPictureArea()) return;
   // On paper the frame's pale ground line hardly shows, and its end strokes lie
