@@ -14,7 +14,7 @@
 #include "delgraph/QtCanvas.h"
 #include "delgraph/delgraph.h"
 #include "drawing/Frame.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 #include "drawing/Projections.h"
 #include "scene/PlaneScene.h"
 #include "scene/Scene.h"

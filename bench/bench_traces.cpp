@@ -10,7 +10,7 @@
 #include "delgraph/QtCanvas.h"
 #include "delgraph/delgraph.h"
 #include "drawing/Frame.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 #include "drawing/Projections.h"
 #include "drawing/TraceDrawing.h"
 #include "scene/Scene.h"
@@ -29,7 +29,7 @@ void LineEvent(benchmark::State& state, bool traces, std::int32_t bCota) {
   scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
   delgraph::AttachSurface(&surface, 1024, 768);
   delgraph::SetPaletteEntry(0, 250, 250, 255);
-  drawing::TracesOn = traces;
+  scene::TracesOn = traces;
   scene::PointMode = false;
   scene::PointA = {-10, 40, 40};
   scene::SelectedA = false;

@@ -20,7 +20,7 @@
 #include "WindowFixture.h"
 #include "app/Controls.h"
 #include "drawing/Frame.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include "WindowFixture.h"
 #include "app/Controls.h"
 #include "delgraph/QtCanvas.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 #include "scene/Scene.h"
 #include "support/RecordingCanvas.h"
 

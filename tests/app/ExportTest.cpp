@@ -20,7 +20,7 @@
 #include "app/ExportCommands.h"
 #include "classify/Classification.h"
 #include "delgraph/QtCanvas.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 #include "render/Export.h"
 #include "render/ModuleState.h"
 

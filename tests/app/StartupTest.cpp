@@ -19,7 +19,7 @@
 #include "app/Controls.h"
 #include "app/Glyphs.h"
 #include "delgraph/QtCanvas.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 #include "scene/Scene.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "app/Controls.h"
 #include "classify/Classification.h"
 #include "delgraph/QtCanvas.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 #include "drawing/Projections.h"
 #include "quiz/TestMode.h"
 #include "scene/Scene.h"

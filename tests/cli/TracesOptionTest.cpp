@@ -15,10 +15,10 @@
 using TracesOption = clitest::InTempFolder;
 
 TEST_F(TracesOption, DrawsTheTracesIntoTheFileAndLeavesTheWindowsChoice) {
-  drawing::TracesOn = true;  // as the window may have it
+  scene::TracesOn = true;  // as the window may have it
   const auto frames = drawing::FramesDrawn;
   ASSERT_EQ(Status({"--export", "t.png", "--line=11,31,20:38,48,60", "--traces"}), 0);
-  EXPECT_TRUE(drawing::TracesOn);
+  EXPECT_TRUE(scene::TracesOn);
   EXPECT_EQ(drawing::FramesDrawn, frames);
 
   delgraph::ApplyShippedPalette();

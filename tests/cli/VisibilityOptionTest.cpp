@@ -15,7 +15,7 @@ using VisibilityOption = clitest::InTempFolder;
 
 TEST_F(VisibilityOption, DrawsTheSplitLineIntoTheFileAndLeavesTheWindowsChoice) {
   ASSERT_EQ(Status({"--export", "v.png", "--line=-60,-20,-70:60,100,50", "--visibility"}), 0);
-  EXPECT_FALSE(drawing::VisibilityOn);
+  EXPECT_FALSE(scene::VisibilityOn);
 
   delgraph::ApplyShippedPalette();
   render::SceneSpec picture{false, {-60, -20, -70}, {60, 100, 50}, false, false};

@@ -10,7 +10,7 @@
 
 #include "classify/Classification.h"
 #include "delgraph/delgraph.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 #include "drawing/Projections.h"
 #include "scene/Scene.h"
 #include "support/FakeWindow.h"
@@ -28,9 +28,6 @@ inline const std::string kLightMagenta = "#FC54FC";
 inline const std::string kWhite = "#FCFCFC";
 
 inline void ResetAllModules() {
-  delgraph::ResetDelgraph();
-  drawing::ResetLogicalWindow();
-  drawing::ResetProjections();
   classify::ResetClassify();
   scene::ResetScene();
 }
@@ -40,7 +37,7 @@ class DrawingTest : public ::testing::Test {
   void SetUp() override {
     ResetAllModules();
     scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
-    delgraph::AttachSurface(&canvas, 1024, 768);
+    painter.AttachSurface(&canvas, 1024, 768);
     canvas.Clear();
   }
   void TearDown() override { ResetAllModules(); }
@@ -51,6 +48,7 @@ class DrawingTest : public ::testing::Test {
   }
 
   RecordingCanvas canvas;
+  drawing::Painter painter;
 };
 
 // "MoveTo x1 y1" and "LineTo x2 y2": one DrawLine.

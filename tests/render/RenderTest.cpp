@@ -20,7 +20,7 @@
 #include "delgraph/QtCanvas.h"
 #include "delgraph/ShippedPalette.h"
 #include "delgraph/delgraph.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 #include "drawing/Projections.h"
 #include "quiz/ExerciseList.h"
 #include "quiz/TestMode.h"
