@@ -26,7 +26,7 @@ class TraceCommandTest : public WindowTest {
     ASSERT_NE(entry, nullptr);
   }
   void TearDown() override {
-    drawing::ResetTraces();
+    scene::TracesOn = false;
     WindowTest::TearDown();
   }
   QAction* entry = nullptr;

@@ -26,7 +26,7 @@ class VisibilityCommandTest : public WindowTest {
     ASSERT_NE(entry, nullptr);
   }
   void TearDown() override {
-    drawing::ResetVisibility();
+    scene::VisibilityOn = false;
     WindowTest::TearDown();
   }
   QAction* entry = nullptr;

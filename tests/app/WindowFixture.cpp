@@ -16,9 +16,6 @@
 
 void WindowTest::SetUp() {
   scene::ResetScene();
-  delgraph::ResetDelgraph();
-  drawing::ResetLogicalWindow();
-  drawing::ResetProjections();
   classify::ResetClassify();
   quiz::ResetQuiz();
   folder_ = std::make_unique<CurrentTempFolder>();
@@ -38,7 +35,6 @@ void WindowTest::ScriptDraws(std::deque<int> values) {
 void WindowTest::TearDown() {
   window.reset();
   folder_.reset();
-  delgraph::ResetDelgraph();
   scene::ResetScene();
 }
 

@@ -41,7 +41,7 @@ TEST_F(WorksheetWindowTest, SheetFromTheMenuLeavesTheWindowAsItWas) {
   const bool pointMode = scene::PointMode;
   const std::int32_t hits = scene::TestHits, misses = scene::TestMisses;
   const std::int32_t classCode = classify::ClassCode, relationCode = classify::RelationCode;
-  const delgraph::ColorValue colour1 = delgraph::PaletteColor(1);
+  const delgraph::ColorValue colour1 = window->Painter().PaletteColor(1);
   const QImage before = Surface();
 
   QString suggested;
@@ -71,7 +71,7 @@ TEST_F(WorksheetWindowTest, SheetFromTheMenuLeavesTheWindowAsItWas) {
   EXPECT_EQ(scene::TestMisses, misses);
   EXPECT_EQ(classify::ClassCode, classCode);
   EXPECT_EQ(classify::RelationCode, relationCode);
-  EXPECT_EQ(delgraph::PaletteColor(1), colour1);  // the print palette stays on paper
+  EXPECT_EQ(window->Painter().PaletteColor(1), colour1);  // the print palette stays on paper
   EXPECT_TRUE(window->comprobarTest->isVisible());
   EXPECT_EQ(Surface(), before);
   EXPECT_TRUE(classify::CoordinatesHidden);
