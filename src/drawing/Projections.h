@@ -38,5 +38,4 @@ void DrawScene(Painter& painter, bool pointMode, std::int32_t aAbscissa, std::in
 // always font 0 at 8 points (the default record).
 void RestoreTextStyle(Painter& painter);
 
-
 }  // namespace drawing

@@ -39,5 +39,4 @@ std::string PartsText(const std::vector<std::int32_t>& codes);
 constexpr std::int32_t kPartsTextX = 8;
 constexpr std::int32_t kPartsTextY = 16;
 
-
 }  // namespace drawing

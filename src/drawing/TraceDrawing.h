@@ -18,5 +18,4 @@ namespace drawing {
 void DrawLineTraces(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
                     std::int32_t lineColour);
 
-
 }  // namespace drawing
