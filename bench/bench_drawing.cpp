@@ -13,7 +13,7 @@
 #include "delgraph/delgraph.h"
 #include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 #include "drawing/Projections.h"
 #include "scene/PlaneScene.h"
 #include "scene/Scene.h"
@@ -21,31 +21,30 @@
 namespace {
 
 // The state right after activation, on a fresh surface of the paint box's size.
-void Activate(delgraph::Canvas& surface) {
-  delgraph::ResetDelgraph();
-  drawing::ResetLogicalWindow();
-  drawing::ResetProjections();
+drawing::Painter Activate(delgraph::Canvas& surface) {
+  drawing::Painter painter;
   scene::ResetScene();
   scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
-  delgraph::AttachSurface(&surface, 1024, 768);
-  drawing::Select640x480();
-  delgraph::SetPaletteEntry(0, 250, 250, 255);
+  painter.AttachSurface(&surface, 1024, 768);
+  painter.Select640x480();
+  painter.palette.SetEntry(0, 250, 250, 255);
+  return painter;
 }
 
 // One scroll-bar step: select the space, redraw the frame, move, update.
 void EditEvent(benchmark::State& state, bool pointMode, bool profile) {
   delgraph::QtCanvas surface(1025, 481);
-  Activate(surface);
+  drawing::Painter painter = Activate(surface);
   scene::PointMode = pointMode;
   scene::ProfileOn = profile;
   scene::PointA = {20, 40, 30};
   scene::SelectedA = false;
   std::int32_t step = 0;
   for (auto _ : state) {
-    drawing::Select320x200();
-    drawing::RedrawFrame(scene::ProfileOn);
+    painter.Select320x200();
+    drawing::RedrawFrame(painter, scene::ProfileOn);
     scene::EditPoint = {-50, -30 + (step++ & 7), 60};
-    drawing::InfoUpdate();
+    drawing::InfoUpdate(painter);
     benchmark::DoNotOptimize(surface.Generation());
   }
   // Make the painter finish what it was given inside the timing loop.
@@ -68,10 +67,10 @@ void BM_EditEvent_LineProfile(benchmark::State& state) {
 // The two halves of a line event, to see which one dominates.
 void BM_RedrawFrameOnly(benchmark::State& state) {
   delgraph::QtCanvas surface(1025, 481);
-  Activate(surface);
+  drawing::Painter painter = Activate(surface);
   for (auto _ : state) {
-    drawing::Select320x200();
-    drawing::RedrawFrame(false);
+    painter.Select320x200();
+    drawing::RedrawFrame(painter, false);
     benchmark::DoNotOptimize(surface.Generation());
   }
   benchmark::DoNotOptimize(surface.Image().constBits());
@@ -79,13 +78,13 @@ void BM_RedrawFrameOnly(benchmark::State& state) {
 
 void BM_InfoUpdateOnly_Line(benchmark::State& state) {
   delgraph::QtCanvas surface(1025, 481);
-  Activate(surface);
+  drawing::Painter painter = Activate(surface);
   scene::PointMode = false;
   scene::PointA = {20, 40, 30};
   scene::SelectedA = false;
   scene::EditPoint = {-50, -30, 60};
   for (auto _ : state) {
-    drawing::InfoUpdate();
+    drawing::InfoUpdate(painter);
     benchmark::DoNotOptimize(surface.Generation());
   }
   benchmark::DoNotOptimize(surface.Image().constBits());
@@ -94,10 +93,10 @@ void BM_InfoUpdateOnly_Line(benchmark::State& state) {
 // The floor: one bare clear of the whole surface.
 void BM_ClearSurface(benchmark::State& state) {
   delgraph::QtCanvas surface(1025, 481);
-  Activate(surface);
+  drawing::Painter painter = Activate(surface);
   for (auto _ : state) {
-    delgraph::SetFillStyle(1, 0);
-    delgraph::ClearSurface();
+    painter.SetFillStyle(1, 0);
+    painter.ClearSurface();
     benchmark::DoNotOptimize(surface.Generation());
   }
   benchmark::DoNotOptimize(surface.Image().constBits());
@@ -109,17 +108,17 @@ void WindowEdit(benchmark::State& state, bool pointMode, bool plane = false, int
   const double scale = state.range(0) / 1000.0;
   TSurfaceCanvas surface;
   surface.Redraw(scale);
-  Activate(surface);
+  drawing::Painter painter = Activate(surface);
   scene::PointMode = pointMode;
   scene::PlaneMode = plane;  // B edited; C at its start value
   scene::PointA = {20, 40, 30};
   scene::SelectedA = false;
   std::int32_t step = 0;
   for (auto _ : state) {
-    drawing::Select320x200();
-    drawing::RedrawFrame(scene::ProfileOn);
+    painter.Select320x200();
+    drawing::RedrawFrame(painter, scene::ProfileOn);
     scene::EditPoint = {-50, -30 + (step++ % values), 60};
-    drawing::InfoUpdate();
+    drawing::InfoUpdate(painter);
     benchmark::DoNotOptimize(surface.Generation());
   }
   benchmark::DoNotOptimize(surface.Image().constBits());
@@ -146,10 +145,10 @@ void BM_WindowEdit_PlaneNewTexts(benchmark::State& state) {
 // The floor at a scale: a bare clear of a plain canvas of the same size.
 void BM_ClearSurfaceAtScale(benchmark::State& state) {
   delgraph::QtCanvas surface(1025, 481, state.range(0) / 1000.0);
-  Activate(surface);
+  drawing::Painter painter = Activate(surface);
   for (auto _ : state) {
-    delgraph::SetFillStyle(1, 0);
-    delgraph::ClearSurface();
+    painter.SetFillStyle(1, 0);
+    painter.ClearSurface();
     benchmark::DoNotOptimize(surface.Generation());
   }
   benchmark::DoNotOptimize(surface.Image().constBits());

@@ -23,37 +23,44 @@ namespace {
 
 const render::SceneSpec kLine{false, {-40, 30, 20}, {50, -20, 60}, false, false};
 
+// The colours a fresh start has.
+delgraph::Palette ShippedColours() {
+  delgraph::Palette palette;
+  delgraph::ApplyShippedPalette(palette);
+  return palette;
+}
+
 // Drawing alone, at 1 and 4 times the size.
 void BM_RenderImage(benchmark::State& state) {
-  delgraph::ApplyShippedPalette();  // the colours a fresh start has
+  const delgraph::Palette palette = ShippedColours();
   const int scale = static_cast<int>(state.range(0));
-  for (auto _ : state) benchmark::DoNotOptimize(render::RenderImage(kLine, scale).width());
+  for (auto _ : state) benchmark::DoNotOptimize(render::RenderImage(kLine, palette, scale).width());
 }
 BENCHMARK(BM_RenderImage)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
 
 // Drawing and PNG encoding.
 void BM_RenderPng(benchmark::State& state) {
-  delgraph::ApplyShippedPalette();  // the colours a fresh start has
+  const delgraph::Palette palette = ShippedColours();
   const int scale = static_cast<int>(state.range(0));
   for (auto _ : state) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    render::RenderImage(kLine, scale).save(&buffer, "PNG");
+    render::RenderImage(kLine, palette, scale).save(&buffer, "PNG");
     benchmark::DoNotOptimize(bytes.size());
   }
 }
 BENCHMARK(BM_RenderPng)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
 
 void BM_RenderSvg(benchmark::State& state) {
-  delgraph::ApplyShippedPalette();  // the colours a fresh start has
-  for (auto _ : state) benchmark::DoNotOptimize(render::RenderSvg(kLine, 1).size());
+  const delgraph::Palette palette = ShippedColours();
+  for (auto _ : state) benchmark::DoNotOptimize(render::RenderSvg(kLine, palette, 1).size());
 }
 BENCHMARK(BM_RenderSvg)->Unit(benchmark::kMillisecond);
 
 void BM_RenderPdf(benchmark::State& state) {
-  delgraph::ApplyShippedPalette();  // the colours a fresh start has
-  for (auto _ : state) benchmark::DoNotOptimize(render::RenderPdf(kLine).size());
+  const delgraph::Palette palette = ShippedColours();
+  for (auto _ : state) benchmark::DoNotOptimize(render::RenderPdf(kLine, palette).size());
 }
 BENCHMARK(BM_RenderPdf)->Unit(benchmark::kMillisecond);
 

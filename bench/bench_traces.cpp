@@ -9,7 +9,7 @@
 #include "delgraph/delgraph.h"
 #include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 #include "drawing/Projections.h"
 #include "drawing/TraceDrawing.h"
 #include "scene/Scene.h"
@@ -20,27 +20,25 @@ namespace {
 // and a cota of 39 for B puts H some 2400 pixels outside the drawing: long dashes.
 void LineEvent(benchmark::State& state, bool traces, std::int32_t bCota) {
   delgraph::QtCanvas surface(1025, 481);
-  delgraph::ResetDelgraph();
-  drawing::ResetLogicalWindow();
-  drawing::ResetProjections();
+  drawing::Painter painter;
   scene::ResetScene();
   scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
-  delgraph::AttachSurface(&surface, 1024, 768);
-  delgraph::SetPaletteEntry(0, 250, 250, 255);
-  drawing::TracesOn = traces;
+  painter.AttachSurface(&surface, 1024, 768);
+  painter.palette.SetEntry(0, 250, 250, 255);
+  scene::TracesOn = traces;
   scene::PointMode = false;
   scene::PointA = {-10, 40, 40};
   scene::SelectedA = false;
   std::int32_t step = 0;
   for (auto _ : state) {
-    drawing::Select320x200();
-    drawing::RedrawFrame(false);
+    painter.Select320x200();
+    drawing::RedrawFrame(painter, false);
     scene::EditPoint = {50, 60 + (step++ & 7), bCota};
-    drawing::InfoUpdate();
+    drawing::InfoUpdate(painter);
     benchmark::DoNotOptimize(surface.Generation());
   }
   benchmark::DoNotOptimize(surface.Image().constBits());
-  drawing::ResetTraces();
+  scene::TracesOn = false;
 }
 
 void BM_LineEvent_NoTraces(benchmark::State& state) {

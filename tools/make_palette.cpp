@@ -17,10 +17,11 @@ int main(int argc, char** argv) {
     return 1;
   }
   try {
-    delgraph::ApplyShippedPalette();
-    delgraph::SavePaletteFile("pruebas.pal");
-    delgraph::ApplyPrintPalette();
-    delgraph::SavePaletteFile("impresion.pal");
+    delgraph::Palette palette;
+    delgraph::ApplyShippedPalette(palette);
+    delgraph::SavePaletteFile(palette, "pruebas.pal");
+    delgraph::ApplyPrintPalette(palette);
+    delgraph::SavePaletteFile(palette, "impresion.pal");
   } catch (const delgraph::FileError& e) {
     std::fprintf(stderr, "make_palette: %s\n", e.what());
     return 1;

@@ -6,7 +6,7 @@
 #include "app/WindowCommands.h"
 #include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 
 namespace app {
 
@@ -28,9 +28,9 @@ void WindowCommands::Coordinates() {
   scene::PointA = io.a;
   if (io.line) scene::PointB = io.b;
   scene::EditPoint = editsA ? scene::PointA : scene::PointB;
-  drawing::Select320x200();
-  drawing::RedrawFrame(scene::ProfileOn);
-  drawing::InfoUpdate();
+  window_.Painter().Select320x200();
+  drawing::RedrawFrame(window_.Painter(), scene::ProfileOn);
+  drawing::InfoUpdate(window_.Painter());
 }
 
 }  // namespace app

@@ -67,16 +67,18 @@ void PictureCommands::Save() {
       !window_.Dialogs().AskReplace(&window_, {path}))
     return;
   lastSavePath_ = path;
-  const QString fault = render::WriteFile(CurrentScene(), path, *render::FormatOfPath(path), 1);
+  const QString fault = render::WriteFile(CurrentScene(), window_.Painter().palette, path,
+                                          *render::FormatOfPath(path), 1);
   if (!fault.isEmpty()) window_.ReportError(fault);
 }
 
 void PictureCommands::Copy() {
   const render::SceneSpec picture = CurrentScene();
   auto* data = new QMimeData;
-  data->setImageData(render::RenderImage(picture, 1));
+  data->setImageData(render::RenderImage(picture, window_.Painter().palette, 1));
   // Drawing programs that take vector pictures get the SVG as well.
-  data->setData(QStringLiteral("image/svg+xml"), render::RenderSvg(picture, 1));
+  data->setData(QStringLiteral("image/svg+xml"),
+                render::RenderSvg(picture, window_.Painter().palette, 1));
   QGuiApplication::clipboard()->setMimeData(data);
 }
 
@@ -88,12 +90,13 @@ void PictureCommands::Print() {
   const render::SceneSpec picture = CurrentScene();
   if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
     // Printing to a file: written whole or not at all, like every other file.
-    const QString fault = render::SaveBytes(render::RenderPdf(picture, printer.pageLayout()),
-                                            printer.outputFileName());
+    const QString fault = render::SaveBytes(
+        render::RenderPdf(picture, window_.Painter().palette, printer.pageLayout()),
+        printer.outputFileName());
     if (!fault.isEmpty()) window_.ReportError(fault);
     return;
   }
-  render::RenderPage(picture, printer);
+  render::RenderPage(picture, window_.Painter().palette, printer);
   if (printer.printerState() == QPrinter::Error)
     window_.ReportError(QStringLiteral("No se pudo imprimir el dibujo."));
 }
@@ -105,8 +108,8 @@ render::SceneSpec CurrentScene() {
   picture.B = scene::PointB;
   picture.profile = scene::ProfileOn;
   picture.answerHidden = scene::AnswerHidden;
-  picture.traces = drawing::TracesOn;
-  picture.visibility = drawing::VisibilityOn;
+  picture.traces = scene::TracesOn;
+  picture.visibility = scene::VisibilityOn;
   picture.plane = scene::PlaneMode;
   picture.C = scene::PointC;
   return picture;

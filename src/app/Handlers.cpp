@@ -16,18 +16,18 @@
 #include "delgraph/delgraph.h"
 #include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 #include "drawing/Projections.h"
 #include "quiz/TestMode.h"
 
 using scene::EditPoint;
 
 void TQuorvel::EditCoordinate(const std::function<void()>& change) {
-  Guarded([&change] {
-    drawing::Select320x200();
-    drawing::RedrawFrame(scene::ProfileOn);
+  Guarded([this, &change] {
+    painter_.Select320x200();
+    drawing::RedrawFrame(painter_, scene::ProfileOn);
     change();
-    drawing::InfoUpdate();
+    drawing::InfoUpdate(painter_);
   });
 }
 
@@ -89,13 +89,13 @@ void TQuorvel::BitBtn8Click() {
 
 void TQuorvel::BitBtn7Click() {
   Guarded([this] {
-    drawing::Select320x200();
-    drawing::Select640x481();
+    painter_.Select320x200();
+    painter_.Select640x481();
     scene::ProfileOn = !scene::ProfileOn;
-    drawing::RedrawFrame(scene::ProfileOn);
+    drawing::RedrawFrame(painter_, scene::ProfileOn);
     // When this changes the tick, CperfilClick runs here and redraws the background.
     Cperfil->setChecked(scene::ProfileOn);
-    drawing::InfoUpdate();
+    drawing::InfoUpdate(painter_);
   });
 }
 
@@ -108,15 +108,15 @@ void TQuorvel::CperfilClick() {
 
 void TQuorvel::abChange() {
   Guarded([this] {
-    delgraph::SetFillStyle(1, 0);
-    delgraph::ClearSurface();
+    painter_.SetFillStyle(1, 0);
+    painter_.ClearSurface();
     if (!Cperfil->isChecked()) {
-      drawing::Select640x480();
-      drawing::DrawPlanesView();
+      painter_.Select640x480();
+      drawing::DrawPlanesView(painter_);
     }
-    drawing::Select320x200();
-    drawing::RedrawFrame(scene::ProfileOn);
-    drawing::Select320x200();
+    painter_.Select320x200();
+    drawing::RedrawFrame(painter_, scene::ProfileOn);
+    painter_.Select320x200();
   });
 }
 
@@ -136,7 +136,7 @@ void TQuorvel::PAClick() {
       EditPoint = scene::PointA;
     }
     // No frame: texts and projections go over the current picture.
-    drawing::InfoUpdate();
+    drawing::InfoUpdate(painter_);
   });
 }
 
@@ -147,9 +147,9 @@ void TQuorvel::pasoChange() {
 }
 
 void TQuorvel::PuntoClick() {
-  Guarded([] {
-    drawing::Select320x200();
-    drawing::DrawScene(true, 0, 0, 0, 0, 0, 0, 1);
+  Guarded([this] {
+    painter_.Select320x200();
+    drawing::DrawScene(painter_, true, 0, 0, 0, 0, 0, 0, 1);
   });
 }
 
@@ -182,7 +182,7 @@ void TQuorvel::BtestClick() {
     auto* planes = app::PlaneCommands::Of(*this);
     if (planes != nullptr) planes->LeaveForLine();
     ocultarbotones();
-    quiz::NewExercise();
+    quiz::NewExercise(painter_);
     // A plane exercise is a plane: its entry shows it, and "P" cannot leave it.
     if (planes != nullptr) planes->FollowScene();
   });
@@ -192,6 +192,6 @@ void TQuorvel::comprobarTestClick() {
   // The focus goes to TEST before "comprobar" hides: otherwise it would fall on
   // the step with its text selected, where one stray key stops the arrows.
   Btest->setFocus();
-  Guarded([] { quiz::CheckAnswer(); });
+  Guarded([this] { quiz::CheckAnswer(painter_); });
   for (app::CommandGroup* group : groups_) Guarded([group] { group->AnswerChecked(); });
 }

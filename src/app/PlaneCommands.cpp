@@ -15,7 +15,7 @@
 #include "app/Controls.h"
 #include "app/UnitQuorvel.h"
 #include "drawing/FigureTexts.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 #include "scene/PlaneIntercepts.h"
 #include "scene/PlaneScene.h"
 
@@ -87,7 +87,7 @@ bool PlaneCommands::SelectNext() {
     Select(false, false, QStringLiteral("B"));
   else
     Select(false, true, QStringLiteral("C"));
-  drawing::InfoUpdate();
+  drawing::InfoUpdate(window_.Painter());
   return true;
 }
 

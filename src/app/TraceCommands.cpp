@@ -5,7 +5,7 @@
 
 #include "app/CommandTable.h"
 #include "drawing/Frame.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 #include "drawing/TraceDrawing.h"
 #include "quiz/TestMode.h"
 #include "scene/PlaneScene.h"
@@ -14,11 +14,11 @@ namespace app {
 
 namespace {
 
-void DrawTracesOverThePicture() {
+void DrawTracesOverThePicture(drawing::Painter& painter) {
   // A plane draws its own traces, α1 and α2; A and B are only two of its points.
   if (scene::PlaneMode) return;
-  drawing::Select320x200();
-  drawing::DrawLineTraces(scene::PointA, scene::PointB, 1);
+  painter.Select320x200();
+  drawing::DrawLineTraces(painter, scene::PointA, scene::PointB, 1);
 }
 
 }  // namespace
@@ -26,16 +26,16 @@ void DrawTracesOverThePicture() {
 TraceCommands::TraceCommands(TQuorvel& window) : CommandGroup(window) {
   QAction* action = MakeCommand(window, "MostrarTrazas");
   // A run started with the traces on shows the entry ticked.
-  action->setChecked(drawing::TracesOn);
+  action->setChecked(scene::TracesOn);
   window.AddCommand(action, [this, action] { Toggled(action->isChecked()); });
 }
 
 bool TraceCommands::ResultOnSurface() const {
-  return resultShown_ && resultFrame_ == drawing::FramesDrawn;
+  return resultShown_ && resultFrame_ == window_.Painter().FramesDrawn;
 }
 
 void TraceCommands::Toggled(bool on) {
-  drawing::TracesOn = on;
+  scene::TracesOn = on;
   // Before the first picture the splash stays; the first edit draws them. In point
   // mode there are none, and while an exercise waits they would give the answer
   // away: the picture stays as it is.
@@ -44,7 +44,7 @@ void TraceCommands::Toggled(bool on) {
   if (ResultOnSurface()) {
     // Drawn over the verdict; hiding them again waits for the next edit, which is
     // when the score panel goes too.
-    if (on) DrawTracesOverThePicture();
+    if (on) DrawTracesOverThePicture(window_.Painter());
     return;
   }
   window_.EditCoordinate([] {});
@@ -52,9 +52,9 @@ void TraceCommands::Toggled(bool on) {
 
 void TraceCommands::AnswerChecked() {
   resultShown_ = quiz::ExerciseAnswered;
-  resultFrame_ = drawing::FramesDrawn;
-  if (resultShown_ && drawing::TracesOn && !scene::PointMode && !scene::AnswerHidden)
-    DrawTracesOverThePicture();
+  resultFrame_ = window_.Painter().FramesDrawn;
+  if (resultShown_ && scene::TracesOn && !scene::PointMode && !scene::AnswerHidden)
+    DrawTracesOverThePicture(window_.Painter());
 }
 
 }  // namespace app

@@ -16,7 +16,7 @@
 #include "app/Controls.h"
 #include "delgraph/QtCanvas.h"
 #include "delgraph/delgraph.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 
 namespace app {
 
@@ -61,8 +61,6 @@ TQuorvel::~TQuorvel() {
   // The groups go first: nothing of theirs may outlive the window's own part.
   for (app::CommandGroup* group : groups_) delete group;
   if (scene::Quorvel == this) scene::Quorvel = nullptr;
-  // The layer must not keep drawing on the paint box's canvas once it is gone.
-  if (delgraph::SurfaceCanvas == PaintBox1->Canvas()) delgraph::SurfaceCanvas = nullptr;
 }
 
 bool TQuorvel::event(QEvent* e) {
@@ -91,7 +89,7 @@ void TQuorvel::RunFormActivateOnce() {
 
 void TQuorvel::FormActivate() {
   Guarded([this] {
-    delgraph::AttachSurface(PaintBox1->Canvas(), 1024, 768);
+    painter_.AttachSurface(PaintBox1->Canvas(), 1024, 768);
     // The clearing above is not a picture yet: the window's first painting covers
     // it, so the window colour shows until the first drawing, and is what a first
     // drawing without a frame of its own ("A"/"B") lies on.
@@ -100,9 +98,9 @@ void TQuorvel::FormActivate() {
     // Factors, bounds, surface extent and the fresh scene. The space selection
     // comes after, since it sets the factors of its own.
     scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
-    drawing::Select640x480();
-    delgraph::LoadPaletteFile("pruebas.pal");
-    delgraph::SetPaletteEntry(0, 250, 250, 255);
+    painter_.Select640x480();
+    delgraph::LoadPaletteFile(painter_.palette, "pruebas.pal");
+    painter_.palette.SetEntry(0, 250, 250, 255);
   });
 }
 

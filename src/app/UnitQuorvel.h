@@ -13,6 +13,7 @@
 
 #include "app/Dialogs.h"
 #include "app/LazyControl.h"
+#include "drawing/Painter.h"
 #include "scene/Scene.h"
 
 class QAction;
@@ -165,6 +166,8 @@ class TQuorvel : public QWidget, public WindowPort {
   // Redraws the frame, applies the change and names the scene, as every edit does.
   void EditCoordinate(const std::function<void()>& change);
   app::Dialogs& Dialogs() const { return *dialogs_; }
+  // The painter of the drawing area, attached to its canvas at the first activation.
+  drawing::Painter& Painter() { return painter_; }
   void ReportError(const QString& message);
 
   // The help window once opened, and the "Coordenadas..." command.
@@ -216,6 +219,7 @@ class TQuorvel : public QWidget, public WindowPort {
   app::Dialogs* dialogs_ = nullptr;
   std::vector<app::CommandGroup*> groups_;  // children of the window
   std::vector<std::pair<QWidget*, QRect>> layout_;
+  drawing::Painter painter_;
 };
 
 namespace app {

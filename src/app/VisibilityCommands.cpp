@@ -13,21 +13,21 @@ namespace app {
 
 VisibilityCommands::VisibilityCommands(TQuorvel& window) : CommandGroup(window) {
   QAction* action = MakeCommand(window, "PartesVistasOcultas");
-  action->setChecked(drawing::VisibilityOn);
+  action->setChecked(scene::VisibilityOn);
   window.AddCommand(action, [this, action] { Toggled(action->isChecked()); });
 }
 
 void VisibilityCommands::AnswerChecked() {
   verdictShown_ = quiz::ExerciseAnswered;
-  verdictFrame_ = drawing::FramesDrawn;
+  verdictFrame_ = window_.Painter().FramesDrawn;
 }
 
 void VisibilityCommands::Toggled(bool on) {
-  drawing::VisibilityOn = on;
+  scene::VisibilityOn = on;
   // In point mode there is no line, and while an exercise waits the parts would
   // give the answer away. A verdict on the surface stays until the next edit.
   if (scene::PointMode || scene::AnswerHidden) return;
-  if (verdictShown_ && verdictFrame_ == drawing::FramesDrawn) return;
+  if (verdictShown_ && verdictFrame_ == window_.Painter().FramesDrawn) return;
   // Before the first picture the splash stays; the first edit draws the parts.
   if (window_.Activated() && window_.Memo2->isHidden()) window_.EditCoordinate([] {});
 }

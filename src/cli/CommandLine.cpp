@@ -226,12 +226,12 @@ std::optional<DihedralPoint> ParsePoint(const QString& text, const QString& opti
 
 // The colours as the window's start-up sets them, from the file asked for.
 // Returns an empty string or the fault.
-QString LoadColours(const QCommandLineParser& parser) {
+QString LoadColours(const QCommandLineParser& parser, delgraph::Palette& palette) {
   QString path = parser.value("palette");
   if (path.isEmpty()) {
     path = QStringLiteral("pruebas.pal");
     if (!QFileInfo::exists(path)) {
-      delgraph::ApplyShippedPalette();
+      delgraph::ApplyShippedPalette(palette);
       return QString();
     }
   }
@@ -240,9 +240,9 @@ QString LoadColours(const QCommandLineParser& parser) {
     return delgraph::SpanishPaletteMessage(reading.fault, path);
   for (int k = 0; k < 16; ++k) {
     const delgraph::RGBEntry& c = reading.colours[static_cast<std::size_t>(k)];
-    delgraph::SetPaletteEntry(static_cast<std::uint16_t>(k), c.red, c.green, c.blue);
+    palette.SetEntry(static_cast<std::uint16_t>(k), c.red, c.green, c.blue);
   }
-  delgraph::SetPaletteEntry(0, 250, 250, 255);
+  palette.SetEntry(0, 250, 250, 255);
   return QString();
 }
 
@@ -310,9 +310,10 @@ int RunExport(const QCommandLineParser& parser, Streams& io) {
     }
   }
 
-  fault = LoadColours(parser);
+  delgraph::Palette palette;
+  fault = LoadColours(parser, palette);
   if (!fault.isEmpty()) return io.Fail(ExitFileError, fault);
-  fault = render::WriteFile(picture, path, *format, scale);
+  fault = render::WriteFile(picture, palette, path, *format, scale);
   if (!fault.isEmpty()) return io.Fail(ExitFileError, fault);
   return ExitOk;
 }

@@ -26,17 +26,17 @@ QString LocalName(const std::string& name) {
 
 }  // namespace
 
-void LoadPaletteFile(const std::string& name) {
-  LoadPaletteFromPath(LocalName(name));
+void LoadPaletteFile(Palette& palette, const std::string& name) {
+  LoadPaletteFromPath(palette, LocalName(name));
 }
 
-void LoadPaletteFromPath(const QString& path) {
+void LoadPaletteFromPath(Palette& palette, const QString& path) {
   const PaletteReading reading = ReadPaletteFile(path);
   // The records read are applied even when the file then fails, as a short file
   // always has been.
   for (int k = 0; k < reading.records; ++k) {
     const RGBEntry& c = reading.colours[static_cast<std::size_t>(k)];
-    SetPaletteEntry(static_cast<std::uint16_t>(k), c.red, c.green, c.blue);
+    palette.SetEntry(static_cast<std::uint16_t>(k), c.red, c.green, c.blue);
   }
   switch (reading.fault) {
     case FileFault::kNone:
@@ -50,7 +50,7 @@ void LoadPaletteFromPath(const QString& path) {
   }
 }
 
-void SavePaletteFile(const std::string& name) {
+void SavePaletteFile(const Palette& palette, const std::string& name) {
   const QString path = LocalName(name);
   if (path.isEmpty()) throw FileError(AccessDenied);
   // A FIFO or a device named like the palette is left as it is, never replaced
@@ -64,9 +64,9 @@ void SavePaletteFile(const std::string& name) {
   if (!file.open(QIODevice::WriteOnly)) throw FileError(AccessDenied);
   char bytes[16 * RecordSize];
   for (int k = 0; k < 16; ++k) {
-    bytes[RecordSize * k] = static_cast<char>(PaletteRGB[k].red);
-    bytes[RecordSize * k + 1] = static_cast<char>(PaletteRGB[k].green);
-    bytes[RecordSize * k + 2] = static_cast<char>(PaletteRGB[k].blue);
+    bytes[RecordSize * k] = static_cast<char>(palette.rgb[k].red);
+    bytes[RecordSize * k + 1] = static_cast<char>(palette.rgb[k].green);
+    bytes[RecordSize * k + 2] = static_cast<char>(palette.rgb[k].blue);
   }
   if (file.write(bytes, sizeof bytes) != static_cast<qint64>(sizeof bytes)) {
     file.cancelWriting();
@@ -75,14 +75,14 @@ void SavePaletteFile(const std::string& name) {
   if (!file.commit()) throw FileError(AccessDenied);
 }
 
-void ApplyShippedPalette() {
+void ApplyShippedPalette(Palette& palette) {
   PaletteRecord defaults;
   DefaultPalette(defaults);
   for (int k = 0; k < 16; ++k) {
     const ColorValue c = defaults.colors[k];
-    SetPaletteEntry(static_cast<std::uint16_t>(k), c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+    palette.SetEntry(static_cast<std::uint16_t>(k), c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
   }
-  SetPaletteEntry(0, 250, 250, 255);
+  palette.SetEntry(0, 250, 250, 255);
 }
 
 }  // namespace delgraph

@@ -29,10 +29,10 @@ constexpr RGBEntry kPrintPalette[16] = {
 
 }  // namespace
 
-void ApplyPrintPalette() {
+void ApplyPrintPalette(Palette& palette) {
   for (int k = 0; k < 16; ++k) {
     const RGBEntry& c = kPrintPalette[k];
-    SetPaletteEntry(static_cast<std::uint16_t>(k), c.red, c.green, c.blue);
+    palette.SetEntry(static_cast<std::uint16_t>(k), c.red, c.green, c.blue);
   }
 }
 

@@ -7,12 +7,12 @@
 
 namespace delgraph {
 
-// Writes the shipped colours through SetPaletteEntry, so PaletteRGB holds them too.
-void ApplyShippedPalette();
+// Writes the shipped colours through SetEntry, so the RGB records hold them too.
+void ApplyShippedPalette(Palette& palette);
 
 // The same for the print palette: planes in light tints on white paper, lines, rings
 // and texts dark enough to stay apart on every plane.
-void ApplyPrintPalette();
+void ApplyPrintPalette(Palette& palette);
 // Entry k (0..15) of the print palette; black outside.
 RGBEntry PrintPaletteEntry(int k);
 

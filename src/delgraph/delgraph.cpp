@@ -60,9 +60,37 @@ constexpr PaletteRecord MakeDefaultPalette() {
   return record;
 }
 
+}  // namespace
+
+PaletteRecord Palette::DefaultPaletteRecord() {
+  return MakeDefaultPalette();
+}
+
+ColorValue Palette::Color(std::int32_t number) const {
+  const int index = number & 0xFF;
+  return index < 16 ? active.colors[index] : 0;
+}
+
+void Palette::SetEntry(std::uint16_t index, std::int32_t red, std::int32_t green,
+                       std::int32_t blue) {
+  if (index > 15) return;  // no such entry
+  active.colors[index] = MakeColorValue(red, green, blue);
+  rgb[index] = RGBEntry{static_cast<std::uint8_t>(red), static_cast<std::uint8_t>(green),
+                        static_cast<std::uint8_t>(blue)};
+}
+
+void DefaultPalette(PaletteRecord& record) {
+  record = MakeDefaultPalette();
+}
+
+std::int32_t GetMaxColor() {
+  return INT32_MAX;
+}
+
 // Dots at every multiple of `step` in the bar, outer loop over x. The corners are
 // taken as 16-bit numbers, so a negative left or top edge leaves nothing to draw.
-void DotFill(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, int step) {
+void Graphics::DotFill(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+                       int step) {
   const int ux1 = static_cast<std::uint16_t>(x1), ux2 = static_cast<std::uint16_t>(x2);
   const int uy1 = static_cast<std::uint16_t>(y1), uy2 = static_cast<std::uint16_t>(y2);
   if (ux1 > ux2 || uy1 > uy2) return;
@@ -72,64 +100,15 @@ void DotFill(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
     for (int y = firstY; y <= uy2; y += step) PutPixel(x, y, FillColor);
 }
 
-}  // namespace
-
-using internal::Current;
-
-State StartState() {
-  State state;
-  state.ActivePalette = MakeDefaultPalette();
-  return state;
-}
-
-PaletteRecord& ActivePalette = Current.ActivePalette;
-RGBEntry (&PaletteRGB)[16] = Current.PaletteRGB;
-Canvas*& SurfaceCanvas = Current.SurfaceCanvas;
-std::string (&FontTable)[6] = Current.FontTable;
-std::uint16_t& FillPattern = Current.FillPattern;
-std::int32_t& FillColor = Current.FillColor;
-
-State SaveState() {
-  return Current;
-}
-
-void RestoreState(const State& state) {
-  Current = state;
-}
-
-void ResetDelgraph() {
-  Current = StartState();
-}
-
-void DefaultPalette(PaletteRecord& record) {
-  record = MakeDefaultPalette();
-}
-
-ColorValue PaletteColor(std::int32_t number) {
-  const int index = number & 0xFF;
-  return index < 16 ? ActivePalette.colors[index] : 0;
-}
-
-void SetPaletteEntry(std::uint16_t index, std::int32_t red, std::int32_t green, std::int32_t blue) {
-  if (index > 15) return;  // no such entry
-  ActivePalette.colors[index] = MakeColorValue(red, green, blue);
-  PaletteRGB[index] = RGBEntry{static_cast<std::uint8_t>(red), static_cast<std::uint8_t>(green),
-                               static_cast<std::uint8_t>(blue)};
-}
-
-std::int32_t GetMaxColor() {
-  return INT32_MAX;
-}
-
-void SetDrawColor(std::int32_t number) {
+void Graphics::SetDrawColor(std::int32_t number) {
   if (SurfaceCanvas) SurfaceCanvas->SetPenColor(PaletteColor(number));
 }
 
-void SetBackColor(std::int32_t number) {
+void Graphics::SetBackColor(std::int32_t number) {
   if (SurfaceCanvas) SurfaceCanvas->SetBrushColor(PaletteColor(number));
 }
 
-void SetFillStyle(std::uint16_t pattern, std::int32_t color) {
+void Graphics::SetFillStyle(std::uint16_t pattern, std::int32_t color) {
   if (SurfaceCanvas) {
     SurfaceCanvas->SetBrushStyle(pattern < 10 ? PatternBrush[pattern] : bsSolid);
     // The number itself, not its palette colour: fills map it again before use.
@@ -139,18 +118,18 @@ void SetFillStyle(std::uint16_t pattern, std::int32_t color) {
   FillColor = color;
 }
 
-void SetLineStyle(std::uint16_t style, std::uint16_t mode, std::uint16_t width) {
+void Graphics::SetLineStyle(std::uint16_t style, std::uint16_t mode, std::uint16_t width) {
   if (!SurfaceCanvas) return;
   SurfaceCanvas->SetPenStyle(style);
   SurfaceCanvas->SetPenMode(mode == 0 ? pmCopy : mode);
   SurfaceCanvas->SetPenWidth(width);
 }
 
-void SetBrushStyle(std::int32_t style) {
+void Graphics::SetBrushStyle(std::int32_t style) {
   if (SurfaceCanvas) SurfaceCanvas->SetBrushStyle(style);
 }
 
-void SetTextStyle(std::uint16_t font, std::uint16_t /*spare*/, std::uint16_t size) {
+void Graphics::SetTextStyle(std::uint16_t font, std::uint16_t /*spare*/, std::uint16_t size) {
   if (!SurfaceCanvas) return;
   SurfaceCanvas->SetFontCharset(FontCharset);
   // Font 5 is an empty slot and numbers above it have none: the face stays.
@@ -158,7 +137,7 @@ void SetTextStyle(std::uint16_t font, std::uint16_t /*spare*/, std::uint16_t siz
   SurfaceCanvas->SetFontSize(size == 0 ? 8 : size);
 }
 
-void AttachSurface(Canvas* canvas, std::uint16_t /*width*/, std::uint16_t /*height*/) {
+void Graphics::AttachSurface(Canvas* canvas, std::uint16_t /*width*/, std::uint16_t /*height*/) {
   for (int i = 0; i < 5; ++i) FontTable[i] = FontNames[i];
   SurfaceCanvas = canvas;
   SetFillStyle(1, 0);
@@ -167,20 +146,20 @@ void AttachSurface(Canvas* canvas, std::uint16_t /*width*/, std::uint16_t /*heig
   ClearSurface();
 }
 
-void MoveToPoint(std::int32_t x, std::int32_t y) {
+void Graphics::MoveToPoint(std::int32_t x, std::int32_t y) {
   if (SurfaceCanvas) SurfaceCanvas->MoveTo(x, y);
 }
 
-void LineToPoint(std::int32_t x, std::int32_t y) {
+void Graphics::LineToPoint(std::int32_t x, std::int32_t y) {
   if (SurfaceCanvas) SurfaceCanvas->LineTo(x, y);
 }
 
-void DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+void Graphics::DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
   MoveToPoint(x1, y1);
   LineToPoint(x2, y2);
 }
 
-void DrawCircle(std::int32_t x, std::int32_t y, std::uint16_t r) {
+void Graphics::DrawCircle(std::int32_t x, std::int32_t y, std::uint16_t r) {
   if (!SurfaceCanvas) return;
   // The clear brush stays after the call: later text gets no box until a colour is set.
   SurfaceCanvas->SetBrushStyle(bsClear);
@@ -189,7 +168,7 @@ void DrawCircle(std::int32_t x, std::int32_t y, std::uint16_t r) {
       scene::Saturate32(std::int64_t{x} + r), scene::Saturate32(std::int64_t{y} + r));
 }
 
-void FillBar(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+void Graphics::FillBar(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
   if (!SurfaceCanvas) return;
   if (FillPattern == WideDots) return DotFill(x1, y1, x2, y2, 5);
   if (FillPattern == CloseDots) return DotFill(x1, y1, x2, y2, 2);
@@ -199,22 +178,22 @@ void FillBar(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
                           scene::Saturate32(std::int64_t{y2} + 1));
 }
 
-void ClipToBar(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+void Graphics::ClipToBar(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
   if (!SurfaceCanvas) return;
   SurfaceCanvas->SetClipRect(std::min(x1, x2), std::min(y1, y2),
                              scene::Saturate32(std::int64_t{std::max(x1, x2)} + 1),
                              scene::Saturate32(std::int64_t{std::max(y1, y2)} + 1));
 }
 
-void NoClip() {
+void Graphics::NoClip() {
   if (SurfaceCanvas) SurfaceCanvas->SetClipRect(0, 0, 0, 0);
 }
 
-void ClearSurface() {
+void Graphics::ClearSurface() {
   FillBar(0, 0, SurfaceMaxX, SurfaceMaxY);
 }
 
-void FillPolygon(std::uint16_t n, PointList points) {
+void Graphics::FillPolygon(std::uint16_t n, PointList points) {
   if (!SurfaceCanvas) return;
   const int count = std::min<int>(n, 30);  // the list holds 30 points
   MoveToPoint(points.xy[0], points.xy[1]);
@@ -226,34 +205,34 @@ void FillPolygon(std::uint16_t n, PointList points) {
   SurfaceCanvas->Polygon(corners);
 }
 
-void PutPixel(std::int32_t x, std::int32_t y, std::int32_t color) {
+void Graphics::PutPixel(std::int32_t x, std::int32_t y, std::int32_t color) {
   if (!SurfaceCanvas) return;
   const ColorValue value = PaletteColor(color);
   SurfaceCanvas->SetPixel(x, y, value);
 }
 
-void DrawText(std::int32_t x, std::int32_t y, const std::string& text) {
+void Graphics::DrawText(std::int32_t x, std::int32_t y, const std::string& text) {
   if (!SurfaceCanvas) return;
   SurfaceCanvas->SetFontColor(SurfaceCanvas->PenColor());
   SurfaceCanvas->TextOut(x, y, scene::CutText(text, MaxTextLength));
 }
 
-void DrawLabel(std::int32_t anchorX, std::int32_t anchorY, std::int32_t x, std::int32_t y,
-               const std::string& text) {
+void Graphics::DrawLabel(std::int32_t anchorX, std::int32_t anchorY, std::int32_t x, std::int32_t y,
+                         const std::string& text) {
   if (!SurfaceCanvas) return;
   SurfaceCanvas->SetFontColor(SurfaceCanvas->PenColor());
   SurfaceCanvas->LabelOut(anchorX, anchorY, x, y, scene::CutText(text, MaxTextLength));
 }
 
-std::int32_t TextWidth(const std::string& text) {
+std::int32_t Graphics::TextWidth(const std::string& text) const {
   return SurfaceCanvas ? SurfaceCanvas->TextWidth(scene::CutText(text, MaxTextLength)) : 0;
 }
 
-ColorValue GetPenColor() {
+ColorValue Graphics::GetPenColor() const {
   return SurfaceCanvas ? SurfaceCanvas->PenColor() : 0;
 }
 
-void SetPenColorValue(ColorValue color) {
+void Graphics::SetPenColorValue(ColorValue color) {
   if (SurfaceCanvas != nullptr) SurfaceCanvas->SetPenColor(color);
 }
 

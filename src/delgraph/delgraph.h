@@ -1,5 +1,6 @@
 // The 16-colour graphics layer: colour numbers through a palette, fill patterns,
-// line and text styles, and the drawing primitives, all on one attached Canvas.
+// line and text styles, and the drawing primitives, all on one attached Canvas,
+// kept by one Graphics value per picture.
 // Also the palette file "pruebas.pal".
 #pragma once
 
@@ -50,90 +51,79 @@ constexpr std::uint16_t SurfaceMaxX = 1024;
 constexpr std::uint16_t SurfaceMaxY = 480;
 constexpr std::uint8_t FontCharset = 1;
 
-// Every variable of the graphics layer, in one value; the names below refer to its
-// members. SurfaceCanvas is the canvas drawn on, not owned: a capture keeps the
-// pointer, not the canvas or its picture.
-struct State {
-  PaletteRecord ActivePalette;  // the default palette once the program starts
-  RGBEntry PaletteRGB[16] = {};
+// The colours a picture draws with: colour numbers through `active`, and the
+// red, green and blue set for each entry, which is what the palette file saves.
+struct Palette {
+  PaletteRecord active = DefaultPaletteRecord();
+  RGBEntry rgb[16] = {};
+
+  static PaletteRecord DefaultPaletteRecord();
+  ColorValue Color(std::int32_t number) const;
+  // Sets both records; an index above 15 is ignored.
+  void SetEntry(std::uint16_t index, std::int32_t red, std::int32_t green, std::int32_t blue);
+};
+
+void DefaultPalette(PaletteRecord& record);
+std::int32_t GetMaxColor();
+std::int32_t GetMaxX();
+std::int32_t GetMaxY();
+
+// The graphics of one picture: its palette, fill and font table, drawn on one
+// attached canvas (not owned; none at first, when every call draws nothing).
+class Graphics {
+ public:
+  Palette palette;
   Canvas* SurfaceCanvas = nullptr;
   std::string FontTable[6];
   std::uint16_t FillPattern = 0;
   std::int32_t FillColor = 0;
+
+  ColorValue PaletteColor(std::int32_t number) const { return palette.Color(number); }
+
+  // Pen, brush, fill, text.
+  void SetDrawColor(std::int32_t number);
+  void SetBackColor(std::int32_t number);
+  void SetFillStyle(std::uint16_t pattern, std::int32_t color);
+  void SetLineStyle(std::uint16_t style, std::uint16_t mode, std::uint16_t width);
+  void SetBrushStyle(std::int32_t style);
+  void SetTextStyle(std::uint16_t font, std::uint16_t spare, std::uint16_t size);
+
+  // Surface.
+  void AttachSurface(Canvas* canvas, std::uint16_t width, std::uint16_t height);
+
+  // Drawing shows only inside the bar x1..x2 by y1..y2 (edges included) until
+  // NoClip(): a view's drawing stays in its panel.
+  void ClipToBar(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
+  void NoClip();
+
+  // Primitives, in surface pixels.
+  void MoveToPoint(std::int32_t x, std::int32_t y);
+  void LineToPoint(std::int32_t x, std::int32_t y);
+  void DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
+  void DrawCircle(std::int32_t x, std::int32_t y, std::uint16_t r);
+  void FillBar(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
+  void ClearSurface();
+  void FillPolygon(std::uint16_t n, PointList points);
+  void PutPixel(std::int32_t x, std::int32_t y, std::int32_t color);
+  void DrawText(std::int32_t x, std::int32_t y, const std::string& text);  // UTF-8
+  // DrawText of a label that names the point (anchorX, anchorY).
+  void DrawLabel(std::int32_t anchorX, std::int32_t anchorY, std::int32_t x, std::int32_t y,
+                 const std::string& text);
+  // How wide DrawText would draw the text in the current style; 0 with no canvas or
+  // one that cannot tell.
+  std::int32_t TextWidth(const std::string& text) const;
+  ColorValue GetPenColor() const;
+  // Gives the pen back a colour value kept with GetPenColor (not a palette number).
+  void SetPenColorValue(ColorValue color);
+
+ private:
+  void DotFill(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, int step);
 };
 
-extern PaletteRecord& ActivePalette;
-extern RGBEntry (&PaletteRGB)[16];
-extern Canvas*& SurfaceCanvas;
-extern std::string (&FontTable)[6];
-extern std::uint16_t& FillPattern;
-extern std::int32_t& FillColor;
-
-// The program-start values: the default palette, everything else zero or empty.
-State StartState();
-
-// The variables themselves. Inline in this header, so that they are initialised
-// before any variable of a file that includes it, even one set at start-up; only
-// this module's files touch them by this name.
-namespace internal {
-inline State Current = StartState();
-}  // namespace internal
-
-State SaveState();
-void RestoreState(const State& state);
-
-// Program-start state: default palette, PaletteRGB zero, fill 0/0, empty font
-// table, no canvas. For tests.
-void ResetDelgraph();
-
-// Palette.
-void DefaultPalette(PaletteRecord& record);
-ColorValue PaletteColor(std::int32_t number);
-void SetPaletteEntry(std::uint16_t index, std::int32_t red, std::int32_t green, std::int32_t blue);
-std::int32_t GetMaxColor();
-
-// Pen, brush, fill, text.
-void SetDrawColor(std::int32_t number);
-void SetBackColor(std::int32_t number);
-void SetFillStyle(std::uint16_t pattern, std::int32_t color);
-void SetLineStyle(std::uint16_t style, std::uint16_t mode, std::uint16_t width);
-void SetBrushStyle(std::int32_t style);
-void SetTextStyle(std::uint16_t font, std::uint16_t spare, std::uint16_t size);
-
-// Surface.
-void AttachSurface(Canvas* canvas, std::uint16_t width, std::uint16_t height);
-
-// Drawing shows only inside the bar x1..x2 by y1..y2 (edges included) until
-// NoClip(): a view's drawing stays in its panel.
-void ClipToBar(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
-void NoClip();
-
-// Primitives, in surface pixels.
-void MoveToPoint(std::int32_t x, std::int32_t y);
-void LineToPoint(std::int32_t x, std::int32_t y);
-void DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
-void DrawCircle(std::int32_t x, std::int32_t y, std::uint16_t r);
-void FillBar(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
-void ClearSurface();
-void FillPolygon(std::uint16_t n, PointList points);
-void PutPixel(std::int32_t x, std::int32_t y, std::int32_t color);
-void DrawText(std::int32_t x, std::int32_t y, const std::string& text);  // UTF-8
-// DrawText of a label that names the point (anchorX, anchorY).
-void DrawLabel(std::int32_t anchorX, std::int32_t anchorY, std::int32_t x, std::int32_t y,
-               const std::string& text);
-// How wide DrawText would draw the text in the current style; 0 with no canvas or
-// one that cannot tell.
-std::int32_t TextWidth(const std::string& text);
-ColorValue GetPenColor();
-// Gives the pen back a colour value kept with GetPenColor (not a palette number).
-void SetPenColorValue(ColorValue color);
-std::int32_t GetMaxX();
-std::int32_t GetMaxY();
-
 // Palette file: only the last component of the name counts.
-void LoadPaletteFile(const std::string& name);
+void LoadPaletteFile(Palette& palette, const std::string& name);
 // The same from exactly the path given (a palette named on the command line).
-void LoadPaletteFromPath(const QString& path);
-void SavePaletteFile(const std::string& name);
+void LoadPaletteFromPath(Palette& palette, const QString& path);
+void SavePaletteFile(const Palette& palette, const std::string& name);
 
 }  // namespace delgraph

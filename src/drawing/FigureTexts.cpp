@@ -5,7 +5,7 @@
 
 #include "classify/Classification.h"
 #include "delgraph/delgraph.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 #include "drawing/PlaneTexts.h"
 #include "drawing/Projections.h"
 #include "scene/PlaneScene.h"
@@ -35,9 +35,9 @@ void SetLabel(int n, const std::string& text) {
 
 }  // namespace
 
-void InfoUpdate() {
+void InfoUpdate(drawing::Painter& painter) {
   if (scene::PlaneMode) {
-    PlaneInfoUpdate();
+    PlaneInfoUpdate(painter);
     return;
   }
   if (scene::Quorvel != nullptr) scene::Quorvel->HideMemo2();
@@ -47,66 +47,66 @@ void InfoUpdate() {
   } else {
     scene::PointB = scene::EditPoint;
   }
-  drawing::Select320x200();
+  painter.Select320x200();
   if (scene::PointMode) {
-    ShowPointInfo(scene::PointA.abscissa, scene::PointA.alejamiento, scene::PointA.cota);
+    ShowPointInfo(painter, scene::PointA.abscissa, scene::PointA.alejamiento, scene::PointA.cota);
   } else {
-    ShowLineInfo();
+    ShowLineInfo(painter);
   }
   const DihedralPoint& A = scene::PointA;
   const DihedralPoint& B = scene::PointB;
-  drawing::DrawScene(scene::PointMode, A.abscissa, A.alejamiento, A.cota, B.abscissa, B.alejamiento,
-                     B.cota, 1);
-  FinishInfoUpdate();
+  drawing::DrawScene(painter, scene::PointMode, A.abscissa, A.alejamiento, A.cota, B.abscissa,
+                     B.alejamiento, B.cota, 1);
+  FinishInfoUpdate(painter);
 }
 
-void FinishInfoUpdate() {
+void FinishInfoUpdate(drawing::Painter& painter) {
   SetLabel(1, "la: " + std::to_string(scene::EditPoint.abscissa));
   SetLabel(2, "lx: " + std::to_string(scene::EditPoint.alejamiento));
   SetLabel(3, "ly: " + std::to_string(scene::EditPoint.cota));
   SetLabel(4, "incrx: " + std::to_string(scene::IncrX));
   SetLabel(5, "incry: " + std::to_string(scene::IncrY));
-  delgraph::SetDrawColor(kClosingPen);
+  painter.SetDrawColor(kClosingPen);
 }
 
-delgraph::ColorValue BeginInfoText() {
-  delgraph::SetTextStyle(0, 0, kTextSize);
-  const delgraph::ColorValue kept = delgraph::GetPenColor();
-  delgraph::SetDrawColor(kTextColour);
-  delgraph::SetBackColor(kTextBackground);
+delgraph::ColorValue BeginInfoText(drawing::Painter& painter) {
+  painter.SetTextStyle(0, 0, kTextSize);
+  const delgraph::ColorValue kept = painter.GetPenColor();
+  painter.SetDrawColor(kTextColour);
+  painter.SetBackColor(kTextBackground);
   return kept;
 }
 
-void ShowPointInfo(std::int32_t abscissa, std::int32_t alejamiento, std::int32_t cota) {
-  const delgraph::ColorValue kept = BeginInfoText();
+void ShowPointInfo(drawing::Painter& painter, std::int32_t abscissa, std::int32_t alejamiento,
+                   std::int32_t cota) {
+  const delgraph::ColorValue kept = BeginInfoText(painter);
   // While a test waits for its answer the location is not shown.
   if (!scene::AnswerHidden) {
-    delgraph::DrawText(kTextX, kRelationY, classify::PointLocation(alejamiento, cota).text);
+    painter.DrawText(kTextX, kRelationY, classify::PointLocation(alejamiento, cota).text);
   }
   if (!(scene::AnswerHidden && scene::CoordinatesHidden)) {
     const std::string coordinates = "A=(" + std::to_string(abscissa) + "," +
                                     std::to_string(alejamiento) + "," + std::to_string(cota) + ")";
-    delgraph::SetDrawColor(kTextColour);
-    delgraph::DrawText(kPointCoordinatesX, kPointCoordinatesY, coordinates);
+    painter.SetDrawColor(kTextColour);
+    painter.DrawText(kPointCoordinatesX, kPointCoordinatesY, coordinates);
   }
-  delgraph::SetPenColorValue(kept);
+  painter.SetPenColorValue(kept);
 }
 
-void ShowLineInfo() {
-  const delgraph::ColorValue kept = BeginInfoText();
+void ShowLineInfo(drawing::Painter& painter) {
+  const delgraph::ColorValue kept = BeginInfoText(painter);
   if (!scene::AnswerHidden) {
-    delgraph::DrawText(kTextX, kTypeY, classify::LineType(scene::PointA, scene::PointB).text);
-    delgraph::DrawText(kTextX, kRelationY,
-                       classify::LineRelation(scene::PointA, scene::PointB).text);
+    painter.DrawText(kTextX, kTypeY, classify::LineType(scene::PointA, scene::PointB).text);
+    painter.DrawText(kTextX, kRelationY, classify::LineRelation(scene::PointA, scene::PointB).text);
   }
   // The coordinates carry the trace labels; they are data, not the answer, unless
   // the exercise is to be read from the drawing alone.
   if (!(scene::AnswerHidden && scene::CoordinatesHidden)) {
-    delgraph::DrawText(kTextX, kCoordinatesAY, classify::LineCoordinateText("A", scene::PointA));
-    delgraph::DrawText(kTextX, kCoordinatesBY, classify::LineCoordinateText("B", scene::PointB));
+    painter.DrawText(kTextX, kCoordinatesAY, classify::LineCoordinateText("A", scene::PointA));
+    painter.DrawText(kTextX, kCoordinatesBY, classify::LineCoordinateText("B", scene::PointB));
   }
-  drawing::RestoreTextStyle();
-  delgraph::SetPenColorValue(kept);
+  drawing::RestoreTextStyle(painter);
+  painter.SetPenColorValue(kept);
 }
 
 }  // namespace drawing

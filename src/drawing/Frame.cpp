@@ -5,7 +5,6 @@
 #include <initializer_list>
 
 #include "delgraph/delgraph.h"
-#include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
 #include "scene/Scene.h"
 
@@ -35,28 +34,30 @@ constexpr std::uint16_t kSolid = 1;
 
 // A polygon in logical units of the current space, mapped and handed to FillPolygon
 // with its vertex count exactly as listed (repeated closing vertices included).
-void MappedPolygon(std::initializer_list<LogicalPoint> vertices) {
+void MappedPolygon(Painter& painter, std::initializer_list<LogicalPoint> vertices) {
   delgraph::PointList list;
   std::size_t k = 0;
   for (const LogicalPoint& p : vertices) {
-    list.xy[2 * k] = ScaleX(p.x);
-    list.xy[2 * k + 1] = ScaleY(p.y);
+    list.xy[2 * k] = painter.ScaleX(p.x);
+    list.xy[2 * k + 1] = painter.ScaleY(p.y);
     ++k;
   }
-  delgraph::FillPolygon(static_cast<std::uint16_t>(k), list);
+  painter.FillPolygon(static_cast<std::uint16_t>(k), list);
 }
 
-void MappedLine(const LogicalSegment& s) {
-  delgraph::DrawLine(ScaleX(s.from.x), ScaleY(s.from.y), ScaleX(s.to.x), ScaleY(s.to.y));
+void MappedLine(Painter& painter, const LogicalSegment& s) {
+  painter.DrawLine(painter.ScaleX(s.from.x), painter.ScaleY(s.from.y), painter.ScaleX(s.to.x),
+                   painter.ScaleY(s.to.y));
 }
 
-void MappedBar(LogicalPoint first, LogicalPoint second) {
-  delgraph::FillBar(ScaleX(first.x), ScaleY(first.y), ScaleX(second.x), ScaleY(second.y));
+void MappedBar(Painter& painter, LogicalPoint first, LogicalPoint second) {
+  painter.FillBar(painter.ScaleX(first.x), painter.ScaleY(first.y), painter.ScaleX(second.x),
+                  painter.ScaleY(second.y));
 }
 
-void SetColour(std::int32_t colour) {
-  delgraph::SetFillStyle(kSolid, colour);
-  delgraph::SetDrawColor(colour);
+void SetColour(Painter& painter, std::int32_t colour) {
+  painter.SetFillStyle(kSolid, colour);
+  painter.SetDrawColor(colour);
 }
 
 // The flat view's frame: outline, ground line at y 80, and its two end marks.
@@ -83,128 +84,129 @@ constexpr LogicalSegment kPanelOutlines[] = {
     {{165, 190}, {319, 190}}, {{165, 145}, {165, 190}}, {{319, 145}, {319, 190}},
 };
 
-void DrawFlatViewFrame() {
-  for (const LogicalSegment& s : kFlatViewFrame) MappedLine(s);
+void DrawFlatViewFrame(Painter& painter) {
+  for (const LogicalSegment& s : kFlatViewFrame) MappedLine(painter, s);
 }
 
 }  // namespace
 
-void RedrawFrame(bool profile) {
-  ++FramesDrawn;
+void RedrawFrame(Painter& painter, bool profile) {
+  ++painter.FramesDrawn;
   if (scene::Quorvel != nullptr) scene::Quorvel->HideMemo2();
   if (profile) {
-    DrawProfileFrame();
-    DrawProfileCross();
+    DrawProfileFrame(painter);
+    DrawProfileCross(painter);
   } else {
-    DrawDihedralFrame();
+    DrawDihedralFrame(painter);
   }
   // Both branches leave the 320 x 200 space and their own pen for this frame.
-  DrawFlatViewFrame();
+  DrawFlatViewFrame(painter);
 }
 
-void DrawDihedralFrame() {
-  delgraph::SetFillStyle(kSolid, kBackground);
-  delgraph::ClearSurface();
-  Select640x480();
-  DrawPlanesView();
-  Select320x200();
-  DrawPanels();
-  Select320x200();
+void DrawDihedralFrame(Painter& painter) {
+  painter.SetFillStyle(kSolid, kBackground);
+  painter.ClearSurface();
+  painter.Select640x480();
+  DrawPlanesView(painter);
+  painter.Select320x200();
+  DrawPanels(painter);
+  painter.Select320x200();
 }
 
-void DrawPlanesView() {
-  SetColour(kGreen);  // upper half of V
-  MappedPolygon({{117, 146}, {117, 293}, {200, 190}, {201, 44}, {116, 144}, {116, 144}});
-  SetColour(kRed);  // triangle left of the ground line, above y 293
-  MappedPolygon({{117, 189}, {200, 189}, {117, 293}, {117, 293}});
-  SetColour(kCyan);  // triangle right of the ground line, above y 294
-  MappedPolygon({{200, 190}, {117, 294}, {200, 294}, {200, 294}});
-  SetColour(kGreen);  // H right of V
-  MappedPolygon({{201, 190}, {312, 190}, {228, 293}, {200, 292}, {200, 293}});
-  SetColour(kBlue);  // lower half of V below the front edge of H
-  MappedPolygon({{117, 293}, {117, 436}, {201, 336}, {201, 293}, {201, 293}});
-  SetColour(kGreen);  // H left of V
-  MappedPolygon({{72, 190}, {115, 190}, {115, 293}, {2, 293}, {3, 272}, {72, 190}, {72, 190}});
-  SetColour(kRed);  // strip along the upper edge of V
-  MappedPolygon({{201, 44}, {117, 146}, {112, 146}, {198, 44}, {198, 44}});
-  SetColour(kCyan);  // strip along the left edge of V
-  MappedPolygon({{112, 146}, {117, 147}, {117, 437}, {112, 436}, {112, 436}});
-  SetColour(kCyan);  // strip along the front edge of H
-  MappedPolygon({{2, 293}, {228, 293}, {228, 298}, {2, 298}, {2, 298}});
-  SetColour(kBlue);  // strip along the right edge of H
-  MappedPolygon({{228, 293}, {313, 189}, {313, 194}, {228, 298}, {228, 298}});
+void DrawPlanesView(Painter& painter) {
+  SetColour(painter, kGreen);  // upper half of V
+  MappedPolygon(painter, {{117, 146}, {117, 293}, {200, 190}, {201, 44}, {116, 144}, {116, 144}});
+  SetColour(painter, kRed);  // triangle left of the ground line, above y 293
+  MappedPolygon(painter, {{117, 189}, {200, 189}, {117, 293}, {117, 293}});
+  SetColour(painter, kCyan);  // triangle right of the ground line, above y 294
+  MappedPolygon(painter, {{200, 190}, {117, 294}, {200, 294}, {200, 294}});
+  SetColour(painter, kGreen);  // H right of V
+  MappedPolygon(painter, {{201, 190}, {312, 190}, {228, 293}, {200, 292}, {200, 293}});
+  SetColour(painter, kBlue);  // lower half of V below the front edge of H
+  MappedPolygon(painter, {{117, 293}, {117, 436}, {201, 336}, {201, 293}, {201, 293}});
+  SetColour(painter, kGreen);  // H left of V
+  MappedPolygon(painter,
+                {{72, 190}, {115, 190}, {115, 293}, {2, 293}, {3, 272}, {72, 190}, {72, 190}});
+  SetColour(painter, kRed);  // strip along the upper edge of V
+  MappedPolygon(painter, {{201, 44}, {117, 146}, {112, 146}, {198, 44}, {198, 44}});
+  SetColour(painter, kCyan);  // strip along the left edge of V
+  MappedPolygon(painter, {{112, 146}, {117, 147}, {117, 437}, {112, 436}, {112, 436}});
+  SetColour(painter, kCyan);  // strip along the front edge of H
+  MappedPolygon(painter, {{2, 293}, {228, 293}, {228, 298}, {2, 298}, {2, 298}});
+  SetColour(painter, kBlue);  // strip along the right edge of H
+  MappedPolygon(painter, {{228, 293}, {313, 189}, {313, 194}, {228, 298}, {228, 298}});
 
-  delgraph::SetFillStyle(kSolid, kBrightWhite);
-  delgraph::SetDrawColor(kBlue);
+  painter.SetFillStyle(kSolid, kBrightWhite);
+  painter.SetDrawColor(kBlue);
 }
 
-void DrawPanels() {
-  Select640x481();
-  SetColour(kDarkGrey);
+void DrawPanels(Painter& painter) {
+  painter.Select640x481();
+  SetColour(painter, kDarkGrey);
   // Down arrow, up arrow: the bars' corners go as given, x descending.
-  MappedBar({20, 437}, {15, 450});
-  MappedPolygon({{17, 456}, {10, 449}, {24, 449}, {24, 449}});
-  MappedBar({52, 441}, {47, 454});
-  MappedPolygon({{49, 437}, {43, 443}, {55, 443}, {55, 443}});
+  MappedBar(painter, {20, 437}, {15, 450});
+  MappedPolygon(painter, {{17, 456}, {10, 449}, {24, 449}, {24, 449}});
+  MappedBar(painter, {52, 441}, {47, 454});
+  MappedPolygon(painter, {{49, 437}, {43, 443}, {55, 443}, {55, 443}});
   // Left arrow, right arrow.
-  MappedBar({78, 443}, {90, 448});
-  MappedPolygon({{72, 446}, {79, 439}, {79, 453}, {79, 453}});
-  MappedBar({102, 443}, {114, 448});
-  MappedPolygon({{118, 445}, {112, 452}, {112, 440}, {112, 439}});
+  MappedBar(painter, {78, 443}, {90, 448});
+  MappedPolygon(painter, {{72, 446}, {79, 439}, {79, 453}, {79, 453}});
+  MappedBar(painter, {102, 443}, {114, 448});
+  MappedPolygon(painter, {{118, 445}, {112, 452}, {112, 440}, {112, 439}});
   // Column on a broad base; triangle under a flat cap.
-  MappedPolygon({{141, 455},
-                 {132, 450},
-                 {137, 450},
-                 {140, 438},
-                 {143, 438},
-                 {146, 450},
-                 {151, 450},
-                 {151, 450}});
-  MappedPolygon({{172, 437},
-                 {164, 440},
-                 {170, 440},
-                 {163, 452},
-                 {181, 452},
-                 {175, 440},
-                 {181, 440},
-                 {179, 440}});
+  MappedPolygon(painter, {{141, 455},
+                          {132, 450},
+                          {137, 450},
+                          {140, 438},
+                          {143, 438},
+                          {146, 450},
+                          {151, 450},
+                          {151, 450}});
+  MappedPolygon(painter, {{172, 437},
+                          {164, 440},
+                          {170, 440},
+                          {163, 452},
+                          {181, 452},
+                          {175, 440},
+                          {181, 440},
+                          {179, 440}});
   // Plus sign; falling stroke.
-  MappedLine({{205, 451}, {205, 440}});
-  MappedLine({{210, 445}, {200, 445}});
-  MappedLine({{244, 454}, {229, 439}});
+  MappedLine(painter, {{205, 451}, {205, 440}});
+  MappedLine(painter, {{210, 445}, {200, 445}});
+  MappedLine(painter, {{244, 454}, {229, 439}});
 
-  Select320x200();
-  delgraph::SetDrawColor(kBlue);
+  painter.Select320x200();
+  painter.SetDrawColor(kBlue);
   for (const LogicalSegment& s : kPanelOutlines)
-    DrawLogicalLine(s.from.x, s.from.y, s.to.x, s.to.y);
+    painter.DrawLogicalLine(s.from.x, s.from.y, s.to.x, s.to.y);
 }
 
-void DrawProfileFrame() {
-  delgraph::SetFillStyle(kSolid, kBackground);
-  delgraph::ClearSurface();
+void DrawProfileFrame(Painter& painter) {
+  painter.SetFillStyle(kSolid, kBackground);
+  painter.ClearSurface();
   // Drawn in whatever space is current and in the pen the previous step left.
-  for (const LogicalSegment& s : kProfileTraces) MappedLine(s);
-  DrawFlatViewFrame();
-  Select320x200();
-  DrawPanels();
-  delgraph::SetLineStyle(0, 0, 1);
-  delgraph::SetTextStyle(1, 0, 0);
-  RestoreTextStyle();
+  for (const LogicalSegment& s : kProfileTraces) MappedLine(painter, s);
+  DrawFlatViewFrame(painter);
+  painter.Select320x200();
+  DrawPanels(painter);
+  painter.SetLineStyle(0, 0, 1);
+  painter.SetTextStyle(1, 0, 0);
+  RestoreTextStyle(painter);
 }
 
-void DrawProfileCross() {
-  SetColour(kGreen);
-  delgraph::FillBar(250, 92, 253, 384);   // over the whole trace of V, its last pixel too
-  delgraph::FillBar(137, 238, 378, 241);  // over the middle of the trace of H
+void DrawProfileCross(Painter& painter) {
+  SetColour(painter, kGreen);
+  painter.FillBar(250, 92, 253, 384);   // over the whole trace of V, its last pixel too
+  painter.FillBar(137, 238, 378, 241);  // over the middle of the trace of H
 }
 
-void FullRedraw() {
-  delgraph::SetFillStyle(kSolid, kBlue);
-  delgraph::ClearSurface();
-  Select640x480();
-  DrawPlanesView();
-  Select320x200();
-  RedrawFrame(scene::ProfileOn);
+void FullRedraw(Painter& painter) {
+  painter.SetFillStyle(kSolid, kBlue);
+  painter.ClearSurface();
+  painter.Select640x480();
+  DrawPlanesView(painter);
+  painter.Select320x200();
+  RedrawFrame(painter, scene::ProfileOn);
 }
 
 }  // namespace drawing

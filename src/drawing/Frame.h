@@ -2,21 +2,17 @@
 // outlines, flat-view frame, the profile frame and cross, and the redraw entries.
 #pragma once
 
-#include <cstdint>
+#include "drawing/Painter.h"
 
 namespace drawing {
 
-// Grows by one with every RedrawFrame, the step that clears the picture: a caller
-// that kept the value knows whether what it drew since is still on the surface.
-// Only ever compared with a kept value, so tests need no reset of it.
-extern std::uint64_t& FramesDrawn;
-
-void RedrawFrame(bool profile);
-void DrawDihedralFrame();
-void DrawPlanesView();
-void DrawPanels();
-void DrawProfileFrame();
-void DrawProfileCross();
-void FullRedraw();
+// Each counts a frame in the painter's FramesDrawn.
+void RedrawFrame(Painter& painter, bool profile);
+void DrawDihedralFrame(Painter& painter);
+void DrawPlanesView(Painter& painter);
+void DrawPanels(Painter& painter);
+void DrawProfileFrame(Painter& painter);
+void DrawProfileCross(Painter& painter);
+void FullRedraw(Painter& painter);
 
 }  // namespace drawing

@@ -1,10 +1,9 @@
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
-#include "delgraph/delgraph.h"
 #include "scene/Scene.h"
 
 namespace drawing {
@@ -33,12 +32,12 @@ std::int32_t PixelOf(double v) {
 
 }  // namespace
 
-void SetLogicalWindow(std::uint8_t slot, double x1, double y1, double x2, double y2) {
+void Painter::SetLogicalWindow(std::uint8_t slot, double x1, double y1, double x2, double y2) {
   if (!IsSlot(slot)) return;
   LogicalWindowTable[slot] = LogicalWindow{x1, y1, x2, y2};
 }
 
-void SelectLogicalWindow(std::uint8_t slot) {
+void Painter::SelectLogicalWindow(std::uint8_t slot) {
   if (!IsSlot(slot)) return;
   const LogicalWindow& w = LogicalWindowTable[slot];
   const double width = std::fabs(w.x2 - w.x1 + 1.0);
@@ -54,38 +53,31 @@ void SelectLogicalWindow(std::uint8_t slot) {
 }
 
 // Slot 0 (none selected) is all zero, so the mapping then uses x1 = y2 = 0.
-std::int32_t ScaleX(double x) {
+std::int32_t Painter::ScaleX(double x) const {
   return PixelOf((x - LogicalWindowTable[CurrentWindow].x1) * scene::ScaleFactorX);
 }
 
-std::int32_t ScaleY(double y) {
+std::int32_t Painter::ScaleY(double y) const {
   return PixelOf((LogicalWindowTable[CurrentWindow].y2 - y) * scene::ScaleFactorY);
 }
 
-void DrawLogicalLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
-  delgraph::DrawLine(ScaleX(x1), ScaleY(y1), ScaleX(x2), ScaleY(y2));
+void Painter::DrawLogicalLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+  DrawLine(ScaleX(x1), ScaleY(y1), ScaleX(x2), ScaleY(y2));
 }
 
-void Select320x200() {
+void Painter::Select320x200() {
   SetLogicalWindow(kSpaceSlot, 0.0, 200.0, 320.0, 0.0);
   SelectLogicalWindow(kSpaceSlot);
 }
 
-void Select640x480() {
+void Painter::Select640x480() {
   SetLogicalWindow(kSpaceSlot, 0.0, 480.0, 640.0, 0.0);
   SelectLogicalWindow(kSpaceSlot);
 }
 
-void Select640x481() {
+void Painter::Select640x481() {
   SetLogicalWindow(kSpaceSlot, 0.0, 481.0, 640.0, 0.0);
   SelectLogicalWindow(kSpaceSlot);
-}
-
-void ResetLogicalWindow() {
-  for (auto& w : LogicalWindowTable) w = LogicalWindow{};
-  CurrentWindow = 0;
-  WindowWidth = 0.0;
-  WindowHeight = 0.0;
 }
 
 }  // namespace drawing

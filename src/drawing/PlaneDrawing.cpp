@@ -10,7 +10,6 @@
 
 #include "classify/Vocabulary.h"
 #include "delgraph/delgraph.h"
-#include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
 #include "scene/PlaneGeometry.h"
 #include "scene/PlaneScene.h"
@@ -85,9 +84,9 @@ std::int32_t Px(double v) {
   return static_cast<std::int32_t>(std::nearbyint(v));
 }
 
-void Segment(Vec a, Vec b, bool solid) {
-  delgraph::SetLineStyle(solid ? delgraph::psSolid : delgraph::psLongDash, 0, 1);
-  delgraph::DrawLine(Px(a.x), Px(a.y), Px(b.x), Px(b.y));
+void Segment(Painter& painter, Vec a, Vec b, bool solid) {
+  painter.SetLineStyle(solid ? delgraph::psSolid : delgraph::psLongDash, 0, 1);
+  painter.DrawLine(Px(a.x), Px(a.y), Px(b.x), Px(b.y));
 }
 
 struct Drawn {
@@ -98,8 +97,8 @@ struct Drawn {
 
 // Draws a u + b q = c inside the region, solid where q >= 0 and dashed elsewhere,
 // split exactly where the trace crosses q = 0; all solid when split is false.
-Drawn DrawTrace(const scene::PlaneTrace& trace, const TraceMap& map, const Region& region,
-                bool split = true) {
+Drawn DrawTrace(Painter& painter, const scene::PlaneTrace& trace, const TraceMap& map,
+                const Region& region, bool split = true) {
   Drawn drawn;
   if (!trace.exists) return drawn;
   const double a = static_cast<double>(trace.a), b = static_cast<double>(trace.b),
@@ -117,14 +116,14 @@ Drawn DrawTrace(const scene::PlaneTrace& trace, const TraceMap& map, const Regio
   const auto seen = [&](double t) { return !split || q0 + t * dq >= 0.0; };
   drawn.shown = true;
   if (dq == 0.0 || !split) {  // parallel to L.T., or one style asked: one stroke
-    Segment(at(t0), at(t1), seen(0.0));
+    Segment(painter, at(t0), at(t1), seen(0.0));
     drawn.seenEnd = at(t1);
     drawn.otherEnd = at(t0);
     return drawn;
   }
   const double tg = std::clamp(-q0 / dq, t0, t1);
-  Segment(at(t0), at(tg), seen((t0 + tg) / 2.0) || t0 == tg);
-  Segment(at(tg), at(t1), seen((tg + t1) / 2.0) && tg != t1);
+  Segment(painter, at(t0), at(tg), seen((t0 + tg) / 2.0) || t0 == tg);
+  Segment(painter, at(tg), at(t1), seen((tg + t1) / 2.0) && tg != t1);
   const bool seenAtT1 = seen(t1);
   drawn.seenEnd = seenAtT1 ? at(t1) : at(t0);
   drawn.otherEnd = seenAtT1 ? at(t0) : at(t1);
@@ -132,7 +131,8 @@ Drawn DrawTrace(const scene::PlaneTrace& trace, const TraceMap& map, const Regio
 }
 
 // The label near the seen end of a trace, moved along it into the frame.
-void TraceLabel(const Drawn& drawn, const std::string& text, const Region& frame) {
+void TraceLabel(Painter& painter, const Drawn& drawn, const std::string& text,
+                const Region& frame) {
   if (!drawn.shown) return;
   const double dx = drawn.otherEnd.x - drawn.seenEnd.x, dy = drawn.otherEnd.y - drawn.seenEnd.y;
   const double length = std::hypot(dx, dy);
@@ -147,7 +147,7 @@ void TraceLabel(const Drawn& drawn, const std::string& text, const Region& frame
   const double x = std::clamp(drawn.seenEnd.x + k * dx + 4.0, minX + 2.0, maxX - kLabelWidth);
   const double y =
       std::clamp(drawn.seenEnd.y + k * dy - kLabelHeight / 2.0, minY + 2.0, maxY - kLabelHeight);
-  delgraph::DrawText(Px(x), Px(y), text);
+  painter.DrawText(Px(x), Px(y), text);
 }
 
 Region RectRegion(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom) {
@@ -158,23 +158,25 @@ Region RectRegion(std::int32_t left, std::int32_t top, std::int32_t right, std::
 }
 
 // The drawn planes of the perspective view, in surface pixels (640 x 480 corners).
-Region PerspectivePlane(std::initializer_list<Vec> corners) {
-  Select640x480();
+Region PerspectivePlane(Painter& painter, std::initializer_list<Vec> corners) {
+  painter.Select640x480();
   Region r;
-  for (const Vec& v : corners) r.push_back({double(ScaleX(v.x)), double(ScaleY(v.y))});
-  Select320x200();
+  for (const Vec& v : corners)
+    r.push_back({double(painter.ScaleX(v.x)), double(painter.ScaleY(v.y))});
+  painter.Select320x200();
   return r;
 }
 
-void SmallText() {
-  delgraph::SetBrushStyle(delgraph::bsClear);
-  delgraph::SetTextStyle(0, 0, 1);
+void SmallText(Painter& painter) {
+  painter.SetBrushStyle(delgraph::bsClear);
+  painter.SetTextStyle(0, 0, 1);
 }
 
 }  // namespace
 
-void DrawPlane(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C) {
-  ComputeSceneOrigins();
+void DrawPlane(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
+               const DihedralPoint& C) {
+  ComputeSceneOrigins(painter);
   // The point being edited last: what an edit leaves alone repeats the previous
   // redraw call for call, and the window's canvas keeps that picture.
   const int edited = scene::SelectedC ? 2 : scene::SelectedA ? 0 : 1;
@@ -182,18 +184,18 @@ void DrawPlane(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoi
   const char* letters[3] = {"a", "b", "c"};
   EndPointPositions at[3];
   for (int k : {(edited + 1) % 3, (edited + 2) % 3, edited}) {
-    at[k] = DrawEndPoint(*points[k]);
-    delgraph::SetDrawColor(kLabelColour);
-    DrawPointLabels(letters[k], at[k].S, at[k].h, at[k].v);
+    at[k] = DrawEndPoint(painter, *points[k]);
+    painter.SetDrawColor(kLabelColour);
+    DrawPointLabels(painter, letters[k], at[k].S, at[k].h, at[k].v);
   }
   const EndPointPositions &a = at[0], &b = at[1], &c = at[2];
 
   // The triangle in space (or its third projection) and its two projections, thin.
-  delgraph::SetLineStyle(delgraph::psSolid, 0, 1);
+  painter.SetLineStyle(delgraph::psSolid, 0, 1);
   for (const auto& [p, q] : {std::pair{a, b}, std::pair{b, c}, std::pair{c, a}}) {
-    DrawSceneLine(p.S.x, p.S.y, q.S.x, q.S.y, kTriangleColour);
-    DrawSceneLine(p.h.x, p.h.y, q.h.x, q.h.y, kTriangleColour);
-    DrawSceneLine(p.v.x, p.v.y, q.v.x, q.v.y, kTriangleColour);
+    DrawSceneLine(painter, p.S.x, p.S.y, q.S.x, q.S.y, kTriangleColour);
+    DrawSceneLine(painter, p.h.x, p.h.y, q.h.x, q.h.y, kTriangleColour);
+    DrawSceneLine(painter, p.v.x, p.v.y, q.v.x, q.v.y, kTriangleColour);
   }
 
   const scene::PlaneEquation plane = scene::PlaneThrough(A, B, C);
@@ -201,53 +203,55 @@ void DrawPlane(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoi
   // The traces give the type away: an exercise shows them with its answer, as a
   // line's traces.
   if (!plane.Defined() || scene::AnswerHidden) return;
-  const delgraph::ColorValue pen = delgraph::GetPenColor();
-  delgraph::SetDrawColor(kTraceColour);
+  const delgraph::ColorValue pen = painter.GetPenColor();
+  painter.SetDrawColor(kTraceColour);
 
   // Flat view: one pixel per unit from its origin, alejamiento down, cota up.
-  const Region flat = RectRegion(ScaleX(179), ScaleY(19), ScaleX(308), ScaleY(141));
-  const Vec fo{double(FlatOrigin.x), double(FlatOrigin.y)};
+  const Region flat =
+      RectRegion(painter.ScaleX(179), painter.ScaleY(19), painter.ScaleX(308), painter.ScaleY(141));
+  const Vec fo{double(painter.FlatOrigin.x), double(painter.FlatOrigin.y)};
   const TraceMap flatH{fo, {1.0, 0.0}, {0.0, 1.0}};
   const TraceMap flatV{fo, {1.0, 0.0}, {0.0, -1.0}};
-  SmallText();
+  SmallText(painter);
   if (traces.throughGroundLine && !(traces.horizontal.exists && traces.vertical.exists)) {
     // H or V itself: it has no trace on itself, and its other trace is L.T.
-    delgraph::DrawText(FlatOrigin.x + 64, FlatOrigin.y + 2,
-                       traces.horizontal.exists ? kAlpha1Label : kAlpha2Label);
+    painter.DrawText(painter.FlatOrigin.x + 64, painter.FlatOrigin.y + 2,
+                     traces.horizontal.exists ? kAlpha1Label : kAlpha2Label);
   } else if (traces.throughGroundLine) {
     // Both traces lie on L.T.: the two short strokes under it, then the third trace.
-    delgraph::SetLineStyle(delgraph::psSolid, 0, 3);
-    const std::int32_t y = FlatOrigin.y + 6;
-    for (const std::int32_t x : {FlatOrigin.x - 60, FlatOrigin.x + 40}) {
-      delgraph::DrawLine(x, y, x + 20, y);
+    painter.SetLineStyle(delgraph::psSolid, 0, 3);
+    const std::int32_t y = painter.FlatOrigin.y + 6;
+    for (const std::int32_t x : {painter.FlatOrigin.x - 60, painter.FlatOrigin.x + 40}) {
+      painter.DrawLine(x, y, x + 20, y);
     }
-    delgraph::DrawText(FlatOrigin.x + 64, FlatOrigin.y + 2,
-                       kAlpha1Label + "\xE2\x89\xA1" + kAlpha2Label);
+    painter.DrawText(painter.FlatOrigin.x + 64, painter.FlatOrigin.y + 2,
+                     kAlpha1Label + "\xE2\x89\xA1" + kAlpha2Label);
   } else {
-    TraceLabel(DrawTrace(traces.horizontal, flatH, flat), kAlpha1Label, flat);
-    TraceLabel(DrawTrace(traces.vertical, flatV, flat), kAlpha2Label, flat);
+    TraceLabel(painter, DrawTrace(painter, traces.horizontal, flatH, flat), kAlpha1Label, flat);
+    TraceLabel(painter, DrawTrace(painter, traces.vertical, flatV, flat), kAlpha2Label, flat);
   }
 
-  const Vec so{double(SpaceOrigin.x), double(SpaceOrigin.y)};
+  const Vec so{double(painter.SpaceOrigin.x), double(painter.SpaceOrigin.y)};
   if (scene::ProfileOn) {
     // The profile plane through the origin, looked at along L.T.: ny y + nz z = d.
     const scene::PlaneTrace third{plane.ny != 0 || plane.nz != 0, plane.ny, plane.nz, plane.d};
     const TraceMap profile{so, {1.0, 0.0}, {0.0, -1.0}};
-    const Region square = RectRegion(ScaleX(19), ScaleY(39), ScaleX(139), ScaleY(159));
-    TraceLabel(DrawTrace(third, profile, square, false), kAlpha3Label, square);
+    const Region square = RectRegion(painter.ScaleX(19), painter.ScaleY(39), painter.ScaleX(139),
+                                     painter.ScaleY(159));
+    TraceLabel(painter, DrawTrace(painter, third, profile, square, false), kAlpha3Label, square);
   } else {
     // Perspective view: alpha 1 on the drawn H, alpha 2 on the drawn V.
-    const Vec step{AbscissaStepX, -AbscissaStepY};
+    const Vec step{painter.AbscissaStepX, -painter.AbscissaStepY};
     const TraceMap spaceH{so, step, {1.0, 0.0}};
     const TraceMap spaceV{so, step, {0.0, -1.0}};
-    const Region h = PerspectivePlane({{72, 190}, {312, 190}, {228, 293}, {2, 293}});
-    const Region v = PerspectivePlane({{117, 146}, {201, 44}, {201, 336}, {117, 436}});
-    DrawTrace(traces.horizontal, spaceH, h);
-    DrawTrace(traces.vertical, spaceV, v);
+    const Region h = PerspectivePlane(painter, {{72, 190}, {312, 190}, {228, 293}, {2, 293}});
+    const Region v = PerspectivePlane(painter, {{117, 146}, {201, 44}, {201, 336}, {117, 436}});
+    DrawTrace(painter, traces.horizontal, spaceH, h);
+    DrawTrace(painter, traces.vertical, spaceV, v);
   }
-  delgraph::SetLineStyle(delgraph::psSolid, 0, 1);
-  RestoreTextStyle();
-  delgraph::SetPenColorValue(pen);
+  painter.SetLineStyle(delgraph::psSolid, 0, 1);
+  RestoreTextStyle(painter);
+  painter.SetPenColorValue(pen);
 }
 
 }  // namespace drawing

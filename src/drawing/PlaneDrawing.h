@@ -5,12 +5,14 @@
 
 #include <cstdint>
 
+#include "drawing/Painter.h"
 #include "scene/Scene.h"
 
 namespace drawing {
 
 // Draws plane ABC in the current 320 x 200 space; leaves pen, line style and text
 // style as an end point's drawing leaves them. Aligned points get no traces.
-void DrawPlane(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C);
+void DrawPlane(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
+               const DihedralPoint& C);
 
 }  // namespace drawing

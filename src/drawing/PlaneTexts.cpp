@@ -7,7 +7,8 @@
 #include "classify/Planes.h"
 #include "delgraph/delgraph.h"
 #include "drawing/FigureTexts.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
+#include "drawing/PlaneDrawing.h"
 #include "drawing/Projections.h"
 #include "scene/PlaneScene.h"
 
@@ -30,22 +31,22 @@ constexpr std::int32_t kTypeY = 355;
 constexpr std::int32_t kCoordinatesY[3] = {382, 403, 424};
 
 // The coordinates of the points the controls do not edit, or of the one they edit.
-void ShowCoordinates(bool edited) {
+void ShowCoordinates(drawing::Painter& painter, bool edited) {
   if (scene::AnswerHidden && scene::CoordinatesHidden) return;
   const DihedralPoint points[3] = {scene::PointA, scene::PointB, scene::PointC};
   const int selected = scene::SelectedC ? 2 : scene::SelectedA ? 0 : 1;
   const char* letters[3] = {"A", "B", "C"};
-  delgraph::SetTextStyle(0, 0, kCoordinatesSize);
+  painter.SetTextStyle(0, 0, kCoordinatesSize);
   for (int k = 0; k < 3; ++k) {
     if ((k == selected) == edited)
-      delgraph::DrawText(kTextX, kCoordinatesY[k],
-                         classify::LineCoordinateText(letters[k], points[k]));
+      painter.DrawText(kTextX, kCoordinatesY[k],
+                       classify::LineCoordinateText(letters[k], points[k]));
   }
 }
 
 }  // namespace
 
-void PlaneInfoUpdate() {
+void PlaneInfoUpdate(drawing::Painter& painter) {
   if (scene::Quorvel != nullptr) scene::Quorvel->HideMemo2();
   if (scene::SelectedC) {
     scene::PointC = scene::EditPoint;
@@ -54,50 +55,50 @@ void PlaneInfoUpdate() {
   } else {
     scene::PointB = scene::EditPoint;
   }
-  drawing::Select320x200();
+  painter.Select320x200();
   // What follows the edited point comes last, after the scene: the window's canvas
   // keeps the picture of the calls that repeat the previous redraw and draws only
   // from the first change on. No text overlaps the projections.
-  ShowPlaneType();
+  ShowPlaneType(painter);
   const DihedralPoint& A = scene::PointA;
   const DihedralPoint& B = scene::PointB;
-  drawing::DrawScene(false, A.abscissa, A.alejamiento, A.cota, B.abscissa, B.alejamiento, B.cota,
-                     1);
-  ShowPlaneCoordinates();
-  FinishInfoUpdate();
+  drawing::DrawScene(painter, false, A.abscissa, A.alejamiento, A.cota, B.abscissa, B.alejamiento,
+                     B.cota, 1);
+  ShowPlaneCoordinates(painter);
+  FinishInfoUpdate(painter);
 }
 
-void ShowPlaneType() {
+void ShowPlaneType(drawing::Painter& painter) {
   // As a line's texts, and restored as they are after them.
-  const delgraph::ColorValue kept = BeginInfoText();
+  const delgraph::ColorValue kept = BeginInfoText(painter);
   if (!scene::AnswerHidden) {
-    delgraph::DrawText(kTextX, kTypeY,
-                       classify::PlaneType(scene::PointA, scene::PointB, scene::PointC).text);
+    painter.DrawText(kTextX, kTypeY,
+                     classify::PlaneType(scene::PointA, scene::PointB, scene::PointC).text);
   }
-  ShowCoordinates(false);
-  drawing::RestoreTextStyle();
-  delgraph::SetPenColorValue(kept);
+  ShowCoordinates(painter, false);
+  drawing::RestoreTextStyle(painter);
+  painter.SetPenColorValue(kept);
 }
 
-void ShowPlaneCoordinates() {
-  const delgraph::ColorValue kept = delgraph::GetPenColor();
-  delgraph::SetDrawColor(kTextColour);
-  delgraph::SetBackColor(kTextBackground);
-  ShowCoordinates(true);
+void ShowPlaneCoordinates(drawing::Painter& painter) {
+  const delgraph::ColorValue kept = painter.GetPenColor();
+  painter.SetDrawColor(kTextColour);
+  painter.SetBackColor(kTextBackground);
+  ShowCoordinates(painter, true);
   if (!scene::AnswerHidden) {
     const std::string traces =
         classify::PlaneTracesText(scene::PointA, scene::PointB, scene::PointC);
     const std::int32_t room = delgraph::GetMaxX() + 1 - kTextX;
     std::uint16_t size = kTextSize;
-    delgraph::SetTextStyle(0, 0, size);
-    while (size > kSmallestTracesSize && delgraph::TextWidth(traces) > room)
-      delgraph::SetTextStyle(0, 0, --size);
-    delgraph::DrawText(kTextX, kTracesY, traces);
+    painter.SetTextStyle(0, 0, size);
+    while (size > kSmallestTracesSize && painter.TextWidth(traces) > room)
+      painter.SetTextStyle(0, 0, --size);
+    painter.DrawText(kTextX, kTracesY, traces);
   }
-  drawing::RestoreTextStyle();
+  drawing::RestoreTextStyle(painter);
   // As the rings of the projections leave it.
-  delgraph::SetBrushStyle(delgraph::bsClear);
-  delgraph::SetPenColorValue(kept);
+  painter.SetBrushStyle(delgraph::bsClear);
+  painter.SetPenColorValue(kept);
 }
 
 }  // namespace drawing

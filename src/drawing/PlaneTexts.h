@@ -2,13 +2,15 @@
 // plane's type, the coordinates of its three points and where its traces meet.
 #pragma once
 
+#include "drawing/Painter.h"
+
 namespace drawing {
 
 // What InfoUpdate does in plane mode.
-void PlaneInfoUpdate();
+void PlaneInfoUpdate(drawing::Painter& painter);
 // Before the scene, the plane's type and the coordinates of the points not being
 // edited; after it, those of the edited point and the line about the traces.
-void ShowPlaneType();
-void ShowPlaneCoordinates();
+void ShowPlaneType(drawing::Painter& painter);
+void ShowPlaneCoordinates(drawing::Painter& painter);
 
 }  // namespace drawing

@@ -5,19 +5,10 @@
 #include <cstdint>
 #include <string>
 
-#include "delgraph/delgraph.h"
+#include "drawing/Painter.h"
 #include "scene/Scene.h"
 
 namespace drawing {
-
-struct SurfacePoint {
-  std::int32_t x = 0;
-  std::int32_t y = 0;
-};
-
-inline bool operator==(const SurfacePoint& a, const SurfacePoint& b) {
-  return a.x == b.x && a.y == b.y;
-}
 
 // Where one end point lands: S in space, V' and H' its projections in the space
 // view; G its foot, h and v its projections in the flat view.
@@ -25,38 +16,26 @@ struct EndPointPositions {
   SurfacePoint S, Vp, Hp, G, h, v;
 };
 
-// Working values, recomputed from the current mapping at each DrawScene.
-extern SurfacePoint& SpaceOrigin;
-extern SurfacePoint& FlatOrigin;
-extern double& AbscissaStepX;
-extern double& AbscissaStepY;
-
-// The main unit's saved text style; never filled, so restoring it selects font 0
-// at 8 points.
-extern delgraph::TextStyleRecord& SavedTextStyle;
-
-// Recomputes SpaceOrigin, FlatOrigin and the abscissa steps from the mapping.
-void ComputeSceneOrigins();
+// Recomputes the painter's origins and abscissa steps from its mapping.
+void ComputeSceneOrigins(Painter& painter);
 // Positions of p with the current origins and ProfileOn; draws nothing.
-EndPointPositions EndPointPositionsOf(const DihedralPoint& p);
+EndPointPositions EndPointPositionsOf(Painter& painter, const DihedralPoint& p);
 // The same for fractional coordinates (a trace), rounded half to even; whole ones
 // give exactly what EndPointPositionsOf gives.
-EndPointPositions PositionsAt(double abscissa, double alejamiento, double cota);
+EndPointPositions PositionsAt(Painter& painter, double abscissa, double alejamiento, double cota);
 
-EndPointPositions DrawEndPoint(const DihedralPoint& p);
-void DrawReferenceSegment(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
-                          std::int32_t colour);
-void DrawPointLabels(const std::string& letter, SurfacePoint S, SurfacePoint h, SurfacePoint v);
-void DrawSceneLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
-                   std::int32_t colour);
-void DrawScene(bool pointMode, std::int32_t aAbscissa, std::int32_t aAlejamiento,
+EndPointPositions DrawEndPoint(Painter& painter, const DihedralPoint& p);
+void DrawReferenceSegment(Painter& painter, std::int32_t x1, std::int32_t y1, std::int32_t x2,
+                          std::int32_t y2, std::int32_t colour);
+void DrawPointLabels(Painter& painter, const std::string& letter, SurfacePoint S, SurfacePoint h,
+                     SurfacePoint v);
+void DrawSceneLine(Painter& painter, std::int32_t x1, std::int32_t y1, std::int32_t x2,
+                   std::int32_t y2, std::int32_t colour);
+void DrawScene(Painter& painter, bool pointMode, std::int32_t aAbscissa, std::int32_t aAlejamiento,
                std::int32_t aCota, std::int32_t bAbscissa, std::int32_t bAlejamiento,
                std::int32_t bCota, std::int32_t lineColour);
 // The style the texts end with: the saved record is never filled, so this is
 // always font 0 at 8 points (the default record).
-void RestoreTextStyle();
-
-// Program-start working values, traces off. For tests.
-void ResetProjections();
+void RestoreTextStyle(Painter& painter);
 
 }  // namespace drawing

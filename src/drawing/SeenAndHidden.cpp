@@ -8,14 +8,11 @@
 #include <vector>
 
 #include "delgraph/delgraph.h"
-#include "drawing/DrawingState.h"
 #include "drawing/LineTraces.h"
 #include "scene/LineParts.h"
 #include "scene/Scene.h"
 
 namespace drawing {
-
-bool& VisibilityOn = internal::Current.VisibilityOn;
 
 namespace {
 
@@ -29,16 +26,16 @@ struct Station {
   EndPointPositions at;
 };
 
-EndPointPositions TraceAt(const LineTrace& trace) {
-  return PositionsAt(trace.abscissa.ToDouble(), trace.alejamiento.ToDouble(),
+EndPointPositions TraceAt(Painter& painter, const LineTrace& trace) {
+  return PositionsAt(painter, trace.abscissa.ToDouble(), trace.alejamiento.ToDouble(),
                      trace.cota.ToDouble());
 }
 
-void DrawPieces(const std::vector<LinePiece>& pieces, SurfacePoint EndPointPositions::*view,
-                std::int32_t colour) {
+void DrawPieces(Painter& painter, const std::vector<LinePiece>& pieces,
+                SurfacePoint EndPointPositions::*view, std::int32_t colour) {
   for (const LinePiece& piece : pieces) {
-    delgraph::SetLineStyle(piece.seen ? delgraph::psSolid : delgraph::psDash, 0, 3);
-    DrawSceneLine((piece.from.*view).x, (piece.from.*view).y, (piece.to.*view).x,
+    painter.SetLineStyle(piece.seen ? delgraph::psSolid : delgraph::psDash, 0, 3);
+    DrawSceneLine(painter, (piece.from.*view).x, (piece.from.*view).y, (piece.to.*view).x,
                   (piece.to.*view).y, colour);
   }
 }
@@ -56,18 +53,18 @@ const char* PartName(std::int32_t code) {
 
 }  // namespace
 
-std::vector<LinePiece> LinePieces(const DihedralPoint& A, const DihedralPoint& B, LineStation from,
-                                  LineStation to) {
+std::vector<LinePiece> LinePieces(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
+                                  LineStation from, LineStation to) {
   const LineTraces traces = TracesOf(A, B);
   std::array<Station, 4> stations;
-  stations[static_cast<int>(LineStation::kA)] = {true, {0, 1}, EndPointPositionsOf(A)};
-  stations[static_cast<int>(LineStation::kB)] = {true, {1, 1}, EndPointPositionsOf(B)};
+  stations[static_cast<int>(LineStation::kA)] = {true, {0, 1}, EndPointPositionsOf(painter, A)};
+  stations[static_cast<int>(LineStation::kB)] = {true, {1, 1}, EndPointPositionsOf(painter, B)};
   if (traces.horizontal.exists)
     stations[static_cast<int>(LineStation::kH)] = {true, scene::HorizontalTraceParameter(A, B),
-                                                   TraceAt(traces.horizontal)};
+                                                   TraceAt(painter, traces.horizontal)};
   if (traces.vertical.exists)
     stations[static_cast<int>(LineStation::kV)] = {true, scene::VerticalTraceParameter(A, B),
-                                                   TraceAt(traces.vertical)};
+                                                   TraceAt(painter, traces.vertical)};
   const Station& first = stations[static_cast<int>(from)];
   const Station& last = stations[static_cast<int>(to)];
   if (!first.exists || !last.exists) return {};
@@ -95,24 +92,24 @@ std::vector<LinePiece> LinePieces(const DihedralPoint& A, const DihedralPoint& B
   return pieces;
 }
 
-void DrawSeenAndHiddenLine(const DihedralPoint& A, const DihedralPoint& B,
+void DrawSeenAndHiddenLine(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
                            std::int32_t lineColour) {
-  const std::vector<LinePiece> pieces = LinePieces(A, B, LineStation::kA, LineStation::kB);
-  DrawPieces(pieces, &EndPointPositions::S, lineColour);  // in space
-  DrawPieces(pieces, &EndPointPositions::h, lineColour);  // horizontal projection
-  DrawPieces(pieces, &EndPointPositions::v, lineColour);  // vertical projection
+  const std::vector<LinePiece> pieces = LinePieces(painter, A, B, LineStation::kA, LineStation::kB);
+  DrawPieces(painter, pieces, &EndPointPositions::S, lineColour);  // in space
+  DrawPieces(painter, pieces, &EndPointPositions::h, lineColour);  // horizontal projection
+  DrawPieces(painter, pieces, &EndPointPositions::v, lineColour);  // vertical projection
   if (!scene::ProfileOn) {
-    DrawPieces(pieces, &EndPointPositions::Hp, kReferenceColour);  // onto H
-    DrawPieces(pieces, &EndPointPositions::Vp, kReferenceColour);  // onto V
+    DrawPieces(painter, pieces, &EndPointPositions::Hp, kReferenceColour);  // onto H
+    DrawPieces(painter, pieces, &EndPointPositions::Vp, kReferenceColour);  // onto V
   }
-  delgraph::SetLineStyle(delgraph::psSolid, 0, 1);
+  painter.SetLineStyle(delgraph::psSolid, 0, 1);
 
-  const delgraph::ColorValue pen = delgraph::GetPenColor();
-  delgraph::SetDrawColor(delgraph::GetMaxColor());  // black, as for line colour 1
-  delgraph::SetTextStyle(0, 0, 1);
-  delgraph::DrawText(kPartsTextX, kPartsTextY, PartsText(scene::LinePartCodes(A, B)));
-  RestoreTextStyle();
-  delgraph::SetPenColorValue(pen);
+  const delgraph::ColorValue pen = painter.GetPenColor();
+  painter.SetDrawColor(delgraph::GetMaxColor());  // black, as for line colour 1
+  painter.SetTextStyle(0, 0, 1);
+  painter.DrawText(kPartsTextX, kPartsTextY, PartsText(scene::LinePartCodes(A, B)));
+  RestoreTextStyle(painter);
+  painter.SetPenColorValue(pen);
 }
 
 std::string PartsText(const std::vector<std::int32_t>& codes) {
@@ -122,10 +119,6 @@ std::string PartsText(const std::vector<std::int32_t>& codes) {
   for (std::size_t i = 0; i < codes.size(); ++i)
     text += (i ? ", " : "") + std::string(PartName(codes[i]));
   return text;
-}
-
-void ResetVisibility() {
-  VisibilityOn = false;
 }
 
 }  // namespace drawing

@@ -12,9 +12,6 @@
 
 namespace drawing {
 
-// Whether DrawScene splits a line into seen and hidden parts. Lasts for the run.
-extern bool& VisibilityOn;
-
 // The places along a line where a piece may start or end.
 enum class LineStation { kA, kB, kH, kV };
 
@@ -27,12 +24,13 @@ struct LinePiece {
 // The pieces of line AB from one station to another, in that order, split at the
 // traces between them; none when either station is a trace the line lacks. Uses
 // the current origins.
-std::vector<LinePiece> LinePieces(const DihedralPoint& A, const DihedralPoint& B, LineStation from,
-                                  LineStation to);
+std::vector<LinePiece> LinePieces(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
+                                  LineStation from, LineStation to);
 
 // DrawScene's line AB at width 3 in space and in its projections, each piece solid
 // or dashed, and the text that names its parts. Leaves the pen colour as it was.
-void DrawSeenAndHiddenLine(const DihedralPoint& A, const DihedralPoint& B, std::int32_t lineColour);
+void DrawSeenAndHiddenLine(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
+                           std::int32_t lineColour);
 
 // "Cuadrantes: 3º, 4º, 1º", or the halves of H or V a line in them crosses.
 std::string PartsText(const std::vector<std::int32_t>& codes);
@@ -40,8 +38,5 @@ std::string PartsText(const std::vector<std::int32_t>& codes);
 // Where that text starts: the top left of the space view, clear of every other text.
 constexpr std::int32_t kPartsTextX = 8;
 constexpr std::int32_t kPartsTextY = 16;
-
-// Off. For tests; ResetProjections calls it too.
-void ResetVisibility();
 
 }  // namespace drawing

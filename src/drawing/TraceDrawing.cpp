@@ -8,7 +8,6 @@
 #include "delgraph/Clip.h"
 #include "delgraph/delgraph.h"
 #include "drawing/LineTraces.h"
-#include "drawing/LogicalWindow.h"
 #include "drawing/Projections.h"
 #include "drawing/SeenAndHidden.h"
 
@@ -32,19 +31,19 @@ constexpr std::int32_t kLabelDy = -12;
 class ViewClip {
  public:
   enum View { kNone, kSpace, kFlat };
-  ViewClip() = default;
+  explicit ViewClip(Painter& painter) : painter_(painter) {}
   ViewClip(const ViewClip&) = delete;
   ViewClip& operator=(const ViewClip&) = delete;
   ~ViewClip() {
-    if (view_ != kNone) delgraph::NoClip();
+    if (view_ != kNone) painter_.NoClip();
   }
   void To(View view) {
     if (view == view_) return;
     view_ = view;
     if (view == kSpace)
-      Set(ScaleX(0), ScaleY(5), ScaleX(160), ScaleY(190));
+      Set(painter_.ScaleX(0), painter_.ScaleY(5), painter_.ScaleX(160), painter_.ScaleY(190));
     else
-      Set(ScaleX(179), ScaleY(19), ScaleX(308), ScaleY(141));
+      Set(painter_.ScaleX(179), painter_.ScaleY(19), painter_.ScaleX(308), painter_.ScaleY(141));
   }
   bool Contains(SurfacePoint p) const {
     return p.x >= left_ && p.x <= right_ && p.y >= top_ && p.y <= bottom_;
@@ -52,7 +51,7 @@ class ViewClip {
   // DrawLine, cut to the panel (Liang-Barsky); nothing when the segment misses it.
   void Line(SurfacePoint a, SurfacePoint b) const {
     if (Contains(a) && Contains(b)) {
-      delgraph::DrawLine(a.x, a.y, b.x, b.y);
+      painter_.DrawLine(a.x, a.y, b.x, b.y);
       return;
     }
     const double ax = a.x, ay = a.y;
@@ -60,7 +59,7 @@ class ViewClip {
     double t0 = 0.0, t1 = 1.0;
     if (!delgraph::ClipSegment(ax, ay, dx, dy, left_, top_, right_, bottom_, t0, t1)) return;
     const auto px = [](double v) { return static_cast<std::int32_t>(std::lround(v)); };
-    delgraph::DrawLine(px(ax + t0 * dx), px(ay + t0 * dy), px(ax + t1 * dx), px(ay + t1 * dy));
+    painter_.DrawLine(px(ax + t0 * dx), px(ay + t0 * dy), px(ax + t1 * dx), px(ay + t1 * dy));
   }
 
  private:
@@ -69,21 +68,22 @@ class ViewClip {
     right_ = std::max(x1, x2);
     top_ = std::min(y1, y2);
     bottom_ = std::max(y1, y2);
-    delgraph::ClipToBar(left_, top_, right_, bottom_);
+    painter_.ClipToBar(left_, top_, right_, bottom_);
   }
+  Painter& painter_;
   View view_ = kNone;
   std::int32_t left_ = 0, top_ = 0, right_ = -1, bottom_ = -1;
 };
 
-void Ring(SurfacePoint p, const ViewClip& clip) {
+void Ring(Painter& painter, SurfacePoint p, const ViewClip& clip) {
   if (!clip.Contains(p)) return;
-  delgraph::SetLineStyle(delgraph::psSolid, 0, 3);
-  delgraph::DrawCircle(p.x, p.y, kRingRadius);
+  painter.SetLineStyle(delgraph::psSolid, 0, 3);
+  painter.DrawCircle(p.x, p.y, kRingRadius);
 }
 
-void Label(SurfacePoint p, const char* text, const ViewClip& clip) {
+void Label(Painter& painter, SurfacePoint p, const char* text, const ViewClip& clip) {
   if (!clip.Contains(p)) return;
-  delgraph::DrawLabel(p.x, p.y, p.x + kLabelDx, p.y + kLabelDy, text);
+  painter.DrawLabel(p.x, p.y, p.x + kLabelDx, p.y + kLabelDy, text);
 }
 
 // One trace: P is where it lands, near the end point it lies beyond (if any). In
@@ -96,9 +96,9 @@ struct TraceNames {
 };
 
 // With "Partes vistas y ocultas" on, the extension to a trace is solid where seen.
-void DrawSplitExtension(const std::vector<LinePiece>& pieces, ViewClip& clip) {
+void DrawSplitExtension(Painter& painter, const std::vector<LinePiece>& pieces, ViewClip& clip) {
   for (const LinePiece& piece : pieces) {
-    delgraph::SetLineStyle(piece.seen ? delgraph::psSolid : delgraph::psDash, 0, 1);
+    painter.SetLineStyle(piece.seen ? delgraph::psSolid : delgraph::psDash, 0, 1);
     clip.To(ViewClip::kSpace);
     clip.Line(piece.from.S, piece.to.S);
     clip.To(ViewClip::kFlat);
@@ -107,22 +107,24 @@ void DrawSplitExtension(const std::vector<LinePiece>& pieces, ViewClip& clip) {
   }
 }
 
-void DrawTrace(const DihedralPoint& A, const DihedralPoint& B, const LineTrace& trace,
-               LineStation station, const EndPointPositions& a, const EndPointPositions& b,
-               std::int32_t lineColour, const TraceNames& names, ViewClip& clip) {
+void DrawTrace(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
+               const LineTrace& trace, LineStation station, const EndPointPositions& a,
+               const EndPointPositions& b, std::int32_t lineColour, const TraceNames& names,
+               ViewClip& clip) {
   if (!trace.exists) return;
-  const EndPointPositions P =
-      PositionsAt(trace.abscissa.ToDouble(), trace.alejamiento.ToDouble(), trace.cota.ToDouble());
+  const EndPointPositions P = PositionsAt(painter, trace.abscissa.ToDouble(),
+                                          trace.alejamiento.ToDouble(), trace.cota.ToDouble());
   if (trace.side != TraceSide::kOnSegment) {
     const EndPointPositions& near = trace.side == TraceSide::kBeyondA ? a : b;
-    delgraph::SetDrawColor(lineColour);
-    if (lineColour == kBlackLine) delgraph::SetDrawColor(delgraph::GetMaxColor());
-    if (VisibilityOn) {
+    painter.SetDrawColor(lineColour);
+    if (lineColour == kBlackLine) painter.SetDrawColor(delgraph::GetMaxColor());
+    if (scene::VisibilityOn) {
       const bool beyondA = trace.side == TraceSide::kBeyondA;
-      DrawSplitExtension(LinePieces(A, B, beyondA ? LineStation::kA : LineStation::kB, station),
-                         clip);
+      DrawSplitExtension(
+          painter, LinePieces(painter, A, B, beyondA ? LineStation::kA : LineStation::kB, station),
+          clip);
     } else {
-      delgraph::SetLineStyle(delgraph::psDash, 0, 1);
+      painter.SetLineStyle(delgraph::psDash, 0, 1);
       clip.To(ViewClip::kSpace);
       clip.Line(near.S, P.S);  // the line in space
       clip.To(ViewClip::kFlat);
@@ -130,45 +132,44 @@ void DrawTrace(const DihedralPoint& A, const DihedralPoint& B, const LineTrace& 
       clip.Line(near.v, P.v);  // its vertical projection
     }
   }
-  delgraph::SetDrawColor(kTraceColour);
-  delgraph::SetLineStyle(delgraph::psDashDotDot, 0, 1);
+  painter.SetDrawColor(kTraceColour);
+  painter.SetLineStyle(delgraph::psDashDotDot, 0, 1);
   clip.To(ViewClip::kFlat);
   clip.Line(P.h, P.v);
-  Ring(P.h, clip);
-  Ring(P.v, clip);
+  Ring(painter, P.h, clip);
+  Ring(painter, P.v, clip);
   clip.To(ViewClip::kSpace);
-  Ring(P.S, clip);
-  delgraph::SetLineStyle(delgraph::psSolid, 0, 1);
+  Ring(painter, P.S, clip);
+  painter.SetLineStyle(delgraph::psSolid, 0, 1);
   // The rings leave the brush clear; without any ring it is cleared here, so the
   // labels never get a box.
-  delgraph::SetBrushStyle(delgraph::bsClear);
-  delgraph::SetTextStyle(0, 0, 1);
-  Label(P.S, names.space, clip);
+  painter.SetBrushStyle(delgraph::bsClear);
+  painter.SetTextStyle(0, 0, 1);
+  Label(painter, P.S, names.space, clip);
   clip.To(ViewClip::kFlat);
-  Label(P.h, names.onHorizontalProjection, clip);
-  Label(P.v, names.onVerticalProjection, clip);
-  RestoreTextStyle();
+  Label(painter, P.h, names.onHorizontalProjection, clip);
+  Label(painter, P.v, names.onVerticalProjection, clip);
+  RestoreTextStyle(painter);
 }
 
 }  // namespace
 
-void DrawLineTraces(const DihedralPoint& A, const DihedralPoint& B, std::int32_t lineColour) {
+void DrawLineTraces(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
+                    std::int32_t lineColour) {
   const LineTraces traces = TracesOf(A, B);
   if (!traces.horizontal.exists && !traces.vertical.exists) return;
-  ComputeSceneOrigins();
-  const delgraph::ColorValue pen = delgraph::GetPenColor();
-  const EndPointPositions a = EndPointPositionsOf(A);
-  const EndPointPositions b = EndPointPositionsOf(B);
+  ComputeSceneOrigins(painter);
+  const delgraph::ColorValue pen = painter.GetPenColor();
+  const EndPointPositions a = EndPointPositionsOf(painter, A);
+  const EndPointPositions b = EndPointPositionsOf(painter, B);
   {
-    ViewClip clip;
-    DrawTrace(A, B, traces.horizontal, LineStation::kH, a, b, lineColour, {"H", "h", "h'"}, clip);
-    DrawTrace(A, B, traces.vertical, LineStation::kV, a, b, lineColour, {"V", "v", "v'"}, clip);
+    ViewClip clip(painter);
+    DrawTrace(painter, A, B, traces.horizontal, LineStation::kH, a, b, lineColour, {"H", "h", "h'"},
+              clip);
+    DrawTrace(painter, A, B, traces.vertical, LineStation::kV, a, b, lineColour, {"V", "v", "v'"},
+              clip);
   }
-  delgraph::SetPenColorValue(pen);
-}
-
-void ResetTraces() {
-  TracesOn = false;
+  painter.SetPenColorValue(pen);
 }
 
 }  // namespace drawing

@@ -4,22 +4,18 @@
 
 #include <cstdint>
 
+#include "drawing/Painter.h"
 #include "scene/Scene.h"
 
 namespace drawing {
 
-// Whether DrawScene draws the traces of a line. Lasts for the run; never saved.
-extern bool& TracesOn;
-
-// Draws the traces of line AB that exist, whatever TracesOn says: in the flat view
+// Draws the traces of line AB that exist, whatever scene::TracesOn says: in the flat view
 // h, h', v, v' with their reference lines, in the space (or profile) view the trace
 // points, and the line and its projections extended dashed, in lineColour, to a
 // trace outside AB. Gives the pen back as it found it; leaves the line style solid
 // and 1 wide, and the text style as RestoreTextStyle sets it (font 0 at 8 points),
 // whatever they were before.
-void DrawLineTraces(const DihedralPoint& A, const DihedralPoint& B, std::int32_t lineColour);
-
-// Traces off. For tests; ResetProjections calls it too.
-void ResetTraces();
+void DrawLineTraces(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
+                    std::int32_t lineColour);
 
 }  // namespace drawing

@@ -76,15 +76,15 @@ bool JudgedRight(const Exercise& e, const Answer& a, bool detailed) {
   return Contains(e.trueTypes, a.chosen) && Contains(e.trueRelations, a.relation);
 }
 
-void DrawExplanation(const std::string& sentence) {
+void DrawExplanation(drawing::Painter& painter, const std::string& sentence) {
   if (sentence.empty()) return;
-  const delgraph::ColorValue pen = delgraph::GetPenColor();
-  delgraph::SetBrushStyle(kClearBrush);
-  delgraph::SetTextStyle(kExplanationFont, 0, kExplanationSize);
-  delgraph::SetDrawColor(kExplanationColour);
-  delgraph::DrawText(kExplanationX, kExplanationY, sentence);
-  drawing::RestoreTextStyle();
-  delgraph::SetPenColorValue(pen);
+  const delgraph::ColorValue pen = painter.GetPenColor();
+  painter.SetBrushStyle(kClearBrush);
+  painter.SetTextStyle(kExplanationFont, 0, kExplanationSize);
+  painter.SetDrawColor(kExplanationColour);
+  painter.DrawText(kExplanationX, kExplanationY, sentence);
+  drawing::RestoreTextStyle(painter);
+  painter.SetPenColorValue(pen);
 }
 
 void ResetDetailedMode() {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing/Painter.h"
 #include "scene/Scene.h"
 
 namespace quiz {
@@ -65,7 +66,7 @@ std::string Explanation(const Exercise& e, const Answer& a);
 
 // Draws the explanation in the top strip of the space-view panel, beside the
 // title: no projection of any exercise reaches it.
-void DrawExplanation(const std::string& sentence);
+void DrawExplanation(drawing::Painter& painter, const std::string& sentence);
 constexpr std::int32_t kExplanationX = 104;
 constexpr std::int32_t kExplanationY = 26;
 

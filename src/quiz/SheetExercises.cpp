@@ -11,7 +11,7 @@
 #include "classify/TrueNames.h"
 #include "classify/Vocabulary.h"
 #include "delgraph/delgraph.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 #include "quiz/PlaneExercise.h"
 #include "quiz/Results.h"
 #include "scene/Scene.h"
@@ -22,26 +22,16 @@ namespace {
 
 constexpr std::int32_t kPlaneHOrVCode = 9;
 
-// Saves the logical mapping and the surface extent it is built on, and gives them
-// back: working out the bounds must not move the window's picture.
+// Saves the scene's mapping factors and the surface extent they are built on, and
+// gives them back: working out the bounds must not move the window's picture.
 class MappingGuard {
  public:
   MappingGuard()
-      : current_(drawing::CurrentWindow),
-        width_(drawing::WindowWidth),
-        height_(drawing::WindowHeight),
-        factorX_(scene::ScaleFactorX),
+      : factorX_(scene::ScaleFactorX),
         factorY_(scene::ScaleFactorY),
         surfaceWidth_(scene::SurfaceWidth),
-        surfaceHeight_(scene::SurfaceHeight) {
-    std::copy(std::begin(drawing::LogicalWindowTable), std::end(drawing::LogicalWindowTable),
-              std::begin(table_));
-  }
+        surfaceHeight_(scene::SurfaceHeight) {}
   ~MappingGuard() {
-    std::copy(std::begin(table_), std::end(table_), std::begin(drawing::LogicalWindowTable));
-    drawing::CurrentWindow = current_;
-    drawing::WindowWidth = width_;
-    drawing::WindowHeight = height_;
     scene::ScaleFactorX = factorX_;
     scene::ScaleFactorY = factorY_;
     scene::SurfaceWidth = surfaceWidth_;
@@ -51,9 +41,7 @@ class MappingGuard {
   MappingGuard& operator=(const MappingGuard&) = delete;
 
  private:
-  drawing::LogicalWindow table_[6];
-  std::uint8_t current_;
-  double width_, height_, factorX_, factorY_;
+  double factorX_, factorY_;
   std::int32_t surfaceWidth_, surfaceHeight_;
 };
 
@@ -186,8 +174,9 @@ ExerciseBounds BoundsAfterEdit() {
   // The extent the activation gives the scene: the layer's fixed bounds.
   scene::SurfaceWidth = delgraph::GetMaxX();
   scene::SurfaceHeight = delgraph::GetMaxY();
-  drawing::Select320x200();
-  return CurrentBounds();
+  drawing::Painter painter;
+  painter.Select320x200();
+  return CurrentBounds(painter);
 }
 
 bool ReadsOnPaper(const GeneratedExercise& e) {

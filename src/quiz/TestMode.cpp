@@ -13,7 +13,7 @@
 #include "delgraph/delgraph.h"
 #include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 #include "drawing/PlaneTexts.h"
 #include "drawing/Projections.h"
 #include "quiz/DetailedMode.h"
@@ -117,41 +117,41 @@ bool AnswerIsRight(const Answer& a) {
 }
 
 // The coordinate texts, and the names too once AnswerHidden is false.
-void ShowExerciseInfo() {
+void ShowExerciseInfo(drawing::Painter& painter) {
   const DihedralPoint& a = scene::PointA;
   if (scene::PointMode)
-    drawing::ShowPointInfo(a.abscissa, a.alejamiento, a.cota);
+    drawing::ShowPointInfo(painter, a.abscissa, a.alejamiento, a.cota);
   else
-    drawing::ShowLineInfo();
+    drawing::ShowLineInfo(painter);
 }
 
-void DrawExerciseScene() {
+void DrawExerciseScene(drawing::Painter& painter) {
   const DihedralPoint& a = scene::PointA;
   const DihedralPoint& b = scene::PointB;
-  drawing::DrawScene(scene::PointMode, a.abscissa, a.alejamiento, a.cota, b.abscissa, b.alejamiento,
-                     b.cota, 1);
+  drawing::DrawScene(painter, scene::PointMode, a.abscissa, a.alejamiento, a.cota, b.abscissa,
+                     b.alejamiento, b.cota, 1);
 }
 
 // A plane's texts around its scene: the type (once shown) and the points not
 // edited before it, the edited point and the traces' line after it.
-void ShowPlaneInfo(bool withScene) {
-  drawing::ShowPlaneType();
-  if (withScene) DrawExerciseScene();
-  drawing::ShowPlaneCoordinates();
+void ShowPlaneInfo(drawing::Painter& painter, bool withScene) {
+  drawing::ShowPlaneType(painter);
+  if (withScene) DrawExerciseScene(painter);
+  drawing::ShowPlaneCoordinates(painter);
 }
 
 // Marks the picture as an exercise. The top-left corner of the space-view panel is
 // empty in both frames and no generated point reaches it, so the title hides
 // nothing; the clear brush gives it no background box.
-void DrawTitle() {
+void DrawTitle(drawing::Painter& painter) {
   // The pen goes back as it was: the next profile frame draws its traces in it.
-  const delgraph::ColorValue pen = delgraph::GetPenColor();
-  delgraph::SetBrushStyle(kClearBrush);
-  delgraph::SetTextStyle(0, 0, 18);
-  delgraph::SetDrawColor(kVerdictColour);
-  delgraph::DrawText(8, 16, "T E S T");
-  drawing::RestoreTextStyle();
-  delgraph::SetPenColorValue(pen);
+  const delgraph::ColorValue pen = painter.GetPenColor();
+  painter.SetBrushStyle(kClearBrush);
+  painter.SetTextStyle(0, 0, 18);
+  painter.SetDrawColor(kVerdictColour);
+  painter.DrawText(8, 16, "T E S T");
+  drawing::RestoreTextStyle(painter);
+  painter.SetPenColorValue(pen);
 }
 
 }  // namespace
@@ -168,9 +168,9 @@ std::int32_t Random(std::int32_t n) {
   return distribution(Generator());
 }
 
-ExerciseBounds CurrentBounds() {
+ExerciseBounds CurrentBounds(drawing::Painter& painter) {
   // The abscissa bound uses the vertical mapping, the other two the horizontal one.
-  return ExerciseBounds{drawing::ScaleY(40), drawing::ScaleX(45)};
+  return ExerciseBounds{painter.ScaleY(40), painter.ScaleX(45)};
 }
 
 GeneratedExercise DrawExercise(const RandomSource& random, ExerciseBounds bounds) {
@@ -206,7 +206,7 @@ GeneratedExercise DrawExercise(const RandomSource& random, ExerciseBounds bounds
   return e;
 }
 
-void DrawWaitingExercise(const GeneratedExercise& e, bool titled) {
+void DrawWaitingExercise(drawing::Painter& painter, const GeneratedExercise& e, bool titled) {
   scene::PointMode = e.pointMode;
   scene::PointA = e.a;
   scene::PointB = e.b;
@@ -222,22 +222,22 @@ void DrawWaitingExercise(const GeneratedExercise& e, bool titled) {
   }
   scene::AnswerHidden = true;
 
-  drawing::FullRedraw();
+  drawing::FullRedraw(painter);
   if (e.planeMode) {
-    drawing::PlaneInfoUpdate();
+    drawing::PlaneInfoUpdate(painter);
   } else {
-    DrawExerciseScene();
-    ShowExerciseInfo();
+    DrawExerciseScene(painter);
+    ShowExerciseInfo(painter);
   }
-  if (titled) DrawTitle();
+  if (titled) DrawTitle(painter);
 }
 
-void NewExercise() {
+void NewExercise(drawing::Painter& painter) {
   // The bounds follow the logical space current now: 97 and 144 after an edit or an
   // earlier exercise, 40 and 72 right after start-up.
   // With plane exercises on, one in three is a plane, its type drawn first; the
   // others are the seed's points and lines. Off, no draw is added.
-  const ExerciseBounds bounds = CurrentBounds();
+  const ExerciseBounds bounds = CurrentBounds(painter);
   const bool plane = PlaneExercisesOn && Random(3) == 0;
   const GeneratedExercise e =
       plane ? DrawPlaneExercise(Random, bounds) : DrawExercise(Random, bounds);
@@ -246,7 +246,7 @@ void NewExercise() {
   ExerciseAnswered = false;
   // A plane left from an earlier exercise must not show a point or a line as one.
   if (!plane && PlaneExercisesOn) scene::PlaneMode = false;
-  DrawWaitingExercise(e);
+  DrawWaitingExercise(painter, e);
 
   // The right answer, judged later against the lists.
   if (plane) {
@@ -278,10 +278,10 @@ void NewExercise() {
   scene::SelectedA = true;
   scene::EditPoint = scene::PointA;
 
-  drawing::RestoreTextStyle();
+  drawing::RestoreTextStyle(painter);
 }
 
-void CheckAnswer() {
+void CheckAnswer(drawing::Painter& painter) {
   if (ExerciseAnswered) {
     if (scene::Quorvel != nullptr) scene::Quorvel->ShowBtest();
     return;
@@ -304,56 +304,56 @@ void CheckAnswer() {
   if (plane) {
     // A plane's traces come with its answer, drawn now rather than at the next edit.
     scene::AnswerHidden = false;
-    ShowPlaneInfo(true);
+    ShowPlaneInfo(painter, true);
   } else {
-    ShowExerciseInfo();
-    DrawExerciseScene();
+    ShowExerciseInfo(painter);
+    DrawExerciseScene(painter);
   }
   scene::AnswerHidden = false;
 
-  DrawBevelPanel(203, 374, 309, 424, 1);
-  delgraph::SetFillStyle(kSolidFill, kTrackColour);
-  delgraph::FillBar(kBarLeft, kMissesTop, kTrackRight, kMissesBottom);
-  delgraph::SetFillStyle(kSolidFill, kTrackColour);
-  delgraph::FillBar(kBarLeft, kHitsTop, kTrackRight, kHitsBottom);
-  delgraph::SetFillStyle(kSolidFill, kBarColour);
-  delgraph::FillBar(kBarLeft, kMissesTop, BarEnd(scene::TestMisses), kMissesBottom);
-  delgraph::FillBar(kBarLeft, kHitsTop, BarEnd(scene::TestHits), kHitsBottom);
+  DrawBevelPanel(painter, 203, 374, 309, 424, 1);
+  painter.SetFillStyle(kSolidFill, kTrackColour);
+  painter.FillBar(kBarLeft, kMissesTop, kTrackRight, kMissesBottom);
+  painter.SetFillStyle(kSolidFill, kTrackColour);
+  painter.FillBar(kBarLeft, kHitsTop, kTrackRight, kHitsBottom);
+  painter.SetFillStyle(kSolidFill, kBarColour);
+  painter.FillBar(kBarLeft, kMissesTop, BarEnd(scene::TestMisses), kMissesBottom);
+  painter.FillBar(kBarLeft, kHitsTop, BarEnd(scene::TestHits), kHitsBottom);
 
-  delgraph::SetFillStyle(kSolidFill, kTrackColour);
-  delgraph::SetLineStyle(0, 0, 1);
-  delgraph::SetTextStyle(2, 0, 0);
-  delgraph::SetDrawColor(kScoreTextColour);
-  delgraph::SetBrushStyle(kClearBrush);
-  delgraph::DrawText(209, 373, "aciertos:" + std::to_string(scene::TestHits));
-  delgraph::DrawText(210, 396, "fallos:" + std::to_string(scene::TestMisses));
-  drawing::RestoreTextStyle();
+  painter.SetFillStyle(kSolidFill, kTrackColour);
+  painter.SetLineStyle(0, 0, 1);
+  painter.SetTextStyle(2, 0, 0);
+  painter.SetDrawColor(kScoreTextColour);
+  painter.SetBrushStyle(kClearBrush);
+  painter.DrawText(209, 373, "aciertos:" + std::to_string(scene::TestHits));
+  painter.DrawText(210, 396, "fallos:" + std::to_string(scene::TestMisses));
+  drawing::RestoreTextStyle(painter);
 
   // Reveals the names; they describe the points as they are now.
   if (plane)
-    ShowPlaneInfo(false);
+    ShowPlaneInfo(painter, false);
   else
-    ShowExerciseInfo();
+    ShowExerciseInfo(painter);
 
-  delgraph::SetBrushStyle(kClearBrush);
-  delgraph::SetTextStyle(0, 0, 18);
-  delgraph::SetDrawColor(kVerdictColour);
+  painter.SetBrushStyle(kClearBrush);
+  painter.SetTextStyle(0, 0, 18);
+  painter.SetDrawColor(kVerdictColour);
   if (right)
-    delgraph::DrawText(375, 300, " C O R R E C T O ");
+    painter.DrawText(375, 300, " C O R R E C T O ");
   else
-    delgraph::DrawText(365, 300, " I N C O R R E C T O ");
-  drawing::RestoreTextStyle();
+    painter.DrawText(365, 300, " I N C O R R E C T O ");
+  drawing::RestoreTextStyle(painter);
 
   if (CurrentExercise.set) {
-    if (DetailedMode && !right) DrawExplanation(Explanation(CurrentExercise, answer));
+    if (DetailedMode && !right) DrawExplanation(painter, Explanation(CurrentExercise, answer));
     RecordResult(CurrentExercise, answer, right, DetailedMode);
   }
 
   if (scene::Quorvel != nullptr) scene::Quorvel->mostrarbotones();
 }
 
-void DrawBevelPanel(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
-                    std::uint8_t raised) {
+void DrawBevelPanel(drawing::Painter& painter, std::int32_t x1, std::int32_t y1, std::int32_t x2,
+                    std::int32_t y2, std::uint8_t raised) {
   // Any style but 0 draws raised.
   const std::int32_t light = raised != 0 ? kPanelLight : kPanelDark;
   const std::int32_t dark = raised != 0 ? kPanelDark : kPanelLight;
@@ -362,24 +362,24 @@ void DrawBevelPanel(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int3
     return scene::Saturate32(static_cast<std::int64_t>(v) + by);
   };
 
-  delgraph::SetLineStyle(0, 0, 1);
-  delgraph::SetFillStyle(kSolidFill, kPanelFace);
-  delgraph::SetDrawColor(kPanelLight);
-  delgraph::FillBar(inner(x1, 1), inner(y1, 1), inner(x2, -1), inner(y2, -1));
+  painter.SetLineStyle(0, 0, 1);
+  painter.SetFillStyle(kSolidFill, kPanelFace);
+  painter.SetDrawColor(kPanelLight);
+  painter.FillBar(inner(x1, 1), inner(y1, 1), inner(x2, -1), inner(y2, -1));
 
-  delgraph::SetFillStyle(kSolidFill, kTrackColour);
-  delgraph::SetDrawColor(light);
-  delgraph::DrawLine(x1, y1, x2, y1);
-  delgraph::DrawLine(inner(x1, 1), inner(y1, 1), inner(x2, -1), inner(y1, 1));
-  delgraph::DrawLine(x1, y1, x1, y2);
-  delgraph::DrawLine(inner(x1, 1), inner(y1, 1), inner(x1, 1), inner(y2, -1));
+  painter.SetFillStyle(kSolidFill, kTrackColour);
+  painter.SetDrawColor(light);
+  painter.DrawLine(x1, y1, x2, y1);
+  painter.DrawLine(inner(x1, 1), inner(y1, 1), inner(x2, -1), inner(y1, 1));
+  painter.DrawLine(x1, y1, x1, y2);
+  painter.DrawLine(inner(x1, 1), inner(y1, 1), inner(x1, 1), inner(y2, -1));
 
-  delgraph::SetFillStyle(kSolidFill, kTrackColour);
-  delgraph::SetDrawColor(dark);
-  delgraph::DrawLine(x2, y1, x2, y2);
-  delgraph::DrawLine(inner(x2, -1), inner(y1, 1), inner(x2, -1), inner(y2, -1));
-  delgraph::DrawLine(x1, y2, x2, y2);
-  delgraph::DrawLine(inner(x1, 1), inner(y2, -1), inner(x2, -1), inner(y2, -1));
+  painter.SetFillStyle(kSolidFill, kTrackColour);
+  painter.SetDrawColor(dark);
+  painter.DrawLine(x2, y1, x2, y2);
+  painter.DrawLine(inner(x2, -1), inner(y1, 1), inner(x2, -1), inner(y2, -1));
+  painter.DrawLine(x1, y2, x2, y2);
+  painter.DrawLine(inner(x1, 1), inner(y2, -1), inner(x2, -1), inner(y2, -1));
 }
 
 void ResetQuiz() {

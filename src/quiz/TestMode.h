@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "drawing/Painter.h"
 #include "scene/Scene.h"
 
 namespace quiz {
@@ -36,7 +37,7 @@ struct ExerciseBounds {
 };
 
 // The bounds that the logical space current now gives.
-ExerciseBounds CurrentBounds();
+ExerciseBounds CurrentBounds(drawing::Painter& painter);
 
 // The draws of one exercise, in their order, from random; draws nothing on screen.
 GeneratedExercise DrawExercise(const RandomSource& random, ExerciseBounds bounds);
@@ -46,14 +47,14 @@ GeneratedExercise DrawExercise(const RandomSource& random, ExerciseBounds bounds
 // sheet has its own). Makes it the scene (PointMode, PointA, PointB, AnswerHidden
 // true); records no codes and touches no control but those the drawing routines
 // reach.
-void DrawWaitingExercise(const GeneratedExercise& e, bool titled = true);
+void DrawWaitingExercise(drawing::Painter& painter, const GeneratedExercise& e, bool titled = true);
 
 // Generates and draws an exercise (the body of BtestClick after ocultarbotones).
-void NewExercise();
+void NewExercise(drawing::Painter& painter);
 // The body of comprobarTestClick.
-void CheckAnswer();
-void DrawBevelPanel(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
-                    std::uint8_t raised);
+void CheckAnswer(drawing::Painter& painter);
+void DrawBevelPanel(drawing::Painter& painter, std::int32_t x1, std::int32_t y1, std::int32_t x2,
+                    std::int32_t y2, std::uint8_t raised);
 
 // Program-start state. For tests.
 void ResetQuiz();

@@ -32,19 +32,20 @@ int ClampScale(int scale) {
   return std::clamp(scale, MinScale, MaxScale);
 }
 
-QByteArray Encode(const SceneSpec& picture, Format format, int scale) {
+QByteArray Encode(const SceneSpec& picture, const delgraph::Palette& palette, Format format,
+                  int scale) {
   switch (format) {
     case Format::Png: {
       QByteArray bytes;
       QBuffer buffer(&bytes);
       buffer.open(QIODevice::WriteOnly);
-      RenderImage(picture, scale).save(&buffer, "PNG");
+      RenderImage(picture, palette, scale).save(&buffer, "PNG");
       return bytes;
     }
     case Format::Svg:
-      return RenderSvg(picture, scale);
+      return RenderSvg(picture, palette, scale);
     case Format::Pdf:
-      return RenderPdf(picture);
+      return RenderPdf(picture, palette);
   }
   return {};
 }
@@ -223,17 +224,18 @@ std::optional<Format> FormatOfPath(const QString& path) {
   return std::nullopt;
 }
 
-QImage RenderImage(const SceneSpec& picture, int scale) {
+QImage RenderImage(const SceneSpec& picture, const delgraph::Palette& palette, int scale) {
   scale = ClampScale(scale);
   QImage image(AreaWidth * scale, AreaHeight * scale, QImage::Format_RGB32);
   image.setDotsPerMeterX(kDotsPerMeter96);
   image.setDotsPerMeterY(kDotsPerMeter96);
   image.fill(Qt::white);
-  WithSurface(image, QRectF(image.rect()), [&picture] { DrawEdit(picture); });
+  WithSurface(image, QRectF(image.rect()), palette,
+              [&picture](drawing::Painter& painter) { DrawEdit(painter, picture); });
   return image;
 }
 
-QByteArray RenderSvg(const SceneSpec& picture, int scale) {
+QByteArray RenderSvg(const SceneSpec& picture, const delgraph::Palette& palette, int scale) {
   scale = ClampScale(scale);
   QByteArray bytes;
   QBuffer buffer(&bytes);
@@ -246,11 +248,13 @@ QByteArray RenderSvg(const SceneSpec& picture, int scale) {
   svg.setViewBox(area);
   svg.setTitle(QStringLiteral("Quorvel"));
   svg.setDescription(QStringLiteral("Sistema diédrico"));
-  WithSurface(svg, QRectF(area), [&picture] { DrawEdit(picture); });
+  WithSurface(svg, QRectF(area), palette,
+              [&picture](drawing::Painter& painter) { DrawEdit(painter, picture); });
   return bytes;
 }
 
-void RenderPage(const SceneSpec& picture, QPagedPaintDevice& device) {
+void RenderPage(const SceneSpec& picture, const delgraph::Palette& palette,
+                QPagedPaintDevice& device) {
   // The device's width and height are its paintable part, where the painter's
   // origin lies.
   const qreal width = device.width();
@@ -258,17 +262,20 @@ void RenderPage(const SceneSpec& picture, QPagedPaintDevice& device) {
   const qreal fit = std::min(width / AreaWidth, height / AreaHeight);
   const QSizeF size(AreaWidth * fit, AreaHeight * fit);
   const QRectF target(QPointF((width - size.width()) / 2, (height - size.height()) / 2), size);
-  WithSurface(device, target, [&picture] { DrawEdit(picture); });
+  WithSurface(device, target, palette,
+              [&picture](drawing::Painter& painter) { DrawEdit(painter, picture); });
 }
 
-QByteArray RenderPdf(const SceneSpec& picture) {
+QByteArray RenderPdf(const SceneSpec& picture, const delgraph::Palette& palette) {
   return RenderPdf(
-      picture, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                           QMarginsF(kPageMarginMm, kPageMarginMm, kPageMarginMm, kPageMarginMm),
-                           QPageLayout::Millimeter));
+      picture, palette,
+      QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                  QMarginsF(kPageMarginMm, kPageMarginMm, kPageMarginMm, kPageMarginMm),
+                  QPageLayout::Millimeter));
 }
 
-QByteArray RenderPdf(const SceneSpec& picture, const QPageLayout& layout) {
+QByteArray RenderPdf(const SceneSpec& picture, const delgraph::Palette& palette,
+                     const QPageLayout& layout) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -277,14 +284,15 @@ QByteArray RenderPdf(const SceneSpec& picture, const QPageLayout& layout) {
     pdf.setCreator(QStringLiteral("Quorvel"));
     pdf.setTitle(QStringLiteral("Quorvel"));
     pdf.setPageLayout(layout);
-    RenderPage(picture, pdf);
+    RenderPage(picture, palette, pdf);
   }
   return bytes;
 }
 
-QString WriteFile(const SceneSpec& picture, const QString& path, Format format, int scale) {
+QString WriteFile(const SceneSpec& picture, const delgraph::Palette& palette, const QString& path,
+                  Format format, int scale) {
   // The picture is made whole before the file is touched.
-  return SaveBytes(Encode(picture, format, scale), path);
+  return SaveBytes(Encode(picture, palette, format, scale), path);
 }
 
 delgraph::FileFault WriteBytes(const QByteArray& bytes, const QString& path) {

@@ -25,21 +25,26 @@ constexpr int MaxScale = 8;
 // By the file's extension (.png, .svg, .pdf, any case); nothing for another one.
 std::optional<Format> FormatOfPath(const QString& path);
 
+// Each picture is drawn in the palette given.
+
 // The drawing area at scale times its size (1025 s x 473 s pixels), drawn at that
 // size. At scale 1 it equals the window's drawing area after the same edit.
-QImage RenderImage(const SceneSpec& picture, int scale);
+QImage RenderImage(const SceneSpec& picture, const delgraph::Palette& palette, int scale);
 // An SVG document of 1025 s x 473 s user units, texts as <text>.
-QByteArray RenderSvg(const SceneSpec& picture, int scale);
+QByteArray RenderSvg(const SceneSpec& picture, const delgraph::Palette& palette, int scale);
 // The drawing fitted to the paintable part of the device's page and centred there.
-void RenderPage(const SceneSpec& picture, QPagedPaintDevice& device);
+void RenderPage(const SceneSpec& picture, const delgraph::Palette& palette,
+                QPagedPaintDevice& device);
 // A one-page PDF document, A4 landscape with 10 mm margins unless a layout is given.
-QByteArray RenderPdf(const SceneSpec& picture);
-QByteArray RenderPdf(const SceneSpec& picture, const QPageLayout& layout);
+QByteArray RenderPdf(const SceneSpec& picture, const delgraph::Palette& palette);
+QByteArray RenderPdf(const SceneSpec& picture, const delgraph::Palette& palette,
+                     const QPageLayout& layout);
 
 // Writes the picture to path in format through QSaveFile: either the whole file or,
 // on failure, nothing (an existing file keeps its content). Returns an empty string
 // or the reason in Spanish.
-QString WriteFile(const SceneSpec& picture, const QString& path, Format format, int scale);
+QString WriteFile(const SceneSpec& picture, const delgraph::Palette& palette, const QString& path,
+                  Format format, int scale);
 // The same for bytes made already.
 QString SaveBytes(const QByteArray& bytes, const QString& path);
 // Writes bytes to path through QSaveFile and returns what went wrong, if anything.

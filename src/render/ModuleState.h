@@ -1,12 +1,10 @@
-// Everything a drawing may change in the modules below the window, copied out and
-// put back, so a picture drawn elsewhere leaves the window's picture and scene alone.
-// Each module saves its own variables; a variable added to a module is saved here
-// with no edit. Pointers are kept as pointers: the window (scene::Quorvel) and the
-// canvas drawn on (delgraph::SurfaceCanvas) are given back, not copied.
+// What a drawing may change in the modules below the window that still keep state
+// of their own, copied out and put back, so a picture drawn elsewhere leaves the
+// window's scene alone (each picture has its own painter). A variable added to such
+// a module is saved here with no edit. The window (scene::Quorvel) is given back as
+// the same pointer, not copied.
 #pragma once
 
-#include "delgraph/delgraph.h"
-#include "drawing/DrawingState.h"
 #include "quiz/QuizState.h"
 #include "scene/Scene.h"
 
@@ -14,8 +12,6 @@ namespace render {
 
 struct ModuleState {
   ::scene::State scene;
-  ::delgraph::State delgraph;
-  ::drawing::State drawing;
   ::quiz::State quiz;
 };
 

@@ -7,10 +7,6 @@
 #include "delgraph/delgraph.h"
 #include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
-#include "drawing/LogicalWindow.h"
-#include "drawing/Projections.h"
-#include "drawing/SeenAndHidden.h"
-#include "drawing/TraceDrawing.h"
 #include "render/ModuleState.h"
 #include "scene/PlaneScene.h"
 
@@ -33,45 +29,49 @@ class StateKeeper {
   ModuleState saved_;
 };
 
-void DrawOn(delgraph::QtCanvas& canvas, const std::function<void()>& draw) {
+void DrawOn(delgraph::QtCanvas& canvas, const delgraph::Palette& palette, const Draw& draw) {
   const StateKeeper keeper;
   scene::Quorvel = nullptr;
-  // What the window's start-up does, less the palette file, and nothing left of
-  // the window's history.
-  delgraph::AttachSurface(&canvas, 1024, 768);
+  scene::TracesOn = false;
+  scene::VisibilityOn = false;
+  // What the window's start-up does, less the palette file.
+  drawing::Painter painter;
+  painter.palette = palette;
+  painter.AttachSurface(&canvas, 1024, 768);
   scene::EditPoint = DihedralPoint{};
   scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
-  drawing::ResetProjections();
-  drawing::Select640x480();
-  draw();
+  painter.Select640x480();
+  draw(painter);
   canvas.Finish();
 }
 
 }  // namespace
 
-void WithSurface(QPaintDevice& device, const QRectF& target, const std::function<void()>& draw) {
+void WithSurface(QPaintDevice& device, const QRectF& target, const delgraph::Palette& palette,
+                 const Draw& draw) {
   delgraph::QtCanvas canvas(&device, target, Area());
-  DrawOn(canvas, draw);
+  DrawOn(canvas, palette, draw);
 }
 
-void WithSurface(QPainter& painter, const QRectF& target, const std::function<void()>& draw) {
+void WithSurface(QPainter& painter, const QRectF& target, const delgraph::Palette& palette,
+                 const Draw& draw) {
   delgraph::QtCanvas canvas(&painter, target, Area());
-  DrawOn(canvas, draw);
+  DrawOn(canvas, palette, draw);
 }
 
 void WithSurfacePart(QPainter& painter, const QRectF& target, const QRectF& source,
-                     bool separateTexts, const std::function<void()>& draw) {
+                     bool separateTexts, const delgraph::Palette& palette, const Draw& draw) {
   delgraph::QtCanvas canvas(&painter, target, source);
   canvas.SetSeparateTexts(separateTexts);
-  DrawOn(canvas, draw);
+  DrawOn(canvas, palette, draw);
 }
 
-void DrawEdit(const SceneSpec& picture) {
+void DrawEdit(drawing::Painter& painter, const SceneSpec& picture) {
   scene::PointMode = picture.pointMode;
   scene::ProfileOn = picture.profile;
   scene::AnswerHidden = picture.answerHidden;
-  drawing::TracesOn = picture.traces;
-  drawing::VisibilityOn = picture.visibility;
+  scene::TracesOn = picture.traces;
+  scene::VisibilityOn = picture.visibility;
   scene::PointA = picture.A;
   scene::PointB = picture.B;
   scene::PlaneMode = picture.plane;
@@ -79,10 +79,10 @@ void DrawEdit(const SceneSpec& picture) {
   scene::SelectedC = false;
   scene::SelectedA = true;
   scene::EditPoint = picture.A;
-  delgraph::SetDrawColor(kPenBeforeAnEdit);
-  drawing::Select320x200();
-  drawing::RedrawFrame(scene::ProfileOn);
-  drawing::InfoUpdate();
+  painter.SetDrawColor(kPenBeforeAnEdit);
+  painter.Select320x200();
+  drawing::RedrawFrame(painter, scene::ProfileOn);
+  drawing::InfoUpdate(painter);
 }
 
 }  // namespace render

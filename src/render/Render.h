@@ -5,6 +5,7 @@
 #include <QRectF>
 #include <functional>
 
+#include "drawing/Painter.h"
 #include "scene/Scene.h"
 
 class QPaintDevice;
@@ -32,25 +33,30 @@ inline QRectF Area() {
   return QRectF(0, 0, AreaWidth, AreaHeight);
 }
 
-// Runs draw with the graphics layer on a fresh canvas over the device, the drawing
-// area mapped onto target (device coordinates) and clipped to it, and every module
-// as the window's start-up leaves it: surface cleared, activation scene, 640 x 480
-// space, no window (scene::Quorvel is null, so no label of the window changes).
-// The palette in force is the one drawn with. Before returning, even by an
-// exception, every piece of module state is given back as it was.
-void WithSurface(QPaintDevice& device, const QRectF& target, const std::function<void()>& draw);
-// The same through a painter already open (a page with several pictures); target
-// is in the painter's coordinates, and the painter's state is given back.
-void WithSurface(QPainter& painter, const QRectF& target, const std::function<void()>& draw);
+// What draws one picture, with the painter made for it.
+using Draw = std::function<void(drawing::Painter&)>;
+
+// Runs draw with a fresh painter in the given palette on a fresh canvas over the
+// device, the drawing area mapped onto target (device coordinates) and clipped to
+// it, and the scene as the window's start-up leaves it: surface cleared, activation
+// scene, 640 x 480 space, no window (scene::Quorvel is null, so no label of the
+// window changes), no traces nor seen and hidden parts. Before returning, even by
+// an exception, the state of the modules below is given back as it was.
+void WithSurface(QPaintDevice& device, const QRectF& target, const delgraph::Palette& palette,
+                 const Draw& draw);
+// The same through a QPainter already open (a page with several pictures); target
+// is in its coordinates, and its state is given back.
+void WithSurface(QPainter& painter, const QRectF& target, const delgraph::Palette& palette,
+                 const Draw& draw);
 
 // The same for the part source of the drawing area only (the flat view, say),
 // mapped onto target and clipped to it. With separateTexts, a text that would
 // overlap one drawn before it is moved up or down until it does not.
 void WithSurfacePart(QPainter& painter, const QRectF& target, const QRectF& source,
-                     bool separateTexts, const std::function<void()>& draw);
+                     bool separateTexts, const delgraph::Palette& palette, const Draw& draw);
 
 // Inside WithSurface: the scene of picture put in place and drawn as an edit draws
 // it: the 320 x 200 space, RedrawFrame, then InfoUpdate.
-void DrawEdit(const SceneSpec& picture);
+void DrawEdit(drawing::Painter& painter, const SceneSpec& picture);
 
 }  // namespace render

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "delgraph/ShippedPalette.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 #include "render/Render.h"
 #include "scene/PlaneScene.h"
 #include "scene/Scene.h"
@@ -63,16 +63,17 @@ QRectF SpacePictureArea() {
 
 void DrawExercisePart(QPainter& painter, const QRectF& target, const QRectF& area,
                       const quiz::GeneratedExercise& e, const SheetPalette& palette) {
-  WithSurfacePart(painter, target, area, true, [&] {
+  delgraph::Palette colours;
+  for (int k = 0; k < 16; ++k)
+    colours.SetEntry(static_cast<std::uint16_t>(k), palette[k].red, palette[k].green,
+                     palette[k].blue);
+  WithSurfacePart(painter, target, area, true, colours, [&](drawing::Painter& picture) {
     // A sheet shows the coordinates whatever the window's quiz leaves out.
     scene::CoordinatesHidden = false;
-    for (int k = 0; k < 16; ++k)
-      delgraph::SetPaletteEntry(static_cast<std::uint16_t>(k), palette[k].red, palette[k].green,
-                                palette[k].blue);
     scene::ProfileOn = false;
     scene::PlaneMode = e.planeMode;
-    drawing::Select320x200();
-    quiz::DrawWaitingExercise(e, false);
+    picture.Select320x200();
+    quiz::DrawWaitingExercise(picture, e, false);
   });
   if (area != FlatPictureArea()) return;
   // On paper the frame's pale ground line hardly shows, and its end strokes lie

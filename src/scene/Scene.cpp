@@ -25,6 +25,8 @@ std::int32_t &TestHits = Current.TestHits, &TestMisses = Current.TestMisses;
 std::int32_t &SurfaceWidth = Current.SurfaceWidth, &SurfaceHeight = Current.SurfaceHeight;
 double &ScaleFactorX = Current.ScaleFactorX, &ScaleFactorY = Current.ScaleFactorY;
 WindowPort*& Quorvel = Current.Quorvel;
+bool& TracesOn = Current.TracesOn;
+bool& VisibilityOn = Current.VisibilityOn;
 
 State SaveState() {
   return Current;

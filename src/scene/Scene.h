@@ -75,6 +75,9 @@ struct State {
   DihedralPoint PointC{-40, 30, 50};
   bool PlaneMode = false;
   bool SelectedC = false;
+  // View flags that last for the run: a line's traces, and its seen and hidden parts.
+  bool TracesOn = false;
+  bool VisibilityOn = false;
 };
 
 extern DihedralPoint& PointA;
@@ -94,6 +97,8 @@ extern std::int32_t &TestHits, &TestMisses;
 extern std::int32_t &SurfaceWidth, &SurfaceHeight;
 extern double &ScaleFactorX, &ScaleFactorY;
 extern WindowPort*& Quorvel;
+extern bool& TracesOn;
+extern bool& VisibilityOn;
 
 // The variables themselves. Inline in this header, so that they are initialised
 // before any variable of a file that includes it, even one set at start-up; only

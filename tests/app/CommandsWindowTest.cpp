@@ -20,7 +20,7 @@
 #include "WindowFixture.h"
 #include "app/Controls.h"
 #include "drawing/Frame.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 
 namespace {
 
@@ -37,10 +37,10 @@ TEST_F(CommandsWindowTest, ACommandWhoseDrawingThrowsIsReportedAndTheWindowGoesO
   window->BitBtn1->click();
   auto* failing = new QAction(QStringLiteral("Falla"), window.get());
   int runs = 0;
-  window->AddCommand(failing, [&runs] {
+  window->AddCommand(failing, [this, &runs] {
     ++runs;
-    drawing::Select320x200();
-    drawing::RedrawFrame(false);
+    window->Painter().Select320x200();
+    drawing::RedrawFrame(window->Painter(), false);
     throw std::runtime_error("dibujo imposible");
   });
   failing->trigger();

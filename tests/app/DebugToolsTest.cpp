@@ -18,7 +18,7 @@
 #include "WindowFixture.h"
 #include "app/Controls.h"
 #include "delgraph/QtCanvas.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 #include "scene/Scene.h"
 #include "support/RecordingCanvas.h"
 
@@ -28,9 +28,9 @@ void SetSpin(TSpinEdit* spin, int value) {
   spin->lineEdit()->setText(QString::number(value));
 }
 
-std::vector<delgraph::ColorValue> ActiveColours() {
+std::vector<delgraph::ColorValue> ActiveColours(const drawing::Painter& painter) {
   std::vector<delgraph::ColorValue> colours;
-  for (int i = 0; i < 16; ++i) colours.push_back(delgraph::PaletteColor(i));
+  for (int i = 0; i < 16; ++i) colours.push_back(painter.PaletteColor(i));
   return colours;
 }
 
@@ -48,19 +48,20 @@ class DebugToolTest : public WindowTest {
     StartWindow();
   }
   // Moves the layer onto a recording canvas (the paint box keeps its own).
-  void Record() { delgraph::AttachSurface(&recorder, 1024, 768); }
+  void Record() { window->Painter().AttachSurface(&recorder, 1024, 768); }
   RecordingCanvas recorder;
 };
 
 TEST_F(DebugToolTest, ChartDrawsSixteenSquaresInTheCurrentSpace) {
-  drawing::Select320x200();
+  window->Painter().Select320x200();
   Record();
   recorder.Clear();
   window->Button2Click();
   const auto polygons = recorder.Calls("Polygon");
   ASSERT_EQ(polygons.size(), 16u);
-  const auto corner = [](int x, int y) {
-    return " " + std::to_string(drawing::ScaleX(x)) + " " + std::to_string(drawing::ScaleY(y));
+  const auto corner = [this](int x, int y) {
+    return " " + std::to_string(window->Painter().ScaleX(x)) + " " +
+           std::to_string(window->Painter().ScaleY(y));
   };
   EXPECT_EQ(polygons[0], "Polygon" + corner(1, 1) + corner(20, 1) + corner(20, 20) + corner(1, 20));
   EXPECT_EQ(polygons[15],
@@ -68,8 +69,9 @@ TEST_F(DebugToolTest, ChartDrawsSixteenSquaresInTheCurrentSpace) {
   // Each square is outlined and filled in its own palette colour.
   const auto pens = recorder.Calls("PenColor");
   ASSERT_FALSE(pens.empty());
-  EXPECT_EQ(pens.back(), "PenColor " + Hex(delgraph::PaletteColor(15)));
-  EXPECT_EQ(recorder.Calls("BrushColor").back(), "BrushColor " + Hex(delgraph::PaletteColor(15)));
+  EXPECT_EQ(pens.back(), "PenColor " + Hex(window->Painter().PaletteColor(15)));
+  EXPECT_EQ(recorder.Calls("BrushColor").back(),
+            "BrushColor " + Hex(window->Painter().PaletteColor(15)));
 }
 
 TEST_F(DebugToolTest, ChartColoursOnTheSurface) {
@@ -77,7 +79,7 @@ TEST_F(DebugToolTest, ChartColoursOnTheSurface) {
   window->Button2Click();
   EXPECT_TRUE(window->PaintBox1->ShowsSurface());
   for (int i = 0; i < 16; ++i)
-    EXPECT_EQ(SurfacePixel(16, 20 * i + 10), delgraph::PaletteColor(i)) << i;
+    EXPECT_EQ(SurfacePixel(16, 20 * i + 10), window->Painter().PaletteColor(i)) << i;
 }
 
 TEST_F(DebugToolTest, SetsOnePaletteEntryFromTheSpinEdits) {
@@ -86,20 +88,20 @@ TEST_F(DebugToolTest, SetsOnePaletteEntryFromTheSpinEdits) {
   SetSpin(window->G, 128);
   SetSpin(window->B, 0);
   window->Button3Click();
-  EXPECT_EQ(delgraph::PaletteColor(2), Rgb(255, 128, 0));
-  EXPECT_EQ(delgraph::PaletteRGB[2].red, 255);
-  EXPECT_EQ(delgraph::PaletteRGB[2].green, 128);
-  EXPECT_EQ(delgraph::PaletteRGB[2].blue, 0);
+  EXPECT_EQ(window->Painter().PaletteColor(2), Rgb(255, 128, 0));
+  EXPECT_EQ(window->Painter().palette.rgb[2].red, 255);
+  EXPECT_EQ(window->Painter().palette.rgb[2].green, 128);
+  EXPECT_EQ(window->Painter().palette.rgb[2].blue, 0);
 
   SetSpin(window->R, 256);
   window->Button3Click();
-  EXPECT_EQ(delgraph::PaletteColor(2), Rgb(0, 128, 0));
+  EXPECT_EQ(window->Painter().PaletteColor(2), Rgb(0, 128, 0));
 
-  const auto before = ActiveColours();
+  const auto before = ActiveColours(window->Painter());
   for (int index : {16, -1, 65536, 65538}) {
     SetSpin(window->SpinEdit1, index);
     window->Button3Click();
-    EXPECT_EQ(ActiveColours(), before) << index;
+    EXPECT_EQ(ActiveColours(window->Painter()), before) << index;
   }
   EXPECT_FALSE(window->PaintBox1->ShowsSurface());  // nothing redrawn
 }
@@ -112,7 +114,7 @@ TEST_F(DebugToolTest, SaveWritesTheFileAndRedrawsTheChart) {
   expected[1] = char(250);
   expected[2] = char(255);
   EXPECT_EQ(ReadFile(PalettePath()), expected);
-  EXPECT_EQ(delgraph::PaletteColor(7), Rgb(70, 71, 72));
+  EXPECT_EQ(window->Painter().PaletteColor(7), Rgb(70, 71, 72));
   EXPECT_EQ(SurfacePixel(16, 20 * 7 + 10), Rgb(70, 71, 72));
 }
 
@@ -146,8 +148,8 @@ TEST_F(DebugToolNoPaletteTest, SaveAfterFailedLoadTurnsUnsetColoursBlack) {
   expected[7] = 2;
   expected[8] = 3;
   EXPECT_EQ(ReadFile(PalettePath()), expected);
-  EXPECT_EQ(delgraph::PaletteColor(2), Rgb(1, 2, 3));
-  EXPECT_EQ(delgraph::PaletteColor(6), Rgb(0, 0, 0));
+  EXPECT_EQ(window->Painter().PaletteColor(2), Rgb(1, 2, 3));
+  EXPECT_EQ(window->Painter().PaletteColor(6), Rgb(0, 0, 0));
   EXPECT_EQ(SurfacePixel(16, 20 * 6 + 10), Rgb(0, 0, 0));
 }
 
@@ -189,7 +191,7 @@ TEST_F(DebugToolTest, BisectorOfASlopedSegment) {
   EXPECT_EQ(RowAt(pixels, 111), 0);
   EXPECT_EQ(RowAt(pixels, 640), -524);
   for (const std::string& call : recorder.Calls("SetPixel "))
-    ASSERT_NE(call.find(Hex(delgraph::PaletteColor(15))), std::string::npos);
+    ASSERT_NE(call.find(Hex(window->Painter().PaletteColor(15))), std::string::npos);
 }
 
 TEST_F(DebugToolTest, BisectorOfVerticalAndHorizontalSegments) {

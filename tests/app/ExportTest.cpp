@@ -20,7 +20,7 @@
 #include "app/ExportCommands.h"
 #include "classify/Classification.h"
 #include "delgraph/QtCanvas.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 #include "render/Export.h"
 #include "render/ModuleState.h"
 
@@ -43,18 +43,20 @@ class ExportTest : public WindowTest {
 
 TEST_F(ExportTest, PngEqualsTheDrawingAreaForPointLineAndProfile) {
   SetPoint(20, 40, 30);
-  EXPECT_EQ(render::RenderImage({true, {20, 40, 30}, {}, false, false}, 1), DrawingArea());
+  EXPECT_EQ(
+      render::RenderImage({true, {20, 40, 30}, {}, false, false}, window->Painter().palette, 1),
+      DrawingArea());
 
   window->BitBtn8->click();  // line: A stays, B is edited next
   window->PA->click();
   SetPoint(-50, -30, 60);
   const render::SceneSpec line{false, {20, 40, 30}, {-50, -30, 60}, false, false};
-  EXPECT_EQ(render::RenderImage(line, 1), DrawingArea());
+  EXPECT_EQ(render::RenderImage(line, window->Painter().palette, 1), DrawingArea());
 
   window->BitBtn7->click();  // profile view; the next edit draws as every later one
   window->ScrollBar1->setValue(-40);
   const render::SceneSpec profile{false, {20, 40, 30}, {-40, -30, 60}, true, false};
-  EXPECT_EQ(render::RenderImage(profile, 1), DrawingArea());
+  EXPECT_EQ(render::RenderImage(profile, window->Painter().palette, 1), DrawingArea());
   EXPECT_EQ(app::CurrentScene().B, profile.B);
   EXPECT_TRUE(errors.isEmpty());
 }
@@ -64,6 +66,7 @@ TEST_F(ExportTest, SavingCopyingAndPrintingLeaveTheWindowAsItWas) {
   SetPoint(-40, 30, 20);
   const QImage picture = Surface();
   const render::ModuleState before = render::CaptureModuleState();
+  const drawing::Painter painterBefore = window->Painter();
   QStringList labels;
   for (QLabel* l : {window->Label1, window->Label2, window->Label3, window->Label6})
     labels << l->text();
@@ -108,12 +111,12 @@ TEST_F(ExportTest, SavingCopyingAndPrintingLeaveTheWindowAsItWas) {
   EXPECT_EQ(after.scene.EditPoint, before.scene.EditPoint);
   EXPECT_EQ(after.scene.PointMode, before.scene.PointMode);
   EXPECT_EQ(after.scene.Quorvel, window.get());
-  EXPECT_EQ(after.delgraph.SurfaceCanvas, window->PaintBox1->Canvas());
-  EXPECT_EQ(after.drawing.CurrentWindow, before.drawing.CurrentWindow);
+  EXPECT_EQ(window->Painter().SurfaceCanvas, window->PaintBox1->Canvas());
+  EXPECT_EQ(window->Painter().CurrentWindow, painterBefore.CurrentWindow);
   EXPECT_EQ(after.scene.ScaleFactorX, before.scene.ScaleFactorX);
   EXPECT_EQ(after.quiz.CurrentExercise.classCode, before.quiz.CurrentExercise.classCode);
   EXPECT_EQ(after.quiz.CurrentExercise.relationCode, before.quiz.CurrentExercise.relationCode);
-  EXPECT_EQ(after.delgraph.FillColor, before.delgraph.FillColor);
+  EXPECT_EQ(window->Painter().FillColor, painterBefore.FillColor);
   QStringList labelsAfter;
   for (QLabel* l : {window->Label1, window->Label2, window->Label3, window->Label6})
     labelsAfter << l->text();

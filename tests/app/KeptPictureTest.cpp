@@ -64,8 +64,8 @@ TEST_F(KeptPictureTest, PlaneEditsMatchAFullRedrawThroughModesColoursAndSizes) {
   ASSERT_NO_FATAL_FAILURE(EditTwiceAndCompare(window->ScrollBar2, 30, "profile"));
 
   // Other colours for the frame and the texts.
-  delgraph::SetPaletteEntry(1, 200, 30, 40);
-  delgraph::SetPaletteEntry(13, 0, 90, 0);
+  window->Painter().palette.SetEntry(1, 200, 30, 40);
+  window->Painter().palette.SetEntry(13, 0, 90, 0);
   ASSERT_NO_FATAL_FAILURE(EditTwiceAndCompare(window->ScrollBar3, -50, "palette"));
 
   // Larger and back, with edits at each size.
@@ -83,7 +83,7 @@ TEST_F(KeptPictureTest, AnEditAfterAFontChangeEqualsAFreshPicture) {
   const QFont start = QGuiApplication::font();
   QGuiApplication::setFont(QFont(QStringLiteral("DejaVu Serif"), 13));
   window->BitBtn2->click();
-  const QImage fresh = render::RenderImage(app::CurrentScene(), 1);
+  const QImage fresh = render::RenderImage(app::CurrentScene(), window->Painter().palette, 1);
   QGuiApplication::setFont(start);
   EXPECT_EQ(Surface().copy(0, 0, 1025, 473), fresh);
 }

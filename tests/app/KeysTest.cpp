@@ -130,7 +130,7 @@ TEST_F(KeysTest, FullScreenHelpAndKeysWithCtrlWorkEvenInATextField) {
   EXPECT_FALSE(window->isFullScreen());
   // Ctrl+T is "Mostrar trazas", not the T of TEST that a text field keeps.
   QTest::keyClick(step, Qt::Key_T, Qt::ControlModifier);
-  EXPECT_TRUE(drawing::TracesOn);
+  EXPECT_TRUE(scene::TracesOn);
   EXPECT_FALSE(window->comprobarTest->isVisible());
 
   // A command another part of the program adds later shows in the help as well.

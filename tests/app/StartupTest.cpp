@@ -19,7 +19,7 @@
 #include "app/Controls.h"
 #include "app/Glyphs.h"
 #include "delgraph/QtCanvas.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 #include "scene/Scene.h"
 
 namespace {
@@ -106,14 +106,15 @@ TEST_F(WindowTest, ActivationSetsSceneAndPaletteOnce) {
   EXPECT_EQ(scene::AbscissaMax, 90);
   EXPECT_EQ(scene::SurfaceWidth, 1024);
   EXPECT_EQ(scene::SurfaceHeight, 480);
-  const int x = drawing::ScaleX(100), y = drawing::ScaleY(100);
-  drawing::Select640x480();  // already the current space
-  EXPECT_EQ(drawing::ScaleX(100), x);
-  EXPECT_EQ(drawing::ScaleY(100), y);
-  EXPECT_EQ(delgraph::SurfaceCanvas, static_cast<delgraph::Canvas*>(window->PaintBox1->Canvas()));
-  EXPECT_EQ(delgraph::PaletteColor(0), Rgb(250, 250, 255));
-  EXPECT_EQ(delgraph::PaletteColor(7), Rgb(70, 71, 72));
-  EXPECT_EQ(delgraph::PaletteRGB[0].blue, 255);
+  const int x = window->Painter().ScaleX(100), y = window->Painter().ScaleY(100);
+  window->Painter().Select640x480();  // already the current space
+  EXPECT_EQ(window->Painter().ScaleX(100), x);
+  EXPECT_EQ(window->Painter().ScaleY(100), y);
+  EXPECT_EQ(window->Painter().SurfaceCanvas,
+            static_cast<delgraph::Canvas*>(window->PaintBox1->Canvas()));
+  EXPECT_EQ(window->Painter().PaletteColor(0), Rgb(250, 250, 255));
+  EXPECT_EQ(window->Painter().PaletteColor(7), Rgb(70, 71, 72));
+  EXPECT_EQ(window->Painter().palette.rgb[0].blue, 255);
 
   // A later activation (the focus coming back from another program) changes nothing.
   scene::EditPoint = {1, 2, 3};
@@ -215,8 +216,8 @@ TEST_F(MissingPaletteTest, ReportsFileNotFoundAndDrawsOnBlack) {
   // The set-up stopped at the load: the scene is set, colour 0 stays black.
   EXPECT_EQ(scene::IncrX, 5);
   EXPECT_TRUE(scene::PointMode);
-  EXPECT_EQ(delgraph::PaletteColor(0), Rgb(0, 0, 0));
-  EXPECT_EQ(delgraph::PaletteColor(6), Rgb(252, 84, 0));
+  EXPECT_EQ(window->Painter().PaletteColor(0), Rgb(0, 0, 0));
+  EXPECT_EQ(window->Painter().PaletteColor(6), Rgb(252, 84, 0));
 
   window->ScrollBar1->setValue(3);
   const QImage image = Surface();

@@ -26,7 +26,7 @@ class TraceCommandTest : public WindowTest {
     ASSERT_NE(entry, nullptr);
   }
   void TearDown() override {
-    drawing::ResetTraces();
+    scene::TracesOn = false;
     WindowTest::TearDown();
   }
   QAction* entry = nullptr;
@@ -35,10 +35,10 @@ class TraceCommandTest : public WindowTest {
 TEST_F(TraceCommandTest, EntryRedrawsALineButLeavesTheSplashAndAPoint) {
   EXPECT_TRUE(window->ContextMenu->actions().contains(entry) && entry->isCheckable());
   EXPECT_EQ(entry->text() + " " + entry->shortcut().toString(), "Mostrar trazas Ctrl+T");
-  EXPECT_FALSE(entry->isChecked() || drawing::TracesOn);
+  EXPECT_FALSE(entry->isChecked() || scene::TracesOn);
 
   entry->trigger();  // on the splash: nothing drawn yet
-  EXPECT_TRUE(drawing::TracesOn && !window->Memo2->isHidden());
+  EXPECT_TRUE(scene::TracesOn && !window->Memo2->isHidden());
   EXPECT_FALSE(window->PaintBox1->ShowsSurface());
   window->ScrollBar1->setValue(-7);  // the point scene
   const QImage point = Surface();

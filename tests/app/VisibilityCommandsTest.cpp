@@ -26,7 +26,7 @@ class VisibilityCommandTest : public WindowTest {
     ASSERT_NE(entry, nullptr);
   }
   void TearDown() override {
-    drawing::ResetVisibility();
+    scene::VisibilityOn = false;
     WindowTest::TearDown();
   }
   QAction* entry = nullptr;
@@ -36,7 +36,7 @@ TEST_F(VisibilityCommandTest, EntryWithAKeyOfItsOwnRedrawsALine) {
   EXPECT_TRUE(window->ContextMenu->actions().contains(entry) && entry->isCheckable());
   EXPECT_EQ(entry->text() + " " + entry->shortcut().toString(),
             "Partes vistas y ocultas Ctrl+Shift+V");
-  EXPECT_FALSE(entry->isChecked() || drawing::VisibilityOn);
+  EXPECT_FALSE(entry->isChecked() || scene::VisibilityOn);
   for (const QAction* other : window->actions()) {
     if (other != entry) {
       EXPECT_NE(other->shortcut(), entry->shortcut());

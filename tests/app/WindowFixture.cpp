@@ -9,16 +9,13 @@
 #include "app/Controls.h"
 #include "classify/Classification.h"
 #include "delgraph/QtCanvas.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 #include "drawing/Projections.h"
 #include "quiz/TestMode.h"
 #include "scene/Scene.h"
 
 void WindowTest::SetUp() {
   scene::ResetScene();
-  delgraph::ResetDelgraph();
-  drawing::ResetLogicalWindow();
-  drawing::ResetProjections();
   quiz::ResetQuiz();
   folder_ = std::make_unique<CurrentTempFolder>();
   ASSERT_TRUE(folder_->Enter());
@@ -37,7 +34,6 @@ void WindowTest::ScriptDraws(std::deque<int> values) {
 void WindowTest::TearDown() {
   window.reset();
   folder_.reset();
-  delgraph::ResetDelgraph();
   scene::ResetScene();
 }
 

@@ -42,7 +42,7 @@ TEST_F(WorksheetWindowTest, SheetFromTheMenuLeavesTheWindowAsItWas) {
   const std::int32_t hits = scene::TestHits, misses = scene::TestMisses;
   const std::int32_t classCode = quiz::CurrentExercise.classCode,
                      relationCode = quiz::CurrentExercise.relationCode;
-  const delgraph::ColorValue colour1 = delgraph::PaletteColor(1);
+  const delgraph::ColorValue colour1 = window->Painter().PaletteColor(1);
   const QImage before = Surface();
 
   QString suggested;
@@ -72,7 +72,7 @@ TEST_F(WorksheetWindowTest, SheetFromTheMenuLeavesTheWindowAsItWas) {
   EXPECT_EQ(scene::TestMisses, misses);
   EXPECT_EQ(quiz::CurrentExercise.classCode, classCode);
   EXPECT_EQ(quiz::CurrentExercise.relationCode, relationCode);
-  EXPECT_EQ(delgraph::PaletteColor(1), colour1);  // the print palette stays on paper
+  EXPECT_EQ(window->Painter().PaletteColor(1), colour1);  // the print palette stays on paper
   EXPECT_TRUE(window->comprobarTest->isVisible());
   EXPECT_EQ(Surface(), before);
   EXPECT_TRUE(scene::CoordinatesHidden);

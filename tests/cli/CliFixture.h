@@ -21,11 +21,7 @@ struct Outcome {
 
 class InTempFolder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    delgraph::ResetDelgraph();
-    ASSERT_TRUE(folder_.Enter());
-  }
-  void TearDown() override { delgraph::ResetDelgraph(); }
+  void SetUp() override { ASSERT_TRUE(folder_.Enter()); }
   static Outcome Execute(const QStringList& arguments) {
     Outcome r;
     {
@@ -35,6 +31,8 @@ class InTempFolder : public ::testing::Test {
     return r;
   }
   static int Status(const QStringList& arguments) { return Execute(arguments).status; }
+  // The colours a test draws its expected pictures in.
+  delgraph::Palette palette;
 
  private:
   CurrentTempFolder folder_;

@@ -15,14 +15,14 @@ using VisibilityOption = clitest::InTempFolder;
 
 TEST_F(VisibilityOption, DrawsTheSplitLineIntoTheFileAndLeavesTheWindowsChoice) {
   ASSERT_EQ(Status({"--export", "v.png", "--line=-60,-20,-70:60,100,50", "--visibility"}), 0);
-  EXPECT_FALSE(drawing::VisibilityOn);
+  EXPECT_FALSE(scene::VisibilityOn);
 
-  delgraph::ApplyShippedPalette();
+  delgraph::ApplyShippedPalette(palette);
   render::SceneSpec picture{false, {-60, -20, -70}, {60, 100, 50}, false, false};
-  const QImage plain = render::RenderImage(picture, 1);
+  const QImage plain = render::RenderImage(picture, palette, 1);
   picture.visibility = true;
   const QImage split = QImage("v.png").convertToFormat(QImage::Format_RGB32);
-  EXPECT_EQ(split, render::RenderImage(picture, 1));
+  EXPECT_EQ(split, render::RenderImage(picture, palette, 1));
   EXPECT_NE(split, plain);
 
   EXPECT_EQ(Status({"--visibility"}), cli::ExitBadInput);  // only with --export

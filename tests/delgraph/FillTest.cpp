@@ -18,13 +18,13 @@ class FillTest : public DelgraphTest {
   ColorValue black = 0;
   void SetUp() override {
     DelgraphTest::SetUp();
-    AttachSurface(&canvas, 1024, 768);  // clears to palette colour 0, black
+    g.AttachSurface(&canvas, 1024, 768);  // clears to palette colour 0, black
   }
 };
 
 TEST_F(FillTest, AttachClearsExactlyTheSurfaceBounds) {
   QtCanvas wide(1100, 500);  // starts white
-  AttachSurface(&wide, 640, 400);
+  g.AttachSurface(&wide, 640, 400);
   PixelSet white;
   for (int y = 0; y < 500; ++y)
     for (int x = 0; x < 1100; ++x)
@@ -36,42 +36,42 @@ TEST_F(FillTest, AttachClearsExactlyTheSurfaceBounds) {
 }
 
 TEST_F(FillTest, WideDotsSetNinePixelsAndNothingElse) {
-  SetFillStyle(10, 4);
-  FillBar(10, 10, 20, 20);
+  g.SetFillStyle(10, 4);
+  g.FillBar(10, 10, 20, 20);
   PixelSet expected;
   for (int x : {10, 15, 20})
     for (int y : {10, 15, 20}) expected.insert({x, y});
   EXPECT_EQ(Changed(canvas, black), expected);
-  for (const auto& [x, y] : expected) EXPECT_EQ(At(canvas, x, y), PaletteColor(4));
+  for (const auto& [x, y] : expected) EXPECT_EQ(At(canvas, x, y), g.PaletteColor(4));
 }
 
 TEST_F(FillTest, CloseDotsSetEvenPixels) {
-  SetFillStyle(11, 14);
-  FillBar(1, 1, 4, 4);
+  g.SetFillStyle(11, 14);
+  g.FillBar(1, 1, 4, 4);
   EXPECT_EQ(Changed(canvas, black), (PixelSet{{2, 2}, {2, 4}, {4, 2}, {4, 4}}));
-  EXPECT_EQ(At(canvas, 4, 4), PaletteColor(14));
+  EXPECT_EQ(At(canvas, 4, 4), g.PaletteColor(14));
 }
 
 TEST_F(FillTest, DotsKeepThePixelsBetweenThemAndSkipNegativeEdges) {
-  SetFillStyle(1, 2);
-  FillBar(0, 0, 30, 30);
-  SetFillStyle(10, 4);
-  FillBar(-3, 0, 20, 20);
-  FillBar(0, -1, 20, 20);
+  g.SetFillStyle(1, 2);
+  g.FillBar(0, 0, 30, 30);
+  g.SetFillStyle(10, 4);
+  g.FillBar(-3, 0, 20, 20);
+  g.FillBar(0, -1, 20, 20);
   EXPECT_EQ(Changed(canvas, black).size(), 31u * 31u);
-  FillBar(0, 0, 30, 30);
-  EXPECT_EQ(At(canvas, 5, 5), PaletteColor(4));
-  EXPECT_EQ(At(canvas, 6, 5), PaletteColor(2));
+  g.FillBar(0, 0, 30, 30);
+  EXPECT_EQ(At(canvas, 5, 5), g.PaletteColor(4));
+  EXPECT_EQ(At(canvas, 6, 5), g.PaletteColor(2));
 }
 
 TEST_F(FillTest, SolidFillCoversBothCorners) {
-  SetFillStyle(1, 9);
-  FillBar(3, 4, 7, 9);
+  g.SetFillStyle(1, 9);
+  g.FillBar(3, 4, 7, 9);
   const PixelSet changed = Changed(canvas, black);
   EXPECT_EQ(changed.size(), 5u * 6u);
   EXPECT_EQ(*changed.begin(), std::make_pair(3, 4));
   EXPECT_EQ(*changed.rbegin(), std::make_pair(7, 9));
-  EXPECT_EQ(At(canvas, 7, 9), PaletteColor(9));
+  EXPECT_EQ(At(canvas, 7, 9), g.PaletteColor(9));
 }
 
 // Hatch lines in the palette colour, the pixels between them untouched, nothing
@@ -84,16 +84,16 @@ TEST_F(FillTest, HatchesDrawOnlyTheirLines) {
   for (const Case c : {Case{2, 1, 0}, Case{9, 0, 1}, Case{3, 1, -1}, Case{4, 1, -1}, Case{5, 1, 1},
                        Case{6, 1, 1}}) {
     SCOPED_TRACE(c.pattern);
-    SetFillStyle(1, 0);
-    ClearSurface();
-    SetFillStyle(c.pattern, 3);
-    FillBar(100, 100, 199, 199);
+    g.SetFillStyle(1, 0);
+    g.ClearSurface();
+    g.SetFillStyle(c.pattern, 3);
+    g.FillBar(100, 100, 199, 199);
     const PixelSet lines = Changed(canvas, black);
     EXPECT_GT(lines.size(), 200u);
     EXPECT_LT(lines.size(), 100u * 100u / 2);
     for (const auto& [x, y] : lines) {
       ASSERT_TRUE(x >= 100 && x <= 199 && y >= 100 && y <= 199) << x << "," << y;
-      ASSERT_EQ(At(canvas, x, y), PaletteColor(3));
+      ASSERT_EQ(At(canvas, x, y), g.PaletteColor(3));
       const int nx = x + c.dx, ny = y + c.dy;
       if (nx >= 100 && nx <= 199 && ny >= 100 && ny <= 199) {
         ASSERT_TRUE(lines.count({nx, ny})) << x << "," << y;
@@ -103,17 +103,17 @@ TEST_F(FillTest, HatchesDrawOnlyTheirLines) {
 }
 
 TEST_F(FillTest, FillAfterCircleIsSolid) {
-  SetFillStyle(2, 3);
-  DrawCircle(500, 300, 10);
-  FillBar(10, 10, 40, 40);
+  g.SetFillStyle(2, 3);
+  g.DrawCircle(500, 300, 10);
+  g.FillBar(10, 10, 40, 40);
   for (int y = 10; y <= 40; ++y)
-    for (int x = 10; x <= 40; ++x) ASSERT_EQ(At(canvas, x, y), PaletteColor(3));
+    for (int x = 10; x <= 40; ++x) ASSERT_EQ(At(canvas, x, y), g.PaletteColor(3));
 }
 
 TEST_F(FillTest, ClearSurfaceWithPatternZeroIsSolid) {
-  SetFillStyle(0, 3);
-  ClearSurface();
-  EXPECT_TRUE(Changed(canvas, PaletteColor(3)).empty());
+  g.SetFillStyle(0, 3);
+  g.ClearSurface();
+  EXPECT_TRUE(Changed(canvas, g.PaletteColor(3)).empty());
 }
 
 class PolygonTest : public FillTest {
@@ -123,24 +123,24 @@ class PolygonTest : public FillTest {
     FillTest::SetUp();
     const int corners[8] = {10, 10, 50, 10, 50, 50, 10, 50};
     for (int i = 0; i < 8; ++i) square.xy[i] = corners[i];
-    SetDrawColor(15);
-    SetFillStyle(1, 4);
+    g.SetDrawColor(15);
+    g.SetFillStyle(1, 4);
   }
 };
 
 TEST_F(PolygonTest, FourPointsFillTheSquare) {
-  FillPolygon(4, square);
-  EXPECT_EQ(At(canvas, 30, 30), PaletteColor(4));
-  EXPECT_EQ(At(canvas, 11, 49), PaletteColor(4));
-  EXPECT_EQ(At(canvas, 30, 10), PaletteColor(15));
-  EXPECT_EQ(At(canvas, 10, 30), PaletteColor(15));  // closing edge
+  g.FillPolygon(4, square);
+  EXPECT_EQ(At(canvas, 30, 30), g.PaletteColor(4));
+  EXPECT_EQ(At(canvas, 11, 49), g.PaletteColor(4));
+  EXPECT_EQ(At(canvas, 30, 10), g.PaletteColor(15));
+  EXPECT_EQ(At(canvas, 10, 30), g.PaletteColor(15));  // closing edge
   EXPECT_EQ(At(canvas, 30, 60), black);
 }
 
 TEST_F(PolygonTest, ThreePointsDrawTwoSegmentsAndNoFill) {
-  FillPolygon(3, square);
-  EXPECT_EQ(At(canvas, 30, 10), PaletteColor(15));
-  EXPECT_EQ(At(canvas, 50, 30), PaletteColor(15));
+  g.FillPolygon(3, square);
+  EXPECT_EQ(At(canvas, 30, 10), g.PaletteColor(15));
+  EXPECT_EQ(At(canvas, 50, 30), g.PaletteColor(15));
   EXPECT_EQ(At(canvas, 30, 30), black);
   EXPECT_EQ(At(canvas, 30, 50), black);
   EXPECT_EQ(At(canvas, 10, 30), black);
@@ -152,22 +152,22 @@ TEST_F(PolygonTest, ElevenPointsDrawTheOpenOutlineOnly) {
                       80, 120, 120, 80, 120, 80,  100, 100, 100, 100, 90};
   PointList path;
   for (int i = 0; i < 22; ++i) path.xy[i] = xy[i];
-  FillPolygon(11, path);
-  EXPECT_EQ(At(canvas, 100, 60), PaletteColor(15));
+  g.FillPolygon(11, path);
+  EXPECT_EQ(At(canvas, 100, 60), g.PaletteColor(15));
   EXPECT_EQ(At(canvas, 70, 70), black);
   EXPECT_EQ(At(canvas, 130, 130), black);
-  EXPECT_EQ(At(canvas, 100, 95), PaletteColor(15));  // tenth segment
-  EXPECT_EQ(At(canvas, 80, 75), black);              // a closing edge would cross here
+  EXPECT_EQ(At(canvas, 100, 95), g.PaletteColor(15));  // tenth segment
+  EXPECT_EQ(At(canvas, 80, 75), black);                // a closing edge would cross here
 }
 
 TEST_F(FillTest, PutPixelColours) {
-  PutPixel(5, 5, 14);
-  PutPixel(6, 5, 259);
-  PutPixel(7, 5, GetMaxColor());
-  SetPaletteEntry(0, 250, 250, 255);
-  PutPixel(8, 5, 0);
+  g.PutPixel(5, 5, 14);
+  g.PutPixel(6, 5, 259);
+  g.PutPixel(7, 5, GetMaxColor());
+  g.palette.SetEntry(0, 250, 250, 255);
+  g.PutPixel(8, 5, 0);
   EXPECT_EQ(At(canvas, 5, 5), MakeColorValue(252, 252, 84));
-  EXPECT_EQ(At(canvas, 6, 5), PaletteColor(3));
+  EXPECT_EQ(At(canvas, 6, 5), g.PaletteColor(3));
   EXPECT_EQ(At(canvas, 7, 5), 0u);
   EXPECT_EQ(At(canvas, 8, 5), MakeColorValue(250, 250, 255));
   EXPECT_EQ(Changed(canvas, black).size(), 3u);
@@ -178,7 +178,7 @@ class TextTest : public FillTest {
   QRect box;
   void SetUp() override {
     FillTest::SetUp();
-    SetDrawColor(15);
+    g.SetDrawColor(15);
     QFont font = canvas.Font();
     font.setPointSize(8);
     const QFontMetrics metrics(font, &canvas.Image());
@@ -193,38 +193,38 @@ class TextTest : public FillTest {
 };
 
 TEST_F(TextTest, SolidBrushGivesABoxInTheBrushColour) {
-  SetBackColor(4);
-  DrawText(100, 100, "Hola");
+  g.SetBackColor(4);
+  g.DrawText(100, 100, "Hola");
   std::set<ColorValue> inside, outside;
   Scan(inside, outside);
-  EXPECT_EQ(inside, (std::set<ColorValue>{PaletteColor(4), PaletteColor(15)}));
+  EXPECT_EQ(inside, (std::set<ColorValue>{g.PaletteColor(4), g.PaletteColor(15)}));
   EXPECT_EQ(outside, std::set<ColorValue>{black});
-  EXPECT_EQ(At(canvas, box.left(), box.top()), PaletteColor(4));
-  EXPECT_EQ(At(canvas, box.right(), box.bottom()), PaletteColor(4));
+  EXPECT_EQ(At(canvas, box.left(), box.top()), g.PaletteColor(4));
+  EXPECT_EQ(At(canvas, box.right(), box.bottom()), g.PaletteColor(4));
 }
 
 TEST_F(TextTest, RawFillColourShowsBehindText) {
-  SetFillStyle(1, 8);
-  DrawText(100, 100, "Hola");
+  g.SetFillStyle(1, 8);
+  g.DrawText(100, 100, "Hola");
   EXPECT_EQ(At(canvas, box.left(), box.top()), 8u);  // colour value 8, not dark grey
 }
 
 TEST_F(TextTest, ClearBrushOrCircleLeavesTheBackground) {
-  SetBrushStyle(1);
-  DrawText(100, 100, "Hola");
+  g.SetBrushStyle(1);
+  g.DrawText(100, 100, "Hola");
   std::set<ColorValue> inside, outside;
   Scan(inside, outside);
-  EXPECT_EQ(inside, (std::set<ColorValue>{black, PaletteColor(15)}));
+  EXPECT_EQ(inside, (std::set<ColorValue>{black, g.PaletteColor(15)}));
 
-  SetFillStyle(1, 0);
-  ClearSurface();
-  SetBackColor(2);
-  DrawCircle(500, 300, 5);
-  DrawText(100, 100, "Hola");
+  g.SetFillStyle(1, 0);
+  g.ClearSurface();
+  g.SetBackColor(2);
+  g.DrawCircle(500, 300, 5);
+  g.DrawText(100, 100, "Hola");
   EXPECT_EQ(At(canvas, box.left(), box.top()), black);
-  SetBackColor(2);
-  DrawText(100, 100, "Hola");
-  EXPECT_EQ(At(canvas, box.left(), box.top()), PaletteColor(2));
+  g.SetBackColor(2);
+  g.DrawText(100, 100, "Hola");
+  EXPECT_EQ(At(canvas, box.left(), box.top()), g.PaletteColor(2));
 }
 
 }  // namespace

@@ -32,9 +32,10 @@ class PaletteFileTest : public DelgraphFolderTest {
     for (int i = 0; i < size; ++i) bytes[i] = static_cast<char>(i + 1);
     return bytes;
   }
-  static std::string MessageOf(void (*routine)(const std::string&), const std::string& name) {
+  template <class Routine>
+  std::string MessageOf(Routine routine, const std::string& name) {
     try {
-      routine(name);
+      routine(g.palette, name);
     } catch (const FileError& e) {
       return e.what();
     }
@@ -48,38 +49,38 @@ TEST_F(PaletteFileTest, RecordsBecomePaletteColours) {
   bytes[16] = 20;
   bytes[17] = 30;
   Write("pruebas.pal", bytes);
-  LoadPaletteFile("pruebas.pal");
-  EXPECT_EQ(PaletteColor(5), MakeColorValue(10, 20, 30));
-  EXPECT_EQ(PaletteRGB[5].green, 20);
-  EXPECT_EQ(PaletteColor(6), 0u);
+  LoadPaletteFile(g.palette, "pruebas.pal");
+  EXPECT_EQ(g.PaletteColor(5), MakeColorValue(10, 20, 30));
+  EXPECT_EQ(g.palette.rgb[5].green, 20);
+  EXPECT_EQ(g.PaletteColor(6), 0u);
 }
 
 TEST_F(PaletteFileTest, LongerFileLoadsItsFirst48Bytes) {
   Write("pruebas.pal", Counting(60));
-  LoadPaletteFile("pruebas.pal");
-  EXPECT_EQ(PaletteColor(15), MakeColorValue(46, 47, 48));
+  LoadPaletteFile(g.palette, "pruebas.pal");
+  EXPECT_EQ(g.PaletteColor(15), MakeColorValue(46, 47, 48));
 }
 
 TEST_F(PaletteFileTest, ShortFileAppliesWholeRecordsThenFails) {
   Write("pruebas.pal", Counting(47));
   EXPECT_EQ(MessageOf(LoadPaletteFile, "pruebas.pal"), "Read beyond end of file");
-  EXPECT_EQ(PaletteColor(0), MakeColorValue(1, 2, 3));
-  EXPECT_EQ(PaletteColor(14), MakeColorValue(43, 44, 45));
-  EXPECT_EQ(PaletteColor(15), MakeColorValue(252, 252, 252));  // untouched
-  EXPECT_EQ(PaletteRGB[15].red, 0);
+  EXPECT_EQ(g.PaletteColor(0), MakeColorValue(1, 2, 3));
+  EXPECT_EQ(g.PaletteColor(14), MakeColorValue(43, 44, 45));
+  EXPECT_EQ(g.PaletteColor(15), MakeColorValue(252, 252, 252));  // untouched
+  EXPECT_EQ(g.palette.rgb[15].red, 0);
   // The failed load left the file closed: it can be replaced and read again.
   ASSERT_TRUE(QFile::remove("pruebas.pal"));
   Write("pruebas.pal", QByteArray(48, 7));
-  LoadPaletteFile("pruebas.pal");
-  EXPECT_EQ(PaletteColor(15), MakeColorValue(7, 7, 7));
+  LoadPaletteFile(g.palette, "pruebas.pal");
+  EXPECT_EQ(g.PaletteColor(15), MakeColorValue(7, 7, 7));
 }
 
 TEST_F(PaletteFileTest, MissingFileOrFolderFails) {
   EXPECT_EQ(MessageOf(LoadPaletteFile, "pruebas.pal"), "File not found");
   ASSERT_TRUE(QDir().mkdir("pruebas.pal"));
   EXPECT_EQ(MessageOf(LoadPaletteFile, "pruebas.pal"), "File access denied");
-  for (int i = 0; i < 16; ++i) EXPECT_EQ(PaletteColor(i), ActivePalette.colors[i]);
-  EXPECT_EQ(PaletteColor(4), 0x0000A8u);
+  for (int i = 0; i < 16; ++i) EXPECT_EQ(g.PaletteColor(i), g.palette.active.colors[i]);
+  EXPECT_EQ(g.PaletteColor(4), 0x0000A8u);
 }
 
 TEST_F(PaletteFileTest, OnlyTheLastNameComponentCounts) {
@@ -89,11 +90,11 @@ TEST_F(PaletteFileTest, OnlyTheLastNameComponentCounts) {
   Write("pruebas.pal", QByteArray(48, 5));
   for (const char* name :
        {"sub/pruebas.pal", "C:\\datos\\pruebas.pal", "C:pruebas.pal", "/etc/sub\\x/pruebas.pal"}) {
-    ResetDelgraph();
-    LoadPaletteFile(name);
-    EXPECT_EQ(PaletteColor(1), MakeColorValue(5, 5, 5)) << name;
+    g = Graphics{};
+    LoadPaletteFile(g.palette, name);
+    EXPECT_EQ(g.PaletteColor(1), MakeColorValue(5, 5, 5)) << name;
   }
-  SavePaletteFile("nowhere/at/all/otro.pal");
+  SavePaletteFile(g.palette, "nowhere/at/all/otro.pal");
   EXPECT_EQ(Read("otro.pal").size(), 48);
 }
 
@@ -102,46 +103,46 @@ TEST_F(PaletteFileTest, OnlyTheLastNameComponentCounts) {
 TEST_F(PaletteFileTest, WriteProtectedFileLoads) {
   const QFileInfo self(QCoreApplication::applicationFilePath());
   ASSERT_TRUE(QDir::setCurrent(self.absolutePath()));
-  LoadPaletteFile(self.fileName().toStdString());
-  EXPECT_EQ(PaletteRGB[0].red, 0x7F);  // the program's own first bytes
-  EXPECT_EQ(PaletteRGB[0].green, 'E');
-  EXPECT_EQ(PaletteRGB[0].blue, 'L');
+  LoadPaletteFile(g.palette, self.fileName().toStdString());
+  EXPECT_EQ(g.palette.rgb[0].red, 0x7F);  // the program's own first bytes
+  EXPECT_EQ(g.palette.rgb[0].green, 'E');
+  EXPECT_EQ(g.palette.rgb[0].blue, 'L');
 }
 
 TEST_F(PaletteFileTest, SaveAndLoadRoundTrip) {
-  for (int i = 0; i < 16; ++i) SetPaletteEntry(i, 16 * i, 255 - i, 3 * i + 1);
-  SavePaletteFile("pruebas.pal");
+  for (int i = 0; i < 16; ++i) g.palette.SetEntry(i, 16 * i, 255 - i, 3 * i + 1);
+  SavePaletteFile(g.palette, "pruebas.pal");
   const QByteArray bytes = Read("pruebas.pal");
   ASSERT_EQ(bytes.size(), 48);
   EXPECT_EQ(static_cast<unsigned char>(bytes[3 * 7 + 1]), 248);
-  const PaletteRecord saved = ActivePalette;
-  ResetDelgraph();
-  LoadPaletteFile("pruebas.pal");
-  for (int i = 0; i < 16; ++i) EXPECT_EQ(PaletteColor(i), saved.colors[i]) << i;
+  const PaletteRecord saved = g.palette.active;
+  g = Graphics{};
+  LoadPaletteFile(g.palette, "pruebas.pal");
+  for (int i = 0; i < 16; ++i) EXPECT_EQ(g.PaletteColor(i), saved.colors[i]) << i;
   // Saving again over the file replaces it whole.
-  SetPaletteEntry(0, 1, 1, 1);
-  SavePaletteFile("pruebas.pal");
+  g.palette.SetEntry(0, 1, 1, 1);
+  SavePaletteFile(g.palette, "pruebas.pal");
   EXPECT_EQ(Read("pruebas.pal").left(3), QByteArray(3, 1));
   EXPECT_EQ(QDir().entryList(QDir::Files), QStringList{"pruebas.pal"});
 }
 
 TEST_F(PaletteFileTest, SaveAfterStartUpWritesZerosExceptEntriesSet) {
-  SetPaletteEntry(2, 1, 2, 3);
-  SavePaletteFile("pruebas.pal");
+  g.palette.SetEntry(2, 1, 2, 3);
+  SavePaletteFile(g.palette, "pruebas.pal");
   QByteArray expected(48, 0);
   expected[6] = 1;
   expected[7] = 2;
   expected[8] = 3;
   EXPECT_EQ(Read("pruebas.pal"), expected);
-  LoadPaletteFile("pruebas.pal");
-  EXPECT_EQ(PaletteColor(5), 0u);
-  EXPECT_EQ(PaletteColor(2), MakeColorValue(1, 2, 3));
+  LoadPaletteFile(g.palette, "pruebas.pal");
+  EXPECT_EQ(g.PaletteColor(5), 0u);
+  EXPECT_EQ(g.PaletteColor(2), MakeColorValue(1, 2, 3));
 }
 
 TEST_F(PaletteFileTest, FailedSaveReportsAccessDeniedAndTouchesNothing) {
   ASSERT_TRUE(QDir().mkdir("pruebas.pal"));
   Write("pruebas.pal/keep.txt", "keep");
-  SetPaletteEntry(0, 250, 250, 255);
+  g.palette.SetEntry(0, 250, 250, 255);
   EXPECT_EQ(MessageOf(SavePaletteFile, "pruebas.pal"), "File access denied");
   EXPECT_TRUE(QFileInfo("pruebas.pal").isDir());
   EXPECT_EQ(QDir("pruebas.pal").entryList(QDir::Files), QStringList{"keep.txt"});
@@ -160,12 +161,12 @@ TEST_F(PaletteFileTest, ShippedPaletteFile) {
   const QString shipped = QStringLiteral(QUORVEL_DATA_DIR "/pruebas.pal");
   EXPECT_EQ(Read(shipped), expectedBytes);
 
-  ApplyShippedPalette();
-  SavePaletteFile("pruebas.pal");
+  ApplyShippedPalette(g.palette);
+  SavePaletteFile(g.palette, "pruebas.pal");
   EXPECT_EQ(Read("pruebas.pal"), expectedBytes);
-  LoadPaletteFile("pruebas.pal");
-  EXPECT_EQ(PaletteColor(0), MakeColorValue(250, 250, 255));
-  EXPECT_EQ(PaletteColor(6), MakeColorValue(252, 84, 0));
+  LoadPaletteFile(g.palette, "pruebas.pal");
+  EXPECT_EQ(g.PaletteColor(0), MakeColorValue(250, 250, 255));
+  EXPECT_EQ(g.PaletteColor(6), MakeColorValue(252, 84, 0));
 }
 
 }  // namespace

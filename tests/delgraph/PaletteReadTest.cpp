@@ -26,9 +26,9 @@ using PaletteReadTest = DelgraphFolderTest;
 // writer is then opened so the stuck thread can end.
 TEST_F(PaletteReadTest, FifoIsRefusedWithoutWaiting) {
   ASSERT_EQ(::mkfifo("pruebas.pal", 0600), 0);
-  auto load = std::async(std::launch::async, [] {
+  auto load = std::async(std::launch::async, [this] {
     try {
-      LoadPaletteFile("pruebas.pal");
+      LoadPaletteFile(g.palette, "pruebas.pal");
     } catch (const FileError& e) {
       return std::string(e.what());
     }
@@ -41,10 +41,10 @@ TEST_F(PaletteReadTest, FifoIsRefusedWithoutWaiting) {
     FAIL() << "loading a FIFO blocked";
   }
   EXPECT_EQ(load.get(), "File access denied");
-  EXPECT_EQ(PaletteColor(4), ActivePalette.colors[4]);  // nothing applied
+  EXPECT_EQ(g.PaletteColor(4), g.palette.active.colors[4]);  // nothing applied
   EXPECT_EQ(ReadPaletteFile("pruebas.pal").fault, FileFault::kNotRegular);
   // Nor is it replaced by a save.
-  EXPECT_THROW(SavePaletteFile("pruebas.pal"), FileError);
+  EXPECT_THROW(SavePaletteFile(g.palette, "pruebas.pal"), FileError);
   struct stat info {};
   EXPECT_TRUE(::stat("pruebas.pal", &info) == 0 && S_ISFIFO(info.st_mode));
   EXPECT_EQ(SpanishPaletteMessage(FileFault::kNotRegular, "pruebas.pal"),

@@ -27,11 +27,10 @@ inline PixelSet Changed(const delgraph::QtCanvas& canvas, delgraph::ColorValue b
   return out;
 }
 
-// The layer starts every test from program-start state and leaves no canvas behind.
+// Every test draws with graphics at their program-start state.
 class DelgraphTest : public ::testing::Test {
  protected:
-  void SetUp() override { delgraph::ResetDelgraph(); }
-  void TearDown() override { delgraph::ResetDelgraph(); }
+  delgraph::Graphics g;
 };
 
 // As DelgraphTest, inside a fresh temporary folder that is the current one, so that

@@ -30,24 +30,25 @@ double Contrast(ColorValue a, ColorValue b) {
 }
 
 TEST_F(DelgraphTest, PrintPaletteSavesInkAndKeepsEveryMarkApart) {
-  ApplyPrintPalette();
-  EXPECT_EQ(PaletteColor(0), MakeColorValue(255, 255, 255));  // the paper itself
+  ApplyPrintPalette(g.palette);
+  EXPECT_EQ(g.PaletteColor(0), MakeColorValue(255, 255, 255));  // the paper itself
   // The planes: the big ones (2, 4) near paper white, the one that also draws the
   // frame (1) still light.
-  EXPECT_GT(Luminance(PaletteColor(2)), 0.75);
-  EXPECT_GT(Luminance(PaletteColor(4)), 0.75);
-  EXPECT_GT(Luminance(PaletteColor(1)), 0.35);
+  EXPECT_GT(Luminance(g.PaletteColor(2)), 0.75);
+  EXPECT_GT(Luminance(g.PaletteColor(4)), 0.75);
+  EXPECT_GT(Luminance(g.PaletteColor(1)), 0.35);
 
   // Marks on the planes: a line's labels (3), reference lines and rings (12), texts
   // and a point's labels (13), the scene's lines (black).
-  const ColorValue marks[] = {PaletteColor(1), PaletteColor(3), PaletteColor(12), PaletteColor(13),
-                              PaletteColor(GetMaxColor())};
-  const ColorValue planes[] = {PaletteColor(0), PaletteColor(1), PaletteColor(2), PaletteColor(4)};
+  const ColorValue marks[] = {g.PaletteColor(1), g.PaletteColor(3), g.PaletteColor(12),
+                              g.PaletteColor(13), g.PaletteColor(GetMaxColor())};
+  const ColorValue planes[] = {g.PaletteColor(0), g.PaletteColor(1), g.PaletteColor(2),
+                               g.PaletteColor(4)};
   for (std::size_t m = 1; m < std::size(marks); ++m)
     for (const ColorValue plane : planes)
       EXPECT_GT(Contrast(marks[m], plane), 1.8) << std::hex << marks[m] << " on " << plane;
   // The frame and the ground line (1) lie on paper only.
-  EXPECT_GT(Contrast(marks[0], PaletteColor(0)), 1.8);
+  EXPECT_GT(Contrast(marks[0], g.PaletteColor(0)), 1.8);
   // The marks differ from each other too: rings from texts, labels from lines.
   for (std::size_t i = 0; i < std::size(marks); ++i)
     for (std::size_t j = i + 1; j < std::size(marks); ++j) EXPECT_NE(marks[i], marks[j]);

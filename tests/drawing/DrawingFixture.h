@@ -10,7 +10,7 @@
 
 #include "classify/Classification.h"
 #include "delgraph/delgraph.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 #include "drawing/Projections.h"
 #include "scene/Scene.h"
 #include "support/FakeWindow.h"
@@ -28,9 +28,6 @@ inline const std::string kLightMagenta = "#FC54FC";
 inline const std::string kWhite = "#FCFCFC";
 
 inline void ResetAllModules() {
-  delgraph::ResetDelgraph();
-  drawing::ResetLogicalWindow();
-  drawing::ResetProjections();
   scene::ResetScene();
 }
 
@@ -39,7 +36,7 @@ class DrawingTest : public ::testing::Test {
   void SetUp() override {
     ResetAllModules();
     scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
-    delgraph::AttachSurface(&canvas, 1024, 768);
+    painter.AttachSurface(&canvas, 1024, 768);
     canvas.Clear();
   }
   void TearDown() override { ResetAllModules(); }
@@ -50,6 +47,7 @@ class DrawingTest : public ::testing::Test {
   }
 
   RecordingCanvas canvas;
+  drawing::Painter painter;
 };
 
 // "MoveTo x1 y1" and "LineTo x2 y2": one DrawLine.

@@ -17,14 +17,14 @@ class FramePixelTest : public ::testing::Test {
   void SetUp() override {
     ResetAllModules();
     scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
-    delgraph::AttachSurface(&surface, 1024, 768);
-    delgraph::SetPaletteEntry(0, 250, 250, 255);  // as the activation handler does
-    drawing::Select640x480();
+    painter.AttachSurface(&surface, 1024, 768);
+    painter.palette.SetEntry(0, 250, 250, 255);  // as the activation handler does
+    painter.Select640x480();
   }
   void TearDown() override { ResetAllModules(); }
 
   ColorValue At(int x, int y) const { return QtCanvas::FromQRgb(surface.Image().pixel(x, y)); }
-  static ColorValue Colour(int number) { return delgraph::PaletteColor(number); }
+  ColorValue Colour(int number) const { return painter.PaletteColor(number); }
 
   // Bounding box of the pixels of one colour inside a region.
   struct Box {
@@ -44,10 +44,11 @@ class FramePixelTest : public ::testing::Test {
   }
 
   QtCanvas surface;
+  drawing::Painter painter;
 };
 
 TEST_F(FramePixelTest, FlatViewGroundLineAndEndMarks) {
-  drawing::RedrawFrame(false);
+  drawing::RedrawFrame(painter, false);
   for (int x = 572; x <= 983; ++x) ASSERT_EQ(At(x, 193), Colour(1)) << "x " << x;
   EXPECT_EQ(At(700, 192), Colour(0));
   EXPECT_EQ(At(700, 194), Colour(0));
@@ -66,7 +67,7 @@ TEST_F(FramePixelTest, FlatViewGroundLineAndEndMarks) {
 }
 
 TEST_F(FramePixelTest, PanelOutlinesLieOnTheirBounds) {
-  drawing::RedrawFrame(false);
+  drawing::RedrawFrame(painter, false);
   // Space-view panel x 0..511, y 12..459.
   EXPECT_EQ(At(0, 300), Colour(1));
   EXPECT_EQ(At(511, 300), Colour(1));
@@ -83,7 +84,7 @@ TEST_F(FramePixelTest, PanelOutlinesLieOnTheirBounds) {
 }
 
 TEST_F(FramePixelTest, PlanesViewAndGlyphRowStayInsideTheSpaceViewPanel) {
-  drawing::RedrawFrame(false);
+  drawing::RedrawFrame(painter, false);
   // Green, red and cyan occur only in the planes view.
   for (int c : {2, 3, 4}) {
     const Box b = BoxOf(Colour(c), 0, 0, 1024, 480);
@@ -119,9 +120,9 @@ TEST_F(FramePixelTest, PlanesViewAndGlyphRowStayInsideTheSpaceViewPanel) {
 
 TEST_F(FramePixelTest, ProfileCrossBarsAndTraceEnds) {
   scene::EditPoint = {20, 40, 30};
-  drawing::InfoUpdate();  // leaves the pen light red
-  drawing::Select320x200();
-  drawing::RedrawFrame(true);
+  drawing::InfoUpdate(painter);  // leaves the pen light red
+  painter.Select320x200();
+  drawing::RedrawFrame(painter, true);
 
   for (int y = 92; y <= 383; y += 7)
     for (int x = 250; x <= 253; ++x) ASSERT_EQ(At(x, y), Colour(2)) << x << "," << y;
@@ -139,10 +140,10 @@ TEST_F(FramePixelTest, ProfileCrossBarsAndTraceEnds) {
 }
 
 TEST_F(FramePixelTest, PointSceneLandsOnItsPositions) {
-  drawing::Select320x200();
-  drawing::RedrawFrame(false);
+  painter.Select320x200();
+  drawing::RedrawFrame(painter, false);
   scene::EditPoint = {20, 40, 30};
-  drawing::InfoUpdate();
+  drawing::InfoUpdate(painter);
   // Rings of light red around S and the flat-view projections, 3 pixels out.
   EXPECT_EQ(At(307 + 3, 204), Colour(12));
   EXPECT_EQ(At(786, 233 + 3), Colour(12));
@@ -151,9 +152,9 @@ TEST_F(FramePixelTest, PointSceneLandsOnItsPositions) {
 
 TEST_F(FramePixelTest, ProfileBarCoversTheWholeTraceOfV) {
   scene::EditPoint = {20, 40, 30};
-  drawing::InfoUpdate();  // the traces are drawn in the light red it leaves
-  drawing::Select320x200();
-  drawing::RedrawFrame(true);
+  drawing::InfoUpdate(painter);  // the traces are drawn in the light red it leaves
+  painter.Select320x200();
+  drawing::RedrawFrame(painter, true);
   for (int y = 85; y <= 400; ++y)
     for (int x = 245; x <= 259; ++x) ASSERT_NE(At(x, y), Colour(12)) << x << "," << y;
   EXPECT_EQ(At(252, 384), Colour(2));

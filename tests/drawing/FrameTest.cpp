@@ -86,8 +86,8 @@ std::vector<std::string> Tail(const std::vector<std::string>& v, std::size_t n) 
 using FrameTest = DrawingTest;
 
 TEST_F(FrameTest, PlanesViewDrawsItsTenPolygonsInTheirColours) {
-  drawing::Select640x480();
-  drawing::DrawPlanesView();
+  painter.Select640x480();
+  drawing::DrawPlanesView(painter);
 
   // Per polygon: SetFillStyle hands the raw colour number to the brush, the pen
   // takes the palette colour, FillPolygon maps the brush colour and fills.
@@ -107,14 +107,14 @@ TEST_F(FrameTest, PlanesViewDrawsItsTenPolygonsInTheirColours) {
   // The outlines pass through every listed vertex, repeated ones included.
   EXPECT_EQ(canvas.Calls("MoveTo").size(), 10u);
   EXPECT_EQ(canvas.Calls("LineTo").size(), 41u);
-  EXPECT_EQ(delgraph::FillPattern, 1);
-  EXPECT_EQ(delgraph::FillColor, 15);
-  EXPECT_EQ(canvas.penColor, delgraph::PaletteColor(1));
+  EXPECT_EQ(painter.FillPattern, 1);
+  EXPECT_EQ(painter.FillColor, 15);
+  EXPECT_EQ(canvas.penColor, painter.PaletteColor(1));
 }
 
 TEST_F(FrameTest, PlanesViewStaysInsideTheSpaceViewPanel) {
-  drawing::Select640x480();
-  drawing::DrawPlanesView();
+  painter.Select640x480();
+  drawing::DrawPlanesView(painter);
   int minX = 1 << 30, maxX = -1, minY = 1 << 30, maxY = -1;
   for (const auto& line : canvas.Calls("Polygon"))
     for (const Vertex& v : VerticesOf(line)) {
@@ -136,8 +136,8 @@ TEST_F(FrameTest, PlanesViewStaysInsideTheSpaceViewPanel) {
 }
 
 TEST_F(FrameTest, PanelsDrawTheGlyphRowThenTheOutlines) {
-  drawing::Select320x200();
-  drawing::DrawPanels();
+  painter.Select320x200();
+  drawing::DrawPanels(painter);
 
   // Bars keep their corners as given: the first two reach the canvas with x descending.
   EXPECT_EQ(canvas.Calls("FillRect"),
@@ -187,16 +187,16 @@ TEST_F(FrameTest, PanelsDrawTheGlyphRowThenTheOutlines) {
     expectedGlyphLines.insert(expectedGlyphLines.end(), l.begin(), l.end());
   EXPECT_EQ(glyphLines, expectedGlyphLines);
 
-  EXPECT_EQ(drawing::CurrentWindow, 2);
-  EXPECT_DOUBLE_EQ(drawing::WindowHeight, 199.0);
-  EXPECT_EQ(delgraph::FillColor, 8);
+  EXPECT_EQ(painter.CurrentWindow, 2);
+  EXPECT_DOUBLE_EQ(painter.WindowHeight, 199.0);
+  EXPECT_EQ(painter.FillColor, 8);
 }
 
 TEST_F(FrameTest, RedrawFrameWithoutProfileClearsDrawsPlanesPanelsAndFlatView) {
   FakeWindow window;
   scene::Quorvel = &window;
-  drawing::Select320x200();
-  drawing::RedrawFrame(false);
+  painter.Select320x200();
+  drawing::RedrawFrame(painter, false);
 
   EXPECT_FALSE(window.memo2Visible);
   const auto fills = canvas.Calls("FillRect");
@@ -210,23 +210,23 @@ TEST_F(FrameTest, RedrawFrameWithoutProfileClearsDrawsPlanesPanelsAndFlatView) {
   EXPECT_EQ(Tail(lines, 14), FlatViewFrameCalls());
   // The flat view is drawn in the blue the panels left.
   EXPECT_EQ(canvas.Calls("PenColor").back(), "PenColor " + kBlue);
-  EXPECT_EQ(canvas.penColor, delgraph::PaletteColor(1));
-  EXPECT_EQ(delgraph::FillColor, 8);
-  EXPECT_EQ(drawing::CurrentWindow, 2);
-  EXPECT_DOUBLE_EQ(drawing::WindowWidth, 321.0);
+  EXPECT_EQ(canvas.penColor, painter.PaletteColor(1));
+  EXPECT_EQ(painter.FillColor, 8);
+  EXPECT_EQ(painter.CurrentWindow, 2);
+  EXPECT_DOUBLE_EQ(painter.WindowWidth, 321.0);
 
   // A second redraw gives exactly the same calls.
   const auto once = canvas.log;
   canvas.Clear();
-  drawing::RedrawFrame(false);
+  drawing::RedrawFrame(painter, false);
   EXPECT_EQ(canvas.log, once);
 }
 
 TEST_F(FrameTest, ProfileFrameDrawsTracesInThePreviousPenAndTheGreenCross) {
-  delgraph::SetDrawColor(12);  // what the information update leaves
-  drawing::Select320x200();
+  painter.SetDrawColor(12);  // what the information update leaves
+  painter.Select320x200();
   canvas.Clear();
-  drawing::RedrawFrame(true);
+  drawing::RedrawFrame(painter, true);
 
   EXPECT_TRUE(canvas.Calls("Polygon").size() == 6u) << "the planes view must not be drawn";
   // Clear, then the two traces and the flat-view frame before any pen change.
@@ -252,16 +252,16 @@ TEST_F(FrameTest, ProfileFrameDrawsTracesInThePreviousPenAndTheGreenCross) {
   EXPECT_EQ(canvas.penWidth, 1);
   EXPECT_EQ(canvas.fontName, "Default");
   EXPECT_EQ(canvas.fontSize, 8);
-  EXPECT_EQ(canvas.penColor, delgraph::PaletteColor(2));
-  EXPECT_EQ(delgraph::FillColor, 2);
-  EXPECT_EQ(drawing::CurrentWindow, 2);
-  EXPECT_DOUBLE_EQ(drawing::WindowHeight, 199.0);
+  EXPECT_EQ(canvas.penColor, painter.PaletteColor(2));
+  EXPECT_EQ(painter.FillColor, 2);
+  EXPECT_EQ(painter.CurrentWindow, 2);
+  EXPECT_DOUBLE_EQ(painter.WindowHeight, 199.0);
 }
 
 TEST_F(FrameTest, ProfileFrameInThe640x481SpaceMapsItsTracesThere) {
-  drawing::Select640x481();
+  painter.Select640x481();
   canvas.Clear();
-  drawing::RedrawFrame(true);
+  drawing::RedrawFrame(painter, true);
 
   const auto lines = Only({"MoveTo", "LineTo"});
   ASSERT_GE(lines.size(), 4u);
@@ -278,13 +278,13 @@ TEST_F(FrameTest, ProfileFrameInThe640x481SpaceMapsItsTracesThere) {
 TEST_F(FrameTest, FullRedrawEndsWithThePictureOfRedrawFrame) {
   for (bool profile : {false, true}) {
     scene::ProfileOn = profile;
-    drawing::Select320x200();
+    painter.Select320x200();
     canvas.Clear();
-    drawing::RedrawFrame(profile);
+    drawing::RedrawFrame(painter, profile);
     const auto alone = canvas.log;
 
     canvas.Clear();
-    drawing::FullRedraw();
+    drawing::FullRedraw(painter);
     const auto full = canvas.log;
     // First a clear in palette colour 1 and the planes view.
     const auto fills = canvas.Calls("BrushColor");
@@ -304,7 +304,7 @@ TEST_F(FrameTest, FullRedrawEndsWithThePictureOfRedrawFrame) {
 
 TEST_F(FrameTest, RedrawFrameWithoutAWindowStillDraws) {
   scene::Quorvel = nullptr;
-  drawing::RedrawFrame(false);
+  drawing::RedrawFrame(painter, false);
   EXPECT_EQ(canvas.Calls("FillRect").front(), "FillRect 0 0 1025 481");
 }
 

@@ -39,8 +39,8 @@ TEST_F(InfoUpdateTest, PointModeStoresIntoAAndShowsLocationAndCoordinates) {
   scene::SelectedA = false;
   scene::PointB = {7, 8, 9};
   scene::EditPoint = {-40, 40, 0};
-  drawing::Select640x481();  // whatever the previous step left
-  drawing::InfoUpdate();
+  painter.Select640x481();  // whatever the previous step left
+  drawing::InfoUpdate(painter);
 
   EXPECT_TRUE(scene::SelectedA);
   EXPECT_EQ(scene::PointA, (DihedralPoint{-40, 40, 0}));
@@ -63,8 +63,8 @@ TEST_F(InfoUpdateTest, PointModeStoresIntoAAndShowsLocationAndCoordinates) {
   // The scene is drawn in the 320 x 200 space; its capital label in the 18 points left.
   EXPECT_TRUE(Has("TextOut 261 258 A"));
   EXPECT_EQ(SizeOfText("TextOut 261 258 A"), 18);
-  EXPECT_EQ(drawing::CurrentWindow, 2);
-  EXPECT_DOUBLE_EQ(drawing::WindowHeight, 199.0);
+  EXPECT_EQ(painter.CurrentWindow, 2);
+  EXPECT_DOUBLE_EQ(painter.WindowHeight, 199.0);
 
   EXPECT_EQ(window.labels[1], "la: -40");
   EXPECT_EQ(window.labels[2], "lx: 40");
@@ -79,7 +79,7 @@ TEST_F(InfoUpdateTest, PointModeWithTheAnswerHiddenShowsOnlyTheCoordinates) {
   scene::PointMode = true;
   scene::AnswerHidden = true;
   scene::EditPoint = {-40, 40, 0};
-  drawing::InfoUpdate();
+  drawing::InfoUpdate(painter);
 
   const auto texts = canvas.Calls("TextOut");
   EXPECT_EQ(texts[0], "TextOut 540 399 A=(-40,40,0)");
@@ -92,7 +92,7 @@ TEST_F(InfoUpdateTest, LineModeStoresIntoTheSelectedEndAndShowsTypeRelationCoord
   scene::SelectedA = false;
   scene::PointA = {20, 40, 30};
   scene::EditPoint = {-50, -30, 30};
-  drawing::InfoUpdate();
+  drawing::InfoUpdate(painter);
 
   EXPECT_FALSE(scene::SelectedA);
   EXPECT_EQ(scene::PointB, (DihedralPoint{-50, -30, 30}));
@@ -120,7 +120,7 @@ TEST_F(InfoUpdateTest, LineModeWithTheAnswerHiddenShowsOnlyTheCoordinates) {
   scene::AnswerHidden = true;
   scene::PointB = {0, 0, 0};
   scene::EditPoint = {10, 0, 20};
-  drawing::InfoUpdate();
+  drawing::InfoUpdate(painter);
 
   const auto texts = canvas.Calls("TextOut");
   ASSERT_GE(texts.size(), 2u);
@@ -132,10 +132,10 @@ TEST_F(InfoUpdateTest, LineModeWithTheAnswerHiddenShowsOnlyTheCoordinates) {
 
 TEST_F(InfoUpdateTest, TextRoutinesGiveThePenBackUnmapped) {
   canvas.SetPenColor(0x123456);
-  drawing::ShowPointInfo(1, 2, 3);
+  drawing::ShowPointInfo(painter, 1, 2, 3);
   EXPECT_EQ(canvas.penColor, 0x123456u);
   EXPECT_EQ(canvas.fontSize, 18);  // the point's texts leave their size
-  drawing::ShowLineInfo();
+  drawing::ShowLineInfo(painter);
   EXPECT_EQ(canvas.penColor, 0x123456u);
   EXPECT_EQ(canvas.fontSize, 8);
   EXPECT_EQ(canvas.fontName, "Default");
@@ -144,7 +144,7 @@ TEST_F(InfoUpdateTest, TextRoutinesGiveThePenBackUnmapped) {
 TEST_F(InfoUpdateTest, DebuggingLabelsShowTheEditPointAndTheStep) {
   scene::EditPoint = {-5, 40, 40};
   scene::IncrX = scene::IncrY = 5;
-  drawing::InfoUpdate();
+  drawing::InfoUpdate(painter);
   EXPECT_EQ(window.labels[1], "la: -5");
   EXPECT_EQ(window.labels[2], "lx: 40");
   EXPECT_EQ(window.labels[3], "ly: 40");
@@ -153,18 +153,18 @@ TEST_F(InfoUpdateTest, DebuggingLabelsShowTheEditPointAndTheStep) {
   // No window: nothing to write, the drawing still happens.
   scene::Quorvel = nullptr;
   canvas.Clear();
-  drawing::InfoUpdate();
+  drawing::InfoUpdate(painter);
   EXPECT_FALSE(canvas.Calls("TextOut").empty());
 }
 
 TEST_F(InfoUpdateTest, TheNextProfileFrameDrawsItsTracesInTheLeftPen) {
   scene::EditPoint = {20, 40, 30};
-  drawing::InfoUpdate();
-  EXPECT_EQ(canvas.penColor, delgraph::PaletteColor(12));
+  drawing::InfoUpdate(painter);
+  EXPECT_EQ(canvas.penColor, painter.PaletteColor(12));
 
   canvas.Clear();
-  drawing::Select320x200();
-  drawing::RedrawFrame(true);
+  painter.Select320x200();
+  drawing::RedrawFrame(painter, true);
   // No pen change before the two traces and the flat-view frame (nine lines).
   const auto seq = Only({"LineTo", "PenColor"});
   ASSERT_GE(seq.size(), 9u);

@@ -21,12 +21,12 @@ class PlaneDrawingTest : public DrawingTest {
  protected:
   void SetUp() override {
     DrawingTest::SetUp();
-    drawing::Select320x200();
+    painter.Select320x200();
   }
   // Every DrawLine of one DrawPlane with the pen style and colour it was drawn in.
   std::vector<Stroke> Strokes(DihedralPoint A, DihedralPoint B, DihedralPoint C) {
     canvas.Clear();
-    drawing::DrawPlane(A, B, C);
+    drawing::DrawPlane(painter, A, B, C);
     std::vector<Stroke> strokes;
     int style = canvas.penStyle;
     std::string colour, from;

@@ -41,37 +41,37 @@ class ProjectionsTest : public DrawingTest {
   void SetUp() override {
     DrawingTest::SetUp();
     scene::Quorvel = &window;
-    drawing::Select320x200();
+    painter.Select320x200();
   }
   FakeWindow window;
 };
 
 TEST_F(ProjectionsTest, OriginsAndStepsFollowTheCurrentMapping) {
-  drawing::ComputeSceneOrigins();
-  EXPECT_TRUE(At(drawing::SpaceOrigin, 255, 242));
-  EXPECT_TRUE(At(drawing::FlatOrigin, 766, 193));
-  EXPECT_NEAR(drawing::AbscissaStepX, 0.596691, 1e-6);
-  EXPECT_NEAR(drawing::AbscissaStepY, 0.404386, 1e-6);
+  drawing::ComputeSceneOrigins(painter);
+  EXPECT_TRUE(At(painter.SpaceOrigin, 255, 242));
+  EXPECT_TRUE(At(painter.FlatOrigin, 766, 193));
+  EXPECT_NEAR(painter.AbscissaStepX, 0.596691, 1e-6);
+  EXPECT_NEAR(painter.AbscissaStepY, 0.404386, 1e-6);
 
   // In another space the same recipe gives other values.
-  drawing::Select640x480();
-  drawing::ComputeSceneOrigins();
-  EXPECT_TRUE(At(drawing::SpaceOrigin, 128, 100));
+  painter.Select640x480();
+  drawing::ComputeSceneOrigins(painter);
+  EXPECT_TRUE(At(painter.SpaceOrigin, 128, 100));
   // Before any selection (identity mapping) the ground line runs at 45 degrees.
-  drawing::ResetLogicalWindow();
+  painter = drawing::Painter{};
   scene::ScaleFactorX = scene::ScaleFactorY = 1.0;
-  drawing::ComputeSceneOrigins();
-  EXPECT_NEAR(drawing::AbscissaStepX, 0.707107 - 0.2, 1e-6);
+  drawing::ComputeSceneOrigins(painter);
+  EXPECT_NEAR(painter.AbscissaStepX, 0.707107 - 0.2, 1e-6);
   // With no scale at all (program start) nothing divides by zero.
   scene::ScaleFactorX = scene::ScaleFactorY = 0.0;
-  drawing::ComputeSceneOrigins();
-  EXPECT_NEAR(drawing::AbscissaStepX, 0.8, 1e-12);
-  EXPECT_NEAR(drawing::AbscissaStepY, -0.2, 1e-12);
+  drawing::ComputeSceneOrigins(painter);
+  EXPECT_NEAR(painter.AbscissaStepX, 0.8, 1e-12);
+  EXPECT_NEAR(painter.AbscissaStepY, -0.2, 1e-12);
 }
 
 TEST_F(ProjectionsTest, WorkedPointPositions) {
-  drawing::ComputeSceneOrigins();
-  const auto a = EndPointPositionsOf({20, 40, 30});
+  drawing::ComputeSceneOrigins(painter);
+  const auto a = EndPointPositionsOf(painter, {20, 40, 30});
   EXPECT_TRUE(At(a.S, 307, 204));
   EXPECT_TRUE(At(a.Vp, 267, 204));
   EXPECT_TRUE(At(a.Hp, 307, 234));
@@ -79,23 +79,23 @@ TEST_F(ProjectionsTest, WorkedPointPositions) {
   EXPECT_TRUE(At(a.h, 786, 233));
   EXPECT_TRUE(At(a.v, 786, 163));
 
-  const auto b = EndPointPositionsOf({-50, -30, 60});
+  const auto b = EndPointPositionsOf(painter, {-50, -30, 60});
   EXPECT_TRUE(At(b.S, 195, 202));
   EXPECT_TRUE(At(b.Vp, 225, 202));
   EXPECT_TRUE(At(b.Hp, 195, 262));
   EXPECT_TRUE(At(b.h, 716, 163));  // behind V: above the ground line
   EXPECT_TRUE(At(b.v, 716, 133));
 
-  const auto below = EndPointPositionsOf({0, 10, -20});
+  const auto below = EndPointPositionsOf(painter, {0, 10, -20});
   EXPECT_TRUE(At(below.v, 766, 213));  // negative cota: below the ground line
   EXPECT_TRUE(At(below.S, 265, 262));
 }
 
 TEST_F(ProjectionsTest, WithTheProfileTheAbscissaMovesNothingInTheSpaceView) {
   scene::ProfileOn = true;
-  drawing::ComputeSceneOrigins();
-  const auto a = EndPointPositionsOf({20, 40, 30});
-  const auto b = EndPointPositionsOf({-80, 40, 30});
+  drawing::ComputeSceneOrigins(painter);
+  const auto a = EndPointPositionsOf(painter, {20, 40, 30});
+  const auto b = EndPointPositionsOf(painter, {-80, 40, 30});
   EXPECT_TRUE(At(a.S, 295, 212));
   EXPECT_TRUE(At(b.S, 295, 212));
   EXPECT_TRUE(At(a.Vp, 255, 212));
@@ -104,12 +104,12 @@ TEST_F(ProjectionsTest, WithTheProfileTheAbscissaMovesNothingInTheSpaceView) {
   EXPECT_TRUE(At(a.G, 786, 193));
   EXPECT_TRUE(At(b.G, 686, 193));
   // Alejamiento 0 and cota 0 sit at the centre of the cross whatever the abscissa.
-  EXPECT_TRUE(At(EndPointPositionsOf({77, 0, 0}).S, 255, 242));
+  EXPECT_TRUE(At(EndPointPositionsOf(painter, {77, 0, 0}).S, 255, 242));
 }
 
 TEST_F(ProjectionsTest, PointSceneDrawsFourSegmentsThenTheLabels) {
-  drawing::SpaceOrigin = {0, 0};  // stale values are recomputed
-  drawing::DrawScene(true, 20, 40, 30, 99, 99, 99, 1);
+  painter.SpaceOrigin = {0, 0};  // stale values are recomputed
+  drawing::DrawScene(painter, true, 20, 40, 30, 99, 99, 99, 1);
 
   std::vector<std::string> expected;
   for (const auto& seg :
@@ -133,15 +133,15 @@ TEST_F(ProjectionsTest, PointSceneDrawsFourSegmentsThenTheLabels) {
   EXPECT_EQ(canvas.log, expected);
 
   // Pen left at the label colour, brush clear from the rings, 1-pixel solid line.
-  EXPECT_EQ(canvas.penColor, delgraph::PaletteColor(13));
+  EXPECT_EQ(canvas.penColor, painter.PaletteColor(13));
   EXPECT_EQ(canvas.brushStyle, delgraph::bsClear);
   EXPECT_EQ(canvas.penWidth, 1);
   EXPECT_TRUE(window.labels[6].empty());
-  EXPECT_EQ(drawing::CurrentWindow, 2);
+  EXPECT_EQ(painter.CurrentWindow, 2);
 }
 
 TEST_F(ProjectionsTest, PointOnTheGroundLineHasZeroLengthSegments) {
-  drawing::DrawScene(true, 0, 0, 0, 0, 0, 0, 1);
+  drawing::DrawScene(painter, true, 0, 0, 0, 0, 0, 0, 1);
   const auto lines = Only({"MoveTo", "LineTo"});
   ASSERT_EQ(lines.size(), 8u);
   EXPECT_EQ(lines[0], "MoveTo 255 242");
@@ -152,7 +152,7 @@ TEST_F(ProjectionsTest, PointOnTheGroundLineHasZeroLengthSegments) {
 }
 
 TEST_F(ProjectionsTest, LineSceneWithoutProfile) {
-  drawing::DrawScene(false, 20, 40, 30, -50, -30, 60, 1);
+  drawing::DrawScene(painter, false, 20, 40, 30, -50, -30, 60, 1);
 
   EXPECT_EQ(
       canvas.Calls("TextOut"),
@@ -185,12 +185,12 @@ TEST_F(ProjectionsTest, LineSceneWithoutProfile) {
   for (const auto& l : {"PenStyle 0", "PenMode 4", "PenWidth 1"}) expected.push_back(l);
   EXPECT_EQ(rest, expected);
   EXPECT_EQ(window.labels[6], "12");
-  EXPECT_EQ(canvas.penColor, delgraph::PaletteColor(3));
+  EXPECT_EQ(canvas.penColor, painter.PaletteColor(3));
 }
 
 TEST_F(ProjectionsTest, LineSceneWithProfileLeavesOutTheSpaceViewProjections) {
   scene::ProfileOn = true;
-  drawing::DrawScene(false, 20, 40, 30, -80, 40, 30, 1);
+  drawing::DrawScene(painter, false, 20, 40, 30, -80, 40, 30, 1);
   const auto lines = Only({"MoveTo", "LineTo"});
   // Eight dashed segments and three lines, no more.
   ASSERT_EQ(lines.size(), 22u);
@@ -202,7 +202,7 @@ TEST_F(ProjectionsTest, LineSceneWithProfileLeavesOutTheSpaceViewProjections) {
   EXPECT_EQ(window.labels[6], "1");
   // The line colour passes through: a colour other than 1 is not turned black.
   canvas.Clear();
-  drawing::DrawScene(false, 20, 40, 30, -80, 40, 30, 4);
+  drawing::DrawScene(painter, false, 20, 40, 30, -80, 40, 30, 4);
   EXPECT_EQ(canvas.Calls("PenColor " + kBlack).size(), 0u);
   EXPECT_EQ(canvas.Calls("PenColor " + kRed).size(), 3u);
   EXPECT_EQ(window.labels[6], "4");
@@ -210,39 +210,39 @@ TEST_F(ProjectionsTest, LineSceneWithProfileLeavesOutTheSpaceViewProjections) {
 
 TEST_F(ProjectionsTest, SceneLineGivesThePenBackItsExactValue) {
   canvas.SetPenColor(0x123456);  // not a palette colour
-  drawing::DrawSceneLine(1, 2, 3, 4, 1);
+  drawing::DrawSceneLine(painter, 1, 2, 3, 4, 1);
   EXPECT_EQ(canvas.penColor, 0x123456u);
   scene::Quorvel = nullptr;  // no window: the caption is skipped
-  drawing::DrawSceneLine(1, 2, 3, 4, 7);
+  drawing::DrawSceneLine(painter, 1, 2, 3, 4, 7);
   EXPECT_EQ(canvas.penColor, 0x123456u);
 }
 
 TEST_F(ProjectionsTest, ExtremeCoordinatesSaturateThePixels) {
-  drawing::ComputeSceneOrigins();
-  const auto s = EndPointPositionsOf({0, kMax, kMin});
+  drawing::ComputeSceneOrigins(painter);
+  const auto s = EndPointPositionsOf(painter, {0, kMax, kMin});
   EXPECT_TRUE(At(s.S, kMax, kMax));
-  const auto p = EndPointPositionsOf({kMax, kMax, kMin});
+  const auto p = EndPointPositionsOf(painter, {kMax, kMax, kMin});
   EXPECT_EQ(p.G.x, kMax);
   EXPECT_EQ(p.h.y, kMax);
   EXPECT_EQ(p.v.y, kMax);
-  const auto q = EndPointPositionsOf({kMax, 0, kMax});
+  const auto q = EndPointPositionsOf(painter, {kMax, 0, kMax});
   EXPECT_EQ(q.S.y, kMin);
   EXPECT_EQ(q.Vp.y, kMin);
   EXPECT_EQ(q.v.y, 193 - kMax);
   // Drawing them runs without overflow (the sanitizer build checks this).
-  drawing::DrawScene(false, kMax, kMin, kMax, kMin, kMax, kMin, 1);
-  drawing::DrawPointLabels("b", {kMin, 0}, {kMin, 0}, {0, kMin});
+  drawing::DrawScene(painter, false, kMax, kMin, kMax, kMin, kMax, kMin, 1);
+  drawing::DrawPointLabels(painter, "b", {kMin, 0}, {kMin, 0}, {0, kMin});
   EXPECT_EQ(canvas.Calls("TextOut").back(), "TextOut 0 " + std::to_string(kMin) + " b'");
 }
 
 TEST_F(ProjectionsTest, RestoringTheSavedStyleAlwaysGivesFont0At8Points) {
-  delgraph::SetTextStyle(1, 0, 18);
-  delgraph::SetTextStyle(3, 0, 12);
-  drawing::RestoreTextStyle();
+  painter.SetTextStyle(1, 0, 18);
+  painter.SetTextStyle(3, 0, 12);
+  drawing::RestoreTextStyle(painter);
   EXPECT_EQ(canvas.fontName, "Default");
   EXPECT_EQ(canvas.fontSize, 8);
-  EXPECT_EQ(drawing::SavedTextStyle.font, 0);
-  EXPECT_EQ(drawing::SavedTextStyle.size, 0);
+  EXPECT_EQ(painter.SavedTextStyle.font, 0);
+  EXPECT_EQ(painter.SavedTextStyle.size, 0);
 }
 
 }  // namespace

@@ -24,21 +24,21 @@ class SeenAndHiddenPixelTest : public ::testing::Test {
   void SetUp() override {
     ResetAllModules();
     scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
-    delgraph::AttachSurface(&surface, 1024, 768);
-    drawing::Select320x200();
+    painter.AttachSurface(&surface, 1024, 768);
+    painter.Select320x200();
   }
   void TearDown() override { ResetAllModules(); }
 
   void Draw(bool visibility) {
-    drawing::VisibilityOn = visibility;
-    delgraph::SetFillStyle(1, 15);  // white: the surface starts black, like the line
-    delgraph::ClearSurface();
-    drawing::DrawScene(false, -60, -20, -70, 60, 100, 50, 1);
+    scene::VisibilityOn = visibility;
+    painter.SetFillStyle(1, 15);  // white: the surface starts black, like the line
+    painter.ClearSurface();
+    drawing::DrawScene(painter, false, -60, -20, -70, 60, 100, 50, 1);
   }
   // Whether the line's centre pixel at abscissa X is drawn, on h (alejamiento
   // X + 40 below the ground line) or on v' (cota X - 10 above it).
   bool Inked(int X, bool horizontal) const {
-    const drawing::SurfacePoint O = drawing::FlatOrigin;
+    const drawing::SurfacePoint O = painter.FlatOrigin;
     const int y = horizontal ? O.y + X + 40 : O.y - (X - 10);
     return QtCanvas::FromQRgb(surface.Image().pixel(O.x + X, y)) == 0;
   }
@@ -50,6 +50,7 @@ class SeenAndHiddenPixelTest : public ::testing::Test {
   }
 
   QtCanvas surface{1024, 768};
+  drawing::Painter painter;
 };
 
 TEST_F(SeenAndHiddenPixelTest, SolidWhereSeenDashedElsewhereSplitAtTheTraces) {
@@ -75,30 +76,30 @@ class SeenAndHiddenTest : public DrawingTest {
  protected:
   void SetUp() override {
     DrawingTest::SetUp();
-    drawing::Select320x200();
+    painter.Select320x200();
   }
   // The pen styles set between the first and the last call of one DrawScene.
   std::vector<std::string> Styles(DihedralPoint A, DihedralPoint B) {
     canvas.Clear();
-    drawing::DrawScene(false, A.abscissa, A.alejamiento, A.cota, B.abscissa, B.alejamiento, B.cota,
-                       1);
+    drawing::DrawScene(painter, false, A.abscissa, A.alejamiento, A.cota, B.abscissa, B.alejamiento,
+                       B.cota, 1);
     return Only({"PenStyle"});
   }
 };
 
 TEST_F(SeenAndHiddenTest, ExtensionsToTheTracesFollowTheRule) {
-  drawing::TracesOn = true;
+  scene::TracesOn = true;
   const std::vector<std::string> before = Styles({-10, 40, 40}, {50, 60, 80});
-  drawing::VisibilityOn = true;
-  drawing::ComputeSceneOrigins();
+  scene::VisibilityOn = true;
+  drawing::ComputeSceneOrigins(painter);
   // AB lies in the first quadrant; beyond A it reaches H in the first quadrant too,
   // then V across the fourth.
-  const auto toH = drawing::LinePieces({-10, 40, 40}, {50, 60, 80}, drawing::LineStation::kA,
-                                       drawing::LineStation::kH);
+  const auto toH = drawing::LinePieces(painter, {-10, 40, 40}, {50, 60, 80},
+                                       drawing::LineStation::kA, drawing::LineStation::kH);
   ASSERT_EQ(toH.size(), 1u);
   EXPECT_TRUE(toH[0].seen);
-  const auto toV = drawing::LinePieces({-10, 40, 40}, {50, 60, 80}, drawing::LineStation::kA,
-                                       drawing::LineStation::kV);
+  const auto toV = drawing::LinePieces(painter, {-10, 40, 40}, {50, 60, 80},
+                                       drawing::LineStation::kA, drawing::LineStation::kV);
   ASSERT_EQ(toV.size(), 2u);
   EXPECT_TRUE(toV[0].seen);
   EXPECT_FALSE(toV[1].seen);
@@ -106,21 +107,21 @@ TEST_F(SeenAndHiddenTest, ExtensionsToTheTracesFollowTheRule) {
   EXPECT_NE(before, after);
   // While an exercise waits, the picture is the plain one.
   scene::AnswerHidden = true;
-  drawing::TracesOn = false;
+  scene::TracesOn = false;
   canvas.Clear();
-  drawing::DrawScene(false, -10, 40, 40, 50, 60, 80, 1);
+  drawing::DrawScene(painter, false, -10, 40, 40, 50, 60, 80, 1);
   const auto hidden = canvas.log;
-  drawing::VisibilityOn = false;
+  scene::VisibilityOn = false;
   canvas.Clear();
-  drawing::DrawScene(false, -10, 40, 40, 50, 60, 80, 1);
+  drawing::DrawScene(painter, false, -10, 40, 40, 50, 60, 80, 1);
   EXPECT_EQ(hidden, canvas.log);
 
   // Traces some 2^63 away, or at the limits: no undefined behaviour.
   scene::AnswerHidden = false;
-  drawing::TracesOn = drawing::VisibilityOn = true;
-  drawing::DrawScene(false, 0, 10, INT_MAX - 1, 1, 11, INT_MAX, 1);
-  drawing::DrawScene(false, INT_MIN, INT_MAX, INT_MIN, INT_MAX, INT_MIN, INT_MAX, 1);
-  drawing::DrawScene(false, INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN, 1);
+  scene::TracesOn = scene::VisibilityOn = true;
+  drawing::DrawScene(painter, false, 0, 10, INT_MAX - 1, 1, 11, INT_MAX, 1);
+  drawing::DrawScene(painter, false, INT_MIN, INT_MAX, INT_MIN, INT_MAX, INT_MIN, INT_MAX, 1);
+  drawing::DrawScene(painter, false, INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN, 1);
 }
 
 TEST_F(SeenAndHiddenTest, NamesThePartsAsTheClassificationDoes) {
@@ -128,9 +129,9 @@ TEST_F(SeenAndHiddenTest, NamesThePartsAsTheClassificationDoes) {
   EXPECT_EQ(drawing::PartsText({5, 6}), "Semiplanos: H anterior, H posterior");
   EXPECT_EQ(drawing::PartsText({7, 8}), "Semiplanos: V superior, V inferior");
   // The text goes where no other text is: the top left of the space view.
-  drawing::VisibilityOn = true;
+  scene::VisibilityOn = true;
   canvas.Clear();
-  drawing::DrawScene(false, -10, 40, 40, 50, 60, 80, 1);
+  drawing::DrawScene(painter, false, -10, 40, 40, 50, 60, 80, 1);
   const auto texts = Only({"TextOut"});
   EXPECT_NE(std::find(texts.begin(), texts.end(), "TextOut 8 16 Cuadrantes: 3º, 4º, 1º"),
             texts.end());

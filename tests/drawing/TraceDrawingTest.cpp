@@ -15,17 +15,17 @@ class TraceDrawingTest : public DrawingTest {
  protected:
   void SetUp() override {
     DrawingTest::SetUp();
-    drawing::Select320x200();
+    painter.Select320x200();
   }
   // The log of one DrawScene, and the shapes (lines, rings, texts) it added to the
   // same scene drawn with the traces off, which must come first and unchanged.
   std::vector<std::string> Added(DihedralPoint A, DihedralPoint B, bool pointMode = false) {
     std::vector<std::string> logs[2];
     for (bool on : {false, true}) {
-      drawing::TracesOn = on;
+      scene::TracesOn = on;
       canvas.Clear();
-      drawing::DrawScene(pointMode, A.abscissa, A.alejamiento, A.cota, B.abscissa, B.alejamiento,
-                         B.cota, 1);
+      drawing::DrawScene(painter, pointMode, A.abscissa, A.alejamiento, A.cota, B.abscissa,
+                         B.alejamiento, B.cota, 1);
       logs[on] = canvas.log;
     }
     EXPECT_TRUE(std::equal(logs[0].begin(), logs[0].end(), logs[1].begin()));
@@ -55,7 +55,7 @@ TEST_F(TraceDrawingTest, ObliqueLineWithBothTracesBeyondA) {
       "TextOut 733 181 v", "TextOut 733 234 v'"};
   EXPECT_EQ(Added({11, 31, 20}, {38, 48, 60}), expected);
   // Pen, line and text style come back as DrawScene leaves them.
-  EXPECT_EQ(canvas.penColor, delgraph::PaletteColor(3));
+  EXPECT_EQ(canvas.penColor, painter.PaletteColor(3));
   EXPECT_EQ(canvas.penWidth, 1);
   EXPECT_EQ(canvas.fontSize, 8);
 
@@ -80,8 +80,8 @@ TEST_F(TraceDrawingTest, NothingDrawnOffInPointModeWhileATestWaitsOrFarAway) {
     EXPECT_LE(std::labs(std::strtol(end, nullptr, 10)), 16384) << l;
   }
   Added({INT_MIN, INT_MAX, INT_MIN}, {INT_MAX, INT_MIN, INT_MAX});  // no undefined behaviour
-  drawing::ResetProjections();
-  EXPECT_FALSE(drawing::TracesOn);
+  scene::ResetScene();
+  EXPECT_FALSE(scene::TracesOn);
 }
 
 }  // namespace

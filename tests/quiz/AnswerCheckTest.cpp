@@ -63,7 +63,7 @@ class AnswerCheck : public QuizTest {
     const std::int32_t hits = scene::TestHits;
     const std::int32_t misses = scene::TestMisses;
     canvas.Clear();
-    quiz::CheckAnswer();
+    quiz::CheckAnswer(painter);
     const std::int64_t counted = std::int64_t{scene::TestHits} - hits + scene::TestMisses - misses;
     EXPECT_EQ(counted, 1);
     return scene::TestHits != hits;
@@ -168,7 +168,7 @@ TEST_F(AnswerCheck, AnExerciseIsCountedOnce) {
   window.btestVisible = false;
   canvas.Clear();
   window.calls.clear();
-  quiz::CheckAnswer();
+  quiz::CheckAnswer(painter);
   EXPECT_EQ(scene::TestHits, 1);
   EXPECT_EQ(scene::TestMisses, 0);
   EXPECT_TRUE(window.btestVisible);
@@ -231,11 +231,11 @@ TEST_F(AnswerCheck, HugeCountsSaturateInsteadOfOverflowing) {
 
   PressTest(PointAt({25, 30, 40}));
   Choose(0, -1, -1);
-  quiz::CheckAnswer();
+  quiz::CheckAnswer(painter);
   EXPECT_EQ(scene::TestHits, kInt32Max);
   PressTest(PointAt({25, 30, 40}));
   Choose(-1, -1, -1);
-  quiz::CheckAnswer();
+  quiz::CheckAnswer(painter);
   EXPECT_EQ(scene::TestMisses, kInt32Max);
 }
 
@@ -270,7 +270,7 @@ TEST_F(AnswerCheck, BevelPanelDrawsLightTopLeftWhenRaised) {
   for (const bool raised : {true, false}) {
     SCOPED_TRACE(raised ? "raised" : "sunken");
     canvas.Clear();
-    quiz::DrawBevelPanel(10, 20, 110, 70, raised ? 1 : 0);
+    quiz::DrawBevelPanel(painter, 10, 20, 110, 70, raised ? 1 : 0);
     const std::string first = raised ? light : dark;
     const std::string second = raised ? dark : light;
     EXPECT_EQ(Only({"PenColor", "MoveTo", "LineTo", "FillRect"}),
@@ -289,26 +289,26 @@ TEST_F(AnswerCheck, BevelPanelDrawsLightTopLeftWhenRaised) {
 // On real pixels: the bars in light red over their cyan tracks.
 TEST_F(AnswerCheck, BarsOnTheSurface) {
   delgraph::QtCanvas surface;
-  delgraph::AttachSurface(&surface, 1024, 480);
+  painter.AttachSurface(&surface, 1024, 480);
   for (int i = 0; i < 2; ++i) {
     PressTest(PointAt({25, 30, 40}));
     Choose(0, -1, -1);
-    quiz::CheckAnswer();
+    quiz::CheckAnswer(painter);
   }
   ASSERT_EQ(scene::TestHits, 2);
   const auto pixel = [&surface](int x, int y) {
     return delgraph::QtCanvas::FromQRgb(surface.Image().pixel(x, y));
   };
-  const delgraph::ColorValue lightRed = delgraph::PaletteColor(12);
-  const delgraph::ColorValue cyan = delgraph::PaletteColor(3);
+  const delgraph::ColorValue lightRed = painter.PaletteColor(12);
+  const delgraph::ColorValue cyan = painter.PaletteColor(3);
   EXPECT_EQ(pixel(209, 391), lightRed);
   EXPECT_EQ(pixel(213, 391), lightRed);  // 209 + 2 x 2 hits
   EXPECT_EQ(pixel(214, 391), cyan);
   EXPECT_EQ(pixel(304, 391), cyan);
   EXPECT_EQ(pixel(209, 414), lightRed);  // no misses: one column
   EXPECT_EQ(pixel(210, 414), cyan);
-  EXPECT_EQ(pixel(300, 380), delgraph::PaletteColor(7));  // the panel face
-  delgraph::SurfaceCanvas = nullptr;
+  EXPECT_EQ(pixel(300, 380), painter.PaletteColor(7));  // the panel face
+  painter.SurfaceCanvas = nullptr;
 }
 
 }  // namespace

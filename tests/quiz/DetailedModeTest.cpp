@@ -59,7 +59,7 @@ class DetailedQuiz : public QuizTest {
     window.listChoice = {selPunto, selREcta, defREcta};
     const std::int32_t hits = scene::TestHits;
     canvas.Clear();
-    quiz::CheckAnswer();
+    quiz::CheckAnswer(painter);
     return scene::TestHits != hits;
   }
   std::vector<std::string> TextsAt(const std::string& xy) const {

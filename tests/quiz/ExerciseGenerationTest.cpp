@@ -54,7 +54,7 @@ TEST_F(QuizTest, PointExerciseFollowsItsDrawsAndHidesTheLocation) {
   ASSERT_NE(clear, canvas.log.end());
   ASSERT_NE(clear, canvas.log.begin());
   EXPECT_EQ(*(clear - 1), "BrushColor #0000A8");
-  EXPECT_EQ(canvas.penColor, delgraph::PaletteColor(13));
+  EXPECT_EQ(canvas.penColor, painter.PaletteColor(13));
 }
 
 TEST_F(QuizTest, LineExerciseFollowsItsDrawsAndShowsBothLists) {
@@ -79,7 +79,7 @@ TEST_F(QuizTest, LineExerciseFollowsItsDrawsAndShowsBothLists) {
 
   // The title leaves the pen as the scene left it (cyan): the next profile frame
   // draws its traces in that pen.
-  EXPECT_EQ(canvas.penColor, delgraph::PaletteColor(3));
+  EXPECT_EQ(canvas.penColor, painter.PaletteColor(3));
   EXPECT_TRUE(Drew("570 390  A=( 30, 50, 60)"));
   EXPECT_TRUE(Drew("570 426  B=(-30, 50,-21)"));
   for (const auto& t : Texts()) {
@@ -99,7 +99,7 @@ TEST_F(QuizTest, BoundsFollowTheLogicalSpaceCurrentAtTheDraw) {
 
   // After an edit, from a fresh start.
   SetUp();
-  drawing::Select320x200();
+  painter.Select320x200();
   random.bounds.clear();
   PressTest(d);
   EXPECT_EQ(random.bounds, kAfterEditBounds);
@@ -202,7 +202,7 @@ TEST_F(QuizTest, EmptyRangesDrawNothing) {
   ResetEveryModule();
   random.Install();
   random.Queue(Draws{});
-  quiz::NewExercise();
+  quiz::NewExercise(painter);
   EXPECT_EQ(random.bounds, (std::vector<std::int32_t>{2, 2, 2, 2, 2, 2, 2, 50, 50}));
   EXPECT_EQ(scene::PointA, (DihedralPoint{0, 0, 0}));
 }
@@ -227,11 +227,11 @@ TEST_F(QuizTest, BuiltInGeneratorIsUniformOverItsRange) {
 
 TEST_F(QuizTest, ExercisesInQuickSuccessionDiffer) {
   quiz::SetRandomSource(nullptr);
-  delgraph::SurfaceCanvas = nullptr;  // nothing to draw on: faster
+  painter.SurfaceCanvas = nullptr;  // nothing to draw on: faster
   std::set<std::vector<std::int32_t>> seen;
   constexpr int kExercises = 50;
   for (int i = 0; i < kExercises; ++i) {
-    quiz::NewExercise();
+    quiz::NewExercise(painter);
     const DihedralPoint& a = scene::PointA;
     const DihedralPoint& b = scene::PointB;
     seen.insert({scene::PointMode ? 1 : 0, a.abscissa, a.alejamiento, a.cota, b.abscissa,

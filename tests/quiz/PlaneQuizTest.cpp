@@ -28,7 +28,7 @@ TEST_F(PlaneQuiz, AboutOneInThreeEveryTypeDrawnAsSetTypeHidden) {
     window.ocultarbotones();
     scene::EditPoint = DihedralPoint{1, 2, 3};  // an edit before TEST moves nothing
     canvas.Clear();
-    quiz::NewExercise();
+    quiz::NewExercise(painter);
     const quiz::Exercise& e = quiz::CurrentExercise;
     ASSERT_EQ(window.planeListVisible, e.planeMode);
     ASSERT_EQ(scene::PlaneMode, e.planeMode);

@@ -15,7 +15,7 @@
 #include "delgraph/delgraph.h"
 #include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 #include "drawing/Projections.h"
 #include "quiz/DetailedMode.h"
 #include "quiz/TestMode.h"
@@ -24,9 +24,6 @@
 #include "support/RecordingCanvas.h"
 
 inline void ResetEveryModule() {
-  delgraph::ResetDelgraph();
-  drawing::ResetLogicalWindow();
-  drawing::ResetProjections();
   quiz::ResetQuiz();
   scene::ResetScene();
 }
@@ -74,9 +71,9 @@ class QuizTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetEveryModule();
-    delgraph::AttachSurface(&canvas, 1024, 480);
+    painter.AttachSurface(&canvas, 1024, 480);
     scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
-    drawing::Select640x480();  // as the activation handler leaves it
+    painter.Select640x480();  // as the activation handler leaves it
     scene::Quorvel = &window;
     random.Install();
     canvas.Clear();
@@ -87,16 +84,16 @@ class QuizTest : public ::testing::Test {
   void PressTest(const Draws& d) {
     random.Queue(d);
     window.ocultarbotones();
-    quiz::NewExercise();
+    quiz::NewExercise(painter);
     EXPECT_TRUE(random.Exhausted());
   }
 
   // A scroll-bar edit while an exercise waits: redraw and store the edited point.
   void EditCota(std::int32_t cota) {
-    drawing::Select320x200();
-    drawing::RedrawFrame(scene::ProfileOn);
+    painter.Select320x200();
+    drawing::RedrawFrame(painter, scene::ProfileOn);
     scene::EditPoint.cota = cota;
-    drawing::InfoUpdate();
+    drawing::InfoUpdate(painter);
   }
 
   // Texts drawn since the last Clear, as "x y text".
@@ -116,6 +113,7 @@ class QuizTest : public ::testing::Test {
   }
 
   RecordingCanvas canvas;
+  drawing::Painter painter;
   FakeWindow window;
   ScriptedRandom random;
 };

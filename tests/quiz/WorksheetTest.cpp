@@ -47,7 +47,7 @@ TEST_F(QuizTest, SheetDrawsWhatTestModeDrawsAfterAnEditWithTheSameGenerator) {
     if (e.planeMode) continue;  // drawn apart from test mode's generator
     bool drawn = false;
     for (int k = 0; k < 50 && !drawn; ++k) {
-      quiz::NewExercise();
+      quiz::NewExercise(painter);
       drawn = Same(e, GeneratedExercise{scene::PointMode, scene::PointA, scene::PointB});
     }
     EXPECT_TRUE(drawn);
@@ -113,7 +113,7 @@ TEST_F(QuizTest, SheetsDealTheirKindsAndPlaneTypesInTurnAndKeepPointsApart) {
 TEST_F(QuizTest, SheetBoundsAreThoseAfterAnEditAndLeaveTheMappingAlone) {
   // The fixture leaves the start-up space current, with its smaller bounds; the
   // command line has no surface extent at all.
-  EXPECT_EQ(quiz::CurrentBounds().abscissa, 40);
+  EXPECT_EQ(quiz::CurrentBounds(painter).abscissa, 40);
   for (const std::int32_t extent : {delgraph::GetMaxX(), 0}) {
     scene::SurfaceWidth = scene::SurfaceHeight = extent;
     const quiz::ExerciseBounds after = quiz::BoundsAfterEdit();
@@ -123,7 +123,7 @@ TEST_F(QuizTest, SheetBoundsAreThoseAfterAnEditAndLeaveTheMappingAlone) {
   }
   scene::SurfaceWidth = delgraph::GetMaxX();
   scene::SurfaceHeight = delgraph::GetMaxY();
-  EXPECT_EQ(quiz::CurrentBounds().abscissa, 40);
+  EXPECT_EQ(quiz::CurrentBounds(painter).abscissa, 40);
 }
 
 TEST_F(QuizTest, KeyLinesNameTheClassification) {

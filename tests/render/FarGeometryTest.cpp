@@ -15,11 +15,8 @@ namespace {
 
 class FarGeometryTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    delgraph::ResetDelgraph();
-    delgraph::ApplyShippedPalette();
-  }
-  void TearDown() override { delgraph::ResetDelgraph(); }
+  void SetUp() override { delgraph::ApplyShippedPalette(palette); }
+  delgraph::Palette palette;
 };
 
 // Rows of the image that hold a light red (reference colour) pixel.
@@ -47,7 +44,7 @@ TEST_F(FarGeometryTest, PdfOfAFarPointRendersQuicklyWithItsReferenceLine) {
   ASSERT_TRUE(dir.isValid());
   const QString pdf = dir.filePath("p.pdf");
   const render::SceneSpec far{true, {0, 0, 100000000}, {0, 0, 100000000}, false, false};
-  ASSERT_EQ(render::WriteFile(far, pdf, render::Format::Pdf, 1), QString());
+  ASSERT_EQ(render::WriteFile(far, palette, pdf, render::Format::Pdf, 1), QString());
   QProcess p;
   p.start(renderer, {"-png", "-r", "60", "-singlefile", pdf, dir.filePath("page")});
   const bool finished = p.waitForFinished(5000);

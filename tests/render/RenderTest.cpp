@@ -19,7 +19,7 @@
 #include "delgraph/QtCanvas.h"
 #include "delgraph/ShippedPalette.h"
 #include "delgraph/delgraph.h"
-#include "drawing/LogicalWindow.h"
+#include "drawing/Painter.h"
 #include "drawing/Projections.h"
 #include "quiz/ExerciseList.h"
 #include "quiz/TestMode.h"
@@ -67,20 +67,22 @@ double LineRow(const QImage& image, int x, int y, ColorValue background) {
   return weight > 0 ? sum / weight : -1;
 }
 
+delgraph::Palette ShippedColours() {
+  delgraph::Palette palette;
+  delgraph::ApplyShippedPalette(palette);
+  return palette;
+}
+
 class RenderTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    delgraph::ResetDelgraph();
-    delgraph::ApplyShippedPalette();
-  }
-  void TearDown() override { delgraph::ResetDelgraph(); }
-  const ColorValue blue = delgraph::PaletteColor(1);
-  const ColorValue lightRed = delgraph::PaletteColor(12);
+  const delgraph::Palette palette = ShippedColours();
+  const ColorValue blue = palette.Color(1);
+  const ColorValue lightRed = palette.Color(12);
 };
 
 TEST_F(RenderTest, ScaleTwoIsDrawnTwiceAsLargeNotEnlarged) {
-  const QImage one = render::RenderImage(kPoint, 1);
-  const QImage two = render::RenderImage(kPoint, 2);
+  const QImage one = render::RenderImage(kPoint, palette, 1);
+  const QImage two = render::RenderImage(kPoint, palette, 2);
   ASSERT_EQ(one.size(), QSize(1025, 473));
   ASSERT_EQ(two.size(), QSize(2050, 946));
   // The flat view's ground line: row 193 at scale 1, two rows around 386 at scale 2.
@@ -98,8 +100,8 @@ TEST_F(RenderTest, ScaleTwoIsDrawnTwiceAsLargeNotEnlarged) {
 }
 
 TEST_F(RenderTest, SvgMatchesThePngAndHoldsItsTexts) {
-  const QImage png = render::RenderImage(kPoint, 1);
-  const QByteArray svg = render::RenderSvg(kPoint, 1);
+  const QImage png = render::RenderImage(kPoint, palette, 1);
+  const QByteArray svg = render::RenderSvg(kPoint, palette, 1);
   QSvgRenderer renderer(svg);
   ASSERT_TRUE(renderer.isValid());
   EXPECT_EQ(renderer.viewBox(), QRect(0, 0, 1025, 473));
@@ -112,8 +114,8 @@ TEST_F(RenderTest, SvgMatchesThePngAndHoldsItsTexts) {
   // The ground line of the flat view, within the pixel that aliased drawing
   // rounds to.
   for (const int x : {600, 900}) {
-    EXPECT_NEAR(LineRow(drawn, x, 193, delgraph::PaletteColor(0)), 193, 1.0) << x;
-    EXPECT_NEAR(LineRow(png, x, 193, delgraph::PaletteColor(0)), 193, 0.01) << x;
+    EXPECT_NEAR(LineRow(drawn, x, 193, palette.Color(0)), 193, 1.0) << x;
+    EXPECT_NEAR(LineRow(png, x, 193, palette.Color(0)), 193, 0.01) << x;
   }
   // The rings at G (786, 193), h (786, 233) and v (786, 163), left and right of
   // each centre.
@@ -125,11 +127,11 @@ TEST_F(RenderTest, SvgMatchesThePngAndHoldsItsTexts) {
   }
   EXPECT_EQ(At(png, 789, 233), lightRed);
   EXPECT_EQ(At(png, 600, 193), blue);
-  EXPECT_TRUE(Near(At(drawn, 600, 200), delgraph::PaletteColor(0)));
+  EXPECT_TRUE(Near(At(drawn, 600, 200), palette.Color(0)));
   EXPECT_TRUE(svg.contains(">Primer Cuadrante</text>"));
   EXPECT_TRUE(svg.contains(">A=(20,40,30)</text>"));
   // Answers hidden: the location is left out, the coordinates stay.
-  const QByteArray hidden = render::RenderSvg({true, {20, 40, 30}, {}, false, true}, 1);
+  const QByteArray hidden = render::RenderSvg({true, {20, 40, 30}, {}, false, true}, palette, 1);
   EXPECT_FALSE(hidden.contains("Primer Cuadrante"));
   EXPECT_TRUE(hidden.contains(">A=(20,40,30)</text>"));
 }
@@ -140,7 +142,7 @@ TEST_F(RenderTest, PdfIsAnA4LandscapePageWithRealText) {
   if (pdftotext.isEmpty() || pdfinfo.isEmpty()) GTEST_SKIP() << "poppler-utils not installed";
   QTemporaryDir dir;
   const QString path = dir.filePath("recta.pdf");
-  ASSERT_EQ(render::WriteFile(kLine, path, render::Format::Pdf, 1), QString());
+  ASSERT_EQ(render::WriteFile(kLine, palette, path, render::Format::Pdf, 1), QString());
   QProcess text;
   text.start(pdftotext, {path, "-"});
   ASSERT_TRUE(text.waitForFinished(20000));
@@ -161,20 +163,22 @@ TEST_F(RenderTest, PdfIsAnA4LandscapePageWithRealText) {
 TEST_F(RenderTest, EveryModuleStateIsGivenBackEvenAfterAThrow) {
   FakeWindow window;
   RecordingCanvas windowCanvas;
+  drawing::Painter windowPainter;
   scene::Quorvel = &window;
-  delgraph::SurfaceCanvas = &windowCanvas;
+  windowPainter.SurfaceCanvas = &windowCanvas;
   scene::PointA = {7, 8, 9};
   scene::ProfileOn = true;
   scene::ScaleFactorX = 2.5;
-  delgraph::SetPaletteEntry(5, 1, 2, 3);
-  delgraph::FillPattern = 11;
-  drawing::SetLogicalWindow(3, 1, 2, 3, 4);
+  windowPainter.palette.SetEntry(5, 1, 2, 3);
+  windowPainter.FillPattern = 11;
+  windowPainter.SetLogicalWindow(3, 1, 2, 3, 4);
   const render::ModuleState before = render::CaptureModuleState();
+  const drawing::Painter painterBefore = windowPainter;
 
   QImage image(1025, 473, QImage::Format_RGB32);
-  EXPECT_THROW(render::WithSurface(image, QRectF(image.rect()),
-                                   [] {
-                                     render::DrawEdit(kLine);
+  EXPECT_THROW(render::WithSurface(image, QRectF(image.rect()), windowPainter.palette,
+                                   [](drawing::Painter& painter) {
+                                     render::DrawEdit(painter, kLine);
                                      throw std::runtime_error("stop");
                                    }),
                std::runtime_error);
@@ -183,11 +187,11 @@ TEST_F(RenderTest, EveryModuleStateIsGivenBackEvenAfterAThrow) {
   EXPECT_EQ(after.scene.ProfileOn, true);
   EXPECT_EQ(after.scene.ScaleFactorX, 2.5);
   EXPECT_EQ(after.scene.Quorvel, &window);
-  EXPECT_EQ(after.delgraph.SurfaceCanvas, &windowCanvas);
-  EXPECT_EQ(after.delgraph.ActivePalette.colors[5], before.delgraph.ActivePalette.colors[5]);
-  EXPECT_EQ(after.delgraph.FillPattern, 11);
-  EXPECT_EQ(after.drawing.LogicalWindowTable[3].y2, 4.0);
-  EXPECT_EQ(after.drawing.CurrentWindow, before.drawing.CurrentWindow);
+  EXPECT_EQ(windowPainter.SurfaceCanvas, &windowCanvas);
+  EXPECT_EQ(windowPainter.palette.active.colors[5], painterBefore.palette.active.colors[5]);
+  EXPECT_EQ(windowPainter.FillPattern, 11);
+  EXPECT_EQ(windowPainter.LogicalWindowTable[3].y2, 4.0);
+  EXPECT_EQ(windowPainter.CurrentWindow, painterBefore.CurrentWindow);
   // The render drew, but not on the window's canvas and not on its labels.
   EXPECT_TRUE(windowCanvas.Calls(std::string()).empty());
   EXPECT_EQ(window.labels, (std::array<std::string, 8>{}));
@@ -201,41 +205,40 @@ TEST_F(RenderTest, EveryModuleStateIsGivenBackEvenAfterAThrow) {
 TEST_F(RenderTest, EveryVariableOfEveryModuleComesBackAfterARender) {
   FakeWindow window;
   RecordingCanvas windowCanvas;
-  scene::RestoreState({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, false, false,   true,       true, true, 11,
-                       12,        -13,       14,        -15,   16,      -17,        18,   19,   20,
-                       21,        22,        1.5,       2.5,   &window, {-7, 8, 9}, true, true});
-  delgraph::State g = delgraph::SaveState();
-  g.ActivePalette.colors[3] = 0x123456;
-  g.PaletteRGB[4] = {1, 2, 3};
-  g.SurfaceCanvas = &windowCanvas;
-  g.FontTable[5] = "Mi letra";
-  g.FillPattern = 7;
-  g.FillColor = 9;
-  delgraph::RestoreState(g);
-  drawing::RestoreState({{{}, {1, 2, 3, 4}},
-                         4,
-                         33.0,
-                         44.0,
-                         {5, 6},
-                         {7, 8},
-                         0.5,
-                         0.25,
-                         {3, 0, 14, 1, 2},
-                         true,
-                         99,
-                         true});
+  scene::RestoreState({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, false,      false, true, true, true, 11, 12,
+                       -13,       14,        -15,       16,         -17,   18,   19,   20,   21, 22,
+                       1.5,       2.5,       &window,   {-7, 8, 9}, true,  true, true, true});
+  drawing::Painter windowPainter;
+  windowPainter.palette.active.colors[3] = 0x123456;
+  windowPainter.palette.rgb[4] = {1, 2, 3};
+  windowPainter.SurfaceCanvas = &windowCanvas;
+  windowPainter.FontTable[5] = "Mi letra";
+  windowPainter.FillPattern = 7;
+  windowPainter.FillColor = 9;
+  windowPainter.LogicalWindowTable[1] = {1, 2, 3, 4};
+  windowPainter.CurrentWindow = 4;
+  windowPainter.WindowWidth = 33.0;
+  windowPainter.WindowHeight = 44.0;
+  windowPainter.SpaceOrigin = {5, 6};
+  windowPainter.FlatOrigin = {7, 8};
+  windowPainter.AbscissaStepX = 0.5;
+  windowPainter.AbscissaStepY = 0.25;
+  windowPainter.SavedTextStyle = {3, 0, 14, 1, 2};
+  windowPainter.FramesDrawn = 99;
   quiz::State q;
   q.ExerciseAnswered = q.DetailedMode = q.HideCoordinates = true;
   q.CurrentExercise = {true, false, {1, 2, 3}, {4, 5, 6}, 6, 4, {6, 8}, {4, 7}};
   q.Results.push_back(quiz::ResultRecord{});
   quiz::RestoreState(q);
   const render::ModuleState before = render::CaptureModuleState();
+  const drawing::Painter painterBefore = windowPainter;
 
   QImage image(1025, 473, QImage::Format_RGB32);
-  render::WithSurface(image, QRectF(image.rect()), [] {
-    render::DrawEdit(kLine);
-    quiz::Results.clear();
-  });
+  render::WithSurface(image, QRectF(image.rect()), windowPainter.palette,
+                      [](drawing::Painter& painter) {
+                        render::DrawEdit(painter, kLine);
+                        quiz::Results.clear();
+                      });
 
   const render::ModuleState a = render::CaptureModuleState();
   const scene::State& bs = before.scene;
@@ -254,33 +257,31 @@ TEST_F(RenderTest, EveryVariableOfEveryModuleComesBackAfterARender) {
   EXPECT_EQ(a.scene.ScaleFactorY, 2.5);
   EXPECT_EQ(a.scene.Quorvel, &window);
   EXPECT_EQ(a.scene.PointC, (DihedralPoint{-7, 8, 9}));
-  EXPECT_TRUE(a.scene.PlaneMode && a.scene.SelectedC && a.drawing.VisibilityOn);
-  EXPECT_EQ(a.delgraph.ActivePalette.colors[3], 0x123456u);
-  EXPECT_EQ(a.delgraph.PaletteRGB[4].blue, 3);
-  EXPECT_EQ(a.delgraph.SurfaceCanvas, &windowCanvas);
-  EXPECT_EQ(a.delgraph.FontTable[0], before.delgraph.FontTable[0]);
-  EXPECT_EQ(a.delgraph.FontTable[5], "Mi letra");
-  EXPECT_EQ(a.delgraph.FillPattern, 7);
-  EXPECT_EQ(a.delgraph.FillColor, 9);
-  EXPECT_EQ(a.drawing.LogicalWindowTable[1].y2, 4.0);
-  EXPECT_EQ(a.drawing.LogicalWindowTable[2].x2, before.drawing.LogicalWindowTable[2].x2);
-  EXPECT_EQ(a.drawing.CurrentWindow, 4);
-  EXPECT_EQ((std::array{a.drawing.WindowWidth, a.drawing.WindowHeight, a.drawing.AbscissaStepX,
-                        a.drawing.AbscissaStepY}),
+  EXPECT_TRUE(a.scene.PlaneMode && a.scene.SelectedC && a.scene.VisibilityOn);
+  EXPECT_EQ(windowPainter.palette.active.colors[3], 0x123456u);
+  EXPECT_EQ(windowPainter.palette.rgb[4].blue, 3);
+  EXPECT_EQ(windowPainter.SurfaceCanvas, &windowCanvas);
+  EXPECT_EQ(windowPainter.FontTable[0], painterBefore.FontTable[0]);
+  EXPECT_EQ(windowPainter.FontTable[5], "Mi letra");
+  EXPECT_EQ(windowPainter.FillPattern, 7);
+  EXPECT_EQ(windowPainter.FillColor, 9);
+  EXPECT_EQ(windowPainter.LogicalWindowTable[1].y2, 4.0);
+  EXPECT_EQ(windowPainter.LogicalWindowTable[2].x2, painterBefore.LogicalWindowTable[2].x2);
+  EXPECT_EQ(windowPainter.CurrentWindow, 4);
+  EXPECT_EQ((std::array{windowPainter.WindowWidth, windowPainter.WindowHeight,
+                        windowPainter.AbscissaStepX, windowPainter.AbscissaStepY}),
             (std::array{33.0, 44.0, 0.5, 0.25}));
-  EXPECT_EQ(a.drawing.SpaceOrigin, (drawing::SurfacePoint{5, 6}));
-  EXPECT_EQ(a.drawing.FlatOrigin, (drawing::SurfacePoint{7, 8}));
-  EXPECT_EQ(a.drawing.SavedTextStyle.size, 14);
-  EXPECT_TRUE(a.drawing.TracesOn);
-  EXPECT_EQ(a.drawing.FramesDrawn, 99u);
+  EXPECT_EQ(windowPainter.SpaceOrigin, (drawing::SurfacePoint{5, 6}));
+  EXPECT_EQ(windowPainter.FlatOrigin, (drawing::SurfacePoint{7, 8}));
+  EXPECT_EQ(windowPainter.SavedTextStyle.size, 14);
+  EXPECT_TRUE(a.scene.TracesOn);
+  EXPECT_EQ(windowPainter.FramesDrawn, 99u);
   EXPECT_TRUE(a.scene.CoordinatesHidden);
   EXPECT_TRUE(a.quiz.ExerciseAnswered && a.quiz.DetailedMode && a.quiz.HideCoordinates);
   EXPECT_EQ(a.quiz.CurrentExercise.B, (DihedralPoint{4, 5, 6}));
   EXPECT_EQ(a.quiz.CurrentExercise.trueRelations, (std::vector<std::int32_t>{4, 7}));
   EXPECT_EQ(a.quiz.Results.size(), 1u);
   scene::ResetScene();
-  delgraph::ResetDelgraph();
-  drawing::RestoreState({});
   quiz::ResetQuiz();
 }
 
@@ -290,19 +291,20 @@ TEST(SheetPictureTest, ListBoundsKeepEveryProjectionAndItsRingInsideBothViews) {
   const QRectF space = render::SpacePictureArea().adjusted(4, 4, -4, -4);
   QImage image(10, 10, QImage::Format_RGB32);
   QPainter painter(&image);
-  render::WithSurfacePart(painter, QRectF(image.rect()), flat, false, [&] {
-    drawing::Select320x200();
-    drawing::ComputeSceneOrigins();
-    const int x = quiz::kListAbscissaLimit, d = quiz::kListDistanceLimit;
-    for (const int corner : {0, 1, 2, 3, 4, 5, 6, 7}) {
-      const auto r =
-          drawing::PositionsAt(corner & 1 ? x : -x, corner & 2 ? d : -d, corner & 4 ? d : -d);
-      for (const drawing::SurfacePoint p : {r.G, r.h, r.v})
-        EXPECT_TRUE(flat.contains(QPointF(p.x, p.y))) << corner;
-      for (const drawing::SurfacePoint p : {r.S, r.Hp, r.Vp})
-        EXPECT_TRUE(space.contains(QPointF(p.x, p.y))) << corner;
-    }
-  });
+  render::WithSurfacePart(
+      painter, QRectF(image.rect()), flat, false, {}, [&](drawing::Painter& picture) {
+        picture.Select320x200();
+        drawing::ComputeSceneOrigins(picture);
+        const int x = quiz::kListAbscissaLimit, d = quiz::kListDistanceLimit;
+        for (const int corner : {0, 1, 2, 3, 4, 5, 6, 7}) {
+          const auto r = drawing::PositionsAt(picture, corner & 1 ? x : -x, corner & 2 ? d : -d,
+                                              corner & 4 ? d : -d);
+          for (const drawing::SurfacePoint p : {r.G, r.h, r.v})
+            EXPECT_TRUE(flat.contains(QPointF(p.x, p.y))) << corner;
+          for (const drawing::SurfacePoint p : {r.S, r.Hp, r.Vp})
+            EXPECT_TRUE(space.contains(QPointF(p.x, p.y))) << corner;
+        }
+      });
 }
 
 TEST(SheetPictureTest, SpaceViewOfASheetCarriesNoTitle) {
@@ -323,19 +325,17 @@ TEST(SheetPictureTest, SpaceViewOfASheetCarriesNoTitle) {
 }
 
 TEST(SheetPictureTest, LongMeetingPointOnTheGroundLineIsSetSmallerNotCut) {
-  delgraph::ResetDelgraph();
-  delgraph::ApplyShippedPalette();
+  const delgraph::Palette palette = ShippedColours();
   render::SceneSpec plane;  // "α1 y α2 cortan a L.T. en x = -146857,78"
   plane.plane = true;
   plane.A = {-66, -110, -136};
   plane.B = {-74, -42, 127};
   plane.C = {-7, -41, 131};
-  const QImage image = render::RenderImage(plane, 1);
+  const QImage image = render::RenderImage(plane, palette, 1);
   const QRgb background = image.pixel(1020, 2);
   for (int y = 5; y < 40; ++y)
     for (int x = 1015; x < image.width(); ++x)
       ASSERT_EQ(image.pixel(x, y), background) << x << ' ' << y;
-  delgraph::ResetDelgraph();
 }
 
 }  // namespace
