@@ -7,7 +7,6 @@
 #include "drawing/Frame.h"
 #include "drawing/LogicalWindow.h"
 #include "drawing/TraceDrawing.h"
-#include "quiz/TestMode.h"
 #include "scene/PlaneScene.h"
 
 namespace app {
@@ -51,7 +50,7 @@ void TraceCommands::Toggled(bool on) {
 }
 
 void TraceCommands::AnswerChecked() {
-  resultShown_ = quiz::ExerciseAnswered;
+  resultShown_ = window_.Quiz().ExerciseAnswered;
   resultFrame_ = drawing::FramesDrawn;
   if (resultShown_ && drawing::TracesOn && !scene::PointMode && !scene::AnswerHidden)
     DrawTracesOverThePicture();

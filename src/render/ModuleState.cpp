@@ -3,8 +3,7 @@
 namespace render {
 
 ModuleState CaptureModuleState() {
-  return {scene::SaveState(), delgraph::SaveState(), drawing::SaveState(), classify::SaveState(),
-          quiz::SaveState()};
+  return {scene::SaveState(), delgraph::SaveState(), drawing::SaveState(), classify::SaveState()};
 }
 
 void RestoreModuleState(const ModuleState& state) {
@@ -12,7 +11,6 @@ void RestoreModuleState(const ModuleState& state) {
   delgraph::RestoreState(state.delgraph);
   drawing::RestoreState(state.drawing);
   classify::RestoreState(state.classify);
-  quiz::RestoreState(state.quiz);
 }
 
 }  // namespace render

@@ -8,7 +8,6 @@
 #include "classify/Classification.h"
 #include "delgraph/delgraph.h"
 #include "drawing/DrawingState.h"
-#include "quiz/QuizState.h"
 #include "scene/Scene.h"
 
 namespace render {
@@ -18,7 +17,6 @@ struct ModuleState {
   ::delgraph::State delgraph;
   ::drawing::State drawing;
   ::classify::State classify;
-  ::quiz::State quiz;
 };
 
 ModuleState CaptureModuleState();

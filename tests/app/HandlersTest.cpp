@@ -277,8 +277,8 @@ TEST_F(HandlerTest, TestButtonHidesEditingAndCheckGivesThemBack) {
 
   window->SelPunto->setCurrentIndex(classify::ClassCode - 1);
   window->comprobarTest->click();
-  EXPECT_EQ(scene::TestHits, 1);
-  EXPECT_EQ(scene::TestMisses, 0);
+  EXPECT_EQ(window->Quiz().TestHits, 1);
+  EXPECT_EQ(window->Quiz().TestMisses, 0);
   EXPECT_FALSE(window->comprobarTest->isVisible());
   EXPECT_FALSE(window->SelPunto->isVisible());
   EXPECT_TRUE(window->BitBtn1->isVisible());

@@ -67,8 +67,8 @@ TEST_F(QuizWindowTest, PointExerciseShowsItsListAndComprobarGivesTheButtonsBack)
   window->SelPunto->setCurrentIndex(0);  // "1.PRIMER CUADRANTE"
   Click(window->comprobarTest);
 
-  EXPECT_EQ(scene::TestHits, 1);
-  EXPECT_EQ(scene::TestMisses, 0);
+  EXPECT_EQ(window->Quiz().TestHits, 1);
+  EXPECT_EQ(window->Quiz().TestMisses, 0);
   ExpectEditingControls(true);
   EXPECT_FALSE(window->comprobarTest->isVisible());
   EXPECT_FALSE(window->SelPunto->isVisible());
@@ -90,8 +90,8 @@ TEST_F(QuizWindowTest, LineExerciseShowsBothListsAndAWrongAnswerIsAMiss) {
   window->SelREcta->setCurrentIndex(1);  // FRONTAL
   window->DefREcta->setCurrentIndex(2);  // the horizontal line's relation
   Click(window->comprobarTest);
-  EXPECT_EQ(scene::TestHits, 0);
-  EXPECT_EQ(scene::TestMisses, 1);
+  EXPECT_EQ(window->Quiz().TestHits, 0);
+  EXPECT_EQ(window->Quiz().TestMisses, 1);
   ExpectEditingControls(true);
   EXPECT_FALSE(window->SelREcta->isVisible());
   EXPECT_FALSE(window->DefREcta->isVisible());

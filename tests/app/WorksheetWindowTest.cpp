@@ -31,15 +31,15 @@ class WorksheetWindowTest : public WindowTest {
 TEST_F(WorksheetWindowTest, SheetFromTheMenuLeavesTheWindowAsItWas) {
   StartWindow();
   // The window's quiz leaves the coordinates out; a sheet still shows them.
-  quiz::SetDetailedMode(true);
-  quiz::SetHideCoordinates(true);
+  quiz::SetDetailedMode(window->Quiz(), true);
+  quiz::SetHideCoordinates(window->Quiz(), true);
   // A judged exercise and a waiting one: score, codes and a hidden answer.
   QTest::mouseClick(window->Btest, Qt::LeftButton);
   QTest::mouseClick(window->comprobarTest, Qt::LeftButton);
   QTest::mouseClick(window->Btest, Qt::LeftButton);
   const DihedralPoint a = scene::PointA, b = scene::PointB;
   const bool pointMode = scene::PointMode;
-  const std::int32_t hits = scene::TestHits, misses = scene::TestMisses;
+  const std::int32_t hits = window->Quiz().TestHits, misses = window->Quiz().TestMisses;
   const std::int32_t classCode = classify::ClassCode, relationCode = classify::RelationCode;
   const delgraph::ColorValue colour1 = delgraph::PaletteColor(1);
   const QImage before = Surface();
@@ -67,8 +67,8 @@ TEST_F(WorksheetWindowTest, SheetFromTheMenuLeavesTheWindowAsItWas) {
   EXPECT_EQ(scene::PointB, b);
   EXPECT_EQ(scene::PointMode, pointMode);
   EXPECT_TRUE(scene::AnswerHidden);
-  EXPECT_EQ(scene::TestHits, hits);
-  EXPECT_EQ(scene::TestMisses, misses);
+  EXPECT_EQ(window->Quiz().TestHits, hits);
+  EXPECT_EQ(window->Quiz().TestMisses, misses);
   EXPECT_EQ(classify::ClassCode, classCode);
   EXPECT_EQ(classify::RelationCode, relationCode);
   EXPECT_EQ(delgraph::PaletteColor(1), colour1);  // the print palette stays on paper

@@ -30,7 +30,7 @@ TEST_F(QuizTest, PointExerciseFollowsItsDrawsAndHidesTheLocation) {
   EXPECT_EQ(scene::EditPoint, scene::PointA);
   EXPECT_TRUE(scene::SelectedA);
   EXPECT_TRUE(scene::AnswerHidden);
-  EXPECT_FALSE(quiz::ExerciseAnswered);
+  EXPECT_FALSE(quiz.ExerciseAnswered);
   EXPECT_EQ(classify::ClassCode, 8);  // "Vertical Inferior"
   EXPECT_EQ(random.bounds, kStartUpBounds);
 
@@ -202,7 +202,7 @@ TEST_F(QuizTest, EmptyRangesDrawNothing) {
   ResetEveryModule();
   random.Install();
   random.Queue(Draws{});
-  quiz::NewExercise();
+  NewExercise();
   EXPECT_EQ(random.bounds, (std::vector<std::int32_t>{2, 2, 2, 2, 2, 2, 2, 50, 50}));
   EXPECT_EQ(scene::PointA, (DihedralPoint{0, 0, 0}));
 }
@@ -231,7 +231,7 @@ TEST_F(QuizTest, ExercisesInQuickSuccessionDiffer) {
   std::set<std::vector<std::int32_t>> seen;
   constexpr int kExercises = 50;
   for (int i = 0; i < kExercises; ++i) {
-    quiz::NewExercise();
+    NewExercise();
     const DihedralPoint& a = scene::PointA;
     const DihedralPoint& b = scene::PointB;
     seen.insert({scene::PointMode ? 1 : 0, a.abscissa, a.alejamiento, a.cota, b.abscissa,

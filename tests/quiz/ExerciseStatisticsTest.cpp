@@ -28,11 +28,11 @@ struct Tally {
 };
 
 // Generates n exercises in the 320 x 200 space and checks each one.
-Tally Generate(int n) {
+Tally Generate(quiz::Quiz& quiz, int n) {
   Tally t;
   drawing::Select320x200();
   for (int i = 0; i < n; ++i) {
-    quiz::NewExercise();
+    quiz::NewExercise(quiz);
     const DihedralPoint& a = scene::PointA;
     const DihedralPoint& b = scene::PointB;
     SCOPED_TRACE(::testing::Message() << "exercise " << i << " A=(" << a.abscissa << ","
@@ -82,7 +82,7 @@ TEST_F(ExerciseStatistics, EveryAnswerIsSometimesRight) {
   quiz::SetRandomSource([&generator](std::int32_t n) {
     return std::uniform_int_distribution<std::int32_t>(0, n - 1)(generator);
   });
-  const Tally t = Generate(10000);
+  const Tally t = Generate(quiz, 10000);
   ASSERT_FALSE(HasFailure());
 
   EXPECT_NEAR(t.points, 5000, 300);
@@ -104,7 +104,7 @@ TEST_F(ExerciseStatistics, EveryAnswerIsSometimesRight) {
 
 TEST_F(ExerciseStatistics, BuiltInGeneratorKeepsEveryCoordinateInItsSet) {
   quiz::SetRandomSource(nullptr);
-  const Tally t = Generate(2000);
+  const Tally t = Generate(quiz, 2000);
   ASSERT_FALSE(HasFailure());
   EXPECT_GT(t.points, 0);
   EXPECT_GT(t.lines, 0);
