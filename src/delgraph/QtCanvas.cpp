@@ -698,13 +698,16 @@ QRectF QtCanvas::LabelBox(const QPointF& anchor, const QPointF& asked, double wi
                              {x - w / 2.0, y - gap - h}});
   }
   const bool keepIn = !clip_.isEmpty() && clip_.contains(anchor);
+  // A label flush with the edge loses its last glyph's edge (a prime) once the
+  // page is rasterised: it keeps a text gap inside.
+  const QRectF inside = clip_.adjusted(kTextGap, kTextGap, -kTextGap, -kTextGap);
   QRectF best;
   int bestCost = -1;
   for (const QPointF& top : tops) {
     const QRectF box(top, QSizeF(w, h));
     // Cut, taken for another point's, hiding or touching a text, on a thick line,
     // on a thin one: in that order of harm.
-    int cost = keepIn && !clip_.contains(box) ? 1000 : 0;
+    int cost = keepIn && !inside.contains(box) ? 1000 : 0;
     const double own = Distance(anchor, box);
     for (const QPointF& p : points) {
       if (std::hypot(p.x() - x, p.y() - y) < 0.5) continue;  // its own point

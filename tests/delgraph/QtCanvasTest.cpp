@@ -331,4 +331,23 @@ TEST(SeparateTextsTest, LabelsKeepToTheirOwnPointsOneForCoincidingPointsApartAnd
   EXPECT_EQ(texts, (std::vector<QString>{"a ≡ a'", "b ≡ b'", "c", "c'", "d'", "e", "e'"}));
 }
 
+TEST(SeparateTextsTest, ALabelAtTheEdgeOfItsPartStaysAGapInside) {
+  // A sheet's flat view cut at the right: a' flush with the cut lost its prime on
+  // paper.
+  QImage image(200, 100, QImage::Format_RGB32);
+  PlacedTexts canvas(&image, QRectF(0, 0, 200, 100), QRectF(0, 0, 200, 100));
+  canvas.SetSeparateTexts(true);
+  canvas.SetFontSize(1);
+  const QFontMetrics metrics(canvas.Font(), &image);
+  const int x = 199 - metrics.horizontalAdvance("a ≡ a'");  // asked one pixel from the cut
+  canvas.LabelOut(x, 50, x, 50, "a");
+  canvas.LabelOut(x, 50, x, 50, "a'");
+  canvas.Finish();
+  ASSERT_EQ(canvas.placed.size(), 1u);
+  const auto& [text, at] = canvas.placed.front();
+  EXPECT_EQ(text, "a ≡ a'");
+  EXPECT_LE(at.x() + metrics.horizontalAdvance(text), 198);
+  EXPECT_GE(at.x(), 2);
+}
+
 }  // namespace
