@@ -147,6 +147,8 @@ class TQuorvel : public QWidget, public WindowPort {
   // WindowPort: what drawing may do to the window.
   void HideMemo2() override;
   void SetLabelCaption(int n, const std::string& text) override;
+  // The A/B button, the answer lists and the editing buttons, which the handlers
+  // and test mode's changes (Apply) work.
   std::string PACaption() const;
   void SetPACaption(const std::string& text);
   void PAClick();
