@@ -182,7 +182,7 @@ void TQuorvel::BtestClick() {
     auto* planes = app::PlaneCommands::Of(*this);
     if (planes != nullptr) planes->LeaveForLine();
     ocultarbotones();
-    quiz::NewExercise(painter_);
+    Apply(quiz::NewExercise(painter_, quiz_));
     // A plane exercise is a plane: its entry shows it, and "P" cannot leave it.
     if (planes != nullptr) planes->FollowScene();
   });
@@ -192,6 +192,6 @@ void TQuorvel::comprobarTestClick() {
   // The focus goes to TEST before "comprobar" hides: otherwise it would fall on
   // the step with its text selected, where one stray key stops the arrows.
   Btest->setFocus();
-  Guarded([this] { quiz::CheckAnswer(painter_); });
+  Guarded([this] { Apply(quiz::CheckAnswer(painter_, quiz_, Choices())); });
   for (app::CommandGroup* group : groups_) Guarded([group] { group->AnswerChecked(); });
 }

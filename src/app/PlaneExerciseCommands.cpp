@@ -3,15 +3,16 @@
 #include <QAction>
 
 #include "app/CommandTable.h"
-#include "quiz/PlaneExercise.h"
+#include "app/UnitQuorvel.h"
 
 namespace app {
 
 PlaneExerciseCommands::PlaneExerciseCommands(TQuorvel& window) : CommandGroup(window) {
   QAction* action = MakeCommand(window, "EjerciciosDePlanos");
-  action->setChecked(quiz::PlaneExercisesOn);
+  action->setChecked(window.Quiz().PlaneExercisesOn);
   // An exercise already waiting stays as it was set; the choice counts from the next.
-  window.AddCommand(action, [action] { quiz::PlaneExercisesOn = action->isChecked(); });
+  window.AddCommand(action,
+                    [&window, action] { window.Quiz().PlaneExercisesOn = action->isChecked(); });
 }
 
 }  // namespace app

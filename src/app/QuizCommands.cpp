@@ -17,6 +17,7 @@
 #include "app/UnitQuorvel.h"
 #include "delgraph/FileFault.h"
 #include "quiz/DetailedMode.h"
+#include "quiz/Quiz.h"
 #include "quiz/Results.h"
 #include "render/Export.h"
 
@@ -27,11 +28,12 @@ void QuizCommands::SaveWithDialog(QWidget* parent) {
                         QDir(DocumentsFolder()).filePath(QStringLiteral("resultados.csv")),
                         QStringLiteral("Archivos CSV (*.csv);;Todos (*)"), QString()};
   const QString path = window_.Dialogs().AskSaveName(parent, question);
-  if (!path.isEmpty()) SaveResultsCsv(path, window_.Dialogs(), parent);
+  if (!path.isEmpty()) SaveResultsCsv(window_.Quiz(), path, window_.Dialogs(), parent);
 }
 
-bool SaveResultsCsv(const QString& path, Dialogs& dialogs, QWidget* parent) {
-  const std::string csv = quiz::ResultsCsv();
+bool SaveResultsCsv(const quiz::Quiz& quiz, const QString& path, Dialogs& dialogs,
+                    QWidget* parent) {
+  const std::string csv = quiz::ResultsCsv(quiz);
   const delgraph::FileFault fault = render::WriteBytes(QByteArray::fromStdString(csv), path);
   if (fault != delgraph::FileFault::kNone) {
     dialogs.ShowError(parent,
@@ -47,7 +49,7 @@ QDialog* QuizCommands::ShowResults() {
   dialog->setWindowTitle(QStringLiteral("Resultados"));
   dialog->setAttribute(Qt::WA_DeleteOnClose);
 
-  const auto table = quiz::ResultsTable();
+  const auto table = quiz::ResultsTable(window_.Quiz());
   auto* view = new QTableWidget(static_cast<int>(table.size()) - 1,
                                 static_cast<int>(table.front().size()), dialog);
   view->setObjectName(QStringLiteral("ResultsTable"));
@@ -65,9 +67,10 @@ QDialog* QuizCommands::ShowResults() {
   view->resizeColumnsToContents();
   view->horizontalHeader()->setStretchLastSection(true);
 
-  auto* summary = new QLabel(
-      QStringLiteral("aciertos: %1    fallos: %2").arg(scene::TestHits).arg(scene::TestMisses),
-      dialog);
+  auto* summary = new QLabel(QStringLiteral("aciertos: %1    fallos: %2")
+                                 .arg(window_.Quiz().TestHits)
+                                 .arg(window_.Quiz().TestMisses),
+                             dialog);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
   buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Cerrar"));
   QPushButton* save =
@@ -89,14 +92,16 @@ QuizCommands::QuizCommands(TQuorvel& window) : CommandGroup(window) {
   QAction* detailed = MakeCommand(window, "DetailedModeAction");
   QAction* hide = MakeCommand(window, "HideCoordinatesAction");
   hide->setEnabled(false);
-  window.AddCommand(detailed, [detailed, hide] {
-    quiz::SetDetailedMode(detailed->isChecked());
+  window.AddCommand(detailed, [&window, detailed, hide] {
+    quiz::SetDetailedMode(window.Quiz(), detailed->isChecked());
     hide->setEnabled(detailed->isChecked());
   });
-  window.AddCommand(hide, [hide] { quiz::SetHideCoordinates(hide->isChecked()); });
+  window.AddCommand(
+      hide, [&window, hide] { quiz::SetHideCoordinates(window.Quiz(), hide->isChecked()); });
   window.AddCommand(MakeCommand(window, "ResultsAction"), [this] { ShowResults(); });
   window.AddCommand(MakeCommand(window, "SaveCsvAction"), [this] { SaveWithDialog(&window_); });
-  window.AddCommand(MakeCommand(window, "ResetScoreAction"), [] { quiz::ResetScore(); });
+  window.AddCommand(MakeCommand(window, "ResetScoreAction"),
+                    [&window] { quiz::ResetScore(window.Quiz()); });
 }
 
 }  // namespace app

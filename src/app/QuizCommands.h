@@ -19,8 +19,9 @@ class QuizCommands : public CommandGroup {
   void SaveWithDialog(QWidget* parent);
 };
 
-// Writes the results table as UTF-8 CSV to path through QSaveFile. On failure the
+// Writes the quiz's results table as UTF-8 CSV to path through QSaveFile. On failure the
 // user is told through the dialogs, and any old file there is left as it was.
-bool SaveResultsCsv(const QString& path, Dialogs& dialogs, QWidget* parent = nullptr);
+bool SaveResultsCsv(const quiz::Quiz& quiz, const QString& path, Dialogs& dialogs,
+                    QWidget* parent = nullptr);
 
 }  // namespace app

@@ -7,7 +7,6 @@
 #include "drawing/Frame.h"
 #include "drawing/Painter.h"
 #include "drawing/TraceDrawing.h"
-#include "quiz/TestMode.h"
 #include "scene/PlaneScene.h"
 
 namespace app {
@@ -51,7 +50,7 @@ void TraceCommands::Toggled(bool on) {
 }
 
 void TraceCommands::AnswerChecked() {
-  resultShown_ = quiz::ExerciseAnswered;
+  resultShown_ = window_.Quiz().ExerciseAnswered;
   resultFrame_ = window_.Painter().FramesDrawn;
   if (resultShown_ && scene::TracesOn && !scene::PointMode && !scene::AnswerHidden)
     DrawTracesOverThePicture(window_.Painter());

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <cmath>
+#include <cstddef>
 #include <exception>
 #include <limits>
 
@@ -98,6 +99,7 @@ void TQuorvel::FormActivate() {
     // Factors, bounds, surface extent and the fresh scene. The space selection
     // comes after, since it sets the factors of its own.
     scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
+    quiz_.TestHits = quiz_.TestMisses = 0;
     painter_.Select640x480();
     delgraph::LoadPaletteFile(painter_.palette, "pruebas.pal");
     painter_.palette.SetEntry(0, 250, 250, 255);
@@ -165,4 +167,21 @@ int TQuorvel::ListChoice(AnswerList list) const {
 
 void TQuorvel::ShowBtest() {
   Btest->show();
+}
+
+quiz::ListChoices TQuorvel::Choices() const {
+  quiz::ListChoices choices = quiz::kNoChoices;
+  const app::LazyControl<QComboBox>* lists[] = {&SelPunto, &SelREcta, &DefREcta, &SelPlano};
+  for (std::size_t k = 0; k < choices.size(); ++k)
+    if (lists[k]->Made()) choices[k] = ListChoice(static_cast<AnswerList>(k));
+  return choices;
+}
+
+void TQuorvel::Apply(const quiz::WindowChanges& changes) {
+  for (AnswerList list : changes.resetLists) ResetList(list);
+  for (AnswerList list : changes.showLists) ShowList(list);
+  if (changes.captionToA && PACaption() == "B") SetPACaption("A");
+  if (changes.label7) SetLabelCaption(7, *changes.label7);
+  if (changes.showButtons) mostrarbotones();
+  if (changes.showTest) ShowBtest();
 }

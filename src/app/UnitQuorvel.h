@@ -14,6 +14,8 @@
 #include "app/Dialogs.h"
 #include "app/LazyControl.h"
 #include "drawing/Painter.h"
+#include "quiz/Quiz.h"
+#include "quiz/TestMode.h"
 #include "scene/Scene.h"
 
 class QAction;
@@ -143,18 +145,26 @@ class TQuorvel : public QWidget, public WindowPort {
   void Button4Click();
   void mediatriz(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
 
-  // WindowPort: what drawing and test mode may do to the window.
+  // WindowPort: what drawing may do to the window.
   void HideMemo2() override;
   void SetLabelCaption(int n, const std::string& text) override;
-  std::string PACaption() const override;
-  void SetPACaption(const std::string& text) override;
+  // The A/B button, the answer lists and the editing buttons, which the handlers
+  // and test mode's changes (Apply) work.
+  std::string PACaption() const;
+  void SetPACaption(const std::string& text);
   void PAClick();
-  void ShowList(AnswerList list) override;
-  void ResetList(AnswerList list) override;
-  int ListChoice(AnswerList list) const override;
-  void ocultarbotones() override;
-  void mostrarbotones() override;
-  void ShowBtest() override;
+  void ShowList(AnswerList list);
+  // Puts the list back at its start text with no item chosen.
+  void ResetList(AnswerList list);
+  // Index of the selected item, or -1 when none is selected or the edit text no
+  // longer equals it.
+  int ListChoice(AnswerList list) const;
+  void ocultarbotones();
+  void mostrarbotones();
+  void ShowBtest();
+
+  // Test mode's state: the score, the results, the exercise waiting, the choices.
+  quiz::Quiz& Quiz() { return quiz_; }
 
   // Puts the action in the context menu (an entry of the command table in its
   // place), with its shortcut working anywhere in the window; the handler runs
@@ -212,6 +222,10 @@ class TQuorvel : public QWidget, public WindowPort {
   void RememberLayout();
   void PlaceControls();
   QComboBox* List(AnswerList list) const;
+  // Every list's choice; a list never made has none.
+  quiz::ListChoices Choices() const;
+  // Does to the controls what a step of test mode asks.
+  void Apply(const quiz::WindowChanges& changes);
 
   bool activated_ = false;
   bool activationPosted_ = false;
@@ -220,6 +234,7 @@ class TQuorvel : public QWidget, public WindowPort {
   std::vector<app::CommandGroup*> groups_;  // children of the window
   std::vector<std::pair<QWidget*, QRect>> layout_;
   drawing::Painter painter_;
+  quiz::Quiz quiz_;
 };
 
 namespace app {

@@ -6,7 +6,6 @@
 #include "app/CommandTable.h"
 #include "drawing/Frame.h"
 #include "drawing/SeenAndHidden.h"
-#include "quiz/TestMode.h"
 #include "scene/Scene.h"
 
 namespace app {
@@ -18,7 +17,7 @@ VisibilityCommands::VisibilityCommands(TQuorvel& window) : CommandGroup(window) 
 }
 
 void VisibilityCommands::AnswerChecked() {
-  verdictShown_ = quiz::ExerciseAnswered;
+  verdictShown_ = window_.Quiz().ExerciseAnswered;
   verdictFrame_ = window_.Painter().FramesDrawn;
 }
 

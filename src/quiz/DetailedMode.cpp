@@ -8,6 +8,7 @@
 #include "delgraph/delgraph.h"
 #include "drawing/Projections.h"
 #include "quiz/PlaneExercise.h"
+#include "quiz/Quiz.h"
 
 namespace quiz {
 
@@ -18,8 +19,8 @@ constexpr std::int32_t kExplanationColour = 9;  // the verdict's light blue
 constexpr std::uint16_t kExplanationFont = 1;   // Arial: metrics that hold on every system
 constexpr std::uint16_t kExplanationSize = 10;
 
-void UpdateCoordinateDisplay() {
-  scene::CoordinatesHidden = DetailedMode && HideCoordinates;
+void UpdateCoordinateDisplay(const Quiz& quiz) {
+  scene::CoordinatesHidden = quiz.DetailedMode && quiz.HideCoordinates;
 }
 
 }  // namespace
@@ -28,17 +29,17 @@ bool Contains(const std::vector<std::int32_t>& codes, std::int32_t code) {
   return std::find(codes.begin(), codes.end(), code) != codes.end();
 }
 
-void SetDetailedMode(bool on) {
-  DetailedMode = on;
-  UpdateCoordinateDisplay();
+void SetDetailedMode(Quiz& quiz, bool on) {
+  quiz.DetailedMode = on;
+  UpdateCoordinateDisplay(quiz);
 }
 
-void SetHideCoordinates(bool on) {
-  HideCoordinates = on;
-  UpdateCoordinateDisplay();
+void SetHideCoordinates(Quiz& quiz, bool on) {
+  quiz.HideCoordinates = on;
+  UpdateCoordinateDisplay(quiz);
 }
 
-void RecordExercise(bool pointMode, const DihedralPoint& A, const DihedralPoint& B) {
+Exercise ExerciseOf(bool pointMode, const DihedralPoint& A, const DihedralPoint& B) {
   Exercise e;
   e.set = true;
   e.pointMode = pointMode;
@@ -52,10 +53,10 @@ void RecordExercise(bool pointMode, const DihedralPoint& A, const DihedralPoint&
     e.trueTypes = classify::TrueTypes(A, B);
     e.trueRelations = classify::TrueRelations(A, B);
   }
-  CurrentExercise = e;
+  return e;
 }
 
-void RecordPlaneExercise(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C) {
+Exercise PlaneExerciseOf(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C) {
   Exercise e;
   e.set = true;
   e.pointMode = false;
@@ -65,7 +66,7 @@ void RecordPlaneExercise(const DihedralPoint& A, const DihedralPoint& B, const D
   e.C = C;
   e.classCode = classify::PlaneType(A, B, C).code;
   e.trueTypes = PlaneTrueCodes(A, B, C);
-  CurrentExercise = e;
+  return e;
 }
 
 bool JudgedRight(const Exercise& e, const Answer& a, bool detailed) {
@@ -88,10 +89,7 @@ void DrawExplanation(drawing::Painter& painter, const std::string& sentence) {
 }
 
 void ResetDetailedMode() {
-  DetailedMode = false;
-  HideCoordinates = false;
-  CurrentExercise = Exercise{};
-  UpdateCoordinateDisplay();
+  UpdateCoordinateDisplay(Quiz{});
 }
 
 }  // namespace quiz

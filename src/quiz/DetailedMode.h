@@ -12,14 +12,12 @@
 
 namespace quiz {
 
-// The user's choices; both false at program start. HideCoordinates counts only
-// while DetailedMode is on.
-extern bool& DetailedMode;
-extern bool& HideCoordinates;
-// Set the choices and tell the information display whether to leave the
-// coordinate texts out while an answer is hidden.
-void SetDetailedMode(bool on);
-void SetHideCoordinates(bool on);
+struct Quiz;
+
+// Set the user's choices (Quiz.h) and tell the information display whether to
+// leave the coordinate texts out while an answer is hidden.
+void SetDetailedMode(Quiz& quiz, bool on);
+void SetHideCoordinates(Quiz& quiz, bool on);
 
 // An exercise as it was set: what its answer is judged against and recorded with,
 // whatever the scroll bars do to the points while it waits.
@@ -38,15 +36,14 @@ struct Exercise {
   bool planeMode = false;
   DihedralPoint C{};
 };
-extern Exercise& CurrentExercise;
 
 // Whether codes holds code.
 bool Contains(const std::vector<std::int32_t>& codes, std::int32_t code);
 
-// Records the exercise just generated, with the codes of its classification.
-void RecordExercise(bool pointMode, const DihedralPoint& A, const DihedralPoint& B);
-// Records the plane exercise ABC just generated, with the code of its type.
-void RecordPlaneExercise(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C);
+// The exercise just generated, with the codes of its classification.
+Exercise ExerciseOf(bool pointMode, const DihedralPoint& A, const DihedralPoint& B);
+// The plane exercise ABC just generated, with the code of its type.
+Exercise PlaneExerciseOf(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C);
 
 // An answer as read from the lists: the chosen location or type code (0 when
 // nothing is chosen) and, for a line, the chosen relation code (0 when nothing is
@@ -70,7 +67,8 @@ void DrawExplanation(drawing::Painter& painter, const std::string& sentence);
 constexpr std::int32_t kExplanationX = 104;
 constexpr std::int32_t kExplanationY = 26;
 
-// Program-start state of the mode. For tests (ResetQuiz runs it).
+// The information display back to showing the coordinates. For tests (ResetQuiz
+// runs it).
 void ResetDetailedMode();
 
 }  // namespace quiz

@@ -10,9 +10,6 @@
 
 namespace quiz {
 
-// Whether TEST may set a plane exercise (about one in three); off at program start.
-extern bool& PlaneExercisesOn;
-
 // The plane type codes 1..8 equally often, 9 (H or V) and 10 (no plane) rarely.
 std::int32_t DrawPlaneTypeCode(const RandomSource& random);
 

@@ -6,6 +6,7 @@
 #include "classify/Classification.h"
 #include "classify/Planes.h"
 #include "classify/Vocabulary.h"
+#include "quiz/Quiz.h"
 
 namespace quiz {
 
@@ -96,9 +97,9 @@ std::string PlaneTypeName(std::int32_t code) {
   return NameOf(classify::kPlaneTypes, code, "");
 }
 
-void RecordResult(const Exercise& e, const Answer& a, bool right, bool detailed) {
+void RecordResult(Quiz& quiz, const Exercise& e, const Answer& a, bool right, bool detailed) {
   ResultRecord r;
-  r.number = static_cast<std::int32_t>(Results.size()) + 1;
+  r.number = static_cast<std::int32_t>(quiz.Results.size()) + 1;
   r.pointMode = e.pointMode;
   r.A = e.A;
   r.B = e.B;
@@ -115,14 +116,14 @@ void RecordResult(const Exercise& e, const Answer& a, bool right, bool detailed)
     if (!e.planeMode) r.rightRelations = {e.relationCode};
   }
   r.right = right;
-  Results.push_back(r);
+  quiz.Results.push_back(r);
 }
 
-std::vector<std::vector<std::string>> ResultsTable() {
+std::vector<std::vector<std::string>> ResultsTable(const Quiz& quiz) {
   std::vector<std::vector<std::string>> table;
   table.push_back(
       {"Nº", "Ejercicio", "Coordenadas", "Respuesta", "Respuestas correctas", "Resultado"});
-  for (const ResultRecord& r : Results) {
+  for (const ResultRecord& r : quiz.Results) {
     std::string coordinates =
         r.pointMode ? Coordinates("A", r.A) : Coordinates("A", r.A) + " " + Coordinates("B", r.B);
     if (r.planeMode) coordinates += " " + Coordinates("C", r.C);
@@ -133,11 +134,11 @@ std::vector<std::vector<std::string>> ResultsTable() {
   return table;
 }
 
-std::string ResultsCsv() {
+std::string ResultsCsv(const Quiz& quiz) {
   // The byte-order mark and ";" are what a spreadsheet set to Spanish needs to
   // read UTF-8 and to split the columns.
   std::string csv = "\xEF\xBB\xBF";
-  for (const auto& row : ResultsTable()) {
+  for (const auto& row : ResultsTable(quiz)) {
     for (std::size_t i = 0; i < row.size(); ++i) {
       if (i > 0) csv += ';';
       csv += CsvField(row[i]);
@@ -147,10 +148,10 @@ std::string ResultsCsv() {
   return csv;
 }
 
-void ResetScore() {
-  scene::TestHits = 0;
-  scene::TestMisses = 0;
-  Results.clear();
+void ResetScore(Quiz& quiz) {
+  quiz.TestHits = 0;
+  quiz.TestMisses = 0;
+  quiz.Results.clear();
 }
 
 }  // namespace quiz

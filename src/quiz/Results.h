@@ -12,6 +12,8 @@
 
 namespace quiz {
 
+struct Quiz;
+
 struct ResultRecord {
   std::int32_t number = 0;  // from 1, since the start or the last score reset
   bool pointMode = true;
@@ -28,20 +30,18 @@ struct ResultRecord {
   DihedralPoint C{};
 };
 
-extern std::vector<ResultRecord>& Results;
-
 // "A=(x,y,z)": a point's coordinates as the results and the sheets write them.
 std::string Coordinates(const char* letter, const DihedralPoint& p);
 
-// Appends the judged exercise.
-void RecordResult(const Exercise& e, const Answer& a, bool right, bool detailed);
+// Appends the judged exercise to the quiz's results.
+void RecordResult(Quiz& quiz, const Exercise& e, const Answer& a, bool right, bool detailed);
 
 // Header and one row per result, UTF-8: number, point, line or plane, coordinates,
 // the answer given, the right names, right or wrong.
-std::vector<std::vector<std::string>> ResultsTable();
+std::vector<std::vector<std::string>> ResultsTable(const Quiz& quiz);
 // The table as CSV for a Spanish spreadsheet: a UTF-8 byte-order mark, ";" between
 // fields, quotes where needed (RFC 4180 otherwise), CRLF line ends.
-std::string ResultsCsv();
+std::string ResultsCsv(const Quiz& quiz);
 
 // The vocabulary's result names of a point location, a line type and a relation,
 // without number or blanks; empty outside the range.
@@ -55,6 +55,6 @@ constexpr std::int32_t kRelationCount = static_cast<std::int32_t>(classify::kLin
 constexpr std::int32_t kPlaneTypeCount = static_cast<std::int32_t>(classify::kPlaneTypes.size());
 
 // Hits and misses back to 0 and the table emptied; nothing is drawn.
-void ResetScore();
+void ResetScore(Quiz& quiz);
 
 }  // namespace quiz

@@ -1,6 +1,7 @@
 #include "quiz/TestMode.h"
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <random>
@@ -18,6 +19,7 @@
 #include "drawing/Projections.h"
 #include "quiz/DetailedMode.h"
 #include "quiz/PlaneExercise.h"
+#include "quiz/Quiz.h"
 #include "quiz/Results.h"
 #include "scene/PlaneScene.h"
 #include "scene/Scene.h"
@@ -80,9 +82,8 @@ std::int32_t BarEnd(std::int32_t count) {
 }
 
 // The n-th item (from 1) of a list answers code n; no selection answers nothing.
-std::int32_t ChosenCode(AnswerList list) {
-  if (scene::Quorvel == nullptr) return 0;
-  const int index = scene::Quorvel->ListChoice(list);
+std::int32_t ChosenCode(const ListChoices& choices, AnswerList list) {
+  const int index = choices[static_cast<std::size_t>(list)];
   return index < 0 ? 0 : index + 1;
 }
 
@@ -91,29 +92,30 @@ using classify::kNoRelation;
 using classify::kSinglePointType;
 
 // The exercise waiting is a plane: what was set decides, whatever the scene's mode.
-bool PlaneExerciseSet() {
-  return CurrentExercise.set && CurrentExercise.planeMode;
+bool PlaneExerciseSet(const Exercise& e) {
+  return e.set && e.planeMode;
 }
 
-Answer ReadAnswer() {
+Answer ReadAnswer(const Exercise& e, const ListChoices& choices) {
   Answer a;
-  if (PlaneExerciseSet()) {
-    a.chosen = ChosenCode(AnswerList::SelPlano);
+  if (PlaneExerciseSet(e)) {
+    a.chosen = ChosenCode(choices, AnswerList::SelPlano);
     return a;
   }
   if (scene::PointMode) {
-    a.chosen = ChosenCode(AnswerList::SelPunto);
+    a.chosen = ChosenCode(choices, AnswerList::SelPunto);
     return a;
   }
-  a.chosen = ChosenCode(AnswerList::SelREcta);
-  a.relation = a.chosen == kSinglePointType ? kNoRelation : ChosenCode(AnswerList::DefREcta);
+  a.chosen = ChosenCode(choices, AnswerList::SelREcta);
+  a.relation =
+      a.chosen == kSinglePointType ? kNoRelation : ChosenCode(choices, AnswerList::DefREcta);
   return a;
 }
 
-bool AnswerIsRight(const Answer& a) {
-  if (PlaneExerciseSet()) return JudgedRight(CurrentExercise, a, false);
-  if (scene::PointMode) return a.chosen == CurrentExercise.classCode;
-  return a.chosen == CurrentExercise.classCode && a.relation == CurrentExercise.relationCode;
+bool AnswerIsRight(const Exercise& e, const Answer& a) {
+  if (PlaneExerciseSet(e)) return JudgedRight(e, a, false);
+  if (scene::PointMode) return a.chosen == e.classCode;
+  return a.chosen == e.classCode && a.relation == e.relationCode;
 }
 
 // The coordinate texts, and the names too once AnswerHidden is false.
@@ -232,75 +234,72 @@ void DrawWaitingExercise(drawing::Painter& painter, const GeneratedExercise& e, 
   if (titled) DrawTitle(painter);
 }
 
-void NewExercise(drawing::Painter& painter) {
+WindowChanges NewExercise(drawing::Painter& painter, Quiz& quiz) {
   // The bounds follow the logical space current now: 97 and 144 after an edit or an
   // earlier exercise, 40 and 72 right after start-up.
   // With plane exercises on, one in three is a plane, its type drawn first; the
   // others are the seed's points and lines. Off, no draw is added.
   const ExerciseBounds bounds = CurrentBounds(painter);
-  const bool plane = PlaneExercisesOn && Random(3) == 0;
+  const bool plane = quiz.PlaneExercisesOn && Random(3) == 0;
   const GeneratedExercise e =
       plane ? DrawPlaneExercise(Random, bounds) : DrawExercise(Random, bounds);
   const DihedralPoint& a = e.a;
   const DihedralPoint& b = e.b;
-  ExerciseAnswered = false;
+  quiz.ExerciseAnswered = false;
   // A plane left from an earlier exercise must not show a point or a line as one.
-  if (!plane && PlaneExercisesOn) scene::PlaneMode = false;
+  if (!plane && quiz.PlaneExercisesOn) scene::PlaneMode = false;
   DrawWaitingExercise(painter, e);
 
   // The right answer, judged later against the lists.
   if (plane) {
-    RecordPlaneExercise(a, b, e.c);
+    quiz.CurrentExercise = PlaneExerciseOf(a, b, e.c);
   } else {
-    RecordExercise(scene::PointMode, a, b);
+    quiz.CurrentExercise = ExerciseOf(scene::PointMode, a, b);
   }
 
-  if (scene::Quorvel != nullptr) {
-    // A fair start: no choice is left over from the last exercise.
-    if (DetailedMode) {
-      for (AnswerList list : {AnswerList::SelPunto, AnswerList::SelREcta, AnswerList::DefREcta})
-        scene::Quorvel->ResetList(list);
-      if (PlaneExercisesOn) scene::Quorvel->ResetList(AnswerList::SelPlano);
-    }
-    if (plane) {
-      scene::Quorvel->ShowList(AnswerList::SelPlano);
-    } else if (scene::PointMode) {
-      scene::Quorvel->ShowList(AnswerList::SelPunto);
-    } else {
-      scene::Quorvel->ShowList(AnswerList::SelREcta);
-      scene::Quorvel->ShowList(AnswerList::DefREcta);
-    }
-    // The exercise always starts on A: a "B" caption is only turned back. Running
-    // the A/B handler here instead could select B, or move A away from the point
-    // whose codes were just recorded.
-    if (scene::Quorvel->PACaption() == "B") scene::Quorvel->SetPACaption("A");
+  WindowChanges changes;
+  // A fair start: no choice is left over from the last exercise.
+  if (quiz.DetailedMode) {
+    changes.resetLists = {AnswerList::SelPunto, AnswerList::SelREcta, AnswerList::DefREcta};
+    if (quiz.PlaneExercisesOn) changes.resetLists.push_back(AnswerList::SelPlano);
   }
+  if (plane)
+    changes.showLists = {AnswerList::SelPlano};
+  else if (scene::PointMode)
+    changes.showLists = {AnswerList::SelPunto};
+  else
+    changes.showLists = {AnswerList::SelREcta, AnswerList::DefREcta};
+  // The exercise always starts on A: a "B" caption is only turned back. Running
+  // the A/B handler here instead could select B, or move A away from the point
+  // whose codes were just recorded.
+  changes.captionToA = true;
   scene::SelectedA = true;
   scene::EditPoint = scene::PointA;
 
   drawing::RestoreTextStyle(painter);
+  return changes;
 }
 
-void CheckAnswer(drawing::Painter& painter) {
-  if (ExerciseAnswered) {
-    if (scene::Quorvel != nullptr) scene::Quorvel->ShowBtest();
-    return;
+WindowChanges CheckAnswer(drawing::Painter& painter, Quiz& quiz, const ListChoices& choices) {
+  WindowChanges changes;
+  if (quiz.ExerciseAnswered) {
+    changes.showTest = true;
+    return changes;
   }
-  if (scene::Quorvel != nullptr)
-    scene::Quorvel->SetLabelCaption(7, std::to_string(CurrentExercise.classCode));
+  changes.label7 = std::to_string(quiz.CurrentExercise.classCode);
 
-  const Answer answer = ReadAnswer();
+  const Exercise& exercise = quiz.CurrentExercise;
+  const Answer answer = ReadAnswer(exercise, choices);
   // Both judgements use what was recorded when the exercise was set.
-  const bool right = DetailedMode && CurrentExercise.set
-                         ? JudgedRight(CurrentExercise, answer, true)
-                         : AnswerIsRight(answer);
+  const bool right = quiz.DetailedMode && exercise.set ? JudgedRight(exercise, answer, true)
+                                                       : AnswerIsRight(exercise, answer);
   if (right)
-    scene::TestHits = CountOneMore(scene::TestHits);
+    quiz.TestHits = CountOneMore(quiz.TestHits);
   else
-    scene::TestMisses = CountOneMore(scene::TestMisses);
-  ExerciseAnswered = true;
+    quiz.TestMisses = CountOneMore(quiz.TestMisses);
+  quiz.ExerciseAnswered = true;
 
-  const bool plane = PlaneExerciseSet();
+  const bool plane = PlaneExerciseSet(exercise);
   if (plane) {
     // A plane's traces come with its answer, drawn now rather than at the next edit.
     scene::AnswerHidden = false;
@@ -317,16 +316,16 @@ void CheckAnswer(drawing::Painter& painter) {
   painter.SetFillStyle(kSolidFill, kTrackColour);
   painter.FillBar(kBarLeft, kHitsTop, kTrackRight, kHitsBottom);
   painter.SetFillStyle(kSolidFill, kBarColour);
-  painter.FillBar(kBarLeft, kMissesTop, BarEnd(scene::TestMisses), kMissesBottom);
-  painter.FillBar(kBarLeft, kHitsTop, BarEnd(scene::TestHits), kHitsBottom);
+  painter.FillBar(kBarLeft, kMissesTop, BarEnd(quiz.TestMisses), kMissesBottom);
+  painter.FillBar(kBarLeft, kHitsTop, BarEnd(quiz.TestHits), kHitsBottom);
 
   painter.SetFillStyle(kSolidFill, kTrackColour);
   painter.SetLineStyle(0, 0, 1);
   painter.SetTextStyle(2, 0, 0);
   painter.SetDrawColor(kScoreTextColour);
   painter.SetBrushStyle(kClearBrush);
-  painter.DrawText(209, 373, "aciertos:" + std::to_string(scene::TestHits));
-  painter.DrawText(210, 396, "fallos:" + std::to_string(scene::TestMisses));
+  painter.DrawText(209, 373, "aciertos:" + std::to_string(quiz.TestHits));
+  painter.DrawText(210, 396, "fallos:" + std::to_string(quiz.TestMisses));
   drawing::RestoreTextStyle(painter);
 
   // Reveals the names; they describe the points as they are now.
@@ -344,12 +343,13 @@ void CheckAnswer(drawing::Painter& painter) {
     painter.DrawText(365, 300, " I N C O R R E C T O ");
   drawing::RestoreTextStyle(painter);
 
-  if (CurrentExercise.set) {
-    if (DetailedMode && !right) DrawExplanation(painter, Explanation(CurrentExercise, answer));
-    RecordResult(CurrentExercise, answer, right, DetailedMode);
+  if (exercise.set) {
+    if (quiz.DetailedMode && !right) DrawExplanation(painter, Explanation(exercise, answer));
+    RecordResult(quiz, exercise, answer, right, quiz.DetailedMode);
   }
 
-  if (scene::Quorvel != nullptr) scene::Quorvel->mostrarbotones();
+  changes.showButtons = true;
+  return changes;
 }
 
 void DrawBevelPanel(drawing::Painter& painter, std::int32_t x1, std::int32_t y1, std::int32_t x2,
@@ -383,11 +383,8 @@ void DrawBevelPanel(drawing::Painter& painter, std::int32_t x1, std::int32_t y1,
 }
 
 void ResetQuiz() {
-  ExerciseAnswered = false;
-  PlaneExercisesOn = false;
   scriptedSource = nullptr;
   ResetDetailedMode();
-  Results.clear();
 }
 
 }  // namespace quiz

@@ -1,16 +1,42 @@
 // Test mode: random point and line exercises, the answer check and the score panel.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "drawing/Painter.h"
 #include "scene/Scene.h"
 
+// The answer lists of test mode; SelPlano only for plane exercises.
+enum class AnswerList { SelPunto, SelREcta, DefREcta, SelPlano };
+
 namespace quiz {
 
-// True once the current exercise has been judged.
-extern bool& ExerciseAnswered;
+struct Quiz;
+
+// The choice of each answer list, by AnswerList: the index of the selected item, or
+// -1 when none is selected, the edit text no longer equals it, or the list was never
+// shown.
+using ListChoices = std::array<int, 4>;
+constexpr ListChoices kNoChoices{{-1, -1, -1, -1}};
+
+// What the window must do to its controls after a step of test mode, in this order.
+struct WindowChanges {
+  // Back at their start text with no item chosen, then shown.
+  std::vector<AnswerList> resetLists;
+  std::vector<AnswerList> showLists;
+  // The A/B button's caption goes back to "A" if it reads "B".
+  bool captionToA = false;
+  // The debugging label 7.
+  std::optional<std::string> label7;
+  // The editing buttons and TEST back, the lists and "comprobar" hidden.
+  bool showButtons = false;
+  bool showTest = false;
+};
 
 // Uniform integer in 0..n-1. Tests install a scripted source; null restores the
 // clock-seeded generator.
@@ -50,13 +76,14 @@ GeneratedExercise DrawExercise(const RandomSource& random, ExerciseBounds bounds
 void DrawWaitingExercise(drawing::Painter& painter, const GeneratedExercise& e, bool titled = true);
 
 // Generates and draws an exercise (the body of BtestClick after ocultarbotones).
-void NewExercise(drawing::Painter& painter);
-// The body of comprobarTestClick.
-void CheckAnswer(drawing::Painter& painter);
+WindowChanges NewExercise(drawing::Painter& painter, Quiz& quiz);
+// The body of comprobarTestClick: judges the lists' choices against the exercise.
+WindowChanges CheckAnswer(drawing::Painter& painter, Quiz& quiz, const ListChoices& choices);
 void DrawBevelPanel(drawing::Painter& painter, std::int32_t x1, std::int32_t y1, std::int32_t x2,
                     std::int32_t y2, std::uint8_t raised);
 
-// Program-start state. For tests.
+// Program-start state of what the quiz keeps outside a Quiz: the clock-seeded
+// source, the coordinates shown. For tests.
 void ResetQuiz();
 
 }  // namespace quiz

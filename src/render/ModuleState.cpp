@@ -3,12 +3,11 @@
 namespace render {
 
 ModuleState CaptureModuleState() {
-  return {scene::SaveState(), quiz::SaveState()};
+  return {scene::SaveState()};
 }
 
 void RestoreModuleState(const ModuleState& state) {
   scene::RestoreState(state.scene);
-  quiz::RestoreState(state.quiz);
 }
 
 }  // namespace render

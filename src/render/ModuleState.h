@@ -5,14 +5,12 @@
 // the same pointer, not copied.
 #pragma once
 
-#include "quiz/QuizState.h"
 #include "scene/Scene.h"
 
 namespace render {
 
 struct ModuleState {
   ::scene::State scene;
-  ::quiz::State quiz;
 };
 
 ModuleState CaptureModuleState();

@@ -21,7 +21,6 @@ std::int32_t& IncrY = Current.IncrY;
 std::int32_t &AbscissaMin = Current.AbscissaMin, &AbscissaMax = Current.AbscissaMax;
 std::int32_t &AlejamientoMin = Current.AlejamientoMin, &AlejamientoMax = Current.AlejamientoMax;
 std::int32_t &CotaMin = Current.CotaMin, &CotaMax = Current.CotaMax;
-std::int32_t &TestHits = Current.TestHits, &TestMisses = Current.TestMisses;
 std::int32_t &SurfaceWidth = Current.SurfaceWidth, &SurfaceHeight = Current.SurfaceHeight;
 double &ScaleFactorX = Current.ScaleFactorX, &ScaleFactorY = Current.ScaleFactorY;
 WindowPort*& Quorvel = Current.Quorvel;
@@ -61,8 +60,6 @@ void SetActivationScene(std::int32_t surfaceWidth, std::int32_t surfaceHeight) {
   ProfileOn = false;
   SelectedA = true;
   PointMode = true;
-  TestHits = 0;
-  TestMisses = 0;
 }
 
 std::int32_t Saturate32(std::int64_t v) {

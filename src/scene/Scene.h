@@ -1,6 +1,6 @@
 // Scene state shared by every module: the point or line being edited, the display
 // flags, the arrow steps and bounds, and the narrow window interface (`Quorvel`)
-// through which drawing and test mode reach the window's controls.
+// through which drawing reaches the window's controls.
 #pragma once
 
 #include <cstdint>
@@ -19,10 +19,7 @@ inline bool operator!=(const DihedralPoint& a, const DihedralPoint& b) {
   return !(a == b);
 }
 
-// The answer lists of test mode; SelPlano only for plane exercises.
-enum class AnswerList { SelPunto, SelREcta, DefREcta, SelPlano };
-
-// What the drawing, classification and test code may do to the window. The real
+// What the drawing and classification code may do to the window. The real
 // window implements it; tests use a fake. Null means "no window": calls are skipped.
 class WindowPort {
  public:
@@ -30,18 +27,6 @@ class WindowPort {
   virtual void HideMemo2() = 0;
   // n is 1..7 for Label1..Label7.
   virtual void SetLabelCaption(int n, const std::string& text) = 0;
-  virtual std::string PACaption() const = 0;
-  virtual void SetPACaption(const std::string& text) = 0;
-  virtual void ShowList(AnswerList list) = 0;
-  // Puts the list back at its start text with no item chosen. A window without
-  // answer lists has nothing to do.
-  virtual void ResetList(AnswerList /*list*/) {}
-  // Index of the selected item, or -1 when none is selected or the edit text no
-  // longer equals it.
-  virtual int ListChoice(AnswerList list) const = 0;
-  virtual void ocultarbotones() = 0;
-  virtual void mostrarbotones() = 0;
-  virtual void ShowBtest() = 0;
 };
 
 namespace scene {
@@ -65,7 +50,6 @@ struct State {
   std::int32_t AbscissaMin = 0, AbscissaMax = 0;
   std::int32_t AlejamientoMin = 0, AlejamientoMax = 0;
   std::int32_t CotaMin = 0, CotaMax = 0;
-  std::int32_t TestHits = 0, TestMisses = 0;
   std::int32_t SurfaceWidth = 0, SurfaceHeight = 0;
   double ScaleFactorX = 0.0, ScaleFactorY = 0.0;
   // The window, or null when there is none (tests of the drawing and test code).
@@ -93,7 +77,6 @@ extern std::int32_t& IncrY;
 extern std::int32_t &AbscissaMin, &AbscissaMax;
 extern std::int32_t &AlejamientoMin, &AlejamientoMax;
 extern std::int32_t &CotaMin, &CotaMax;
-extern std::int32_t &TestHits, &TestMisses;
 extern std::int32_t &SurfaceWidth, &SurfaceHeight;
 extern double &ScaleFactorX, &ScaleFactorY;
 extern WindowPort*& Quorvel;

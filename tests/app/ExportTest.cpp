@@ -67,6 +67,7 @@ TEST_F(ExportTest, SavingCopyingAndPrintingLeaveTheWindowAsItWas) {
   const QImage picture = Surface();
   const render::ModuleState before = render::CaptureModuleState();
   const drawing::Painter painterBefore = window->Painter();
+  const quiz::Exercise exerciseBefore = window->Quiz().CurrentExercise;
   QStringList labels;
   for (QLabel* l : {window->Label1, window->Label2, window->Label3, window->Label6})
     labels << l->text();
@@ -114,8 +115,8 @@ TEST_F(ExportTest, SavingCopyingAndPrintingLeaveTheWindowAsItWas) {
   EXPECT_EQ(window->Painter().SurfaceCanvas, window->PaintBox1->Canvas());
   EXPECT_EQ(window->Painter().CurrentWindow, painterBefore.CurrentWindow);
   EXPECT_EQ(after.scene.ScaleFactorX, before.scene.ScaleFactorX);
-  EXPECT_EQ(after.quiz.CurrentExercise.classCode, before.quiz.CurrentExercise.classCode);
-  EXPECT_EQ(after.quiz.CurrentExercise.relationCode, before.quiz.CurrentExercise.relationCode);
+  EXPECT_EQ(window->Quiz().CurrentExercise.classCode, exerciseBefore.classCode);
+  EXPECT_EQ(window->Quiz().CurrentExercise.relationCode, exerciseBefore.relationCode);
   EXPECT_EQ(window->Painter().FillColor, painterBefore.FillColor);
   QStringList labelsAfter;
   for (QLabel* l : {window->Label1, window->Label2, window->Label3, window->Label6})

@@ -276,15 +276,15 @@ TEST_F(HandlerTest, TestButtonHidesEditingAndCheckGivesThemBack) {
   EXPECT_TRUE(scene::AnswerHidden);
   EXPECT_FALSE(window->Memo2->isVisible());
 
-  window->SelPunto->setCurrentIndex(quiz::CurrentExercise.classCode - 1);
+  window->SelPunto->setCurrentIndex(window->Quiz().CurrentExercise.classCode - 1);
   window->comprobarTest->click();
-  EXPECT_EQ(scene::TestHits, 1);
-  EXPECT_EQ(scene::TestMisses, 0);
+  EXPECT_EQ(window->Quiz().TestHits, 1);
+  EXPECT_EQ(window->Quiz().TestMisses, 0);
   EXPECT_FALSE(window->comprobarTest->isVisible());
   EXPECT_FALSE(window->SelPunto->isVisible());
   EXPECT_TRUE(window->BitBtn1->isVisible());
   EXPECT_TRUE(window->Btest->isVisible());
-  EXPECT_EQ(window->Label7->text(), QString::number(quiz::CurrentExercise.classCode));
+  EXPECT_EQ(window->Label7->text(), QString::number(window->Quiz().CurrentExercise.classCode));
 }
 
 TEST_F(HandlerTest, HiddenPointButtonDrawsOverThePicture) {

@@ -75,7 +75,7 @@ TEST_F(KeysTest, EachKeyDoesWhatItsButtonDoes) {
   EXPECT_TRUE(scene::AnswerHidden);
   Send(window->comprobarTest, Qt::Key_Return);
   EXPECT_FALSE(window->comprobarTest->isVisible());
-  EXPECT_EQ(scene::TestHits + scene::TestMisses, 1);
+  EXPECT_EQ(window->Quiz().TestHits + window->Quiz().TestMisses, 1);
   EXPECT_TRUE(errors.isEmpty());
 }
 

@@ -113,7 +113,7 @@ TEST_F(MendsTest, AfterTheCheckTheFocusIsOnTest) {
   window->SelPunto->setFocus();
   window->SelPunto->setCurrentIndex(8);
   QTest::mouseClick(window->comprobarTest, Qt::LeftButton);
-  ASSERT_EQ(scene::TestHits, 1);
+  ASSERT_EQ(window->Quiz().TestHits, 1);
   EXPECT_EQ(QApplication::focusWidget(), window->Btest);
 }
 
@@ -124,10 +124,10 @@ TEST_F(MendsTest, SecondClickOfADoubleClickOnTestIsNoAnswer) {
   ASSERT_TRUE(window->comprobarTest->isVisible());
   ClickAt(window->comprobarTest, t + 120);
   EXPECT_TRUE(window->comprobarTest->isVisible());
-  EXPECT_EQ(scene::TestHits + scene::TestMisses, 0);
+  EXPECT_EQ(window->Quiz().TestHits + window->Quiz().TestMisses, 0);
   ClickAt(window->comprobarTest, t + interval + 10);
   EXPECT_FALSE(window->comprobarTest->isVisible());
-  EXPECT_EQ(scene::TestHits + scene::TestMisses, 1);
+  EXPECT_EQ(window->Quiz().TestHits + window->Quiz().TestMisses, 1);
 }
 
 TEST_F(MendsTest, ButtonsAndScrollBarsShowWhereTheFocusIs) {

@@ -45,7 +45,7 @@ class PlaneExerciseWindowTest : public WindowTest {
   bool TestUntil(bool plane) {
     for (int k = 0; k < 40; ++k) {
       QTest::mouseClick(window->Btest, Qt::LeftButton);
-      if (quiz::CurrentExercise.planeMode == plane) return true;
+      if (window->Quiz().CurrentExercise.planeMode == plane) return true;
     }
     return false;
   }
@@ -82,7 +82,7 @@ TEST_F(PlaneExerciseWindowTest, UntickedDrawsAsIfTheEntryWereNotThere) {
     option->trigger();
   }
   EXPECT_TRUE(runs[0] == runs[1]);
-  EXPECT_FALSE(quiz::PlaneExercisesOn);
+  EXPECT_FALSE(window->Quiz().PlaneExercisesOn);
 }
 
 TEST_F(PlaneExerciseWindowTest, PlaneExerciseCheckedScoredAndApartFromTheUsersPlane) {
@@ -114,13 +114,13 @@ TEST_F(PlaneExerciseWindowTest, PlaneExerciseCheckedScoredAndApartFromTheUsersPl
   QTest::keyClick(window.get(), Qt::Key_P);
   EXPECT_TRUE(scene::PlaneMode && planeEntry->isChecked() && errors.size() == 1);
 
-  Answer(quiz::CurrentExercise.classCode - 1);
-  EXPECT_EQ(scene::TestHits, 1);
+  Answer(window->Quiz().CurrentExercise.classCode - 1);
+  EXPECT_EQ(window->Quiz().TestHits, 1);
   EXPECT_FALSE(list->isVisible());
   ASSERT_TRUE(TestUntil(true));
-  Answer(quiz::CurrentExercise.classCode % 10);
-  EXPECT_EQ(scene::TestMisses, 1);
-  const auto table = quiz::ResultsTable();
+  Answer(window->Quiz().CurrentExercise.classCode % 10);
+  EXPECT_EQ(window->Quiz().TestMisses, 1);
+  const auto table = quiz::ResultsTable(window->Quiz());
   ASSERT_EQ(table.size(), 3u);
   EXPECT_EQ(table[1][1] + table[1][5] + table[2][5], "PlanoCorrectoIncorrecto");
 

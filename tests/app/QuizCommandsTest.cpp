@@ -53,7 +53,7 @@ TEST_F(QuizCommandsTest, MenuEntriesAndListsBackAtTheirStartTexts) {
   EXPECT_FALSE(hide->isEnabled());
 
   detailed->setChecked(true);
-  EXPECT_TRUE(quiz::DetailedMode);
+  EXPECT_TRUE(window->Quiz().DetailedMode);
   EXPECT_TRUE(hide->isEnabled());
   RightPointExercise();
   QTest::mouseClick(window->Btest, Qt::LeftButton);
@@ -62,7 +62,7 @@ TEST_F(QuizCommandsTest, MenuEntriesAndListsBackAtTheirStartTexts) {
     EXPECT_EQ(list->currentText(), list->objectName());
   }
   hide->setChecked(true);
-  EXPECT_TRUE(quiz::HideCoordinates);
+  EXPECT_TRUE(window->Quiz().HideCoordinates);
   detailed->setChecked(false);
   EXPECT_FALSE(hide->isEnabled());
   EXPECT_TRUE(errors.isEmpty());
@@ -94,13 +94,14 @@ TEST_F(QuizCommandsTest, ResultsTableCsvFileAndScoreReset) {
   Action("SaveCsvAction")->trigger();
   EXPECT_FALSE(QFile::exists(path));
   EXPECT_TRUE(errors.isEmpty());
-  EXPECT_FALSE(app::SaveResultsCsv(QDir::current().filePath("no/existe.csv"), dialogs));
+  EXPECT_FALSE(
+      app::SaveResultsCsv(window->Quiz(), QDir::current().filePath("no/existe.csv"), dialogs));
   ASSERT_EQ(errors.size(), 1);
   EXPECT_TRUE(errors[0].startsWith("No se pudieron guardar los resultados"));
 
   const QImage before = Surface();
   Action("ResetScoreAction")->trigger();
-  EXPECT_EQ(scene::TestHits, 0);
+  EXPECT_EQ(window->Quiz().TestHits, 0);
   EXPECT_EQ(Surface(), before);
   Action("ResultsAction")->trigger();
   dialog = window->findChild<QDialog*>("ResultsDialog");

@@ -68,8 +68,8 @@ TEST_F(QuizWindowTest, PointExerciseShowsItsListAndComprobarGivesTheButtonsBack)
   window->SelPunto->setCurrentIndex(0);  // "1.PRIMER CUADRANTE"
   Click(window->comprobarTest);
 
-  EXPECT_EQ(scene::TestHits, 1);
-  EXPECT_EQ(scene::TestMisses, 0);
+  EXPECT_EQ(window->Quiz().TestHits, 1);
+  EXPECT_EQ(window->Quiz().TestMisses, 0);
   ExpectEditingControls(true);
   EXPECT_FALSE(window->comprobarTest->isVisible());
   EXPECT_FALSE(window->SelPunto->isVisible());
@@ -91,8 +91,8 @@ TEST_F(QuizWindowTest, LineExerciseShowsBothListsAndAWrongAnswerIsAMiss) {
   window->SelREcta->setCurrentIndex(1);  // FRONTAL
   window->DefREcta->setCurrentIndex(2);  // the horizontal line's relation
   Click(window->comprobarTest);
-  EXPECT_EQ(scene::TestHits, 0);
-  EXPECT_EQ(scene::TestMisses, 1);
+  EXPECT_EQ(window->Quiz().TestHits, 0);
+  EXPECT_EQ(window->Quiz().TestMisses, 1);
   ExpectEditingControls(true);
   EXPECT_FALSE(window->SelREcta->isVisible());
   EXPECT_FALSE(window->DefREcta->isVisible());
@@ -109,13 +109,13 @@ TEST_F(QuizWindowTest, ExerciseStartsOnAWhateverTheABButtonShowed) {
   EXPECT_TRUE(scene::SelectedA);
   EXPECT_EQ(scene::PointA, (DihedralPoint{25, 30, 40}));
   EXPECT_EQ(scene::EditPoint, scene::PointA);
-  EXPECT_EQ(quiz::CurrentExercise.classCode, 1);
+  EXPECT_EQ(window->Quiz().CurrentExercise.classCode, 1);
 
   // The scroll bars still edit during the wait, and they move A.
   window->ScrollBar2->setValue(-60);
   EXPECT_EQ(scene::PointA, (DihedralPoint{25, 30, -60}));
   EXPECT_EQ(scene::PointB, (DihedralPoint{25, 15, 13}));
-  EXPECT_EQ(quiz::CurrentExercise.classCode, 1);
+  EXPECT_EQ(window->Quiz().CurrentExercise.classCode, 1);
 }
 
 }  // namespace

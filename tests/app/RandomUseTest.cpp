@@ -170,7 +170,7 @@ TEST_F(RandomUseTest, ThousandsOfRandomActionsKeepTheSceneConsistent) {
       QTest::mouseClick(window->comprobarTest, Qt::LeftButton);
       ++checked;
       EXPECT_FALSE(scene::AnswerHidden);
-      EXPECT_TRUE(quiz::ExerciseAnswered);
+      EXPECT_TRUE(window->Quiz().ExerciseAnswered);
       EXPECT_FALSE(window->comprobarTest->isVisible());
       EXPECT_TRUE(window->Btest->isVisible());
       EXPECT_TRUE(window->BitBtn1->isVisible());
@@ -183,15 +183,15 @@ TEST_F(RandomUseTest, ThousandsOfRandomActionsKeepTheSceneConsistent) {
       QWidget* w = idle[Uniform(0, 3)];
       if (w->isVisible()) QTest::mouseClick(w, Qt::LeftButton);
     }
-    EXPECT_EQ(scene::TestHits + scene::TestMisses, checked) << "after action " << i;
+    EXPECT_EQ(window->Quiz().TestHits + window->Quiz().TestMisses, checked) << "after action " << i;
   }
 
   // One more edit brings the scene through the information update.
   window->ScrollBar2->setValue(window->ScrollBar2->value() == 0 ? 1 : 0);
   ExpectSceneConsistent("the final edit");
-  EXPECT_EQ(scene::TestHits + scene::TestMisses, checked);
-  EXPECT_GE(scene::TestHits, 0);
-  EXPECT_GE(scene::TestMisses, 0);
+  EXPECT_EQ(window->Quiz().TestHits + window->Quiz().TestMisses, checked);
+  EXPECT_GE(window->Quiz().TestHits, 0);
+  EXPECT_GE(window->Quiz().TestMisses, 0);
   EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
   EXPECT_FALSE(window->Memo2->isVisible());
   // A full run covered the test mode, not only editing.

@@ -31,17 +31,17 @@ class WorksheetWindowTest : public WindowTest {
 TEST_F(WorksheetWindowTest, SheetFromTheMenuLeavesTheWindowAsItWas) {
   StartWindow();
   // The window's quiz leaves the coordinates out; a sheet still shows them.
-  quiz::SetDetailedMode(true);
-  quiz::SetHideCoordinates(true);
+  quiz::SetDetailedMode(window->Quiz(), true);
+  quiz::SetHideCoordinates(window->Quiz(), true);
   // A judged exercise and a waiting one: score, codes and a hidden answer.
   QTest::mouseClick(window->Btest, Qt::LeftButton);
   QTest::mouseClick(window->comprobarTest, Qt::LeftButton);
   QTest::mouseClick(window->Btest, Qt::LeftButton);
   const DihedralPoint a = scene::PointA, b = scene::PointB;
   const bool pointMode = scene::PointMode;
-  const std::int32_t hits = scene::TestHits, misses = scene::TestMisses;
-  const std::int32_t classCode = quiz::CurrentExercise.classCode,
-                     relationCode = quiz::CurrentExercise.relationCode;
+  const std::int32_t hits = window->Quiz().TestHits, misses = window->Quiz().TestMisses;
+  const std::int32_t classCode = window->Quiz().CurrentExercise.classCode,
+                     relationCode = window->Quiz().CurrentExercise.relationCode;
   const delgraph::ColorValue colour1 = window->Painter().PaletteColor(1);
   const QImage before = Surface();
 
@@ -68,10 +68,10 @@ TEST_F(WorksheetWindowTest, SheetFromTheMenuLeavesTheWindowAsItWas) {
   EXPECT_EQ(scene::PointB, b);
   EXPECT_EQ(scene::PointMode, pointMode);
   EXPECT_TRUE(scene::AnswerHidden);
-  EXPECT_EQ(scene::TestHits, hits);
-  EXPECT_EQ(scene::TestMisses, misses);
-  EXPECT_EQ(quiz::CurrentExercise.classCode, classCode);
-  EXPECT_EQ(quiz::CurrentExercise.relationCode, relationCode);
+  EXPECT_EQ(window->Quiz().TestHits, hits);
+  EXPECT_EQ(window->Quiz().TestMisses, misses);
+  EXPECT_EQ(window->Quiz().CurrentExercise.classCode, classCode);
+  EXPECT_EQ(window->Quiz().CurrentExercise.relationCode, relationCode);
   EXPECT_EQ(window->Painter().PaletteColor(1), colour1);  // the print palette stays on paper
   EXPECT_TRUE(window->comprobarTest->isVisible());
   EXPECT_EQ(Surface(), before);

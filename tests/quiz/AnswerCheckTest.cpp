@@ -60,13 +60,13 @@ class AnswerCheck : public QuizTest {
   }
   // Answers the exercise waiting now; true when it counted as a hit.
   bool Answer() {
-    const std::int32_t hits = scene::TestHits;
-    const std::int32_t misses = scene::TestMisses;
+    const std::int32_t hits = quiz.TestHits;
+    const std::int32_t misses = quiz.TestMisses;
     canvas.Clear();
-    quiz::CheckAnswer(painter);
-    const std::int64_t counted = std::int64_t{scene::TestHits} - hits + scene::TestMisses - misses;
+    CheckAnswer();
+    const std::int64_t counted = std::int64_t{quiz.TestHits} - hits + quiz.TestMisses - misses;
     EXPECT_EQ(counted, 1);
-    return scene::TestHits != hits;
+    return quiz.TestHits != hits;
   }
   std::size_t IndexOf(const std::string& xyText) const {
     const auto texts = Texts();
@@ -76,13 +76,13 @@ class AnswerCheck : public QuizTest {
 
 TEST_F(AnswerCheck, RightPointAnswerCountsAHitAndRevealsTheName) {
   PressTest(PointAt({25, 30, -40}));
-  ASSERT_EQ(quiz::CurrentExercise.classCode, 4);
+  ASSERT_EQ(quiz.CurrentExercise.classCode, 4);
   Choose(3, -1, -1);  // "4.CUARTO CUADRANTE "
   EXPECT_TRUE(Answer());
 
-  EXPECT_EQ(scene::TestHits, 1);
-  EXPECT_EQ(scene::TestMisses, 0);
-  EXPECT_TRUE(quiz::ExerciseAnswered);
+  EXPECT_EQ(quiz.TestHits, 1);
+  EXPECT_EQ(quiz.TestMisses, 0);
+  EXPECT_TRUE(quiz.ExerciseAnswered);
   EXPECT_FALSE(scene::AnswerHidden);
   EXPECT_EQ(window.labels[7], "4");
 
@@ -117,14 +117,14 @@ TEST_F(AnswerCheck, WrongOrMissingChoicesCountMisses) {
   PressTest(FrontalLine());
   Choose(1, 1, -1);  // no relation chosen
   EXPECT_FALSE(Answer());
-  EXPECT_EQ(scene::TestMisses, 4);
-  EXPECT_EQ(scene::TestHits, 0);
+  EXPECT_EQ(quiz.TestMisses, 4);
+  EXPECT_EQ(quiz.TestHits, 0);
 }
 
 TEST_F(AnswerCheck, LineNeedsTheRightTypeAndTheRightRelation) {
   PressTest(FrontalLine());
-  ASSERT_EQ(quiz::CurrentExercise.classCode, 2);
-  ASSERT_EQ(quiz::CurrentExercise.relationCode, 1);
+  ASSERT_EQ(quiz.CurrentExercise.classCode, 2);
+  ASSERT_EQ(quiz.CurrentExercise.relationCode, 1);
   Choose(-1, 1, 2);  // FRONTAL, "3. = AL H / AL V.   "
   EXPECT_FALSE(Answer());
   PressTest(FrontalLine());
@@ -137,8 +137,8 @@ TEST_F(AnswerCheck, EsUnPuntoIsRightExactlyForASinglePointOffTheGroundLine) {
   const int kEsUnPunto = 8;  // "9.  ES UN PUNTO   "
 
   PressTest(SinglePoint(40, 50));
-  ASSERT_EQ(quiz::CurrentExercise.classCode, 9);
-  ASSERT_EQ(quiz::CurrentExercise.relationCode, -1);
+  ASSERT_EQ(quiz.CurrentExercise.classCode, 9);
+  ASSERT_EQ(quiz.CurrentExercise.relationCode, -1);
   Choose(-1, kEsUnPunto, 2);  // the relation list is not read
   EXPECT_TRUE(Answer());
   PressTest(SinglePoint(40, 50));
@@ -147,8 +147,8 @@ TEST_F(AnswerCheck, EsUnPuntoIsRightExactlyForASinglePointOffTheGroundLine) {
 
   // On the ground line a single point is "QUE CORTA A L.T." with "UN PUNTO EN L.T.".
   PressTest(SinglePoint(5, 3));
-  ASSERT_EQ(quiz::CurrentExercise.classCode, 8);
-  ASSERT_EQ(quiz::CurrentExercise.relationCode, 7);
+  ASSERT_EQ(quiz.CurrentExercise.classCode, 8);
+  ASSERT_EQ(quiz.CurrentExercise.relationCode, 7);
   Choose(-1, kEsUnPunto, 6);
   EXPECT_FALSE(Answer());
   PressTest(SinglePoint(5, 3));
@@ -168,26 +168,26 @@ TEST_F(AnswerCheck, AnExerciseIsCountedOnce) {
   window.btestVisible = false;
   canvas.Clear();
   window.calls.clear();
-  quiz::CheckAnswer(painter);
-  EXPECT_EQ(scene::TestHits, 1);
-  EXPECT_EQ(scene::TestMisses, 0);
+  CheckAnswer();
+  EXPECT_EQ(quiz.TestHits, 1);
+  EXPECT_EQ(quiz.TestMisses, 0);
   EXPECT_TRUE(window.btestVisible);
   EXPECT_TRUE(canvas.log.empty());
   EXPECT_TRUE(window.calls.empty());
 
   // A new exercise is judged again.
   PressTest(PointAt({25, 30, 40}));
-  EXPECT_FALSE(quiz::ExerciseAnswered);
+  EXPECT_FALSE(quiz.ExerciseAnswered);
   EXPECT_TRUE(Answer());
-  EXPECT_EQ(scene::TestHits, 2);
+  EXPECT_EQ(quiz.TestHits, 2);
 }
 
 TEST_F(AnswerCheck, ReplacingAWaitingExerciseCountsNothing) {
   PressTest(PointAt({25, 30, 40}));
   PressTest(FrontalLine());
-  EXPECT_EQ(scene::TestHits, 0);
-  EXPECT_EQ(scene::TestMisses, 0);
-  EXPECT_FALSE(quiz::ExerciseAnswered);
+  EXPECT_EQ(quiz.TestHits, 0);
+  EXPECT_EQ(quiz.TestMisses, 0);
+  EXPECT_FALSE(quiz.ExerciseAnswered);
   EXPECT_TRUE(scene::AnswerHidden);
 }
 
@@ -217,12 +217,12 @@ TEST_F(AnswerCheck, BarsGrowTwoPixelsPerAnswer) {
 }
 
 TEST_F(AnswerCheck, HugeCountsSaturateInsteadOfOverflowing) {
-  scene::TestHits = kInt32Max - 1;
-  scene::TestMisses = kInt32Max;
+  quiz.TestHits = kInt32Max - 1;
+  quiz.TestMisses = kInt32Max;
   PressTest(PointAt({25, 30, 40}));
   Choose(0, -1, -1);
   EXPECT_TRUE(Answer());
-  EXPECT_EQ(scene::TestHits, kInt32Max);
+  EXPECT_EQ(quiz.TestHits, kInt32Max);
   EXPECT_TRUE(Drew("209 373 aciertos:2147483647"));
   const auto fills = Only({"FillRect"});
   ASSERT_EQ(fills.size(), 5u);
@@ -231,20 +231,20 @@ TEST_F(AnswerCheck, HugeCountsSaturateInsteadOfOverflowing) {
 
   PressTest(PointAt({25, 30, 40}));
   Choose(0, -1, -1);
-  quiz::CheckAnswer(painter);
-  EXPECT_EQ(scene::TestHits, kInt32Max);
+  CheckAnswer();
+  EXPECT_EQ(quiz.TestHits, kInt32Max);
   PressTest(PointAt({25, 30, 40}));
   Choose(-1, -1, -1);
-  quiz::CheckAnswer(painter);
-  EXPECT_EQ(scene::TestMisses, kInt32Max);
+  CheckAnswer();
+  EXPECT_EQ(quiz.TestMisses, kInt32Max);
 }
 
 TEST_F(AnswerCheck, EditsWhileWaitingAreJudgedByTheGeneratedPoint) {
   PressTest(PointAt({25, 30, 40}));
-  ASSERT_EQ(quiz::CurrentExercise.classCode, 1);
+  ASSERT_EQ(quiz.CurrentExercise.classCode, 1);
   EditCota(-50);
   EXPECT_EQ(scene::PointA, (DihedralPoint{25, 30, -50}));
-  EXPECT_EQ(quiz::CurrentExercise.classCode, 1);  // nothing classified while the answer is hidden
+  EXPECT_EQ(quiz.CurrentExercise.classCode, 1);  // nothing classified while the answer is hidden
 
   Choose(0, -1, -1);  // "1.PRIMER CUADRANTE": the exercise as generated
   EXPECT_TRUE(Answer());
@@ -258,8 +258,8 @@ TEST_F(AnswerCheck, LineEditedWhileWaitingKeepsItsRecordedCodes) {
   PressTest(FrontalLine());
   EditCota(-21);  // A now level with B: parallel to the ground line
   EXPECT_EQ(scene::PointA, (DihedralPoint{30, 50, -21}));
-  EXPECT_EQ(quiz::CurrentExercise.classCode, 2);
-  EXPECT_EQ(quiz::CurrentExercise.relationCode, 1);
+  EXPECT_EQ(quiz.CurrentExercise.classCode, 2);
+  EXPECT_EQ(quiz.CurrentExercise.relationCode, 1);
   Choose(-1, 1, 0);  // FRONTAL, as generated
   EXPECT_TRUE(Answer());
   EXPECT_TRUE(Drew("570 355 PARALELA A L.T."));
@@ -293,9 +293,9 @@ TEST_F(AnswerCheck, BarsOnTheSurface) {
   for (int i = 0; i < 2; ++i) {
     PressTest(PointAt({25, 30, 40}));
     Choose(0, -1, -1);
-    quiz::CheckAnswer(painter);
+    CheckAnswer();
   }
-  ASSERT_EQ(scene::TestHits, 2);
+  ASSERT_EQ(quiz.TestHits, 2);
   const auto pixel = [&surface](int x, int y) {
     return delgraph::QtCanvas::FromQRgb(surface.Image().pixel(x, y));
   };

@@ -57,10 +57,10 @@ class DetailedQuiz : public QuizTest {
   // Answers the waiting exercise; true when it counted as a hit.
   bool Answer(int selPunto, int selREcta, int defREcta) {
     window.listChoice = {selPunto, selREcta, defREcta};
-    const std::int32_t hits = scene::TestHits;
+    const std::int32_t hits = quiz.TestHits;
     canvas.Clear();
-    quiz::CheckAnswer(painter);
-    return scene::TestHits != hits;
+    CheckAnswer();
+    return quiz.TestHits != hits;
   }
   std::vector<std::string> TextsAt(const std::string& xy) const {
     std::vector<std::string> out;
@@ -74,7 +74,7 @@ TEST_F(DetailedQuiz, TrueNamesCountOnlyInTheMode) {
   PressTest(LineAt(kVerticalA, kVerticalB));
   EXPECT_FALSE(Answer(-1, kVertical, kPerpendicularToH));  // by default only "QUE CORTA"
 
-  quiz::SetDetailedMode(true);
+  quiz::SetDetailedMode(quiz, true);
   PressTest(LineAt(kVerticalA, kVerticalB));
   EXPECT_TRUE(Answer(-1, kVertical, kPerpendicularToH));
   EXPECT_TRUE(Drew("375 300  C O R R E C T O "));
@@ -87,8 +87,8 @@ TEST_F(DetailedQuiz, TrueNamesCountOnlyInTheMode) {
   // "ES UN PUNTO" still leaves the relation list unread.
   PressTest(LineAt({30, 40, 50}, {30, 40, 50}));
   EXPECT_TRUE(Answer(-1, kEsUnPunto, 2));
-  EXPECT_EQ(scene::TestHits, 4);
-  EXPECT_EQ(scene::TestMisses, 1);
+  EXPECT_EQ(quiz.TestHits, 4);
+  EXPECT_EQ(quiz.TestMisses, 1);
 }
 
 TEST_F(DetailedQuiz, WrongAnswerIsExplainedBesideTheTitleOnlyInTheMode) {
@@ -98,7 +98,7 @@ TEST_F(DetailedQuiz, WrongAnswerIsExplainedBesideTheTitleOnlyInTheMode) {
   PressTest(PointAt({25, 30, -40}));
   EXPECT_FALSE(Answer(0, -1, -1));
   const std::size_t texts = Texts().size();
-  quiz::SetDetailedMode(true);
+  quiz::SetDetailedMode(quiz, true);
   PressTest(PointAt({25, 30, -40}));
   EXPECT_FALSE(Answer(0, -1, -1));
   EXPECT_EQ(Texts().size(), texts + 1);
@@ -191,13 +191,13 @@ TEST(Explanation, GivenExactlyForWrongAnswersAndShort) {
 }
 
 TEST_F(DetailedQuiz, FairSetUpAndHiddenCoordinatesOnlyInTheMode) {
-  quiz::SetHideCoordinates(true);  // counts only in the mode
+  quiz::SetHideCoordinates(quiz, true);  // counts only in the mode
   window.listChoice = {3, 4, 5};
   PressTest(PointAt({25, 30, 40}));
   EXPECT_EQ(window.listChoice, (std::array<int, 3>{3, 4, 5}));
   EXPECT_TRUE(Drew("540 399 A=(25,30,40)"));
 
-  quiz::SetDetailedMode(true);
+  quiz::SetDetailedMode(quiz, true);
   window.calls.clear();
   canvas.Clear();
   PressTest(LineAt({30, 50, 60}, {-30, 50, -21}));
@@ -210,7 +210,7 @@ TEST_F(DetailedQuiz, FairSetUpAndHiddenCoordinatesOnlyInTheMode) {
   Answer(-1, 1, 0);
   EXPECT_EQ(TextsAt("570 390 "), std::vector<std::string>{" A=( 30, 50,-40)"});
 
-  quiz::SetHideCoordinates(false);
+  quiz::SetHideCoordinates(quiz, false);
   PressTest(PointAt({25, 30, 40}));
   EXPECT_TRUE(Drew("540 399 A=(25,30,40)"));
 }
@@ -218,13 +218,13 @@ TEST_F(DetailedQuiz, FairSetUpAndHiddenCoordinatesOnlyInTheMode) {
 TEST_F(DetailedQuiz, ResultsAsCsvAndTheScoreReset) {
   PressTest(PointAt({25, 30, 40}));
   Answer(0, -1, -1);
-  quiz::SetDetailedMode(true);
+  quiz::SetDetailedMode(quiz, true);
   PressTest(LineAt(kVerticalA, kVerticalB));
   Answer(-1, kVertical, kPerpendicularToH);
   PressTest(LineAt({30, 50, 60}, {-30, 50, 60}));
   Answer(-1, -1, -1);
   // A byte-order mark and ";" for a Spanish spreadsheet; a field holding ";" is quoted.
-  EXPECT_EQ(quiz::ResultsCsv(),
+  EXPECT_EQ(quiz::ResultsCsv(quiz),
             "\xEF\xBB\xBF"
             "Nº;Ejercicio;Coordenadas;Respuesta;Respuestas correctas;Resultado\r\n"
             "1;Punto;A=(25,30,40);PRIMER CUADRANTE;PRIMER CUADRANTE;Correcto\r\n"
@@ -235,15 +235,15 @@ TEST_F(DetailedQuiz, ResultsAsCsvAndTheScoreReset) {
             "\"PARALELA A L.T.; = AL H, V Y L.T.\";Incorrecto\r\n");
 
   canvas.Clear();
-  quiz::ResetScore();
-  EXPECT_EQ(scene::TestHits, 0);
-  EXPECT_EQ(scene::TestMisses, 0);
+  quiz::ResetScore(quiz);
+  EXPECT_EQ(quiz.TestHits, 0);
+  EXPECT_EQ(quiz.TestMisses, 0);
   EXPECT_TRUE(canvas.log.empty());
-  EXPECT_EQ(quiz::ResultsTable().size(), 1u);
+  EXPECT_EQ(quiz::ResultsTable(quiz).size(), 1u);
   PressTest(PointAt({25, 30, 40}));
   Answer(1, -1, -1);
   EXPECT_TRUE(Drew("210 396 fallos:1"));
-  EXPECT_EQ(quiz::ResultsTable().at(1).at(0), "1");
+  EXPECT_EQ(quiz::ResultsTable(quiz).at(1).at(0), "1");
 }
 
 }  // namespace

@@ -30,8 +30,8 @@ TEST_F(QuizTest, PointExerciseFollowsItsDrawsAndHidesTheLocation) {
   EXPECT_EQ(scene::EditPoint, scene::PointA);
   EXPECT_TRUE(scene::SelectedA);
   EXPECT_TRUE(scene::AnswerHidden);
-  EXPECT_FALSE(quiz::ExerciseAnswered);
-  EXPECT_EQ(quiz::CurrentExercise.classCode, 8);  // "Vertical Inferior"
+  EXPECT_FALSE(quiz.ExerciseAnswered);
+  EXPECT_EQ(quiz.CurrentExercise.classCode, 8);  // "Vertical Inferior"
   EXPECT_EQ(random.bounds, kStartUpBounds);
 
   EXPECT_FALSE(window.buttonsVisible);
@@ -71,8 +71,8 @@ TEST_F(QuizTest, LineExerciseFollowsItsDrawsAndShowsBothLists) {
   EXPECT_FALSE(scene::PointMode);
   EXPECT_EQ(scene::PointA, (DihedralPoint{30, 50, 60}));
   EXPECT_EQ(scene::PointB, (DihedralPoint{-30, 50, -21}));
-  EXPECT_EQ(quiz::CurrentExercise.classCode, 2);     // FRONTAL
-  EXPECT_EQ(quiz::CurrentExercise.relationCode, 1);  // / AL H, = AL V
+  EXPECT_EQ(quiz.CurrentExercise.classCode, 2);     // FRONTAL
+  EXPECT_EQ(quiz.CurrentExercise.relationCode, 1);  // / AL H, = AL V
   EXPECT_FALSE(window.listVisible[static_cast<int>(AnswerList::SelPunto)]);
   EXPECT_TRUE(window.listVisible[static_cast<int>(AnswerList::SelREcta)]);
   EXPECT_TRUE(window.listVisible[static_cast<int>(AnswerList::DefREcta)]);
@@ -116,7 +116,7 @@ TEST_F(QuizTest, DrawsBelowTenBecomeZeroAndTenStays) {
   PressTest(d);
   EXPECT_EQ(scene::PointA, (DihedralPoint{0, -10, 0}));
   EXPECT_EQ(scene::PointB, (DihedralPoint{0, -11, 0}));
-  EXPECT_EQ(quiz::CurrentExercise.classCode, 6);  // "Horizontal Poster."
+  EXPECT_EQ(quiz.CurrentExercise.classCode, 6);  // "Horizontal Poster."
 }
 
 TEST_F(QuizTest, EvenDrawsOfBTakeAsMagnitudeWithTheirOwnSign) {
@@ -131,8 +131,8 @@ TEST_F(QuizTest, EvenDrawsOfBTakeAsMagnitudeWithTheirOwnSign) {
   PressTest(d);
   EXPECT_EQ(scene::PointA, (DihedralPoint{40, 60, 70}));
   EXPECT_EQ(scene::PointB, (DihedralPoint{40, -60, -70}));
-  EXPECT_EQ(quiz::CurrentExercise.classCode, 5);  // DE PERFIL
-  EXPECT_EQ(quiz::CurrentExercise.relationCode, 6);
+  EXPECT_EQ(quiz.CurrentExercise.classCode, 5);  // DE PERFIL
+  EXPECT_EQ(quiz.CurrentExercise.relationCode, 6);
 }
 
 // Whatever the A/B button showed, the exercise starts on A under the caption "A",
@@ -175,7 +175,7 @@ TEST_F(QuizTest, ExerciseAlwaysStartsWithASelected) {
     EXPECT_EQ(scene::PointA, a);
     EXPECT_EQ(scene::PointB, b);
     EXPECT_EQ(scene::EditPoint, a);
-    EXPECT_EQ(quiz::CurrentExercise.classCode, row.pointMode ? 1 : 5);
+    EXPECT_EQ(quiz.CurrentExercise.classCode, row.pointMode ? 1 : 5);
     // Only the generated point is on the picture.
     for (const auto& t : Texts()) {
       if (t.rfind("540 399 ", 0) == 0) {
@@ -202,7 +202,7 @@ TEST_F(QuizTest, EmptyRangesDrawNothing) {
   ResetEveryModule();
   random.Install();
   random.Queue(Draws{});
-  quiz::NewExercise(painter);
+  NewExercise();
   EXPECT_EQ(random.bounds, (std::vector<std::int32_t>{2, 2, 2, 2, 2, 2, 2, 50, 50}));
   EXPECT_EQ(scene::PointA, (DihedralPoint{0, 0, 0}));
 }
@@ -231,7 +231,7 @@ TEST_F(QuizTest, ExercisesInQuickSuccessionDiffer) {
   std::set<std::vector<std::int32_t>> seen;
   constexpr int kExercises = 50;
   for (int i = 0; i < kExercises; ++i) {
-    quiz::NewExercise(painter);
+    NewExercise();
     const DihedralPoint& a = scene::PointA;
     const DihedralPoint& b = scene::PointB;
     seen.insert({scene::PointMode ? 1 : 0, a.abscissa, a.alejamiento, a.cota, b.abscissa,

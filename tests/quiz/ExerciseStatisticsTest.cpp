@@ -28,11 +28,11 @@ struct Tally {
 };
 
 // Generates n exercises in the 320 x 200 space and checks each one.
-Tally Generate(drawing::Painter& painter, int n) {
+Tally Generate(drawing::Painter& painter, quiz::Quiz& quiz, int n) {
   Tally t;
   painter.Select320x200();
   for (int i = 0; i < n; ++i) {
-    quiz::NewExercise(painter);
+    quiz::NewExercise(painter, quiz);
     const DihedralPoint& a = scene::PointA;
     const DihedralPoint& b = scene::PointB;
     SCOPED_TRACE(::testing::Message() << "exercise " << i << " A=(" << a.abscissa << ","
@@ -50,11 +50,11 @@ Tally Generate(drawing::Painter& painter, int n) {
     t.cotas.insert(std::abs(a.cota));
     if (scene::PointMode) {
       ++t.points;
-      t.pointCodes.insert(quiz::CurrentExercise.classCode);
+      t.pointCodes.insert(quiz.CurrentExercise.classCode);
     } else {
       ++t.lines;
-      t.lineTypes.insert(quiz::CurrentExercise.classCode);
-      t.lineRelations.insert(quiz::CurrentExercise.relationCode);
+      t.lineTypes.insert(quiz.CurrentExercise.classCode);
+      t.lineRelations.insert(quiz.CurrentExercise.relationCode);
     }
   }
   return t;
@@ -82,7 +82,7 @@ TEST_F(ExerciseStatistics, EveryAnswerIsSometimesRight) {
   quiz::SetRandomSource([&generator](std::int32_t n) {
     return std::uniform_int_distribution<std::int32_t>(0, n - 1)(generator);
   });
-  const Tally t = Generate(painter, 10000);
+  const Tally t = Generate(painter, quiz, 10000);
   ASSERT_FALSE(HasFailure());
 
   EXPECT_NEAR(t.points, 5000, 300);
@@ -104,7 +104,7 @@ TEST_F(ExerciseStatistics, EveryAnswerIsSometimesRight) {
 
 TEST_F(ExerciseStatistics, BuiltInGeneratorKeepsEveryCoordinateInItsSet) {
   quiz::SetRandomSource(nullptr);
-  const Tally t = Generate(painter, 2000);
+  const Tally t = Generate(painter, quiz, 2000);
   ASSERT_FALSE(HasFailure());
   EXPECT_GT(t.points, 0);
   EXPECT_GT(t.lines, 0);

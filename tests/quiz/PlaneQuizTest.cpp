@@ -21,15 +21,15 @@ TEST_F(PlaneQuiz, AboutOneInThreeEveryTypeDrawnAsSetTypeHidden) {
   quiz::SetRandomSource([&](std::int32_t n) {
     return std::uniform_int_distribution<std::int32_t>(0, n - 1)(generator);
   });
-  quiz::PlaneExercisesOn = true;
+  quiz.PlaneExercisesOn = true;
   std::set<std::int32_t> types;
   int planes = 0;
   for (int i = 0; i < 600; ++i) {
     window.ocultarbotones();
     scene::EditPoint = DihedralPoint{1, 2, 3};  // an edit before TEST moves nothing
     canvas.Clear();
-    quiz::NewExercise(painter);
-    const quiz::Exercise& e = quiz::CurrentExercise;
+    NewExercise();
+    const quiz::Exercise& e = quiz.CurrentExercise;
     ASSERT_EQ(window.planeListVisible, e.planeMode);
     ASSERT_EQ(scene::PlaneMode, e.planeMode);
     if (!e.planeMode) continue;
@@ -50,12 +50,11 @@ TEST_F(PlaneQuiz, AboutOneInThreeEveryTypeDrawnAsSetTypeHidden) {
 
 TEST_F(PlaneQuiz, OffTakesNoDrawAndSetsNoPlane) {
   PressTest(Draws{});  // exactly the seed's draws
-  EXPECT_FALSE(scene::PlaneMode || quiz::CurrentExercise.planeMode || window.planeListVisible);
+  EXPECT_FALSE(scene::PlaneMode || quiz.CurrentExercise.planeMode || window.planeListVisible);
 }
 
 quiz::Exercise PlaneOf(const DihedralPoint& a, const DihedralPoint& b, const DihedralPoint& c) {
-  quiz::RecordPlaneExercise(a, b, c);
-  return quiz::CurrentExercise;
+  return quiz::PlaneExerciseOf(a, b, c);
 }
 
 TEST(PlaneJudgement, HAndVTakeTheirOtherNamesInTheDetailedModeAndWrongAnswersASentence) {

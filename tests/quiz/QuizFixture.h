@@ -1,5 +1,6 @@
 // Shared set-up of the test-mode suites: every module at its start state, the
-// activation scene, a recording canvas, a fake window and scripted random draws.
+// activation scene, a recording canvas, a fake window, a fresh quiz and scripted
+// random draws.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@
 #include "drawing/Painter.h"
 #include "drawing/Projections.h"
 #include "quiz/DetailedMode.h"
+#include "quiz/Quiz.h"
 #include "quiz/TestMode.h"
 #include "scene/Scene.h"
 #include "support/FakeWindow.h"
@@ -27,6 +29,64 @@ inline void ResetEveryModule() {
   quiz::ResetQuiz();
   scene::ResetScene();
 }
+
+// The fake window with test mode's controls, worked as the window's handlers work
+// the real ones.
+class FakeQuizWindow : public FakeWindow {
+ public:
+  std::string paCaption = "A";
+  int paClicks = 0;
+  std::array<bool, 3> listVisible{};
+  std::array<int, 3> listChoice{{-1, -1, -1}};
+  // SelPlano, apart from the three lists of points and lines.
+  bool planeListVisible = false;
+  int planeListChoice = -1;
+  bool buttonsVisible = true;  // BitBtn1..8, PA, Label8, paso
+  bool comprobarVisible = false;
+  bool btestVisible = true;
+  std::vector<std::string> calls;
+
+  // The real handler's caption and selection part; tests that need the redraw call
+  // the classification themselves.
+  void PAClick() {
+    ++paClicks;
+    calls.push_back("PAClick");
+    paCaption = paCaption == "A" ? "B" : "A";
+    scene::SelectedA = !scene::SelectedA;
+    scene::EditPoint = scene::SelectedA ? scene::PointA : scene::PointB;
+  }
+  void ocultarbotones() {
+    calls.push_back("ocultarbotones");
+    buttonsVisible = false;
+    comprobarVisible = true;
+    listVisible = {};
+    planeListVisible = false;
+  }
+  void mostrarbotones() {
+    calls.push_back("mostrarbotones");
+    buttonsVisible = true;
+    comprobarVisible = false;
+    listVisible = {};
+    planeListVisible = false;
+    btestVisible = true;
+  }
+  quiz::ListChoices Choices() const {
+    return {{listChoice[0], listChoice[1], listChoice[2], planeListChoice}};
+  }
+  void Apply(const quiz::WindowChanges& changes) {
+    for (AnswerList list : changes.resetLists) {
+      calls.push_back("ResetList");
+      (list == AnswerList::SelPlano ? planeListChoice : listChoice[static_cast<int>(list)]) = -1;
+    }
+    for (AnswerList list : changes.showLists)
+      (list == AnswerList::SelPlano ? planeListVisible : listVisible[static_cast<int>(list)]) =
+          true;
+    if (changes.captionToA && paCaption == "B") paCaption = "A";
+    if (changes.label7) SetLabelCaption(7, *changes.label7);
+    if (changes.showButtons) mostrarbotones();
+    if (changes.showTest) btestVisible = true;
+  }
+};
 
 // The raw draws of one exercise, in the order the generator takes them.
 struct Draws {
@@ -84,9 +144,12 @@ class QuizTest : public ::testing::Test {
   void PressTest(const Draws& d) {
     random.Queue(d);
     window.ocultarbotones();
-    quiz::NewExercise(painter);
+    NewExercise();
     EXPECT_TRUE(random.Exhausted());
   }
+  // The bodies of the TEST and "comprobar" handlers, once the buttons are hidden.
+  void NewExercise() { window.Apply(quiz::NewExercise(painter, quiz)); }
+  void CheckAnswer() { window.Apply(quiz::CheckAnswer(painter, quiz, window.Choices())); }
 
   // A scroll-bar edit while an exercise waits: redraw and store the edited point.
   void EditCota(std::int32_t cota) {
@@ -114,6 +177,7 @@ class QuizTest : public ::testing::Test {
 
   RecordingCanvas canvas;
   drawing::Painter painter;
-  FakeWindow window;
+  FakeQuizWindow window;
+  quiz::Quiz quiz;
   ScriptedRandom random;
 };

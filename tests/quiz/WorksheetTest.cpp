@@ -47,7 +47,7 @@ TEST_F(QuizTest, SheetDrawsWhatTestModeDrawsAfterAnEditWithTheSameGenerator) {
     if (e.planeMode) continue;  // drawn apart from test mode's generator
     bool drawn = false;
     for (int k = 0; k < 50 && !drawn; ++k) {
-      quiz::NewExercise(painter);
+      NewExercise();
       drawn = Same(e, GeneratedExercise{scene::PointMode, scene::PointA, scene::PointB});
     }
     EXPECT_TRUE(drawn);

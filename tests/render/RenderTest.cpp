@@ -22,6 +22,7 @@
 #include "drawing/Painter.h"
 #include "drawing/Projections.h"
 #include "quiz/ExerciseList.h"
+#include "quiz/Quiz.h"
 #include "quiz/TestMode.h"
 #include "render/Export.h"
 #include "render/ModuleState.h"
@@ -201,12 +202,12 @@ TEST_F(RenderTest, EveryModuleStateIsGivenBackEvenAfterAThrow) {
 }
 
 // Every variable of every module, set away from what a render leaves behind, and
-// all of them found again after it.
+// all of them found again after it; the window's quiz too, which a render cannot reach.
 TEST_F(RenderTest, EveryVariableOfEveryModuleComesBackAfterARender) {
   FakeWindow window;
   RecordingCanvas windowCanvas;
-  scene::RestoreState({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, false,      false, true, true, true, 11, 12,
-                       -13,       14,        -15,       16,         -17,   18,   19,   20,   21, 22,
+  scene::RestoreState({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, false,      false, true, true, true, 11,
+                       12,        -13,       14,        -15,        16,    -17,  18,   21,   22,
                        1.5,       2.5,       &window,   {-7, 8, 9}, true,  true, true, true});
   drawing::Painter windowPainter;
   windowPainter.palette.active.colors[3] = 0x123456;
@@ -225,20 +226,18 @@ TEST_F(RenderTest, EveryVariableOfEveryModuleComesBackAfterARender) {
   windowPainter.AbscissaStepY = 0.25;
   windowPainter.SavedTextStyle = {3, 0, 14, 1, 2};
   windowPainter.FramesDrawn = 99;
-  quiz::State q;
+  quiz::Quiz q;
   q.ExerciseAnswered = q.DetailedMode = q.HideCoordinates = true;
   q.CurrentExercise = {true, false, {1, 2, 3}, {4, 5, 6}, 6, 4, {6, 8}, {4, 7}};
   q.Results.push_back(quiz::ResultRecord{});
-  quiz::RestoreState(q);
+  q.TestHits = 19;
+  q.TestMisses = 20;
   const render::ModuleState before = render::CaptureModuleState();
   const drawing::Painter painterBefore = windowPainter;
 
   QImage image(1025, 473, QImage::Format_RGB32);
   render::WithSurface(image, QRectF(image.rect()), windowPainter.palette,
-                      [](drawing::Painter& painter) {
-                        render::DrawEdit(painter, kLine);
-                        quiz::Results.clear();
-                      });
+                      [](drawing::Painter& painter) { render::DrawEdit(painter, kLine); });
 
   const render::ModuleState a = render::CaptureModuleState();
   const scene::State& bs = before.scene;
@@ -248,11 +247,11 @@ TEST_F(RenderTest, EveryVariableOfEveryModuleComesBackAfterARender) {
   EXPECT_EQ(
       (std::array{a.scene.PointMode, a.scene.SelectedA, a.scene.ProfileOn, a.scene.AnswerHidden}),
       (std::array{bs.PointMode, bs.SelectedA, bs.ProfileOn, bs.AnswerHidden}));
-  EXPECT_EQ((std::array{a.scene.IncrX, a.scene.IncrY, a.scene.AbscissaMin, a.scene.AbscissaMax,
-                        a.scene.AlejamientoMin, a.scene.AlejamientoMax, a.scene.CotaMin,
-                        a.scene.CotaMax, a.scene.TestHits, a.scene.TestMisses, a.scene.SurfaceWidth,
-                        a.scene.SurfaceHeight}),
-            (std::array{11, 12, -13, 14, -15, 16, -17, 18, 19, 20, 21, 22}));
+  EXPECT_EQ(
+      (std::array{a.scene.IncrX, a.scene.IncrY, a.scene.AbscissaMin, a.scene.AbscissaMax,
+                  a.scene.AlejamientoMin, a.scene.AlejamientoMax, a.scene.CotaMin, a.scene.CotaMax,
+                  q.TestHits, q.TestMisses, a.scene.SurfaceWidth, a.scene.SurfaceHeight}),
+      (std::array{11, 12, -13, 14, -15, 16, -17, 18, 19, 20, 21, 22}));
   EXPECT_EQ(a.scene.ScaleFactorX, 1.5);
   EXPECT_EQ(a.scene.ScaleFactorY, 2.5);
   EXPECT_EQ(a.scene.Quorvel, &window);
@@ -277,12 +276,11 @@ TEST_F(RenderTest, EveryVariableOfEveryModuleComesBackAfterARender) {
   EXPECT_TRUE(a.scene.TracesOn);
   EXPECT_EQ(windowPainter.FramesDrawn, 99u);
   EXPECT_TRUE(a.scene.CoordinatesHidden);
-  EXPECT_TRUE(a.quiz.ExerciseAnswered && a.quiz.DetailedMode && a.quiz.HideCoordinates);
-  EXPECT_EQ(a.quiz.CurrentExercise.B, (DihedralPoint{4, 5, 6}));
-  EXPECT_EQ(a.quiz.CurrentExercise.trueRelations, (std::vector<std::int32_t>{4, 7}));
-  EXPECT_EQ(a.quiz.Results.size(), 1u);
+  EXPECT_TRUE(q.ExerciseAnswered && q.DetailedMode && q.HideCoordinates);
+  EXPECT_EQ(q.CurrentExercise.B, (DihedralPoint{4, 5, 6}));
+  EXPECT_EQ(q.CurrentExercise.trueRelations, (std::vector<std::int32_t>{4, 7}));
+  EXPECT_EQ(q.Results.size(), 1u);
   scene::ResetScene();
-  quiz::ResetQuiz();
 }
 
 TEST(SheetPictureTest, ListBoundsKeepEveryProjectionAndItsRingInsideBothViews) {

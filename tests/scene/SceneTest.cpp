@@ -27,8 +27,6 @@ void Scramble(WindowPort* window) {
   scene::AlejamientoMax = 2;
   scene::CotaMin = -3;
   scene::CotaMax = 3;
-  scene::TestHits = 13;
-  scene::TestMisses = 14;
   scene::SurfaceWidth = 15;
   scene::SurfaceHeight = 16;
   scene::ScaleFactorX = 2.5;
@@ -56,8 +54,6 @@ TEST(Scene, ResetPutsEveryVariableToZero) {
   EXPECT_EQ(scene::AlejamientoMax, 0);
   EXPECT_EQ(scene::CotaMin, 0);
   EXPECT_EQ(scene::CotaMax, 0);
-  EXPECT_EQ(scene::TestHits, 0);
-  EXPECT_EQ(scene::TestMisses, 0);
   EXPECT_EQ(scene::SurfaceWidth, 0);
   EXPECT_EQ(scene::SurfaceHeight, 0);
   EXPECT_EQ(scene::ScaleFactorX, 0.0);
@@ -90,8 +86,6 @@ TEST(Scene, ActivationSetsStartValuesAndKeepsTheAbscissa) {
   EXPECT_FALSE(scene::ProfileOn);
   EXPECT_TRUE(scene::SelectedA);
   EXPECT_TRUE(scene::PointMode);
-  EXPECT_EQ(scene::TestHits, 0);
-  EXPECT_EQ(scene::TestMisses, 0);
   scene::ResetScene();
 }
 
