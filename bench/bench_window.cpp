@@ -55,20 +55,20 @@ void Sweep(benchmark::State& state, QSize client) {
     window.resize(client);
     QCoreApplication::processEvents();
     PaintCounter counter;
-    window.PaintBox1->installEventFilter(&counter);
-    window.ScrollBar3->setValue(1);
+    window.drawingArea->installEventFilter(&counter);
+    window.alejamientoBar->setValue(1);
     QCoreApplication::processEvents();
 
     int redraws = 0;
     for (auto _ : state) {
       // Every position of the range, each handled and then painted on screen.
-      for (int v = window.ScrollBar3->minimum(); v <= window.ScrollBar3->maximum(); ++v) {
-        window.ScrollBar3->setValue(v);
+      for (int v = window.alejamientoBar->minimum(); v <= window.alejamientoBar->maximum(); ++v) {
+        window.alejamientoBar->setValue(v);
         QCoreApplication::processEvents();
         ++redraws;
       }
       // Start the next sweep from a different position so -110 is a change.
-      window.ScrollBar3->setValue(0);
+      window.alejamientoBar->setValue(0);
       QCoreApplication::processEvents();
     }
     state.counters["positions"] = 221;

@@ -20,14 +20,14 @@
 #include "app/WorksheetCommands.h"
 
 void TQuorvel::CreateCommands() {
-  ContextMenu = new QMenu(this);
-  ContextMenu->setObjectName(QStringLiteral("ContextMenu"));
+  contextMenu = new QMenu(this);
+  contextMenu->setObjectName(QStringLiteral("ContextMenu"));
   // The splash text lies over the drawing until the first picture: a right click on
   // it opens the same menu, not the text box's own editing menu.
-  for (QWidget* area : {static_cast<QWidget*>(PaintBox1), static_cast<QWidget*>(Memo2)}) {
+  for (QWidget* area : {static_cast<QWidget*>(drawingArea), static_cast<QWidget*>(splashText)}) {
     area->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(area, &QWidget::customContextMenuRequested, this,
-            [this, area](const QPoint& pos) { ContextMenu->popup(area->mapToGlobal(pos)); });
+            [this, area](const QPoint& pos) { contextMenu->popup(area->mapToGlobal(pos)); });
   }
   AddGroup<app::PictureCommands>();
   AddGroup<app::WorksheetCommands>();
@@ -41,15 +41,15 @@ void TQuorvel::CreateCommands() {
   for (const app::CommandRow& row : app::MenuCommands()) {
     auto* action = findChild<QAction*>(QLatin1String(row.name), Qt::FindDirectChildrenOnly);
     if (action == nullptr) qFatal("No command group made the entry %s", row.name);
-    if (row.opensGroup) ContextMenu->addSeparator();
-    ContextMenu->addAction(action);
+    if (row.opensGroup) contextMenu->addSeparator();
+    contextMenu->addAction(action);
   }
 }
 
 void TQuorvel::AddCommand(QAction* action, std::function<void()> handler) {
   action->setShortcutContext(Qt::WindowShortcut);
   // An entry of the command table takes its place when the menu is filled.
-  if (app::CommandNamed(action->objectName()) == nullptr) ContextMenu->addAction(action);
+  if (app::CommandNamed(action->objectName()) == nullptr) contextMenu->addAction(action);
   addAction(action);
   auto run = [this, handler = std::move(handler)] { Guarded(handler); };
   if (action->isCheckable())

@@ -46,8 +46,8 @@ PictureCommands::PictureCommands(TQuorvel& window) : CommandGroup(window) {
   for (const auto& row : rows) {
     QAction* action = MakeCommand(window, row.name);
     // Nothing to export until the first drawing.
-    action->setEnabled(window.PaintBox1->ShowsSurface());
-    connect(window.PaintBox1, &TPaintBox::ShowsSurfaceChanged, action, &QAction::setEnabled);
+    action->setEnabled(window.drawingArea->ShowsSurface());
+    connect(window.drawingArea, &TPaintBox::ShowsSurfaceChanged, action, &QAction::setEnabled);
     window.AddCommand(action, [this, handler = row.handler] { (this->*handler)(); });
   }
 }

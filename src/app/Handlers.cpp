@@ -32,15 +32,15 @@ void TQuorvel::EditCoordinate(const std::function<void()>& change) {
 }
 
 void TQuorvel::ScrollBar1Change() {
-  EditCoordinate([this] { EditPoint.abscissa = ScrollBar1->value(); });
+  EditCoordinate([this] { EditPoint.abscissa = abscissaBar->value(); });
 }
 
 void TQuorvel::ScrollBar2Change() {
-  EditCoordinate([this] { EditPoint.cota = ScrollBar2->value(); });
+  EditCoordinate([this] { EditPoint.cota = cotaBar->value(); });
 }
 
 void TQuorvel::ScrollBar3Change() {
-  EditCoordinate([this] { EditPoint.alejamiento = ScrollBar3->value(); });
+  EditCoordinate([this] { EditPoint.alejamiento = alejamientoBar->value(); });
 }
 
 void TQuorvel::BitBtn1Click() {
@@ -94,14 +94,14 @@ void TQuorvel::BitBtn7Click() {
     scene::ProfileOn = !scene::ProfileOn;
     drawing::RedrawFrame(painter_, scene::ProfileOn);
     // When this changes the tick, CperfilClick runs here and redraws the background.
-    Cperfil->setChecked(scene::ProfileOn);
+    profileCheck->setChecked(scene::ProfileOn);
     drawing::InfoUpdate(painter_);
   });
 }
 
 void TQuorvel::CperfilClick() {
   Guarded([this] {
-    scene::ProfileOn = Cperfil->isChecked();
+    scene::ProfileOn = profileCheck->isChecked();
     abChange();
   });
 }
@@ -110,7 +110,7 @@ void TQuorvel::abChange() {
   Guarded([this] {
     painter_.SetFillStyle(1, 0);
     painter_.ClearSurface();
-    if (!Cperfil->isChecked()) {
+    if (!profileCheck->isChecked()) {
       painter_.Select640x480();
       drawing::DrawPlanesView(painter_);
     }
@@ -123,11 +123,12 @@ void TQuorvel::abChange() {
 void TQuorvel::PAClick() {
   Guarded([this] {
     if (auto* planes = app::PlaneCommands::Of(*this); planes && planes->SelectNext()) return;
-    PA->setText(PA->text() == QLatin1String("A") ? QStringLiteral("B") : QStringLiteral("A"));
-    QPalette p = PA->palette();
+    endPointButton->setText(endPointButton->text() == QLatin1String("A") ? QStringLiteral("B")
+                                                                         : QStringLiteral("A"));
+    QPalette p = endPointButton->palette();
     p.setColor(QPalette::ButtonText, QColor(255, 0, 0));
     p.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    PA->setPalette(p);
+    endPointButton->setPalette(p);
     if (scene::SelectedA) {
       scene::SelectedA = false;
       EditPoint = scene::PointB;
@@ -141,7 +142,7 @@ void TQuorvel::PAClick() {
 }
 
 void TQuorvel::pasoChange() {
-  const std::int32_t step = app::SpinValue(paso);
+  const std::int32_t step = app::SpinValue(stepEdit);
   scene::IncrX = step;
   scene::IncrY = step;
 }
@@ -154,27 +155,31 @@ void TQuorvel::PuntoClick() {
 }
 
 void TQuorvel::ocultarbotones() {
-  for (QWidget* w : {BitBtn1, BitBtn2, BitBtn3, BitBtn4, BitBtn5, BitBtn6, BitBtn7, BitBtn8, PA})
+  for (QWidget* w :
+       {cotaUpButton, cotaDownButton, abscissaDownButton, abscissaUpButton, alejamientoDownButton,
+        alejamientoUpButton, profileButton, pointOrLineButton, endPointButton})
     w->hide();
-  Label8->hide();
-  paso->hide();
-  comprobarTest->show();
-  SelREcta->hide();
-  SelPunto->hide();
-  DefREcta->hide();
-  SelPlano->hide();
+  stepCaption->hide();
+  stepEdit->hide();
+  checkButton->show();
+  lineTypeAnswers->hide();
+  pointAnswers->hide();
+  lineRelationAnswers->hide();
+  planeAnswers->hide();
 }
 
 void TQuorvel::mostrarbotones() {
-  for (QWidget* w : {BitBtn1, BitBtn2, BitBtn3, BitBtn4, BitBtn5, BitBtn6, BitBtn7, BitBtn8, PA})
+  for (QWidget* w :
+       {cotaUpButton, cotaDownButton, abscissaDownButton, abscissaUpButton, alejamientoDownButton,
+        alejamientoUpButton, profileButton, pointOrLineButton, endPointButton})
     w->show();
-  Label8->show();
-  paso->show();
-  comprobarTest->hide();
+  stepCaption->show();
+  stepEdit->show();
+  checkButton->hide();
   // Lists not made yet are hidden already.
-  for (const auto* list : {&SelREcta, &SelPunto, &DefREcta, &SelPlano})
+  for (const auto* list : {&lineTypeAnswers, &pointAnswers, &lineRelationAnswers, &planeAnswers})
     if (list->Made()) (*list)->hide();
-  Btest->show();
+  testButton->show();
 }
 
 void TQuorvel::BtestClick() {
@@ -191,7 +196,7 @@ void TQuorvel::BtestClick() {
 void TQuorvel::comprobarTestClick() {
   // The focus goes to TEST before "comprobar" hides: otherwise it would fall on
   // the step with its text selected, where one stray key stops the arrows.
-  Btest->setFocus();
+  testButton->setFocus();
   Guarded([this] { Apply(quiz::CheckAnswer(painter_, quiz_, Choices())); });
   for (app::CommandGroup* group : groups_) Guarded([group] { group->AnswerChecked(); });
 }

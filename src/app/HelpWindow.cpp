@@ -85,8 +85,8 @@ namespace app {
 QString HelpHtml(const TQuorvel& window) {
   QStringList keyRows, menuRows;
   for (const KeyRow& row : ButtonKeys()) keyRows << Row(row.key, row.action);
-  if (window.ContextMenu != nullptr)
-    CollectCommands(window.ContextMenu, QString(), keyRows, menuRows);
+  if (window.contextMenu != nullptr)
+    CollectCommands(window.contextMenu, QString(), keyRows, menuRows);
   return QString::fromUtf8(kGuide) + QStringLiteral("<h3>Teclas</h3><table>") +
          keyRows.join(QString()) +
          QStringLiteral(

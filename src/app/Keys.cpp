@@ -43,29 +43,30 @@ struct KeyBinding {
 };
 
 const KeyBinding kBindings[] = {
-    {Qt::Key_Left, [](const TQuorvel& w) -> QAbstractButton* { return w.BitBtn3; }, true, "←",
-     "abscisa -"},
-    {Qt::Key_Right, [](const TQuorvel& w) -> QAbstractButton* { return w.BitBtn4; }, true, "→",
-     "abscisa +"},
-    {Qt::Key_Up, [](const TQuorvel& w) -> QAbstractButton* { return w.BitBtn1; }, true, "↑",
+    {Qt::Key_Left, [](const TQuorvel& w) -> QAbstractButton* { return w.abscissaDownButton; }, true,
+     "←", "abscisa -"},
+    {Qt::Key_Right, [](const TQuorvel& w) -> QAbstractButton* { return w.abscissaUpButton; }, true,
+     "→", "abscisa +"},
+    {Qt::Key_Up, [](const TQuorvel& w) -> QAbstractButton* { return w.cotaUpButton; }, true, "↑",
      "cota +"},
-    {Qt::Key_Down, [](const TQuorvel& w) -> QAbstractButton* { return w.BitBtn2; }, true, "↓",
-     "cota -"},
-    {Qt::Key_PageUp, [](const TQuorvel& w) -> QAbstractButton* { return w.BitBtn6; }, true,
-     "Re Pág", "alejamiento +"},
-    {Qt::Key_PageDown, [](const TQuorvel& w) -> QAbstractButton* { return w.BitBtn5; }, true,
-     "Av Pág", "alejamiento -"},
-    {Qt::Key_Slash, [](const TQuorvel& w) -> QAbstractButton* { return w.BitBtn8; }, false, "/",
-     "recta / punto"},
-    {Qt::Key_Plus, [](const TQuorvel& w) -> QAbstractButton* { return w.BitBtn7; }, false, "+",
-     "tercera proyección"},
-    {Qt::Key_A, [](const TQuorvel& w) -> QAbstractButton* { return w.PA; }, false, "A",
+    {Qt::Key_Down, [](const TQuorvel& w) -> QAbstractButton* { return w.cotaDownButton; }, true,
+     "↓", "cota -"},
+    {Qt::Key_PageUp, [](const TQuorvel& w) -> QAbstractButton* { return w.alejamientoUpButton; },
+     true, "Re Pág", "alejamiento +"},
+    {Qt::Key_PageDown,
+     [](const TQuorvel& w) -> QAbstractButton* { return w.alejamientoDownButton; }, true, "Av Pág",
+     "alejamiento -"},
+    {Qt::Key_Slash, [](const TQuorvel& w) -> QAbstractButton* { return w.pointOrLineButton; },
+     false, "/", "recta / punto"},
+    {Qt::Key_Plus, [](const TQuorvel& w) -> QAbstractButton* { return w.profileButton; }, false,
+     "+", "tercera proyección"},
+    {Qt::Key_A, [](const TQuorvel& w) -> QAbstractButton* { return w.endPointButton; }, false, "A",
      "seleccionar punto (A / B)"},
-    {Qt::Key_T, [](const TQuorvel& w) -> QAbstractButton* { return w.Btest; }, false, "T",
+    {Qt::Key_T, [](const TQuorvel& w) -> QAbstractButton* { return w.testButton; }, false, "T",
      "TEST: un ejercicio nuevo"},
-    {Qt::Key_Return, [](const TQuorvel& w) -> QAbstractButton* { return w.comprobarTest; }, false,
+    {Qt::Key_Return, [](const TQuorvel& w) -> QAbstractButton* { return w.checkButton; }, false,
      "Intro", "comprobar la respuesta"},
-    {Qt::Key_Enter, [](const TQuorvel& w) -> QAbstractButton* { return w.comprobarTest; }, false,
+    {Qt::Key_Enter, [](const TQuorvel& w) -> QAbstractButton* { return w.checkButton; }, false,
      nullptr, nullptr},  // the keypad's Intro
 };
 
@@ -162,8 +163,8 @@ WindowCommands::WindowCommands(TQuorvel& window) : CommandGroup(window) {
   CreateKeys();
   // The second click of a double click on "TEST" lands on "comprobar": watched on
   // those two buttons.
-  window.Btest->installEventFilter(this);
-  window.comprobarTest->installEventFilter(this);
+  window.testButton->installEventFilter(this);
+  window.checkButton->installEventFilter(this);
 
   const struct {
     const char* name;
@@ -189,7 +190,7 @@ void WindowCommands::CreateKeys() {
       // an exercise waits, and no click could reach it then.
       QAbstractButton* pressed = button(window_);
       if (!pressed->isVisibleTo(&window_) || !pressed->isEnabled()) return;
-      if (pressed == window_.Btest && window_.comprobarTest->isVisibleTo(&window_)) return;
+      if (pressed == window_.testButton && window_.checkButton->isVisibleTo(&window_)) return;
       pressed->click();
     });
     window_.addAction(action);
@@ -236,9 +237,9 @@ bool WindowCommands::eventFilter(QObject* watched, QEvent* e) {
     e->accept();
     return true;
   }
-  if (watched == window_.Btest && e->type() == QEvent::MouseButtonRelease) {
+  if (watched == window_.testButton && e->type() == QEvent::MouseButtonRelease) {
     const auto* mouse = static_cast<QMouseEvent*>(e);
-    if (mouse->button() == Qt::LeftButton && window_.Btest->isDown()) {
+    if (mouse->button() == Qt::LeftButton && window_.testButton->isDown()) {
       testClickedAt_ = mouse->timestamp();
       testClicked_ = true;
     }
@@ -246,7 +247,7 @@ bool WindowCommands::eventFilter(QObject* watched, QEvent* e) {
   }
   // A press on "comprobar" within the double-click interval after a click on
   // "TEST" is the second half of a double click, not an answer.
-  if (watched == window_.comprobarTest &&
+  if (watched == window_.checkButton &&
       (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick)) {
     const auto interval =
         static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());

@@ -226,99 +226,103 @@ void TQuorvel::CreateControls() {
   setAutoFillBackground(true);
 
   // Created bottom to top: a later control lies over an earlier one.
-  PaintBox1 = new TPaintBox(this);
-  PaintBox1->setGeometry(8, 0, 1025, 473);
+  drawingArea = new TPaintBox(this);
+  drawingArea->setGeometry(8, 0, 1025, 473);
 
-  Label8 = MakeLabel(this, QStringLiteral("Paso:"), 296, 488, 27, 13);
-  SetTextColour(Label8, Red);
-  Label9 =
+  stepCaption = MakeLabel(this, QStringLiteral("Paso:"), 296, 488, 27, 13);
+  SetTextColour(stepCaption, Red);
+  creditsCaption =
       MakeLabel(this, QStringLiteral("Prácticas de Dibujo Técnico (https://quorvel.example.org)"),
                 8, 512, 232, 13);
-  Label9->setFont(PixelFont(font().family(), 11, true));
+  creditsCaption->setFont(PixelFont(font().family(), 11, true));
   // The caption must show whole, address included.
-  Label9->resize(std::max(Label9->width(), Label9->sizeHint().width()), Label9->height());
-  SetTextColour(Label9, Maroon);
+  creditsCaption->resize(std::max(creditsCaption->width(), creditsCaption->sizeHint().width()),
+                         creditsCaption->height());
+  SetTextColour(creditsCaption, Maroon);
   const QString comic = QStringLiteral("Comic Sans MS");
-  Label10 = MakeLabel(this, QStringLiteral("ABSCISA"), 712, 518, 64, 20);  // room for the S
-  Label10->setFont(PixelFont(comic, 15));
-  Label11 = MakeLabel(this, QStringLiteral("ALEJAMIENTO"), 808, 517, 97, 18);
-  Label11->setFont(PixelFont(comic, 13));
-  Label12 = MakeLabel(this, QStringLiteral("COTA"), 952, 517, 42, 20);
-  Label12->setFont(PixelFont(comic, 15));
+  abscissaCaption = MakeLabel(this, QStringLiteral("ABSCISA"), 712, 518, 64, 20);  // room for the S
+  abscissaCaption->setFont(PixelFont(comic, 15));
+  alejamientoCaption = MakeLabel(this, QStringLiteral("ALEJAMIENTO"), 808, 517, 97, 18);
+  alejamientoCaption->setFont(PixelFont(comic, 13));
+  cotaCaption = MakeLabel(this, QStringLiteral("COTA"), 952, 517, 42, 20);
+  cotaCaption->setFont(PixelFont(comic, 15));
 
-  BitBtn1 = MakeGlyphButton(this, ArrowGlyph::Up, QStringLiteral("cota +"), 160, 480);
-  BitBtn2 = MakeGlyphButton(this, ArrowGlyph::Down, QStringLiteral("cota -"), 128, 480);
-  BitBtn3 = MakeGlyphButton(this, ArrowGlyph::Left, QStringLiteral("abscisa -"), 0, 480);
-  BitBtn4 = MakeGlyphButton(this, ArrowGlyph::Right, QStringLiteral("abscisa +"), 32, 480);
-  BitBtn5 = MakeGlyphButton(this, ArrowGlyph::Away, QStringLiteral("alejamiento -"), 64, 480);
-  BitBtn6 = MakeGlyphButton(this, ArrowGlyph::Toward, QStringLiteral("alejamiento +"), 96, 480);
+  cotaUpButton = MakeGlyphButton(this, ArrowGlyph::Up, QStringLiteral("cota +"), 160, 480);
+  cotaDownButton = MakeGlyphButton(this, ArrowGlyph::Down, QStringLiteral("cota -"), 128, 480);
+  abscissaDownButton = MakeGlyphButton(this, ArrowGlyph::Left, QStringLiteral("abscisa -"), 0, 480);
+  abscissaUpButton = MakeGlyphButton(this, ArrowGlyph::Right, QStringLiteral("abscisa +"), 32, 480);
+  alejamientoDownButton =
+      MakeGlyphButton(this, ArrowGlyph::Away, QStringLiteral("alejamiento -"), 64, 480);
+  alejamientoUpButton =
+      MakeGlyphButton(this, ArrowGlyph::Toward, QStringLiteral("alejamiento +"), 96, 480);
   const QString defaultFace = font().family();
-  BitBtn7 = MakeCaptionButton(this, QStringLiteral("+"), QStringLiteral("tercera proyección"),
-                              PixelFont(defaultFace, 29), Red, 192, 480);
-  BitBtn8 = MakeCaptionButton(this, QStringLiteral("/"), QStringLiteral("recta / punto"),
-                              PixelFont(defaultFace, 21), Red, 224, 480);
-  PA = MakeCaptionButton(this, QStringLiteral("A"), QStringLiteral("seleccionar punto"),
-                         PixelFont(comic, 21), Maroon, 256, 480);
-  Btest = MakeButton(this, QStringLiteral("TEST"), 600, 480, 65, 41);
+  profileButton = MakeCaptionButton(this, QStringLiteral("+"), QStringLiteral("tercera proyección"),
+                                    PixelFont(defaultFace, 29), Red, 192, 480);
+  pointOrLineButton = MakeCaptionButton(this, QStringLiteral("/"), QStringLiteral("recta / punto"),
+                                        PixelFont(defaultFace, 21), Red, 224, 480);
+  endPointButton = MakeCaptionButton(this, QStringLiteral("A"), QStringLiteral("seleccionar punto"),
+                                     PixelFont(comic, 21), Maroon, 256, 480);
+  testButton = MakeButton(this, QStringLiteral("TEST"), 600, 480, 65, 41);
 
-  Memo2 = MakeMemo(this, 232, 88, 641, 377);
-  Memo2->setFont(PixelFont(comic, 19));
+  splashText = MakeMemo(this, 232, 88, 641, 377);
+  splashText->setFont(PixelFont(comic, 19));
   {
-    QPalette p = Memo2->palette();
+    QPalette p = splashText->palette();
     p.setColor(QPalette::Base, MoneyGreen);
     p.setColor(QPalette::Text, SplashText);
-    Memo2->setPalette(p);
+    splashText->setPalette(p);
   }
-  Memo2->setPlainText(SplashText13());
+  splashText->setPlainText(SplashText13());
   // A picture of text: no click or key may write into it or take the keys away.
-  Memo2->setReadOnly(true);
-  Memo2->setTextInteractionFlags(Qt::NoTextInteraction);
-  Memo2->setFocusPolicy(Qt::NoFocus);
+  splashText->setReadOnly(true);
+  splashText->setTextInteractionFlags(Qt::NoTextInteraction);
+  splashText->setFocusPolicy(Qt::NoFocus);
 
-  paso = MakeSpinEdit(this, 5, 328, 484, 57, 26);
-  paso->setFont(PixelFont(defaultFace, 15));
-  ScrollBar1 = MakeScrollBar(this, -110, 110, 672, 488, 121);
-  ScrollBar2 = MakeScrollBar(this, -140, 140, 920, 488, 113);
-  ScrollBar3 = MakeScrollBar(this, -110, 110, 800, 488, 113);
+  stepEdit = MakeSpinEdit(this, 5, 328, 484, 57, 26);
+  stepEdit->setFont(PixelFont(defaultFace, 15));
+  abscissaBar = MakeScrollBar(this, -110, 110, 672, 488, 121);
+  cotaBar = MakeScrollBar(this, -140, 140, 920, 488, 113);
+  alejamientoBar = MakeScrollBar(this, -110, 110, 800, 488, 113);
 
   // The debugging controls (laid out, never shown) and the answer lists are made
   // on first use.
-  comprobarTest = MakeButton(this, QStringLiteral("comprobar"), 600, 480, 65, 41);
-  comprobarTest->hide();
+  checkButton = MakeButton(this, QStringLiteral("comprobar"), 600, 480, 65, 41);
+  checkButton->hide();
 
   // The scroll bars and the step are named by the labels beside them.
-  ScrollBar1->setAccessibleName(Label10->text());
-  ScrollBar3->setAccessibleName(Label11->text());
-  ScrollBar2->setAccessibleName(Label12->text());
-  paso->setAccessibleName(QStringLiteral("Paso"));
-  PaintBox1->setAccessibleName(QStringLiteral("Dibujo"));
+  abscissaBar->setAccessibleName(abscissaCaption->text());
+  alejamientoBar->setAccessibleName(alejamientoCaption->text());
+  cotaBar->setAccessibleName(cotaCaption->text());
+  stepEdit->setAccessibleName(QStringLiteral("Paso"));
+  drawingArea->setAccessibleName(QStringLiteral("Dibujo"));
   SetObjectNames();
 }
 
-// Object names equal to the control names, for accessibility tools and tests.
+// The members are named by role; the object names stay the layout's, which the help,
+// the tests that find a control by name and the debugging tools use.
 void TQuorvel::SetObjectNames() {
-  const std::pair<QWidget*, const char*> names[] = {{PaintBox1, "PaintBox1"},
-                                                    {Label8, "Label8"},
-                                                    {Label9, "Label9"},
-                                                    {Label10, "Label10"},
-                                                    {Label11, "Label11"},
-                                                    {Label12, "Label12"},
-                                                    {BitBtn1, "BitBtn1"},
-                                                    {BitBtn2, "BitBtn2"},
-                                                    {BitBtn3, "BitBtn3"},
-                                                    {BitBtn4, "BitBtn4"},
-                                                    {BitBtn5, "BitBtn5"},
-                                                    {BitBtn6, "BitBtn6"},
-                                                    {BitBtn7, "BitBtn7"},
-                                                    {BitBtn8, "BitBtn8"},
-                                                    {PA, "PA"},
-                                                    {Btest, "Btest"},
-                                                    {Memo2, "Memo2"},
-                                                    {paso, "paso"},
-                                                    {ScrollBar1, "ScrollBar1"},
-                                                    {ScrollBar2, "ScrollBar2"},
-                                                    {ScrollBar3, "ScrollBar3"},
-                                                    {comprobarTest, "comprobarTest"}};
+  const std::pair<QWidget*, const char*> names[] = {{drawingArea, "PaintBox1"},
+                                                    {stepCaption, "Label8"},
+                                                    {creditsCaption, "Label9"},
+                                                    {abscissaCaption, "Label10"},
+                                                    {alejamientoCaption, "Label11"},
+                                                    {cotaCaption, "Label12"},
+                                                    {cotaUpButton, "BitBtn1"},
+                                                    {cotaDownButton, "BitBtn2"},
+                                                    {abscissaDownButton, "BitBtn3"},
+                                                    {abscissaUpButton, "BitBtn4"},
+                                                    {alejamientoDownButton, "BitBtn5"},
+                                                    {alejamientoUpButton, "BitBtn6"},
+                                                    {profileButton, "BitBtn7"},
+                                                    {pointOrLineButton, "BitBtn8"},
+                                                    {endPointButton, "PA"},
+                                                    {testButton, "Btest"},
+                                                    {splashText, "Memo2"},
+                                                    {stepEdit, "paso"},
+                                                    {abscissaBar, "ScrollBar1"},
+                                                    {cotaBar, "ScrollBar2"},
+                                                    {alejamientoBar, "ScrollBar3"},
+                                                    {checkButton, "comprobarTest"}};
   for (const auto& [widget, name] : names) widget->setObjectName(QLatin1String(name));
 }
 
@@ -347,7 +351,7 @@ void TQuorvel::SetTabOrder() {
 void TQuorvel::AdoptLazyControl(QWidget* w) {
   w->hide();
   // Under the controls made after it at start, after its predecessor in tab order.
-  w->stackUnder(comprobarTest);
+  w->stackUnder(checkButton);
   QWidget* previous = nullptr;
   for (const char* name : kTabOrder) {
     if (w->objectName() == QLatin1String(name)) break;
@@ -477,15 +481,16 @@ QComboBox* TQuorvel::MakeAnswerLists(AnswerList wanted) {
     QStringList items;
     int x;
     const char* hint;
-  } lists[] = {{SelPunto, AnswerList::SelPunto, "SelPunto", ListItems(classify::kLocations), 296,
-                "Elige dónde está el punto"},
-               {SelREcta, AnswerList::SelREcta, "SelREcta", ListItems(classify::kLineTypes), 296,
-                "Elige el tipo de recta"},
-               {DefREcta, AnswerList::DefREcta, "DefREcta", ListItems(classify::kLineRelations),
-                448, "Elige su posición respecto de H, V y L.T."},
-               // A plane exercise's list, in the place of SelREcta.
-               {SelPlano, AnswerList::SelPlano, "SelPlano", ListItems(classify::kPlaneTypes), 296,
-                "Elige el tipo de plano"}};
+  } lists[] = {
+      {pointAnswers, AnswerList::SelPunto, "SelPunto", ListItems(classify::kLocations), 296,
+       "Elige dónde está el punto"},
+      {lineTypeAnswers, AnswerList::SelREcta, "SelREcta", ListItems(classify::kLineTypes), 296,
+       "Elige el tipo de recta"},
+      {lineRelationAnswers, AnswerList::DefREcta, "DefREcta", ListItems(classify::kLineRelations),
+       448, "Elige su posición respecto de H, V y L.T."},
+      // A plane exercise's list, in the place of SelREcta.
+      {planeAnswers, AnswerList::SelPlano, "SelPlano", ListItems(classify::kPlaneTypes), 296,
+       "Elige el tipo de plano"}};
   for (const auto& l : lists) {
     const QString name = QLatin1String(l.name);
     QComboBox* list = MakeAnswerList(this, ListStartText(l.list), l.items, l.x, 488);
@@ -506,22 +511,22 @@ QComboBox* TQuorvel::MakeAnswerLists(AnswerList wanted) {
 }
 
 void TQuorvel::ConnectHandlers() {
-  connect(ScrollBar1, &QScrollBar::valueChanged, this, &TQuorvel::ScrollBar1Change);
-  connect(ScrollBar2, &QScrollBar::valueChanged, this, &TQuorvel::ScrollBar2Change);
-  connect(ScrollBar3, &QScrollBar::valueChanged, this, &TQuorvel::ScrollBar3Change);
-  connect(BitBtn1, &QToolButton::clicked, this, &TQuorvel::BitBtn1Click);
-  connect(BitBtn2, &QToolButton::clicked, this, &TQuorvel::BitBtn2Click);
-  connect(BitBtn3, &QToolButton::clicked, this, &TQuorvel::BitBtn3Click);
-  connect(BitBtn4, &QToolButton::clicked, this, &TQuorvel::BitBtn4Click);
-  connect(BitBtn5, &QToolButton::clicked, this, &TQuorvel::BitBtn5Click);
-  connect(BitBtn6, &QToolButton::clicked, this, &TQuorvel::BitBtn6Click);
-  connect(BitBtn7, &QToolButton::clicked, this, &TQuorvel::BitBtn7Click);
-  connect(BitBtn8, &QToolButton::clicked, this, &TQuorvel::BitBtn8Click);
-  connect(PA, &QToolButton::clicked, this, &TQuorvel::PAClick);
-  connect(Btest, &QPushButton::clicked, this, &TQuorvel::BtestClick);
-  connect(comprobarTest, &QPushButton::clicked, this, &TQuorvel::comprobarTestClick);
+  connect(abscissaBar, &QScrollBar::valueChanged, this, &TQuorvel::ScrollBar1Change);
+  connect(cotaBar, &QScrollBar::valueChanged, this, &TQuorvel::ScrollBar2Change);
+  connect(alejamientoBar, &QScrollBar::valueChanged, this, &TQuorvel::ScrollBar3Change);
+  connect(cotaUpButton, &QToolButton::clicked, this, &TQuorvel::BitBtn1Click);
+  connect(cotaDownButton, &QToolButton::clicked, this, &TQuorvel::BitBtn2Click);
+  connect(abscissaDownButton, &QToolButton::clicked, this, &TQuorvel::BitBtn3Click);
+  connect(abscissaUpButton, &QToolButton::clicked, this, &TQuorvel::BitBtn4Click);
+  connect(alejamientoDownButton, &QToolButton::clicked, this, &TQuorvel::BitBtn5Click);
+  connect(alejamientoUpButton, &QToolButton::clicked, this, &TQuorvel::BitBtn6Click);
+  connect(profileButton, &QToolButton::clicked, this, &TQuorvel::BitBtn7Click);
+  connect(pointOrLineButton, &QToolButton::clicked, this, &TQuorvel::BitBtn8Click);
+  connect(endPointButton, &QToolButton::clicked, this, &TQuorvel::PAClick);
+  connect(testButton, &QPushButton::clicked, this, &TQuorvel::BtestClick);
+  connect(checkButton, &QPushButton::clicked, this, &TQuorvel::comprobarTestClick);
   // Every change of the text, typed or by the arrows, whether or not it is a number.
-  connect(paso, &TSpinEdit::Changed, this, &TQuorvel::pasoChange);
+  connect(stepEdit, &TSpinEdit::Changed, this, &TQuorvel::pasoChange);
 }
 
 void TQuorvel::CentreOnScreen() {

@@ -77,10 +77,10 @@ void PlaneCommands::Toggled(bool on) {
 
 bool PlaneCommands::SelectNext() {
   if (!scene::PlaneMode) return false;
-  QPalette p = window_.PA->palette();
+  QPalette p = window_.endPointButton->palette();
   p.setColor(QPalette::ButtonText, QColor(255, 0, 0));
   p.setColor(QPalette::WindowText, QColor(255, 0, 0));
-  window_.PA->setPalette(p);
+  window_.endPointButton->setPalette(p);
   if (scene::SelectedC)
     Select(true, false, QStringLiteral("A"));
   else if (scene::SelectedA)

@@ -24,12 +24,12 @@ constexpr int kStartHeight = kBoxHeight + kRowHeight;
 void TQuorvel::RememberLayout() {
   layout_.clear();
   for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    if (!w->isWindow() && w != PaintBox1) layout_.emplace_back(w, w->geometry());
+    if (!w->isWindow() && w != drawingArea) layout_.emplace_back(w, w->geometry());
   setMinimumSize(kStartWidth, kStartHeight);
 }
 
 double TQuorvel::DrawingScale() const {
-  return PaintBox1->DrawingScale();
+  return drawingArea->DrawingScale();
 }
 
 void TQuorvel::resizeEvent(QResizeEvent* e) {
@@ -43,8 +43,8 @@ void TQuorvel::PlaceControls() {
   const int boxWidth = static_cast<int>(std::lround(kBoxWidth * s));
   const int boxHeight = static_cast<int>(std::lround(kBoxHeight * s));
   const int boxX = kBoxX + std::max(0, width() - kMarginsX - boxWidth) / 2;
-  PaintBox1->setGeometry(boxX, 0, boxWidth, boxHeight);
-  PaintBox1->SetDrawingScale(s);
+  drawingArea->setGeometry(boxX, 0, boxWidth, boxHeight);
+  drawingArea->SetDrawingScale(s);
 
   // The row moves with the drawing's lower edge and centre.
   const int dx = static_cast<int>(std::lround(boxX + boxWidth / 2.0 - (kBoxX + kBoxWidth / 2.0)));

@@ -38,7 +38,8 @@ void TraceCommands::Toggled(bool on) {
   // Before the first picture the splash stays; the first edit draws them. In point
   // mode there are none, and while an exercise waits they would give the answer
   // away: the picture stays as it is.
-  if (!window_.Activated() || !window_.Memo2->isHidden() || scene::PointMode || scene::AnswerHidden)
+  if (!window_.Activated() || !window_.splashText->isHidden() || scene::PointMode ||
+      scene::AnswerHidden)
     return;
   if (ResultOnSurface()) {
     // Drawn over the verdict; hiding them again waits for the next edit, which is

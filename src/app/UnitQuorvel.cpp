@@ -51,7 +51,7 @@ TQuorvel::TQuorvel(app::Dialogs* dialogs, QWidget* parent) : QWidget(parent), di
   CreateCommands();
   SetWindowIdentity();
   CentreOnScreen();
-  BitBtn1->setFocus();
+  cotaUpButton->setFocus();
   scene::Quorvel = this;
 }
 
@@ -90,12 +90,12 @@ void TQuorvel::RunFormActivateOnce() {
 
 void TQuorvel::FormActivate() {
   Guarded([this] {
-    painter_.AttachSurface(PaintBox1->Canvas(), 1024, 768);
+    painter_.AttachSurface(drawingArea->Canvas(), 1024, 768);
     // The clearing above is not a picture yet: the window's first painting covers
     // it, so the window colour shows until the first drawing, and is what a first
     // drawing without a frame of its own ("A"/"B") lies on.
-    PaintBox1->CoverWithWindowColour();
-    PaintBox1->ShowBlankUntilNextDrawing();
+    drawingArea->CoverWithWindowColour();
+    drawingArea->ShowBlankUntilNextDrawing();
     // Factors, bounds, surface extent and the fresh scene. The space selection
     // comes after, since it sets the factors of its own.
     scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
@@ -121,35 +121,36 @@ void TQuorvel::ReportError(const QString& message) {
 }
 
 void TQuorvel::HideMemo2() {
-  Memo2->hide();
+  splashText->hide();
 }
 
 void TQuorvel::SetLabelCaption(int n, const std::string& text) {
-  const app::LazyControl<QLabel>* labels[] = {&Label1, &Label2, &Label3, &Label4,
-                                              &Label5, &Label6, &Label7};
+  const app::LazyControl<QLabel>* labels[] = {
+      &editAbscissaLabel, &editAlejamientoLabel, &editCotaLabel,  &stepXLabel,
+      &stepYLabel,        &colourLabel,          &answerCodeLabel};
   if (n >= 1 && n <= 7) (*labels[n - 1])->setText(QString::fromStdString(text));
 }
 
 std::string TQuorvel::PACaption() const {
-  return PA->text().toStdString();
+  return endPointButton->text().toStdString();
 }
 
 void TQuorvel::SetPACaption(const std::string& text) {
-  PA->setText(QString::fromStdString(text));
+  endPointButton->setText(QString::fromStdString(text));
 }
 
 QComboBox* TQuorvel::List(AnswerList list) const {
   switch (list) {
     case AnswerList::SelPunto:
-      return SelPunto;
+      return pointAnswers;
     case AnswerList::SelREcta:
-      return SelREcta;
+      return lineTypeAnswers;
     case AnswerList::DefREcta:
-      return DefREcta;
+      return lineRelationAnswers;
     case AnswerList::SelPlano:
-      return SelPlano;
+      return planeAnswers;
   }
-  return SelPunto;
+  return pointAnswers;
 }
 
 void TQuorvel::ShowList(AnswerList list) {
@@ -166,12 +167,13 @@ int TQuorvel::ListChoice(AnswerList list) const {
 }
 
 void TQuorvel::ShowBtest() {
-  Btest->show();
+  testButton->show();
 }
 
 quiz::ListChoices TQuorvel::Choices() const {
   quiz::ListChoices choices = quiz::kNoChoices;
-  const app::LazyControl<QComboBox>* lists[] = {&SelPunto, &SelREcta, &DefREcta, &SelPlano};
+  const app::LazyControl<QComboBox>* lists[] = {&pointAnswers, &lineTypeAnswers,
+                                                &lineRelationAnswers, &planeAnswers};
   for (std::size_t k = 0; k < choices.size(); ++k)
     if (lists[k]->Made()) choices[k] = ListChoice(static_cast<AnswerList>(k));
   return choices;

@@ -59,37 +59,37 @@ class TQuorvel : public QWidget, public WindowPort {
   ~TQuorvel() override;
 
   // Visible at start.
-  TPaintBox* PaintBox1 = nullptr;
-  QLabel* Label8 = nullptr;
-  QLabel* Label9 = nullptr;
-  QLabel* Label10 = nullptr;
-  QLabel* Label11 = nullptr;
-  QLabel* Label12 = nullptr;
-  QToolButton* BitBtn1 = nullptr;
-  QToolButton* BitBtn2 = nullptr;
-  QToolButton* BitBtn3 = nullptr;
-  QToolButton* BitBtn4 = nullptr;
-  QToolButton* BitBtn5 = nullptr;
-  QToolButton* BitBtn6 = nullptr;
-  QToolButton* BitBtn7 = nullptr;
-  QToolButton* BitBtn8 = nullptr;
-  QToolButton* PA = nullptr;
-  QPushButton* Btest = nullptr;
-  QPlainTextEdit* Memo2 = nullptr;
-  TSpinEdit* paso = nullptr;
-  QScrollBar* ScrollBar1 = nullptr;
-  QScrollBar* ScrollBar2 = nullptr;
-  QScrollBar* ScrollBar3 = nullptr;
+  TPaintBox* drawingArea = nullptr;
+  QLabel* stepCaption = nullptr;
+  QLabel* creditsCaption = nullptr;
+  QLabel* abscissaCaption = nullptr;
+  QLabel* alejamientoCaption = nullptr;
+  QLabel* cotaCaption = nullptr;
+  QToolButton* cotaUpButton = nullptr;
+  QToolButton* cotaDownButton = nullptr;
+  QToolButton* abscissaDownButton = nullptr;
+  QToolButton* abscissaUpButton = nullptr;
+  QToolButton* alejamientoDownButton = nullptr;
+  QToolButton* alejamientoUpButton = nullptr;
+  QToolButton* profileButton = nullptr;
+  QToolButton* pointOrLineButton = nullptr;
+  QToolButton* endPointButton = nullptr;
+  QPushButton* testButton = nullptr;
+  QPlainTextEdit* splashText = nullptr;
+  TSpinEdit* stepEdit = nullptr;
+  QScrollBar* abscissaBar = nullptr;
+  QScrollBar* cotaBar = nullptr;
+  QScrollBar* alejamientoBar = nullptr;
 
   // Hidden at start; test mode shows the lists and comprobarTest. All but
   // comprobarTest are made on first use (Layout.cpp).
-  app::LazyControl<QLabel> Label1{[this] { return MakeDebugLabel(0); }};
-  app::LazyControl<QLabel> Label2{[this] { return MakeDebugLabel(1); }};
-  app::LazyControl<QLabel> Label3{[this] { return MakeDebugLabel(2); }};
-  app::LazyControl<QLabel> Label4{[this] { return MakeDebugLabel(3); }};
-  app::LazyControl<QLabel> Label5{[this] { return MakeDebugLabel(4); }};
-  app::LazyControl<QLabel> Label6{[this] { return MakeDebugLabel(5); }};
-  app::LazyControl<QLabel> Label7{[this] { return MakeDebugLabel(6); }};
+  app::LazyControl<QLabel> editAbscissaLabel{[this] { return MakeDebugLabel(0); }};
+  app::LazyControl<QLabel> editAlejamientoLabel{[this] { return MakeDebugLabel(1); }};
+  app::LazyControl<QLabel> editCotaLabel{[this] { return MakeDebugLabel(2); }};
+  app::LazyControl<QLabel> stepXLabel{[this] { return MakeDebugLabel(3); }};
+  app::LazyControl<QLabel> stepYLabel{[this] { return MakeDebugLabel(4); }};
+  app::LazyControl<QLabel> colourLabel{[this] { return MakeDebugLabel(5); }};
+  app::LazyControl<QLabel> answerCodeLabel{[this] { return MakeDebugLabel(6); }};
   app::LazyControl<QPushButton> Button1{[this] { return MakeDebugButton(0); }};
   app::LazyControl<QPlainTextEdit> Memo1{[this] { return MakeMemo1(); }};
   app::LazyControl<QPushButton> Button2{[this] { return MakeDebugButton(1); }};
@@ -103,16 +103,20 @@ class TQuorvel : public QWidget, public WindowPort {
   app::LazyControl<TSpinEdit> ab{[this] { return MakeHiddenSpin(4); }};
   app::LazyControl<TSpinEdit> al{[this] { return MakeHiddenSpin(5); }};
   app::LazyControl<TSpinEdit> co{[this] { return MakeHiddenSpin(6); }};
-  app::LazyControl<QCheckBox> Cperfil{[this] { return MakeCperfil(); }};
-  app::LazyControl<QComboBox> SelPunto{[this] { return MakeAnswerLists(AnswerList::SelPunto); }};
-  app::LazyControl<QComboBox> SelREcta{[this] { return MakeAnswerLists(AnswerList::SelREcta); }};
-  app::LazyControl<QComboBox> DefREcta{[this] { return MakeAnswerLists(AnswerList::DefREcta); }};
-  app::LazyControl<QComboBox> SelPlano{[this] { return MakeAnswerLists(AnswerList::SelPlano); }};
-  QPushButton* comprobarTest = nullptr;
+  app::LazyControl<QCheckBox> profileCheck{[this] { return MakeCperfil(); }};
+  app::LazyControl<QComboBox> pointAnswers{
+      [this] { return MakeAnswerLists(AnswerList::SelPunto); }};
+  app::LazyControl<QComboBox> lineTypeAnswers{
+      [this] { return MakeAnswerLists(AnswerList::SelREcta); }};
+  app::LazyControl<QComboBox> lineRelationAnswers{
+      [this] { return MakeAnswerLists(AnswerList::DefREcta); }};
+  app::LazyControl<QComboBox> planeAnswers{
+      [this] { return MakeAnswerLists(AnswerList::SelPlano); }};
+  QPushButton* checkButton = nullptr;
 
   // The drawing area's context menu (right button): every command beyond the
   // layout's controls lives here, with its shortcut working anywhere in the window.
-  QMenu* ContextMenu = nullptr;
+  QMenu* contextMenu = nullptr;
 
   // Start-up set-up; runs once, at the first activation or right after the first
   // show, whichever comes first.

@@ -28,7 +28,7 @@ void VisibilityCommands::Toggled(bool on) {
   if (scene::PointMode || scene::AnswerHidden) return;
   if (verdictShown_ && verdictFrame_ == window_.Painter().FramesDrawn) return;
   // Before the first picture the splash stays; the first edit draws the parts.
-  if (window_.Activated() && window_.Memo2->isHidden()) window_.EditCoordinate([] {});
+  if (window_.Activated() && window_.splashText->isHidden()) window_.EditCoordinate([] {});
 }
 
 }  // namespace app

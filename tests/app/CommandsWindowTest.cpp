@@ -34,7 +34,7 @@ class CommandsWindowTest : public WindowTest {
 };
 
 TEST_F(CommandsWindowTest, ACommandWhoseDrawingThrowsIsReportedAndTheWindowGoesOn) {
-  window->BitBtn1->click();
+  window->cotaUpButton->click();
   auto* failing = new QAction(QStringLiteral("Falla"), window.get());
   int runs = 0;
   window->AddCommand(failing, [this, &runs] {
@@ -47,22 +47,22 @@ TEST_F(CommandsWindowTest, ACommandWhoseDrawingThrowsIsReportedAndTheWindowGoesO
   failing->trigger();
   EXPECT_EQ(runs, 2);
   EXPECT_EQ(errors, (QStringList{"dibujo imposible", "dibujo imposible"}));
-  EXPECT_TRUE(window->ContextMenu->actions().contains(failing));
+  EXPECT_TRUE(window->contextMenu->actions().contains(failing));
 
   // The next edit draws the scene whole, as if nothing had failed.
   const std::int32_t cota = scene::EditPoint.cota;
-  window->BitBtn1->click();
+  window->cotaUpButton->click();
   EXPECT_EQ(scene::EditPoint.cota, cota + scene::IncrY);
   errors.clear();
   const QImage edited = Surface();
-  window->BitBtn2->click();
-  window->BitBtn1->click();
+  window->cotaDownButton->click();
+  window->cotaUpButton->click();
   EXPECT_EQ(Surface(), edited);
   EXPECT_TRUE(errors.isEmpty());
 }
 
 TEST_F(CommandsWindowTest, EverySaveDialogAddsItsExtensionBeforeAskingToReplace) {
-  window->BitBtn1->click();
+  window->cotaUpButton->click();
   QList<app::SaveQuestion> asked;
   dialogs.saveName = [&asked](app::SaveQuestion& q) {
     asked << q;
@@ -93,7 +93,7 @@ TEST_F(CommandsWindowTest, ResizingBeforeTheFirstEditEnablesNoPictureCommand) {
   QCoreApplication::processEvents();
   for (const char* name : {"GuardarImagen", "CopiarImagen", "Imprimir"})
     EXPECT_FALSE(Command(name)->isEnabled()) << name;
-  window->BitBtn1->click();
+  window->cotaUpButton->click();
   window->resize(1600, 900);
   QCoreApplication::processEvents();
   for (const char* name : {"GuardarImagen", "CopiarImagen", "Imprimir"})

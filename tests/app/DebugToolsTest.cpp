@@ -77,7 +77,7 @@ TEST_F(DebugToolTest, ChartDrawsSixteenSquaresInTheCurrentSpace) {
 TEST_F(DebugToolTest, ChartColoursOnTheSurface) {
   // Right after start-up the 640 x 480 space is current: x stretched by 1.6.
   window->Button2Click();
-  EXPECT_TRUE(window->PaintBox1->ShowsSurface());
+  EXPECT_TRUE(window->drawingArea->ShowsSurface());
   for (int i = 0; i < 16; ++i)
     EXPECT_EQ(SurfacePixel(16, 20 * i + 10), window->Painter().PaletteColor(i)) << i;
 }
@@ -103,7 +103,7 @@ TEST_F(DebugToolTest, SetsOnePaletteEntryFromTheSpinEdits) {
     window->Button3Click();
     EXPECT_EQ(ActiveColours(window->Painter()), before) << index;
   }
-  EXPECT_FALSE(window->PaintBox1->ShowsSurface());  // nothing redrawn
+  EXPECT_FALSE(window->drawingArea->ShowsSurface());  // nothing redrawn
 }
 
 TEST_F(DebugToolTest, SaveWritesTheFileAndRedrawsTheChart) {
@@ -121,11 +121,11 @@ TEST_F(DebugToolTest, SaveWritesTheFileAndRedrawsTheChart) {
 TEST_F(DebugToolTest, FailedSaveReportsAndStops) {
   ASSERT_TRUE(QFile::remove(PalettePath()));
   ASSERT_TRUE(QDir::current().mkdir("pruebas.pal"));  // cannot be replaced by a file
-  const auto generation = window->PaintBox1->Canvas()->Generation();
+  const auto generation = window->drawingArea->Canvas()->Generation();
   window->Button4Click();
   EXPECT_EQ(errors, QStringList{"File access denied"});
   EXPECT_TRUE(QFileInfo(PalettePath()).isDir());
-  EXPECT_EQ(window->PaintBox1->Canvas()->Generation(), generation);  // no chart
+  EXPECT_EQ(window->drawingArea->Canvas()->Generation(), generation);  // no chart
 }
 
 class DebugToolNoPaletteTest : public DebugToolTest {
@@ -232,13 +232,13 @@ TEST_F(DebugToolTest, BisectorRoundsHalvesToEvenAndSurvivesExtremes) {
 }
 
 TEST_F(DebugToolTest, ConstructionButtonLeavesFrameAndListsPalette) {
-  window->ScrollBar1->setValue(30);
+  window->abscissaBar->setValue(30);
   const QImage withScene = Surface();
   window->Button1Click();
   const QImage frame = Surface();
   EXPECT_NE(frame, withScene);
   // The frame alone, as the hidden spin edits redraw it.
-  window->ScrollBar1->setValue(31);
+  window->abscissaBar->setValue(31);
   window->ab->setValue(1);
   EXPECT_EQ(Surface(), frame);
 

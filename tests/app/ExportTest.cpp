@@ -35,9 +35,9 @@ class ExportTest : public WindowTest {
   QAction* Command(const char* name) const { return window->findChild<QAction*>(name); }
   QImage DrawingArea() const { return Surface().copy(0, 0, 1025, 473); }
   void SetPoint(int abscissa, int alejamiento, int cota) {
-    window->ScrollBar1->setValue(abscissa);
-    window->ScrollBar3->setValue(alejamiento);
-    window->ScrollBar2->setValue(cota);
+    window->abscissaBar->setValue(abscissa);
+    window->alejamientoBar->setValue(alejamiento);
+    window->cotaBar->setValue(cota);
   }
 };
 
@@ -47,14 +47,14 @@ TEST_F(ExportTest, PngEqualsTheDrawingAreaForPointLineAndProfile) {
       render::RenderImage({true, {20, 40, 30}, {}, false, false}, window->Painter().palette, 1),
       DrawingArea());
 
-  window->BitBtn8->click();  // line: A stays, B is edited next
-  window->PA->click();
+  window->pointOrLineButton->click();  // line: A stays, B is edited next
+  window->endPointButton->click();
   SetPoint(-50, -30, 60);
   const render::SceneSpec line{false, {20, 40, 30}, {-50, -30, 60}, false, false};
   EXPECT_EQ(render::RenderImage(line, window->Painter().palette, 1), DrawingArea());
 
-  window->BitBtn7->click();  // profile view; the next edit draws as every later one
-  window->ScrollBar1->setValue(-40);
+  window->profileButton->click();  // profile view; the next edit draws as every later one
+  window->abscissaBar->setValue(-40);
   const render::SceneSpec profile{false, {20, 40, 30}, {-40, -30, 60}, true, false};
   EXPECT_EQ(render::RenderImage(profile, window->Painter().palette, 1), DrawingArea());
   EXPECT_EQ(app::CurrentScene().B, profile.B);
@@ -62,14 +62,15 @@ TEST_F(ExportTest, PngEqualsTheDrawingAreaForPointLineAndProfile) {
 }
 
 TEST_F(ExportTest, SavingCopyingAndPrintingLeaveTheWindowAsItWas) {
-  window->BitBtn8->click();
+  window->pointOrLineButton->click();
   SetPoint(-40, 30, 20);
   const QImage picture = Surface();
   const render::ModuleState before = render::CaptureModuleState();
   const drawing::Painter painterBefore = window->Painter();
   const quiz::Exercise exerciseBefore = window->Quiz().CurrentExercise;
   QStringList labels;
-  for (QLabel* l : {window->Label1, window->Label2, window->Label3, window->Label6})
+  for (QLabel* l : {window->editAbscissaLabel, window->editAlejamientoLabel, window->editCotaLabel,
+                    window->colourLabel})
     labels << l->text();
 
   // A name without extension takes the filter's; a known extension wins over it.
@@ -112,18 +113,19 @@ TEST_F(ExportTest, SavingCopyingAndPrintingLeaveTheWindowAsItWas) {
   EXPECT_EQ(after.scene.EditPoint, before.scene.EditPoint);
   EXPECT_EQ(after.scene.PointMode, before.scene.PointMode);
   EXPECT_EQ(after.scene.Quorvel, window.get());
-  EXPECT_EQ(window->Painter().SurfaceCanvas, window->PaintBox1->Canvas());
+  EXPECT_EQ(window->Painter().SurfaceCanvas, window->drawingArea->Canvas());
   EXPECT_EQ(window->Painter().CurrentWindow, painterBefore.CurrentWindow);
   EXPECT_EQ(after.scene.ScaleFactorX, before.scene.ScaleFactorX);
   EXPECT_EQ(window->Quiz().CurrentExercise.classCode, exerciseBefore.classCode);
   EXPECT_EQ(window->Quiz().CurrentExercise.relationCode, exerciseBefore.relationCode);
   EXPECT_EQ(window->Painter().FillColor, painterBefore.FillColor);
   QStringList labelsAfter;
-  for (QLabel* l : {window->Label1, window->Label2, window->Label3, window->Label6})
+  for (QLabel* l : {window->editAbscissaLabel, window->editAlejamientoLabel, window->editCotaLabel,
+                    window->colourLabel})
     labelsAfter << l->text();
   EXPECT_EQ(labelsAfter, labels);
   // And the window keeps drawing where it did.
-  window->ScrollBar1->setValue(-39);
+  window->abscissaBar->setValue(-39);
   EXPECT_NE(Surface(), picture);
 }
 
@@ -152,7 +154,7 @@ TEST_F(ExportTest, CommandsWaitForTheFirstDrawingAndAddNoMenuBar) {
   // Other groups of commands share the menu: ours are there, in this order.
   const QStringList ours{"Guardar imagen...", "Copiar imagen", "Imprimir..."};
   QStringList texts;
-  for (QAction* a : window->ContextMenu->actions())
+  for (QAction* a : window->contextMenu->actions())
     if (ours.contains(a->text())) texts << a->text();
   EXPECT_EQ(texts, ours);
   EXPECT_EQ(Command("GuardarImagen")->shortcut(), QKeySequence("Ctrl+S"));
@@ -169,7 +171,7 @@ TEST_F(ExportTest, CommandsWaitForTheFirstDrawingAndAddNoMenuBar) {
   QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
   EXPECT_EQ(asked, 0);
 
-  window->BitBtn1->click();
+  window->cotaUpButton->click();
   for (const char* name : {"GuardarImagen", "CopiarImagen", "Imprimir"})
     EXPECT_TRUE(Command(name)->isEnabled()) << name;
   QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);

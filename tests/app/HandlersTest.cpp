@@ -39,111 +39,111 @@ class HandlerTest : public WindowTest {
     WindowTest::SetUp();
     StartWindow();
   }
-  void SetStep(const QString& text) { window->paso->lineEdit()->setText(text); }
+  void SetStep(const QString& text) { window->stepEdit->lineEdit()->setText(text); }
   void Press(QToolButton* button, int times = 1) {
     for (int i = 0; i < times; ++i) button->click();
   }
 };
 
 TEST_F(HandlerTest, FirstEditHidesSplashAndStoresIntoA) {
-  window->ScrollBar1->setValue(-7);
-  EXPECT_FALSE(window->Memo2->isVisible());
+  window->abscissaBar->setValue(-7);
+  EXPECT_FALSE(window->splashText->isVisible());
   EXPECT_EQ(scene::PointA, (DihedralPoint{-7, 40, 40}));
   EXPECT_EQ(scene::PointB, DihedralPoint{});
-  EXPECT_TRUE(window->PaintBox1->ShowsSurface());
+  EXPECT_TRUE(window->drawingArea->ShowsSurface());
   // Cleared in the start-up colour 0, and the paint box shows that very picture.
   EXPECT_EQ(SurfacePixel(1020, 470), Rgb(250, 250, 255));
   EXPECT_EQ(ShownPixel(1020, 470), qRgb(250, 250, 255));
-  EXPECT_EQ(window->Label1->text(), "la: -7");
-  EXPECT_EQ(window->Label4->text(), "incrx: 5");
+  EXPECT_EQ(window->editAbscissaLabel->text(), "la: -7");
+  EXPECT_EQ(window->stepXLabel->text(), "incrx: 5");
 
-  window->ScrollBar3->setValue(-20);
-  window->ScrollBar2->setValue(130);
+  window->alejamientoBar->setValue(-20);
+  window->cotaBar->setValue(130);
   EXPECT_EQ(scene::PointA, (DihedralPoint{-7, -20, 130}));
   // The scroll bars keep the position the user gave; the scene does not move them.
-  EXPECT_EQ(window->ScrollBar1->value(), -7);
+  EXPECT_EQ(window->abscissaBar->value(), -7);
 }
 
 TEST_F(HandlerTest, ArrowsStopAtTheirBoundsAndBringBackValuesBeyond) {
-  window->ScrollBar1->setValue(88);
-  Press(window->BitBtn4);
+  window->abscissaBar->setValue(88);
+  Press(window->abscissaUpButton);
   EXPECT_EQ(scene::EditPoint.abscissa, 90);
-  Press(window->BitBtn4, 3);
+  Press(window->abscissaUpButton, 3);
   EXPECT_EQ(scene::EditPoint.abscissa, 90);
-  window->ScrollBar1->setValue(100);
-  Press(window->BitBtn4);
+  window->abscissaBar->setValue(100);
+  Press(window->abscissaUpButton);
   EXPECT_EQ(scene::EditPoint.abscissa, 90);
-  window->ScrollBar1->setValue(-100);
-  Press(window->BitBtn3);
+  window->abscissaBar->setValue(-100);
+  Press(window->abscissaDownButton);
   EXPECT_EQ(scene::EditPoint.abscissa, -90);
 
-  Press(window->BitBtn6, 20);
+  Press(window->alejamientoUpButton, 20);
   EXPECT_EQ(scene::EditPoint.alejamiento, 110);
-  Press(window->BitBtn5, 50);
+  Press(window->alejamientoDownButton, 50);
   EXPECT_EQ(scene::EditPoint.alejamiento, -110);
-  Press(window->BitBtn1, 30);
+  Press(window->cotaUpButton, 30);
   EXPECT_EQ(scene::EditPoint.cota, 140);
-  Press(window->BitBtn2);
+  Press(window->cotaDownButton);
   EXPECT_EQ(scene::EditPoint.cota, 135);
   EXPECT_EQ(scene::PointA, scene::EditPoint);
 }
 
 TEST_F(HandlerTest, StepZeroOnlyBringsBackValuesBeyondTheBound) {
   SetStep("0");
-  Press(window->BitBtn4);
+  Press(window->abscissaUpButton);
   EXPECT_EQ(scene::EditPoint.abscissa, 0);
-  EXPECT_FALSE(window->Memo2->isVisible());  // the redraw still happens
-  window->ScrollBar1->setValue(105);
-  Press(window->BitBtn4);
+  EXPECT_FALSE(window->splashText->isVisible());  // the redraw still happens
+  window->abscissaBar->setValue(105);
+  Press(window->abscissaUpButton);
   EXPECT_EQ(scene::EditPoint.abscissa, 90);
 }
 
 TEST_F(HandlerTest, NegativeStepTurnsTheArrowsAroundPastTheOtherBound) {
   SetStep("-5");
-  Press(window->BitBtn1);
+  Press(window->cotaUpButton);
   EXPECT_EQ(scene::EditPoint.cota, 35);
-  window->ScrollBar2->setValue(-140);
-  Press(window->BitBtn1);
+  window->cotaBar->setValue(-140);
+  Press(window->cotaUpButton);
   EXPECT_EQ(scene::EditPoint.cota, -145);
-  Press(window->BitBtn2);  // the lower bound's own button brings it back
+  Press(window->cotaDownButton);  // the lower bound's own button brings it back
   EXPECT_EQ(scene::EditPoint.cota, -140);
-  Press(window->BitBtn2, 3);  // and, standing on it, does not move
+  Press(window->cotaDownButton, 3);  // and, standing on it, does not move
   EXPECT_EQ(scene::EditPoint.cota, -140);
-  window->ScrollBar2->setValue(0);
-  Press(window->BitBtn2, 40);
+  window->cotaBar->setValue(0);
+  Press(window->cotaDownButton, 40);
   EXPECT_EQ(scene::EditPoint.cota, 200);
 }
 
 TEST_F(HandlerTest, ExtremeStepsSaturateInsteadOfOverflowing) {
   SetStep("2147483647");
   EXPECT_EQ(scene::IncrX, kMax);
-  Press(window->BitBtn4, 5);
+  Press(window->abscissaUpButton, 5);
   EXPECT_EQ(scene::EditPoint.abscissa, 90);
-  Press(window->BitBtn3, 5);
+  Press(window->abscissaDownButton, 5);
   EXPECT_EQ(scene::EditPoint.abscissa, -90);
 
   SetStep("-2147483648");
   EXPECT_EQ(scene::IncrY, kMin);
-  window->paso->interpretText();  // the box keeps showing what the step is
-  EXPECT_EQ(window->paso->lineEdit()->text(), "-2147483648");
+  window->stepEdit->interpretText();  // the box keeps showing what the step is
+  EXPECT_EQ(window->stepEdit->lineEdit()->text(), "-2147483648");
   EXPECT_EQ(scene::IncrX, kMin);
-  Press(window->BitBtn1);  // 40 + min
+  Press(window->cotaUpButton);  // 40 + min
   EXPECT_EQ(scene::EditPoint.cota, 40 + kMin);
-  Press(window->BitBtn1, 6);
+  Press(window->cotaUpButton, 6);
   EXPECT_EQ(scene::EditPoint.cota, kMin);
-  Press(window->BitBtn2);  // below its own bound: back to it
+  Press(window->cotaDownButton);  // below its own bound: back to it
   EXPECT_EQ(scene::EditPoint.cota, -140);
-  window->ScrollBar2->setValue(1);
-  Press(window->BitBtn2);  // 1 - min
+  window->cotaBar->setValue(1);
+  Press(window->cotaDownButton);  // 1 - min
   EXPECT_EQ(scene::EditPoint.cota, kMax);
-  Press(window->BitBtn2, 6);
+  Press(window->cotaDownButton, 6);
   EXPECT_EQ(scene::EditPoint.cota, kMax);
   EXPECT_EQ(scene::PointA.cota, kMax);
   EXPECT_TRUE(errors.isEmpty());
 }
 
 TEST_F(HandlerTest, StepTextThatIsNoNumberCountsAsZero) {
-  window->ScrollBar1->setValue(10);
+  window->abscissaBar->setValue(10);
   const std::vector<const char*> texts = {"", "abc", "-", "4x", "99999999999"};
   for (const char* text : texts) {
     SetStep("7");
@@ -152,7 +152,7 @@ TEST_F(HandlerTest, StepTextThatIsNoNumberCountsAsZero) {
     EXPECT_EQ(scene::IncrX, 0) << text;
     EXPECT_EQ(scene::IncrY, 0) << text;
   }
-  Press(window->BitBtn4);
+  Press(window->abscissaUpButton);
   EXPECT_EQ(scene::EditPoint.abscissa, 10);
   SetStep(" 12 ");
   EXPECT_EQ(scene::IncrY, 12);
@@ -161,98 +161,98 @@ TEST_F(HandlerTest, StepTextThatIsNoNumberCountsAsZero) {
 }
 
 TEST_F(HandlerTest, StepFollowsArrowsCodeAndTheEndOfEditing) {
-  window->paso->stepUp();
+  window->stepEdit->stepUp();
   EXPECT_EQ(scene::IncrX, 6);
-  window->paso->setValue(-3);
+  window->stepEdit->setValue(-3);
   EXPECT_EQ(scene::IncrY, -3);
   // An unfinished text counts as 0 and, once editing ends, reads 0 too.
   SetStep("");
   EXPECT_EQ(scene::IncrX, 0);
-  window->paso->interpretText();
-  EXPECT_EQ(window->paso->lineEdit()->text(), "0");
+  window->stepEdit->interpretText();
+  EXPECT_EQ(window->stepEdit->lineEdit()->text(), "0");
   EXPECT_EQ(scene::IncrX, 0);
   SetStep("-");
-  window->Btest->click();  // hiding the box ends the editing
-  EXPECT_EQ(window->paso->TextValue(), scene::IncrX);
+  window->testButton->click();  // hiding the box ends the editing
+  EXPECT_EQ(window->stepEdit->TextValue(), scene::IncrX);
   EXPECT_EQ(scene::IncrX, 0);
 }
 
 TEST_F(HandlerTest, StepChangeAloneKeepsTheSplash) {
   SetStep("9");
-  EXPECT_TRUE(window->Memo2->isVisible());
-  EXPECT_FALSE(window->PaintBox1->ShowsSurface());
+  EXPECT_TRUE(window->splashText->isVisible());
+  EXPECT_FALSE(window->drawingArea->ShowsSurface());
 }
 
 TEST_F(HandlerTest, PAInPointModeMovesAToB) {
-  window->ScrollBar1->setValue(10);
+  window->abscissaBar->setValue(10);
   ASSERT_EQ(scene::PointA, (DihedralPoint{10, 40, 40}));
-  window->PA->click();
-  EXPECT_EQ(window->PA->text(), "B");
-  EXPECT_EQ(window->PA->palette().color(QPalette::ButtonText), QColor(255, 0, 0));
+  window->endPointButton->click();
+  EXPECT_EQ(window->endPointButton->text(), "B");
+  EXPECT_EQ(window->endPointButton->palette().color(QPalette::ButtonText), QColor(255, 0, 0));
   EXPECT_EQ(scene::PointA, DihedralPoint{});  // took B's place
   EXPECT_EQ(scene::PointB, DihedralPoint{});
   EXPECT_TRUE(scene::SelectedA);
-  window->PA->click();
-  EXPECT_EQ(window->PA->text(), "A");
+  window->endPointButton->click();
+  EXPECT_EQ(window->endPointButton->text(), "A");
   EXPECT_EQ(scene::PointA, DihedralPoint{});
 }
 
 TEST_F(HandlerTest, PAInLineModeSwitchesTheEditedEnd) {
-  window->BitBtn8->click();
+  window->pointOrLineButton->click();
   ASSERT_FALSE(scene::PointMode);
-  window->ScrollBar1->setValue(20);  // A
-  window->PA->click();               // now B, loaded from B
+  window->abscissaBar->setValue(20);  // A
+  window->endPointButton->click();    // now B, loaded from B
   EXPECT_FALSE(scene::SelectedA);
-  window->ScrollBar1->setValue(-30);
+  window->abscissaBar->setValue(-30);
   EXPECT_EQ(scene::PointA, (DihedralPoint{20, 40, 40}));
   EXPECT_EQ(scene::PointB, (DihedralPoint{-30, 0, 0}));
-  window->BitBtn8->click();  // back to point mode: A edited under the caption "B"
+  window->pointOrLineButton->click();  // back to point mode: A edited under the caption "B"
   EXPECT_TRUE(scene::SelectedA);
-  EXPECT_EQ(window->PA->text(), "B");
+  EXPECT_EQ(window->endPointButton->text(), "B");
   EXPECT_EQ(scene::PointB, (DihedralPoint{-30, 0, 0}));
 }
 
 TEST_F(HandlerTest, PAAsFirstActionDrawsWithoutTheFrame) {
-  window->PA->click();
-  EXPECT_FALSE(window->Memo2->isVisible());
-  EXPECT_TRUE(window->PaintBox1->ShowsSurface());
+  window->endPointButton->click();
+  EXPECT_FALSE(window->splashText->isVisible());
+  EXPECT_TRUE(window->drawingArea->ShowsSurface());
   // Nothing cleared the surface since start-up: the texts lie on the window colour.
   EXPECT_EQ(SurfacePixel(1020, 470), Rgb(192, 220, 192));
   const QImage image = Surface();
   EXPECT_GT(CountPixels(image, qRgb(192, 220, 192)), image.width() * image.height() * 3 / 4);
   // A frame would have covered nearly all of it.
-  window->ScrollBar1->setValue(1);
+  window->abscissaBar->setValue(1);
   EXPECT_LT(CountPixels(Surface(), qRgb(192, 220, 192)), image.width() * image.height() / 4);
 }
 
 TEST_F(HandlerTest, ThirdProjectionTwiceReturnsToThePlainPicture) {
-  window->ScrollBar1->setValue(15);
+  window->abscissaBar->setValue(15);
   const QImage plain = Surface();
-  window->BitBtn7->click();
+  window->profileButton->click();
   EXPECT_TRUE(scene::ProfileOn);
-  EXPECT_TRUE(window->Cperfil->isChecked());
+  EXPECT_TRUE(window->profileCheck->isChecked());
   const QImage profile = Surface();
   EXPECT_NE(profile, plain);
-  window->BitBtn7->click();
+  window->profileButton->click();
   EXPECT_FALSE(scene::ProfileOn);
-  EXPECT_FALSE(window->Cperfil->isChecked());
+  EXPECT_FALSE(window->profileCheck->isChecked());
   EXPECT_EQ(Surface(), plain);
   EXPECT_EQ(scene::PointA, (DihedralPoint{15, 40, 40}));
 }
 
 TEST_F(HandlerTest, CheckBoxAndHiddenSpinEditsRedrawTheFrameWithoutTheScene) {
-  window->ScrollBar1->setValue(15);
-  window->Cperfil->setChecked(true);
+  window->abscissaBar->setValue(15);
+  window->profileCheck->setChecked(true);
   EXPECT_TRUE(scene::ProfileOn);
   const QImage frameOnly = Surface();
   // The scene drawn over the same frame differs.
-  window->BitBtn7->click();
-  window->BitBtn7->click();
+  window->profileButton->click();
+  window->profileButton->click();
   EXPECT_TRUE(scene::ProfileOn);
   EXPECT_NE(Surface(), frameOnly);
   // Each hidden spin edit wipes the scene again, whatever its value.
   for (TSpinEdit* spin : {window->ab, window->al, window->co}) {
-    window->PA->click();
+    window->endPointButton->click();
     ASSERT_NE(Surface(), frameOnly);
     spin->setValue(spin->value() + 3);
     EXPECT_EQ(Surface(), frameOnly);
@@ -263,32 +263,34 @@ TEST_F(HandlerTest, CheckBoxAndHiddenSpinEditsRedrawTheFrameWithoutTheScene) {
 TEST_F(HandlerTest, TestButtonHidesEditingAndCheckGivesThemBack) {
   // Scripted draws: a point exercise at (0, 0, 0), on the ground line.
   quiz::SetRandomSource([](std::int32_t n) { return n == 2 ? 1 : 0; });
-  window->Btest->click();
-  for (QWidget* hidden : std::vector<QWidget*>{window->BitBtn1, window->BitBtn8, window->PA,
-                                               window->Label8, window->paso})
+  window->testButton->click();
+  for (QWidget* hidden :
+       std::vector<QWidget*>{window->cotaUpButton, window->pointOrLineButton,
+                             window->endPointButton, window->stepCaption, window->stepEdit})
     EXPECT_FALSE(hidden->isVisible());
-  EXPECT_TRUE(window->comprobarTest->isVisible());
-  EXPECT_TRUE(window->Btest->isVisible());
-  EXPECT_EQ(window->childAt(window->Btest->geometry().center()), window->comprobarTest);
-  EXPECT_TRUE(window->SelPunto->isVisible());
-  EXPECT_FALSE(window->SelREcta->isVisible());
-  EXPECT_TRUE(window->ScrollBar1->isVisible());
+  EXPECT_TRUE(window->checkButton->isVisible());
+  EXPECT_TRUE(window->testButton->isVisible());
+  EXPECT_EQ(window->childAt(window->testButton->geometry().center()), window->checkButton);
+  EXPECT_TRUE(window->pointAnswers->isVisible());
+  EXPECT_FALSE(window->lineTypeAnswers->isVisible());
+  EXPECT_TRUE(window->abscissaBar->isVisible());
   EXPECT_TRUE(scene::AnswerHidden);
-  EXPECT_FALSE(window->Memo2->isVisible());
+  EXPECT_FALSE(window->splashText->isVisible());
 
-  window->SelPunto->setCurrentIndex(window->Quiz().CurrentExercise.classCode - 1);
-  window->comprobarTest->click();
+  window->pointAnswers->setCurrentIndex(window->Quiz().CurrentExercise.classCode - 1);
+  window->checkButton->click();
   EXPECT_EQ(window->Quiz().TestHits, 1);
   EXPECT_EQ(window->Quiz().TestMisses, 0);
-  EXPECT_FALSE(window->comprobarTest->isVisible());
-  EXPECT_FALSE(window->SelPunto->isVisible());
-  EXPECT_TRUE(window->BitBtn1->isVisible());
-  EXPECT_TRUE(window->Btest->isVisible());
-  EXPECT_EQ(window->Label7->text(), QString::number(window->Quiz().CurrentExercise.classCode));
+  EXPECT_FALSE(window->checkButton->isVisible());
+  EXPECT_FALSE(window->pointAnswers->isVisible());
+  EXPECT_TRUE(window->cotaUpButton->isVisible());
+  EXPECT_TRUE(window->testButton->isVisible());
+  EXPECT_EQ(window->answerCodeLabel->text(),
+            QString::number(window->Quiz().CurrentExercise.classCode));
 }
 
 TEST_F(HandlerTest, HiddenPointButtonDrawsOverThePicture) {
-  window->ScrollBar1->setValue(50);
+  window->abscissaBar->setValue(50);
   const QImage before = Surface();
   window->Punto->click();
   EXPECT_NE(Surface(), before);
@@ -296,7 +298,7 @@ TEST_F(HandlerTest, HiddenPointButtonDrawsOverThePicture) {
 }
 
 TEST_F(HandlerTest, PictureSurvivesBeingHiddenAndResized) {
-  window->ScrollBar3->setValue(25);
+  window->alejamientoBar->setValue(25);
   const QPoint probe(600, 200);
   const QRgb drawn = Surface().pixel(probe);
   ASSERT_EQ(ShownPixel(probe.x(), probe.y()), drawn);
@@ -307,5 +309,5 @@ TEST_F(HandlerTest, PictureSurvivesBeingHiddenAndResized) {
   window->resize(1036, 541);
   QTest::qWait(10);
   EXPECT_EQ(ShownPixel(probe.x(), probe.y()), drawn);
-  EXPECT_EQ(window->BitBtn1->geometry(), QRect(160, 480, 33, 33));
+  EXPECT_EQ(window->cotaUpButton->geometry(), QRect(160, 480, 33, 33));
 }

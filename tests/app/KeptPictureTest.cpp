@@ -35,7 +35,7 @@ class KeptPictureTest : public WindowTest {
   void EditTwiceAndCompare(QScrollBar* bar, int value, const char* step) {
     bar->setValue(value);
     bar->setValue(value + 9);
-    auto* canvas = window->PaintBox1->Canvas();
+    auto* canvas = window->drawingArea->Canvas();
     const QImage shown = Surface();
     canvas->Redraw(canvas->Scale());
     ASSERT_EQ(Surface(), shown) << step;
@@ -47,42 +47,42 @@ TEST_F(KeptPictureTest, PlaneEditsMatchAFullRedrawThroughModesColoursAndSizes) {
   ASSERT_TRUE(scene::PlaneMode);
   const int values[] = {-100, -40, 0, 35, 90};
   for (const int v : values) {
-    ASSERT_NO_FATAL_FAILURE(EditTwiceAndCompare(window->ScrollBar1, v, "abscisa"));
-    ASSERT_NO_FATAL_FAILURE(EditTwiceAndCompare(window->ScrollBar2, -v, "alejamiento"));
-    ASSERT_NO_FATAL_FAILURE(EditTwiceAndCompare(window->ScrollBar3, v, "cota"));
+    ASSERT_NO_FATAL_FAILURE(EditTwiceAndCompare(window->abscissaBar, v, "abscisa"));
+    ASSERT_NO_FATAL_FAILURE(EditTwiceAndCompare(window->cotaBar, -v, "alejamiento"));
+    ASSERT_NO_FATAL_FAILURE(EditTwiceAndCompare(window->alejamientoBar, v, "cota"));
     window->PAClick();  // the next of A, B, C
   }
-  EXPECT_GT(window->PaintBox1->Canvas()->CachedCalls(), 200u);  // the frame was kept
+  EXPECT_GT(window->drawingArea->Canvas()->CachedCalls(), 200u);  // the frame was kept
 
   // A plane, then a point, then a plane again.
   QTest::keyClick(window.get(), Qt::Key_P);
   window->Punto->click();
-  ASSERT_NO_FATAL_FAILURE(EditTwiceAndCompare(window->ScrollBar1, 20, "point"));
+  ASSERT_NO_FATAL_FAILURE(EditTwiceAndCompare(window->abscissaBar, 20, "point"));
   QTest::keyClick(window.get(), Qt::Key_P);
-  ASSERT_NO_FATAL_FAILURE(EditTwiceAndCompare(window->ScrollBar1, -20, "plane again"));
-  window->Cperfil->click();
-  ASSERT_NO_FATAL_FAILURE(EditTwiceAndCompare(window->ScrollBar2, 30, "profile"));
+  ASSERT_NO_FATAL_FAILURE(EditTwiceAndCompare(window->abscissaBar, -20, "plane again"));
+  window->profileCheck->click();
+  ASSERT_NO_FATAL_FAILURE(EditTwiceAndCompare(window->cotaBar, 30, "profile"));
 
   // Other colours for the frame and the texts.
   window->Painter().palette.SetEntry(1, 200, 30, 40);
   window->Painter().palette.SetEntry(13, 0, 90, 0);
-  ASSERT_NO_FATAL_FAILURE(EditTwiceAndCompare(window->ScrollBar3, -50, "palette"));
+  ASSERT_NO_FATAL_FAILURE(EditTwiceAndCompare(window->alejamientoBar, -50, "palette"));
 
   // Larger and back, with edits at each size.
   window->resize(1600, 800);
   ASSERT_NE(window->DrawingScale(), 1.0);
-  ASSERT_NO_FATAL_FAILURE(EditTwiceAndCompare(window->ScrollBar1, 60, "larger"));
+  ASSERT_NO_FATAL_FAILURE(EditTwiceAndCompare(window->abscissaBar, 60, "larger"));
   window->resize(1036, 541);
-  ASSERT_NO_FATAL_FAILURE(EditTwiceAndCompare(window->ScrollBar1, -60, "start size"));
+  ASSERT_NO_FATAL_FAILURE(EditTwiceAndCompare(window->abscissaBar, -60, "start size"));
   EXPECT_TRUE(errors.isEmpty());
 }
 
 TEST_F(KeptPictureTest, AnEditAfterAFontChangeEqualsAFreshPicture) {
   // What a desktop font change does; the frame is kept from the edits before.
-  for (int i = 0; i < 4; ++i) window->BitBtn1->click();
+  for (int i = 0; i < 4; ++i) window->cotaUpButton->click();
   const QFont start = QGuiApplication::font();
   QGuiApplication::setFont(QFont(QStringLiteral("DejaVu Serif"), 13));
-  window->BitBtn2->click();
+  window->cotaDownButton->click();
   const QImage fresh = render::RenderImage(app::CurrentScene(), window->Painter().palette, 1);
   QGuiApplication::setFont(start);
   EXPECT_EQ(Surface().copy(0, 0, 1025, 473), fresh);

@@ -38,28 +38,32 @@ class KeysTest : public WindowTest {
 };
 
 TEST_F(KeysTest, EachKeyDoesWhatItsButtonDoes) {
-  window->paso->lineEdit()->setText("7");
-  window->ScrollBar1->setValue(86);  // near the bound: the key stops on it too
+  window->stepEdit->lineEdit()->setText("7");
+  window->abscissaBar->setValue(86);  // near the bound: the key stops on it too
   const struct {
     int key;
     QToolButton* button;
-  } pairs[] = {{Qt::Key_Right, window->BitBtn4},  {Qt::Key_Left, window->BitBtn3},
-               {Qt::Key_Up, window->BitBtn1},     {Qt::Key_Down, window->BitBtn2},
-               {Qt::Key_PageUp, window->BitBtn6}, {Qt::Key_PageDown, window->BitBtn5},
-               {Qt::Key_Slash, window->BitBtn8},  {Qt::Key_Plus, window->BitBtn7}};
+  } pairs[] = {{Qt::Key_Right, window->abscissaUpButton},
+               {Qt::Key_Left, window->abscissaDownButton},
+               {Qt::Key_Up, window->cotaUpButton},
+               {Qt::Key_Down, window->cotaDownButton},
+               {Qt::Key_PageUp, window->alejamientoUpButton},
+               {Qt::Key_PageDown, window->alejamientoDownButton},
+               {Qt::Key_Slash, window->pointOrLineButton},
+               {Qt::Key_Plus, window->profileButton}};
   for (const auto& [key, button] : pairs) {
     const DihedralPoint before = scene::EditPoint;
     const bool pointMode = scene::PointMode, profile = scene::ProfileOn;
     // Sent to a focused scroll bar, which must not take the arrows as well.
-    window->ScrollBar1->setFocus();
-    Send(window->ScrollBar1, key);
+    window->abscissaBar->setFocus();
+    Send(window->abscissaBar, key);
     const DihedralPoint byKey = scene::EditPoint;
     const QImage keyPicture = Surface();
-    EXPECT_EQ(window->ScrollBar1->value(), 86);
+    EXPECT_EQ(window->abscissaBar->value(), 86);
     // Back where the key found the scene, and the button instead.
     scene::EditPoint = before;
     scene::PointMode = pointMode;
-    if (scene::ProfileOn != profile) window->BitBtn7->click();
+    if (scene::ProfileOn != profile) window->profileButton->click();
     button->click();
     EXPECT_EQ(scene::EditPoint, byKey) << button->toolTip().toStdString();
     EXPECT_EQ(Surface(), keyPicture) << button->toolTip().toStdString();
@@ -67,22 +71,22 @@ TEST_F(KeysTest, EachKeyDoesWhatItsButtonDoes) {
   EXPECT_TRUE(scene::ProfileOn);  // "+" and its button each toggled once per round
   EXPECT_FALSE(scene::PointMode);
 
-  Send(window->BitBtn1, Qt::Key_A);
-  EXPECT_EQ(window->PA->text(), "B");
+  Send(window->cotaUpButton, Qt::Key_A);
+  EXPECT_EQ(window->endPointButton->text(), "B");
   quiz::SetRandomSource([](std::int32_t n) { return n == 2 ? 1 : 0; });
-  Send(window->BitBtn1, Qt::Key_T);
-  ASSERT_TRUE(window->comprobarTest->isVisible());
+  Send(window->cotaUpButton, Qt::Key_T);
+  ASSERT_TRUE(window->checkButton->isVisible());
   EXPECT_TRUE(scene::AnswerHidden);
-  Send(window->comprobarTest, Qt::Key_Return);
-  EXPECT_FALSE(window->comprobarTest->isVisible());
+  Send(window->checkButton, Qt::Key_Return);
+  EXPECT_FALSE(window->checkButton->isVisible());
   EXPECT_EQ(window->Quiz().TestHits + window->Quiz().TestMisses, 1);
   EXPECT_TRUE(errors.isEmpty());
 }
 
 TEST_F(KeysTest, NothingWhileATextFieldHasTheFocusOrTheButtonIsHidden) {
-  window->ScrollBar1->setValue(10);
+  window->abscissaBar->setValue(10);
   const DihedralPoint start = scene::EditPoint;
-  QLineEdit* step = window->paso->lineEdit();
+  QLineEdit* step = window->stepEdit->lineEdit();
   step->setFocus();
   for (Qt::Key key : {Qt::Key_Left, Qt::Key_PageUp, Qt::Key_Slash, Qt::Key_Plus})
     QTest::keyClick(step, key);
@@ -91,38 +95,38 @@ TEST_F(KeysTest, NothingWhileATextFieldHasTheFocusOrTheButtonIsHidden) {
   EXPECT_EQ(scene::EditPoint, start);
   EXPECT_TRUE(scene::PointMode);
   EXPECT_FALSE(scene::ProfileOn);
-  EXPECT_EQ(window->PA->text(), "A");
-  EXPECT_FALSE(window->comprobarTest->isVisible());
+  EXPECT_EQ(window->endPointButton->text(), "A");
+  EXPECT_FALSE(window->checkButton->isVisible());
 
   // While an exercise waits, the arrow buttons, "A" and the covered TEST are out.
   quiz::SetRandomSource([](std::int32_t n) { return n == 2 ? 1 : 0; });
-  window->Btest->click();
+  window->testButton->click();
   const DihedralPoint exercise = scene::EditPoint;
-  window->ScrollBar2->setFocus();
+  window->cotaBar->setFocus();
   for (int key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_A, Qt::Key_T})
-    Send(window->ScrollBar2, key);
+    Send(window->cotaBar, key);
   EXPECT_EQ(scene::EditPoint, exercise);
-  EXPECT_EQ(window->PA->text(), "A");
-  EXPECT_EQ(window->ScrollBar2->value(), 0);
+  EXPECT_EQ(window->endPointButton->text(), "A");
+  EXPECT_EQ(window->cotaBar->value(), 0);
   EXPECT_TRUE(scene::AnswerHidden);
   // Return in an answer list keeps the list's meaning: no check.
-  window->SelPunto->setFocus();
-  QTest::keyClick(window->SelPunto->lineEdit(), Qt::Key_Return);
-  EXPECT_TRUE(window->comprobarTest->isVisible());
+  window->pointAnswers->setFocus();
+  QTest::keyClick(window->pointAnswers->lineEdit(), Qt::Key_Return);
+  EXPECT_TRUE(window->checkButton->isVisible());
 }
 
 TEST_F(KeysTest, HeldStepsRepeatHeldTogglesDoNot) {
-  window->ScrollBar1->setValue(0);
-  Send(window->BitBtn1, Qt::Key_Right);
-  for (int i = 0; i < 3; ++i) Send(window->BitBtn1, Qt::Key_Right, true);
+  window->abscissaBar->setValue(0);
+  Send(window->cotaUpButton, Qt::Key_Right);
+  for (int i = 0; i < 3; ++i) Send(window->cotaUpButton, Qt::Key_Right, true);
   EXPECT_EQ(scene::EditPoint.abscissa, 20);
-  Send(window->BitBtn1, Qt::Key_Slash);
-  for (int i = 0; i < 3; ++i) Send(window->BitBtn1, Qt::Key_Slash, true);
+  Send(window->cotaUpButton, Qt::Key_Slash);
+  for (int i = 0; i < 3; ++i) Send(window->cotaUpButton, Qt::Key_Slash, true);
   EXPECT_FALSE(scene::PointMode);
 }
 
 TEST_F(KeysTest, FullScreenHelpAndKeysWithCtrlWorkEvenInATextField) {
-  QLineEdit* step = window->paso->lineEdit();
+  QLineEdit* step = window->stepEdit->lineEdit();
   step->setFocus();
   QTest::keyClick(step, Qt::Key_F11);
   EXPECT_TRUE(window->isFullScreen());
@@ -131,12 +135,12 @@ TEST_F(KeysTest, FullScreenHelpAndKeysWithCtrlWorkEvenInATextField) {
   // Ctrl+T is "Mostrar trazas", not the T of TEST that a text field keeps.
   QTest::keyClick(step, Qt::Key_T, Qt::ControlModifier);
   EXPECT_TRUE(scene::TracesOn);
-  EXPECT_FALSE(window->comprobarTest->isVisible());
+  EXPECT_FALSE(window->checkButton->isVisible());
 
   // A command another part of the program adds later shows in the help as well.
   auto* later = new QAction(QStringLiteral("Exportar dibujo..."), window.get());
   later->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-  window->ContextMenu->addAction(later);
+  window->contextMenu->addAction(later);
   QTest::keyClick(step, Qt::Key_F1);
   QWidget* help = window->HelpWindow();
   ASSERT_NE(help, nullptr);

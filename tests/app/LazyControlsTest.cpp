@@ -14,17 +14,18 @@ TEST_F(WindowTest, HiddenControlsAreMadeOnFirstUseInTheirPlaces) {
     EXPECT_EQ(window->findChild<QWidget*>(name), nullptr) << name;
 
   // A copy taken before the control exists stands for the same control.
-  const app::LazyControl<QComboBox> relation = window->DefREcta;
+  const app::LazyControl<QComboBox> relation = window->lineRelationAnswers;
   window->resize(2 * 1036, 2 * 541);
-  QComboBox* point = window->SelPunto;
-  EXPECT_EQ(relation.get(), window->DefREcta.get());
+  QComboBox* point = window->pointAnswers;
+  EXPECT_EQ(relation.get(), window->lineRelationAnswers.get());
   EXPECT_EQ(window->findChildren<QComboBox*>().size(), 4);  // the plane list too
   EXPECT_FALSE(point->isVisible());
   // The lists lie on the row of "Paso:", which moved with the larger drawing.
-  EXPECT_EQ(point->pos(), window->Label8->pos());
-  EXPECT_EQ(window->Btest->nextInFocusChain(), point);
+  EXPECT_EQ(point->pos(), window->stepCaption->pos());
+  EXPECT_EQ(window->testButton->nextInFocusChain(), point);
   const QObjectList& children = window->children();
-  EXPECT_LT(children.indexOf(window->DefREcta.get()), children.indexOf(window->comprobarTest));
+  EXPECT_LT(children.indexOf(window->lineRelationAnswers.get()),
+            children.indexOf(window->checkButton));
 
   // A debugging button still runs its handler.
   window->Button1->click();

@@ -47,20 +47,21 @@ class MendsTest : public WindowTest {
 };
 
 TEST_F(MendsTest, StepArrowsOnATextThatIsNoNumberStartFromZero) {
-  window->paso->lineEdit()->setText("");
-  window->paso->stepUp();
-  EXPECT_EQ(window->paso->lineEdit()->text(), "1");
+  window->stepEdit->lineEdit()->setText("");
+  window->stepEdit->stepUp();
+  EXPECT_EQ(window->stepEdit->lineEdit()->text(), "1");
   EXPECT_EQ(scene::IncrX, 1);
-  window->paso->lineEdit()->setText("abc");
-  QTest::keyClick(window->paso, Qt::Key_Down);  // the arrow key of the box itself
-  EXPECT_EQ(window->paso->lineEdit()->text(), "-1");
+  window->stepEdit->lineEdit()->setText("abc");
+  QTest::keyClick(window->stepEdit, Qt::Key_Down);  // the arrow key of the box itself
+  EXPECT_EQ(window->stepEdit->lineEdit()->text(), "-1");
   EXPECT_EQ(scene::IncrY, -1);
-  window->paso->stepUp();  // a number steps from itself
+  window->stepEdit->stepUp();  // a number steps from itself
   EXPECT_EQ(scene::IncrX, 0);
 }
 
 TEST_F(MendsTest, DropDownsShowEveryItemWholeAndTheListsSayWhatToChoose) {
-  for (QComboBox* list : {window->SelPunto, window->SelREcta, window->DefREcta}) {
+  for (QComboBox* list :
+       {window->pointAnswers, window->lineTypeAnswers, window->lineRelationAnswers}) {
     list->show();
     list->showPopup();
     QAbstractItemView* view = list->view();
@@ -69,16 +70,16 @@ TEST_F(MendsTest, DropDownsShowEveryItemWholeAndTheListsSayWhatToChoose) {
         << list->objectName().toStdString();
     list->hidePopup();
   }
-  EXPECT_EQ(window->SelPunto->toolTip(), QStringLiteral("Elige dónde está el punto"));
-  EXPECT_EQ(window->SelREcta->toolTip(), QStringLiteral("Elige el tipo de recta"));
-  EXPECT_EQ(window->DefREcta->toolTip(),
+  EXPECT_EQ(window->pointAnswers->toolTip(), QStringLiteral("Elige dónde está el punto"));
+  EXPECT_EQ(window->lineTypeAnswers->toolTip(), QStringLiteral("Elige el tipo de recta"));
+  EXPECT_EQ(window->lineRelationAnswers->toolTip(),
             QStringLiteral("Elige su posición respecto de H, V y L.T."));
 }
 
 TEST_F(MendsTest, CoordinatesSetTheSceneAndRedrawAsAnEditWould) {
-  window->BitBtn8->click();  // line mode, A edited
-  window->PA->click();       // B edited
-  window->ScrollBar1->setValue(12);
+  window->pointOrLineButton->click();  // line mode, A edited
+  window->endPointButton->click();     // B edited
+  window->abscissaBar->setValue(12);
   int asked = 0;
   dialogs.coordinates = [&](app::CoordinatesInput& io) {
     ++asked;
@@ -88,20 +89,20 @@ TEST_F(MendsTest, CoordinatesSetTheSceneAndRedrawAsAnEditWould) {
     io.b = {std::numeric_limits<std::int32_t>::min(), 30, -7};
     return true;
   };
-  QTest::keyClick(window->BitBtn1, Qt::Key_C);
+  QTest::keyClick(window->cotaUpButton, Qt::Key_C);
   ASSERT_EQ(asked, 1);
   EXPECT_EQ(scene::PointA, (DihedralPoint{std::numeric_limits<std::int32_t>::max(), -5, 12}));
   EXPECT_EQ(scene::PointB, (DihedralPoint{std::numeric_limits<std::int32_t>::min(), 30, -7}));
   EXPECT_EQ(scene::EditPoint, scene::PointB);
-  EXPECT_EQ(window->ScrollBar1->value(), 12);
+  EXPECT_EQ(window->abscissaBar->value(), 12);
   // The same picture as an edit of the same scene draws.
   const QImage set = Surface();
-  window->ScrollBar3->setValue(30);  // B's alejamiento already
+  window->alejamientoBar->setValue(30);  // B's alejamiento already
   EXPECT_EQ(Surface(), set);
 
   // Typed into the step it is a letter; during an exercise it is refused.
-  QTest::keyClick(window->paso->lineEdit(), Qt::Key_C);
-  window->Btest->click();
+  QTest::keyClick(window->stepEdit->lineEdit(), Qt::Key_C);
+  window->testButton->click();
   window->CoordinatesClick();
   EXPECT_EQ(asked, 1);
   ASSERT_EQ(errors.size(), 1);
@@ -109,32 +110,32 @@ TEST_F(MendsTest, CoordinatesSetTheSceneAndRedrawAsAnEditWould) {
 }
 
 TEST_F(MendsTest, AfterTheCheckTheFocusIsOnTest) {
-  QTest::mouseClick(window->Btest, Qt::LeftButton);
-  window->SelPunto->setFocus();
-  window->SelPunto->setCurrentIndex(8);
-  QTest::mouseClick(window->comprobarTest, Qt::LeftButton);
+  QTest::mouseClick(window->testButton, Qt::LeftButton);
+  window->pointAnswers->setFocus();
+  window->pointAnswers->setCurrentIndex(8);
+  QTest::mouseClick(window->checkButton, Qt::LeftButton);
   ASSERT_EQ(window->Quiz().TestHits, 1);
-  EXPECT_EQ(QApplication::focusWidget(), window->Btest);
+  EXPECT_EQ(QApplication::focusWidget(), window->testButton);
 }
 
 TEST_F(MendsTest, SecondClickOfADoubleClickOnTestIsNoAnswer) {
   const quint64 t = 100000;
   const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
-  ClickAt(window->Btest, t);
-  ASSERT_TRUE(window->comprobarTest->isVisible());
-  ClickAt(window->comprobarTest, t + 120);
-  EXPECT_TRUE(window->comprobarTest->isVisible());
+  ClickAt(window->testButton, t);
+  ASSERT_TRUE(window->checkButton->isVisible());
+  ClickAt(window->checkButton, t + 120);
+  EXPECT_TRUE(window->checkButton->isVisible());
   EXPECT_EQ(window->Quiz().TestHits + window->Quiz().TestMisses, 0);
-  ClickAt(window->comprobarTest, t + interval + 10);
-  EXPECT_FALSE(window->comprobarTest->isVisible());
+  ClickAt(window->checkButton, t + interval + 10);
+  EXPECT_FALSE(window->checkButton->isVisible());
   EXPECT_EQ(window->Quiz().TestHits + window->Quiz().TestMisses, 1);
 }
 
 TEST_F(MendsTest, ButtonsAndScrollBarsShowWhereTheFocusIs) {
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{window->BitBtn4, window->Btest, window->ScrollBar3}) {
+  for (QWidget* w : std::initializer_list<QWidget*>{window->abscissaUpButton, window->testButton,
+                                                    window->alejamientoBar}) {
     const QRect area = w->geometry();
-    window->PA->setFocus();
+    window->endPointButton->setFocus();
     QTest::qWait(5);
     const QImage without = window->grab(area).toImage();
     w->setFocus();
@@ -142,9 +143,9 @@ TEST_F(MendsTest, ButtonsAndScrollBarsShowWhereTheFocusIs) {
     EXPECT_NE(window->grab(area).toImage(), without) << w->objectName().toStdString();
   }
   // The mark takes no clicks: "comprobar" still lies over "TEST" for the pointer.
-  window->Btest->click();
-  window->comprobarTest->setFocus();
-  EXPECT_EQ(window->childAt(window->Btest->geometry().center()), window->comprobarTest);
+  window->testButton->click();
+  window->checkButton->setFocus();
+  EXPECT_EQ(window->childAt(window->testButton->geometry().center()), window->checkButton);
 }
 
 }  // namespace

@@ -35,16 +35,16 @@ class PlaneCommandsTest : public WindowTest {
     scene::ResetPlaneScene();
     WindowTest::TearDown();
   }
-  QString Caption() const { return window->PA->text(); }
+  QString Caption() const { return window->endPointButton->text(); }
   QAction* entry = nullptr;
 };
 
 TEST_F(PlaneCommandsTest, CycleEditsAndLeaving) {
-  EXPECT_TRUE(window->ContextMenu->actions().contains(entry) && entry->isCheckable());
+  EXPECT_TRUE(window->contextMenu->actions().contains(entry) && entry->isCheckable());
   EXPECT_EQ(entry->text() + " " + entry->shortcut().toString(), "Plano por tres puntos P");
   EXPECT_FALSE(entry->isChecked() || scene::PlaneMode);
 
-  window->ScrollBar1->setValue(-7);  // the first picture: a point
+  window->abscissaBar->setValue(-7);  // the first picture: a point
   const QImage point = Surface();
   QTest::keyClick(window.get(), Qt::Key_P);
   ASSERT_TRUE(scene::PlaneMode && entry->isChecked());
@@ -57,7 +57,7 @@ TEST_F(PlaneCommandsTest, CycleEditsAndLeaving) {
     window->PAClick();
     EXPECT_EQ(Caption(), c);
   }
-  window->ScrollBar1->setValue(12);
+  window->abscissaBar->setValue(12);
   EXPECT_EQ(scene::PointC, (DihedralPoint{12, 30, 50}));
   window->BitBtn1Click();  // cota up by the step
   EXPECT_EQ(scene::PointC.cota, 50 + scene::IncrY);
@@ -106,8 +106,8 @@ TEST_F(PlaneCommandsTest, CycleEditsAndLeaving) {
 TEST_F(PlaneCommandsTest, KeyOnTheSplashDrawsThePlane) {
   QTest::keyClick(window.get(), Qt::Key_P);
   ASSERT_TRUE(scene::PlaneMode);
-  EXPECT_TRUE(window->Memo2->isHidden());
-  EXPECT_TRUE(window->PaintBox1->ShowsSurface());
+  EXPECT_TRUE(window->splashText->isHidden());
+  EXPECT_TRUE(window->drawingArea->ShowsSurface());
   EXPECT_EQ(PlaneCode(), 8);  // A (0, 40, 40), B (0, 0, 0), C (-40, 30, 50)
   EXPECT_TRUE(errors.isEmpty());
 }

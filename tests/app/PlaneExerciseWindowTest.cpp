@@ -44,14 +44,14 @@ class PlaneExerciseWindowTest : public WindowTest {
   // TEST until the exercise waiting is a plane (or not), at most 40 times.
   bool TestUntil(bool plane) {
     for (int k = 0; k < 40; ++k) {
-      QTest::mouseClick(window->Btest, Qt::LeftButton);
+      QTest::mouseClick(window->testButton, Qt::LeftButton);
       if (window->Quiz().CurrentExercise.planeMode == plane) return true;
     }
     return false;
   }
   void Answer(int index) {
-    window->SelPlano->setCurrentIndex(index);
-    QTest::mouseClick(window->comprobarTest, Qt::LeftButton);
+    window->planeAnswers->setCurrentIndex(index);
+    QTest::mouseClick(window->checkButton, Qt::LeftButton);
   }
   QAction* option = nullptr;
   QAction* planeEntry = nullptr;
@@ -59,7 +59,7 @@ class PlaneExerciseWindowTest : public WindowTest {
 };
 
 TEST_F(PlaneExerciseWindowTest, UntickedDrawsAsIfTheEntryWereNotThere) {
-  const QList<QAction*> menu = window->ContextMenu->actions();
+  const QList<QAction*> menu = window->contextMenu->actions();
   EXPECT_EQ(menu.indexOf(option), menu.indexOf(planeEntry) + 1);
   EXPECT_FALSE(option->isChecked());
   // The same exercises and answers before the entry is ever ticked and after it is
@@ -67,14 +67,14 @@ TEST_F(PlaneExerciseWindowTest, UntickedDrawsAsIfTheEntryWereNotThere) {
   std::vector<QImage> runs[2];
   for (std::vector<QImage>& shots : runs) {
     Seed(99);
-    window->ScrollBar1->setValue(&shots == runs ? 5 : 6);
+    window->abscissaBar->setValue(&shots == runs ? 5 : 6);
     for (int k = 0; k < 6; ++k) {
-      QTest::mouseClick(window->Btest, Qt::LeftButton);
-      EXPECT_FALSE(window->SelPlano->isVisible());
+      QTest::mouseClick(window->testButton, Qt::LeftButton);
+      EXPECT_FALSE(window->planeAnswers->isVisible());
       shots.push_back(Surface());
-      window->SelPunto->setCurrentIndex(k);
-      window->SelREcta->setCurrentIndex(k);
-      QTest::mouseClick(window->comprobarTest, Qt::LeftButton);
+      window->pointAnswers->setCurrentIndex(k);
+      window->lineTypeAnswers->setCurrentIndex(k);
+      QTest::mouseClick(window->checkButton, Qt::LeftButton);
       shots.push_back(Surface());
     }
     window->findChild<QAction*>("ResetScoreAction")->trigger();
@@ -86,20 +86,20 @@ TEST_F(PlaneExerciseWindowTest, UntickedDrawsAsIfTheEntryWereNotThere) {
 }
 
 TEST_F(PlaneExerciseWindowTest, PlaneExerciseCheckedScoredAndApartFromTheUsersPlane) {
-  window->ScrollBar1->setValue(5);
+  window->abscissaBar->setValue(5);
   QTest::keyClick(window.get(), Qt::Key_P);  // the user's plane, C selected
   window->PAClick();
   window->PAClick();
   option->trigger();
   Seed(5);
   ASSERT_TRUE(TestUntil(true));
-  QComboBox* list = window->SelPlano;
-  EXPECT_TRUE(list->isVisible() && !window->SelREcta->isVisible() &&
-              !window->DefREcta->isVisible());
+  QComboBox* list = window->planeAnswers;
+  EXPECT_TRUE(list->isVisible() && !window->lineTypeAnswers->isVisible() &&
+              !window->lineRelationAnswers->isVisible());
   // In SelREcta's place, wider: closed, it shows its longest item whole, and starts
   // with a Spanish prompt.
-  EXPECT_EQ(list->geometry().topLeft(), window->SelREcta->geometry().topLeft());
-  EXPECT_LT(list->geometry().right(), window->comprobarTest->geometry().left());
+  EXPECT_EQ(list->geometry().topLeft(), window->lineTypeAnswers->geometry().topLeft());
+  EXPECT_LT(list->geometry().right(), window->checkButton->geometry().left());
   EXPECT_EQ(list->currentText(), "Tipo de plano");
   for (int k = 0; k < list->count(); ++k)
     EXPECT_LE(list->lineEdit()->fontMetrics().horizontalAdvance(list->itemText(k)),
@@ -109,7 +109,7 @@ TEST_F(PlaneExerciseWindowTest, PlaneExerciseCheckedScoredAndApartFromTheUsersPl
   EXPECT_EQ(list->itemText(3), "4. PROYECTANTE HORIZONTAL");
   EXPECT_EQ(list->itemText(9), "10. NO DEFINEN UN PLANO");
   // The exercise starts on A, in a plane that "P" cannot take away while it waits.
-  EXPECT_EQ(window->PA->text(), "A");
+  EXPECT_EQ(window->endPointButton->text(), "A");
   EXPECT_TRUE(scene::SelectedA && !scene::SelectedC && planeEntry->isChecked());
   QTest::keyClick(window.get(), Qt::Key_P);
   EXPECT_TRUE(scene::PlaneMode && planeEntry->isChecked() && errors.size() == 1);
@@ -131,7 +131,7 @@ TEST_F(PlaneExerciseWindowTest, PlaneExerciseCheckedScoredAndApartFromTheUsersPl
 }
 
 TEST_F(PlaneExerciseWindowTest, CheckDrawsThePlanesTracesAtOnceAndNeverTheLineABs) {
-  window->ScrollBar1->setValue(5);
+  window->abscissaBar->setValue(5);
   option->trigger();
   window->findChild<QAction*>("MostrarTrazas")->trigger();
   Seed(5);

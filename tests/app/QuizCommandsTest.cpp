@@ -34,9 +34,9 @@ class QuizCommandsTest : public WindowTest {
       if (!draws.empty()) draws.pop_front();
       return v;
     });
-    QTest::mouseClick(window->Btest, Qt::LeftButton);
-    window->SelPunto->setCurrentIndex(0);
-    QTest::mouseClick(window->comprobarTest, Qt::LeftButton);
+    QTest::mouseClick(window->testButton, Qt::LeftButton);
+    window->pointAnswers->setCurrentIndex(0);
+    QTest::mouseClick(window->checkButton, Qt::LeftButton);
   }
 };
 
@@ -45,7 +45,7 @@ TEST_F(QuizCommandsTest, MenuEntriesAndListsBackAtTheirStartTexts) {
   const QStringList ours{"Corrección detallada", "Ocultar coordenadas", "Resultados...",
                          "Guardar CSV...", "Reiniciar puntuación"};
   QStringList texts;
-  for (QAction* a : window->ContextMenu->actions())
+  for (QAction* a : window->contextMenu->actions())
     if (ours.contains(a->text())) texts << a->text();
   EXPECT_EQ(texts, ours);
   QAction* detailed = Action("DetailedModeAction");
@@ -56,8 +56,9 @@ TEST_F(QuizCommandsTest, MenuEntriesAndListsBackAtTheirStartTexts) {
   EXPECT_TRUE(window->Quiz().DetailedMode);
   EXPECT_TRUE(hide->isEnabled());
   RightPointExercise();
-  QTest::mouseClick(window->Btest, Qt::LeftButton);
-  for (QComboBox* list : {window->SelPunto, window->SelREcta, window->DefREcta}) {
+  QTest::mouseClick(window->testButton, Qt::LeftButton);
+  for (QComboBox* list :
+       {window->pointAnswers, window->lineTypeAnswers, window->lineRelationAnswers}) {
     EXPECT_EQ(list->currentIndex(), -1);
     EXPECT_EQ(list->currentText(), list->objectName());
   }

@@ -38,9 +38,17 @@ class QuizWindowTest : public WindowTest {
   }
 
   std::vector<QWidget*> EditingControls() const {
-    return {window->BitBtn1, window->BitBtn2, window->BitBtn3, window->BitBtn4,
-            window->BitBtn5, window->BitBtn6, window->BitBtn7, window->BitBtn8,
-            window->PA,      window->Label8,  window->paso};
+    return {window->cotaUpButton,
+            window->cotaDownButton,
+            window->abscissaDownButton,
+            window->abscissaUpButton,
+            window->alejamientoDownButton,
+            window->alejamientoUpButton,
+            window->profileButton,
+            window->pointOrLineButton,
+            window->endPointButton,
+            window->stepCaption,
+            window->stepEdit};
   }
   void ExpectEditingControls(bool visible) const {
     for (QWidget* w : EditingControls())
@@ -54,27 +62,27 @@ class QuizWindowTest : public WindowTest {
 
 TEST_F(QuizWindowTest, PointExerciseShowsItsListAndComprobarGivesTheButtonsBack) {
   Script({1, 1, 1, 1, 1, 1, 1, 25, 30, 40, 11, 11});  // A = (25, 30, 40)
-  Click(window->Btest);
+  Click(window->testButton);
 
   EXPECT_EQ(scene::PointA, (DihedralPoint{25, 30, 40}));
   ExpectEditingControls(false);
-  EXPECT_TRUE(window->comprobarTest->isVisible());
-  EXPECT_TRUE(window->SelPunto->isVisible());
-  EXPECT_FALSE(window->SelREcta->isVisible());
-  EXPECT_FALSE(window->DefREcta->isVisible());
-  EXPECT_TRUE(window->ScrollBar1->isVisible());
+  EXPECT_TRUE(window->checkButton->isVisible());
+  EXPECT_TRUE(window->pointAnswers->isVisible());
+  EXPECT_FALSE(window->lineTypeAnswers->isVisible());
+  EXPECT_FALSE(window->lineRelationAnswers->isVisible());
+  EXPECT_TRUE(window->abscissaBar->isVisible());
   EXPECT_TRUE(scene::AnswerHidden);
 
-  window->SelPunto->setCurrentIndex(0);  // "1.PRIMER CUADRANTE"
-  Click(window->comprobarTest);
+  window->pointAnswers->setCurrentIndex(0);  // "1.PRIMER CUADRANTE"
+  Click(window->checkButton);
 
   EXPECT_EQ(window->Quiz().TestHits, 1);
   EXPECT_EQ(window->Quiz().TestMisses, 0);
   ExpectEditingControls(true);
-  EXPECT_FALSE(window->comprobarTest->isVisible());
-  EXPECT_FALSE(window->SelPunto->isVisible());
-  EXPECT_TRUE(window->Btest->isVisible());
-  EXPECT_EQ(window->Label7->text(), "1");
+  EXPECT_FALSE(window->checkButton->isVisible());
+  EXPECT_FALSE(window->pointAnswers->isVisible());
+  EXPECT_TRUE(window->testButton->isVisible());
+  EXPECT_EQ(window->answerCodeLabel->text(), "1");
   // The hits bar: two pixels for the one hit, in colour 12 of the loaded palette.
   EXPECT_EQ(SurfacePixel(211, 391), Rgb(120, 121, 122));
   EXPECT_TRUE(errors.isEmpty());
@@ -82,37 +90,37 @@ TEST_F(QuizWindowTest, PointExerciseShowsItsListAndComprobarGivesTheButtonsBack)
 
 TEST_F(QuizWindowTest, LineExerciseShowsBothListsAndAWrongAnswerIsAMiss) {
   Script({0, 1, 1, 1, 0, 1, 0, 30, 50, 60, 21, 40});  // FRONTAL
-  Click(window->Btest);
+  Click(window->testButton);
   EXPECT_FALSE(scene::PointMode);
-  EXPECT_FALSE(window->SelPunto->isVisible());
-  EXPECT_TRUE(window->SelREcta->isVisible());
-  EXPECT_TRUE(window->DefREcta->isVisible());
+  EXPECT_FALSE(window->pointAnswers->isVisible());
+  EXPECT_TRUE(window->lineTypeAnswers->isVisible());
+  EXPECT_TRUE(window->lineRelationAnswers->isVisible());
 
-  window->SelREcta->setCurrentIndex(1);  // FRONTAL
-  window->DefREcta->setCurrentIndex(2);  // the horizontal line's relation
-  Click(window->comprobarTest);
+  window->lineTypeAnswers->setCurrentIndex(1);      // FRONTAL
+  window->lineRelationAnswers->setCurrentIndex(2);  // the horizontal line's relation
+  Click(window->checkButton);
   EXPECT_EQ(window->Quiz().TestHits, 0);
   EXPECT_EQ(window->Quiz().TestMisses, 1);
   ExpectEditingControls(true);
-  EXPECT_FALSE(window->SelREcta->isVisible());
-  EXPECT_FALSE(window->DefREcta->isVisible());
+  EXPECT_FALSE(window->lineTypeAnswers->isVisible());
+  EXPECT_FALSE(window->lineRelationAnswers->isVisible());
 }
 
 TEST_F(QuizWindowTest, ExerciseStartsOnAWhateverTheABButtonShowed) {
-  window->ScrollBar1->setValue(-7);  // an edit first: the point scene is drawn
-  Click(window->PA);                 // point mode: caption "B", A still edited
-  ASSERT_EQ(window->PA->text(), "B");
+  window->abscissaBar->setValue(-7);  // an edit first: the point scene is drawn
+  Click(window->endPointButton);      // point mode: caption "B", A still edited
+  ASSERT_EQ(window->endPointButton->text(), "B");
 
   Script({1, 1, 1, 1, 1, 1, 1, 25, 30, 40, 13, 15});
-  Click(window->Btest);
-  EXPECT_EQ(window->PA->text(), "A");
+  Click(window->testButton);
+  EXPECT_EQ(window->endPointButton->text(), "A");
   EXPECT_TRUE(scene::SelectedA);
   EXPECT_EQ(scene::PointA, (DihedralPoint{25, 30, 40}));
   EXPECT_EQ(scene::EditPoint, scene::PointA);
   EXPECT_EQ(window->Quiz().CurrentExercise.classCode, 1);
 
   // The scroll bars still edit during the wait, and they move A.
-  window->ScrollBar2->setValue(-60);
+  window->cotaBar->setValue(-60);
   EXPECT_EQ(scene::PointA, (DihedralPoint{25, 30, -60}));
   EXPECT_EQ(scene::PointB, (DihedralPoint{25, 15, 13}));
   EXPECT_EQ(window->Quiz().CurrentExercise.classCode, 1);

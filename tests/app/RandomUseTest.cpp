@@ -110,11 +110,13 @@ TEST_F(RandomUseTest, ThousandsOfRandomActionsKeepTheSceneConsistent) {
   rng_.seed(seed);
   SCOPED_TRACE("seed " + std::to_string(seed) + " (rerun with QUORVEL_RANDOM_SEED)");
 
-  QToolButton* const editButtons[] = {window->BitBtn1, window->BitBtn2, window->BitBtn3,
-                                      window->BitBtn4, window->BitBtn5, window->BitBtn6,
-                                      window->BitBtn7, window->BitBtn8, window->PA};
-  QScrollBar* const bars[] = {window->ScrollBar1, window->ScrollBar2, window->ScrollBar3};
-  QComboBox* const lists[] = {window->SelPunto, window->SelREcta, window->DefREcta};
+  QToolButton* const editButtons[] = {
+      window->cotaUpButton,     window->cotaDownButton,        window->abscissaDownButton,
+      window->abscissaUpButton, window->alejamientoDownButton, window->alejamientoUpButton,
+      window->profileButton,    window->pointOrLineButton,     window->endPointButton};
+  QScrollBar* const bars[] = {window->abscissaBar, window->cotaBar, window->alejamientoBar};
+  QComboBox* const lists[] = {window->pointAnswers, window->lineTypeAnswers,
+                              window->lineRelationAnswers};
 
   int checked = 0;
   int exercises = 0;
@@ -138,48 +140,49 @@ TEST_F(RandomUseTest, ThousandsOfRandomActionsKeepTheSceneConsistent) {
       DragScrollBar(bars[Uniform(0, 2)]);
       ExpectSceneConsistent("a scroll bar drag");
     } else if (action < 63) {
-      if (!window->paso->isVisible()) continue;
+      if (!window->stepEdit->isVisible()) continue;
       const QString text = RandomStepText();
       // QTest types ASCII only; other text arrives as if pasted.
       bool ascii = true;
       for (QChar c : text) ascii = ascii && c.unicode() < 128;
       if (Uniform(0, 1) == 0 || !ascii) {
-        window->paso->lineEdit()->setText(text);
+        window->stepEdit->lineEdit()->setText(text);
       } else {
-        window->paso->lineEdit()->selectAll();
-        QTest::keyClicks(window->paso->lineEdit(), text);
+        window->stepEdit->lineEdit()->selectAll();
+        QTest::keyClicks(window->stepEdit->lineEdit(), text);
       }
       EXPECT_EQ(scene::IncrX, scene::IncrY);
       // The step in use is always the one the box shows.
-      EXPECT_EQ(scene::IncrX, window->paso->TextValue())
+      EXPECT_EQ(scene::IncrX, window->stepEdit->TextValue())
           << "typed \"" << text.toStdString() << "\", box shows \""
-          << window->paso->lineEdit()->text().toStdString() << "\"";
+          << window->stepEdit->lineEdit()->text().toStdString() << "\"";
     } else if (action < 75) {
-      QTest::mouseClick(window->Btest, Qt::LeftButton);
+      QTest::mouseClick(window->testButton, Qt::LeftButton);
       ++exercises;
       // A fresh exercise leaves A selected under the caption "A", edited as shown.
       EXPECT_TRUE(scene::AnswerHidden);
       EXPECT_TRUE(scene::SelectedA);
       EXPECT_EQ(window->PACaption(), "A");
       EXPECT_EQ(scene::EditPoint, scene::PointA);
-      EXPECT_TRUE(window->comprobarTest->isVisible());
-      EXPECT_FALSE(window->BitBtn1->isVisible());
+      EXPECT_TRUE(window->checkButton->isVisible());
+      EXPECT_FALSE(window->cotaUpButton->isVisible());
     } else if (action < 90) {
       for (QComboBox* list : lists) ChooseAnswer(list);
-      if (!window->comprobarTest->isVisible()) continue;
-      QTest::mouseClick(window->comprobarTest, Qt::LeftButton);
+      if (!window->checkButton->isVisible()) continue;
+      QTest::mouseClick(window->checkButton, Qt::LeftButton);
       ++checked;
       EXPECT_FALSE(scene::AnswerHidden);
       EXPECT_TRUE(window->Quiz().ExerciseAnswered);
-      EXPECT_FALSE(window->comprobarTest->isVisible());
-      EXPECT_TRUE(window->Btest->isVisible());
-      EXPECT_TRUE(window->BitBtn1->isVisible());
-      EXPECT_EQ(scene::IncrX, window->paso->TextValue())
-          << "box shows \"" << window->paso->lineEdit()->text().toStdString()
+      EXPECT_FALSE(window->checkButton->isVisible());
+      EXPECT_TRUE(window->testButton->isVisible());
+      EXPECT_TRUE(window->cotaUpButton->isVisible());
+      EXPECT_EQ(scene::IncrX, window->stepEdit->TextValue())
+          << "box shows \"" << window->stepEdit->lineEdit()->text().toStdString()
           << "\" after the exercise";
     } else {
       // Clicks where nothing is bound: the splash text, the paint box, labels.
-      QWidget* const idle[] = {window->Memo2, window->PaintBox1, window->Label8, window->Label9};
+      QWidget* const idle[] = {window->splashText, window->drawingArea, window->stepCaption,
+                               window->creditsCaption};
       QWidget* w = idle[Uniform(0, 3)];
       if (w->isVisible()) QTest::mouseClick(w, Qt::LeftButton);
     }
@@ -187,13 +190,13 @@ TEST_F(RandomUseTest, ThousandsOfRandomActionsKeepTheSceneConsistent) {
   }
 
   // One more edit brings the scene through the information update.
-  window->ScrollBar2->setValue(window->ScrollBar2->value() == 0 ? 1 : 0);
+  window->cotaBar->setValue(window->cotaBar->value() == 0 ? 1 : 0);
   ExpectSceneConsistent("the final edit");
   EXPECT_EQ(window->Quiz().TestHits + window->Quiz().TestMisses, checked);
   EXPECT_GE(window->Quiz().TestHits, 0);
   EXPECT_GE(window->Quiz().TestMisses, 0);
   EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
-  EXPECT_FALSE(window->Memo2->isVisible());
+  EXPECT_FALSE(window->splashText->isVisible());
   // A full run covered the test mode, not only editing.
   if (!HasFailure()) {
     EXPECT_GT(exercises, 10);
@@ -211,8 +214,8 @@ namespace {
 TEST_F(RandomUseTest, ClosingTheWindowWhileEditingTheStepIsSafe) {
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  window->paso->setFocus();
-  window->paso->lineEdit()->setText(QStringLiteral("abc"));
+  window->stepEdit->setFocus();
+  window->stepEdit->lineEdit()->setText(QStringLiteral("abc"));
   window.reset();
   EXPECT_EQ(scene::Quorvel, nullptr);
 }

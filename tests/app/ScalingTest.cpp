@@ -26,21 +26,21 @@ class ScalingTest : public WindowTest {
     StartWindow();
   }
   // What the drawing area shows, in its own pixels.
-  QImage Shown() const { return window->PaintBox1->grab().toImage(); }
+  QImage Shown() const { return window->drawingArea->grab().toImage(); }
 };
 
 TEST_F(ScalingTest, TwiceTheStartSizeDrawsTwiceAsLargeWithTheControlsBelow) {
-  window->BitBtn8->click();  // a line: labels, rings and texts to look at
-  window->ScrollBar1->setValue(20);
+  window->pointOrLineButton->click();  // a line: labels, rings and texts to look at
+  window->abscissaBar->setValue(20);
   window->ab->setValue(1);
   const QImage startFrame = Shown();
-  window->ScrollBar1->setValue(21);
+  window->abscissaBar->setValue(21);
   const QImage startPicture = Shown();
-  const QRect startButton = window->BitBtn3->geometry();
+  const QRect startButton = window->abscissaDownButton->geometry();
 
   window->resize(2061, 1014);
   EXPECT_DOUBLE_EQ(window->DrawingScale(), 2.0);
-  EXPECT_EQ(window->PaintBox1->geometry(), QRect(8, 0, 2050, 946));
+  EXPECT_EQ(window->drawingArea->geometry(), QRect(8, 0, 2050, 946));
   const QImage big = Shown();
   ASSERT_EQ(big.size(), QSize(2050, 946));
   // Texts and rings drawn at the new size, not the start picture's pixels doubled.
@@ -56,19 +56,19 @@ TEST_F(ScalingTest, TwiceTheStartSizeDrawsTwiceAsLargeWithTheControlsBelow) {
   EXPECT_NE(frame.pixel(1980, 386), blue);
 
   // The row keeps its sizes and order, just below the drawing, centred under it.
-  const int dx = window->BitBtn3->x() - startButton.x();
-  EXPECT_EQ(window->BitBtn3->geometry(), startButton.translated(dx, 946 - 473));
-  EXPECT_EQ(window->ScrollBar2->geometry(), QRect(920 + dx, 488 + 473, 113, 25));
-  EXPECT_EQ(window->Label9->y(), 512 + 473);
+  const int dx = window->abscissaDownButton->x() - startButton.x();
+  EXPECT_EQ(window->abscissaDownButton->geometry(), startButton.translated(dx, 946 - 473));
+  EXPECT_EQ(window->cotaBar->geometry(), QRect(920 + dx, 488 + 473, 113, 25));
+  EXPECT_EQ(window->creditsCaption->y(), 512 + 473);
   // The drawing's centre moved by (2050 - 1025) / 2.
   EXPECT_LE(std::abs(dx - 512.5), 0.5);
 
   window->resize(1036, 541);
   EXPECT_DOUBLE_EQ(window->DrawingScale(), 1.0);
-  EXPECT_EQ(window->BitBtn3->geometry(), startButton);
+  EXPECT_EQ(window->abscissaDownButton->geometry(), startButton);
   EXPECT_EQ(Shown(), startFrame);
-  window->ScrollBar1->setValue(20);
-  window->ScrollBar1->setValue(21);
+  window->abscissaBar->setValue(20);
+  window->abscissaBar->setValue(21);
   EXPECT_EQ(Shown(), startPicture);
 }
 
@@ -78,11 +78,12 @@ TEST_F(ScalingTest, KeptFramesGiveThePictureDrawingAgainGives) {
   std::mt19937 rng(20261208);
   const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
   quiz::SetRandomSource([&](std::int32_t n) { return pick(n); });
-  QAbstractButton* const buttons[] = {window->BitBtn1, window->BitBtn2,       window->BitBtn3,
-                                      window->BitBtn4, window->BitBtn5,       window->BitBtn6,
-                                      window->BitBtn7, window->BitBtn8,       window->PA,
-                                      window->Btest,   window->comprobarTest, window->Punto};
-  auto* canvas = window->PaintBox1->Canvas();
+  QAbstractButton* const buttons[] = {
+      window->cotaUpButton,     window->cotaDownButton,        window->abscissaDownButton,
+      window->abscissaUpButton, window->alejamientoDownButton, window->alejamientoUpButton,
+      window->profileButton,    window->pointOrLineButton,     window->endPointButton,
+      window->testButton,       window->checkButton,           window->Punto};
+  auto* canvas = window->drawingArea->Canvas();
   std::size_t longestKept = 0;
   for (int i = 0; i < 300 && !HasFailure(); ++i) {
     const int action = pick(10);
@@ -90,7 +91,7 @@ TEST_F(ScalingTest, KeptFramesGiveThePictureDrawingAgainGives) {
       QAbstractButton* b = buttons[pick(12)];
       if (b->isVisibleTo(window.get()) || b == window->Punto) b->click();
     } else if (action < 9) {
-      QScrollBar* bars[] = {window->ScrollBar1, window->ScrollBar2, window->ScrollBar3};
+      QScrollBar* bars[] = {window->abscissaBar, window->cotaBar, window->alejamientoBar};
       QScrollBar* bar = bars[pick(3)];
       bar->setValue(bar->minimum() + pick(bar->maximum() - bar->minimum() + 1));
     } else {
@@ -104,7 +105,7 @@ TEST_F(ScalingTest, KeptFramesGiveThePictureDrawingAgainGives) {
   EXPECT_GT(longestKept, 200u);  // the frame was kept, not drawn every time
   // What is kept for a redraw is one picture's worth: it does not grow with edits.
   const std::size_t kept = canvas->KeptCalls();
-  for (int i = 0; i < 30; ++i) window->ScrollBar3->setValue(i - 15);
+  for (int i = 0; i < 30; ++i) window->alejamientoBar->setValue(i - 15);
   EXPECT_LT(canvas->KeptCalls(), kept + 400);
   // Drawn again at another scale and back, leftovers over the frame included.
   const QImage before = Surface();

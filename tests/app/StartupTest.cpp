@@ -45,38 +45,55 @@ TEST_F(WindowTest, StartsWithTheVisibleControlsAndTheirTexts) {
   EXPECT_EQ(w.palette().color(QPalette::Window), QColor(192, 220, 192));
   EXPECT_EQ(w.font().pixelSize(), 11);
 
-  EXPECT_EQ(w.PaintBox1->geometry(), QRect(8, 0, 1025, 473));
-  EXPECT_EQ(w.Memo2->geometry(), QRect(232, 88, 641, 377));
-  EXPECT_EQ(w.Btest->geometry(), w.comprobarTest->geometry());
-  EXPECT_EQ(w.ScrollBar2->geometry(), QRect(920, 488, 113, 25));
+  EXPECT_EQ(w.drawingArea->geometry(), QRect(8, 0, 1025, 473));
+  EXPECT_EQ(w.splashText->geometry(), QRect(232, 88, 641, 377));
+  EXPECT_EQ(w.testButton->geometry(), w.checkButton->geometry());
+  EXPECT_EQ(w.cotaBar->geometry(), QRect(920, 488, 113, 25));
 
-  for (QScrollBar* bar : {w.ScrollBar1, w.ScrollBar2, w.ScrollBar3}) EXPECT_EQ(bar->value(), 0);
-  EXPECT_EQ(w.ScrollBar1->minimum(), -110);
-  EXPECT_EQ(w.ScrollBar2->maximum(), 140);
-  EXPECT_EQ(w.ScrollBar3->maximum(), 110);
-  EXPECT_EQ(w.paso->lineEdit()->text(), "5");
-  EXPECT_EQ(w.PA->text(), "A");
-  EXPECT_EQ(w.PA->palette().color(QPalette::ButtonText), QColor(128, 0, 0));
-  EXPECT_EQ(w.Btest->text(), "TEST");
-  EXPECT_EQ(w.BitBtn3->toolTip(), "abscisa -");
-  EXPECT_EQ(w.BitBtn7->toolTip(), QStringLiteral("tercera proyección"));
-  EXPECT_TRUE(w.Label9->text().startsWith(QStringLiteral("Prácticas de Dibujo Técnico (")));
-  EXPECT_TRUE(w.Label9->font().italic());
+  for (QScrollBar* bar : {w.abscissaBar, w.cotaBar, w.alejamientoBar}) EXPECT_EQ(bar->value(), 0);
+  EXPECT_EQ(w.abscissaBar->minimum(), -110);
+  EXPECT_EQ(w.cotaBar->maximum(), 140);
+  EXPECT_EQ(w.alejamientoBar->maximum(), 110);
+  EXPECT_EQ(w.stepEdit->lineEdit()->text(), "5");
+  EXPECT_EQ(w.endPointButton->text(), "A");
+  EXPECT_EQ(w.endPointButton->palette().color(QPalette::ButtonText), QColor(128, 0, 0));
+  EXPECT_EQ(w.testButton->text(), "TEST");
+  EXPECT_EQ(w.abscissaDownButton->toolTip(), "abscisa -");
+  EXPECT_EQ(w.profileButton->toolTip(), QStringLiteral("tercera proyección"));
+  EXPECT_TRUE(w.creditsCaption->text().startsWith(QStringLiteral("Prácticas de Dibujo Técnico (")));
+  EXPECT_TRUE(w.creditsCaption->font().italic());
 
   for (QWidget* shown :
-       std::vector<QWidget*>{w.PaintBox1, w.Memo2, w.BitBtn1, w.BitBtn8, w.PA, w.Btest, w.paso,
-                             w.Label8, w.Label10, w.ScrollBar1, w.ScrollBar2, w.ScrollBar3})
+       std::vector<QWidget*>{w.drawingArea, w.splashText, w.cotaUpButton, w.pointOrLineButton,
+                             w.endPointButton, w.testButton, w.stepEdit, w.stepCaption,
+                             w.abscissaCaption, w.abscissaBar, w.cotaBar, w.alejamientoBar})
     EXPECT_TRUE(shown->isVisible()) << shown->metaObject()->className();
-  for (QWidget* hidden : std::vector<QWidget*>{
-           w.Label1, w.Label7,  w.Button1,  w.Memo1,    w.Button2,  w.SpinEdit1,    w.R,
-           w.G,      w.B,       w.Button3,  w.Button4,  w.Punto,    w.ab,           w.al,
-           w.co,     w.Cperfil, w.SelPunto, w.SelREcta, w.DefREcta, w.comprobarTest})
+  for (QWidget* hidden : std::vector<QWidget*>{w.editAbscissaLabel,
+                                               w.answerCodeLabel,
+                                               w.Button1,
+                                               w.Memo1,
+                                               w.Button2,
+                                               w.SpinEdit1,
+                                               w.R,
+                                               w.G,
+                                               w.B,
+                                               w.Button3,
+                                               w.Button4,
+                                               w.Punto,
+                                               w.ab,
+                                               w.al,
+                                               w.co,
+                                               w.profileCheck,
+                                               w.pointAnswers,
+                                               w.lineTypeAnswers,
+                                               w.lineRelationAnswers,
+                                               w.checkButton})
     EXPECT_FALSE(hidden->isVisible()) << hidden->metaObject()->className();
 }
 
 TEST_F(WindowTest, SplashTextKeepsItsBlanks) {
   StartWindow();
-  const QPlainTextEdit* memo = window->Memo2;
+  const QPlainTextEdit* memo = window->splashText;
   ASSERT_EQ(memo->document()->blockCount(), 13);
   EXPECT_EQ(Line(memo, 1), Blanks(19));
   EXPECT_EQ(Line(memo, 2), Blanks(17));
@@ -111,7 +128,7 @@ TEST_F(WindowTest, ActivationSetsSceneAndPaletteOnce) {
   EXPECT_EQ(window->Painter().ScaleX(100), x);
   EXPECT_EQ(window->Painter().ScaleY(100), y);
   EXPECT_EQ(window->Painter().SurfaceCanvas,
-            static_cast<delgraph::Canvas*>(window->PaintBox1->Canvas()));
+            static_cast<delgraph::Canvas*>(window->drawingArea->Canvas()));
   EXPECT_EQ(window->Painter().PaletteColor(0), Rgb(250, 250, 255));
   EXPECT_EQ(window->Painter().PaletteColor(7), Rgb(70, 71, 72));
   EXPECT_EQ(window->Painter().palette.rgb[0].blue, 255);
@@ -130,52 +147,56 @@ TEST_F(WindowTest, AnswerListsStartWithTheirNameAndNoChoice) {
     AnswerList list;
     const char* name;
     int count;
-  } lists[] = {{window->SelPunto, AnswerList::SelPunto, "SelPunto", 9},
-               {window->SelREcta, AnswerList::SelREcta, "SelREcta", 10},
-               {window->DefREcta, AnswerList::DefREcta, "DefREcta", 11}};
+  } lists[] = {{window->pointAnswers, AnswerList::SelPunto, "SelPunto", 9},
+               {window->lineTypeAnswers, AnswerList::SelREcta, "SelREcta", 10},
+               {window->lineRelationAnswers, AnswerList::DefREcta, "DefREcta", 11}};
   for (const auto& l : lists) {
     EXPECT_EQ(l.box->currentText(), l.name);
     EXPECT_EQ(l.box->count(), l.count);
     EXPECT_EQ(window->ListChoice(l.list), -1);
   }
-  EXPECT_EQ(window->SelPunto->itemText(8), "9.LÍNEA DE TIERRA  ");
-  EXPECT_EQ(window->SelREcta->itemText(2), "3.  VERTICAL        ");
-  EXPECT_EQ(window->DefREcta->itemText(1), "2. = AL H, V  Y L.T.  ");
+  EXPECT_EQ(window->pointAnswers->itemText(8), "9.LÍNEA DE TIERRA  ");
+  EXPECT_EQ(window->lineTypeAnswers->itemText(2), "3.  VERTICAL        ");
+  EXPECT_EQ(window->lineRelationAnswers->itemText(1), "2. = AL H, V  Y L.T.  ");
 
-  window->SelREcta->setCurrentIndex(3);
+  window->lineTypeAnswers->setCurrentIndex(3);
   EXPECT_EQ(window->ListChoice(AnswerList::SelREcta), 3);
   // Typing over the item undoes the choice; typing an item's text does not insert.
-  window->SelREcta->setEditText("4.  DE PUNT");
+  window->lineTypeAnswers->setEditText("4.  DE PUNT");
   EXPECT_EQ(window->ListChoice(AnswerList::SelREcta), -1);
-  QTest::keyClick(window->SelREcta->lineEdit(), Qt::Key_Return);
-  EXPECT_EQ(window->SelREcta->count(), 10);
+  QTest::keyClick(window->lineTypeAnswers->lineEdit(), Qt::Key_Return);
+  EXPECT_EQ(window->lineTypeAnswers->count(), 10);
 }
 
 TEST_F(WindowTest, FocusStartsOnCotaUpAndTabWalksVisibleControlsButTheSplash) {
   StartWindow();
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  ASSERT_EQ(QApplication::focusWidget(), window->BitBtn1);
+  ASSERT_EQ(QApplication::focusWidget(), window->cotaUpButton);
 
   const std::vector<QWidget*> expected = {
-      window->BitBtn2,    window->BitBtn3,    window->BitBtn4,    window->BitBtn5, window->BitBtn6,
-      window->BitBtn7,    window->BitBtn8,    window->PA,         window->Btest,   window->paso,
-      window->ScrollBar1, window->ScrollBar2, window->ScrollBar3, window->BitBtn1};
+      window->cotaDownButton,      window->abscissaDownButton,
+      window->abscissaUpButton,    window->alejamientoDownButton,
+      window->alejamientoUpButton, window->profileButton,
+      window->pointOrLineButton,   window->endPointButton,
+      window->testButton,          window->stepEdit,
+      window->abscissaBar,         window->cotaBar,
+      window->alejamientoBar,      window->cotaUpButton};
   for (QWidget* next : expected) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), next) << next->metaObject()->className();
   }
   // Nor a click: the keys stay with the window, and none writes into the splash.
-  const QString splash = window->Memo2->toPlainText();
-  QTest::mouseClick(window->Memo2->viewport(), Qt::LeftButton);
-  EXPECT_EQ(QApplication::focusWidget(), window->BitBtn1);
-  QTest::keyClicks(window->Memo2, "x");
-  EXPECT_EQ(window->Memo2->toPlainText(), splash);
+  const QString splash = window->splashText->toPlainText();
+  QTest::mouseClick(window->splashText->viewport(), Qt::LeftButton);
+  EXPECT_EQ(QApplication::focusWidget(), window->cotaUpButton);
+  QTest::keyClicks(window->splashText, "x");
+  EXPECT_EQ(window->splashText->toPlainText(), splash);
 }
 
 TEST_F(WindowTest, PaintBoxShowsWindowColourUntilFirstDrawing) {
   StartWindow();
-  EXPECT_FALSE(window->PaintBox1->ShowsSurface());
+  EXPECT_FALSE(window->drawingArea->ShowsSurface());
   EXPECT_EQ(ShownPixel(5, 5), qRgb(192, 220, 192));
   // The window's first painting covers the start-up clearing.
   EXPECT_EQ(SurfacePixel(5, 5), Rgb(192, 220, 192));
@@ -219,7 +240,7 @@ TEST_F(MissingPaletteTest, ReportsFileNotFoundAndDrawsOnBlack) {
   EXPECT_EQ(window->Painter().PaletteColor(0), Rgb(0, 0, 0));
   EXPECT_EQ(window->Painter().PaletteColor(6), Rgb(252, 84, 0));
 
-  window->ScrollBar1->setValue(3);
+  window->abscissaBar->setValue(3);
   const QImage image = Surface();
   int black = 0, pale = 0;
   for (int y = 0; y < image.height(); y += 4)
@@ -236,22 +257,22 @@ TEST_F(WindowTest, ScreenReadersNameEveryEditingControl) {
   StartWindow();
   TQuorvel& w = *window;
   const std::vector<std::pair<QWidget*, QString>> expected = {
-      {w.BitBtn1, "cota +"},
-      {w.BitBtn2, "cota -"},
-      {w.BitBtn3, "abscisa -"},
-      {w.BitBtn4, "abscisa +"},
-      {w.BitBtn5, "alejamiento -"},
-      {w.BitBtn6, "alejamiento +"},
-      {w.BitBtn7, QStringLiteral("tercera proyección")},
-      {w.BitBtn8, "recta / punto"},
-      {w.PA, "seleccionar punto"},
-      {w.ScrollBar1, "ABSCISA"},
-      {w.ScrollBar3, "ALEJAMIENTO"},
-      {w.ScrollBar2, "COTA"},
-      {w.paso, "Paso"},
+      {w.cotaUpButton, "cota +"},
+      {w.cotaDownButton, "cota -"},
+      {w.abscissaDownButton, "abscisa -"},
+      {w.abscissaUpButton, "abscisa +"},
+      {w.alejamientoDownButton, "alejamiento -"},
+      {w.alejamientoUpButton, "alejamiento +"},
+      {w.profileButton, QStringLiteral("tercera proyección")},
+      {w.pointOrLineButton, "recta / punto"},
+      {w.endPointButton, "seleccionar punto"},
+      {w.abscissaBar, "ABSCISA"},
+      {w.alejamientoBar, "ALEJAMIENTO"},
+      {w.cotaBar, "COTA"},
+      {w.stepEdit, "Paso"},
   };
   for (const auto& [widget, name] : expected) EXPECT_EQ(widget->accessibleName(), name);
   // Found by their control names, as accessibility tools list them.
-  EXPECT_EQ(w.findChild<QWidget*>("comprobarTest"), w.comprobarTest);
-  EXPECT_EQ(w.findChild<QWidget*>("ScrollBar2"), w.ScrollBar2);
+  EXPECT_EQ(w.findChild<QWidget*>("comprobarTest"), w.checkButton);
+  EXPECT_EQ(w.findChild<QWidget*>("ScrollBar2"), w.cotaBar);
 }

@@ -33,14 +33,14 @@ class TraceCommandTest : public WindowTest {
 };
 
 TEST_F(TraceCommandTest, EntryRedrawsALineButLeavesTheSplashAndAPoint) {
-  EXPECT_TRUE(window->ContextMenu->actions().contains(entry) && entry->isCheckable());
+  EXPECT_TRUE(window->contextMenu->actions().contains(entry) && entry->isCheckable());
   EXPECT_EQ(entry->text() + " " + entry->shortcut().toString(), "Mostrar trazas Ctrl+T");
   EXPECT_FALSE(entry->isChecked() || scene::TracesOn);
 
   entry->trigger();  // on the splash: nothing drawn yet
-  EXPECT_TRUE(scene::TracesOn && !window->Memo2->isHidden());
-  EXPECT_FALSE(window->PaintBox1->ShowsSurface());
-  window->ScrollBar1->setValue(-7);  // the point scene
+  EXPECT_TRUE(scene::TracesOn && !window->splashText->isHidden());
+  EXPECT_FALSE(window->drawingArea->ShowsSurface());
+  window->abscissaBar->setValue(-7);  // the point scene
   const QImage point = Surface();
   entry->trigger();
   EXPECT_EQ(Surface(), point);
@@ -62,19 +62,19 @@ TEST_F(TraceCommandTest, EntryRedrawsALineButLeavesTheSplashAndAPoint) {
 TEST_F(TraceCommandTest, ExerciseKeepsItsAnswerHiddenAndItsScore) {
   // A FRONTAL exercise: A = (30, 50, 60), B = (-30, 50, -21), H = (-14.4, 50, 0).
   ScriptDraws({0, 1, 1, 1, 0, 1, 0, 30, 50, 60, 21, 40});
-  QTest::mouseClick(window->Btest, Qt::LeftButton);
+  QTest::mouseClick(window->testButton, Qt::LeftButton);
   const QImage waiting = Surface();
   entry->trigger();
   EXPECT_EQ(Surface(), waiting);
 
   // The check reveals the trace with the answer: its ring at h = (752, 243).
-  QTest::mouseClick(window->comprobarTest, Qt::LeftButton);
+  QTest::mouseClick(window->checkButton, Qt::LeftButton);
   EXPECT_EQ(SurfacePixel(752, 240), kRing);
   const QImage checked = Surface();
   entry->trigger();  // off, then on: the verdict and the score panel stay
   entry->trigger();
   EXPECT_EQ(Surface(), checked);
-  window->ScrollBar1->setValue(31);  // the next edit draws afresh, traces and all
+  window->abscissaBar->setValue(31);  // the next edit draws afresh, traces and all
   EXPECT_NE(Surface(), checked);
   EXPECT_EQ(SurfacePixel(752, 240), kRing);
   EXPECT_TRUE(errors.isEmpty());

@@ -33,7 +33,7 @@ class VisibilityCommandTest : public WindowTest {
 };
 
 TEST_F(VisibilityCommandTest, EntryWithAKeyOfItsOwnRedrawsALine) {
-  EXPECT_TRUE(window->ContextMenu->actions().contains(entry) && entry->isCheckable());
+  EXPECT_TRUE(window->contextMenu->actions().contains(entry) && entry->isCheckable());
   EXPECT_EQ(entry->text() + " " + entry->shortcut().toString(),
             "Partes vistas y ocultas Ctrl+Shift+V");
   EXPECT_FALSE(entry->isChecked() || scene::VisibilityOn);
@@ -44,7 +44,7 @@ TEST_F(VisibilityCommandTest, EntryWithAKeyOfItsOwnRedrawsALine) {
   }
 
   // The line A = (-60, -20, -70), B = (60, 100, 50): dashed up to H, solid after.
-  window->ScrollBar1->setValue(-60);
+  window->abscissaBar->setValue(-60);
   scene::PointMode = false;
   scene::PointB = {60, 100, 50};
   scene::EditPoint = {-60, -20, -70};
@@ -64,7 +64,7 @@ TEST_F(VisibilityCommandTest, EntryWithAKeyOfItsOwnRedrawsALine) {
 
 TEST_F(VisibilityCommandTest, NothingOfItWhileAnExerciseWaits) {
   ScriptDraws({0, 1, 1, 1, 0, 1, 0, 30, 50, 60, 21, 40});
-  QTest::mouseClick(window->Btest, Qt::LeftButton);
+  QTest::mouseClick(window->testButton, Qt::LeftButton);
   const QImage waiting = Surface();
   entry->trigger();
   EXPECT_EQ(Surface(), waiting);

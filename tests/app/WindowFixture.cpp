@@ -59,7 +59,7 @@ void WindowTest::StartWindow() {
 }
 
 QImage WindowTest::Surface() const {
-  return window->PaintBox1->Canvas()->Image();
+  return window->drawingArea->Canvas()->Image();
 }
 
 delgraph::ColorValue WindowTest::SurfacePixel(int x, int y) const {
@@ -67,6 +67,6 @@ delgraph::ColorValue WindowTest::SurfacePixel(int x, int y) const {
 }
 
 QRgb WindowTest::ShownPixel(int x, int y) const {
-  const QPoint at = window->PaintBox1->geometry().topLeft() + QPoint(x, y);
+  const QPoint at = window->drawingArea->geometry().topLeft() + QPoint(x, y);
   return window->grab(QRect(at, QSize(1, 1))).toImage().pixel(0, 0);
 }

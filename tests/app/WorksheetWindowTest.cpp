@@ -22,7 +22,7 @@ namespace {
 class WorksheetWindowTest : public WindowTest {
  protected:
   QAction* SheetAction() const {
-    for (QAction* a : window->ContextMenu->actions())
+    for (QAction* a : window->contextMenu->actions())
       if (a->text() == QStringLiteral("Hoja de ejercicios...")) return a;
     return nullptr;
   }
@@ -34,9 +34,9 @@ TEST_F(WorksheetWindowTest, SheetFromTheMenuLeavesTheWindowAsItWas) {
   quiz::SetDetailedMode(window->Quiz(), true);
   quiz::SetHideCoordinates(window->Quiz(), true);
   // A judged exercise and a waiting one: score, codes and a hidden answer.
-  QTest::mouseClick(window->Btest, Qt::LeftButton);
-  QTest::mouseClick(window->comprobarTest, Qt::LeftButton);
-  QTest::mouseClick(window->Btest, Qt::LeftButton);
+  QTest::mouseClick(window->testButton, Qt::LeftButton);
+  QTest::mouseClick(window->checkButton, Qt::LeftButton);
+  QTest::mouseClick(window->testButton, Qt::LeftButton);
   const DihedralPoint a = scene::PointA, b = scene::PointB;
   const bool pointMode = scene::PointMode;
   const std::int32_t hits = window->Quiz().TestHits, misses = window->Quiz().TestMisses;
@@ -73,7 +73,7 @@ TEST_F(WorksheetWindowTest, SheetFromTheMenuLeavesTheWindowAsItWas) {
   EXPECT_EQ(window->Quiz().CurrentExercise.classCode, classCode);
   EXPECT_EQ(window->Quiz().CurrentExercise.relationCode, relationCode);
   EXPECT_EQ(window->Painter().PaletteColor(1), colour1);  // the print palette stays on paper
-  EXPECT_TRUE(window->comprobarTest->isVisible());
+  EXPECT_TRUE(window->checkButton->isVisible());
   EXPECT_EQ(Surface(), before);
   EXPECT_TRUE(scene::CoordinatesHidden);
   QProcess text;

@@ -26,18 +26,18 @@ TEST(HiDpiTest, DrawingAreaGetsTwiceThePixels) {
     TQuorvel window;
     window.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.Activated(); }, 5000));
-    ASSERT_DOUBLE_EQ(window.PaintBox1->devicePixelRatioF(), 2.0);
+    ASSERT_DOUBLE_EQ(window.drawingArea->devicePixelRatioF(), 2.0);
     window.ab->setValue(1);  // the frame alone
     EXPECT_EQ(window.size(), QSize(1036, 541));
-    const QImage surface = window.PaintBox1->Canvas()->Image();
+    const QImage surface = window.drawingArea->Canvas()->Image();
     EXPECT_EQ(surface.size(), QSize(2050, 962));
-    QImage shown = window.PaintBox1->grab().toImage();
+    QImage shown = window.drawingArea->grab().toImage();
     ASSERT_EQ(shown.size(), QSize(2050, 946));
     // The flat view's ground line, in the shipped palette's blue.
     const QRgb blue = qRgb(0, 0, 168);
     for (int x = 1144; x <= 1966; ++x) ASSERT_EQ(shown.pixel(x, 386), blue) << x;
-    window.ScrollBar1->setValue(5);
-    shown = window.PaintBox1->grab().toImage();
+    window.abscissaBar->setValue(5);
+    shown = window.drawingArea->grab().toImage();
     // The point's texts are drawn at the finer pixels: some 2 x 2 block is not one colour.
     bool finer = false;
     for (int y = 20; y < 60 && !finer; y += 2)
