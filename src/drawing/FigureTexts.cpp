@@ -15,15 +15,10 @@ namespace drawing {
 
 namespace {
 
-constexpr std::int32_t kTextColour = 13;  // light magenta
-constexpr std::int32_t kTextBackground = 0;
 constexpr std::int32_t kClosingPen = 12;  // light red, the pen the next profile frame uses
-constexpr std::uint16_t kTextSize = 18;
 
 // Surface positions of the texts.
-constexpr std::int32_t kTextX = 570;
 constexpr std::int32_t kRelationY = 10;  // also the point's location
-constexpr std::int32_t kTypeY = 355;
 constexpr std::int32_t kCoordinatesAY = 390;
 constexpr std::int32_t kCoordinatesBY = 426;
 constexpr std::int32_t kPointCoordinatesX = 540;

@@ -8,6 +8,14 @@
 
 namespace drawing {
 
+// The panel's texts, a figure's and a plane's alike: colour, background, size, the
+// column they start at and the line of the type.
+constexpr std::int32_t kTextColour = 13;  // light magenta
+constexpr std::int32_t kTextBackground = 0;
+constexpr std::uint16_t kTextSize = 18;
+constexpr std::int32_t kTextX = 570;
+constexpr std::int32_t kTypeY = 355;
+
 void InfoUpdate(drawing::Painter& painter);
 void ShowPointInfo(drawing::Painter& painter, std::int32_t abscissa, std::int32_t alejamiento,
                    std::int32_t cota);

@@ -16,18 +16,13 @@ namespace drawing {
 
 namespace {
 
-constexpr std::int32_t kTextColour = 13;  // as the line's texts
-constexpr std::int32_t kTextBackground = 0;
-constexpr std::uint16_t kTextSize = 18;
 // Three points share the panel that holds a line's two: a smaller size.
 constexpr std::uint16_t kCoordinatesSize = 14;
 
-constexpr std::int32_t kTextX = 570;
 // A traces text too long for its size (a meeting point far along L.T.) is set
 // smaller, down to this size, rather than cut at the picture's edge.
 constexpr std::uint16_t kSmallestTracesSize = 8;
 constexpr std::int32_t kTracesY = 10;  // where a line's relation to H and V goes
-constexpr std::int32_t kTypeY = 355;
 constexpr std::int32_t kCoordinatesY[3] = {382, 403, 424};
 
 // The coordinates of the points the controls do not edit, or of the one they edit.
