@@ -15,16 +15,16 @@
 #include "drawing/Frame.h"
 #include "drawing/Painter.h"
 #include "drawing/Projections.h"
-#include "scene/PlaneScene.h"
 #include "scene/Scene.h"
 
 namespace {
 
 // The state right after activation, on a fresh surface of the paint box's size.
-drawing::Painter Activate(delgraph::Canvas& surface) {
+drawing::Painter Activate(delgraph::Canvas& surface, scene::Scene& scene) {
   drawing::Painter painter;
-  scene::ResetScene();
-  scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
+  scene = scene::Scene{};
+  painter.ActivateMapping(delgraph::GetMaxX(), delgraph::GetMaxY());
+  scene::Activate(scene);
   painter.AttachSurface(&surface, 1024, 768);
   painter.Select640x480();
   painter.palette.SetEntry(0, 250, 250, 255);
@@ -34,17 +34,18 @@ drawing::Painter Activate(delgraph::Canvas& surface) {
 // One scroll-bar step: select the space, redraw the frame, move, update.
 void EditEvent(benchmark::State& state, bool pointMode, bool profile) {
   delgraph::QtCanvas surface(1025, 481);
-  drawing::Painter painter = Activate(surface);
-  scene::PointMode = pointMode;
-  scene::ProfileOn = profile;
-  scene::PointA = {20, 40, 30};
-  scene::SelectedA = false;
+  scene::Scene scene;
+  drawing::Painter painter = Activate(surface, scene);
+  scene.figure = pointMode ? scene::Figure::kPoint : scene::Figure::kLine;
+  scene.ProfileOn = profile;
+  scene.PointA = {20, 40, 30};
+  scene.SelectedA = false;
   std::int32_t step = 0;
   for (auto _ : state) {
     painter.Select320x200();
-    drawing::RedrawFrame(painter, scene::ProfileOn);
-    scene::EditPoint = {-50, -30 + (step++ & 7), 60};
-    drawing::InfoUpdate(painter);
+    drawing::RedrawFrame(painter, scene.ProfileOn);
+    scene.EditPoint = {-50, -30 + (step++ & 7), 60};
+    drawing::InfoUpdate(painter, scene);
     benchmark::DoNotOptimize(surface.Generation());
   }
   // Make the painter finish what it was given inside the timing loop.
@@ -67,7 +68,8 @@ void BM_EditEvent_LineProfile(benchmark::State& state) {
 // The two halves of a line event, to see which one dominates.
 void BM_RedrawFrameOnly(benchmark::State& state) {
   delgraph::QtCanvas surface(1025, 481);
-  drawing::Painter painter = Activate(surface);
+  scene::Scene scene;
+  drawing::Painter painter = Activate(surface, scene);
   for (auto _ : state) {
     painter.Select320x200();
     drawing::RedrawFrame(painter, false);
@@ -78,13 +80,14 @@ void BM_RedrawFrameOnly(benchmark::State& state) {
 
 void BM_InfoUpdateOnly_Line(benchmark::State& state) {
   delgraph::QtCanvas surface(1025, 481);
-  drawing::Painter painter = Activate(surface);
-  scene::PointMode = false;
-  scene::PointA = {20, 40, 30};
-  scene::SelectedA = false;
-  scene::EditPoint = {-50, -30, 60};
+  scene::Scene scene;
+  drawing::Painter painter = Activate(surface, scene);
+  scene.figure = scene::Figure::kLine;
+  scene.PointA = {20, 40, 30};
+  scene.SelectedA = false;
+  scene.EditPoint = {-50, -30, 60};
   for (auto _ : state) {
-    drawing::InfoUpdate(painter);
+    drawing::InfoUpdate(painter, scene);
     benchmark::DoNotOptimize(surface.Generation());
   }
   benchmark::DoNotOptimize(surface.Image().constBits());
@@ -93,7 +96,8 @@ void BM_InfoUpdateOnly_Line(benchmark::State& state) {
 // The floor: one bare clear of the whole surface.
 void BM_ClearSurface(benchmark::State& state) {
   delgraph::QtCanvas surface(1025, 481);
-  drawing::Painter painter = Activate(surface);
+  scene::Scene scene;
+  drawing::Painter painter = Activate(surface, scene);
   for (auto _ : state) {
     painter.SetFillStyle(1, 0);
     painter.ClearSurface();
@@ -108,22 +112,24 @@ void WindowEdit(benchmark::State& state, bool pointMode, bool plane = false, int
   const double scale = state.range(0) / 1000.0;
   TSurfaceCanvas surface;
   surface.Redraw(scale);
-  drawing::Painter painter = Activate(surface);
-  scene::PointMode = pointMode;
-  scene::PlaneMode = plane;  // B edited; C at its start value
-  scene::PointA = {20, 40, 30};
-  scene::SelectedA = false;
+  scene::Scene scene;
+  drawing::Painter painter = Activate(surface, scene);
+  // B edited; C at its start value
+  scene.figure = plane       ? scene::Figure::kPlane
+                 : pointMode ? scene::Figure::kPoint
+                             : scene::Figure::kLine;
+  scene.PointA = {20, 40, 30};
+  scene.SelectedA = false;
   std::int32_t step = 0;
   for (auto _ : state) {
     painter.Select320x200();
-    drawing::RedrawFrame(painter, scene::ProfileOn);
-    scene::EditPoint = {-50, -30 + (step++ % values), 60};
-    drawing::InfoUpdate(painter);
+    drawing::RedrawFrame(painter, scene.ProfileOn);
+    scene.EditPoint = {-50, -30 + (step++ % values), 60};
+    drawing::InfoUpdate(painter, scene);
     benchmark::DoNotOptimize(surface.Generation());
   }
   benchmark::DoNotOptimize(surface.Image().constBits());
   state.counters["frame_calls_kept"] = static_cast<double>(surface.CachedCalls());
-  scene::ResetPlaneScene();
 }
 
 void BM_WindowEdit_Point(benchmark::State& state) {
@@ -145,7 +151,8 @@ void BM_WindowEdit_PlaneNewTexts(benchmark::State& state) {
 // The floor at a scale: a bare clear of a plain canvas of the same size.
 void BM_ClearSurfaceAtScale(benchmark::State& state) {
   delgraph::QtCanvas surface(1025, 481, state.range(0) / 1000.0);
-  drawing::Painter painter = Activate(surface);
+  scene::Scene scene;
+  drawing::Painter painter = Activate(surface, scene);
   for (auto _ : state) {
     painter.SetFillStyle(1, 0);
     painter.ClearSurface();

@@ -21,7 +21,7 @@ extern char** environ;
 
 namespace {
 
-const render::SceneSpec kLine{false, {-40, 30, 20}, {50, -20, 60}, false, false};
+const render::SceneSpec kLine{scene::Figure::kLine, {-40, 30, 20}, {50, -20, 60}, false, false};
 
 // The colours a fresh start has.
 delgraph::Palette ShippedColours() {

@@ -21,24 +21,24 @@ namespace {
 void LineEvent(benchmark::State& state, bool traces, std::int32_t bCota) {
   delgraph::QtCanvas surface(1025, 481);
   drawing::Painter painter;
-  scene::ResetScene();
-  scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
+  scene::Scene scene;
+  painter.ActivateMapping(delgraph::GetMaxX(), delgraph::GetMaxY());
+  scene::Activate(scene);
   painter.AttachSurface(&surface, 1024, 768);
   painter.palette.SetEntry(0, 250, 250, 255);
-  scene::TracesOn = traces;
-  scene::PointMode = false;
-  scene::PointA = {-10, 40, 40};
-  scene::SelectedA = false;
+  scene.TracesOn = traces;
+  scene.figure = scene::Figure::kLine;
+  scene.PointA = {-10, 40, 40};
+  scene.SelectedA = false;
   std::int32_t step = 0;
   for (auto _ : state) {
     painter.Select320x200();
     drawing::RedrawFrame(painter, false);
-    scene::EditPoint = {50, 60 + (step++ & 7), bCota};
-    drawing::InfoUpdate(painter);
+    scene.EditPoint = {50, 60 + (step++ & 7), bCota};
+    drawing::InfoUpdate(painter, scene);
     benchmark::DoNotOptimize(surface.Generation());
   }
   benchmark::DoNotOptimize(surface.Image().constBits());
-  scene::TracesOn = false;
 }
 
 void BM_LineEvent_NoTraces(benchmark::State& state) {

@@ -8,7 +8,7 @@
 int main(int argc, char** argv) {
   if (cli::WantsCommandLine(argc, argv)) return cli::Main(argc, argv);
   QApplication application(argc, argv);
-  TQuorvel window;  // the window sets scene::Quorvel to itself
+  TQuorvel window;
   window.show();
   return application.exec();
 }

@@ -15,7 +15,6 @@
 #include "drawing/SeenAndHidden.h"
 #include "drawing/TraceDrawing.h"
 #include "render/Export.h"
-#include "scene/PlaneScene.h"
 #include "scene/Scene.h"
 
 namespace app {
@@ -67,13 +66,13 @@ void PictureCommands::Save() {
       !window_.Dialogs().AskReplace(&window_, {path}))
     return;
   lastSavePath_ = path;
-  const QString fault = render::WriteFile(CurrentScene(), window_.Painter().palette, path,
-                                          *render::FormatOfPath(path), 1);
+  const QString fault = render::WriteFile(CurrentScene(window_.Scene()), window_.Painter().palette,
+                                          path, *render::FormatOfPath(path), 1);
   if (!fault.isEmpty()) window_.ReportError(fault);
 }
 
 void PictureCommands::Copy() {
-  const render::SceneSpec picture = CurrentScene();
+  const render::SceneSpec picture = CurrentScene(window_.Scene());
   auto* data = new QMimeData;
   data->setImageData(render::RenderImage(picture, window_.Painter().palette, 1));
   // Drawing programs that take vector pictures get the SVG as well.
@@ -87,7 +86,7 @@ void PictureCommands::Print() {
   printer.setPageOrientation(QPageLayout::Landscape);
   printer.setDocName(QStringLiteral("Quorvel"));
   if (!window_.Dialogs().AskPrint(&window_, printer)) return;
-  const render::SceneSpec picture = CurrentScene();
+  const render::SceneSpec picture = CurrentScene(window_.Scene());
   if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
     // Printing to a file: written whole or not at all, like every other file.
     const QString fault = render::SaveBytes(
@@ -101,17 +100,16 @@ void PictureCommands::Print() {
     window_.ReportError(QStringLiteral("No se pudo imprimir el dibujo."));
 }
 
-render::SceneSpec CurrentScene() {
+render::SceneSpec CurrentScene(const scene::Scene& scene) {
   render::SceneSpec picture;
-  picture.pointMode = scene::PointMode;
-  picture.A = scene::PointA;
-  picture.B = scene::PointB;
-  picture.profile = scene::ProfileOn;
-  picture.answerHidden = scene::AnswerHidden;
-  picture.traces = scene::TracesOn;
-  picture.visibility = scene::VisibilityOn;
-  picture.plane = scene::PlaneMode;
-  picture.C = scene::PointC;
+  picture.figure = scene.figure;
+  picture.A = scene.PointA;
+  picture.B = scene.PointB;
+  picture.profile = scene.ProfileOn;
+  picture.answerHidden = scene.AnswerHidden;
+  picture.traces = scene.TracesOn;
+  picture.visibility = scene.VisibilityOn;
+  picture.C = scene.PointC;
   return picture;
 }
 

@@ -22,7 +22,7 @@ class PictureCommands : public CommandGroup {
 };
 
 // The scene the window holds, as an edit would draw it.
-render::SceneSpec CurrentScene();
+render::SceneSpec CurrentScene(const scene::Scene& scene);
 
 // The file a save dialog's answer names: the extension decides the format when it
 // is .png, .svg or .pdf; otherwise the filter does, and its extension is added.

@@ -20,62 +20,64 @@
 #include "drawing/Projections.h"
 #include "quiz/TestMode.h"
 
-using scene::EditPoint;
-
 void TQuorvel::EditCoordinate(const std::function<void()>& change) {
   Guarded([this, &change] {
     painter_.Select320x200();
-    drawing::RedrawFrame(painter_, scene::ProfileOn);
+    drawing::RedrawFrame(painter_, scene_.ProfileOn);
     change();
-    drawing::InfoUpdate(painter_);
+    drawing::InfoUpdate(painter_, scene_);
   });
 }
 
 void TQuorvel::ScrollBar1Change() {
-  EditCoordinate([this] { EditPoint.abscissa = abscissaBar->value(); });
+  EditCoordinate([this] { scene_.EditPoint.abscissa = abscissaBar->value(); });
 }
 
 void TQuorvel::ScrollBar2Change() {
-  EditCoordinate([this] { EditPoint.cota = cotaBar->value(); });
+  EditCoordinate([this] { scene_.EditPoint.cota = cotaBar->value(); });
 }
 
 void TQuorvel::ScrollBar3Change() {
-  EditCoordinate([this] { EditPoint.alejamiento = alejamientoBar->value(); });
+  EditCoordinate([this] { scene_.EditPoint.alejamiento = alejamientoBar->value(); });
 }
 
 void TQuorvel::BitBtn1Click() {
-  EditCoordinate(
-      [] { EditPoint.cota = scene::StepUp(EditPoint.cota, scene::IncrY, scene::CotaMax); });
+  EditCoordinate([this] {
+    scene_.EditPoint.cota = scene::StepUp(scene_.EditPoint.cota, scene_.IncrY, scene_.CotaMax);
+  });
 }
 
 void TQuorvel::BitBtn2Click() {
-  EditCoordinate(
-      [] { EditPoint.cota = scene::StepDown(EditPoint.cota, scene::IncrY, scene::CotaMin); });
+  EditCoordinate([this] {
+    scene_.EditPoint.cota = scene::StepDown(scene_.EditPoint.cota, scene_.IncrY, scene_.CotaMin);
+  });
 }
 
 void TQuorvel::BitBtn3Click() {
-  EditCoordinate([] {
-    EditPoint.abscissa = scene::StepDown(EditPoint.abscissa, scene::IncrX, scene::AbscissaMin);
+  EditCoordinate([this] {
+    scene_.EditPoint.abscissa =
+        scene::StepDown(scene_.EditPoint.abscissa, scene_.IncrX, scene_.AbscissaMin);
   });
 }
 
 void TQuorvel::BitBtn4Click() {
-  EditCoordinate([] {
-    EditPoint.abscissa = scene::StepUp(EditPoint.abscissa, scene::IncrX, scene::AbscissaMax);
+  EditCoordinate([this] {
+    scene_.EditPoint.abscissa =
+        scene::StepUp(scene_.EditPoint.abscissa, scene_.IncrX, scene_.AbscissaMax);
   });
 }
 
 void TQuorvel::BitBtn5Click() {
-  EditCoordinate([] {
-    EditPoint.alejamiento =
-        scene::StepDown(EditPoint.alejamiento, scene::IncrX, scene::AlejamientoMin);
+  EditCoordinate([this] {
+    scene_.EditPoint.alejamiento =
+        scene::StepDown(scene_.EditPoint.alejamiento, scene_.IncrX, scene_.AlejamientoMin);
   });
 }
 
 void TQuorvel::BitBtn6Click() {
-  EditCoordinate([] {
-    EditPoint.alejamiento =
-        scene::StepUp(EditPoint.alejamiento, scene::IncrX, scene::AlejamientoMax);
+  EditCoordinate([this] {
+    scene_.EditPoint.alejamiento =
+        scene::StepUp(scene_.EditPoint.alejamiento, scene_.IncrX, scene_.AlejamientoMax);
   });
 }
 
@@ -83,7 +85,8 @@ void TQuorvel::BitBtn8Click() {
   EditCoordinate([this] {
     // In plane mode the switch goes back to line mode.
     auto* planes = app::PlaneCommands::Of(*this);
-    if (planes == nullptr || !planes->LeaveForLine()) scene::PointMode = !scene::PointMode;
+    if (planes == nullptr || !planes->LeaveForLine())
+      scene_.figure = scene_.IsPoint() ? scene::Figure::kLine : scene::Figure::kPoint;
   });
 }
 
@@ -91,17 +94,17 @@ void TQuorvel::BitBtn7Click() {
   Guarded([this] {
     painter_.Select320x200();
     painter_.Select640x481();
-    scene::ProfileOn = !scene::ProfileOn;
-    drawing::RedrawFrame(painter_, scene::ProfileOn);
+    scene_.ProfileOn = !scene_.ProfileOn;
+    drawing::RedrawFrame(painter_, scene_.ProfileOn);
     // When this changes the tick, CperfilClick runs here and redraws the background.
-    profileCheck->setChecked(scene::ProfileOn);
-    drawing::InfoUpdate(painter_);
+    profileCheck->setChecked(scene_.ProfileOn);
+    drawing::InfoUpdate(painter_, scene_);
   });
 }
 
 void TQuorvel::CperfilClick() {
   Guarded([this] {
-    scene::ProfileOn = profileCheck->isChecked();
+    scene_.ProfileOn = profileCheck->isChecked();
     abChange();
   });
 }
@@ -115,7 +118,7 @@ void TQuorvel::abChange() {
       drawing::DrawPlanesView(painter_);
     }
     painter_.Select320x200();
-    drawing::RedrawFrame(painter_, scene::ProfileOn);
+    drawing::RedrawFrame(painter_, scene_.ProfileOn);
     painter_.Select320x200();
   });
 }
@@ -129,28 +132,31 @@ void TQuorvel::PAClick() {
     p.setColor(QPalette::ButtonText, QColor(255, 0, 0));
     p.setColor(QPalette::WindowText, QColor(255, 0, 0));
     endPointButton->setPalette(p);
-    if (scene::SelectedA) {
-      scene::SelectedA = false;
-      EditPoint = scene::PointB;
+    if (scene_.SelectedA) {
+      scene_.SelectedA = false;
+      scene_.EditPoint = scene_.PointB;
     } else {
-      scene::SelectedA = true;
-      EditPoint = scene::PointA;
+      scene_.SelectedA = true;
+      scene_.EditPoint = scene_.PointA;
     }
     // No frame: texts and projections go over the current picture.
-    drawing::InfoUpdate(painter_);
+    drawing::InfoUpdate(painter_, scene_);
   });
 }
 
 void TQuorvel::pasoChange() {
   const std::int32_t step = app::SpinValue(stepEdit);
-  scene::IncrX = step;
-  scene::IncrY = step;
+  scene_.IncrX = step;
+  scene_.IncrY = step;
 }
 
 void TQuorvel::PuntoClick() {
   Guarded([this] {
     painter_.Select320x200();
-    drawing::DrawScene(painter_, true, 0, 0, 0, 0, 0, 0, 1);
+    scene::Scene origin = scene_;
+    origin.figure = scene::Figure::kPoint;
+    origin.PointA = DihedralPoint{};
+    drawing::DrawScene(painter_, origin, 1);
   });
 }
 
@@ -187,7 +193,7 @@ void TQuorvel::BtestClick() {
     auto* planes = app::PlaneCommands::Of(*this);
     if (planes != nullptr) planes->LeaveForLine();
     ocultarbotones();
-    Apply(quiz::NewExercise(painter_, quiz_));
+    Apply(quiz::NewExercise(painter_, scene_, quiz_));
     // A plane exercise is a plane: its entry shows it, and "P" cannot leave it.
     if (planes != nullptr) planes->FollowScene();
   });
@@ -197,6 +203,6 @@ void TQuorvel::comprobarTestClick() {
   // The focus goes to TEST before "comprobar" hides: otherwise it would fall on
   // the step with its text selected, where one stray key stops the arrows.
   testButton->setFocus();
-  Guarded([this] { Apply(quiz::CheckAnswer(painter_, quiz_, Choices())); });
+  Guarded([this] { Apply(quiz::CheckAnswer(painter_, scene_, quiz_, Choices())); });
   for (app::CommandGroup* group : groups_) Guarded([group] { group->AnswerChecked(); });
 }

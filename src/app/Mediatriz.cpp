@@ -32,7 +32,7 @@ void TQuorvel::Button1Click() {
     painter_.Select640x480();
     drawing::DrawPlanesView(painter_);
     painter_.Select320x200();
-    drawing::RedrawFrame(painter_, scene::ProfileOn);
+    drawing::RedrawFrame(painter_, scene_.ProfileOn);
 
     QStringList lines;
     for (const delgraph::RGBEntry& entry : painter_.palette.rgb)

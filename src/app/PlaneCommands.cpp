@@ -17,7 +17,7 @@
 #include "drawing/FigureTexts.h"
 #include "drawing/Painter.h"
 #include "scene/PlaneIntercepts.h"
-#include "scene/PlaneScene.h"
+#include "scene/Scene.h"
 
 namespace app {
 
@@ -30,7 +30,7 @@ const char* const kObjectName = "PlanoPorTresPuntos";
 PlaneCommands::PlaneCommands(TQuorvel& window) : CommandGroup(window) {
   setObjectName(QStringLiteral("PlaneCommands"));
   action_ = MakeCommand(window, kObjectName);
-  action_->setChecked(scene::PlaneMode);
+  action_->setChecked(window.Scene().IsPlane());
   window.AddCommand(action_, [this] { Toggled(action_->isChecked()); });
 }
 
@@ -39,17 +39,19 @@ PlaneCommands* PlaneCommands::Of(const QObject& window) {
 }
 
 void PlaneCommands::Select(bool a, bool c, const QString& caption) {
-  scene::SelectedA = a;
-  scene::SelectedC = c;
-  scene::EditPoint = c ? scene::PointC : a ? scene::PointA : scene::PointB;
+  window_.Scene().SelectedA = a;
+  window_.Scene().SelectedC = c;
+  window_.Scene().EditPoint = c   ? window_.Scene().PointC
+                              : a ? window_.Scene().PointA
+                                  : window_.Scene().PointB;
   window_.SetPACaption(caption.toStdString());
 }
 
 void PlaneCommands::Toggled(bool on) {
-  if (on == scene::PlaneMode) return;
+  if (on == window_.Scene().IsPlane()) return;
   // The exercise is judged as set; a plane would hide it, and a plane exercise
   // needs its plane.
-  if (scene::AnswerHidden) {
+  if (window_.Scene().AnswerHidden) {
     window_.Dialogs().ShowError(
         &window_,
         on ? QStringLiteral(
@@ -60,15 +62,14 @@ void PlaneCommands::Toggled(bool on) {
     action_->setChecked(!on);
     return;
   }
-  scene::PlaneMode = on;
-  scene::PointMode = false;
+  window_.Scene().figure = on ? scene::Figure::kPlane : scene::Figure::kLine;
   // Plane mode starts on A; leaving it from C goes back to A. An A already being
   // edited keeps its edit: on the splash, the point it shows is not stored yet.
-  if (on || scene::SelectedC) {
-    const bool onA = scene::SelectedA && !scene::SelectedC;
-    const DihedralPoint edit = scene::EditPoint;
+  if (on || window_.Scene().SelectedC) {
+    const bool onA = window_.Scene().SelectedA && !window_.Scene().SelectedC;
+    const DihedralPoint edit = window_.Scene().EditPoint;
     Select(true, false, QStringLiteral("A"));
-    if (onA) scene::EditPoint = edit;
+    if (onA) window_.Scene().EditPoint = edit;
   }
   // On the splash too: the plane is drawn at once, as the first edit draws it.
   if (!window_.Activated()) return;
@@ -76,48 +77,49 @@ void PlaneCommands::Toggled(bool on) {
 }
 
 bool PlaneCommands::SelectNext() {
-  if (!scene::PlaneMode) return false;
+  if (!window_.Scene().IsPlane()) return false;
   QPalette p = window_.endPointButton->palette();
   p.setColor(QPalette::ButtonText, QColor(255, 0, 0));
   p.setColor(QPalette::WindowText, QColor(255, 0, 0));
   window_.endPointButton->setPalette(p);
-  if (scene::SelectedC)
+  if (window_.Scene().SelectedC)
     Select(true, false, QStringLiteral("A"));
-  else if (scene::SelectedA)
+  else if (window_.Scene().SelectedA)
     Select(false, false, QStringLiteral("B"));
   else
     Select(false, true, QStringLiteral("C"));
-  drawing::InfoUpdate(window_.Painter());
+  drawing::InfoUpdate(window_.Painter(), window_.Scene());
   return true;
 }
 
 bool PlaneCommands::LeaveForLine() {
-  if (!scene::PlaneMode) return false;
+  if (!window_.Scene().IsPlane()) return false;
   {
     const QSignalBlocker quiet(action_);
     action_->setChecked(false);
   }
-  scene::PlaneMode = false;
-  scene::PointMode = false;
-  if (scene::SelectedC) Select(true, false, QStringLiteral("A"));
+  window_.Scene().figure = scene::Figure::kLine;
+  if (window_.Scene().SelectedC) Select(true, false, QStringLiteral("A"));
   return true;
 }
 
 void PlaneCommands::FollowScene() {
   const QSignalBlocker quiet(action_);
-  action_->setChecked(scene::PlaneMode);
+  action_->setChecked(window_.Scene().IsPlane());
 }
 
 bool PlaneCommands::EditCoordinates() {
-  if (!scene::PlaneMode) return false;
+  if (!window_.Scene().IsPlane()) return false;
   // The point being edited shows what the next edit would store there.
   CoordinatesInput io;
   io.plane = true;
-  io.a = scene::PointA;
-  io.b = scene::PointB;
-  io.c = scene::PointC;
-  DihedralPoint& edited = scene::SelectedC ? io.c : scene::SelectedA ? io.a : io.b;
-  edited = scene::EditPoint;
+  io.a = window_.Scene().PointA;
+  io.b = window_.Scene().PointB;
+  io.c = window_.Scene().PointC;
+  DihedralPoint& edited = window_.Scene().SelectedC   ? io.c
+                          : window_.Scene().SelectedA ? io.a
+                                                      : io.b;
+  edited = window_.Scene().EditPoint;
   for (;;) {
     if (!window_.Dialogs().AskCoordinates(&window_, io)) return true;
     if (io.intercepts.trimmed().isEmpty()) break;
@@ -133,10 +135,12 @@ bool PlaneCommands::EditCoordinates() {
     window_.Dialogs().ShowError(&window_,
                                 QStringLiteral("α(x, y, z): ") + QString::fromStdString(fault));
   }
-  scene::PointA = io.a;
-  scene::PointB = io.b;
-  scene::PointC = io.c;
-  scene::EditPoint = scene::SelectedC ? io.c : scene::SelectedA ? io.a : io.b;
+  window_.Scene().PointA = io.a;
+  window_.Scene().PointB = io.b;
+  window_.Scene().PointC = io.c;
+  window_.Scene().EditPoint = window_.Scene().SelectedC   ? io.c
+                              : window_.Scene().SelectedA ? io.a
+                                                          : io.b;
   window_.EditCoordinate([] {});
   return true;
 }

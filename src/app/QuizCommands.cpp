@@ -93,11 +93,12 @@ QuizCommands::QuizCommands(TQuorvel& window) : CommandGroup(window) {
   QAction* hide = MakeCommand(window, "HideCoordinatesAction");
   hide->setEnabled(false);
   window.AddCommand(detailed, [&window, detailed, hide] {
-    quiz::SetDetailedMode(window.Quiz(), detailed->isChecked());
+    quiz::SetDetailedMode(window.Quiz(), window.Scene(), detailed->isChecked());
     hide->setEnabled(detailed->isChecked());
   });
-  window.AddCommand(
-      hide, [&window, hide] { quiz::SetHideCoordinates(window.Quiz(), hide->isChecked()); });
+  window.AddCommand(hide, [&window, hide] {
+    quiz::SetHideCoordinates(window.Quiz(), window.Scene(), hide->isChecked());
+  });
   window.AddCommand(MakeCommand(window, "ResultsAction"), [this] { ShowResults(); });
   window.AddCommand(MakeCommand(window, "SaveCsvAction"), [this] { SaveWithDialog(&window_); });
   window.AddCommand(MakeCommand(window, "ResetScoreAction"),

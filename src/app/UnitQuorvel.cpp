@@ -52,7 +52,6 @@ TQuorvel::TQuorvel(app::Dialogs* dialogs, QWidget* parent) : QWidget(parent), di
   SetWindowIdentity();
   CentreOnScreen();
   cotaUpButton->setFocus();
-  scene::Quorvel = this;
 }
 
 TQuorvel::~TQuorvel() {
@@ -61,7 +60,6 @@ TQuorvel::~TQuorvel() {
   for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
   // The groups go first: nothing of theirs may outlive the window's own part.
   for (app::CommandGroup* group : groups_) delete group;
-  if (scene::Quorvel == this) scene::Quorvel = nullptr;
 }
 
 bool TQuorvel::event(QEvent* e) {
@@ -98,7 +96,8 @@ void TQuorvel::FormActivate() {
     drawingArea->ShowBlankUntilNextDrawing();
     // Factors, bounds, surface extent and the fresh scene. The space selection
     // comes after, since it sets the factors of its own.
-    scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
+    painter_.ActivateMapping(delgraph::GetMaxX(), delgraph::GetMaxY());
+    scene::Activate(scene_);
     quiz_.TestHits = quiz_.TestMisses = 0;
     painter_.Select640x480();
     delgraph::LoadPaletteFile(painter_.palette, "pruebas.pal");
@@ -114,14 +113,20 @@ void TQuorvel::Guarded(const std::function<void()>& body) {
   } catch (...) {
     ReportError(QStringLiteral("Error"));
   }
+  // What was drawn before an error is on screen, and so are its labels.
+  ApplyDrawing();
 }
 
 void TQuorvel::ReportError(const QString& message) {
   dialogs_->ShowError(this, message);
 }
 
-void TQuorvel::HideMemo2() {
-  splashText->hide();
+void TQuorvel::ApplyDrawing() {
+  drawing::WindowTexts& asked = painter_.ForWindow;
+  if (asked.hideSplash) splashText->hide();
+  for (int n = 1; n <= 6; ++n)
+    if (asked.labels[n]) SetLabelCaption(n, *asked.labels[n]);
+  asked = drawing::WindowTexts{};
 }
 
 void TQuorvel::SetLabelCaption(int n, const std::string& text) {

@@ -50,7 +50,7 @@ class CommandGroup : public QObject {
 
 }  // namespace app
 
-class TQuorvel : public QWidget, public WindowPort {
+class TQuorvel : public QWidget {
   Q_OBJECT
 
  public:
@@ -149,9 +149,8 @@ class TQuorvel : public QWidget, public WindowPort {
   void Button4Click();
   void mediatriz(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
 
-  // WindowPort: what drawing may do to the window.
-  void HideMemo2() override;
-  void SetLabelCaption(int n, const std::string& text) override;
+  // n is 1..7 for the debugging labels Label1..Label7.
+  void SetLabelCaption(int n, const std::string& text);
   // The A/B button, the answer lists and the editing buttons, which the handlers
   // and test mode's changes (Apply) work.
   std::string PACaption() const;
@@ -182,6 +181,8 @@ class TQuorvel : public QWidget, public WindowPort {
   app::Dialogs& Dialogs() const { return *dialogs_; }
   // The painter of the drawing area, attached to its canvas at the first activation.
   drawing::Painter& Painter() { return painter_; }
+  // The figure being edited, the view flags and the editing state.
+  scene::Scene& Scene() { return scene_; }
   void ReportError(const QString& message);
 
   // The help window once opened, and the "Coordenadas..." command.
@@ -230,6 +231,8 @@ class TQuorvel : public QWidget, public WindowPort {
   quiz::ListChoices Choices() const;
   // Does to the controls what a step of test mode asks.
   void Apply(const quiz::WindowChanges& changes);
+  // Shows what the drawing asked of the window since the last call.
+  void ApplyDrawing();
 
   bool activated_ = false;
   bool activationPosted_ = false;
@@ -238,6 +241,7 @@ class TQuorvel : public QWidget, public WindowPort {
   std::vector<app::CommandGroup*> groups_;  // children of the window
   std::vector<std::pair<QWidget*, QRect>> layout_;
   drawing::Painter painter_;
+  scene::Scene scene_;
   quiz::Quiz quiz_;
 };
 

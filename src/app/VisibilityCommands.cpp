@@ -12,7 +12,7 @@ namespace app {
 
 VisibilityCommands::VisibilityCommands(TQuorvel& window) : CommandGroup(window) {
   QAction* action = MakeCommand(window, "PartesVistasOcultas");
-  action->setChecked(scene::VisibilityOn);
+  action->setChecked(window_.Scene().VisibilityOn);
   window.AddCommand(action, [this, action] { Toggled(action->isChecked()); });
 }
 
@@ -22,10 +22,10 @@ void VisibilityCommands::AnswerChecked() {
 }
 
 void VisibilityCommands::Toggled(bool on) {
-  scene::VisibilityOn = on;
+  window_.Scene().VisibilityOn = on;
   // In point mode there is no line, and while an exercise waits the parts would
   // give the answer away. A verdict on the surface stays until the next edit.
-  if (scene::PointMode || scene::AnswerHidden) return;
+  if (window_.Scene().IsPoint() || window_.Scene().AnswerHidden) return;
   if (verdictShown_ && verdictFrame_ == window_.Painter().FramesDrawn) return;
   // Before the first picture the splash stays; the first edit draws the parts.
   if (window_.Activated() && window_.splashText->isHidden()) window_.EditCoordinate([] {});

@@ -265,7 +265,7 @@ int RunExport(const QCommandLineParser& parser, Streams& io) {
                    "--plane=X,Y,Z:X,Y,Z:X,Y,Z");
 
   render::SceneSpec picture;
-  picture.pointMode = point;
+  picture.figure = point ? scene::Figure::kPoint : scene::Figure::kLine;
   picture.profile = parser.isSet("profile");
   picture.answerHidden = parser.isSet("hide-answer");
   picture.traces = parser.isSet("traces");

@@ -64,8 +64,7 @@ QString PlaneFromOptions(const QCommandLineParser& parser, render::SceneSpec& pi
     if (!scene::PointsOfIntercepts(parser.value("plane-intercepts").toStdString(), points, &fault))
       return QStringLiteral("--plane-intercepts: ") + QString::fromStdString(fault);
   }
-  picture.plane = true;
-  picture.pointMode = false;
+  picture.figure = scene::Figure::kPlane;
   picture.A = points[0];
   picture.B = points[1];
   picture.C = points[2];

@@ -8,7 +8,6 @@
 #include "drawing/Painter.h"
 #include "drawing/PlaneTexts.h"
 #include "drawing/Projections.h"
-#include "scene/PlaneScene.h"
 #include "scene/Scene.h"
 
 namespace drawing {
@@ -24,43 +23,36 @@ constexpr std::int32_t kCoordinatesBY = 426;
 constexpr std::int32_t kPointCoordinatesX = 540;
 constexpr std::int32_t kPointCoordinatesY = 399;
 
-void SetLabel(int n, const std::string& text) {
-  if (scene::Quorvel != nullptr) scene::Quorvel->SetLabelCaption(n, text);
-}
-
 }  // namespace
 
-void InfoUpdate(drawing::Painter& painter) {
-  if (scene::PlaneMode) {
-    PlaneInfoUpdate(painter);
+void InfoUpdate(drawing::Painter& painter, scene::Scene& scene) {
+  if (scene.IsPlane()) {
+    PlaneInfoUpdate(painter, scene);
     return;
   }
-  if (scene::Quorvel != nullptr) scene::Quorvel->HideMemo2();
-  if (scene::PointMode) scene::SelectedA = true;
-  if (scene::SelectedA) {
-    scene::PointA = scene::EditPoint;
+  painter.ForWindow.hideSplash = true;
+  if (scene.IsPoint()) scene.SelectedA = true;
+  if (scene.SelectedA) {
+    scene.PointA = scene.EditPoint;
   } else {
-    scene::PointB = scene::EditPoint;
+    scene.PointB = scene.EditPoint;
   }
   painter.Select320x200();
-  if (scene::PointMode) {
-    ShowPointInfo(painter, scene::PointA.abscissa, scene::PointA.alejamiento, scene::PointA.cota);
+  if (scene.IsPoint()) {
+    ShowPointInfo(painter, scene);
   } else {
-    ShowLineInfo(painter);
+    ShowLineInfo(painter, scene);
   }
-  const DihedralPoint& A = scene::PointA;
-  const DihedralPoint& B = scene::PointB;
-  drawing::DrawScene(painter, scene::PointMode, A.abscissa, A.alejamiento, A.cota, B.abscissa,
-                     B.alejamiento, B.cota, 1);
-  FinishInfoUpdate(painter);
+  drawing::DrawScene(painter, scene, 1);
+  FinishInfoUpdate(painter, scene);
 }
 
-void FinishInfoUpdate(drawing::Painter& painter) {
-  SetLabel(1, "la: " + std::to_string(scene::EditPoint.abscissa));
-  SetLabel(2, "lx: " + std::to_string(scene::EditPoint.alejamiento));
-  SetLabel(3, "ly: " + std::to_string(scene::EditPoint.cota));
-  SetLabel(4, "incrx: " + std::to_string(scene::IncrX));
-  SetLabel(5, "incry: " + std::to_string(scene::IncrY));
+void FinishInfoUpdate(drawing::Painter& painter, const scene::Scene& scene) {
+  painter.ForWindow.labels[1] = "la: " + std::to_string(scene.EditPoint.abscissa);
+  painter.ForWindow.labels[2] = "lx: " + std::to_string(scene.EditPoint.alejamiento);
+  painter.ForWindow.labels[3] = "ly: " + std::to_string(scene.EditPoint.cota);
+  painter.ForWindow.labels[4] = "incrx: " + std::to_string(scene.IncrX);
+  painter.ForWindow.labels[5] = "incry: " + std::to_string(scene.IncrY);
   painter.SetDrawColor(kClosingPen);
 }
 
@@ -72,14 +64,16 @@ delgraph::ColorValue BeginInfoText(drawing::Painter& painter) {
   return kept;
 }
 
-void ShowPointInfo(drawing::Painter& painter, std::int32_t abscissa, std::int32_t alejamiento,
-                   std::int32_t cota) {
+void ShowPointInfo(drawing::Painter& painter, const scene::Scene& scene) {
+  const std::int32_t abscissa = scene.PointA.abscissa;
+  const std::int32_t alejamiento = scene.PointA.alejamiento;
+  const std::int32_t cota = scene.PointA.cota;
   const delgraph::ColorValue kept = BeginInfoText(painter);
   // While a test waits for its answer the location is not shown.
-  if (!scene::AnswerHidden) {
+  if (!scene.AnswerHidden) {
     painter.DrawText(kTextX, kRelationY, classify::PointLocation(alejamiento, cota).text);
   }
-  if (!(scene::AnswerHidden && scene::CoordinatesHidden)) {
+  if (!(scene.AnswerHidden && scene.CoordinatesHidden)) {
     const std::string coordinates = "A=(" + std::to_string(abscissa) + "," +
                                     std::to_string(alejamiento) + "," + std::to_string(cota) + ")";
     painter.SetDrawColor(kTextColour);
@@ -88,17 +82,17 @@ void ShowPointInfo(drawing::Painter& painter, std::int32_t abscissa, std::int32_
   painter.SetPenColorValue(kept);
 }
 
-void ShowLineInfo(drawing::Painter& painter) {
+void ShowLineInfo(drawing::Painter& painter, const scene::Scene& scene) {
   const delgraph::ColorValue kept = BeginInfoText(painter);
-  if (!scene::AnswerHidden) {
-    painter.DrawText(kTextX, kTypeY, classify::LineType(scene::PointA, scene::PointB).text);
-    painter.DrawText(kTextX, kRelationY, classify::LineRelation(scene::PointA, scene::PointB).text);
+  if (!scene.AnswerHidden) {
+    painter.DrawText(kTextX, kTypeY, classify::LineType(scene.PointA, scene.PointB).text);
+    painter.DrawText(kTextX, kRelationY, classify::LineRelation(scene.PointA, scene.PointB).text);
   }
   // The coordinates carry the trace labels; they are data, not the answer, unless
   // the exercise is to be read from the drawing alone.
-  if (!(scene::AnswerHidden && scene::CoordinatesHidden)) {
-    painter.DrawText(kTextX, kCoordinatesAY, classify::LineCoordinateText("A", scene::PointA));
-    painter.DrawText(kTextX, kCoordinatesBY, classify::LineCoordinateText("B", scene::PointB));
+  if (!(scene.AnswerHidden && scene.CoordinatesHidden)) {
+    painter.DrawText(kTextX, kCoordinatesAY, classify::LineCoordinateText("A", scene.PointA));
+    painter.DrawText(kTextX, kCoordinatesBY, classify::LineCoordinateText("B", scene.PointB));
   }
   drawing::RestoreTextStyle(painter);
   painter.SetPenColorValue(kept);

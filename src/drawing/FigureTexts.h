@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "drawing/Painter.h"
+#include "scene/Scene.h"
 
 namespace drawing {
 
@@ -16,13 +17,15 @@ constexpr std::uint16_t kTextSize = 18;
 constexpr std::int32_t kTextX = 570;
 constexpr std::int32_t kTypeY = 355;
 
-void InfoUpdate(drawing::Painter& painter);
-void ShowPointInfo(drawing::Painter& painter, std::int32_t abscissa, std::int32_t alejamiento,
-                   std::int32_t cota);
-void ShowLineInfo(drawing::Painter& painter);
+// The edit drawn: the edited point stored into the figure, its texts and its
+// projections; what the window must show goes to the painter's ForWindow.
+void InfoUpdate(drawing::Painter& painter, scene::Scene& scene);
+// A point's texts are A's.
+void ShowPointInfo(drawing::Painter& painter, const scene::Scene& scene);
+void ShowLineInfo(drawing::Painter& painter, const scene::Scene& scene);
 // The last step of every information update: the hidden debugging labels from the
 // edited point and the steps, and the pen the next profile frame starts with.
-void FinishInfoUpdate(drawing::Painter& painter);
+void FinishInfoUpdate(drawing::Painter& painter, const scene::Scene& scene);
 // The style, colours and background of the panel's texts; returns the pen to put back.
 delgraph::ColorValue BeginInfoText(drawing::Painter& painter);
 

@@ -92,7 +92,7 @@ void DrawFlatViewFrame(Painter& painter) {
 
 void RedrawFrame(Painter& painter, bool profile) {
   ++painter.FramesDrawn;
-  if (scene::Quorvel != nullptr) scene::Quorvel->HideMemo2();
+  painter.ForWindow.hideSplash = true;
   if (profile) {
     DrawProfileFrame(painter);
     DrawProfileCross(painter);
@@ -200,13 +200,13 @@ void DrawProfileCross(Painter& painter) {
   painter.FillBar(137, 238, 378, 241);  // over the middle of the trace of H
 }
 
-void FullRedraw(Painter& painter) {
+void FullRedraw(Painter& painter, bool profile) {
   painter.SetFillStyle(kSolid, kBlue);
   painter.ClearSurface();
   painter.Select640x480();
   DrawPlanesView(painter);
   painter.Select320x200();
-  RedrawFrame(painter, scene::ProfileOn);
+  RedrawFrame(painter, profile);
 }
 
 }  // namespace drawing

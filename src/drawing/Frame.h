@@ -13,6 +13,6 @@ void DrawPlanesView(Painter& painter);
 void DrawPanels(Painter& painter);
 void DrawProfileFrame(Painter& painter);
 void DrawProfileCross(Painter& painter);
-void FullRedraw(Painter& painter);
+void FullRedraw(Painter& painter, bool profile);
 
 }  // namespace drawing

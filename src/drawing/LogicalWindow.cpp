@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <limits>
 
-#include "scene/Scene.h"
-
 namespace drawing {
 
 namespace {
@@ -48,21 +46,28 @@ void Painter::SelectLogicalWindow(std::uint8_t slot) {
   CurrentWindow = slot;
   WindowWidth = width;
   WindowHeight = height;
-  scene::ScaleFactorX = (static_cast<double>(scene::SurfaceWidth) + 1.0) / WindowWidth;
-  scene::ScaleFactorY = (static_cast<double>(scene::SurfaceHeight) + 1.0) / WindowHeight;
+  ScaleFactorX = (static_cast<double>(SurfaceWidth) + 1.0) / WindowWidth;
+  ScaleFactorY = (static_cast<double>(SurfaceHeight) + 1.0) / WindowHeight;
 }
 
 // Slot 0 (none selected) is all zero, so the mapping then uses x1 = y2 = 0.
 std::int32_t Painter::ScaleX(double x) const {
-  return PixelOf((x - LogicalWindowTable[CurrentWindow].x1) * scene::ScaleFactorX);
+  return PixelOf((x - LogicalWindowTable[CurrentWindow].x1) * ScaleFactorX);
 }
 
 std::int32_t Painter::ScaleY(double y) const {
-  return PixelOf((LogicalWindowTable[CurrentWindow].y2 - y) * scene::ScaleFactorY);
+  return PixelOf((LogicalWindowTable[CurrentWindow].y2 - y) * ScaleFactorY);
 }
 
 void Painter::DrawLogicalLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
   DrawLine(ScaleX(x1), ScaleY(y1), ScaleX(x2), ScaleY(y2));
+}
+
+void Painter::ActivateMapping(std::int32_t surfaceWidth, std::int32_t surfaceHeight) {
+  ScaleFactorX = 1.0;
+  ScaleFactorY = 1.0;
+  SurfaceWidth = surfaceWidth;
+  SurfaceHeight = surfaceHeight;
 }
 
 void Painter::Select320x200() {

@@ -3,7 +3,10 @@
 // them. Every drawing routine takes the painter it draws with.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "delgraph/delgraph.h"
 
@@ -25,6 +28,14 @@ inline bool operator==(const SurfacePoint& a, const SurfacePoint& b) {
   return a.x == b.x && a.y == b.y;
 }
 
+// What a drawing asks of the window that shows it: the debugging labels 1 to 6 and
+// whether the splash text goes. The window applies it after each of its handlers;
+// a picture drawn elsewhere leaves it unread.
+struct WindowTexts {
+  std::array<std::optional<std::string>, 7> labels{};  // 1..6; 0 unused
+  bool hideSplash = false;
+};
+
 struct Painter : delgraph::Graphics {
   // Logical drawing spaces (LogicalWindow.cpp). Slots 1..5; index 0 is not a slot
   // and stays zero.
@@ -32,12 +43,18 @@ struct Painter : delgraph::Graphics {
   std::uint8_t CurrentWindow = 0;  // 0: none selected
   double WindowWidth = 0.0;
   double WindowHeight = 0.0;
+  // The surface's largest x and y, and the factors that map the selected logical
+  // space onto it.
+  std::int32_t SurfaceWidth = 0, SurfaceHeight = 0;
+  double ScaleFactorX = 0.0, ScaleFactorY = 0.0;
 
   // Working values, recomputed from the current mapping at each DrawScene.
   SurfacePoint SpaceOrigin;
   SurfacePoint FlatOrigin;
   double AbscissaStepX = 0.0;
   double AbscissaStepY = 0.0;
+  // Whether the scene being drawn has the profile view: where its projections go.
+  bool Profile = false;
 
   // The main unit's saved text style; never filled, so restoring it selects font 0
   // at 8 points.
@@ -46,6 +63,11 @@ struct Painter : delgraph::Graphics {
   // Grows by one with every RedrawFrame, the step that clears the picture: a caller
   // that kept the value knows whether what it drew since is still on the surface.
   std::uint64_t FramesDrawn = 0;
+  WindowTexts ForWindow;
+
+  // The activation mapping: factors 1.0 and the surface extent given (the layer's
+  // largest x and y).
+  void ActivateMapping(std::int32_t surfaceWidth, std::int32_t surfaceHeight);
 
   void SetLogicalWindow(std::uint8_t slot, double x1, double y1, double x2, double y2);
   void SelectLogicalWindow(std::uint8_t slot);

@@ -12,7 +12,6 @@
 #include "delgraph/delgraph.h"
 #include "drawing/Projections.h"
 #include "scene/PlaneGeometry.h"
-#include "scene/PlaneScene.h"
 
 namespace drawing {
 
@@ -174,12 +173,15 @@ void SmallText(Painter& painter) {
 
 }  // namespace
 
+int PlaneEditedIndex(const scene::Scene& scene) {
+  return scene.SelectedC ? 2 : scene.SelectedA ? 0 : 1;
+}
+
 void DrawPlane(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
-               const DihedralPoint& C) {
+               const DihedralPoint& C, int edited, bool answerHidden) {
   ComputeSceneOrigins(painter);
   // The point being edited last: what an edit leaves alone repeats the previous
   // redraw call for call, and the window's canvas keeps that picture.
-  const int edited = scene::SelectedC ? 2 : scene::SelectedA ? 0 : 1;
   const DihedralPoint* points[3] = {&A, &B, &C};
   const char* letters[3] = {"a", "b", "c"};
   EndPointPositions at[3];
@@ -202,7 +204,7 @@ void DrawPlane(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
   const scene::PlaneTraces traces = scene::TracesOf(plane);
   // The traces give the type away: an exercise shows them with its answer, as a
   // line's traces.
-  if (!plane.Defined() || scene::AnswerHidden) return;
+  if (!plane.Defined() || answerHidden) return;
   const delgraph::ColorValue pen = painter.GetPenColor();
   painter.SetDrawColor(kTraceColour);
 
@@ -232,7 +234,7 @@ void DrawPlane(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
   }
 
   const Vec so{double(painter.SpaceOrigin.x), double(painter.SpaceOrigin.y)};
-  if (scene::ProfileOn) {
+  if (painter.Profile) {
     // The profile plane through the origin, looked at along L.T.: ny y + nz z = d.
     const scene::PlaneTrace third{plane.ny != 0 || plane.nz != 0, plane.ny, plane.nz, plane.d};
     const TraceMap profile{so, {1.0, 0.0}, {0.0, -1.0}};

@@ -11,8 +11,13 @@
 namespace drawing {
 
 // Draws plane ABC in the current 320 x 200 space; leaves pen, line style and text
-// style as an end point's drawing leaves them. Aligned points get no traces.
+// style as an end point's drawing leaves them. Aligned points get no traces, and
+// nor does a plane whose answer is hidden (the traces give its type away). The
+// point edited (0, 1, 2 for A, B, C) is drawn last.
 void DrawPlane(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
-               const DihedralPoint& C);
+               const DihedralPoint& C, int edited, bool answerHidden);
+
+// Which of A, B and C the scene edits.
+int PlaneEditedIndex(const scene::Scene& scene);
 
 }  // namespace drawing

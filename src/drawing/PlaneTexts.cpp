@@ -10,7 +10,7 @@
 #include "drawing/Painter.h"
 #include "drawing/PlaneDrawing.h"
 #include "drawing/Projections.h"
-#include "scene/PlaneScene.h"
+#include "scene/Scene.h"
 
 namespace drawing {
 
@@ -26,10 +26,10 @@ constexpr std::int32_t kTracesY = 10;  // where a line's relation to H and V goe
 constexpr std::int32_t kCoordinatesY[3] = {382, 403, 424};
 
 // The coordinates of the points the controls do not edit, or of the one they edit.
-void ShowCoordinates(drawing::Painter& painter, bool edited) {
-  if (scene::AnswerHidden && scene::CoordinatesHidden) return;
-  const DihedralPoint points[3] = {scene::PointA, scene::PointB, scene::PointC};
-  const int selected = scene::SelectedC ? 2 : scene::SelectedA ? 0 : 1;
+void ShowCoordinates(drawing::Painter& painter, const scene::Scene& scene, bool edited) {
+  if (scene.AnswerHidden && scene.CoordinatesHidden) return;
+  const DihedralPoint points[3] = {scene.PointA, scene.PointB, scene.PointC};
+  const int selected = PlaneEditedIndex(scene);
   const char* letters[3] = {"A", "B", "C"};
   painter.SetTextStyle(0, 0, kCoordinatesSize);
   for (int k = 0; k < 3; ++k) {
@@ -41,48 +41,44 @@ void ShowCoordinates(drawing::Painter& painter, bool edited) {
 
 }  // namespace
 
-void PlaneInfoUpdate(drawing::Painter& painter) {
-  if (scene::Quorvel != nullptr) scene::Quorvel->HideMemo2();
-  if (scene::SelectedC) {
-    scene::PointC = scene::EditPoint;
-  } else if (scene::SelectedA) {
-    scene::PointA = scene::EditPoint;
+void PlaneInfoUpdate(drawing::Painter& painter, scene::Scene& scene) {
+  painter.ForWindow.hideSplash = true;
+  if (scene.SelectedC) {
+    scene.PointC = scene.EditPoint;
+  } else if (scene.SelectedA) {
+    scene.PointA = scene.EditPoint;
   } else {
-    scene::PointB = scene::EditPoint;
+    scene.PointB = scene.EditPoint;
   }
   painter.Select320x200();
   // What follows the edited point comes last, after the scene: the window's canvas
   // keeps the picture of the calls that repeat the previous redraw and draws only
   // from the first change on. No text overlaps the projections.
-  ShowPlaneType(painter);
-  const DihedralPoint& A = scene::PointA;
-  const DihedralPoint& B = scene::PointB;
-  drawing::DrawScene(painter, false, A.abscissa, A.alejamiento, A.cota, B.abscissa, B.alejamiento,
-                     B.cota, 1);
-  ShowPlaneCoordinates(painter);
-  FinishInfoUpdate(painter);
+  ShowPlaneType(painter, scene);
+  drawing::DrawScene(painter, scene, 1);
+  ShowPlaneCoordinates(painter, scene);
+  FinishInfoUpdate(painter, scene);
 }
 
-void ShowPlaneType(drawing::Painter& painter) {
+void ShowPlaneType(drawing::Painter& painter, const scene::Scene& scene) {
   // As a line's texts, and restored as they are after them.
   const delgraph::ColorValue kept = BeginInfoText(painter);
-  if (!scene::AnswerHidden) {
+  if (!scene.AnswerHidden) {
     painter.DrawText(kTextX, kTypeY,
-                     classify::PlaneType(scene::PointA, scene::PointB, scene::PointC).text);
+                     classify::PlaneType(scene.PointA, scene.PointB, scene.PointC).text);
   }
-  ShowCoordinates(painter, false);
+  ShowCoordinates(painter, scene, false);
   drawing::RestoreTextStyle(painter);
   painter.SetPenColorValue(kept);
 }
 
-void ShowPlaneCoordinates(drawing::Painter& painter) {
+void ShowPlaneCoordinates(drawing::Painter& painter, const scene::Scene& scene) {
   const delgraph::ColorValue kept = painter.GetPenColor();
   painter.SetDrawColor(kTextColour);
   painter.SetBackColor(kTextBackground);
-  ShowCoordinates(painter, true);
-  if (!scene::AnswerHidden) {
-    const std::string traces =
-        classify::PlaneTracesText(scene::PointA, scene::PointB, scene::PointC);
+  ShowCoordinates(painter, scene, true);
+  if (!scene.AnswerHidden) {
+    const std::string traces = classify::PlaneTracesText(scene.PointA, scene.PointB, scene.PointC);
     const std::int32_t room = delgraph::GetMaxX() + 1 - kTextX;
     std::uint16_t size = kTextSize;
     painter.SetTextStyle(0, 0, size);

@@ -3,14 +3,15 @@
 #pragma once
 
 #include "drawing/Painter.h"
+#include "scene/Scene.h"
 
 namespace drawing {
 
 // What InfoUpdate does in plane mode.
-void PlaneInfoUpdate(drawing::Painter& painter);
+void PlaneInfoUpdate(drawing::Painter& painter, scene::Scene& scene);
 // Before the scene, the plane's type and the coordinates of the points not being
 // edited; after it, those of the edited point and the line about the traces.
-void ShowPlaneType(drawing::Painter& painter);
-void ShowPlaneCoordinates(drawing::Painter& painter);
+void ShowPlaneType(drawing::Painter& painter, const scene::Scene& scene);
+void ShowPlaneCoordinates(drawing::Painter& painter, const scene::Scene& scene);
 
 }  // namespace drawing

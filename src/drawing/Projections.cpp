@@ -10,7 +10,6 @@
 #include "drawing/PlaneDrawing.h"
 #include "drawing/SeenAndHidden.h"
 #include "drawing/TraceDrawing.h"
-#include "scene/PlaneScene.h"
 #include "scene/Scene.h"
 
 namespace drawing {
@@ -60,7 +59,7 @@ EndPointPositions EndPointPositionsOf(Painter& painter, const DihedralPoint& p) 
 EndPointPositions PositionsAt(Painter& painter, double abscissa, double alejamiento, double cota) {
   SurfacePoint O = painter.SpaceOrigin;
   // The profile view looks along the ground line: the abscissa moves nothing there.
-  if (!scene::ProfileOn) {
+  if (!painter.Profile) {
     O.x = Offset(O.x, RoundedPixels(abscissa * painter.AbscissaStepX));
     O.y = Offset(O.y, -RoundedPixels(abscissa * painter.AbscissaStepY));
   }
@@ -118,25 +117,24 @@ void DrawSceneLine(Painter& painter, std::int32_t x1, std::int32_t y1, std::int3
   if (colour == 1) painter.SetDrawColor(delgraph::GetMaxColor());
   painter.DrawLine(x1, y1, x2, y2);
   painter.SetPenColorValue(kept);
-  if (scene::Quorvel != nullptr) scene::Quorvel->SetLabelCaption(6, std::to_string(colour));
+  painter.ForWindow.labels[6] = std::to_string(colour);
 }
 
-void DrawScene(Painter& painter, bool pointMode, std::int32_t aAbscissa, std::int32_t aAlejamiento,
-               std::int32_t aCota, std::int32_t bAbscissa, std::int32_t bAlejamiento,
-               std::int32_t bCota, std::int32_t lineColour) {
+void DrawScene(Painter& painter, const scene::Scene& scene, std::int32_t lineColour) {
+  painter.Profile = scene.ProfileOn;
   ComputeSceneOrigins(painter);
-  const DihedralPoint A{aAbscissa, aAlejamiento, aCota};
-  if (scene::PlaneMode && !pointMode) {
-    DrawPlane(painter, A, {bAbscissa, bAlejamiento, bCota}, scene::PointC);
+  const DihedralPoint& A = scene.PointA;
+  const DihedralPoint& B = scene.PointB;
+  if (scene.IsPlane()) {
+    DrawPlane(painter, A, B, scene.PointC, PlaneEditedIndex(scene), scene.AnswerHidden);
     return;
   }
-  if (pointMode) {
+  if (scene.IsPoint()) {
     const EndPointPositions a = DrawEndPoint(painter, A);
     painter.SetDrawColor(kPointLabelColour);
     DrawPointLabels(painter, "a", a.S, a.h, a.v);
     return;
   }
-  const DihedralPoint B{bAbscissa, bAlejamiento, bCota};
   const EndPointPositions a = DrawEndPoint(painter, A);
   painter.SetDrawColor(kLineLabelColour);
   DrawPointLabels(painter, "a", a.S, a.h, a.v);
@@ -145,20 +143,21 @@ void DrawScene(Painter& painter, bool pointMode, std::int32_t aAbscissa, std::in
   DrawPointLabels(painter, "b", b.S, b.h, b.v);
 
   painter.SetLineStyle(delgraph::psSolid, 0, 3);
-  if (scene::VisibilityOn && !scene::AnswerHidden) {
+  if (scene.VisibilityOn && !scene.AnswerHidden) {
     DrawSeenAndHiddenLine(painter, A, B, lineColour);
   } else {
     DrawSceneLine(painter, a.S.x, a.S.y, b.S.x, b.S.y, lineColour);  // in space
     DrawSceneLine(painter, a.h.x, a.h.y, b.h.x, b.h.y, lineColour);  // horizontal projection
     DrawSceneLine(painter, a.v.x, a.v.y, b.v.x, b.v.y, lineColour);  // vertical projection
-    if (!scene::ProfileOn) {
+    if (!scene.ProfileOn) {
       DrawSceneLine(painter, a.Hp.x, a.Hp.y, b.Hp.x, b.Hp.y, kReferenceColour);  // onto H
       DrawSceneLine(painter, a.Vp.x, a.Vp.y, b.Vp.x, b.Vp.y, kReferenceColour);  // onto V
     }
   }
   painter.SetLineStyle(delgraph::psSolid, 0, 1);
   // Only on request: with the traces off the picture stays exactly as it was.
-  if (scene::TracesOn && !scene::AnswerHidden) DrawLineTraces(painter, A, B, lineColour);
+  if (scene.TracesOn && !scene.AnswerHidden)
+    DrawLineTraces(painter, A, B, lineColour, scene.VisibilityOn);
 }
 
 void RestoreTextStyle(Painter& painter) {

@@ -18,7 +18,7 @@ struct EndPointPositions {
 
 // Recomputes the painter's origins and abscissa steps from its mapping.
 void ComputeSceneOrigins(Painter& painter);
-// Positions of p with the current origins and ProfileOn; draws nothing.
+// Positions of p with the current origins and the painter's Profile; draws nothing.
 EndPointPositions EndPointPositionsOf(Painter& painter, const DihedralPoint& p);
 // The same for fractional coordinates (a trace), rounded half to even; whole ones
 // give exactly what EndPointPositionsOf gives.
@@ -31,9 +31,9 @@ void DrawPointLabels(Painter& painter, const std::string& letter, SurfacePoint S
                      SurfacePoint v);
 void DrawSceneLine(Painter& painter, std::int32_t x1, std::int32_t y1, std::int32_t x2,
                    std::int32_t y2, std::int32_t colour);
-void DrawScene(Painter& painter, bool pointMode, std::int32_t aAbscissa, std::int32_t aAlejamiento,
-               std::int32_t aCota, std::int32_t bAbscissa, std::int32_t bAlejamiento,
-               std::int32_t bCota, std::int32_t lineColour);
+// The scene's figure with its projections; for a line, its seen and hidden parts
+// and its traces when the scene asks for them and no answer is hidden.
+void DrawScene(Painter& painter, const scene::Scene& scene, std::int32_t lineColour);
 // The style the texts end with: the saved record is never filled, so this is
 // always font 0 at 8 points (the default record).
 void RestoreTextStyle(Painter& painter);

@@ -98,7 +98,7 @@ void DrawSeenAndHiddenLine(Painter& painter, const DihedralPoint& A, const Dihed
   DrawPieces(painter, pieces, &EndPointPositions::S, lineColour);  // in space
   DrawPieces(painter, pieces, &EndPointPositions::h, lineColour);  // horizontal projection
   DrawPieces(painter, pieces, &EndPointPositions::v, lineColour);  // vertical projection
-  if (!scene::ProfileOn) {
+  if (!painter.Profile) {
     DrawPieces(painter, pieces, &EndPointPositions::Hp, kReferenceColour);  // onto H
     DrawPieces(painter, pieces, &EndPointPositions::Vp, kReferenceColour);  // onto V
   }

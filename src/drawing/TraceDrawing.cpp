@@ -110,7 +110,7 @@ void DrawSplitExtension(Painter& painter, const std::vector<LinePiece>& pieces, 
 void DrawTrace(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
                const LineTrace& trace, LineStation station, const EndPointPositions& a,
                const EndPointPositions& b, std::int32_t lineColour, const TraceNames& names,
-               ViewClip& clip) {
+               ViewClip& clip, bool visibility) {
   if (!trace.exists) return;
   const EndPointPositions P = PositionsAt(painter, trace.abscissa.ToDouble(),
                                           trace.alejamiento.ToDouble(), trace.cota.ToDouble());
@@ -118,7 +118,7 @@ void DrawTrace(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
     const EndPointPositions& near = trace.side == TraceSide::kBeyondA ? a : b;
     painter.SetDrawColor(lineColour);
     if (lineColour == kBlackLine) painter.SetDrawColor(delgraph::GetMaxColor());
-    if (scene::VisibilityOn) {
+    if (visibility) {
       const bool beyondA = trace.side == TraceSide::kBeyondA;
       DrawSplitExtension(
           painter, LinePieces(painter, A, B, beyondA ? LineStation::kA : LineStation::kB, station),
@@ -155,7 +155,7 @@ void DrawTrace(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
 }  // namespace
 
 void DrawLineTraces(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
-                    std::int32_t lineColour) {
+                    std::int32_t lineColour, bool visibility) {
   const LineTraces traces = TracesOf(A, B);
   if (!traces.horizontal.exists && !traces.vertical.exists) return;
   ComputeSceneOrigins(painter);
@@ -165,9 +165,9 @@ void DrawLineTraces(Painter& painter, const DihedralPoint& A, const DihedralPoin
   {
     ViewClip clip(painter);
     DrawTrace(painter, A, B, traces.horizontal, LineStation::kH, a, b, lineColour, {"H", "h", "h'"},
-              clip);
+              clip, visibility);
     DrawTrace(painter, A, B, traces.vertical, LineStation::kV, a, b, lineColour, {"V", "v", "v'"},
-              clip);
+              clip, visibility);
   }
   painter.SetPenColorValue(pen);
 }

@@ -9,13 +9,14 @@
 
 namespace drawing {
 
-// Draws the traces of line AB that exist, whatever scene::TracesOn says: in the flat view
+// Draws the traces of line AB that exist, whatever the scene's TracesOn says: in the flat view
 // h, h', v, v' with their reference lines, in the space (or profile) view the trace
 // points, and the line and its projections extended dashed, in lineColour, to a
 // trace outside AB. Gives the pen back as it found it; leaves the line style solid
 // and 1 wide, and the text style as RestoreTextStyle sets it (font 0 at 8 points),
-// whatever they were before.
+// whatever they were before. With visibility, the extensions are split into seen
+// and hidden parts.
 void DrawLineTraces(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
-                    std::int32_t lineColour);
+                    std::int32_t lineColour, bool visibility);
 
 }  // namespace drawing

@@ -19,8 +19,8 @@ constexpr std::int32_t kExplanationColour = 9;  // the verdict's light blue
 constexpr std::uint16_t kExplanationFont = 1;   // Arial: metrics that hold on every system
 constexpr std::uint16_t kExplanationSize = 10;
 
-void UpdateCoordinateDisplay(const Quiz& quiz) {
-  scene::CoordinatesHidden = quiz.DetailedMode && quiz.HideCoordinates;
+void UpdateCoordinateDisplay(const Quiz& quiz, scene::Scene& scene) {
+  scene.CoordinatesHidden = quiz.DetailedMode && quiz.HideCoordinates;
 }
 
 }  // namespace
@@ -29,23 +29,23 @@ bool Contains(const std::vector<std::int32_t>& codes, std::int32_t code) {
   return std::find(codes.begin(), codes.end(), code) != codes.end();
 }
 
-void SetDetailedMode(Quiz& quiz, bool on) {
+void SetDetailedMode(Quiz& quiz, scene::Scene& scene, bool on) {
   quiz.DetailedMode = on;
-  UpdateCoordinateDisplay(quiz);
+  UpdateCoordinateDisplay(quiz, scene);
 }
 
-void SetHideCoordinates(Quiz& quiz, bool on) {
+void SetHideCoordinates(Quiz& quiz, scene::Scene& scene, bool on) {
   quiz.HideCoordinates = on;
-  UpdateCoordinateDisplay(quiz);
+  UpdateCoordinateDisplay(quiz, scene);
 }
 
-Exercise ExerciseOf(bool pointMode, const DihedralPoint& A, const DihedralPoint& B) {
+Exercise ExerciseOf(scene::Figure figure, const DihedralPoint& A, const DihedralPoint& B) {
   Exercise e;
   e.set = true;
-  e.pointMode = pointMode;
+  e.figure = figure;
   e.A = A;
   e.B = B;
-  if (pointMode) {
+  if (figure == scene::Figure::kPoint) {
     e.classCode = classify::PointLocation(A.alejamiento, A.cota).code;
   } else {
     e.classCode = classify::LineType(A, B).code;
@@ -59,8 +59,7 @@ Exercise ExerciseOf(bool pointMode, const DihedralPoint& A, const DihedralPoint&
 Exercise PlaneExerciseOf(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C) {
   Exercise e;
   e.set = true;
-  e.pointMode = false;
-  e.planeMode = true;
+  e.figure = scene::Figure::kPlane;
   e.A = A;
   e.B = B;
   e.C = C;
@@ -70,9 +69,10 @@ Exercise PlaneExerciseOf(const DihedralPoint& A, const DihedralPoint& B, const D
 }
 
 bool JudgedRight(const Exercise& e, const Answer& a, bool detailed) {
-  if (e.planeMode) return detailed ? Contains(e.trueTypes, a.chosen) : a.chosen == e.classCode;
+  if (e.figure == scene::Figure::kPlane)
+    return detailed ? Contains(e.trueTypes, a.chosen) : a.chosen == e.classCode;
   // A point's location is unique: both judgements agree.
-  if (e.pointMode) return a.chosen == e.classCode;
+  if (e.figure == scene::Figure::kPoint) return a.chosen == e.classCode;
   if (!detailed) return a.chosen == e.classCode && a.relation == e.relationCode;
   return Contains(e.trueTypes, a.chosen) && Contains(e.trueRelations, a.relation);
 }
@@ -86,10 +86,6 @@ void DrawExplanation(drawing::Painter& painter, const std::string& sentence) {
   painter.DrawText(kExplanationX, kExplanationY, sentence);
   drawing::RestoreTextStyle(painter);
   painter.SetPenColorValue(pen);
-}
-
-void ResetDetailedMode() {
-  UpdateCoordinateDisplay(Quiz{});
 }
 
 }  // namespace quiz

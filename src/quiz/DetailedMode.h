@@ -16,14 +16,14 @@ struct Quiz;
 
 // Set the user's choices (Quiz.h) and tell the information display whether to
 // leave the coordinate texts out while an answer is hidden.
-void SetDetailedMode(Quiz& quiz, bool on);
-void SetHideCoordinates(Quiz& quiz, bool on);
+void SetDetailedMode(Quiz& quiz, scene::Scene& scene, bool on);
+void SetHideCoordinates(Quiz& quiz, scene::Scene& scene, bool on);
 
 // An exercise as it was set: what its answer is judged against and recorded with,
 // whatever the scroll bars do to the points while it waits.
 struct Exercise {
   bool set = false;  // false until the first exercise of the run
-  bool pointMode = true;
+  scene::Figure figure = scene::Figure::kPoint;
   DihedralPoint A;
   DihedralPoint B;
   // The single codes of the default judgement (the relation only for a line).
@@ -33,15 +33,14 @@ struct Exercise {
   std::vector<std::int32_t> trueTypes;
   std::vector<std::int32_t> trueRelations;
   // A plane exercise: the plane ABC, answered by its type alone.
-  bool planeMode = false;
   DihedralPoint C{};
 };
 
 // Whether codes holds code.
 bool Contains(const std::vector<std::int32_t>& codes, std::int32_t code);
 
-// The exercise just generated, with the codes of its classification.
-Exercise ExerciseOf(bool pointMode, const DihedralPoint& A, const DihedralPoint& B);
+// The point A or line AB exercise just generated, with the codes of its classification.
+Exercise ExerciseOf(scene::Figure figure, const DihedralPoint& A, const DihedralPoint& B);
 // The plane exercise ABC just generated, with the code of its type.
 Exercise PlaneExerciseOf(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C);
 
@@ -66,9 +65,5 @@ std::string Explanation(const Exercise& e, const Answer& a);
 void DrawExplanation(drawing::Painter& painter, const std::string& sentence);
 constexpr std::int32_t kExplanationX = 104;
 constexpr std::int32_t kExplanationY = 26;
-
-// The information display back to showing the coordinates. For tests (ResetQuiz
-// runs it).
-void ResetDetailedMode();
 
 }  // namespace quiz

@@ -215,11 +215,12 @@ std::optional<GeneratedExercise> ExerciseOf(LineReader& r) {
   }
   if (points.empty()) return std::nullopt;
   GeneratedExercise e;
-  e.pointMode = points.size() == 1;
+  e.figure = points.size() == 1   ? scene::Figure::kPoint
+             : points.size() == 3 ? scene::Figure::kPlane
+                                  : scene::Figure::kLine;
   e.a = points[0];
   e.b = points.size() > 1 ? points[1] : points[0];
-  e.planeMode = points.size() == 3;
-  if (e.planeMode) e.c = points[2];
+  if (e.figure == scene::Figure::kPlane) e.c = points[2];
   e.quadrants = quadrants;
   return e;
 }

@@ -240,9 +240,9 @@ std::string LineExplanation(const Exercise& e, const Answer& a) {
 }  // namespace
 
 std::string Explanation(const Exercise& e, const Answer& a) {
-  if (e.planeMode)
+  if (e.figure == scene::Figure::kPlane)
     return JudgedRight(e, a, true) ? std::string() : PlaneExplanation(e.A, e.B, e.C, a.chosen);
-  return e.pointMode ? PointExplanation(e, a) : LineExplanation(e, a);
+  return e.figure == scene::Figure::kPoint ? PointExplanation(e, a) : LineExplanation(e, a);
 }
 
 }  // namespace quiz

@@ -39,7 +39,7 @@ GeneratedExercise Candidate(const RandomSource& random, ExerciseBounds bounds, s
     return DihedralPoint{Coordinate(random, X), Coordinate(random, D), Coordinate(random, D)};
   };
   GeneratedExercise e;
-  e.planeMode = true;
+  e.figure = scene::Figure::kPlane;
   DihedralPoint& a = e.a;
   DihedralPoint& b = e.b;
   DihedralPoint& c = e.c;

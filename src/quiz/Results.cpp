@@ -52,16 +52,18 @@ std::string PlaneRightText(const ResultRecord& r) {
 }
 
 std::string AnswerText(const ResultRecord& r) {
-  if (r.planeMode) return NameOf(classify::kPlaneTypes, r.answer.chosen, "sin tipo");
-  if (r.pointMode) return NameOf(kLocations, r.answer.chosen, "sin respuesta");
+  if (r.figure == scene::Figure::kPlane)
+    return NameOf(classify::kPlaneTypes, r.answer.chosen, "sin tipo");
+  if (r.figure == scene::Figure::kPoint)
+    return NameOf(kLocations, r.answer.chosen, "sin respuesta");
   const std::string type = NameOf(kLineTypes, r.answer.chosen, "sin tipo");
   if (r.answer.chosen == classify::kSinglePointType) return type;
   return type + "; " + NameOf(kLineRelations, r.answer.relation, "sin relación");
 }
 
 std::string RightText(const ResultRecord& r) {
-  if (r.planeMode) return PlaneRightText(r);
-  if (r.pointMode) return Alternatives(kLocations, r.rightCodes);
+  if (r.figure == scene::Figure::kPlane) return PlaneRightText(r);
+  if (r.figure == scene::Figure::kPoint) return Alternatives(kLocations, r.rightCodes);
   const std::string relations = Alternatives(kLineRelations, r.rightRelations);
   const std::string types = Alternatives(kLineTypes, r.rightCodes);
   return relations.empty() ? types : types + "; " + relations;
@@ -100,20 +102,19 @@ std::string PlaneTypeName(std::int32_t code) {
 void RecordResult(Quiz& quiz, const Exercise& e, const Answer& a, bool right, bool detailed) {
   ResultRecord r;
   r.number = static_cast<std::int32_t>(quiz.Results.size()) + 1;
-  r.pointMode = e.pointMode;
+  r.figure = e.figure;
   r.A = e.A;
   r.B = e.B;
   r.answer = a;
-  r.planeMode = e.planeMode;
   r.C = e.C;
-  if (e.pointMode) {
+  if (e.figure == scene::Figure::kPoint) {
     r.rightCodes = {e.classCode};
   } else if (detailed) {
     r.rightCodes = e.trueTypes;
     r.rightRelations = e.trueRelations;
   } else {
     r.rightCodes = {e.classCode};
-    if (!e.planeMode) r.rightRelations = {e.relationCode};
+    if (e.figure != scene::Figure::kPlane) r.rightRelations = {e.relationCode};
   }
   r.right = right;
   quiz.Results.push_back(r);
@@ -124,10 +125,13 @@ std::vector<std::vector<std::string>> ResultsTable(const Quiz& quiz) {
   table.push_back(
       {"Nº", "Ejercicio", "Coordenadas", "Respuesta", "Respuestas correctas", "Resultado"});
   for (const ResultRecord& r : quiz.Results) {
-    std::string coordinates =
-        r.pointMode ? Coordinates("A", r.A) : Coordinates("A", r.A) + " " + Coordinates("B", r.B);
-    if (r.planeMode) coordinates += " " + Coordinates("C", r.C);
-    const char* kind = r.planeMode ? "Plano" : r.pointMode ? "Punto" : "Recta";
+    std::string coordinates = r.figure == scene::Figure::kPoint
+                                  ? Coordinates("A", r.A)
+                                  : Coordinates("A", r.A) + " " + Coordinates("B", r.B);
+    if (r.figure == scene::Figure::kPlane) coordinates += " " + Coordinates("C", r.C);
+    const char* kind = r.figure == scene::Figure::kPlane   ? "Plano"
+                       : r.figure == scene::Figure::kPoint ? "Punto"
+                                                           : "Recta";
     table.push_back({std::to_string(r.number), kind, coordinates, AnswerText(r), RightText(r),
                      r.right ? "Correcto" : "Incorrecto"});
   }

@@ -16,7 +16,7 @@ struct Quiz;
 
 struct ResultRecord {
   std::int32_t number = 0;  // from 1, since the start or the last score reset
-  bool pointMode = true;
+  scene::Figure figure = scene::Figure::kPoint;
   DihedralPoint A;
   DihedralPoint B;
   Answer answer;
@@ -26,7 +26,6 @@ struct ResultRecord {
   std::vector<std::int32_t> rightRelations;
   bool right = false;
   // A plane exercise: ABC, its answer and right codes plane types.
-  bool planeMode = false;
   DihedralPoint C{};
 };
 

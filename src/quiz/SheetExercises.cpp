@@ -22,29 +22,6 @@ namespace {
 
 constexpr std::int32_t kPlaneHOrVCode = 9;
 
-// Saves the scene's mapping factors and the surface extent they are built on, and
-// gives them back: working out the bounds must not move the window's picture.
-class MappingGuard {
- public:
-  MappingGuard()
-      : factorX_(scene::ScaleFactorX),
-        factorY_(scene::ScaleFactorY),
-        surfaceWidth_(scene::SurfaceWidth),
-        surfaceHeight_(scene::SurfaceHeight) {}
-  ~MappingGuard() {
-    scene::ScaleFactorX = factorX_;
-    scene::ScaleFactorY = factorY_;
-    scene::SurfaceWidth = surfaceWidth_;
-    scene::SurfaceHeight = surfaceHeight_;
-  }
-  MappingGuard(const MappingGuard&) = delete;
-  MappingGuard& operator=(const MappingGuard&) = delete;
-
- private:
-  double factorX_, factorY_;
-  std::int32_t surfaceWidth_, surfaceHeight_;
-};
-
 // Exercises drawn before a kind that keeps missing paper is taken as it is; with
 // test mode's bounds one in two or three tries already reads.
 constexpr int kTries = 1000;
@@ -87,7 +64,7 @@ GeneratedExercise PointOrLine(const RandomSource& random, ExerciseBounds bounds,
   GeneratedExercise e;
   for (int k = 0; k < kTries; ++k) {
     e = DrawExercise(random, bounds);
-    if (e.pointMode == point && ReadsOnPaper(e)) break;
+    if ((e.figure == scene::Figure::kPoint) == point && ReadsOnPaper(e)) break;
   }
   return e;
 }
@@ -170,17 +147,17 @@ const std::vector<SheetKindRow>& SheetKinds() {
 }
 
 ExerciseBounds BoundsAfterEdit() {
-  const MappingGuard guard;
-  // The extent the activation gives the scene: the layer's fixed bounds.
-  scene::SurfaceWidth = delgraph::GetMaxX();
-  scene::SurfaceHeight = delgraph::GetMaxY();
+  // The extent the activation gives the window: the layer's fixed bounds.
   drawing::Painter painter;
+  painter.ActivateMapping(delgraph::GetMaxX(), delgraph::GetMaxY());
   painter.Select320x200();
   return CurrentBounds(painter);
 }
 
 bool ReadsOnPaper(const GeneratedExercise& e) {
-  const std::size_t count = e.pointMode ? 1 : e.planeMode ? 3 : 2;
+  const std::size_t count = e.figure == scene::Figure::kPoint   ? 1
+                            : e.figure == scene::Figure::kPlane ? 3
+                                                                : 2;
   const DihedralPoint points[3] = {e.a, e.b, e.c};
   std::vector<FlatMark> marks;
   for (std::size_t k = 0; k < count; ++k) {
@@ -250,7 +227,7 @@ std::string KeyLine(int n, const GeneratedExercise& exercise) {
   const DihedralPoint& b = exercise.b;
   // Each name once in the line, the leads as the answer lists write them.
   std::vector<std::string> written;
-  if (exercise.planeMode) {
+  if (exercise.figure == scene::Figure::kPlane) {
     const std::vector<std::string> names = PlaneTrueNames(a, b, exercise.c);
     written.push_back(Plain(names[0]));
     line += " " + Coordinates("B", b) + " " + Coordinates("C", exercise.c) + ": " +
@@ -260,7 +237,7 @@ std::string KeyLine(int n, const GeneratedExercise& exercise) {
       line += "; " + classify::PlaneTracesText(a, b, exercise.c);
   } else if (exercise.quadrants) {
     line += " " + Coordinates("B", b) + ": " + QuadrantsText(classify::QuadrantsCrossed(a, b));
-  } else if (exercise.pointMode) {
+  } else if (exercise.figure == scene::Figure::kPoint) {
     std::vector<std::string> names{
         LocationName(classify::PointLocation(a.alejamiento, a.cota).code)};
     // A quadrant's point on a bisector: the finer name.

@@ -21,7 +21,6 @@
 #include "quiz/PlaneExercise.h"
 #include "quiz/Quiz.h"
 #include "quiz/Results.h"
-#include "scene/PlaneScene.h"
 #include "scene/Scene.h"
 
 namespace quiz {
@@ -93,16 +92,16 @@ using classify::kSinglePointType;
 
 // The exercise waiting is a plane: what was set decides, whatever the scene's mode.
 bool PlaneExerciseSet(const Exercise& e) {
-  return e.set && e.planeMode;
+  return e.set && e.figure == scene::Figure::kPlane;
 }
 
-Answer ReadAnswer(const Exercise& e, const ListChoices& choices) {
+Answer ReadAnswer(const Exercise& e, const scene::Scene& scene, const ListChoices& choices) {
   Answer a;
   if (PlaneExerciseSet(e)) {
     a.chosen = ChosenCode(choices, AnswerList::SelPlano);
     return a;
   }
-  if (scene::PointMode) {
+  if (scene.IsPoint()) {
     a.chosen = ChosenCode(choices, AnswerList::SelPunto);
     return a;
   }
@@ -112,34 +111,26 @@ Answer ReadAnswer(const Exercise& e, const ListChoices& choices) {
   return a;
 }
 
-bool AnswerIsRight(const Exercise& e, const Answer& a) {
+bool AnswerIsRight(const Exercise& e, const scene::Scene& scene, const Answer& a) {
   if (PlaneExerciseSet(e)) return JudgedRight(e, a, false);
-  if (scene::PointMode) return a.chosen == e.classCode;
+  if (scene.IsPoint()) return a.chosen == e.classCode;
   return a.chosen == e.classCode && a.relation == e.relationCode;
 }
 
 // The coordinate texts, and the names too once AnswerHidden is false.
-void ShowExerciseInfo(drawing::Painter& painter) {
-  const DihedralPoint& a = scene::PointA;
-  if (scene::PointMode)
-    drawing::ShowPointInfo(painter, a.abscissa, a.alejamiento, a.cota);
+void ShowExerciseInfo(drawing::Painter& painter, const scene::Scene& scene) {
+  if (scene.IsPoint())
+    drawing::ShowPointInfo(painter, scene);
   else
-    drawing::ShowLineInfo(painter);
-}
-
-void DrawExerciseScene(drawing::Painter& painter) {
-  const DihedralPoint& a = scene::PointA;
-  const DihedralPoint& b = scene::PointB;
-  drawing::DrawScene(painter, scene::PointMode, a.abscissa, a.alejamiento, a.cota, b.abscissa,
-                     b.alejamiento, b.cota, 1);
+    drawing::ShowLineInfo(painter, scene);
 }
 
 // A plane's texts around its scene: the type (once shown) and the points not
 // edited before it, the edited point and the traces' line after it.
-void ShowPlaneInfo(drawing::Painter& painter, bool withScene) {
-  drawing::ShowPlaneType(painter);
-  if (withScene) DrawExerciseScene(painter);
-  drawing::ShowPlaneCoordinates(painter);
+void ShowPlaneInfo(drawing::Painter& painter, const scene::Scene& scene, bool withScene) {
+  drawing::ShowPlaneType(painter, scene);
+  if (withScene) drawing::DrawScene(painter, scene, 1);
+  drawing::ShowPlaneCoordinates(painter, scene);
 }
 
 // Marks the picture as an exercise. The top-left corner of the space-view panel is
@@ -177,7 +168,7 @@ ExerciseBounds CurrentBounds(drawing::Painter& painter) {
 
 GeneratedExercise DrawExercise(const RandomSource& random, ExerciseBounds bounds) {
   GeneratedExercise e;
-  e.pointMode = random(2) == 1;
+  e.figure = random(2) == 1 ? scene::Figure::kPoint : scene::Figure::kLine;
   std::int32_t sign[6];
   for (std::int32_t& s : sign) s = random(2);
 
@@ -208,33 +199,33 @@ GeneratedExercise DrawExercise(const RandomSource& random, ExerciseBounds bounds
   return e;
 }
 
-void DrawWaitingExercise(drawing::Painter& painter, const GeneratedExercise& e, bool titled) {
-  scene::PointMode = e.pointMode;
-  scene::PointA = e.a;
-  scene::PointB = e.b;
-  // Only a plane exercise touches plane mode: the others draw as they always have.
+void DrawWaitingExercise(drawing::Painter& painter, scene::Scene& scene, const GeneratedExercise& e,
+                         bool titled) {
+  scene.figure = e.figure;
+  scene.PointA = e.a;
+  scene.PointB = e.b;
   // The plane is drawn as set: the information update stores the edited point
   // first, so A is selected and edited.
-  if (e.planeMode) {
-    scene::PlaneMode = true;
-    scene::PointC = e.c;
-    scene::SelectedA = true;
-    scene::SelectedC = false;
-    scene::EditPoint = e.a;
+  const bool plane = e.figure == scene::Figure::kPlane;
+  if (plane) {
+    scene.PointC = e.c;
+    scene.SelectedA = true;
+    scene.SelectedC = false;
+    scene.EditPoint = e.a;
   }
-  scene::AnswerHidden = true;
+  scene.AnswerHidden = true;
 
-  drawing::FullRedraw(painter);
-  if (e.planeMode) {
-    drawing::PlaneInfoUpdate(painter);
+  drawing::FullRedraw(painter, scene.ProfileOn);
+  if (plane) {
+    drawing::PlaneInfoUpdate(painter, scene);
   } else {
-    DrawExerciseScene(painter);
-    ShowExerciseInfo(painter);
+    drawing::DrawScene(painter, scene, 1);
+    ShowExerciseInfo(painter, scene);
   }
   if (titled) DrawTitle(painter);
 }
 
-WindowChanges NewExercise(drawing::Painter& painter, Quiz& quiz) {
+WindowChanges NewExercise(drawing::Painter& painter, scene::Scene& scene, Quiz& quiz) {
   // The bounds follow the logical space current now: 97 and 144 after an edit or an
   // earlier exercise, 40 and 72 right after start-up.
   // With plane exercises on, one in three is a plane, its type drawn first; the
@@ -246,15 +237,13 @@ WindowChanges NewExercise(drawing::Painter& painter, Quiz& quiz) {
   const DihedralPoint& a = e.a;
   const DihedralPoint& b = e.b;
   quiz.ExerciseAnswered = false;
-  // A plane left from an earlier exercise must not show a point or a line as one.
-  if (!plane && quiz.PlaneExercisesOn) scene::PlaneMode = false;
-  DrawWaitingExercise(painter, e);
+  DrawWaitingExercise(painter, scene, e);
 
   // The right answer, judged later against the lists.
   if (plane) {
     quiz.CurrentExercise = PlaneExerciseOf(a, b, e.c);
   } else {
-    quiz.CurrentExercise = ExerciseOf(scene::PointMode, a, b);
+    quiz.CurrentExercise = ExerciseOf(e.figure, a, b);
   }
 
   WindowChanges changes;
@@ -265,7 +254,7 @@ WindowChanges NewExercise(drawing::Painter& painter, Quiz& quiz) {
   }
   if (plane)
     changes.showLists = {AnswerList::SelPlano};
-  else if (scene::PointMode)
+  else if (e.figure == scene::Figure::kPoint)
     changes.showLists = {AnswerList::SelPunto};
   else
     changes.showLists = {AnswerList::SelREcta, AnswerList::DefREcta};
@@ -273,14 +262,15 @@ WindowChanges NewExercise(drawing::Painter& painter, Quiz& quiz) {
   // the A/B handler here instead could select B, or move A away from the point
   // whose codes were just recorded.
   changes.captionToA = true;
-  scene::SelectedA = true;
-  scene::EditPoint = scene::PointA;
+  scene.SelectedA = true;
+  scene.EditPoint = scene.PointA;
 
   drawing::RestoreTextStyle(painter);
   return changes;
 }
 
-WindowChanges CheckAnswer(drawing::Painter& painter, Quiz& quiz, const ListChoices& choices) {
+WindowChanges CheckAnswer(drawing::Painter& painter, scene::Scene& scene, Quiz& quiz,
+                          const ListChoices& choices) {
   WindowChanges changes;
   if (quiz.ExerciseAnswered) {
     changes.showTest = true;
@@ -289,10 +279,10 @@ WindowChanges CheckAnswer(drawing::Painter& painter, Quiz& quiz, const ListChoic
   changes.label7 = std::to_string(quiz.CurrentExercise.classCode);
 
   const Exercise& exercise = quiz.CurrentExercise;
-  const Answer answer = ReadAnswer(exercise, choices);
+  const Answer answer = ReadAnswer(exercise, scene, choices);
   // Both judgements use what was recorded when the exercise was set.
   const bool right = quiz.DetailedMode && exercise.set ? JudgedRight(exercise, answer, true)
-                                                       : AnswerIsRight(exercise, answer);
+                                                       : AnswerIsRight(exercise, scene, answer);
   if (right)
     quiz.TestHits = CountOneMore(quiz.TestHits);
   else
@@ -302,13 +292,13 @@ WindowChanges CheckAnswer(drawing::Painter& painter, Quiz& quiz, const ListChoic
   const bool plane = PlaneExerciseSet(exercise);
   if (plane) {
     // A plane's traces come with its answer, drawn now rather than at the next edit.
-    scene::AnswerHidden = false;
-    ShowPlaneInfo(painter, true);
+    scene.AnswerHidden = false;
+    ShowPlaneInfo(painter, scene, true);
   } else {
-    ShowExerciseInfo(painter);
-    DrawExerciseScene(painter);
+    ShowExerciseInfo(painter, scene);
+    drawing::DrawScene(painter, scene, 1);
   }
-  scene::AnswerHidden = false;
+  scene.AnswerHidden = false;
 
   DrawBevelPanel(painter, 203, 374, 309, 424, 1);
   painter.SetFillStyle(kSolidFill, kTrackColour);
@@ -330,9 +320,9 @@ WindowChanges CheckAnswer(drawing::Painter& painter, Quiz& quiz, const ListChoic
 
   // Reveals the names; they describe the points as they are now.
   if (plane)
-    ShowPlaneInfo(painter, false);
+    ShowPlaneInfo(painter, scene, false);
   else
-    ShowExerciseInfo(painter);
+    ShowExerciseInfo(painter, scene);
 
   painter.SetBrushStyle(kClearBrush);
   painter.SetTextStyle(0, 0, 18);
@@ -384,7 +374,6 @@ void DrawBevelPanel(drawing::Painter& painter, std::int32_t x1, std::int32_t y1,
 
 void ResetQuiz() {
   scriptedSource = nullptr;
-  ResetDetailedMode();
 }
 
 }  // namespace quiz

@@ -48,10 +48,9 @@ std::int32_t Random(std::int32_t n);
 // draws B, so both kinds take the same draws. A plane exercise names the plane ABC;
 // a quadrants exercise asks which quadrants the line AB crosses.
 struct GeneratedExercise {
-  bool pointMode = false;
+  scene::Figure figure = scene::Figure::kLine;
   DihedralPoint a;
   DihedralPoint b;
-  bool planeMode = false;
   DihedralPoint c{};
   bool quadrants = false;
 };
@@ -70,20 +69,21 @@ GeneratedExercise DrawExercise(const RandomSource& random, ExerciseBounds bounds
 
 // Draws an exercise as it waits for its answer: the test background, the scene,
 // the coordinates without the names, and the title (unless titled is false: a
-// sheet has its own). Makes it the scene (PointMode, PointA, PointB, AnswerHidden
-// true); records no codes and touches no control but those the drawing routines
-// reach.
-void DrawWaitingExercise(drawing::Painter& painter, const GeneratedExercise& e, bool titled = true);
+// sheet has its own). Makes it the scene's figure (AnswerHidden true); records no
+// codes.
+void DrawWaitingExercise(drawing::Painter& painter, scene::Scene& scene, const GeneratedExercise& e,
+                         bool titled = true);
 
 // Generates and draws an exercise (the body of BtestClick after ocultarbotones).
-WindowChanges NewExercise(drawing::Painter& painter, Quiz& quiz);
+WindowChanges NewExercise(drawing::Painter& painter, scene::Scene& scene, Quiz& quiz);
 // The body of comprobarTestClick: judges the lists' choices against the exercise.
-WindowChanges CheckAnswer(drawing::Painter& painter, Quiz& quiz, const ListChoices& choices);
+WindowChanges CheckAnswer(drawing::Painter& painter, scene::Scene& scene, Quiz& quiz,
+                          const ListChoices& choices);
 void DrawBevelPanel(drawing::Painter& painter, std::int32_t x1, std::int32_t y1, std::int32_t x2,
                     std::int32_t y2, std::uint8_t raised);
 
 // Program-start state of what the quiz keeps outside a Quiz: the clock-seeded
-// source, the coordinates shown. For tests.
+// source. For tests.
 void ResetQuiz();
 
 }  // namespace quiz

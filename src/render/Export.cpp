@@ -231,7 +231,9 @@ QImage RenderImage(const SceneSpec& picture, const delgraph::Palette& palette, i
   image.setDotsPerMeterY(kDotsPerMeter96);
   image.fill(Qt::white);
   WithSurface(image, QRectF(image.rect()), palette,
-              [&picture](drawing::Painter& painter) { DrawEdit(painter, picture); });
+              [&picture](drawing::Painter& painter, scene::Scene& scene) {
+                DrawEdit(painter, scene, picture);
+              });
   return image;
 }
 
@@ -249,7 +251,9 @@ QByteArray RenderSvg(const SceneSpec& picture, const delgraph::Palette& palette,
   svg.setTitle(QStringLiteral("Quorvel"));
   svg.setDescription(QStringLiteral("Sistema diédrico"));
   WithSurface(svg, QRectF(area), palette,
-              [&picture](drawing::Painter& painter) { DrawEdit(painter, picture); });
+              [&picture](drawing::Painter& painter, scene::Scene& scene) {
+                DrawEdit(painter, scene, picture);
+              });
   return bytes;
 }
 
@@ -262,8 +266,9 @@ void RenderPage(const SceneSpec& picture, const delgraph::Palette& palette,
   const qreal fit = std::min(width / AreaWidth, height / AreaHeight);
   const QSizeF size(AreaWidth * fit, AreaHeight * fit);
   const QRectF target(QPointF((width - size.width()) / 2, (height - size.height()) / 2), size);
-  WithSurface(device, target, palette,
-              [&picture](drawing::Painter& painter) { DrawEdit(painter, picture); });
+  WithSurface(device, target, palette, [&picture](drawing::Painter& painter, scene::Scene& scene) {
+    DrawEdit(painter, scene, picture);
+  });
 }
 
 QByteArray RenderPdf(const SceneSpec& picture, const delgraph::Palette& palette) {

@@ -136,11 +136,11 @@ void WriteQuestion(QXmlStreamWriter& xml, int number, const quiz::GeneratedExerc
           .arg(picture)
           .arg(number)
           .arg(ExerciseCoordinates(e, QStringLiteral(", ")));
-  const bool cloze = !e.pointMode && !e.quadrants;
+  const bool cloze = e.figure != scene::Figure::kPoint && !e.quadrants;
   QStringList crossed;
-  if (e.pointMode) {
+  if (e.figure == scene::Figure::kPoint) {
     html += QStringLiteral("<p>¿Dónde está el punto A?</p>");
-  } else if (e.planeMode) {
+  } else if (e.figure == scene::Figure::kPlane) {
     html += QStringLiteral("<p>Tipo de plano: %1</p>")
                 .arg(ClozeDropDown(quiz::kPlaneTypeCount, quiz::PlaneTypeName,
                                    quiz::PlaneTrueCodes(e.a, e.b, e.c)));
@@ -187,7 +187,7 @@ void WriteQuestion(QXmlStreamWriter& xml, int number, const quiz::GeneratedExerc
       xml.writeTextElement(QStringLiteral("text"), text);
       xml.writeEndElement();
     }
-  } else if (e.pointMode) {
+  } else if (e.figure == scene::Figure::kPoint) {
     const std::int32_t right = classify::PointLocation(e.a.alejamiento, e.a.cota).code;
     xml.writeTextElement(QStringLiteral("single"), QStringLiteral("true"));
     xml.writeTextElement(QStringLiteral("shuffleanswers"), QStringLiteral("0"));

@@ -7,8 +7,7 @@
 #include "delgraph/delgraph.h"
 #include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
-#include "render/ModuleState.h"
-#include "scene/PlaneScene.h"
+#include "scene/Scene.h"
 
 namespace render {
 
@@ -18,30 +17,16 @@ namespace {
 // frame draws its traces in it.
 constexpr std::int32_t kPenBeforeAnEdit = 12;
 
-class StateKeeper {
- public:
-  StateKeeper() : saved_(CaptureModuleState()) {}
-  ~StateKeeper() { RestoreModuleState(saved_); }
-  StateKeeper(const StateKeeper&) = delete;
-  StateKeeper& operator=(const StateKeeper&) = delete;
-
- private:
-  ModuleState saved_;
-};
-
 void DrawOn(delgraph::QtCanvas& canvas, const delgraph::Palette& palette, const Draw& draw) {
-  const StateKeeper keeper;
-  scene::Quorvel = nullptr;
-  scene::TracesOn = false;
-  scene::VisibilityOn = false;
   // What the window's start-up does, less the palette file.
   drawing::Painter painter;
   painter.palette = palette;
   painter.AttachSurface(&canvas, 1024, 768);
-  scene::EditPoint = DihedralPoint{};
-  scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
+  scene::Scene scene;
+  painter.ActivateMapping(delgraph::GetMaxX(), delgraph::GetMaxY());
+  scene::Activate(scene);
   painter.Select640x480();
-  draw(painter);
+  draw(painter, scene);
   canvas.Finish();
 }
 
@@ -66,23 +51,22 @@ void WithSurfacePart(QPainter& painter, const QRectF& target, const QRectF& sour
   DrawOn(canvas, palette, draw);
 }
 
-void DrawEdit(drawing::Painter& painter, const SceneSpec& picture) {
-  scene::PointMode = picture.pointMode;
-  scene::ProfileOn = picture.profile;
-  scene::AnswerHidden = picture.answerHidden;
-  scene::TracesOn = picture.traces;
-  scene::VisibilityOn = picture.visibility;
-  scene::PointA = picture.A;
-  scene::PointB = picture.B;
-  scene::PlaneMode = picture.plane;
-  scene::PointC = picture.C;
-  scene::SelectedC = false;
-  scene::SelectedA = true;
-  scene::EditPoint = picture.A;
+void DrawEdit(drawing::Painter& painter, scene::Scene& scene, const SceneSpec& picture) {
+  scene.figure = picture.figure;
+  scene.ProfileOn = picture.profile;
+  scene.AnswerHidden = picture.answerHidden;
+  scene.TracesOn = picture.traces;
+  scene.VisibilityOn = picture.visibility;
+  scene.PointA = picture.A;
+  scene.PointB = picture.B;
+  scene.PointC = picture.C;
+  scene.SelectedC = false;
+  scene.SelectedA = true;
+  scene.EditPoint = picture.A;
   painter.SetDrawColor(kPenBeforeAnEdit);
   painter.Select320x200();
-  drawing::RedrawFrame(painter, scene::ProfileOn);
-  drawing::InfoUpdate(painter);
+  drawing::RedrawFrame(painter, scene.ProfileOn);
+  drawing::InfoUpdate(painter, scene);
 }
 
 }  // namespace render

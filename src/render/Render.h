@@ -13,16 +13,15 @@ class QPainter;
 
 namespace render {
 
-// What one picture shows. In point mode only A counts.
+// What one picture shows: for a point only A counts, for a line A and B.
 struct SceneSpec {
-  bool pointMode = true;
+  scene::Figure figure = scene::Figure::kPoint;
   DihedralPoint A;
   DihedralPoint B;
   bool profile = false;
   bool answerHidden = false;  // the names of location and line left out, as in a test
   bool traces = false;        // a line's traces, as "Mostrar trazas" draws them
   bool visibility = false;    // seen and hidden parts, as "Partes vistas y ocultas"
-  bool plane = false;         // the plane ABC (pointMode is then ignored)
   DihedralPoint C{-40, 30, 50};
 };
 
@@ -33,15 +32,14 @@ inline QRectF Area() {
   return QRectF(0, 0, AreaWidth, AreaHeight);
 }
 
-// What draws one picture, with the painter made for it.
-using Draw = std::function<void(drawing::Painter&)>;
+// What draws one picture, with the painter and the scene made for it.
+using Draw = std::function<void(drawing::Painter&, scene::Scene&)>;
 
 // Runs draw with a fresh painter in the given palette on a fresh canvas over the
 // device, the drawing area mapped onto target (device coordinates) and clipped to
-// it, and the scene as the window's start-up leaves it: surface cleared, activation
-// scene, 640 x 480 space, no window (scene::Quorvel is null, so no label of the
-// window changes), no traces nor seen and hidden parts. Before returning, even by
-// an exception, the state of the modules below is given back as it was.
+// it, and a fresh scene as the window's start-up leaves it: surface cleared,
+// activation scene, 640 x 480 space, no traces nor seen and hidden parts. Nothing
+// outside the call is read or changed, so pictures may be drawn on any thread.
 void WithSurface(QPaintDevice& device, const QRectF& target, const delgraph::Palette& palette,
                  const Draw& draw);
 // The same through a QPainter already open (a page with several pictures); target
@@ -57,6 +55,6 @@ void WithSurfacePart(QPainter& painter, const QRectF& target, const QRectF& sour
 
 // Inside WithSurface: the scene of picture put in place and drawn as an edit draws
 // it: the 320 x 200 space, RedrawFrame, then InfoUpdate.
-void DrawEdit(drawing::Painter& painter, const SceneSpec& picture);
+void DrawEdit(drawing::Painter& painter, scene::Scene& scene, const SceneSpec& picture);
 
 }  // namespace render

@@ -8,7 +8,6 @@
 #include "delgraph/ShippedPalette.h"
 #include "drawing/Painter.h"
 #include "render/Render.h"
-#include "scene/PlaneScene.h"
 #include "scene/Scene.h"
 
 namespace render {
@@ -67,14 +66,11 @@ void DrawExercisePart(QPainter& painter, const QRectF& target, const QRectF& are
   for (int k = 0; k < 16; ++k)
     colours.SetEntry(static_cast<std::uint16_t>(k), palette[k].red, palette[k].green,
                      palette[k].blue);
-  WithSurfacePart(painter, target, area, true, colours, [&](drawing::Painter& picture) {
-    // A sheet shows the coordinates whatever the window's quiz leaves out.
-    scene::CoordinatesHidden = false;
-    scene::ProfileOn = false;
-    scene::PlaneMode = e.planeMode;
-    picture.Select320x200();
-    quiz::DrawWaitingExercise(picture, e, false);
-  });
+  WithSurfacePart(painter, target, area, true, colours,
+                  [&](drawing::Painter& picture, scene::Scene& scene) {
+                    picture.Select320x200();
+                    quiz::DrawWaitingExercise(picture, scene, e, false);
+                  });
   if (area != FlatPictureArea()) return;
   // On paper the frame's pale ground line hardly shows, and its end strokes lie
   // outside the cut: the line is drawn again, dark, with a stroke at each edge.
@@ -110,9 +106,9 @@ QString ExerciseCoordinates(const quiz::GeneratedExercise& e, const QString& sep
         .arg(p.alejamiento)
         .arg(p.cota);
   };
-  if (e.pointMode) return point("A", e.a);
+  if (e.figure == scene::Figure::kPoint) return point("A", e.a);
   QString text = point("A", e.a) + separator + point("B", e.b);
-  if (e.planeMode) text += separator + point("C", e.c);
+  if (e.figure == scene::Figure::kPlane) text += separator + point("C", e.c);
   return text;
 }
 

@@ -144,8 +144,8 @@ QByteArray MakePdf(const QString& title, const std::function<void(SheetPainter&)
 // relation, a plane its type, a quadrants question the quadrants. A new kind of exercise is one
 // more branch here.
 QStringList AnswerLines(const quiz::GeneratedExercise& e) {
-  if (e.pointMode) return {QStringLiteral("Situación: ")};
-  if (e.planeMode) return {QStringLiteral("Tipo de plano: ")};
+  if (e.figure == scene::Figure::kPoint) return {QStringLiteral("Situación: ")};
+  if (e.figure == scene::Figure::kPlane) return {QStringLiteral("Tipo de plano: ")};
   if (e.quadrants) return {QStringLiteral("Cuadrantes que atraviesa la recta: ")};
   return {QStringLiteral("Tipo: "), QStringLiteral("Posición respecto de H, V y L.T.: ")};
 }

@@ -1,65 +1,26 @@
 #include "scene/Scene.h"
 
-#include "scene/PlaneScene.h"
-
 #include <limits>
 
 namespace scene {
 
-using internal::Current;
-
-DihedralPoint& PointA = Current.PointA;
-DihedralPoint& PointB = Current.PointB;
-DihedralPoint& EditPoint = Current.EditPoint;
-bool& PointMode = Current.PointMode;
-bool& SelectedA = Current.SelectedA;
-bool& ProfileOn = Current.ProfileOn;
-bool& AnswerHidden = Current.AnswerHidden;
-bool& CoordinatesHidden = Current.CoordinatesHidden;
-std::int32_t& IncrX = Current.IncrX;
-std::int32_t& IncrY = Current.IncrY;
-std::int32_t &AbscissaMin = Current.AbscissaMin, &AbscissaMax = Current.AbscissaMax;
-std::int32_t &AlejamientoMin = Current.AlejamientoMin, &AlejamientoMax = Current.AlejamientoMax;
-std::int32_t &CotaMin = Current.CotaMin, &CotaMax = Current.CotaMax;
-std::int32_t &SurfaceWidth = Current.SurfaceWidth, &SurfaceHeight = Current.SurfaceHeight;
-double &ScaleFactorX = Current.ScaleFactorX, &ScaleFactorY = Current.ScaleFactorY;
-WindowPort*& Quorvel = Current.Quorvel;
-bool& TracesOn = Current.TracesOn;
-bool& VisibilityOn = Current.VisibilityOn;
-
-State SaveState() {
-  return Current;
-}
-
-void RestoreState(const State& state) {
-  Current = state;
-}
-
-void ResetScene() {
-  Current = State{};
-}
-
-void SetActivationScene(std::int32_t surfaceWidth, std::int32_t surfaceHeight) {
-  ScaleFactorX = 1.0;
-  ScaleFactorY = 1.0;
-  AlejamientoMin = -110;
-  AlejamientoMax = 110;
-  CotaMin = -140;
-  CotaMax = 140;
-  AbscissaMin = -90;
-  AbscissaMax = 90;
-  SurfaceWidth = surfaceWidth;
-  SurfaceHeight = surfaceHeight;
-  AnswerHidden = false;
-  EditPoint.alejamiento = 40;
-  EditPoint.cota = 40;
-  PointA = DihedralPoint{};
-  PointB = DihedralPoint{};
-  IncrX = 5;
-  IncrY = 5;
-  ProfileOn = false;
-  SelectedA = true;
-  PointMode = true;
+void Activate(Scene& scene) {
+  scene.AlejamientoMin = -110;
+  scene.AlejamientoMax = 110;
+  scene.CotaMin = -140;
+  scene.CotaMax = 140;
+  scene.AbscissaMin = -90;
+  scene.AbscissaMax = 90;
+  scene.AnswerHidden = false;
+  scene.EditPoint.alejamiento = 40;
+  scene.EditPoint.cota = 40;
+  scene.PointA = DihedralPoint{};
+  scene.PointB = DihedralPoint{};
+  scene.IncrX = 5;
+  scene.IncrY = 5;
+  scene.ProfileOn = false;
+  scene.SelectedA = true;
+  scene.figure = Figure::kPoint;
 }
 
 std::int32_t Saturate32(std::int64_t v) {

@@ -1,10 +1,9 @@
-// Scene state shared by every module: the point or line being edited, the display
-// flags, the arrow steps and bounds, and the narrow window interface (`Quorvel`)
-// through which drawing reaches the window's controls.
+// The scene: the figure being edited, the view flags and the editing state, in one
+// value. The window owns one; a picture, an exercise or a sheet builds its own and
+// hands it down to what draws or classifies it.
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 struct DihedralPoint {
   std::int32_t abscissa = 0;
@@ -19,28 +18,27 @@ inline bool operator!=(const DihedralPoint& a, const DihedralPoint& b) {
   return !(a == b);
 }
 
-// What the drawing and classification code may do to the window. The real
-// window implements it; tests use a fake. Null means "no window": calls are skipped.
-class WindowPort {
- public:
-  virtual ~WindowPort() = default;
-  virtual void HideMemo2() = 0;
-  // n is 1..7 for Label1..Label7.
-  virtual void SetLabelCaption(int n, const std::string& text) = 0;
-};
-
 namespace scene {
 
-// Every variable of the scene, in one value: saving the scene is one copy, and a
-// variable added here is saved with the rest. The familiar names below refer to
-// these members.
-struct State {
+// What the scene shows: a point (A), a line (AB) or the plane through A, B and C.
+enum class Figure { kPoint, kLine, kPlane };
+
+struct Scene {
+  Figure figure = Figure::kLine;
   DihedralPoint PointA;
   DihedralPoint PointB;
+  // C starts at (-40, 30, 50) and keeps whatever the student gives it for the run.
+  DihedralPoint PointC{-40, 30, 50};
+  // The point the arrows and bars move; stored into A, B or C at each edit.
   DihedralPoint EditPoint;
-  bool PointMode = false;
   bool SelectedA = false;
+  // For a plane, C is the point being edited (SelectedA is then false).
+  bool SelectedC = false;
   bool ProfileOn = false;
+  // Views that last for the run: a line's traces, and its seen and hidden parts.
+  bool TracesOn = false;
+  bool VisibilityOn = false;
+  // An exercise waits for its answer: the names are left out.
   bool AnswerHidden = false;
   // While AnswerHidden is true, leave the coordinate texts out too (an exercise read
   // from the drawing alone).
@@ -50,57 +48,14 @@ struct State {
   std::int32_t AbscissaMin = 0, AbscissaMax = 0;
   std::int32_t AlejamientoMin = 0, AlejamientoMax = 0;
   std::int32_t CotaMin = 0, CotaMax = 0;
-  std::int32_t SurfaceWidth = 0, SurfaceHeight = 0;
-  double ScaleFactorX = 0.0, ScaleFactorY = 0.0;
-  // The window, or null when there is none (tests of the drawing and test code).
-  // A capture keeps the pointer, not the window.
-  WindowPort* Quorvel = nullptr;
-  // The plane ABC (PlaneScene.h): C starts at (-40, 30, 50) and keeps its value for the run.
-  DihedralPoint PointC{-40, 30, 50};
-  bool PlaneMode = false;
-  bool SelectedC = false;
-  // View flags that last for the run: a line's traces, and its seen and hidden parts.
-  bool TracesOn = false;
-  bool VisibilityOn = false;
+
+  bool IsPoint() const { return figure == Figure::kPoint; }
+  bool IsPlane() const { return figure == Figure::kPlane; }
 };
 
-extern DihedralPoint& PointA;
-extern DihedralPoint& PointB;
-extern DihedralPoint& EditPoint;
-extern bool& PointMode;
-extern bool& SelectedA;
-extern bool& ProfileOn;
-extern bool& AnswerHidden;
-extern bool& CoordinatesHidden;
-extern std::int32_t& IncrX;
-extern std::int32_t& IncrY;
-extern std::int32_t &AbscissaMin, &AbscissaMax;
-extern std::int32_t &AlejamientoMin, &AlejamientoMax;
-extern std::int32_t &CotaMin, &CotaMax;
-extern std::int32_t &SurfaceWidth, &SurfaceHeight;
-extern double &ScaleFactorX, &ScaleFactorY;
-extern WindowPort*& Quorvel;
-extern bool& TracesOn;
-extern bool& VisibilityOn;
-
-// The variables themselves. Inline in this header, so that they are initialised
-// before any variable of a file that includes it, even one set at start-up; only
-// this module's files touch them by this name.
-namespace internal {
-inline State Current;
-}  // namespace internal
-
-// A copy of every variable of the scene, and every variable set from one.
-State SaveState();
-void RestoreState(const State& state);
-
-// Program-start values: every variable zero or false, no window. For tests.
-void ResetScene();
-
-// The activation values: factors 1.0, the arrow bounds, the surface extent given
-// (the layer's largest x and y), and the scene of a fresh start. EditPoint's
-// abscissa is kept, as the activation handler does.
-void SetActivationScene(std::int32_t surfaceWidth, std::int32_t surfaceHeight);
+// The activation values: the arrow bounds and steps and the scene of a fresh start,
+// a point at (x, 40, 40) with x the abscissa it had, as the activation handler does.
+void Activate(Scene& scene);
 
 // The arrow-button step: v moves by step towards the bound and stops at it; a v
 // beyond the bound is put on it. A negative step moves v away from the bound, with

@@ -50,9 +50,9 @@ TEST_F(CommandsWindowTest, ACommandWhoseDrawingThrowsIsReportedAndTheWindowGoesO
   EXPECT_TRUE(window->contextMenu->actions().contains(failing));
 
   // The next edit draws the scene whole, as if nothing had failed.
-  const std::int32_t cota = scene::EditPoint.cota;
+  const std::int32_t cota = Scene().EditPoint.cota;
   window->cotaUpButton->click();
-  EXPECT_EQ(scene::EditPoint.cota, cota + scene::IncrY);
+  EXPECT_EQ(Scene().EditPoint.cota, cota + Scene().IncrY);
   errors.clear();
   const QImage edited = Surface();
   window->cotaDownButton->click();

@@ -22,7 +22,6 @@
 #include "delgraph/QtCanvas.h"
 #include "drawing/Painter.h"
 #include "render/Export.h"
-#include "render/ModuleState.h"
 
 namespace {
 
@@ -43,21 +42,21 @@ class ExportTest : public WindowTest {
 
 TEST_F(ExportTest, PngEqualsTheDrawingAreaForPointLineAndProfile) {
   SetPoint(20, 40, 30);
-  EXPECT_EQ(
-      render::RenderImage({true, {20, 40, 30}, {}, false, false}, window->Painter().palette, 1),
-      DrawingArea());
+  EXPECT_EQ(render::RenderImage({scene::Figure::kPoint, {20, 40, 30}, {}, false, false},
+                                window->Painter().palette, 1),
+            DrawingArea());
 
   window->pointOrLineButton->click();  // line: A stays, B is edited next
   window->endPointButton->click();
   SetPoint(-50, -30, 60);
-  const render::SceneSpec line{false, {20, 40, 30}, {-50, -30, 60}, false, false};
+  const render::SceneSpec line{scene::Figure::kLine, {20, 40, 30}, {-50, -30, 60}, false, false};
   EXPECT_EQ(render::RenderImage(line, window->Painter().palette, 1), DrawingArea());
 
   window->profileButton->click();  // profile view; the next edit draws as every later one
   window->abscissaBar->setValue(-40);
-  const render::SceneSpec profile{false, {20, 40, 30}, {-40, -30, 60}, true, false};
+  const render::SceneSpec profile{scene::Figure::kLine, {20, 40, 30}, {-40, -30, 60}, true, false};
   EXPECT_EQ(render::RenderImage(profile, window->Painter().palette, 1), DrawingArea());
-  EXPECT_EQ(app::CurrentScene().B, profile.B);
+  EXPECT_EQ(app::CurrentScene(Scene()).B, profile.B);
   EXPECT_TRUE(errors.isEmpty());
 }
 
@@ -65,7 +64,7 @@ TEST_F(ExportTest, SavingCopyingAndPrintingLeaveTheWindowAsItWas) {
   window->pointOrLineButton->click();
   SetPoint(-40, 30, 20);
   const QImage picture = Surface();
-  const render::ModuleState before = render::CaptureModuleState();
+  const scene::Scene before = Scene();
   const drawing::Painter painterBefore = window->Painter();
   const quiz::Exercise exerciseBefore = window->Quiz().CurrentExercise;
   QStringList labels;
@@ -107,15 +106,14 @@ TEST_F(ExportTest, SavingCopyingAndPrintingLeaveTheWindowAsItWas) {
   EXPECT_GT(QFile("impreso.pdf").size(), 1000);
 
   EXPECT_EQ(Surface(), picture);
-  const render::ModuleState after = render::CaptureModuleState();
-  EXPECT_EQ(after.scene.PointA, before.scene.PointA);
-  EXPECT_EQ(after.scene.PointB, before.scene.PointB);
-  EXPECT_EQ(after.scene.EditPoint, before.scene.EditPoint);
-  EXPECT_EQ(after.scene.PointMode, before.scene.PointMode);
-  EXPECT_EQ(after.scene.Quorvel, window.get());
+  const scene::Scene& after = Scene();
+  EXPECT_EQ(after.PointA, before.PointA);
+  EXPECT_EQ(after.PointB, before.PointB);
+  EXPECT_EQ(after.EditPoint, before.EditPoint);
+  EXPECT_EQ(after.figure, before.figure);
   EXPECT_EQ(window->Painter().SurfaceCanvas, window->drawingArea->Canvas());
   EXPECT_EQ(window->Painter().CurrentWindow, painterBefore.CurrentWindow);
-  EXPECT_EQ(after.scene.ScaleFactorX, before.scene.ScaleFactorX);
+  EXPECT_EQ(window->Painter().ScaleFactorX, painterBefore.ScaleFactorX);
   EXPECT_EQ(window->Quiz().CurrentExercise.classCode, exerciseBefore.classCode);
   EXPECT_EQ(window->Quiz().CurrentExercise.relationCode, exerciseBefore.relationCode);
   EXPECT_EQ(window->Painter().FillColor, painterBefore.FillColor);

@@ -16,7 +16,7 @@
 #include "app/ExportCommands.h"
 #include "app/SurfaceCanvas.h"
 #include "render/Export.h"
-#include "scene/PlaneScene.h"
+#include "scene/Scene.h"
 
 namespace {
 
@@ -26,10 +26,7 @@ class KeptPictureTest : public WindowTest {
     WindowTest::SetUp();
     StartWindow();
   }
-  void TearDown() override {
-    scene::ResetPlaneScene();
-    WindowTest::TearDown();
-  }
+  void TearDown() override { WindowTest::TearDown(); }
   // Two edits, so the second puts back what the first drew; then the picture
   // against the same calls drawn again.
   void EditTwiceAndCompare(QScrollBar* bar, int value, const char* step) {
@@ -44,7 +41,7 @@ class KeptPictureTest : public WindowTest {
 
 TEST_F(KeptPictureTest, PlaneEditsMatchAFullRedrawThroughModesColoursAndSizes) {
   QTest::keyClick(window.get(), Qt::Key_P);
-  ASSERT_TRUE(scene::PlaneMode);
+  ASSERT_TRUE(Scene().IsPlane());
   const int values[] = {-100, -40, 0, 35, 90};
   for (const int v : values) {
     ASSERT_NO_FATAL_FAILURE(EditTwiceAndCompare(window->abscissaBar, v, "abscisa"));
@@ -83,7 +80,8 @@ TEST_F(KeptPictureTest, AnEditAfterAFontChangeEqualsAFreshPicture) {
   const QFont start = QGuiApplication::font();
   QGuiApplication::setFont(QFont(QStringLiteral("DejaVu Serif"), 13));
   window->cotaDownButton->click();
-  const QImage fresh = render::RenderImage(app::CurrentScene(), window->Painter().palette, 1);
+  const QImage fresh =
+      render::RenderImage(app::CurrentScene(Scene()), window->Painter().palette, 1);
   QGuiApplication::setFont(start);
   EXPECT_EQ(Surface().copy(0, 0, 1025, 473), fresh);
 }

@@ -52,31 +52,32 @@ TEST_F(KeysTest, EachKeyDoesWhatItsButtonDoes) {
                {Qt::Key_Slash, window->pointOrLineButton},
                {Qt::Key_Plus, window->profileButton}};
   for (const auto& [key, button] : pairs) {
-    const DihedralPoint before = scene::EditPoint;
-    const bool pointMode = scene::PointMode, profile = scene::ProfileOn;
+    const DihedralPoint before = Scene().EditPoint;
+    const scene::Figure figure = Scene().figure;
+    const bool profile = Scene().ProfileOn;
     // Sent to a focused scroll bar, which must not take the arrows as well.
     window->abscissaBar->setFocus();
     Send(window->abscissaBar, key);
-    const DihedralPoint byKey = scene::EditPoint;
+    const DihedralPoint byKey = Scene().EditPoint;
     const QImage keyPicture = Surface();
     EXPECT_EQ(window->abscissaBar->value(), 86);
     // Back where the key found the scene, and the button instead.
-    scene::EditPoint = before;
-    scene::PointMode = pointMode;
-    if (scene::ProfileOn != profile) window->profileButton->click();
+    Scene().EditPoint = before;
+    Scene().figure = figure;
+    if (Scene().ProfileOn != profile) window->profileButton->click();
     button->click();
-    EXPECT_EQ(scene::EditPoint, byKey) << button->toolTip().toStdString();
+    EXPECT_EQ(Scene().EditPoint, byKey) << button->toolTip().toStdString();
     EXPECT_EQ(Surface(), keyPicture) << button->toolTip().toStdString();
   }
-  EXPECT_TRUE(scene::ProfileOn);  // "+" and its button each toggled once per round
-  EXPECT_FALSE(scene::PointMode);
+  EXPECT_TRUE(Scene().ProfileOn);  // "+" and its button each toggled once per round
+  EXPECT_FALSE(Scene().IsPoint());
 
   Send(window->cotaUpButton, Qt::Key_A);
   EXPECT_EQ(window->endPointButton->text(), "B");
   quiz::SetRandomSource([](std::int32_t n) { return n == 2 ? 1 : 0; });
   Send(window->cotaUpButton, Qt::Key_T);
   ASSERT_TRUE(window->checkButton->isVisible());
-  EXPECT_TRUE(scene::AnswerHidden);
+  EXPECT_TRUE(Scene().AnswerHidden);
   Send(window->checkButton, Qt::Key_Return);
   EXPECT_FALSE(window->checkButton->isVisible());
   EXPECT_EQ(window->Quiz().TestHits + window->Quiz().TestMisses, 1);
@@ -85,30 +86,30 @@ TEST_F(KeysTest, EachKeyDoesWhatItsButtonDoes) {
 
 TEST_F(KeysTest, NothingWhileATextFieldHasTheFocusOrTheButtonIsHidden) {
   window->abscissaBar->setValue(10);
-  const DihedralPoint start = scene::EditPoint;
+  const DihedralPoint start = Scene().EditPoint;
   QLineEdit* step = window->stepEdit->lineEdit();
   step->setFocus();
   for (Qt::Key key : {Qt::Key_Left, Qt::Key_PageUp, Qt::Key_Slash, Qt::Key_Plus})
     QTest::keyClick(step, key);
   QTest::keyClick(step, Qt::Key_A);
   QTest::keyClick(step, Qt::Key_T);
-  EXPECT_EQ(scene::EditPoint, start);
-  EXPECT_TRUE(scene::PointMode);
-  EXPECT_FALSE(scene::ProfileOn);
+  EXPECT_EQ(Scene().EditPoint, start);
+  EXPECT_TRUE(Scene().IsPoint());
+  EXPECT_FALSE(Scene().ProfileOn);
   EXPECT_EQ(window->endPointButton->text(), "A");
   EXPECT_FALSE(window->checkButton->isVisible());
 
   // While an exercise waits, the arrow buttons, "A" and the covered TEST are out.
   quiz::SetRandomSource([](std::int32_t n) { return n == 2 ? 1 : 0; });
   window->testButton->click();
-  const DihedralPoint exercise = scene::EditPoint;
+  const DihedralPoint exercise = Scene().EditPoint;
   window->cotaBar->setFocus();
   for (int key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_A, Qt::Key_T})
     Send(window->cotaBar, key);
-  EXPECT_EQ(scene::EditPoint, exercise);
+  EXPECT_EQ(Scene().EditPoint, exercise);
   EXPECT_EQ(window->endPointButton->text(), "A");
   EXPECT_EQ(window->cotaBar->value(), 0);
-  EXPECT_TRUE(scene::AnswerHidden);
+  EXPECT_TRUE(Scene().AnswerHidden);
   // Return in an answer list keeps the list's meaning: no check.
   window->pointAnswers->setFocus();
   QTest::keyClick(window->pointAnswers->lineEdit(), Qt::Key_Return);
@@ -119,10 +120,10 @@ TEST_F(KeysTest, HeldStepsRepeatHeldTogglesDoNot) {
   window->abscissaBar->setValue(0);
   Send(window->cotaUpButton, Qt::Key_Right);
   for (int i = 0; i < 3; ++i) Send(window->cotaUpButton, Qt::Key_Right, true);
-  EXPECT_EQ(scene::EditPoint.abscissa, 20);
+  EXPECT_EQ(Scene().EditPoint.abscissa, 20);
   Send(window->cotaUpButton, Qt::Key_Slash);
   for (int i = 0; i < 3; ++i) Send(window->cotaUpButton, Qt::Key_Slash, true);
-  EXPECT_FALSE(scene::PointMode);
+  EXPECT_FALSE(Scene().IsPoint());
 }
 
 TEST_F(KeysTest, FullScreenHelpAndKeysWithCtrlWorkEvenInATextField) {
@@ -134,7 +135,7 @@ TEST_F(KeysTest, FullScreenHelpAndKeysWithCtrlWorkEvenInATextField) {
   EXPECT_FALSE(window->isFullScreen());
   // Ctrl+T is "Mostrar trazas", not the T of TEST that a text field keeps.
   QTest::keyClick(step, Qt::Key_T, Qt::ControlModifier);
-  EXPECT_TRUE(scene::TracesOn);
+  EXPECT_TRUE(Scene().TracesOn);
   EXPECT_FALSE(window->checkButton->isVisible());
 
   // A command another part of the program adds later shows in the help as well.

@@ -50,13 +50,13 @@ TEST_F(MendsTest, StepArrowsOnATextThatIsNoNumberStartFromZero) {
   window->stepEdit->lineEdit()->setText("");
   window->stepEdit->stepUp();
   EXPECT_EQ(window->stepEdit->lineEdit()->text(), "1");
-  EXPECT_EQ(scene::IncrX, 1);
+  EXPECT_EQ(Scene().IncrX, 1);
   window->stepEdit->lineEdit()->setText("abc");
   QTest::keyClick(window->stepEdit, Qt::Key_Down);  // the arrow key of the box itself
   EXPECT_EQ(window->stepEdit->lineEdit()->text(), "-1");
-  EXPECT_EQ(scene::IncrY, -1);
+  EXPECT_EQ(Scene().IncrY, -1);
   window->stepEdit->stepUp();  // a number steps from itself
-  EXPECT_EQ(scene::IncrX, 0);
+  EXPECT_EQ(Scene().IncrX, 0);
 }
 
 TEST_F(MendsTest, DropDownsShowEveryItemWholeAndTheListsSayWhatToChoose) {
@@ -91,9 +91,9 @@ TEST_F(MendsTest, CoordinatesSetTheSceneAndRedrawAsAnEditWould) {
   };
   QTest::keyClick(window->cotaUpButton, Qt::Key_C);
   ASSERT_EQ(asked, 1);
-  EXPECT_EQ(scene::PointA, (DihedralPoint{std::numeric_limits<std::int32_t>::max(), -5, 12}));
-  EXPECT_EQ(scene::PointB, (DihedralPoint{std::numeric_limits<std::int32_t>::min(), 30, -7}));
-  EXPECT_EQ(scene::EditPoint, scene::PointB);
+  EXPECT_EQ(Scene().PointA, (DihedralPoint{std::numeric_limits<std::int32_t>::max(), -5, 12}));
+  EXPECT_EQ(Scene().PointB, (DihedralPoint{std::numeric_limits<std::int32_t>::min(), 30, -7}));
+  EXPECT_EQ(Scene().EditPoint, Scene().PointB);
   EXPECT_EQ(window->abscissaBar->value(), 12);
   // The same picture as an edit of the same scene draws.
   const QImage set = Surface();

@@ -14,13 +14,13 @@
 #include "app/PlaneCommands.h"
 #include "classify/Classification.h"
 #include "classify/Planes.h"
-#include "scene/PlaneScene.h"
+#include "scene/Scene.h"
 
 namespace {
 
 // The type of the plane the scene holds.
-std::int32_t PlaneCode() {
-  return classify::PlaneType(scene::PointA, scene::PointB, scene::PointC).code;
+std::int32_t PlaneCode(const scene::Scene& scene) {
+  return classify::PlaneType(scene.PointA, scene.PointB, scene.PointC).code;
 }
 
 class PlaneCommandsTest : public WindowTest {
@@ -31,10 +31,7 @@ class PlaneCommandsTest : public WindowTest {
     entry = window->findChild<QAction*>(QStringLiteral("PlanoPorTresPuntos"));
     ASSERT_NE(entry, nullptr);
   }
-  void TearDown() override {
-    scene::ResetPlaneScene();
-    WindowTest::TearDown();
-  }
+  void TearDown() override { WindowTest::TearDown(); }
   QString Caption() const { return window->endPointButton->text(); }
   QAction* entry = nullptr;
 };
@@ -42,14 +39,14 @@ class PlaneCommandsTest : public WindowTest {
 TEST_F(PlaneCommandsTest, CycleEditsAndLeaving) {
   EXPECT_TRUE(window->contextMenu->actions().contains(entry) && entry->isCheckable());
   EXPECT_EQ(entry->text() + " " + entry->shortcut().toString(), "Plano por tres puntos P");
-  EXPECT_FALSE(entry->isChecked() || scene::PlaneMode);
+  EXPECT_FALSE(entry->isChecked() || Scene().IsPlane());
 
   window->abscissaBar->setValue(-7);  // the first picture: a point
   const QImage point = Surface();
   QTest::keyClick(window.get(), Qt::Key_P);
-  ASSERT_TRUE(scene::PlaneMode && entry->isChecked());
+  ASSERT_TRUE(Scene().IsPlane() && entry->isChecked());
   EXPECT_NE(Surface(), point);
-  EXPECT_EQ(PlaneCode(), 8);  // A (-7, 40, 40), B (0, 0, 0), C (-40, 30, 50)
+  EXPECT_EQ(PlaneCode(Scene()), 8);  // A (-7, 40, 40), B (0, 0, 0), C (-40, 30, 50)
 
   // The selector cycles A, B, C, and the edits reach the point it names.
   const QString captions[] = {"B", "C", "A", "B", "C"};
@@ -58,22 +55,22 @@ TEST_F(PlaneCommandsTest, CycleEditsAndLeaving) {
     EXPECT_EQ(Caption(), c);
   }
   window->abscissaBar->setValue(12);
-  EXPECT_EQ(scene::PointC, (DihedralPoint{12, 30, 50}));
+  EXPECT_EQ(Scene().PointC, (DihedralPoint{12, 30, 50}));
   window->BitBtn1Click();  // cota up by the step
-  EXPECT_EQ(scene::PointC.cota, 50 + scene::IncrY);
+  EXPECT_EQ(Scene().PointC.cota, 50 + Scene().IncrY);
 
   // The dialog: the intercepts replace all three points.
-  dialogs.coordinates = [](app::CoordinatesInput& io) {
+  dialogs.coordinates = [this](app::CoordinatesInput& io) {
     EXPECT_TRUE(io.plane);
-    EXPECT_EQ(io.c, scene::EditPoint);
+    EXPECT_EQ(io.c, Scene().EditPoint);
     io.intercepts = QStringLiteral("60,inf,50");
     return true;
   };
   window->CoordinatesClick();
-  EXPECT_EQ(scene::PointA, (DihedralPoint{60, 0, 0}));
-  EXPECT_EQ(scene::PointC, (DihedralPoint{60, 50, 0}));
-  EXPECT_EQ(scene::EditPoint, scene::PointC);
-  EXPECT_EQ(PlaneCode(), 5);  // proyectante vertical
+  EXPECT_EQ(Scene().PointA, (DihedralPoint{60, 0, 0}));
+  EXPECT_EQ(Scene().PointC, (DihedralPoint{60, 50, 0}));
+  EXPECT_EQ(Scene().EditPoint, Scene().PointC);
+  EXPECT_EQ(PlaneCode(Scene()), 5);  // proyectante vertical
   int asked = 0;  // the dialog comes back after the refusal; the second time it is cancelled
   dialogs.coordinates = [&asked](app::CoordinatesInput& io) {
     io.intercepts = QStringLiteral("0,1,1");
@@ -82,33 +79,33 @@ TEST_F(PlaneCommandsTest, CycleEditsAndLeaving) {
   window->CoordinatesClick();  // refused, nothing lost
   EXPECT_EQ(asked, 2);
   EXPECT_EQ(errors.size(), 1);
-  EXPECT_EQ(scene::PointA, (DihedralPoint{60, 0, 0}));
+  EXPECT_EQ(Scene().PointA, (DihedralPoint{60, 0, 0}));
 
   // "recta / punto" goes back to line mode with A selected; C keeps its value.
   window->BitBtn8Click();
-  EXPECT_FALSE(scene::PlaneMode || entry->isChecked() || scene::PointMode);
+  EXPECT_FALSE(Scene().IsPlane() || entry->isChecked() || Scene().IsPoint());
   EXPECT_EQ(Caption(), "A");
-  EXPECT_EQ(scene::EditPoint, scene::PointA);
-  EXPECT_EQ(scene::PointC, (DihedralPoint{60, 50, 0}));
+  EXPECT_EQ(Scene().EditPoint, Scene().PointA);
+  EXPECT_EQ(Scene().PointC, (DihedralPoint{60, 50, 0}));
   window->PAClick();  // the line's A/B switch again
   EXPECT_EQ(Caption(), "B");
 
   // TEST leaves plane mode too, and the entry is refused while the exercise waits.
   entry->trigger();
-  ASSERT_TRUE(scene::PlaneMode);
+  ASSERT_TRUE(Scene().IsPlane());
   window->BtestClick();
-  EXPECT_FALSE(scene::PlaneMode || entry->isChecked());
+  EXPECT_FALSE(Scene().IsPlane() || entry->isChecked());
   entry->trigger();
-  EXPECT_FALSE(scene::PlaneMode || entry->isChecked());
+  EXPECT_FALSE(Scene().IsPlane() || entry->isChecked());
   EXPECT_EQ(errors.size(), 2);
 }
 
 TEST_F(PlaneCommandsTest, KeyOnTheSplashDrawsThePlane) {
   QTest::keyClick(window.get(), Qt::Key_P);
-  ASSERT_TRUE(scene::PlaneMode);
+  ASSERT_TRUE(Scene().IsPlane());
   EXPECT_TRUE(window->splashText->isHidden());
   EXPECT_TRUE(window->drawingArea->ShowsSurface());
-  EXPECT_EQ(PlaneCode(), 8);  // A (0, 40, 40), B (0, 0, 0), C (-40, 30, 50)
+  EXPECT_EQ(PlaneCode(Scene()), 8);  // A (0, 40, 40), B (0, 0, 0), C (-40, 30, 50)
   EXPECT_TRUE(errors.isEmpty());
 }
 

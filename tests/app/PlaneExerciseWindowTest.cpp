@@ -18,7 +18,7 @@
 #include "quiz/PlaneExercise.h"
 #include "quiz/Results.h"
 #include "quiz/TestMode.h"
-#include "scene/PlaneScene.h"
+#include "scene/Scene.h"
 
 namespace {
 
@@ -31,10 +31,7 @@ class PlaneExerciseWindowTest : public WindowTest {
     planeEntry = window->findChild<QAction*>("PlanoPorTresPuntos");
     ASSERT_TRUE(option && planeEntry);
   }
-  void TearDown() override {
-    scene::ResetPlaneScene();
-    WindowTest::TearDown();
-  }
+  void TearDown() override { WindowTest::TearDown(); }
   void Seed(unsigned seed) {
     generator.seed(seed);
     quiz::SetRandomSource([this](std::int32_t n) {
@@ -45,7 +42,7 @@ class PlaneExerciseWindowTest : public WindowTest {
   bool TestUntil(bool plane) {
     for (int k = 0; k < 40; ++k) {
       QTest::mouseClick(window->testButton, Qt::LeftButton);
-      if (window->Quiz().CurrentExercise.planeMode == plane) return true;
+      if ((window->Quiz().CurrentExercise.figure == scene::Figure::kPlane) == plane) return true;
     }
     return false;
   }
@@ -110,9 +107,9 @@ TEST_F(PlaneExerciseWindowTest, PlaneExerciseCheckedScoredAndApartFromTheUsersPl
   EXPECT_EQ(list->itemText(9), "10. NO DEFINEN UN PLANO");
   // The exercise starts on A, in a plane that "P" cannot take away while it waits.
   EXPECT_EQ(window->endPointButton->text(), "A");
-  EXPECT_TRUE(scene::SelectedA && !scene::SelectedC && planeEntry->isChecked());
+  EXPECT_TRUE(Scene().SelectedA && !Scene().SelectedC && planeEntry->isChecked());
   QTest::keyClick(window.get(), Qt::Key_P);
-  EXPECT_TRUE(scene::PlaneMode && planeEntry->isChecked() && errors.size() == 1);
+  EXPECT_TRUE(Scene().IsPlane() && planeEntry->isChecked() && errors.size() == 1);
 
   Answer(window->Quiz().CurrentExercise.classCode - 1);
   EXPECT_EQ(window->Quiz().TestHits, 1);
@@ -125,9 +122,9 @@ TEST_F(PlaneExerciseWindowTest, PlaneExerciseCheckedScoredAndApartFromTheUsersPl
   EXPECT_EQ(table[1][1] + table[1][5] + table[2][5], "PlanoCorrectoIncorrecto");
 
   // Answered, the plane stays to explore; a line exercise leaves it.
-  EXPECT_TRUE(scene::PlaneMode && planeEntry->isChecked());
+  EXPECT_TRUE(Scene().IsPlane() && planeEntry->isChecked());
   ASSERT_TRUE(TestUntil(false));
-  EXPECT_FALSE(scene::PlaneMode || planeEntry->isChecked());
+  EXPECT_FALSE(Scene().IsPlane() || planeEntry->isChecked());
 }
 
 TEST_F(PlaneExerciseWindowTest, CheckDrawsThePlanesTracesAtOnceAndNeverTheLineABs) {

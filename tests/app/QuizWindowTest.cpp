@@ -64,14 +64,14 @@ TEST_F(QuizWindowTest, PointExerciseShowsItsListAndComprobarGivesTheButtonsBack)
   Script({1, 1, 1, 1, 1, 1, 1, 25, 30, 40, 11, 11});  // A = (25, 30, 40)
   Click(window->testButton);
 
-  EXPECT_EQ(scene::PointA, (DihedralPoint{25, 30, 40}));
+  EXPECT_EQ(Scene().PointA, (DihedralPoint{25, 30, 40}));
   ExpectEditingControls(false);
   EXPECT_TRUE(window->checkButton->isVisible());
   EXPECT_TRUE(window->pointAnswers->isVisible());
   EXPECT_FALSE(window->lineTypeAnswers->isVisible());
   EXPECT_FALSE(window->lineRelationAnswers->isVisible());
   EXPECT_TRUE(window->abscissaBar->isVisible());
-  EXPECT_TRUE(scene::AnswerHidden);
+  EXPECT_TRUE(Scene().AnswerHidden);
 
   window->pointAnswers->setCurrentIndex(0);  // "1.PRIMER CUADRANTE"
   Click(window->checkButton);
@@ -91,7 +91,7 @@ TEST_F(QuizWindowTest, PointExerciseShowsItsListAndComprobarGivesTheButtonsBack)
 TEST_F(QuizWindowTest, LineExerciseShowsBothListsAndAWrongAnswerIsAMiss) {
   Script({0, 1, 1, 1, 0, 1, 0, 30, 50, 60, 21, 40});  // FRONTAL
   Click(window->testButton);
-  EXPECT_FALSE(scene::PointMode);
+  EXPECT_FALSE(Scene().IsPoint());
   EXPECT_FALSE(window->pointAnswers->isVisible());
   EXPECT_TRUE(window->lineTypeAnswers->isVisible());
   EXPECT_TRUE(window->lineRelationAnswers->isVisible());
@@ -114,15 +114,15 @@ TEST_F(QuizWindowTest, ExerciseStartsOnAWhateverTheABButtonShowed) {
   Script({1, 1, 1, 1, 1, 1, 1, 25, 30, 40, 13, 15});
   Click(window->testButton);
   EXPECT_EQ(window->endPointButton->text(), "A");
-  EXPECT_TRUE(scene::SelectedA);
-  EXPECT_EQ(scene::PointA, (DihedralPoint{25, 30, 40}));
-  EXPECT_EQ(scene::EditPoint, scene::PointA);
+  EXPECT_TRUE(Scene().SelectedA);
+  EXPECT_EQ(Scene().PointA, (DihedralPoint{25, 30, 40}));
+  EXPECT_EQ(Scene().EditPoint, Scene().PointA);
   EXPECT_EQ(window->Quiz().CurrentExercise.classCode, 1);
 
   // The scroll bars still edit during the wait, and they move A.
   window->cotaBar->setValue(-60);
-  EXPECT_EQ(scene::PointA, (DihedralPoint{25, 30, -60}));
-  EXPECT_EQ(scene::PointB, (DihedralPoint{25, 15, 13}));
+  EXPECT_EQ(Scene().PointA, (DihedralPoint{25, 30, -60}));
+  EXPECT_EQ(Scene().PointB, (DihedralPoint{25, 15, 13}));
   EXPECT_EQ(window->Quiz().CurrentExercise.classCode, 1);
 }
 

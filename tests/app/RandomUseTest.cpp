@@ -43,10 +43,10 @@ class RandomUseTest : public WindowTest {
   // The selected end point equals EditPoint, and point mode always edits A: what
   // every handler that ends with the information update must leave.
   void ExpectSceneConsistent(const char* after) {
-    const DihedralPoint& selected = scene::SelectedA ? scene::PointA : scene::PointB;
-    EXPECT_EQ(selected, scene::EditPoint) << "after " << after;
-    if (scene::PointMode) {
-      EXPECT_TRUE(scene::SelectedA) << "after " << after;
+    const DihedralPoint& selected = Scene().SelectedA ? Scene().PointA : Scene().PointB;
+    EXPECT_EQ(selected, Scene().EditPoint) << "after " << after;
+    if (Scene().IsPoint()) {
+      EXPECT_TRUE(Scene().SelectedA) << "after " << after;
     }
   }
 
@@ -151,19 +151,19 @@ TEST_F(RandomUseTest, ThousandsOfRandomActionsKeepTheSceneConsistent) {
         window->stepEdit->lineEdit()->selectAll();
         QTest::keyClicks(window->stepEdit->lineEdit(), text);
       }
-      EXPECT_EQ(scene::IncrX, scene::IncrY);
+      EXPECT_EQ(Scene().IncrX, Scene().IncrY);
       // The step in use is always the one the box shows.
-      EXPECT_EQ(scene::IncrX, window->stepEdit->TextValue())
+      EXPECT_EQ(Scene().IncrX, window->stepEdit->TextValue())
           << "typed \"" << text.toStdString() << "\", box shows \""
           << window->stepEdit->lineEdit()->text().toStdString() << "\"";
     } else if (action < 75) {
       QTest::mouseClick(window->testButton, Qt::LeftButton);
       ++exercises;
       // A fresh exercise leaves A selected under the caption "A", edited as shown.
-      EXPECT_TRUE(scene::AnswerHidden);
-      EXPECT_TRUE(scene::SelectedA);
+      EXPECT_TRUE(Scene().AnswerHidden);
+      EXPECT_TRUE(Scene().SelectedA);
       EXPECT_EQ(window->PACaption(), "A");
-      EXPECT_EQ(scene::EditPoint, scene::PointA);
+      EXPECT_EQ(Scene().EditPoint, Scene().PointA);
       EXPECT_TRUE(window->checkButton->isVisible());
       EXPECT_FALSE(window->cotaUpButton->isVisible());
     } else if (action < 90) {
@@ -171,12 +171,12 @@ TEST_F(RandomUseTest, ThousandsOfRandomActionsKeepTheSceneConsistent) {
       if (!window->checkButton->isVisible()) continue;
       QTest::mouseClick(window->checkButton, Qt::LeftButton);
       ++checked;
-      EXPECT_FALSE(scene::AnswerHidden);
+      EXPECT_FALSE(Scene().AnswerHidden);
       EXPECT_TRUE(window->Quiz().ExerciseAnswered);
       EXPECT_FALSE(window->checkButton->isVisible());
       EXPECT_TRUE(window->testButton->isVisible());
       EXPECT_TRUE(window->cotaUpButton->isVisible());
-      EXPECT_EQ(scene::IncrX, window->stepEdit->TextValue())
+      EXPECT_EQ(Scene().IncrX, window->stepEdit->TextValue())
           << "box shows \"" << window->stepEdit->lineEdit()->text().toStdString()
           << "\" after the exercise";
     } else {
@@ -217,7 +217,6 @@ TEST_F(RandomUseTest, ClosingTheWindowWhileEditingTheStepIsSafe) {
   window->stepEdit->setFocus();
   window->stepEdit->lineEdit()->setText(QStringLiteral("abc"));
   window.reset();
-  EXPECT_EQ(scene::Quorvel, nullptr);
 }
 
 }  // namespace

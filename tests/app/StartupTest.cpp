@@ -112,17 +112,17 @@ TEST_F(WindowTest, SplashTextKeepsItsBlanks) {
 }
 
 TEST_F(WindowTest, ActivationSetsSceneAndPaletteOnce) {
-  scene::EditPoint.abscissa = 17;  // kept by the set-up
+  beforeShow = [this] { Scene().EditPoint.abscissa = 17; };  // kept by the set-up
   StartWindow();
   EXPECT_TRUE(errors.isEmpty()) << errors.join(';').toStdString();
-  EXPECT_EQ(scene::EditPoint, (DihedralPoint{17, 40, 40}));
-  EXPECT_EQ(scene::PointA, DihedralPoint{});
-  EXPECT_TRUE(scene::PointMode);
-  EXPECT_TRUE(scene::SelectedA);
-  EXPECT_EQ(scene::IncrX, 5);
-  EXPECT_EQ(scene::AbscissaMax, 90);
-  EXPECT_EQ(scene::SurfaceWidth, 1024);
-  EXPECT_EQ(scene::SurfaceHeight, 480);
+  EXPECT_EQ(Scene().EditPoint, (DihedralPoint{17, 40, 40}));
+  EXPECT_EQ(Scene().PointA, DihedralPoint{});
+  EXPECT_TRUE(Scene().IsPoint());
+  EXPECT_TRUE(Scene().SelectedA);
+  EXPECT_EQ(Scene().IncrX, 5);
+  EXPECT_EQ(Scene().AbscissaMax, 90);
+  EXPECT_EQ(window->Painter().SurfaceWidth, 1024);
+  EXPECT_EQ(window->Painter().SurfaceHeight, 480);
   const int x = window->Painter().ScaleX(100), y = window->Painter().ScaleY(100);
   window->Painter().Select640x480();  // already the current space
   EXPECT_EQ(window->Painter().ScaleX(100), x);
@@ -134,10 +134,10 @@ TEST_F(WindowTest, ActivationSetsSceneAndPaletteOnce) {
   EXPECT_EQ(window->Painter().palette.rgb[0].blue, 255);
 
   // A later activation (the focus coming back from another program) changes nothing.
-  scene::EditPoint = {1, 2, 3};
+  Scene().EditPoint = {1, 2, 3};
   QEvent activate(QEvent::WindowActivate);
   QApplication::sendEvent(window.get(), &activate);
-  EXPECT_EQ(scene::EditPoint, (DihedralPoint{1, 2, 3}));
+  EXPECT_EQ(Scene().EditPoint, (DihedralPoint{1, 2, 3}));
 }
 
 TEST_F(WindowTest, AnswerListsStartWithTheirNameAndNoChoice) {
@@ -235,8 +235,8 @@ TEST_F(MissingPaletteTest, ReportsFileNotFoundAndDrawsOnBlack) {
   StartWindow();
   EXPECT_EQ(errors, QStringList{"File not found"});
   // The set-up stopped at the load: the scene is set, colour 0 stays black.
-  EXPECT_EQ(scene::IncrX, 5);
-  EXPECT_TRUE(scene::PointMode);
+  EXPECT_EQ(Scene().IncrX, 5);
+  EXPECT_TRUE(Scene().IsPoint());
   EXPECT_EQ(window->Painter().PaletteColor(0), Rgb(0, 0, 0));
   EXPECT_EQ(window->Painter().PaletteColor(6), Rgb(252, 84, 0));
 

@@ -26,7 +26,7 @@ class TraceCommandTest : public WindowTest {
     ASSERT_NE(entry, nullptr);
   }
   void TearDown() override {
-    scene::TracesOn = false;
+    Scene().TracesOn = false;
     WindowTest::TearDown();
   }
   QAction* entry = nullptr;
@@ -35,10 +35,10 @@ class TraceCommandTest : public WindowTest {
 TEST_F(TraceCommandTest, EntryRedrawsALineButLeavesTheSplashAndAPoint) {
   EXPECT_TRUE(window->contextMenu->actions().contains(entry) && entry->isCheckable());
   EXPECT_EQ(entry->text() + " " + entry->shortcut().toString(), "Mostrar trazas Ctrl+T");
-  EXPECT_FALSE(entry->isChecked() || scene::TracesOn);
+  EXPECT_FALSE(entry->isChecked() || Scene().TracesOn);
 
   entry->trigger();  // on the splash: nothing drawn yet
-  EXPECT_TRUE(scene::TracesOn && !window->splashText->isHidden());
+  EXPECT_TRUE(Scene().TracesOn && !window->splashText->isHidden());
   EXPECT_FALSE(window->drawingArea->ShowsSurface());
   window->abscissaBar->setValue(-7);  // the point scene
   const QImage point = Surface();
@@ -46,9 +46,9 @@ TEST_F(TraceCommandTest, EntryRedrawsALineButLeavesTheSplashAndAPoint) {
   EXPECT_EQ(Surface(), point);
 
   // A = (-7, 40, 40), B = (30, 20, 30): H = (141, -40, 0), its ring at h = (907, 153).
-  scene::PointMode = false;
-  scene::PointB = {30, 20, 30};
-  scene::EditPoint = {-7, 40, 40};
+  Scene().figure = scene::Figure::kLine;
+  Scene().PointB = {30, 20, 30};
+  Scene().EditPoint = {-7, 40, 40};
   window->ScrollBar1Change();
   const QImage line = Surface();
   ASSERT_NE(SurfacePixel(907, 150), kRing);

@@ -26,7 +26,7 @@ class VisibilityCommandTest : public WindowTest {
     ASSERT_NE(entry, nullptr);
   }
   void TearDown() override {
-    scene::VisibilityOn = false;
+    Scene().VisibilityOn = false;
     WindowTest::TearDown();
   }
   QAction* entry = nullptr;
@@ -36,7 +36,7 @@ TEST_F(VisibilityCommandTest, EntryWithAKeyOfItsOwnRedrawsALine) {
   EXPECT_TRUE(window->contextMenu->actions().contains(entry) && entry->isCheckable());
   EXPECT_EQ(entry->text() + " " + entry->shortcut().toString(),
             "Partes vistas y ocultas Ctrl+Shift+V");
-  EXPECT_FALSE(entry->isChecked() || scene::VisibilityOn);
+  EXPECT_FALSE(entry->isChecked() || Scene().VisibilityOn);
   for (const QAction* other : window->actions()) {
     if (other != entry) {
       EXPECT_NE(other->shortcut(), entry->shortcut());
@@ -45,20 +45,20 @@ TEST_F(VisibilityCommandTest, EntryWithAKeyOfItsOwnRedrawsALine) {
 
   // The line A = (-60, -20, -70), B = (60, 100, 50): dashed up to H, solid after.
   window->abscissaBar->setValue(-60);
-  scene::PointMode = false;
-  scene::PointB = {60, 100, 50};
-  scene::EditPoint = {-60, -20, -70};
+  Scene().figure = scene::Figure::kLine;
+  Scene().PointB = {60, 100, 50};
+  Scene().EditPoint = {-60, -20, -70};
   window->ScrollBar1Change();
   const QImage solid = Surface();
   entry->trigger();
   const QImage split = Surface();
   EXPECT_NE(split, solid);
   // The window's pictures leaving it follow the choice.
-  const render::SceneSpec picture = app::CurrentScene();
+  const render::SceneSpec picture = app::CurrentScene(Scene());
   EXPECT_TRUE(picture.visibility);
   entry->trigger();
   EXPECT_EQ(Surface(), solid);
-  EXPECT_FALSE(app::CurrentScene().visibility);
+  EXPECT_FALSE(app::CurrentScene(Scene()).visibility);
   EXPECT_TRUE(errors.isEmpty());
 }
 

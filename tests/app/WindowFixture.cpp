@@ -15,7 +15,6 @@
 #include "scene/Scene.h"
 
 void WindowTest::SetUp() {
-  scene::ResetScene();
   quiz::ResetQuiz();
   folder_ = std::make_unique<CurrentTempFolder>();
   ASSERT_TRUE(folder_->Enter());
@@ -34,7 +33,6 @@ void WindowTest::ScriptDraws(std::deque<int> values) {
 void WindowTest::TearDown() {
   window.reset();
   folder_.reset();
-  scene::ResetScene();
 }
 
 QByteArray WindowTest::TestPaletteBytes() {
@@ -54,6 +52,7 @@ void WindowTest::StartWindow() {
     ASSERT_EQ(file.write(TestPaletteBytes()), 48);
   }
   window = std::make_unique<TQuorvel>(&dialogs);
+  if (beforeShow) beforeShow();
   window->show();
   ASSERT_TRUE(QTest::qWaitFor([this] { return window->Activated(); }, 5000));
 }

@@ -17,6 +17,7 @@
 #include "app/Dialogs.h"
 #include "app/UnitQuorvel.h"
 #include "delgraph/delgraph.h"
+#include "scene/Scene.h"
 #include "support/CurrentTempFolder.h"
 
 // Records the errors and answers each question as the test says; a question the
@@ -55,12 +56,17 @@ class WindowTest : public ::testing::Test {
 
   // Creates and shows the window and waits for its start-up set-up.
   void StartWindow();
-  // Set before StartWindow: whether "pruebas.pal" exists when the window starts.
+  // Set before StartWindow: whether "pruebas.pal" exists when the window starts,
+  // and what to do to the window made before it is shown.
   bool withPaletteFile = true;
+  std::function<void()> beforeShow;
 
   // The palette file the tests start with: entry k is (10k, 10k + 1, 10k + 2).
   static QByteArray TestPaletteBytes();
   QString PalettePath() const { return QDir::current().filePath("pruebas.pal"); }
+
+  // The window's scene: its figure, view flags and editing state.
+  scene::Scene& Scene() const { return window->Scene(); }
 
   QImage Surface() const;
   delgraph::ColorValue SurfacePixel(int x, int y) const;

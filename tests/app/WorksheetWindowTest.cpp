@@ -31,14 +31,14 @@ class WorksheetWindowTest : public WindowTest {
 TEST_F(WorksheetWindowTest, SheetFromTheMenuLeavesTheWindowAsItWas) {
   StartWindow();
   // The window's quiz leaves the coordinates out; a sheet still shows them.
-  quiz::SetDetailedMode(window->Quiz(), true);
-  quiz::SetHideCoordinates(window->Quiz(), true);
+  quiz::SetDetailedMode(window->Quiz(), Scene(), true);
+  quiz::SetHideCoordinates(window->Quiz(), Scene(), true);
   // A judged exercise and a waiting one: score, codes and a hidden answer.
   QTest::mouseClick(window->testButton, Qt::LeftButton);
   QTest::mouseClick(window->checkButton, Qt::LeftButton);
   QTest::mouseClick(window->testButton, Qt::LeftButton);
-  const DihedralPoint a = scene::PointA, b = scene::PointB;
-  const bool pointMode = scene::PointMode;
+  const DihedralPoint a = Scene().PointA, b = Scene().PointB;
+  const scene::Figure figure = Scene().figure;
   const std::int32_t hits = window->Quiz().TestHits, misses = window->Quiz().TestMisses;
   const std::int32_t classCode = window->Quiz().CurrentExercise.classCode,
                      relationCode = window->Quiz().CurrentExercise.relationCode;
@@ -64,10 +64,10 @@ TEST_F(WorksheetWindowTest, SheetFromTheMenuLeavesTheWindowAsItWas) {
   EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
   EXPECT_TRUE(suggested.endsWith(QStringLiteral("hoja-de-ejercicios-77.pdf")));
   EXPECT_GT(QFileInfo(QStringLiteral("hoja.pdf")).size(), 1000);
-  EXPECT_EQ(scene::PointA, a);
-  EXPECT_EQ(scene::PointB, b);
-  EXPECT_EQ(scene::PointMode, pointMode);
-  EXPECT_TRUE(scene::AnswerHidden);
+  EXPECT_EQ(Scene().PointA, a);
+  EXPECT_EQ(Scene().PointB, b);
+  EXPECT_EQ(Scene().figure, figure);
+  EXPECT_TRUE(Scene().AnswerHidden);
   EXPECT_EQ(window->Quiz().TestHits, hits);
   EXPECT_EQ(window->Quiz().TestMisses, misses);
   EXPECT_EQ(window->Quiz().CurrentExercise.classCode, classCode);
@@ -75,7 +75,7 @@ TEST_F(WorksheetWindowTest, SheetFromTheMenuLeavesTheWindowAsItWas) {
   EXPECT_EQ(window->Painter().PaletteColor(1), colour1);  // the print palette stays on paper
   EXPECT_TRUE(window->checkButton->isVisible());
   EXPECT_EQ(Surface(), before);
-  EXPECT_TRUE(scene::CoordinatesHidden);
+  EXPECT_TRUE(Scene().CoordinatesHidden);
   QProcess text;
   text.start(QStringLiteral("pdftotext"), {QStringLiteral("hoja.pdf"), QStringLiteral("-")});
   ASSERT_TRUE(text.waitForFinished(30000));

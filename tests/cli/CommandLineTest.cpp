@@ -144,7 +144,8 @@ TEST_F(CommandLineTest, TheProgramHelpsAndExportsWithoutADisplay) {
   delgraph::Palette colours;
   for (int k = 0; k < 16; ++k) colours.SetEntry(k, k, 2 * k, 3 * k);
   colours.SetEntry(0, 250, 250, 255);
-  const QImage expected = render::RenderImage({true, {20, 40, 30}, {}, false, false}, colours, 2);
+  const QImage expected =
+      render::RenderImage({scene::Figure::kPoint, {20, 40, 30}, {}, false, false}, colours, 2);
   EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), expected);
   EXPECT_EQ(expected.pixel(2 * 700, 2 * 193), qRgb(1, 2, 3));
 }

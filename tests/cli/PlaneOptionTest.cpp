@@ -10,7 +10,7 @@
 #include "cli/CommandLine.h"
 #include "delgraph/delgraph.h"
 #include "scene/PlaneIntercepts.h"
-#include "scene/PlaneScene.h"
+#include "scene/Scene.h"
 
 namespace {
 
@@ -23,7 +23,6 @@ TEST_F(PlaneOption, InterceptsDrawTheirThreePointsAndBadInputIsRefused) {
   const QImage a("a.png"), b("b.png");
   EXPECT_FALSE(a.isNull());
   EXPECT_EQ(a, b);
-  EXPECT_FALSE(scene::PlaneMode);  // the export leaves the window's mode alone
 
   const struct {
     QStringList arguments;

@@ -15,15 +15,13 @@
 using TracesOption = clitest::InTempFolder;
 
 TEST_F(TracesOption, DrawsTheTracesIntoTheFileAndLeavesTheWindowsChoice) {
-  scene::TracesOn = true;         // as the window may have it
   const drawing::Painter window;  // the window's painter, which no export reaches
   const auto frames = window.FramesDrawn;
   ASSERT_EQ(Status({"--export", "t.png", "--line=11,31,20:38,48,60", "--traces"}), 0);
-  EXPECT_TRUE(scene::TracesOn);
   EXPECT_EQ(window.FramesDrawn, frames);
 
   delgraph::ApplyShippedPalette(palette);
-  render::SceneSpec picture{false, {11, 31, 20}, {38, 48, 60}, false, false};
+  render::SceneSpec picture{scene::Figure::kLine, {11, 31, 20}, {38, 48, 60}, false, false};
   picture.traces = true;
   const QImage traced = QImage("t.png").convertToFormat(QImage::Format_RGB32);
   EXPECT_EQ(traced, render::RenderImage(picture, palette, 1));
@@ -31,7 +29,6 @@ TEST_F(TracesOption, DrawsTheTracesIntoTheFileAndLeavesTheWindowsChoice) {
 
   EXPECT_EQ(Status({"--traces"}), cli::ExitBadInput);  // only with --export
   EXPECT_EQ(Status({"--export", "x.png", "--point=1,2,3", "--traces=1"}), cli::ExitBadInput);
-  scene::TracesOn = false;
 }
 
 // The trace H lies far beyond A: its extensions, rings and labels stay in their own
@@ -39,7 +36,7 @@ TEST_F(TracesOption, DrawsTheTracesIntoTheFileAndLeavesTheWindowsChoice) {
 // flat view's frame (with a pixel to spare) the traces change nothing.
 TEST_F(TracesOption, EachViewKeepsItsTracesInsideItsOwnPanel) {
   delgraph::ApplyShippedPalette(palette);
-  render::SceneSpec picture{false, {74, 29, -36}, {-74, 0, -43}, false, false};
+  render::SceneSpec picture{scene::Figure::kLine, {74, 29, -36}, {-74, 0, -43}, false, false};
   const QRect panels[] = {QRect(-1, 10, 516, 449), QRect(570, 44, 417, 300)};
   for (const int scale : {1, 2}) {
     picture.traces = false;

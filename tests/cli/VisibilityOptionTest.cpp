@@ -15,10 +15,9 @@ using VisibilityOption = clitest::InTempFolder;
 
 TEST_F(VisibilityOption, DrawsTheSplitLineIntoTheFileAndLeavesTheWindowsChoice) {
   ASSERT_EQ(Status({"--export", "v.png", "--line=-60,-20,-70:60,100,50", "--visibility"}), 0);
-  EXPECT_FALSE(scene::VisibilityOn);
 
   delgraph::ApplyShippedPalette(palette);
-  render::SceneSpec picture{false, {-60, -20, -70}, {60, 100, 50}, false, false};
+  render::SceneSpec picture{scene::Figure::kLine, {-60, -20, -70}, {60, 100, 50}, false, false};
   const QImage plain = render::RenderImage(picture, palette, 1);
   picture.visibility = true;
   const QImage split = QImage("v.png").convertToFormat(QImage::Format_RGB32);

@@ -180,13 +180,13 @@ TEST_F(WorksheetCommandTest, MoodleBankHasOneQuestionPerExerciseWithItsPictureAn
   const auto check = [&] {
     if (question < 0) return;
     const quiz::GeneratedExercise& e = exercises[static_cast<std::size_t>(question)];
-    EXPECT_EQ(type, e.pointMode ? "multichoice" : "cloze");
+    EXPECT_EQ(type, (e.figure == scene::Figure::kPoint) ? "multichoice" : "cloze");
     EXPECT_TRUE(html.contains(QStringLiteral("@@PLUGINFILE@@/ejercicio%1.png").arg(question + 1)));
-    if (e.pointMode) {
+    if (e.figure == scene::Figure::kPoint) {
       const std::int32_t code = classify::PointLocation(e.a.alejamiento, e.a.cota).code;
       EXPECT_EQ(right, std::vector<QString>{QString::fromStdString(quiz::LocationName(code))});
       EXPECT_EQ(wrong.size(), 8u);
-    } else if (e.planeMode) {
+    } else if (e.figure == scene::Figure::kPlane) {
       const auto codes = quiz::PlaneTrueCodes(e.a, e.b, e.c);
       for (std::int32_t code : codes)
         EXPECT_TRUE(html.contains(QStringLiteral("%100%") +
@@ -264,8 +264,8 @@ TEST_F(WorksheetCommandTest, OneSeedGivesOneTextAndTheKeyOfItsExercises) {
     const QString key = QString::fromStdString(quiz::KeyLine(k + 1, exercises[k]));
     EXPECT_TRUE(flowing.contains(key.simplified())) << key.toStdString();
     EXPECT_TRUE(a.contains(QStringLiteral("Ejercicio %1").arg(k + 1)));
-    if (exercises[k].pointMode) ++points;
-    if (exercises[k].planeMode) ++planes;
+    if (exercises[k].figure == scene::Figure::kPoint) ++points;
+    if (exercises[k].figure == scene::Figure::kPlane) ++planes;
   }
   EXPECT_EQ(a.count(QStringLiteral("Situación: ")), points);
   EXPECT_EQ(a.count(QStringLiteral("Tipo de plano: ")), planes);

@@ -1,9 +1,10 @@
-// Shared set-up of the drawing tests: program-start state of every module, the
-// activation values of the scene, the default palette and a recording canvas.
+// Shared set-up of the drawing tests: the activation values of a fresh scene and
+// painter, the default palette and a recording canvas.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -13,7 +14,6 @@
 #include "drawing/Painter.h"
 #include "drawing/Projections.h"
 #include "scene/Scene.h"
-#include "support/FakeWindow.h"
 #include "support/RecordingCanvas.h"
 
 // Palette colours of the default palette as the recording canvas prints them.
@@ -27,19 +27,29 @@ inline const std::string kLightRed = "#FC5454";
 inline const std::string kLightMagenta = "#FC54FC";
 inline const std::string kWhite = "#FCFCFC";
 
-inline void ResetAllModules() {
-  scene::ResetScene();
+// The scene made the point A, or the line AB, and drawn with its projections.
+inline void DrawPointOrLine(drawing::Painter& painter, scene::Scene& scene, bool point,
+                            std::int32_t ax, std::int32_t ay, std::int32_t az, std::int32_t bx,
+                            std::int32_t by, std::int32_t bz, std::int32_t colour) {
+  scene.figure = point ? scene::Figure::kPoint : scene::Figure::kLine;
+  scene.PointA = {ax, ay, az};
+  scene.PointB = {bx, by, bz};
+  drawing::DrawScene(painter, scene, colour);
 }
 
 class DrawingTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetAllModules();
-    scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
+    painter.ActivateMapping(delgraph::GetMaxX(), delgraph::GetMaxY());
+    scene::Activate(scene);
     painter.AttachSurface(&canvas, 1024, 768);
     canvas.Clear();
   }
-  void TearDown() override { ResetAllModules(); }
+
+  void DrawSceneOf(bool point, std::int32_t ax, std::int32_t ay, std::int32_t az, std::int32_t bx,
+                   std::int32_t by, std::int32_t bz, std::int32_t colour) {
+    DrawPointOrLine(painter, scene, point, ax, ay, az, bx, by, bz, colour);
+  }
 
   // The log lines that start with one of the prefixes, in order.
   std::vector<std::string> Only(std::initializer_list<std::string> prefixes) const {
@@ -48,6 +58,7 @@ class DrawingTest : public ::testing::Test {
 
   RecordingCanvas canvas;
   drawing::Painter painter;
+  scene::Scene scene;
 };
 
 // "MoveTo x1 y1" and "LineTo x2 y2": one DrawLine.

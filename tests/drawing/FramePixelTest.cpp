@@ -15,13 +15,12 @@ using delgraph::QtCanvas;
 class FramePixelTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetAllModules();
-    scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
+    painter.ActivateMapping(delgraph::GetMaxX(), delgraph::GetMaxY());
+    scene::Activate(scene);
     painter.AttachSurface(&surface, 1024, 768);
     painter.palette.SetEntry(0, 250, 250, 255);  // as the activation handler does
     painter.Select640x480();
   }
-  void TearDown() override { ResetAllModules(); }
 
   ColorValue At(int x, int y) const { return QtCanvas::FromQRgb(surface.Image().pixel(x, y)); }
   ColorValue Colour(int number) const { return painter.PaletteColor(number); }
@@ -45,6 +44,7 @@ class FramePixelTest : public ::testing::Test {
 
   QtCanvas surface;
   drawing::Painter painter;
+  scene::Scene scene;
 };
 
 TEST_F(FramePixelTest, FlatViewGroundLineAndEndMarks) {
@@ -119,8 +119,8 @@ TEST_F(FramePixelTest, PlanesViewAndGlyphRowStayInsideTheSpaceViewPanel) {
 }
 
 TEST_F(FramePixelTest, ProfileCrossBarsAndTraceEnds) {
-  scene::EditPoint = {20, 40, 30};
-  drawing::InfoUpdate(painter);  // leaves the pen light red
+  scene.EditPoint = {20, 40, 30};
+  drawing::InfoUpdate(painter, scene);  // leaves the pen light red
   painter.Select320x200();
   drawing::RedrawFrame(painter, true);
 
@@ -142,8 +142,8 @@ TEST_F(FramePixelTest, ProfileCrossBarsAndTraceEnds) {
 TEST_F(FramePixelTest, PointSceneLandsOnItsPositions) {
   painter.Select320x200();
   drawing::RedrawFrame(painter, false);
-  scene::EditPoint = {20, 40, 30};
-  drawing::InfoUpdate(painter);
+  scene.EditPoint = {20, 40, 30};
+  drawing::InfoUpdate(painter, scene);
   // Rings of light red around S and the flat-view projections, 3 pixels out.
   EXPECT_EQ(At(307 + 3, 204), Colour(12));
   EXPECT_EQ(At(786, 233 + 3), Colour(12));
@@ -151,8 +151,8 @@ TEST_F(FramePixelTest, PointSceneLandsOnItsPositions) {
 }
 
 TEST_F(FramePixelTest, ProfileBarCoversTheWholeTraceOfV) {
-  scene::EditPoint = {20, 40, 30};
-  drawing::InfoUpdate(painter);  // the traces are drawn in the light red it leaves
+  scene.EditPoint = {20, 40, 30};
+  drawing::InfoUpdate(painter, scene);  // the traces are drawn in the light red it leaves
   painter.Select320x200();
   drawing::RedrawFrame(painter, true);
   for (int y = 85; y <= 400; ++y)

@@ -193,12 +193,10 @@ TEST_F(FrameTest, PanelsDrawTheGlyphRowThenTheOutlines) {
 }
 
 TEST_F(FrameTest, RedrawFrameWithoutProfileClearsDrawsPlanesPanelsAndFlatView) {
-  FakeWindow window;
-  scene::Quorvel = &window;
   painter.Select320x200();
   drawing::RedrawFrame(painter, false);
 
-  EXPECT_FALSE(window.memo2Visible);
+  EXPECT_TRUE(painter.ForWindow.hideSplash);
   const auto fills = canvas.Calls("FillRect");
   ASSERT_FALSE(fills.empty());
   EXPECT_EQ(fills.front(), "FillRect 0 0 1025 481");
@@ -277,14 +275,14 @@ TEST_F(FrameTest, ProfileFrameInThe640x481SpaceMapsItsTracesThere) {
 
 TEST_F(FrameTest, FullRedrawEndsWithThePictureOfRedrawFrame) {
   for (bool profile : {false, true}) {
-    scene::ProfileOn = profile;
+    scene.ProfileOn = profile;
     painter.Select320x200();
     canvas.Clear();
     drawing::RedrawFrame(painter, profile);
     const auto alone = canvas.log;
 
     canvas.Clear();
-    drawing::FullRedraw(painter);
+    drawing::FullRedraw(painter, scene.ProfileOn);
     const auto full = canvas.log;
     // First a clear in palette colour 1 and the planes view.
     const auto fills = canvas.Calls("BrushColor");
@@ -303,7 +301,6 @@ TEST_F(FrameTest, FullRedrawEndsWithThePictureOfRedrawFrame) {
 }
 
 TEST_F(FrameTest, RedrawFrameWithoutAWindowStillDraws) {
-  scene::Quorvel = nullptr;
   drawing::RedrawFrame(painter, false);
   EXPECT_EQ(canvas.Calls("FillRect").front(), "FillRect 0 0 1025 481");
 }

@@ -11,11 +11,6 @@ namespace {
 
 class InfoUpdateTest : public DrawingTest {
  protected:
-  void SetUp() override {
-    DrawingTest::SetUp();
-    scene::Quorvel = &window;
-  }
-
   // Font size in force when the text was written.
   int SizeOfText(const std::string& textOut) const {
     int size = -1;
@@ -30,23 +25,21 @@ class InfoUpdateTest : public DrawingTest {
   bool Has(const std::string& line) const {
     return std::find(canvas.log.begin(), canvas.log.end(), line) != canvas.log.end();
   }
-
-  FakeWindow window;
 };
 
 TEST_F(InfoUpdateTest, PointModeStoresIntoAAndShowsLocationAndCoordinates) {
-  scene::PointMode = true;
-  scene::SelectedA = false;
-  scene::PointB = {7, 8, 9};
-  scene::EditPoint = {-40, 40, 0};
+  scene.figure = scene::Figure::kPoint;
+  scene.SelectedA = false;
+  scene.PointB = {7, 8, 9};
+  scene.EditPoint = {-40, 40, 0};
   painter.Select640x481();  // whatever the previous step left
-  drawing::InfoUpdate(painter);
+  drawing::InfoUpdate(painter, scene);
 
-  EXPECT_TRUE(scene::SelectedA);
-  EXPECT_EQ(scene::PointA, (DihedralPoint{-40, 40, 0}));
-  EXPECT_EQ(scene::PointB, (DihedralPoint{7, 8, 9}));
-  EXPECT_FALSE(window.memo2Visible);
-  EXPECT_EQ(classify::PointLocation(scene::PointA.alejamiento, scene::PointA.cota).code, 5);
+  EXPECT_TRUE(scene.SelectedA);
+  EXPECT_EQ(scene.PointA, (DihedralPoint{-40, 40, 0}));
+  EXPECT_EQ(scene.PointB, (DihedralPoint{7, 8, 9}));
+  EXPECT_TRUE(painter.ForWindow.hideSplash);
+  EXPECT_EQ(classify::PointLocation(scene.PointA.alejamiento, scene.PointA.cota).code, 5);
 
   // The texts: 18-point font 0, light magenta on a box of palette colour 0.
   const auto texts = canvas.Calls("TextOut");
@@ -66,37 +59,37 @@ TEST_F(InfoUpdateTest, PointModeStoresIntoAAndShowsLocationAndCoordinates) {
   EXPECT_EQ(painter.CurrentWindow, 2);
   EXPECT_DOUBLE_EQ(painter.WindowHeight, 199.0);
 
-  EXPECT_EQ(window.labels[1], "la: -40");
-  EXPECT_EQ(window.labels[2], "lx: 40");
-  EXPECT_EQ(window.labels[3], "ly: 0");
-  EXPECT_EQ(window.labels[4], "incrx: 5");
-  EXPECT_EQ(window.labels[5], "incry: 5");
-  EXPECT_TRUE(window.labels[6].empty());  // no line drawn
+  EXPECT_EQ(painter.ForWindow.labels[1], "la: -40");
+  EXPECT_EQ(painter.ForWindow.labels[2], "lx: 40");
+  EXPECT_EQ(painter.ForWindow.labels[3], "ly: 0");
+  EXPECT_EQ(painter.ForWindow.labels[4], "incrx: 5");
+  EXPECT_EQ(painter.ForWindow.labels[5], "incry: 5");
+  EXPECT_TRUE(!painter.ForWindow.labels[6]);  // no line drawn
   EXPECT_EQ(canvas.log.back(), "PenColor " + kLightRed);
 }
 
 TEST_F(InfoUpdateTest, PointModeWithTheAnswerHiddenShowsOnlyTheCoordinates) {
-  scene::PointMode = true;
-  scene::AnswerHidden = true;
-  scene::EditPoint = {-40, 40, 0};
-  drawing::InfoUpdate(painter);
+  scene.figure = scene::Figure::kPoint;
+  scene.AnswerHidden = true;
+  scene.EditPoint = {-40, 40, 0};
+  drawing::InfoUpdate(painter, scene);
 
   const auto texts = canvas.Calls("TextOut");
   EXPECT_EQ(texts[0], "TextOut 540 399 A=(-40,40,0)");
   for (const auto& t : texts) EXPECT_EQ(t.rfind("TextOut 570 ", 0), std::string::npos) << t;
-  EXPECT_EQ(scene::PointA, (DihedralPoint{-40, 40, 0}));
+  EXPECT_EQ(scene.PointA, (DihedralPoint{-40, 40, 0}));
 }
 
 TEST_F(InfoUpdateTest, LineModeStoresIntoTheSelectedEndAndShowsTypeRelationCoordinates) {
-  scene::PointMode = false;
-  scene::SelectedA = false;
-  scene::PointA = {20, 40, 30};
-  scene::EditPoint = {-50, -30, 30};
-  drawing::InfoUpdate(painter);
+  scene.figure = scene::Figure::kLine;
+  scene.SelectedA = false;
+  scene.PointA = {20, 40, 30};
+  scene.EditPoint = {-50, -30, 30};
+  drawing::InfoUpdate(painter, scene);
 
-  EXPECT_FALSE(scene::SelectedA);
-  EXPECT_EQ(scene::PointB, (DihedralPoint{-50, -30, 30}));
-  EXPECT_EQ(scene::PointA, (DihedralPoint{20, 40, 30}));
+  EXPECT_FALSE(scene.SelectedA);
+  EXPECT_EQ(scene.PointB, (DihedralPoint{-50, -30, 30}));
+  EXPECT_EQ(scene.PointA, (DihedralPoint{20, 40, 30}));
 
   const auto texts = canvas.Calls("TextOut");
   ASSERT_GE(texts.size(), 4u);
@@ -104,23 +97,23 @@ TEST_F(InfoUpdateTest, LineModeStoresIntoTheSelectedEndAndShowsTypeRelationCoord
   EXPECT_EQ(texts[1], "TextOut 570 10  = AL H / AL V ");
   EXPECT_EQ(texts[2], "TextOut 570 390  A=( 20, 40, 30)");
   EXPECT_EQ(texts[3], "TextOut 570 426  B=(-50,-30, 30)");
-  EXPECT_EQ(classify::LineType(scene::PointA, scene::PointB).code, 1);
-  EXPECT_EQ(classify::LineRelation(scene::PointA, scene::PointB).code, 3);
+  EXPECT_EQ(classify::LineType(scene.PointA, scene.PointB).code, 1);
+  EXPECT_EQ(classify::LineRelation(scene.PointA, scene.PointB).code, 3);
   for (int k = 0; k < 4; ++k) EXPECT_EQ(SizeOfText(texts[k]), 18) << texts[k];
   // The texts restore font 0 at 8 points, so the scene's capital labels are small.
   EXPECT_EQ(SizeOfText("TextOut 297 204 A"), 8);
-  EXPECT_EQ(window.labels[6], "12");
-  EXPECT_EQ(window.labels[1], "la: -50");
+  EXPECT_EQ(painter.ForWindow.labels[6], "12");
+  EXPECT_EQ(painter.ForWindow.labels[1], "la: -50");
   EXPECT_EQ(canvas.log.back(), "PenColor " + kLightRed);
 }
 
 TEST_F(InfoUpdateTest, LineModeWithTheAnswerHiddenShowsOnlyTheCoordinates) {
-  scene::PointMode = false;
-  scene::SelectedA = true;
-  scene::AnswerHidden = true;
-  scene::PointB = {0, 0, 0};
-  scene::EditPoint = {10, 0, 20};
-  drawing::InfoUpdate(painter);
+  scene.figure = scene::Figure::kLine;
+  scene.SelectedA = true;
+  scene.AnswerHidden = true;
+  scene.PointB = {0, 0, 0};
+  scene.EditPoint = {10, 0, 20};
+  drawing::InfoUpdate(painter, scene);
 
   const auto texts = canvas.Calls("TextOut");
   ASSERT_GE(texts.size(), 2u);
@@ -132,34 +125,30 @@ TEST_F(InfoUpdateTest, LineModeWithTheAnswerHiddenShowsOnlyTheCoordinates) {
 
 TEST_F(InfoUpdateTest, TextRoutinesGiveThePenBackUnmapped) {
   canvas.SetPenColor(0x123456);
-  drawing::ShowPointInfo(painter, 1, 2, 3);
+  scene.PointA = {1, 2, 3};
+  drawing::ShowPointInfo(painter, scene);
   EXPECT_EQ(canvas.penColor, 0x123456u);
   EXPECT_EQ(canvas.fontSize, 18);  // the point's texts leave their size
-  drawing::ShowLineInfo(painter);
+  drawing::ShowLineInfo(painter, scene);
   EXPECT_EQ(canvas.penColor, 0x123456u);
   EXPECT_EQ(canvas.fontSize, 8);
   EXPECT_EQ(canvas.fontName, "Default");
 }
 
 TEST_F(InfoUpdateTest, DebuggingLabelsShowTheEditPointAndTheStep) {
-  scene::EditPoint = {-5, 40, 40};
-  scene::IncrX = scene::IncrY = 5;
-  drawing::InfoUpdate(painter);
-  EXPECT_EQ(window.labels[1], "la: -5");
-  EXPECT_EQ(window.labels[2], "lx: 40");
-  EXPECT_EQ(window.labels[3], "ly: 40");
-  EXPECT_EQ(window.labels[4], "incrx: 5");
-  EXPECT_EQ(window.labels[5], "incry: 5");
-  // No window: nothing to write, the drawing still happens.
-  scene::Quorvel = nullptr;
-  canvas.Clear();
-  drawing::InfoUpdate(painter);
-  EXPECT_FALSE(canvas.Calls("TextOut").empty());
+  scene.EditPoint = {-5, 40, 40};
+  scene.IncrX = scene.IncrY = 5;
+  drawing::InfoUpdate(painter, scene);
+  EXPECT_EQ(painter.ForWindow.labels[1], "la: -5");
+  EXPECT_EQ(painter.ForWindow.labels[2], "lx: 40");
+  EXPECT_EQ(painter.ForWindow.labels[3], "ly: 40");
+  EXPECT_EQ(painter.ForWindow.labels[4], "incrx: 5");
+  EXPECT_EQ(painter.ForWindow.labels[5], "incry: 5");
 }
 
 TEST_F(InfoUpdateTest, TheNextProfileFrameDrawsItsTracesInTheLeftPen) {
-  scene::EditPoint = {20, 40, 30};
-  drawing::InfoUpdate(painter);
+  scene.EditPoint = {20, 40, 30};
+  drawing::InfoUpdate(painter, scene);
   EXPECT_EQ(canvas.penColor, painter.PaletteColor(12));
 
   canvas.Clear();

@@ -26,8 +26,8 @@ TEST_F(LogicalWindowTest, The320x200SpaceMapsTheFramePositions) {
   EXPECT_EQ(painter.CurrentWindow, 2);
   EXPECT_DOUBLE_EQ(painter.WindowWidth, 321.0);
   EXPECT_DOUBLE_EQ(painter.WindowHeight, 199.0);
-  EXPECT_DOUBLE_EQ(scene::ScaleFactorX, 1025.0 / 321.0);
-  EXPECT_DOUBLE_EQ(scene::ScaleFactorY, 481.0 / 199.0);
+  EXPECT_DOUBLE_EQ(painter.ScaleFactorX, 1025.0 / 321.0);
+  EXPECT_DOUBLE_EQ(painter.ScaleFactorY, 481.0 / 199.0);
 
   EXPECT_EQ(painter.ScaleX(80), 255);
   EXPECT_EQ(painter.ScaleX(100), 319);
@@ -50,7 +50,7 @@ TEST_F(LogicalWindowTest, The640SpacesMapThePlanesViewAndTheGlyphRow) {
   painter.Select640x480();
   EXPECT_DOUBLE_EQ(painter.WindowWidth, 641.0);
   EXPECT_DOUBLE_EQ(painter.WindowHeight, 479.0);
-  EXPECT_DOUBLE_EQ(scene::ScaleFactorY, 481.0 / 479.0);
+  EXPECT_DOUBLE_EQ(painter.ScaleFactorY, 481.0 / 479.0);
   // The ground line of the planes view.
   EXPECT_EQ(painter.ScaleX(117), 187);
   EXPECT_EQ(painter.ScaleY(293), 294);
@@ -62,8 +62,8 @@ TEST_F(LogicalWindowTest, The640SpacesMapThePlanesViewAndTheGlyphRow) {
   painter.Select640x481();
   EXPECT_DOUBLE_EQ(painter.WindowWidth, 641.0);
   EXPECT_DOUBLE_EQ(painter.WindowHeight, 480.0);
-  EXPECT_DOUBLE_EQ(scene::ScaleFactorX, 1025.0 / 641.0);
-  EXPECT_DOUBLE_EQ(scene::ScaleFactorY, 481.0 / 480.0);
+  EXPECT_DOUBLE_EQ(painter.ScaleFactorX, 1025.0 / 641.0);
+  EXPECT_DOUBLE_EQ(painter.ScaleFactorY, 481.0 / 480.0);
   EXPECT_EQ(painter.ScaleX(10), 16);
   EXPECT_EQ(painter.ScaleX(244), 390);
   EXPECT_EQ(painter.ScaleY(437), 438);
@@ -75,13 +75,13 @@ TEST_F(LogicalWindowTest, The640SpacesMapThePlanesViewAndTheGlyphRow) {
 
 TEST_F(LogicalWindowTest, SlotsOutsideTheTableAreIgnored) {
   painter.Select320x200();
-  const double fx = scene::ScaleFactorX;
-  const double fy = scene::ScaleFactorY;
+  const double fx = painter.ScaleFactorX;
+  const double fy = painter.ScaleFactorY;
   painter.SelectLogicalWindow(0);
   painter.SelectLogicalWindow(6);
   EXPECT_EQ(painter.CurrentWindow, 2);
-  EXPECT_DOUBLE_EQ(scene::ScaleFactorX, fx);
-  EXPECT_DOUBLE_EQ(scene::ScaleFactorY, fy);
+  EXPECT_DOUBLE_EQ(painter.ScaleFactorX, fx);
+  EXPECT_DOUBLE_EQ(painter.ScaleFactorY, fy);
 
   painter.SetLogicalWindow(0, 5, 5, 5, 5);
   painter.SetLogicalWindow(6, 5, 5, 5, 5);
@@ -94,7 +94,7 @@ TEST_F(LogicalWindowTest, SlotsOutsideTheTableAreIgnored) {
 TEST_F(LogicalWindowTest, StoringTheCurrentSlotMovesTheBoundsButKeepsTheFactors) {
   painter.Select320x200();
   painter.SetLogicalWindow(2, 10.0, 200.0, 320.0, -5.0);
-  EXPECT_DOUBLE_EQ(scene::ScaleFactorX, 1025.0 / 321.0);
+  EXPECT_DOUBLE_EQ(painter.ScaleFactorX, 1025.0 / 321.0);
   EXPECT_EQ(painter.ScaleX(20), 32);  // (20 - 10) x 3.193
   EXPECT_EQ(painter.ScaleY(-5), 0);
   // Selecting it now brings the factors in step.
@@ -108,7 +108,7 @@ TEST_F(LogicalWindowTest, AnEmptyWindowIsNotSelected) {
   painter.SetLogicalWindow(3, 5.0, 100.0, 4.0, 0.0);  // width |4 - 5 + 1| = 0
   painter.SelectLogicalWindow(3);
   EXPECT_EQ(painter.CurrentWindow, 2);
-  EXPECT_DOUBLE_EQ(scene::ScaleFactorX, 1025.0 / 321.0);
+  EXPECT_DOUBLE_EQ(painter.ScaleFactorX, 1025.0 / 321.0);
   EXPECT_EQ(painter.ScaleX(100), 319);
 }
 
@@ -121,7 +121,7 @@ TEST_F(LogicalWindowTest, ExtremeCoordinatesSaturateInsteadOfOverflowing) {
   EXPECT_EQ(painter.ScaleX(std::numeric_limits<double>::infinity()), kInt32Max);
   EXPECT_EQ(painter.ScaleX(std::nan("")), 0);
   // Just below the limit still maps exactly.
-  scene::ScaleFactorX = 1.0;
+  painter.ScaleFactorX = 1.0;
   EXPECT_EQ(painter.ScaleX(2147483646.0), 2147483646);
 }
 

@@ -7,7 +7,7 @@
 
 #include "drawing/DrawingFixture.h"
 #include "drawing/PlaneDrawing.h"
-#include "scene/PlaneScene.h"
+#include "scene/Scene.h"
 
 namespace {
 
@@ -26,7 +26,8 @@ class PlaneDrawingTest : public DrawingTest {
   // Every DrawLine of one DrawPlane with the pen style and colour it was drawn in.
   std::vector<Stroke> Strokes(DihedralPoint A, DihedralPoint B, DihedralPoint C) {
     canvas.Clear();
-    drawing::DrawPlane(painter, A, B, C);
+    painter.Profile = scene.ProfileOn;
+    drawing::DrawPlane(painter, A, B, C, drawing::PlaneEditedIndex(scene), scene.AnswerHidden);
     std::vector<Stroke> strokes;
     int style = canvas.penStyle;
     std::string colour, from;
@@ -100,10 +101,10 @@ TEST_F(PlaneDrawingTest, ParallelThroughGroundLineAndAlignedPoints) {
   ASSERT_EQ(traces.size(), 4u);
   EXPECT_EQ(traces[0].line, "706 199 726 199");
   // While an exercise waits the traces would give its type away: none, nor labels.
-  scene::AnswerHidden = true;
+  scene.AnswerHidden = true;
   EXPECT_TRUE(InColour(Strokes({0, 30, 0}, {10, 30, 0}, {0, 0, 40}), kTraceBlue).empty());
   for (const std::string& l : canvas.Calls("TextOut")) EXPECT_EQ(l.find("\xCE\xB1"), l.npos) << l;
-  scene::AnswerHidden = false;
+  scene.AnswerHidden = false;
   // Aligned points: the projections only, nothing in the traces' colour.
   EXPECT_TRUE(InColour(Strokes({0, 0, 0}, {10, 10, 10}, {20, 20, 20}), kTraceBlue).empty());
   // At the 32-bit limits the traces still land inside the drawing, or nowhere.
@@ -115,7 +116,7 @@ TEST_F(PlaneDrawingTest, ParallelThroughGroundLineAndAlignedPoints) {
     for (int v : {y1, y2}) EXPECT_TRUE(v >= 0 && v <= 473) << t.line;
   }
   // The profile view gets the third trace: 4y + 3z = 0 through the origin.
-  scene::ProfileOn = true;
+  scene.ProfileOn = true;
   traces = InColour(Strokes({0, 0, 0}, {10, 0, 0}, {0, 30, -40}), kTraceBlue);
   EXPECT_EQ(traces.size(), 3u);
 }

@@ -40,10 +40,8 @@ class ProjectionsTest : public DrawingTest {
  protected:
   void SetUp() override {
     DrawingTest::SetUp();
-    scene::Quorvel = &window;
     painter.Select320x200();
   }
-  FakeWindow window;
 };
 
 TEST_F(ProjectionsTest, OriginsAndStepsFollowTheCurrentMapping) {
@@ -59,11 +57,11 @@ TEST_F(ProjectionsTest, OriginsAndStepsFollowTheCurrentMapping) {
   EXPECT_TRUE(At(painter.SpaceOrigin, 128, 100));
   // Before any selection (identity mapping) the ground line runs at 45 degrees.
   painter = drawing::Painter{};
-  scene::ScaleFactorX = scene::ScaleFactorY = 1.0;
+  painter.ScaleFactorX = painter.ScaleFactorY = 1.0;
   drawing::ComputeSceneOrigins(painter);
   EXPECT_NEAR(painter.AbscissaStepX, 0.707107 - 0.2, 1e-6);
   // With no scale at all (program start) nothing divides by zero.
-  scene::ScaleFactorX = scene::ScaleFactorY = 0.0;
+  painter.ScaleFactorX = painter.ScaleFactorY = 0.0;
   drawing::ComputeSceneOrigins(painter);
   EXPECT_NEAR(painter.AbscissaStepX, 0.8, 1e-12);
   EXPECT_NEAR(painter.AbscissaStepY, -0.2, 1e-12);
@@ -92,7 +90,7 @@ TEST_F(ProjectionsTest, WorkedPointPositions) {
 }
 
 TEST_F(ProjectionsTest, WithTheProfileTheAbscissaMovesNothingInTheSpaceView) {
-  scene::ProfileOn = true;
+  painter.Profile = true;  // as DrawScene sets it for a scene with the profile
   drawing::ComputeSceneOrigins(painter);
   const auto a = EndPointPositionsOf(painter, {20, 40, 30});
   const auto b = EndPointPositionsOf(painter, {-80, 40, 30});
@@ -109,7 +107,7 @@ TEST_F(ProjectionsTest, WithTheProfileTheAbscissaMovesNothingInTheSpaceView) {
 
 TEST_F(ProjectionsTest, PointSceneDrawsFourSegmentsThenTheLabels) {
   painter.SpaceOrigin = {0, 0};  // stale values are recomputed
-  drawing::DrawScene(painter, true, 20, 40, 30, 99, 99, 99, 1);
+  DrawSceneOf(true, 20, 40, 30, 99, 99, 99, 1);
 
   std::vector<std::string> expected;
   for (const auto& seg :
@@ -136,12 +134,12 @@ TEST_F(ProjectionsTest, PointSceneDrawsFourSegmentsThenTheLabels) {
   EXPECT_EQ(canvas.penColor, painter.PaletteColor(13));
   EXPECT_EQ(canvas.brushStyle, delgraph::bsClear);
   EXPECT_EQ(canvas.penWidth, 1);
-  EXPECT_TRUE(window.labels[6].empty());
+  EXPECT_TRUE(!painter.ForWindow.labels[6]);
   EXPECT_EQ(painter.CurrentWindow, 2);
 }
 
 TEST_F(ProjectionsTest, PointOnTheGroundLineHasZeroLengthSegments) {
-  drawing::DrawScene(painter, true, 0, 0, 0, 0, 0, 0, 1);
+  DrawSceneOf(true, 0, 0, 0, 0, 0, 0, 1);
   const auto lines = Only({"MoveTo", "LineTo"});
   ASSERT_EQ(lines.size(), 8u);
   EXPECT_EQ(lines[0], "MoveTo 255 242");
@@ -152,7 +150,7 @@ TEST_F(ProjectionsTest, PointOnTheGroundLineHasZeroLengthSegments) {
 }
 
 TEST_F(ProjectionsTest, LineSceneWithoutProfile) {
-  drawing::DrawScene(painter, false, 20, 40, 30, -50, -30, 60, 1);
+  DrawSceneOf(false, 20, 40, 30, -50, -30, 60, 1);
 
   EXPECT_EQ(
       canvas.Calls("TextOut"),
@@ -184,13 +182,13 @@ TEST_F(ProjectionsTest, LineSceneWithoutProfile) {
   }
   for (const auto& l : {"PenStyle 0", "PenMode 4", "PenWidth 1"}) expected.push_back(l);
   EXPECT_EQ(rest, expected);
-  EXPECT_EQ(window.labels[6], "12");
+  EXPECT_EQ(painter.ForWindow.labels[6], "12");
   EXPECT_EQ(canvas.penColor, painter.PaletteColor(3));
 }
 
 TEST_F(ProjectionsTest, LineSceneWithProfileLeavesOutTheSpaceViewProjections) {
-  scene::ProfileOn = true;
-  drawing::DrawScene(painter, false, 20, 40, 30, -80, 40, 30, 1);
+  scene.ProfileOn = true;
+  DrawSceneOf(false, 20, 40, 30, -80, 40, 30, 1);
   const auto lines = Only({"MoveTo", "LineTo"});
   // Eight dashed segments and three lines, no more.
   ASSERT_EQ(lines.size(), 22u);
@@ -199,20 +197,19 @@ TEST_F(ProjectionsTest, LineSceneWithProfileLeavesOutTheSpaceViewProjections) {
   EXPECT_EQ(lines[17], "LineTo 295 212");
   EXPECT_EQ(lines[18], "MoveTo 786 233");
   EXPECT_EQ(lines[19], "LineTo 686 233");
-  EXPECT_EQ(window.labels[6], "1");
+  EXPECT_EQ(painter.ForWindow.labels[6], "1");
   // The line colour passes through: a colour other than 1 is not turned black.
   canvas.Clear();
-  drawing::DrawScene(painter, false, 20, 40, 30, -80, 40, 30, 4);
+  DrawSceneOf(false, 20, 40, 30, -80, 40, 30, 4);
   EXPECT_EQ(canvas.Calls("PenColor " + kBlack).size(), 0u);
   EXPECT_EQ(canvas.Calls("PenColor " + kRed).size(), 3u);
-  EXPECT_EQ(window.labels[6], "4");
+  EXPECT_EQ(painter.ForWindow.labels[6], "4");
 }
 
 TEST_F(ProjectionsTest, SceneLineGivesThePenBackItsExactValue) {
   canvas.SetPenColor(0x123456);  // not a palette colour
   drawing::DrawSceneLine(painter, 1, 2, 3, 4, 1);
   EXPECT_EQ(canvas.penColor, 0x123456u);
-  scene::Quorvel = nullptr;  // no window: the caption is skipped
   drawing::DrawSceneLine(painter, 1, 2, 3, 4, 7);
   EXPECT_EQ(canvas.penColor, 0x123456u);
 }
@@ -230,7 +227,7 @@ TEST_F(ProjectionsTest, ExtremeCoordinatesSaturateThePixels) {
   EXPECT_EQ(q.Vp.y, kMin);
   EXPECT_EQ(q.v.y, 193 - kMax);
   // Drawing them runs without overflow (the sanitizer build checks this).
-  drawing::DrawScene(painter, false, kMax, kMin, kMax, kMin, kMax, kMin, 1);
+  DrawSceneOf(false, kMax, kMin, kMax, kMin, kMax, kMin, 1);
   drawing::DrawPointLabels(painter, "b", {kMin, 0}, {kMin, 0}, {0, kMin});
   EXPECT_EQ(canvas.Calls("TextOut").back(), "TextOut 0 " + std::to_string(kMin) + " b'");
 }

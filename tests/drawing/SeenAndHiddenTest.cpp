@@ -22,18 +22,17 @@ using delgraph::QtCanvas;
 class SeenAndHiddenPixelTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetAllModules();
-    scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
+    painter.ActivateMapping(delgraph::GetMaxX(), delgraph::GetMaxY());
+    scene::Activate(scene);
     painter.AttachSurface(&surface, 1024, 768);
     painter.Select320x200();
   }
-  void TearDown() override { ResetAllModules(); }
 
   void Draw(bool visibility) {
-    scene::VisibilityOn = visibility;
+    scene.VisibilityOn = visibility;
     painter.SetFillStyle(1, 15);  // white: the surface starts black, like the line
     painter.ClearSurface();
-    drawing::DrawScene(painter, false, -60, -20, -70, 60, 100, 50, 1);
+    DrawPointOrLine(painter, scene, false, -60, -20, -70, 60, 100, 50, 1);
   }
   // Whether the line's centre pixel at abscissa X is drawn, on h (alejamiento
   // X + 40 below the ground line) or on v' (cota X - 10 above it).
@@ -51,6 +50,7 @@ class SeenAndHiddenPixelTest : public ::testing::Test {
 
   QtCanvas surface{1024, 768};
   drawing::Painter painter;
+  scene::Scene scene;
 };
 
 TEST_F(SeenAndHiddenPixelTest, SolidWhereSeenDashedElsewhereSplitAtTheTraces) {
@@ -81,16 +81,15 @@ class SeenAndHiddenTest : public DrawingTest {
   // The pen styles set between the first and the last call of one DrawScene.
   std::vector<std::string> Styles(DihedralPoint A, DihedralPoint B) {
     canvas.Clear();
-    drawing::DrawScene(painter, false, A.abscissa, A.alejamiento, A.cota, B.abscissa, B.alejamiento,
-                       B.cota, 1);
+    DrawSceneOf(false, A.abscissa, A.alejamiento, A.cota, B.abscissa, B.alejamiento, B.cota, 1);
     return Only({"PenStyle"});
   }
 };
 
 TEST_F(SeenAndHiddenTest, ExtensionsToTheTracesFollowTheRule) {
-  scene::TracesOn = true;
+  scene.TracesOn = true;
   const std::vector<std::string> before = Styles({-10, 40, 40}, {50, 60, 80});
-  scene::VisibilityOn = true;
+  scene.VisibilityOn = true;
   drawing::ComputeSceneOrigins(painter);
   // AB lies in the first quadrant; beyond A it reaches H in the first quadrant too,
   // then V across the fourth.
@@ -106,22 +105,22 @@ TEST_F(SeenAndHiddenTest, ExtensionsToTheTracesFollowTheRule) {
   const std::vector<std::string> after = Styles({-10, 40, 40}, {50, 60, 80});
   EXPECT_NE(before, after);
   // While an exercise waits, the picture is the plain one.
-  scene::AnswerHidden = true;
-  scene::TracesOn = false;
+  scene.AnswerHidden = true;
+  scene.TracesOn = false;
   canvas.Clear();
-  drawing::DrawScene(painter, false, -10, 40, 40, 50, 60, 80, 1);
+  DrawSceneOf(false, -10, 40, 40, 50, 60, 80, 1);
   const auto hidden = canvas.log;
-  scene::VisibilityOn = false;
+  scene.VisibilityOn = false;
   canvas.Clear();
-  drawing::DrawScene(painter, false, -10, 40, 40, 50, 60, 80, 1);
+  DrawSceneOf(false, -10, 40, 40, 50, 60, 80, 1);
   EXPECT_EQ(hidden, canvas.log);
 
   // Traces some 2^63 away, or at the limits: no undefined behaviour.
-  scene::AnswerHidden = false;
-  scene::TracesOn = scene::VisibilityOn = true;
-  drawing::DrawScene(painter, false, 0, 10, INT_MAX - 1, 1, 11, INT_MAX, 1);
-  drawing::DrawScene(painter, false, INT_MIN, INT_MAX, INT_MIN, INT_MAX, INT_MIN, INT_MAX, 1);
-  drawing::DrawScene(painter, false, INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN, 1);
+  scene.AnswerHidden = false;
+  scene.TracesOn = scene.VisibilityOn = true;
+  DrawSceneOf(false, 0, 10, INT_MAX - 1, 1, 11, INT_MAX, 1);
+  DrawSceneOf(false, INT_MIN, INT_MAX, INT_MIN, INT_MAX, INT_MIN, INT_MAX, 1);
+  DrawSceneOf(false, INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN, 1);
 }
 
 TEST_F(SeenAndHiddenTest, NamesThePartsAsTheClassificationDoes) {
@@ -129,9 +128,9 @@ TEST_F(SeenAndHiddenTest, NamesThePartsAsTheClassificationDoes) {
   EXPECT_EQ(drawing::PartsText({5, 6}), "Semiplanos: H anterior, H posterior");
   EXPECT_EQ(drawing::PartsText({7, 8}), "Semiplanos: V superior, V inferior");
   // The text goes where no other text is: the top left of the space view.
-  scene::VisibilityOn = true;
+  scene.VisibilityOn = true;
   canvas.Clear();
-  drawing::DrawScene(painter, false, -10, 40, 40, 50, 60, 80, 1);
+  DrawSceneOf(false, -10, 40, 40, 50, 60, 80, 1);
   const auto texts = Only({"TextOut"});
   EXPECT_NE(std::find(texts.begin(), texts.end(), "TextOut 8 16 Cuadrantes: 3º, 4º, 1º"),
             texts.end());

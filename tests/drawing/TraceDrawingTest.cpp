@@ -22,10 +22,10 @@ class TraceDrawingTest : public DrawingTest {
   std::vector<std::string> Added(DihedralPoint A, DihedralPoint B, bool pointMode = false) {
     std::vector<std::string> logs[2];
     for (bool on : {false, true}) {
-      scene::TracesOn = on;
+      scene.TracesOn = on;
       canvas.Clear();
-      drawing::DrawScene(painter, pointMode, A.abscissa, A.alejamiento, A.cota, B.abscissa,
-                         B.alejamiento, B.cota, 1);
+      DrawSceneOf(pointMode, A.abscissa, A.alejamiento, A.cota, B.abscissa, B.alejamiento, B.cota,
+                  1);
       logs[on] = canvas.log;
     }
     EXPECT_TRUE(std::equal(logs[0].begin(), logs[0].end(), logs[1].begin()));
@@ -60,7 +60,7 @@ TEST_F(TraceDrawingTest, ObliqueLineWithBothTracesBeyondA) {
   EXPECT_EQ(canvas.fontSize, 8);
 
   // In the profile view H lies on the trace of H, V on the trace of V.
-  scene::ProfileOn = true;
+  scene.ProfileOn = true;
   const auto profile = Added({11, 31, 20}, {38, 48, 60});
   EXPECT_EQ(profile[10], "Ellipse 274 239 280 245");
   EXPECT_EQ(profile[24], "Ellipse 252 292 258 298");
@@ -69,9 +69,9 @@ TEST_F(TraceDrawingTest, ObliqueLineWithBothTracesBeyondA) {
 TEST_F(TraceDrawingTest, NothingDrawnOffInPointModeWhileATestWaitsOrFarAway) {
   EXPECT_TRUE(Added({11, 31, 20}, {38, 48, 60}, true).empty());
   EXPECT_TRUE(Added({10, 20, 30}, {-10, 20, 30}).empty());  // parallel to the ground line
-  scene::AnswerHidden = true;
+  scene.AnswerHidden = true;
   EXPECT_TRUE(Added({11, 31, 20}, {38, 48, 60}).empty());
-  scene::AnswerHidden = false;
+  scene.AnswerHidden = false;
   // H some 2^63 away: its lines are cut short, its rings and labels left out.
   for (const auto& l : Added({0, 10, INT_MAX - 1}, {1, 11, INT_MAX})) {
     const char* numbers = l.c_str() + l.find(' ');
@@ -80,8 +80,7 @@ TEST_F(TraceDrawingTest, NothingDrawnOffInPointModeWhileATestWaitsOrFarAway) {
     EXPECT_LE(std::labs(std::strtol(end, nullptr, 10)), 16384) << l;
   }
   Added({INT_MIN, INT_MAX, INT_MIN}, {INT_MAX, INT_MIN, INT_MAX});  // no undefined behaviour
-  scene::ResetScene();
-  EXPECT_FALSE(scene::TracesOn);
+  EXPECT_FALSE(scene::Scene{}.TracesOn);                            // off at start
 }
 
 }  // namespace

@@ -83,7 +83,7 @@ TEST_F(AnswerCheck, RightPointAnswerCountsAHitAndRevealsTheName) {
   EXPECT_EQ(quiz.TestHits, 1);
   EXPECT_EQ(quiz.TestMisses, 0);
   EXPECT_TRUE(quiz.ExerciseAnswered);
-  EXPECT_FALSE(scene::AnswerHidden);
+  EXPECT_FALSE(scene.AnswerHidden);
   EXPECT_EQ(window.labels[7], "4");
 
   EXPECT_TRUE(window.buttonsVisible);
@@ -188,7 +188,7 @@ TEST_F(AnswerCheck, ReplacingAWaitingExerciseCountsNothing) {
   EXPECT_EQ(quiz.TestHits, 0);
   EXPECT_EQ(quiz.TestMisses, 0);
   EXPECT_FALSE(quiz.ExerciseAnswered);
-  EXPECT_TRUE(scene::AnswerHidden);
+  EXPECT_TRUE(scene.AnswerHidden);
 }
 
 TEST_F(AnswerCheck, BarsGrowTwoPixelsPerAnswer) {
@@ -243,7 +243,7 @@ TEST_F(AnswerCheck, EditsWhileWaitingAreJudgedByTheGeneratedPoint) {
   PressTest(PointAt({25, 30, 40}));
   ASSERT_EQ(quiz.CurrentExercise.classCode, 1);
   EditCota(-50);
-  EXPECT_EQ(scene::PointA, (DihedralPoint{25, 30, -50}));
+  EXPECT_EQ(scene.PointA, (DihedralPoint{25, 30, -50}));
   EXPECT_EQ(quiz.CurrentExercise.classCode, 1);  // nothing classified while the answer is hidden
 
   Choose(0, -1, -1);  // "1.PRIMER CUADRANTE": the exercise as generated
@@ -251,13 +251,13 @@ TEST_F(AnswerCheck, EditsWhileWaitingAreJudgedByTheGeneratedPoint) {
   // The revealed texts describe the point as it is now.
   EXPECT_TRUE(Drew("570 10 Cuarto Cuadrante"));
   EXPECT_TRUE(Drew("540 399 A=(25,30,-50)"));
-  EXPECT_EQ(classify::PointLocation(scene::PointA.alejamiento, scene::PointA.cota).code, 4);
+  EXPECT_EQ(classify::PointLocation(scene.PointA.alejamiento, scene.PointA.cota).code, 4);
 }
 
 TEST_F(AnswerCheck, LineEditedWhileWaitingKeepsItsRecordedCodes) {
   PressTest(FrontalLine());
   EditCota(-21);  // A now level with B: parallel to the ground line
-  EXPECT_EQ(scene::PointA, (DihedralPoint{30, 50, -21}));
+  EXPECT_EQ(scene.PointA, (DihedralPoint{30, 50, -21}));
   EXPECT_EQ(quiz.CurrentExercise.classCode, 2);
   EXPECT_EQ(quiz.CurrentExercise.relationCode, 1);
   Choose(-1, 1, 0);  // FRONTAL, as generated

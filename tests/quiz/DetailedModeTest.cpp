@@ -74,7 +74,7 @@ TEST_F(DetailedQuiz, TrueNamesCountOnlyInTheMode) {
   PressTest(LineAt(kVerticalA, kVerticalB));
   EXPECT_FALSE(Answer(-1, kVertical, kPerpendicularToH));  // by default only "QUE CORTA"
 
-  quiz::SetDetailedMode(quiz, true);
+  quiz::SetDetailedMode(quiz, scene, true);
   PressTest(LineAt(kVerticalA, kVerticalB));
   EXPECT_TRUE(Answer(-1, kVertical, kPerpendicularToH));
   EXPECT_TRUE(Drew("375 300  C O R R E C T O "));
@@ -98,7 +98,7 @@ TEST_F(DetailedQuiz, WrongAnswerIsExplainedBesideTheTitleOnlyInTheMode) {
   PressTest(PointAt({25, 30, -40}));
   EXPECT_FALSE(Answer(0, -1, -1));
   const std::size_t texts = Texts().size();
-  quiz::SetDetailedMode(quiz, true);
+  quiz::SetDetailedMode(quiz, scene, true);
   PressTest(PointAt({25, 30, -40}));
   EXPECT_FALSE(Answer(0, -1, -1));
   EXPECT_EQ(Texts().size(), texts + 1);
@@ -110,7 +110,7 @@ TEST_F(DetailedQuiz, WrongAnswerIsExplainedBesideTheTitleOnlyInTheMode) {
 
 quiz::Exercise LineExercise(const DihedralPoint& A, const DihedralPoint& B) {
   quiz::Exercise e;
-  e.pointMode = false;
+  e.figure = scene::Figure::kLine;
   e.A = A;
   e.B = B;
   e.trueTypes = classify::TrueTypes(A, B);
@@ -191,13 +191,13 @@ TEST(Explanation, GivenExactlyForWrongAnswersAndShort) {
 }
 
 TEST_F(DetailedQuiz, FairSetUpAndHiddenCoordinatesOnlyInTheMode) {
-  quiz::SetHideCoordinates(quiz, true);  // counts only in the mode
+  quiz::SetHideCoordinates(quiz, scene, true);  // counts only in the mode
   window.listChoice = {3, 4, 5};
   PressTest(PointAt({25, 30, 40}));
   EXPECT_EQ(window.listChoice, (std::array<int, 3>{3, 4, 5}));
   EXPECT_TRUE(Drew("540 399 A=(25,30,40)"));
 
-  quiz::SetDetailedMode(quiz, true);
+  quiz::SetDetailedMode(quiz, scene, true);
   window.calls.clear();
   canvas.Clear();
   PressTest(LineAt({30, 50, 60}, {-30, 50, -21}));
@@ -210,7 +210,7 @@ TEST_F(DetailedQuiz, FairSetUpAndHiddenCoordinatesOnlyInTheMode) {
   Answer(-1, 1, 0);
   EXPECT_EQ(TextsAt("570 390 "), std::vector<std::string>{" A=( 30, 50,-40)"});
 
-  quiz::SetHideCoordinates(quiz, false);
+  quiz::SetHideCoordinates(quiz, scene, false);
   PressTest(PointAt({25, 30, 40}));
   EXPECT_TRUE(Drew("540 399 A=(25,30,40)"));
 }
@@ -218,7 +218,7 @@ TEST_F(DetailedQuiz, FairSetUpAndHiddenCoordinatesOnlyInTheMode) {
 TEST_F(DetailedQuiz, ResultsAsCsvAndTheScoreReset) {
   PressTest(PointAt({25, 30, 40}));
   Answer(0, -1, -1);
-  quiz::SetDetailedMode(quiz, true);
+  quiz::SetDetailedMode(quiz, scene, true);
   PressTest(LineAt(kVerticalA, kVerticalB));
   Answer(-1, kVertical, kPerpendicularToH);
   PressTest(LineAt({30, 50, 60}, {-30, 50, 60}));

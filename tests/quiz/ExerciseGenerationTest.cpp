@@ -24,12 +24,12 @@ TEST_F(QuizTest, PointExerciseFollowsItsDrawsAndHidesTheLocation) {
   d.bAlejamiento = 20;  // even: A's
   PressTest(d);
 
-  EXPECT_TRUE(scene::PointMode);
-  EXPECT_EQ(scene::PointA, (DihedralPoint{-25, 0, -30}));
-  EXPECT_EQ(scene::PointB, (DihedralPoint{25, 0, 0}));
-  EXPECT_EQ(scene::EditPoint, scene::PointA);
-  EXPECT_TRUE(scene::SelectedA);
-  EXPECT_TRUE(scene::AnswerHidden);
+  EXPECT_TRUE(scene.IsPoint());
+  EXPECT_EQ(scene.PointA, (DihedralPoint{-25, 0, -30}));
+  EXPECT_EQ(scene.PointB, (DihedralPoint{25, 0, 0}));
+  EXPECT_EQ(scene.EditPoint, scene.PointA);
+  EXPECT_TRUE(scene.SelectedA);
+  EXPECT_TRUE(scene.AnswerHidden);
   EXPECT_FALSE(quiz.ExerciseAnswered);
   EXPECT_EQ(quiz.CurrentExercise.classCode, 8);  // "Vertical Inferior"
   EXPECT_EQ(random.bounds, kStartUpBounds);
@@ -68,9 +68,9 @@ TEST_F(QuizTest, LineExerciseFollowsItsDrawsAndShowsBothLists) {
   d.bAlejamiento = 40;  // even: A's
   PressTest(d);
 
-  EXPECT_FALSE(scene::PointMode);
-  EXPECT_EQ(scene::PointA, (DihedralPoint{30, 50, 60}));
-  EXPECT_EQ(scene::PointB, (DihedralPoint{-30, 50, -21}));
+  EXPECT_FALSE(scene.IsPoint());
+  EXPECT_EQ(scene.PointA, (DihedralPoint{30, 50, 60}));
+  EXPECT_EQ(scene.PointB, (DihedralPoint{-30, 50, -21}));
   EXPECT_EQ(quiz.CurrentExercise.classCode, 2);     // FRONTAL
   EXPECT_EQ(quiz.CurrentExercise.relationCode, 1);  // / AL H, = AL V
   EXPECT_FALSE(window.listVisible[static_cast<int>(AnswerList::SelPunto)]);
@@ -114,8 +114,8 @@ TEST_F(QuizTest, DrawsBelowTenBecomeZeroAndTenStays) {
   d.bCota = 9;          // odd, below 10
   d.bAlejamiento = 11;  // odd, kept
   PressTest(d);
-  EXPECT_EQ(scene::PointA, (DihedralPoint{0, -10, 0}));
-  EXPECT_EQ(scene::PointB, (DihedralPoint{0, -11, 0}));
+  EXPECT_EQ(scene.PointA, (DihedralPoint{0, -10, 0}));
+  EXPECT_EQ(scene.PointB, (DihedralPoint{0, -11, 0}));
   EXPECT_EQ(quiz.CurrentExercise.classCode, 6);  // "Horizontal Poster."
 }
 
@@ -129,8 +129,8 @@ TEST_F(QuizTest, EvenDrawsOfBTakeAsMagnitudeWithTheirOwnSign) {
   d.bCota = 20;
   d.bAlejamiento = 30;
   PressTest(d);
-  EXPECT_EQ(scene::PointA, (DihedralPoint{40, 60, 70}));
-  EXPECT_EQ(scene::PointB, (DihedralPoint{40, -60, -70}));
+  EXPECT_EQ(scene.PointA, (DihedralPoint{40, 60, 70}));
+  EXPECT_EQ(scene.PointB, (DihedralPoint{40, -60, -70}));
   EXPECT_EQ(quiz.CurrentExercise.classCode, 5);  // DE PERFIL
   EXPECT_EQ(quiz.CurrentExercise.relationCode, 6);
 }
@@ -154,9 +154,9 @@ TEST_F(QuizTest, ExerciseAlwaysStartsWithASelected) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     SetUp();
-    scene::PointB = {77, 77, 77};
+    scene.PointB = {77, 77, 77};
     window.paCaption = row.caption;
-    scene::SelectedA = row.selectedA;
+    scene.SelectedA = row.selectedA;
 
     Draws d;
     d.pointMode = row.pointMode;
@@ -171,10 +171,10 @@ TEST_F(QuizTest, ExerciseAlwaysStartsWithASelected) {
     const DihedralPoint b{25, 15, 13};
     EXPECT_EQ(window.paCaption, "A");
     EXPECT_EQ(window.paClicks, 0);
-    EXPECT_TRUE(scene::SelectedA);
-    EXPECT_EQ(scene::PointA, a);
-    EXPECT_EQ(scene::PointB, b);
-    EXPECT_EQ(scene::EditPoint, a);
+    EXPECT_TRUE(scene.SelectedA);
+    EXPECT_EQ(scene.PointA, a);
+    EXPECT_EQ(scene.PointB, b);
+    EXPECT_EQ(scene.EditPoint, a);
     EXPECT_EQ(quiz.CurrentExercise.classCode, row.pointMode ? 1 : 5);
     // Only the generated point is on the picture.
     for (const auto& t : Texts()) {
@@ -187,8 +187,8 @@ TEST_F(QuizTest, ExerciseAlwaysStartsWithASelected) {
     }
 
     EditCota(-50);
-    EXPECT_EQ(scene::PointA, (DihedralPoint{25, 30, -50}));
-    EXPECT_EQ(scene::PointB, b);
+    EXPECT_EQ(scene.PointA, (DihedralPoint{25, 30, -50}));
+    EXPECT_EQ(scene.PointB, b);
   }
 }
 
@@ -200,11 +200,12 @@ TEST_F(QuizTest, EmptyRangesDrawNothing) {
   // Before activation both factors are 0, so the abscissa, alejamiento and cota
   // ranges are empty: the exercise still comes out, with those coordinates 0.
   ResetEveryModule();
+  painter.ScaleFactorX = painter.ScaleFactorY = 0.0;
   random.Install();
   random.Queue(Draws{});
   NewExercise();
   EXPECT_EQ(random.bounds, (std::vector<std::int32_t>{2, 2, 2, 2, 2, 2, 2, 50, 50}));
-  EXPECT_EQ(scene::PointA, (DihedralPoint{0, 0, 0}));
+  EXPECT_EQ(scene.PointA, (DihedralPoint{0, 0, 0}));
 }
 
 TEST_F(QuizTest, BuiltInGeneratorIsUniformOverItsRange) {
@@ -232,9 +233,9 @@ TEST_F(QuizTest, ExercisesInQuickSuccessionDiffer) {
   constexpr int kExercises = 50;
   for (int i = 0; i < kExercises; ++i) {
     NewExercise();
-    const DihedralPoint& a = scene::PointA;
-    const DihedralPoint& b = scene::PointB;
-    seen.insert({scene::PointMode ? 1 : 0, a.abscissa, a.alejamiento, a.cota, b.abscissa,
+    const DihedralPoint& a = scene.PointA;
+    const DihedralPoint& b = scene.PointB;
+    seen.insert({scene.IsPoint() ? 1 : 0, a.abscissa, a.alejamiento, a.cota, b.abscissa,
                  b.alejamiento, b.cota});
   }
   EXPECT_GT(seen.size(), 45u);

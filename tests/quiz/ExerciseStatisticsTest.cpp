@@ -28,13 +28,13 @@ struct Tally {
 };
 
 // Generates n exercises in the 320 x 200 space and checks each one.
-Tally Generate(drawing::Painter& painter, quiz::Quiz& quiz, int n) {
+Tally Generate(drawing::Painter& painter, scene::Scene& scene, quiz::Quiz& quiz, int n) {
   Tally t;
   painter.Select320x200();
   for (int i = 0; i < n; ++i) {
-    quiz::NewExercise(painter, quiz);
-    const DihedralPoint& a = scene::PointA;
-    const DihedralPoint& b = scene::PointB;
+    quiz::NewExercise(painter, scene, quiz);
+    const DihedralPoint& a = scene.PointA;
+    const DihedralPoint& b = scene.PointB;
     SCOPED_TRACE(::testing::Message() << "exercise " << i << " A=(" << a.abscissa << ","
                                       << a.alejamiento << "," << a.cota << ") B=(" << b.abscissa
                                       << "," << b.alejamiento << "," << b.cota << ")");
@@ -48,7 +48,7 @@ Tally Generate(drawing::Painter& painter, quiz::Quiz& quiz, int n) {
     t.abscissas.insert(std::abs(a.abscissa));
     t.alejamientos.insert(std::abs(a.alejamiento));
     t.cotas.insert(std::abs(a.cota));
-    if (scene::PointMode) {
+    if (scene.IsPoint()) {
       ++t.points;
       t.pointCodes.insert(quiz.CurrentExercise.classCode);
     } else {
@@ -72,7 +72,6 @@ class ExerciseStatistics : public QuizTest {
     QuizTest::SetUp();
     // Nothing drawn and no window: the codes are recorded all the same.
     painter.SurfaceCanvas = nullptr;
-    scene::Quorvel = nullptr;
   }
 };
 
@@ -82,7 +81,7 @@ TEST_F(ExerciseStatistics, EveryAnswerIsSometimesRight) {
   quiz::SetRandomSource([&generator](std::int32_t n) {
     return std::uniform_int_distribution<std::int32_t>(0, n - 1)(generator);
   });
-  const Tally t = Generate(painter, quiz, 10000);
+  const Tally t = Generate(painter, scene, quiz, 10000);
   ASSERT_FALSE(HasFailure());
 
   EXPECT_NEAR(t.points, 5000, 300);
@@ -104,7 +103,7 @@ TEST_F(ExerciseStatistics, EveryAnswerIsSometimesRight) {
 
 TEST_F(ExerciseStatistics, BuiltInGeneratorKeepsEveryCoordinateInItsSet) {
   quiz::SetRandomSource(nullptr);
-  const Tally t = Generate(painter, quiz, 2000);
+  const Tally t = Generate(painter, scene, quiz, 2000);
   ASSERT_FALSE(HasFailure());
   EXPECT_GT(t.points, 0);
   EXPECT_GT(t.lines, 0);

@@ -10,7 +10,7 @@
 #include "classify/Planes.h"
 #include "quiz/DetailedMode.h"
 #include "quiz/PlaneExercise.h"
-#include "scene/PlaneScene.h"
+#include "scene/Scene.h"
 
 namespace {
 
@@ -26,17 +26,17 @@ TEST_F(PlaneQuiz, AboutOneInThreeEveryTypeDrawnAsSetTypeHidden) {
   int planes = 0;
   for (int i = 0; i < 600; ++i) {
     window.ocultarbotones();
-    scene::EditPoint = DihedralPoint{1, 2, 3};  // an edit before TEST moves nothing
+    scene.EditPoint = DihedralPoint{1, 2, 3};  // an edit before TEST moves nothing
     canvas.Clear();
     NewExercise();
     const quiz::Exercise& e = quiz.CurrentExercise;
-    ASSERT_EQ(window.planeListVisible, e.planeMode);
-    ASSERT_EQ(scene::PlaneMode, e.planeMode);
-    if (!e.planeMode) continue;
+    ASSERT_EQ(window.planeListVisible, (e.figure == scene::Figure::kPlane));
+    ASSERT_EQ(scene.IsPlane(), (e.figure == scene::Figure::kPlane));
+    if (e.figure != scene::Figure::kPlane) continue;
     ++planes;
     types.insert(e.classCode);
     ASSERT_FALSE(window.listVisible[0] || window.listVisible[1] || window.listVisible[2]);
-    ASSERT_TRUE(scene::PointA == e.A && scene::PointB == e.B && scene::PointC == e.C);
+    ASSERT_TRUE(scene.PointA == e.A && scene.PointB == e.B && scene.PointC == e.C);
     for (const DihedralPoint& p : {e.A, e.B, e.C})
       ASSERT_TRUE(std::abs(p.abscissa) < 97 && std::abs(p.alejamiento) < 144 &&
                   std::abs(p.cota) < 144);
@@ -50,7 +50,8 @@ TEST_F(PlaneQuiz, AboutOneInThreeEveryTypeDrawnAsSetTypeHidden) {
 
 TEST_F(PlaneQuiz, OffTakesNoDrawAndSetsNoPlane) {
   PressTest(Draws{});  // exactly the seed's draws
-  EXPECT_FALSE(scene::PlaneMode || quiz.CurrentExercise.planeMode || window.planeListVisible);
+  EXPECT_FALSE(scene.IsPlane() || (quiz.CurrentExercise.figure == scene::Figure::kPlane) ||
+               window.planeListVisible);
 }
 
 quiz::Exercise PlaneOf(const DihedralPoint& a, const DihedralPoint& b, const DihedralPoint& c) {

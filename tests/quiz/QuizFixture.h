@@ -22,18 +22,17 @@
 #include "quiz/Quiz.h"
 #include "quiz/TestMode.h"
 #include "scene/Scene.h"
-#include "support/FakeWindow.h"
 #include "support/RecordingCanvas.h"
 
 inline void ResetEveryModule() {
   quiz::ResetQuiz();
-  scene::ResetScene();
 }
 
 // The fake window with test mode's controls, worked as the window's handlers work
 // the real ones.
-class FakeQuizWindow : public FakeWindow {
+class FakeQuizWindow {
  public:
+  std::array<std::string, 8> labels{};  // index 1..7
   std::string paCaption = "A";
   int paClicks = 0;
   std::array<bool, 3> listVisible{};
@@ -48,12 +47,12 @@ class FakeQuizWindow : public FakeWindow {
 
   // The real handler's caption and selection part; tests that need the redraw call
   // the classification themselves.
-  void PAClick() {
+  void PAClick(scene::Scene& scene) {
     ++paClicks;
     calls.push_back("PAClick");
     paCaption = paCaption == "A" ? "B" : "A";
-    scene::SelectedA = !scene::SelectedA;
-    scene::EditPoint = scene::SelectedA ? scene::PointA : scene::PointB;
+    scene.SelectedA = !scene.SelectedA;
+    scene.EditPoint = scene.SelectedA ? scene.PointA : scene.PointB;
   }
   void ocultarbotones() {
     calls.push_back("ocultarbotones");
@@ -82,7 +81,7 @@ class FakeQuizWindow : public FakeWindow {
       (list == AnswerList::SelPlano ? planeListVisible : listVisible[static_cast<int>(list)]) =
           true;
     if (changes.captionToA && paCaption == "B") paCaption = "A";
-    if (changes.label7) SetLabelCaption(7, *changes.label7);
+    if (changes.label7) labels[7] = *changes.label7;
     if (changes.showButtons) mostrarbotones();
     if (changes.showTest) btestVisible = true;
   }
@@ -132,9 +131,9 @@ class QuizTest : public ::testing::Test {
   void SetUp() override {
     ResetEveryModule();
     painter.AttachSurface(&canvas, 1024, 480);
-    scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
+    painter.ActivateMapping(delgraph::GetMaxX(), delgraph::GetMaxY());
+    scene::Activate(scene);
     painter.Select640x480();  // as the activation handler leaves it
-    scene::Quorvel = &window;
     random.Install();
     canvas.Clear();
   }
@@ -148,15 +147,15 @@ class QuizTest : public ::testing::Test {
     EXPECT_TRUE(random.Exhausted());
   }
   // The bodies of the TEST and "comprobar" handlers, once the buttons are hidden.
-  void NewExercise() { window.Apply(quiz::NewExercise(painter, quiz)); }
-  void CheckAnswer() { window.Apply(quiz::CheckAnswer(painter, quiz, window.Choices())); }
+  void NewExercise() { window.Apply(quiz::NewExercise(painter, scene, quiz)); }
+  void CheckAnswer() { window.Apply(quiz::CheckAnswer(painter, scene, quiz, window.Choices())); }
 
   // A scroll-bar edit while an exercise waits: redraw and store the edited point.
   void EditCota(std::int32_t cota) {
     painter.Select320x200();
-    drawing::RedrawFrame(painter, scene::ProfileOn);
-    scene::EditPoint.cota = cota;
-    drawing::InfoUpdate(painter);
+    drawing::RedrawFrame(painter, scene.ProfileOn);
+    scene.EditPoint.cota = cota;
+    drawing::InfoUpdate(painter, scene);
   }
 
   // Texts drawn since the last Clear, as "x y text".
@@ -177,6 +176,7 @@ class QuizTest : public ::testing::Test {
 
   RecordingCanvas canvas;
   drawing::Painter painter;
+  scene::Scene scene;
   FakeQuizWindow window;
   quiz::Quiz quiz;
   ScriptedRandom random;

@@ -24,7 +24,7 @@ using quiz::GeneratedExercise;
 using quiz::SheetKind;
 
 bool Same(const GeneratedExercise& x, const GeneratedExercise& y) {
-  return x.pointMode == y.pointMode && x.a == y.a && x.b == y.b;
+  return x.figure == y.figure && x.a == y.a && x.b == y.b;
 }
 bool SameList(const std::vector<GeneratedExercise>& x, const std::vector<GeneratedExercise>& y) {
   if (x.size() != y.size()) return false;
@@ -44,11 +44,11 @@ TEST_F(QuizTest, SheetDrawsWhatTestModeDrawsAfterAnEditWithTheSameGenerator) {
   // Each point and line is one that test mode draws next, or soon after: the
   // sheet passes over those of a kind it does not deal now and those too close.
   for (const GeneratedExercise& e : sheet) {
-    if (e.planeMode) continue;  // drawn apart from test mode's generator
+    if (e.figure == scene::Figure::kPlane) continue;  // drawn apart from test mode's generator
     bool drawn = false;
     for (int k = 0; k < 50 && !drawn; ++k) {
       NewExercise();
-      drawn = Same(e, GeneratedExercise{scene::PointMode, scene::PointA, scene::PointB});
+      drawn = Same(e, GeneratedExercise{scene.figure, scene.PointA, scene.PointB});
     }
     EXPECT_TRUE(drawn);
   }
@@ -63,9 +63,9 @@ TEST_F(QuizTest, SeedsRepeatAndDifferAndKindsKeepTheirOwnExercises) {
 
   // A kind keeps to its exercises.
   for (const GeneratedExercise& e : quiz::SheetExercises(60, 9, SheetKind::kPoints))
-    EXPECT_TRUE(e.pointMode && !e.planeMode);
+    EXPECT_TRUE((e.figure == scene::Figure::kPoint) && e.figure != scene::Figure::kPlane);
   for (const GeneratedExercise& e : quiz::SheetExercises(60, 9, SheetKind::kLines))
-    EXPECT_FALSE(e.pointMode);
+    EXPECT_FALSE(e.figure == scene::Figure::kPoint);
 }
 
 // Point, line, plane as 0, 1, 2; and a plane's type code.
@@ -73,7 +73,10 @@ std::vector<int> Tally(const std::vector<GeneratedExercise>& sheet, bool types) 
   std::vector<int> count(types ? 11 : 3, 0);
   for (const GeneratedExercise& e : sheet) {
     const std::int32_t type = classify::PlaneType(e.a, e.b, e.c).code;
-    ++count[static_cast<std::size_t>(types ? type : e.planeMode ? 2 : !e.pointMode)];
+    ++count[static_cast<std::size_t>(types ? type
+                                     : (e.figure == scene::Figure::kPlane)
+                                         ? 2
+                                         : e.figure != scene::Figure::kPoint)];
   }
   return types ? std::vector<int>(count.begin() + 1, count.begin() + 9) : count;
 }
@@ -95,7 +98,10 @@ TEST_F(QuizTest, SheetsDealTheirKindsAndPlaneTypesInTurnAndKeepPointsApart) {
     for (const GeneratedExercise& e : quiz::SheetExercises(60, seed, SheetKind::kMixed)) {
       const DihedralPoint p[3] = {e.a, e.b, e.c};
       std::vector<std::array<int, 2>> marks;  // a below L.T., a' above it, ...
-      for (int k = 0; k < (e.pointMode ? 1 : e.planeMode ? 3 : 2); ++k) {
+      for (int k = 0; k < ((e.figure == scene::Figure::kPoint)   ? 1
+                           : (e.figure == scene::Figure::kPlane) ? 3
+                                                                 : 2);
+           ++k) {
         marks.push_back({p[k].abscissa, p[k].alejamiento});
         marks.push_back({p[k].abscissa, -p[k].cota});
       }
@@ -115,20 +121,21 @@ TEST_F(QuizTest, SheetBoundsAreThoseAfterAnEditAndLeaveTheMappingAlone) {
   // command line has no surface extent at all.
   EXPECT_EQ(quiz::CurrentBounds(painter).abscissa, 40);
   for (const std::int32_t extent : {delgraph::GetMaxX(), 0}) {
-    scene::SurfaceWidth = scene::SurfaceHeight = extent;
+    painter.SurfaceWidth = painter.SurfaceHeight = extent;
     const quiz::ExerciseBounds after = quiz::BoundsAfterEdit();
     EXPECT_EQ(after.abscissa, 97);
     EXPECT_EQ(after.distance, 144);
-    EXPECT_EQ(scene::SurfaceWidth, extent);
+    EXPECT_EQ(painter.SurfaceWidth, extent);
   }
-  scene::SurfaceWidth = delgraph::GetMaxX();
-  scene::SurfaceHeight = delgraph::GetMaxY();
+  painter.SurfaceWidth = delgraph::GetMaxX();
+  painter.SurfaceHeight = delgraph::GetMaxY();
   EXPECT_EQ(quiz::CurrentBounds(painter).abscissa, 40);
 }
 
 TEST_F(QuizTest, KeyLinesNameTheClassification) {
   const auto key = [](int n, bool point, DihedralPoint a, DihedralPoint b = {}) {
-    return quiz::KeyLine(n, GeneratedExercise{point, a, b});
+    return quiz::KeyLine(
+        n, GeneratedExercise{point ? scene::Figure::kPoint : scene::Figure::kLine, a, b});
   };
   // The names as the answer lists write them, never the window's shortened texts,
   // the finer and the other true names after them, each once; nothing for a
@@ -153,7 +160,7 @@ TEST_F(QuizTest, KeyOfALineThroughTheGroundLineNamesItToo) {
   // Neither end on L.T., yet the line crosses it at (0,0,0): the program says
   // OBLICUA, and a student who writes QUE CORTA A L.T. is right as well.
   const std::string line =
-      quiz::KeyLine(7, GeneratedExercise{false, {-20, 20, 30}, {40, -20, -30}});
+      quiz::KeyLine(7, GeneratedExercise{scene::Figure::kLine, {-20, 20, 30}, {40, -20, -30}});
   EXPECT_EQ(line,
             "7. A=(-20,20,30) B=(40,-20,-30): OBLICUA (también QUE CORTA A L.T.); / AL H Y AL "
             "V. (también UN PUNTO EN L.T.)");
@@ -184,7 +191,7 @@ TEST_F(QuizTest, PlaneExercisesHaveTheirTypeAndTheKeyEveryTrueName) {
   for (std::int32_t code = 1; code <= 10; ++code) {
     for (int k = 0; k < 20; ++k) {
       const GeneratedExercise e = quiz::DrawPlaneExercise(random, bounds, code);
-      ASSERT_TRUE(e.planeMode);
+      ASSERT_TRUE(e.figure == scene::Figure::kPlane);
       for (const DihedralPoint& p : {e.a, e.b, e.c}) {
         EXPECT_LT(std::abs(p.abscissa), bounds.abscissa);
         EXPECT_LT(std::max(std::abs(p.alejamiento), std::abs(p.cota)), bounds.distance);
@@ -206,7 +213,7 @@ TEST_F(QuizTest, PlaneExercisesHaveTheirTypeAndTheKeyEveryTrueName) {
 
   const auto key = [](DihedralPoint a, DihedralPoint b, DihedralPoint c) {
     GeneratedExercise e;
-    e.planeMode = true;
+    e.figure = scene::Figure::kPlane;
     e.a = a;
     e.b = b;
     e.c = c;
@@ -237,7 +244,8 @@ TEST_F(QuizTest, QuadrantsKeyLinesFollowTheClassification) {
             "2. A=(-20,30,0) B=(30,-50,0): cuadrantes PLANO H. ANTERIOR, PLANO H. POSTERIOR");
   // Every line of a quadrants sheet is keyed with the quadrants it crosses.
   for (const GeneratedExercise& q : quiz::SheetExercises(30, 3, SheetKind::kQuadrants)) {
-    ASSERT_TRUE(q.quadrants && !q.pointMode && !q.planeMode);
+    ASSERT_TRUE(q.quadrants && q.figure != scene::Figure::kPoint &&
+                q.figure != scene::Figure::kPlane);
     const std::string line = quiz::KeyLine(1, q);
     EXPECT_EQ(line.substr(line.find(": ") + 2),
               quiz::QuadrantsText(classify::QuadrantsCrossed(q.a, q.b)));
@@ -245,14 +253,14 @@ TEST_F(QuizTest, QuadrantsKeyLinesFollowTheClassification) {
   // Planes sheets hold planes of every type; a mixed one holds all three figures.
   std::vector<int> types(11, 0);
   for (const GeneratedExercise& p : quiz::SheetExercises(60, 3, SheetKind::kPlanes)) {
-    ASSERT_TRUE(p.planeMode);
+    ASSERT_TRUE(p.figure == scene::Figure::kPlane);
     ++types[static_cast<std::size_t>(classify::PlaneType(p.a, p.b, p.c).code)];
   }
   for (int code = 1; code <= 8; ++code) EXPECT_GT(types[static_cast<std::size_t>(code)], 0);
   int planes = 0, points = 0;
   for (const GeneratedExercise& m : quiz::SheetExercises(60, 3, SheetKind::kMixed)) {
-    planes += m.planeMode;
-    points += m.pointMode;
+    planes += (m.figure == scene::Figure::kPlane);
+    points += (m.figure == scene::Figure::kPoint);
   }
   EXPECT_GT(planes, 10);
   EXPECT_GT(points, 10);
@@ -285,17 +293,17 @@ TEST(ExerciseListTest, ReadsPointsAndLinesAndRefusesALineByNumber) {
       "lista.txt");
   EXPECT_EQ(good.fault, "");
   ASSERT_EQ(good.exercises.size(), 2u);
-  EXPECT_TRUE(good.exercises[0].pointMode);
+  EXPECT_TRUE(good.exercises[0].figure == scene::Figure::kPoint);
   EXPECT_EQ(good.exercises[0].a, (DihedralPoint{10, 20, 30}));
-  EXPECT_FALSE(good.exercises[1].pointMode);
+  EXPECT_FALSE(good.exercises[1].figure == scene::Figure::kPoint);
   EXPECT_EQ(good.exercises[1].b, (DihedralPoint{50, 60, 80}));
   const auto more = quiz::ParseExerciseList(
       "A(1,2,3) B(4,5,6) C(7,8,-9)\nA(-10,40,40) B(50,-60,80) Cuadrantes\n", "lista.txt");
   EXPECT_EQ(more.fault, "");
   ASSERT_EQ(more.exercises.size(), 2u);
-  EXPECT_TRUE(more.exercises[0].planeMode);
+  EXPECT_TRUE(more.exercises[0].figure == scene::Figure::kPlane);
   EXPECT_EQ(more.exercises[0].c, (DihedralPoint{7, 8, -9}));
-  EXPECT_FALSE(more.exercises[1].planeMode);
+  EXPECT_FALSE(more.exercises[1].figure == scene::Figure::kPlane);
   EXPECT_TRUE(more.exercises[1].quadrants);
 
   struct Case {

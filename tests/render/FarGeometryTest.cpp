@@ -43,7 +43,8 @@ TEST_F(FarGeometryTest, PdfOfAFarPointRendersQuicklyWithItsReferenceLine) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   const QString pdf = dir.filePath("p.pdf");
-  const render::SceneSpec far{true, {0, 0, 100000000}, {0, 0, 100000000}, false, false};
+  const render::SceneSpec far{
+      scene::Figure::kPoint, {0, 0, 100000000}, {0, 0, 100000000}, false, false};
   ASSERT_EQ(render::WriteFile(far, palette, pdf, render::Format::Pdf, 1), QString());
   QProcess p;
   p.start(renderer, {"-png", "-r", "60", "-singlefile", pdf, dir.filePath("page")});

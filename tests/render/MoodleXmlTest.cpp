@@ -10,12 +10,12 @@ namespace {
 
 TEST(MoodleXmlTest, ChoicesAsTheyAreQuadrantsInEverySpellingAndTheBanksCategory) {
   const auto quadrants = [](DihedralPoint a, DihedralPoint b) {
-    quiz::GeneratedExercise e{false, a, b};
+    quiz::GeneratedExercise e{scene::Figure::kLine, a, b};
     e.quadrants = true;
     return e;
   };
   const QString bank = QString::fromUtf8(
-      render::MoodleXml({quiz::GeneratedExercise{false, {10, 20, 30}, {-10, 20, 30}},
+      render::MoodleXml({quiz::GeneratedExercise{scene::Figure::kLine, {10, 20, 30}, {-10, 20, 30}},
                          quadrants({-20, 20, 30}, {40, -20, -30}),
                          quadrants({-20, 30, 0}, {30, -50, 0}), quadrants({10, 0, 0}, {-10, 0, 0})},
                         QStringLiteral("rectas, semilla 42"), render::PrintSheetPalette()));

@@ -1,5 +1,5 @@
 // The render module without a window: scaled drawing, the SVG and PDF pictures
-// against the PNG, the module state given back, and pictures at their edges: a
+// against the PNG, the window's painter left alone, and pictures at their edges: a
 // list's bounds inside a sheet's views, no title in its space view, a long number
 // set smaller rather than cut.
 #include <gtest/gtest.h>
@@ -25,9 +25,7 @@
 #include "quiz/Quiz.h"
 #include "quiz/TestMode.h"
 #include "render/Export.h"
-#include "render/ModuleState.h"
 #include "render/SheetPicture.h"
-#include "support/FakeWindow.h"
 #include "support/RecordingCanvas.h"
 
 namespace {
@@ -35,8 +33,8 @@ namespace {
 using delgraph::ColorValue;
 using delgraph::QtCanvas;
 
-const render::SceneSpec kPoint{true, {20, 40, 30}, {20, 40, 30}, false, false};
-const render::SceneSpec kLine{false, {-40, 30, 20}, {50, -20, 60}, false, false};
+const render::SceneSpec kPoint{scene::Figure::kPoint, {20, 40, 30}, {20, 40, 30}, false, false};
+const render::SceneSpec kLine{scene::Figure::kLine, {-40, 30, 20}, {50, -20, 60}, false, false};
 
 ColorValue At(const QImage& image, int x, int y) {
   return QtCanvas::FromQRgb(image.pixel(x, y));
@@ -132,7 +130,8 @@ TEST_F(RenderTest, SvgMatchesThePngAndHoldsItsTexts) {
   EXPECT_TRUE(svg.contains(">Primer Cuadrante</text>"));
   EXPECT_TRUE(svg.contains(">A=(20,40,30)</text>"));
   // Answers hidden: the location is left out, the coordinates stay.
-  const QByteArray hidden = render::RenderSvg({true, {20, 40, 30}, {}, false, true}, palette, 1);
+  const QByteArray hidden =
+      render::RenderSvg({scene::Figure::kPoint, {20, 40, 30}, {}, false, true}, palette, 1);
   EXPECT_FALSE(hidden.contains("Primer Cuadrante"));
   EXPECT_TRUE(hidden.contains(">A=(20,40,30)</text>"));
 }
@@ -161,33 +160,22 @@ TEST_F(RenderTest, PdfIsAnA4LandscapePageWithRealText) {
       << facts.toStdString();
 }
 
-TEST_F(RenderTest, EveryModuleStateIsGivenBackEvenAfterAThrow) {
-  FakeWindow window;
+TEST_F(RenderTest, AThrowGoesThroughAndLeavesTheWindowsPainterAlone) {
   RecordingCanvas windowCanvas;
   drawing::Painter windowPainter;
-  scene::Quorvel = &window;
   windowPainter.SurfaceCanvas = &windowCanvas;
-  scene::PointA = {7, 8, 9};
-  scene::ProfileOn = true;
-  scene::ScaleFactorX = 2.5;
   windowPainter.palette.SetEntry(5, 1, 2, 3);
   windowPainter.FillPattern = 11;
   windowPainter.SetLogicalWindow(3, 1, 2, 3, 4);
-  const render::ModuleState before = render::CaptureModuleState();
   const drawing::Painter painterBefore = windowPainter;
 
   QImage image(1025, 473, QImage::Format_RGB32);
   EXPECT_THROW(render::WithSurface(image, QRectF(image.rect()), windowPainter.palette,
-                                   [](drawing::Painter& painter) {
-                                     render::DrawEdit(painter, kLine);
+                                   [](drawing::Painter& painter, scene::Scene& scene) {
+                                     render::DrawEdit(painter, scene, kLine);
                                      throw std::runtime_error("stop");
                                    }),
                std::runtime_error);
-  const render::ModuleState after = render::CaptureModuleState();
-  EXPECT_EQ(after.scene.PointA, before.scene.PointA);
-  EXPECT_EQ(after.scene.ProfileOn, true);
-  EXPECT_EQ(after.scene.ScaleFactorX, 2.5);
-  EXPECT_EQ(after.scene.Quorvel, &window);
   EXPECT_EQ(windowPainter.SurfaceCanvas, &windowCanvas);
   EXPECT_EQ(windowPainter.palette.active.colors[5], painterBefore.palette.active.colors[5]);
   EXPECT_EQ(windowPainter.FillPattern, 11);
@@ -195,92 +183,8 @@ TEST_F(RenderTest, EveryModuleStateIsGivenBackEvenAfterAThrow) {
   EXPECT_EQ(windowPainter.CurrentWindow, painterBefore.CurrentWindow);
   // The render drew, but not on the window's canvas and not on its labels.
   EXPECT_TRUE(windowCanvas.Calls(std::string()).empty());
-  EXPECT_EQ(window.labels, (std::array<std::string, 8>{}));
-  EXPECT_TRUE(window.memo2Visible);
+  EXPECT_FALSE(windowPainter.ForWindow.hideSplash);
   EXPECT_NE(At(image, 700, 193), At(image, 700, 200));
-  scene::ResetScene();
-}
-
-// Every variable of every module, set away from what a render leaves behind, and
-// all of them found again after it; the window's quiz too, which a render cannot reach.
-TEST_F(RenderTest, EveryVariableOfEveryModuleComesBackAfterARender) {
-  FakeWindow window;
-  RecordingCanvas windowCanvas;
-  scene::RestoreState({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, false,      false, true, true, true, 11,
-                       12,        -13,       14,        -15,        16,    -17,  18,   21,   22,
-                       1.5,       2.5,       &window,   {-7, 8, 9}, true,  true, true, true});
-  drawing::Painter windowPainter;
-  windowPainter.palette.active.colors[3] = 0x123456;
-  windowPainter.palette.rgb[4] = {1, 2, 3};
-  windowPainter.SurfaceCanvas = &windowCanvas;
-  windowPainter.FontTable[5] = "Mi letra";
-  windowPainter.FillPattern = 7;
-  windowPainter.FillColor = 9;
-  windowPainter.LogicalWindowTable[1] = {1, 2, 3, 4};
-  windowPainter.CurrentWindow = 4;
-  windowPainter.WindowWidth = 33.0;
-  windowPainter.WindowHeight = 44.0;
-  windowPainter.SpaceOrigin = {5, 6};
-  windowPainter.FlatOrigin = {7, 8};
-  windowPainter.AbscissaStepX = 0.5;
-  windowPainter.AbscissaStepY = 0.25;
-  windowPainter.SavedTextStyle = {3, 0, 14, 1, 2};
-  windowPainter.FramesDrawn = 99;
-  quiz::Quiz q;
-  q.ExerciseAnswered = q.DetailedMode = q.HideCoordinates = true;
-  q.CurrentExercise = {true, false, {1, 2, 3}, {4, 5, 6}, 6, 4, {6, 8}, {4, 7}};
-  q.Results.push_back(quiz::ResultRecord{});
-  q.TestHits = 19;
-  q.TestMisses = 20;
-  const render::ModuleState before = render::CaptureModuleState();
-  const drawing::Painter painterBefore = windowPainter;
-
-  QImage image(1025, 473, QImage::Format_RGB32);
-  render::WithSurface(image, QRectF(image.rect()), windowPainter.palette,
-                      [](drawing::Painter& painter) { render::DrawEdit(painter, kLine); });
-
-  const render::ModuleState a = render::CaptureModuleState();
-  const scene::State& bs = before.scene;
-  EXPECT_EQ(a.scene.PointA, bs.PointA);
-  EXPECT_EQ(a.scene.PointB, bs.PointB);
-  EXPECT_EQ(a.scene.EditPoint, bs.EditPoint);
-  EXPECT_EQ(
-      (std::array{a.scene.PointMode, a.scene.SelectedA, a.scene.ProfileOn, a.scene.AnswerHidden}),
-      (std::array{bs.PointMode, bs.SelectedA, bs.ProfileOn, bs.AnswerHidden}));
-  EXPECT_EQ(
-      (std::array{a.scene.IncrX, a.scene.IncrY, a.scene.AbscissaMin, a.scene.AbscissaMax,
-                  a.scene.AlejamientoMin, a.scene.AlejamientoMax, a.scene.CotaMin, a.scene.CotaMax,
-                  q.TestHits, q.TestMisses, a.scene.SurfaceWidth, a.scene.SurfaceHeight}),
-      (std::array{11, 12, -13, 14, -15, 16, -17, 18, 19, 20, 21, 22}));
-  EXPECT_EQ(a.scene.ScaleFactorX, 1.5);
-  EXPECT_EQ(a.scene.ScaleFactorY, 2.5);
-  EXPECT_EQ(a.scene.Quorvel, &window);
-  EXPECT_EQ(a.scene.PointC, (DihedralPoint{-7, 8, 9}));
-  EXPECT_TRUE(a.scene.PlaneMode && a.scene.SelectedC && a.scene.VisibilityOn);
-  EXPECT_EQ(windowPainter.palette.active.colors[3], 0x123456u);
-  EXPECT_EQ(windowPainter.palette.rgb[4].blue, 3);
-  EXPECT_EQ(windowPainter.SurfaceCanvas, &windowCanvas);
-  EXPECT_EQ(windowPainter.FontTable[0], painterBefore.FontTable[0]);
-  EXPECT_EQ(windowPainter.FontTable[5], "Mi letra");
-  EXPECT_EQ(windowPainter.FillPattern, 7);
-  EXPECT_EQ(windowPainter.FillColor, 9);
-  EXPECT_EQ(windowPainter.LogicalWindowTable[1].y2, 4.0);
-  EXPECT_EQ(windowPainter.LogicalWindowTable[2].x2, painterBefore.LogicalWindowTable[2].x2);
-  EXPECT_EQ(windowPainter.CurrentWindow, 4);
-  EXPECT_EQ((std::array{windowPainter.WindowWidth, windowPainter.WindowHeight,
-                        windowPainter.AbscissaStepX, windowPainter.AbscissaStepY}),
-            (std::array{33.0, 44.0, 0.5, 0.25}));
-  EXPECT_EQ(windowPainter.SpaceOrigin, (drawing::SurfacePoint{5, 6}));
-  EXPECT_EQ(windowPainter.FlatOrigin, (drawing::SurfacePoint{7, 8}));
-  EXPECT_EQ(windowPainter.SavedTextStyle.size, 14);
-  EXPECT_TRUE(a.scene.TracesOn);
-  EXPECT_EQ(windowPainter.FramesDrawn, 99u);
-  EXPECT_TRUE(a.scene.CoordinatesHidden);
-  EXPECT_TRUE(q.ExerciseAnswered && q.DetailedMode && q.HideCoordinates);
-  EXPECT_EQ(q.CurrentExercise.B, (DihedralPoint{4, 5, 6}));
-  EXPECT_EQ(q.CurrentExercise.trueRelations, (std::vector<std::int32_t>{4, 7}));
-  EXPECT_EQ(q.Results.size(), 1u);
-  scene::ResetScene();
 }
 
 TEST(SheetPictureTest, ListBoundsKeepEveryProjectionAndItsRingInsideBothViews) {
@@ -289,20 +193,21 @@ TEST(SheetPictureTest, ListBoundsKeepEveryProjectionAndItsRingInsideBothViews) {
   const QRectF space = render::SpacePictureArea().adjusted(4, 4, -4, -4);
   QImage image(10, 10, QImage::Format_RGB32);
   QPainter painter(&image);
-  render::WithSurfacePart(
-      painter, QRectF(image.rect()), flat, false, {}, [&](drawing::Painter& picture) {
-        picture.Select320x200();
-        drawing::ComputeSceneOrigins(picture);
-        const int x = quiz::kListAbscissaLimit, d = quiz::kListDistanceLimit;
-        for (const int corner : {0, 1, 2, 3, 4, 5, 6, 7}) {
-          const auto r = drawing::PositionsAt(picture, corner & 1 ? x : -x, corner & 2 ? d : -d,
-                                              corner & 4 ? d : -d);
-          for (const drawing::SurfacePoint p : {r.G, r.h, r.v})
-            EXPECT_TRUE(flat.contains(QPointF(p.x, p.y))) << corner;
-          for (const drawing::SurfacePoint p : {r.S, r.Hp, r.Vp})
-            EXPECT_TRUE(space.contains(QPointF(p.x, p.y))) << corner;
-        }
-      });
+  render::WithSurfacePart(painter, QRectF(image.rect()), flat, false, {},
+                          [&](drawing::Painter& picture, scene::Scene&) {
+                            picture.Select320x200();
+                            drawing::ComputeSceneOrigins(picture);
+                            const int x = quiz::kListAbscissaLimit, d = quiz::kListDistanceLimit;
+                            for (const int corner : {0, 1, 2, 3, 4, 5, 6, 7}) {
+                              const auto r =
+                                  drawing::PositionsAt(picture, corner & 1 ? x : -x,
+                                                       corner & 2 ? d : -d, corner & 4 ? d : -d);
+                              for (const drawing::SurfacePoint p : {r.G, r.h, r.v})
+                                EXPECT_TRUE(flat.contains(QPointF(p.x, p.y))) << corner;
+                              for (const drawing::SurfacePoint p : {r.S, r.Hp, r.Vp})
+                                EXPECT_TRUE(space.contains(QPointF(p.x, p.y))) << corner;
+                            }
+                          });
 }
 
 TEST(SheetPictureTest, SpaceViewOfASheetCarriesNoTitle) {
@@ -311,7 +216,7 @@ TEST(SheetPictureTest, SpaceViewOfASheetCarriesNoTitle) {
   image.fill(Qt::white);
   QPainter painter(&image);
   quiz::GeneratedExercise e;
-  e.pointMode = true;
+  e.figure = scene::Figure::kPoint;
   e.a = e.b = {20, 40, 30};
   render::DrawExercisePart(painter, QRectF(image.rect()), area, e, render::PrintSheetPalette());
   painter.end();
@@ -325,7 +230,7 @@ TEST(SheetPictureTest, SpaceViewOfASheetCarriesNoTitle) {
 TEST(SheetPictureTest, LongMeetingPointOnTheGroundLineIsSetSmallerNotCut) {
   const delgraph::Palette palette = ShippedColours();
   render::SceneSpec plane;  // "α1 y α2 cortan a L.T. en x = -146857,78"
-  plane.plane = true;
+  plane.figure = scene::Figure::kPlane;
   plane.A = {-66, -110, -136};
   plane.B = {-74, -42, 127};
   plane.C = {-7, -41, 131};

@@ -6,87 +6,37 @@
 #include <string>
 
 #include "scene/Scene.h"
-#include "support/FakeWindow.h"
 
 namespace {
 
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 
-// Puts a value other than the start value into every scene variable.
-void Scramble(WindowPort* window) {
-  scene::PointA = {1, 2, 3};
-  scene::PointB = {4, 5, 6};
-  scene::EditPoint = {7, 8, 9};
-  scene::PointMode = scene::SelectedA = scene::ProfileOn = scene::AnswerHidden = true;
-  scene::IncrX = 11;
-  scene::IncrY = 12;
-  scene::AbscissaMin = -1;
-  scene::AbscissaMax = 1;
-  scene::AlejamientoMin = -2;
-  scene::AlejamientoMax = 2;
-  scene::CotaMin = -3;
-  scene::CotaMax = 3;
-  scene::SurfaceWidth = 15;
-  scene::SurfaceHeight = 16;
-  scene::ScaleFactorX = 2.5;
-  scene::ScaleFactorY = 3.5;
-  scene::Quorvel = window;
-}
-
-TEST(Scene, ResetPutsEveryVariableToZero) {
-  FakeWindow window;
-  Scramble(&window);
-  scene::ResetScene();
-
-  EXPECT_EQ(scene::PointA, DihedralPoint{});
-  EXPECT_EQ(scene::PointB, DihedralPoint{});
-  EXPECT_EQ(scene::EditPoint, DihedralPoint{});
-  EXPECT_FALSE(scene::PointMode);
-  EXPECT_FALSE(scene::SelectedA);
-  EXPECT_FALSE(scene::ProfileOn);
-  EXPECT_FALSE(scene::AnswerHidden);
-  EXPECT_EQ(scene::IncrX, 0);
-  EXPECT_EQ(scene::IncrY, 0);
-  EXPECT_EQ(scene::AbscissaMin, 0);
-  EXPECT_EQ(scene::AbscissaMax, 0);
-  EXPECT_EQ(scene::AlejamientoMin, 0);
-  EXPECT_EQ(scene::AlejamientoMax, 0);
-  EXPECT_EQ(scene::CotaMin, 0);
-  EXPECT_EQ(scene::CotaMax, 0);
-  EXPECT_EQ(scene::SurfaceWidth, 0);
-  EXPECT_EQ(scene::SurfaceHeight, 0);
-  EXPECT_EQ(scene::ScaleFactorX, 0.0);
-  EXPECT_EQ(scene::ScaleFactorY, 0.0);
-  EXPECT_EQ(scene::Quorvel, nullptr);
-}
-
 TEST(Scene, ActivationSetsStartValuesAndKeepsTheAbscissa) {
-  scene::ResetScene();
-  Scramble(nullptr);
-  scene::EditPoint.abscissa = -37;
-  scene::SetActivationScene(1024, 480);
+  scene::Scene scene;
+  scene.PointA = {1, 2, 3};
+  scene.PointB = {4, 5, 6};
+  scene.EditPoint = {-37, 8, 9};
+  scene.SelectedA = scene.ProfileOn = scene.AnswerHidden = false;
+  scene.IncrX = 11;
+  scene.IncrY = 12;
+  scene::Activate(scene);
 
-  EXPECT_EQ(scene::ScaleFactorX, 1.0);
-  EXPECT_EQ(scene::ScaleFactorY, 1.0);
-  EXPECT_EQ(scene::AbscissaMin, -90);
-  EXPECT_EQ(scene::AbscissaMax, 90);
-  EXPECT_EQ(scene::AlejamientoMin, -110);
-  EXPECT_EQ(scene::AlejamientoMax, 110);
-  EXPECT_EQ(scene::CotaMin, -140);
-  EXPECT_EQ(scene::CotaMax, 140);
-  EXPECT_EQ(scene::SurfaceWidth, 1024);
-  EXPECT_EQ(scene::SurfaceHeight, 480);
-  EXPECT_FALSE(scene::AnswerHidden);
-  EXPECT_EQ(scene::EditPoint, (DihedralPoint{-37, 40, 40}));
-  EXPECT_EQ(scene::PointA, DihedralPoint{});
-  EXPECT_EQ(scene::PointB, DihedralPoint{});
-  EXPECT_EQ(scene::IncrX, 5);
-  EXPECT_EQ(scene::IncrY, 5);
-  EXPECT_FALSE(scene::ProfileOn);
-  EXPECT_TRUE(scene::SelectedA);
-  EXPECT_TRUE(scene::PointMode);
-  scene::ResetScene();
+  EXPECT_EQ(scene.AbscissaMin, -90);
+  EXPECT_EQ(scene.AbscissaMax, 90);
+  EXPECT_EQ(scene.AlejamientoMin, -110);
+  EXPECT_EQ(scene.AlejamientoMax, 110);
+  EXPECT_EQ(scene.CotaMin, -140);
+  EXPECT_EQ(scene.CotaMax, 140);
+  EXPECT_FALSE(scene.AnswerHidden);
+  EXPECT_EQ(scene.EditPoint, (DihedralPoint{-37, 40, 40}));
+  EXPECT_EQ(scene.PointA, DihedralPoint{});
+  EXPECT_EQ(scene.PointB, DihedralPoint{});
+  EXPECT_EQ(scene.IncrX, 5);
+  EXPECT_EQ(scene.IncrY, 5);
+  EXPECT_FALSE(scene.ProfileOn);
+  EXPECT_TRUE(scene.SelectedA);
+  EXPECT_TRUE(scene.IsPoint());
 }
 
 // ---------------------------------------------------------------------------
