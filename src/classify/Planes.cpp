@@ -1,6 +1,9 @@
 #include "classify/Planes.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "classify/Vocabulary.h"
 #include "scene/PlaneGeometry.h"
@@ -8,6 +11,13 @@
 namespace classify {
 
 namespace {
+
+// Plane type codes, as the plane list numbers them.
+constexpr std::int32_t kProjectingHCode = 4;
+constexpr std::int32_t kProjectingVCode = 5;
+constexpr std::int32_t kThroughGroundLineCode = 7;
+constexpr std::int32_t kPlaneHOrVCode = 9;
+constexpr std::int32_t kNoPlaneCode = 10;
 
 struct PlaneName {
   const char* text;
@@ -58,6 +68,38 @@ std::string PlaneTracesText(const DihedralPoint& A, const DihedralPoint& B,
   if (!t.horizontal.exists) return "sin " + kAlpha1Label + ", " + kAlpha2Label + " paralela a L.T.";
   if (!t.vertical.exists) return "sin " + kAlpha2Label + ", " + kAlpha1Label + " paralela a L.T.";
   return both + " paralelas a L.T.";
+}
+
+std::vector<std::int32_t> PlaneTrueCodes(const DihedralPoint& A, const DihedralPoint& B,
+                                         const DihedralPoint& C) {
+  const std::int32_t code = PlaneType(A, B, C).code;
+  std::vector<std::int32_t> codes{code};
+  if (code == kNoPlaneCode) return codes;
+  const scene::PlaneEquation p = scene::PlaneThrough(A, B, C);
+  // The plane H is the horizontal plane of cota 0 and holds L.T.; V the frontal one.
+  if (code == kPlaneHOrVCode)
+    codes.insert(codes.end(), {p.nz != 0 ? 1 : 2, kThroughGroundLineCode});
+  // Perpendicular to H (no cota in its normal) is proyectante horizontal, whatever
+  // finer name it has (frontal, de perfil, V); perpendicular to V, proyectante vertical.
+  if (p.nz == 0 && code != kProjectingHCode) codes.push_back(kProjectingHCode);
+  if (p.ny == 0 && code != kProjectingVCode) codes.push_back(kProjectingVCode);
+  std::sort(codes.begin() + 1, codes.end());
+  return codes;
+}
+
+std::vector<std::string> PlaneTrueNames(const DihedralPoint& A, const DihedralPoint& B,
+                                        const DihedralPoint& C) {
+  const std::string own = PlaneType(A, B, C).text;
+  std::vector<std::string> names;
+  for (const std::int32_t code : PlaneTrueCodes(A, B, C)) {
+    const char* name = ResultNameOf(kPlaneTypes, code);
+    if (name == nullptr) continue;
+    names.push_back(name);
+    // The classification's finer name ("ES EL PLANO H", "PRIMER BISECTOR") after the
+    // list's name of its code.
+    if (names.size() == 1 && own != names[0]) names.push_back(own);
+  }
+  return names;
 }
 
 }  // namespace classify

@@ -16,4 +16,16 @@ Naming PlaneType(const DihedralPoint& A, const DihedralPoint& B, const DihedralP
 // α2 es L.T.", ...; empty for points that define no plane.
 std::string PlaneTracesText(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C);
 
+// The codes of every true name of plane ABC that the plane list accepts, the
+// classification's own first: a plane perpendicular to H is also proyectante
+// horizontal (the frontal and the profile plane, V), one perpendicular to V also
+// proyectante vertical (the horizontal and the profile plane, H); H is also
+// horizontal and through L.T., V frontal and through L.T.
+std::vector<std::int32_t> PlaneTrueCodes(const DihedralPoint& A, const DihedralPoint& B,
+                                         const DihedralPoint& C);
+// Those names as the list writes them, the classification's code first and its finer
+// name ("ES EL PLANO H", "PRIMER BISECTOR") right after it when it differs.
+std::vector<std::string> PlaneTrueNames(const DihedralPoint& A, const DihedralPoint& B,
+                                        const DihedralPoint& C);
+
 }  // namespace classify

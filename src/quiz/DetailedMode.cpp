@@ -7,6 +7,7 @@
 #include "classify/TrueNames.h"
 #include "delgraph/delgraph.h"
 #include "drawing/Projections.h"
+#include "figures/Kind.h"
 #include "quiz/PlaneExercise.h"
 #include "quiz/Quiz.h"
 
@@ -25,10 +26,6 @@ void UpdateCoordinateDisplay(const Quiz& quiz, scene::Scene& scene) {
 
 }  // namespace
 
-bool Contains(const std::vector<std::int32_t>& codes, std::int32_t code) {
-  return std::find(codes.begin(), codes.end(), code) != codes.end();
-}
-
 void SetDetailedMode(Quiz& quiz, scene::Scene& scene, bool on) {
   quiz.DetailedMode = on;
   UpdateCoordinateDisplay(quiz, scene);
@@ -40,41 +37,15 @@ void SetHideCoordinates(Quiz& quiz, scene::Scene& scene, bool on) {
 }
 
 Exercise ExerciseOf(scene::Figure figure, const DihedralPoint& A, const DihedralPoint& B) {
-  Exercise e;
-  e.set = true;
-  e.figure = figure;
-  e.A = A;
-  e.B = B;
-  if (figure == scene::Figure::kPoint) {
-    e.classCode = classify::PointLocation(A.alejamiento, A.cota).code;
-  } else {
-    e.classCode = classify::LineType(A, B).code;
-    e.relationCode = classify::LineRelation(A, B).code;
-    e.trueTypes = classify::TrueTypes(A, B);
-    e.trueRelations = classify::TrueRelations(A, B);
-  }
-  return e;
+  return figures::KindOf(figure).ExerciseOf(A, B, DihedralPoint{});
 }
 
 Exercise PlaneExerciseOf(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C) {
-  Exercise e;
-  e.set = true;
-  e.figure = scene::Figure::kPlane;
-  e.A = A;
-  e.B = B;
-  e.C = C;
-  e.classCode = classify::PlaneType(A, B, C).code;
-  e.trueTypes = PlaneTrueCodes(A, B, C);
-  return e;
+  return figures::KindOf(scene::Figure::kPlane).ExerciseOf(A, B, C);
 }
 
 bool JudgedRight(const Exercise& e, const Answer& a, bool detailed) {
-  if (e.figure == scene::Figure::kPlane)
-    return detailed ? Contains(e.trueTypes, a.chosen) : a.chosen == e.classCode;
-  // A point's location is unique: both judgements agree.
-  if (e.figure == scene::Figure::kPoint) return a.chosen == e.classCode;
-  if (!detailed) return a.chosen == e.classCode && a.relation == e.relationCode;
-  return Contains(e.trueTypes, a.chosen) && Contains(e.trueRelations, a.relation);
+  return figures::KindOf(e.figure).JudgedRight(e, a, detailed);
 }
 
 void DrawExplanation(drawing::Painter& painter, const std::string& sentence) {

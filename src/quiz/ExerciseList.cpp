@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <optional>
 
+#include "figures/Kind.h"
+
 namespace quiz {
 
 namespace {
@@ -215,12 +217,13 @@ std::optional<GeneratedExercise> ExerciseOf(LineReader& r) {
   }
   if (points.empty()) return std::nullopt;
   GeneratedExercise e;
-  e.figure = points.size() == 1   ? scene::Figure::kPoint
-             : points.size() == 3 ? scene::Figure::kPlane
-                                  : scene::Figure::kLine;
+  // The number of points names the kind: A, A and B, or A, B and C.
+  const figures::Kind* kind = figures::KindWithPoints(points.size());
+  if (kind == nullptr) return std::nullopt;
+  e.figure = kind->Figure();
   e.a = points[0];
   e.b = points.size() > 1 ? points[1] : points[0];
-  if (e.figure == scene::Figure::kPlane) e.c = points[2];
+  if (points.size() > 2) e.c = points[2];
   e.quadrants = quadrants;
   return e;
 }

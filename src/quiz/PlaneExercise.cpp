@@ -13,11 +13,6 @@ namespace {
 // Tries before a drawing that keeps missing its type is taken as it is; with test
 // mode's bounds nearly every first try hits.
 constexpr int kTries = 200;
-constexpr std::int32_t kProjectingH = 4;
-constexpr std::int32_t kProjectingV = 5;
-constexpr std::int32_t kThroughGroundLine = 7;
-constexpr std::int32_t kPlaneHOrV = 9;
-constexpr std::int32_t kNoPlane = 10;
 
 // Uniform in -(bound - 1) .. bound - 1.
 std::int32_t Coordinate(const RandomSource& random, std::int32_t bound) {
@@ -110,37 +105,6 @@ GeneratedExercise DrawPlaneExercise(const RandomSource& random, ExerciseBounds b
 
 GeneratedExercise DrawPlaneExercise(const RandomSource& random, ExerciseBounds bounds) {
   return DrawPlaneExercise(random, bounds, DrawPlaneTypeCode(random));
-}
-
-std::vector<std::int32_t> PlaneTrueCodes(const DihedralPoint& A, const DihedralPoint& B,
-                                         const DihedralPoint& C) {
-  const std::int32_t code = classify::PlaneType(A, B, C).code;
-  std::vector<std::int32_t> codes{code};
-  if (code == kNoPlane) return codes;
-  const scene::PlaneEquation p = scene::PlaneThrough(A, B, C);
-  // The plane H is the horizontal plane of cota 0 and holds L.T.; V the frontal one.
-  if (code == kPlaneHOrV) codes.insert(codes.end(), {p.nz != 0 ? 1 : 2, kThroughGroundLine});
-  // Perpendicular to H (no cota in its normal) is proyectante horizontal, whatever
-  // finer name it has (frontal, de perfil, V); perpendicular to V, proyectante vertical.
-  if (p.nz == 0 && code != kProjectingH) codes.push_back(kProjectingH);
-  if (p.ny == 0 && code != kProjectingV) codes.push_back(kProjectingV);
-  std::sort(codes.begin() + 1, codes.end());
-  return codes;
-}
-
-std::vector<std::string> PlaneTrueNames(const DihedralPoint& A, const DihedralPoint& B,
-                                        const DihedralPoint& C) {
-  const std::string own = classify::PlaneType(A, B, C).text;
-  std::vector<std::string> names;
-  for (const std::int32_t code : PlaneTrueCodes(A, B, C)) {
-    const char* name = classify::ResultNameOf(classify::kPlaneTypes, code);
-    if (name == nullptr) continue;
-    names.push_back(name);
-    // The classification's finer name ("ES EL PLANO H", "PRIMER BISECTOR") after the
-    // list's name of its code.
-    if (names.size() == 1 && own != names[0]) names.push_back(own);
-  }
-  return names;
 }
 
 }  // namespace quiz

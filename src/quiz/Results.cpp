@@ -3,70 +3,26 @@
 #include <array>
 #include <cstddef>
 
-#include "classify/Classification.h"
-#include "classify/Planes.h"
 #include "classify/Vocabulary.h"
+#include "figures/Kind.h"
+#include "figures/Names.h"
 #include "quiz/Quiz.h"
 
 namespace quiz {
 
 namespace {
 
-using classify::kLineRelations;
-using classify::kLineTypes;
-using classify::kLocations;
-
-constexpr std::int32_t kPlaneHOrV = 9;
-
-template <std::size_t N, typename Row>
-std::string NameOf(const std::array<Row, N>& table, std::int32_t code, const char* none) {
-  const char* name = classify::ResultNameOf(table, code);
-  return name ? name : none;
-}
-
-// The names of the codes, joined by " o "; codes without a name (-1: no relation)
-// are left out.
-template <std::size_t N, typename Row>
-std::string Alternatives(const std::array<Row, N>& table, const std::vector<std::int32_t>& codes) {
-  std::string text;
-  for (std::int32_t code : codes) {
-    const char* name = classify::ResultNameOf(table, code);
-    if (name == nullptr) continue;
-    if (!text.empty()) text += " o ";
-    text += name;
-  }
-  return text;
-}
-
-// A plane's right names: code 9 as the classification names the plane (H or V).
-std::string PlaneRightText(const ResultRecord& r) {
-  const std::string exact = classify::PlaneType(r.A, r.B, r.C).text;
-  std::string text;
-  for (std::int32_t code : r.rightCodes) {
-    const char* name = classify::ResultNameOf(classify::kPlaneTypes, code);
-    if (name == nullptr) continue;
-    if (!text.empty()) text += " o ";
-    text += code == kPlaneHOrV ? exact : name;
-  }
-  return text;
-}
-
+// The answer given and the names that counted as right, as the kind writes them.
 std::string AnswerText(const ResultRecord& r) {
-  if (r.figure == scene::Figure::kPlane)
-    return NameOf(classify::kPlaneTypes, r.answer.chosen, "sin tipo");
-  if (r.figure == scene::Figure::kPoint)
-    return NameOf(kLocations, r.answer.chosen, "sin respuesta");
-  const std::string type = NameOf(kLineTypes, r.answer.chosen, "sin tipo");
-  if (r.answer.chosen == classify::kSinglePointType) return type;
-  return type + "; " + NameOf(kLineRelations, r.answer.relation, "sin relación");
+  return figures::KindOf(r.figure).AnswerText(r.answer);
 }
 
 std::string RightText(const ResultRecord& r) {
-  if (r.figure == scene::Figure::kPlane) return PlaneRightText(r);
-  if (r.figure == scene::Figure::kPoint) return Alternatives(kLocations, r.rightCodes);
-  const std::string relations = Alternatives(kLineRelations, r.rightRelations);
-  const std::string types = Alternatives(kLineTypes, r.rightCodes);
-  return relations.empty() ? types : types + "; " + relations;
+  figures::Exercise e;
+  e.A = r.A;
+  e.B = r.B;
+  e.C = r.C;
+  return figures::KindOf(r.figure).RightText(e, r.rightCodes, r.rightRelations);
 }
 
 std::string CsvField(const std::string& field) {
@@ -87,16 +43,16 @@ std::string Coordinates(const char* letter, const DihedralPoint& p) {
 }
 
 std::string LocationName(std::int32_t code) {
-  return NameOf(kLocations, code, "");
+  return figures::NameOf(classify::kLocations, code, "");
 }
 std::string TypeName(std::int32_t code) {
-  return NameOf(kLineTypes, code, "");
+  return figures::NameOf(classify::kLineTypes, code, "");
 }
 std::string RelationName(std::int32_t code) {
-  return NameOf(kLineRelations, code, "");
+  return figures::NameOf(classify::kLineRelations, code, "");
 }
 std::string PlaneTypeName(std::int32_t code) {
-  return NameOf(classify::kPlaneTypes, code, "");
+  return figures::NameOf(classify::kPlaneTypes, code, "");
 }
 
 void RecordResult(Quiz& quiz, const Exercise& e, const Answer& a, bool right, bool detailed) {
@@ -107,15 +63,7 @@ void RecordResult(Quiz& quiz, const Exercise& e, const Answer& a, bool right, bo
   r.B = e.B;
   r.answer = a;
   r.C = e.C;
-  if (e.figure == scene::Figure::kPoint) {
-    r.rightCodes = {e.classCode};
-  } else if (detailed) {
-    r.rightCodes = e.trueTypes;
-    r.rightRelations = e.trueRelations;
-  } else {
-    r.rightCodes = {e.classCode};
-    if (e.figure != scene::Figure::kPlane) r.rightRelations = {e.relationCode};
-  }
+  figures::KindOf(e.figure).RightCodes(e, detailed, r.rightCodes, r.rightRelations);
   r.right = right;
   quiz.Results.push_back(r);
 }
@@ -125,13 +73,13 @@ std::vector<std::vector<std::string>> ResultsTable(const Quiz& quiz) {
   table.push_back(
       {"Nº", "Ejercicio", "Coordenadas", "Respuesta", "Respuestas correctas", "Resultado"});
   for (const ResultRecord& r : quiz.Results) {
-    std::string coordinates = r.figure == scene::Figure::kPoint
-                                  ? Coordinates("A", r.A)
-                                  : Coordinates("A", r.A) + " " + Coordinates("B", r.B);
-    if (r.figure == scene::Figure::kPlane) coordinates += " " + Coordinates("C", r.C);
-    const char* kind = r.figure == scene::Figure::kPlane   ? "Plano"
-                       : r.figure == scene::Figure::kPoint ? "Punto"
-                                                           : "Recta";
+    const figures::Kind& figure = figures::KindOf(r.figure);
+    const DihedralPoint points[3] = {r.A, r.B, r.C};
+    const char* letters[3] = {"A", "B", "C"};
+    std::string coordinates;
+    for (std::size_t k = 0; k < figure.PointCount() && k < 3; ++k)
+      coordinates += (k == 0 ? "" : " ") + Coordinates(letters[k], points[k]);
+    const char* kind = figure.Word();
     table.push_back({std::to_string(r.number), kind, coordinates, AnswerText(r), RightText(r),
                      r.right ? "Correcto" : "Incorrecto"});
   }

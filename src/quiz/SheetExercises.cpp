@@ -12,6 +12,7 @@
 #include "classify/Vocabulary.h"
 #include "delgraph/delgraph.h"
 #include "drawing/Painter.h"
+#include "figures/Kind.h"
 #include "quiz/PlaneExercise.h"
 #include "quiz/Results.h"
 #include "scene/Scene.h"
@@ -155,9 +156,7 @@ ExerciseBounds BoundsAfterEdit() {
 }
 
 bool ReadsOnPaper(const GeneratedExercise& e) {
-  const std::size_t count = e.figure == scene::Figure::kPoint   ? 1
-                            : e.figure == scene::Figure::kPlane ? 3
-                                                                : 2;
+  const std::size_t count = figures::KindOf(e.figure).PointCount();
   const DihedralPoint points[3] = {e.a, e.b, e.c};
   std::vector<FlatMark> marks;
   for (std::size_t k = 0; k < count; ++k) {
@@ -228,7 +227,7 @@ std::string KeyLine(int n, const GeneratedExercise& exercise) {
   // Each name once in the line, the leads as the answer lists write them.
   std::vector<std::string> written;
   if (exercise.figure == scene::Figure::kPlane) {
-    const std::vector<std::string> names = PlaneTrueNames(a, b, exercise.c);
+    const std::vector<std::string> names = classify::PlaneTrueNames(a, b, exercise.c);
     written.push_back(Plain(names[0]));
     line += " " + Coordinates("B", b) + " " + Coordinates("C", exercise.c) + ": " +
             Named(names, written);

@@ -17,6 +17,7 @@
 #include "drawing/Painter.h"
 #include "drawing/PlaneTexts.h"
 #include "drawing/Projections.h"
+#include "figures/Kind.h"
 #include "quiz/DetailedMode.h"
 #include "quiz/PlaneExercise.h"
 #include "quiz/Quiz.h"
@@ -80,41 +81,15 @@ std::int32_t BarEnd(std::int32_t count) {
                            2 * static_cast<std::int64_t>(count));
 }
 
-// The n-th item (from 1) of a list answers code n; no selection answers nothing.
-std::int32_t ChosenCode(const ListChoices& choices, AnswerList list) {
-  const int index = choices[static_cast<std::size_t>(list)];
-  return index < 0 ? 0 : index + 1;
-}
-
-// A single point has no relation to give.
-using classify::kNoRelation;
-using classify::kSinglePointType;
-
 // The exercise waiting is a plane: what was set decides, whatever the scene's mode.
 bool PlaneExerciseSet(const Exercise& e) {
   return e.set && e.figure == scene::Figure::kPlane;
 }
 
-Answer ReadAnswer(const Exercise& e, const scene::Scene& scene, const ListChoices& choices) {
-  Answer a;
-  if (PlaneExerciseSet(e)) {
-    a.chosen = ChosenCode(choices, AnswerList::SelPlano);
-    return a;
-  }
-  if (scene.IsPoint()) {
-    a.chosen = ChosenCode(choices, AnswerList::SelPunto);
-    return a;
-  }
-  a.chosen = ChosenCode(choices, AnswerList::SelREcta);
-  a.relation =
-      a.chosen == kSinglePointType ? kNoRelation : ChosenCode(choices, AnswerList::DefREcta);
-  return a;
-}
-
-bool AnswerIsRight(const Exercise& e, const scene::Scene& scene, const Answer& a) {
-  if (PlaneExerciseSet(e)) return JudgedRight(e, a, false);
-  if (scene.IsPoint()) return a.chosen == e.classCode;
-  return a.chosen == e.classCode && a.relation == e.relationCode;
+// The kind the answer is read and judged as: a plane exercise's own, otherwise the
+// scene's figure.
+const figures::Kind& AnswerKind(const Exercise& e, const scene::Scene& scene) {
+  return figures::KindOf(PlaneExerciseSet(e) ? scene::Figure::kPlane : scene.figure);
 }
 
 // The coordinate texts, and the names too once AnswerHidden is false.
@@ -234,17 +209,11 @@ WindowChanges NewExercise(drawing::Painter& painter, scene::Scene& scene, Quiz& 
   const bool plane = quiz.PlaneExercisesOn && Random(3) == 0;
   const GeneratedExercise e =
       plane ? DrawPlaneExercise(Random, bounds) : DrawExercise(Random, bounds);
-  const DihedralPoint& a = e.a;
-  const DihedralPoint& b = e.b;
   quiz.ExerciseAnswered = false;
   DrawWaitingExercise(painter, scene, e);
 
   // The right answer, judged later against the lists.
-  if (plane) {
-    quiz.CurrentExercise = PlaneExerciseOf(a, b, e.c);
-  } else {
-    quiz.CurrentExercise = ExerciseOf(e.figure, a, b);
-  }
+  quiz.CurrentExercise = figures::KindOf(e.figure).ExerciseOf(e.a, e.b, e.c);
 
   WindowChanges changes;
   // A fair start: no choice is left over from the last exercise.
@@ -252,12 +221,7 @@ WindowChanges NewExercise(drawing::Painter& painter, scene::Scene& scene, Quiz& 
     changes.resetLists = {AnswerList::SelPunto, AnswerList::SelREcta, AnswerList::DefREcta};
     if (quiz.PlaneExercisesOn) changes.resetLists.push_back(AnswerList::SelPlano);
   }
-  if (plane)
-    changes.showLists = {AnswerList::SelPlano};
-  else if (e.figure == scene::Figure::kPoint)
-    changes.showLists = {AnswerList::SelPunto};
-  else
-    changes.showLists = {AnswerList::SelREcta, AnswerList::DefREcta};
+  changes.showLists = figures::KindOf(e.figure).Lists();
   // The exercise always starts on A: a "B" caption is only turned back. Running
   // the A/B handler here instead could select B, or move A away from the point
   // whose codes were just recorded.
@@ -279,10 +243,11 @@ WindowChanges CheckAnswer(drawing::Painter& painter, scene::Scene& scene, Quiz& 
   changes.label7 = std::to_string(quiz.CurrentExercise.classCode);
 
   const Exercise& exercise = quiz.CurrentExercise;
-  const Answer answer = ReadAnswer(exercise, scene, choices);
+  const figures::Kind& kind = AnswerKind(exercise, scene);
+  const Answer answer = kind.ReadAnswer(choices);
   // Both judgements use what was recorded when the exercise was set.
   const bool right = quiz.DetailedMode && exercise.set ? JudgedRight(exercise, answer, true)
-                                                       : AnswerIsRight(exercise, scene, answer);
+                                                       : kind.JudgedRight(exercise, answer, false);
   if (right)
     quiz.TestHits = CountOneMore(quiz.TestHits);
   else

@@ -9,20 +9,16 @@
 #include <vector>
 
 #include "drawing/Painter.h"
+#include "figures/Exercise.h"
 #include "scene/Scene.h"
-
-// The answer lists of test mode; SelPlano only for plane exercises.
-enum class AnswerList { SelPunto, SelREcta, DefREcta, SelPlano };
 
 namespace quiz {
 
 struct Quiz;
 
-// The choice of each answer list, by AnswerList: the index of the selected item, or
-// -1 when none is selected, the edit text no longer equals it, or the list was never
-// shown.
-using ListChoices = std::array<int, 4>;
-constexpr ListChoices kNoChoices{{-1, -1, -1, -1}};
+// The choice of each answer list (figures/Exercise.h).
+using figures::kNoChoices;
+using figures::ListChoices;
 
 // What the window must do to its controls after a step of test mode, in this order.
 struct WindowChanges {

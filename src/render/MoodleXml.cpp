@@ -8,6 +8,7 @@
 #include <string>
 
 #include "classify/Classification.h"
+#include "classify/Planes.h"
 #include "classify/TrueNames.h"
 #include "quiz/PlaneExercise.h"
 #include "quiz/Results.h"
@@ -143,7 +144,7 @@ void WriteQuestion(QXmlStreamWriter& xml, int number, const quiz::GeneratedExerc
   } else if (e.figure == scene::Figure::kPlane) {
     html += QStringLiteral("<p>Tipo de plano: %1</p>")
                 .arg(ClozeDropDown(quiz::kPlaneTypeCount, quiz::PlaneTypeName,
-                                   quiz::PlaneTrueCodes(e.a, e.b, e.c)));
+                                   classify::PlaneTrueCodes(e.a, e.b, e.c)));
   } else if (e.quadrants) {
     crossed = QuadrantAnswers(classify::QuadrantsCrossed(e.a, e.b));
     html += QuadrantsQuestion();

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "classify/Classification.h"
+#include "classify/Planes.h"
 #include "classify/TrueNames.h"
 #include "cli/CommandLine.h"
 #include "quiz/PlaneExercise.h"
@@ -187,7 +188,7 @@ TEST_F(WorksheetCommandTest, MoodleBankHasOneQuestionPerExerciseWithItsPictureAn
       EXPECT_EQ(right, std::vector<QString>{QString::fromStdString(quiz::LocationName(code))});
       EXPECT_EQ(wrong.size(), 8u);
     } else if (e.figure == scene::Figure::kPlane) {
-      const auto codes = quiz::PlaneTrueCodes(e.a, e.b, e.c);
+      const auto codes = classify::PlaneTrueCodes(e.a, e.b, e.c);
       for (std::int32_t code : codes)
         EXPECT_TRUE(html.contains(QStringLiteral("%100%") +
                                   QString::fromStdString(quiz::PlaneTypeName(code))));

@@ -5,7 +5,7 @@
 #
 # The layers, bottom to top: one folder of src/ each. A folder tests/X belongs
 # to layer X and may include that layer and those below it.
-layers=(scene classify delgraph drawing quiz render app cli)
+layers=(scene classify delgraph drawing figures quiz render app cli)
 # The other folders with code, and what each may include: a layer's name, "top"
 # (every layer), "none" (no layer), "shared" (the test helpers: a file that
 # includes one of their headers answers for the layers that header reaches) or

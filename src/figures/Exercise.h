@@ -1,0 +1,53 @@
+// What test mode asks of a figure and what the student answers: the exercise as it
+// was set, the lists the answers are chosen from, and an answer read from them.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "scene/Scene.h"
+
+// The answer lists of test mode; SelPlano only for plane exercises.
+enum class AnswerList { SelPunto, SelREcta, DefREcta, SelPlano };
+
+namespace figures {
+
+// The choice of each answer list, by AnswerList: the index of the selected item, or
+// -1 when none is selected, the edit text no longer equals it, or the list was never
+// shown.
+using ListChoices = std::array<int, 4>;
+constexpr ListChoices kNoChoices{{-1, -1, -1, -1}};
+
+// The n-th item (from 1) of a list answers code n; no selection answers nothing (0).
+std::int32_t ChosenCode(const ListChoices& choices, AnswerList list);
+
+// An exercise as it was set: what its answer is judged against and recorded with,
+// whatever the scroll bars do to the points while it waits.
+struct Exercise {
+  bool set = false;  // false until the first exercise of the run
+  scene::Figure figure = scene::Figure::kPoint;
+  DihedralPoint A;
+  DihedralPoint B;
+  // The single codes of the default judgement (the relation only for a line).
+  std::int32_t classCode = 0;
+  std::int32_t relationCode = 0;
+  // Every true type and relation of the line; of a plane, every true type.
+  std::vector<std::int32_t> trueTypes;
+  std::vector<std::int32_t> trueRelations;
+  // A plane exercise: the plane ABC, answered by its type alone.
+  DihedralPoint C{};
+};
+
+// An answer as read from the lists: the chosen location or type code (0 when
+// nothing is chosen) and, for a line, the chosen relation code (0 when nothing is
+// chosen, -1 when the type is "ES UN PUNTO", whose relation is not read).
+struct Answer {
+  std::int32_t chosen = 0;
+  std::int32_t relation = 0;
+};
+
+// Whether codes holds code.
+bool Contains(const std::vector<std::int32_t>& codes, std::int32_t code);
+
+}  // namespace figures

@@ -1,0 +1,71 @@
+// A line AB, named by its type and by how it lies with respect to H, V and L.T.
+#include "figures/Kinds.h"
+
+#include "classify/Classification.h"
+#include "classify/TrueNames.h"
+#include "figures/Names.h"
+
+namespace figures {
+
+scene::Figure LineKind::Figure() const {
+  return scene::Figure::kLine;
+}
+const char* LineKind::Word() const {
+  return "Recta";
+}
+std::size_t LineKind::PointCount() const {
+  return 2;
+}
+
+std::vector<AnswerList> LineKind::Lists() const {
+  return {AnswerList::SelREcta, AnswerList::DefREcta};
+}
+
+Answer LineKind::ReadAnswer(const ListChoices& choices) const {
+  Answer a;
+  a.chosen = ChosenCode(choices, AnswerList::SelREcta);
+  // A single point has no relation to give.
+  a.relation = a.chosen == classify::kSinglePointType ? classify::kNoRelation
+                                                      : ChosenCode(choices, AnswerList::DefREcta);
+  return a;
+}
+
+Exercise LineKind::ExerciseOf(const DihedralPoint& A, const DihedralPoint& B,
+                              const DihedralPoint&) const {
+  Exercise e;
+  e.set = true;
+  e.figure = Figure();
+  e.A = A;
+  e.B = B;
+  e.classCode = classify::LineType(A, B).code;
+  e.relationCode = classify::LineRelation(A, B).code;
+  e.trueTypes = classify::TrueTypes(A, B);
+  e.trueRelations = classify::TrueRelations(A, B);
+  return e;
+}
+
+bool LineKind::JudgedRight(const Exercise& e, const Answer& a, bool detailed) const {
+  if (!detailed) return a.chosen == e.classCode && a.relation == e.relationCode;
+  return Contains(e.trueTypes, a.chosen) && Contains(e.trueRelations, a.relation);
+}
+
+void LineKind::RightCodes(const Exercise& e, bool detailed, std::vector<std::int32_t>& types,
+                          std::vector<std::int32_t>& relations) const {
+  types = detailed ? e.trueTypes : std::vector<std::int32_t>{e.classCode};
+  relations = detailed ? e.trueRelations : std::vector<std::int32_t>{e.relationCode};
+}
+
+std::string LineKind::AnswerText(const Answer& a) const {
+  const std::string type = NameOf(classify::kLineTypes, a.chosen, "sin tipo");
+  if (a.chosen == classify::kSinglePointType) return type;
+  return type + "; " + NameOf(classify::kLineRelations, a.relation, "sin relación");
+}
+
+std::string LineKind::RightText(const Exercise&, const std::vector<std::int32_t>& types,
+                                const std::vector<std::int32_t>& relations) const {
+  const std::string relationNames = Alternatives(classify::kLineRelations, relations);
+  const std::string typeNames = Alternatives(classify::kLineTypes, types);
+  return relationNames.empty() ? typeNames : typeNames + "; " + relationNames;
+}
+
+}  // namespace figures

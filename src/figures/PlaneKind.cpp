@@ -1,0 +1,76 @@
+// The plane through A, B and C, named by its type alone.
+#include "figures/Kinds.h"
+
+#include "classify/Planes.h"
+#include "figures/Names.h"
+
+namespace figures {
+
+namespace {
+
+// H or V: the results name it as the classification does, "ES EL PLANO H".
+constexpr std::int32_t kPlaneHOrV = 9;
+
+}  // namespace
+
+scene::Figure PlaneKind::Figure() const {
+  return scene::Figure::kPlane;
+}
+const char* PlaneKind::Word() const {
+  return "Plano";
+}
+std::size_t PlaneKind::PointCount() const {
+  return 3;
+}
+
+std::vector<AnswerList> PlaneKind::Lists() const {
+  return {AnswerList::SelPlano};
+}
+
+Answer PlaneKind::ReadAnswer(const ListChoices& choices) const {
+  Answer a;
+  a.chosen = ChosenCode(choices, AnswerList::SelPlano);
+  return a;
+}
+
+Exercise PlaneKind::ExerciseOf(const DihedralPoint& A, const DihedralPoint& B,
+                               const DihedralPoint& C) const {
+  Exercise e;
+  e.set = true;
+  e.figure = Figure();
+  e.A = A;
+  e.B = B;
+  e.C = C;
+  e.classCode = classify::PlaneType(A, B, C).code;
+  e.trueTypes = classify::PlaneTrueCodes(A, B, C);
+  return e;
+}
+
+bool PlaneKind::JudgedRight(const Exercise& e, const Answer& a, bool detailed) const {
+  return detailed ? Contains(e.trueTypes, a.chosen) : a.chosen == e.classCode;
+}
+
+void PlaneKind::RightCodes(const Exercise& e, bool detailed, std::vector<std::int32_t>& types,
+                           std::vector<std::int32_t>& relations) const {
+  types = detailed ? e.trueTypes : std::vector<std::int32_t>{e.classCode};
+  if (detailed) relations = e.trueRelations;
+}
+
+std::string PlaneKind::AnswerText(const Answer& a) const {
+  return NameOf(classify::kPlaneTypes, a.chosen, "sin tipo");
+}
+
+std::string PlaneKind::RightText(const Exercise& e, const std::vector<std::int32_t>& types,
+                                 const std::vector<std::int32_t>&) const {
+  const std::string exact = classify::PlaneType(e.A, e.B, e.C).text;
+  std::string text;
+  for (std::int32_t code : types) {
+    const char* name = classify::ResultNameOf(classify::kPlaneTypes, code);
+    if (name == nullptr) continue;
+    if (!text.empty()) text += " o ";
+    text += code == kPlaneHOrV ? exact : name;
+  }
+  return text;
+}
+
+}  // namespace figures
