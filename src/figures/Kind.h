@@ -14,6 +14,30 @@
 
 namespace figures {
 
+// The names a sheet's key gives a figure: groups, each the lead name as its answer
+// list writes it and then every other name that is just as true; then a note after
+// them (where the traces of H or V lie), or nothing.
+struct KeyNames {
+  std::vector<std::vector<std::string>> groups;
+  std::string note;
+};
+
+// One list of names a question offers: its label, its names (code 1 first) and the
+// codes of the true ones.
+struct NameList {
+  std::string label;
+  std::vector<std::string> names;
+  std::vector<std::int32_t> right;
+};
+
+// A question of a Moodle bank: a drop-down list inside the text for each list
+// (cloze), or the question asked and one choice among the names of the first list.
+struct BankQuestion {
+  bool cloze = true;
+  std::string prompt;
+  std::vector<NameList> lists;
+};
+
 class Kind {
  public:
   virtual ~Kind() = default;
@@ -34,6 +58,9 @@ class Kind {
                               const DihedralPoint& C) const = 0;
   // The default judgement (the single codes) or the detailed one (every true name).
   virtual bool JudgedRight(const Exercise& e, const Answer& a, bool detailed) const = 0;
+  // One Spanish sentence on the fact that a wrong answer contradicts, from the
+  // exercise's coordinates; empty when the detailed judgement finds it right.
+  virtual std::string Explanation(const Exercise& e, const Answer& a) const = 0;
   // The codes the judgement accepted, as the results record them: the single codes
   // by default, every true name in the detailed mode.
   virtual void RightCodes(const Exercise& e, bool detailed, std::vector<std::int32_t>& types,
@@ -42,6 +69,15 @@ class Kind {
   virtual std::string AnswerText(const Answer& a) const = 0;
   virtual std::string RightText(const Exercise& e, const std::vector<std::int32_t>& types,
                                 const std::vector<std::int32_t>& relations) const = 0;
+
+  // What a sheet prints for an exercise of this kind: the names of its key, and the
+  // labels of the lines left for the answer.
+  virtual KeyNames KeyNamesOf(const DihedralPoint& A, const DihedralPoint& B,
+                              const DihedralPoint& C) const = 0;
+  virtual std::vector<std::string> AnswerPrompts() const = 0;
+  // The question a Moodle bank asks about the figure.
+  virtual BankQuestion QuestionOf(const DihedralPoint& A, const DihedralPoint& B,
+                                  const DihedralPoint& C) const = 0;
 };
 
 // The kind of a figure; every value of scene::Figure has one.

@@ -15,11 +15,17 @@ class PointKind final : public Kind {
   Exercise ExerciseOf(const DihedralPoint& A, const DihedralPoint& B,
                       const DihedralPoint& C) const override;
   bool JudgedRight(const Exercise& e, const Answer& a, bool detailed) const override;
+  std::string Explanation(const Exercise& e, const Answer& a) const override;
   void RightCodes(const Exercise& e, bool detailed, std::vector<std::int32_t>& types,
                   std::vector<std::int32_t>& relations) const override;
   std::string AnswerText(const Answer& a) const override;
   std::string RightText(const Exercise& e, const std::vector<std::int32_t>& types,
                         const std::vector<std::int32_t>& relations) const override;
+  KeyNames KeyNamesOf(const DihedralPoint& A, const DihedralPoint& B,
+                      const DihedralPoint& C) const override;
+  std::vector<std::string> AnswerPrompts() const override;
+  BankQuestion QuestionOf(const DihedralPoint& A, const DihedralPoint& B,
+                          const DihedralPoint& C) const override;
 };
 
 class LineKind final : public Kind {
@@ -32,11 +38,17 @@ class LineKind final : public Kind {
   Exercise ExerciseOf(const DihedralPoint& A, const DihedralPoint& B,
                       const DihedralPoint& C) const override;
   bool JudgedRight(const Exercise& e, const Answer& a, bool detailed) const override;
+  std::string Explanation(const Exercise& e, const Answer& a) const override;
   void RightCodes(const Exercise& e, bool detailed, std::vector<std::int32_t>& types,
                   std::vector<std::int32_t>& relations) const override;
   std::string AnswerText(const Answer& a) const override;
   std::string RightText(const Exercise& e, const std::vector<std::int32_t>& types,
                         const std::vector<std::int32_t>& relations) const override;
+  KeyNames KeyNamesOf(const DihedralPoint& A, const DihedralPoint& B,
+                      const DihedralPoint& C) const override;
+  std::vector<std::string> AnswerPrompts() const override;
+  BankQuestion QuestionOf(const DihedralPoint& A, const DihedralPoint& B,
+                          const DihedralPoint& C) const override;
 };
 
 class PlaneKind final : public Kind {
@@ -49,11 +61,17 @@ class PlaneKind final : public Kind {
   Exercise ExerciseOf(const DihedralPoint& A, const DihedralPoint& B,
                       const DihedralPoint& C) const override;
   bool JudgedRight(const Exercise& e, const Answer& a, bool detailed) const override;
+  std::string Explanation(const Exercise& e, const Answer& a) const override;
   void RightCodes(const Exercise& e, bool detailed, std::vector<std::int32_t>& types,
                   std::vector<std::int32_t>& relations) const override;
   std::string AnswerText(const Answer& a) const override;
   std::string RightText(const Exercise& e, const std::vector<std::int32_t>& types,
                         const std::vector<std::int32_t>& relations) const override;
+  KeyNames KeyNamesOf(const DihedralPoint& A, const DihedralPoint& B,
+                      const DihedralPoint& C) const override;
+  std::vector<std::string> AnswerPrompts() const override;
+  BankQuestion QuestionOf(const DihedralPoint& A, const DihedralPoint& B,
+                          const DihedralPoint& C) const override;
 };
 
 }  // namespace figures

@@ -3,6 +3,7 @@
 
 #include "classify/Classification.h"
 #include "classify/TrueNames.h"
+#include "figures/Explanations.h"
 #include "figures/Names.h"
 
 namespace figures {
@@ -49,6 +50,10 @@ bool LineKind::JudgedRight(const Exercise& e, const Answer& a, bool detailed) co
   return Contains(e.trueTypes, a.chosen) && Contains(e.trueRelations, a.relation);
 }
 
+std::string LineKind::Explanation(const Exercise& e, const Answer& a) const {
+  return LineExplanation(e, a);
+}
+
 void LineKind::RightCodes(const Exercise& e, bool detailed, std::vector<std::int32_t>& types,
                           std::vector<std::int32_t>& relations) const {
   types = detailed ? e.trueTypes : std::vector<std::int32_t>{e.classCode};
@@ -66,6 +71,35 @@ std::string LineKind::RightText(const Exercise&, const std::vector<std::int32_t>
   const std::string relationNames = Alternatives(classify::kLineRelations, relations);
   const std::string typeNames = Alternatives(classify::kLineTypes, types);
   return relationNames.empty() ? typeNames : typeNames + "; " + relationNames;
+}
+
+KeyNames LineKind::KeyNamesOf(const DihedralPoint& A, const DihedralPoint& B,
+                              const DihedralPoint&) const {
+  KeyNames key;
+  key.groups.push_back(
+      NamesFrom(classify::kLineTypes, classify::LineType(A, B).code, classify::TrueTypes(A, B)));
+  const std::vector<std::string> relations = NamesFrom(
+      classify::kLineRelations, classify::LineRelation(A, B).code, classify::TrueRelations(A, B));
+  // A single point has no relation to name.
+  if (!relations[0].empty()) key.groups.push_back(relations);
+  return key;
+}
+
+std::vector<std::string> LineKind::AnswerPrompts() const {
+  return {"Tipo: ", "Posición respecto de H, V y L.T.: "};
+}
+
+BankQuestion LineKind::QuestionOf(const DihedralPoint& A, const DihedralPoint& B,
+                                  const DihedralPoint&) const {
+  BankQuestion q;
+  q.lists.push_back(
+      {"Tipo de recta: ", ListNames(classify::kLineTypes), classify::TrueTypes(A, B)});
+  const std::vector<std::int32_t> relations = classify::TrueRelations(A, B);
+  // A single point has no relation to give.
+  if (!(relations.size() == 1 && relations[0] < 1))
+    q.lists.push_back(
+        {"Posición respecto de H, V y L.T.: ", ListNames(classify::kLineRelations), relations});
+  return q;
 }
 
 }  // namespace figures

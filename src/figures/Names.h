@@ -32,4 +32,23 @@ std::string Alternatives(const std::array<Row, N>& table, const std::vector<std:
   return text;
 }
 
+// Every name of a list, code 1 first, as the results write them.
+template <std::size_t N, typename Row>
+std::vector<std::string> ListNames(const std::array<Row, N>& table) {
+  std::vector<std::string> names;
+  for (std::size_t code = 1; code <= N; ++code)
+    names.push_back(NameOf(table, static_cast<std::int32_t>(code), ""));
+  return names;
+}
+
+// The names of the codes, the lead's first and then each other one.
+template <std::size_t N, typename Row>
+std::vector<std::string> NamesFrom(const std::array<Row, N>& table, std::int32_t lead,
+                                   const std::vector<std::int32_t>& codes) {
+  std::vector<std::string> names{NameOf(table, lead, "")};
+  for (const std::int32_t code : codes)
+    if (code != lead) names.push_back(NameOf(table, code, ""));
+  return names;
+}
+
 }  // namespace figures

@@ -2,6 +2,7 @@
 #include "figures/Kinds.h"
 
 #include "classify/Planes.h"
+#include "figures/Explanations.h"
 #include "figures/Names.h"
 
 namespace figures {
@@ -50,6 +51,10 @@ bool PlaneKind::JudgedRight(const Exercise& e, const Answer& a, bool detailed) c
   return detailed ? Contains(e.trueTypes, a.chosen) : a.chosen == e.classCode;
 }
 
+std::string PlaneKind::Explanation(const Exercise& e, const Answer& a) const {
+  return JudgedRight(e, a, true) ? std::string() : PlaneExplanation(e.A, e.B, e.C, a.chosen);
+}
+
 void PlaneKind::RightCodes(const Exercise& e, bool detailed, std::vector<std::int32_t>& types,
                            std::vector<std::int32_t>& relations) const {
   types = detailed ? e.trueTypes : std::vector<std::int32_t>{e.classCode};
@@ -71,6 +76,27 @@ std::string PlaneKind::RightText(const Exercise& e, const std::vector<std::int32
     text += code == kPlaneHOrV ? exact : name;
   }
   return text;
+}
+
+KeyNames PlaneKind::KeyNamesOf(const DihedralPoint& A, const DihedralPoint& B,
+                               const DihedralPoint& C) const {
+  KeyNames key{{classify::PlaneTrueNames(A, B, C)}, ""};
+  // H and V are told apart by their traces: each has none on itself.
+  if (classify::PlaneType(A, B, C).code == kPlaneHOrV)
+    key.note = classify::PlaneTracesText(A, B, C);
+  return key;
+}
+
+std::vector<std::string> PlaneKind::AnswerPrompts() const {
+  return {"Tipo de plano: "};
+}
+
+BankQuestion PlaneKind::QuestionOf(const DihedralPoint& A, const DihedralPoint& B,
+                                   const DihedralPoint& C) const {
+  BankQuestion q;
+  q.lists = {
+      {"Tipo de plano: ", ListNames(classify::kPlaneTypes), classify::PlaneTrueCodes(A, B, C)}};
+  return q;
 }
 
 }  // namespace figures

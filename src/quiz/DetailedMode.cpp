@@ -48,6 +48,10 @@ bool JudgedRight(const Exercise& e, const Answer& a, bool detailed) {
   return figures::KindOf(e.figure).JudgedRight(e, a, detailed);
 }
 
+std::string Explanation(const Exercise& e, const Answer& a) {
+  return figures::KindOf(e.figure).Explanation(e, a);
+}
+
 void DrawExplanation(drawing::Painter& painter, const std::string& sentence) {
   if (sentence.empty()) return;
   const delgraph::ColorValue pen = painter.GetPenColor();

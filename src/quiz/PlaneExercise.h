@@ -21,13 +21,4 @@ GeneratedExercise DrawPlaneExercise(const RandomSource& random, ExerciseBounds b
 // The type drawn, then its points.
 GeneratedExercise DrawPlaneExercise(const RandomSource& random, ExerciseBounds bounds);
 
-// One Spanish sentence, from the coordinates, on why plane ABC is of its type:
-// "A, B y C tienen la misma cota (30): el plano es horizontal.".
-std::string PlaneFact(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C);
-
-// One Spanish sentence on the fact that rules out `chosen` (a plane list code, 0
-// when none was chosen) for plane ABC; meaningful only when it is not a true name.
-std::string PlaneExplanation(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C,
-                             std::int32_t chosen);
-
 }  // namespace quiz

@@ -21,8 +21,6 @@ namespace quiz {
 
 namespace {
 
-constexpr std::int32_t kPlaneHOrVCode = 9;
-
 // Exercises drawn before a kind that keeps missing paper is taken as it is; with
 // test mode's bounds one in two or three tries already reads.
 constexpr int kTries = 1000;
@@ -112,15 +110,6 @@ std::string Named(const std::vector<std::string>& names, std::vector<std::string
     also += (also.empty() ? " (también " : ", ") + names[k];
   }
   return names[0] + (also.empty() ? also : also + ")");
-}
-
-// The list's names of the codes, the lead's first.
-std::vector<std::string> NamesOf(std::int32_t lead, const std::vector<std::int32_t>& codes,
-                                 std::string (*nameOf)(std::int32_t)) {
-  std::vector<std::string> names{nameOf(lead)};
-  for (const std::int32_t code : codes)
-    if (code != lead) names.push_back(nameOf(code));
-  return names;
 }
 
 }  // namespace
@@ -221,39 +210,21 @@ std::vector<GeneratedExercise> SheetExercises(int count, std::uint32_t seed, She
 }
 
 std::string KeyLine(int n, const GeneratedExercise& exercise) {
-  std::string line = std::to_string(n) + ". " + Coordinates("A", exercise.a);
-  const DihedralPoint& a = exercise.a;
-  const DihedralPoint& b = exercise.b;
+  const DihedralPoint points[3] = {exercise.a, exercise.b, exercise.c};
+  const char* letters[3] = {"A", "B", "C"};
+  const figures::Kind& kind = figures::KindOf(exercise.figure);
+  std::string line = std::to_string(n) + ".";
+  for (std::size_t k = 0; k < kind.PointCount() && k < 3; ++k)
+    line += " " + Coordinates(letters[k], points[k]);
+  if (exercise.quadrants)
+    return line + ": " + QuadrantsText(classify::QuadrantsCrossed(exercise.a, exercise.b));
+  const figures::KeyNames key = kind.KeyNamesOf(exercise.a, exercise.b, exercise.c);
   // Each name once in the line, the leads as the answer lists write them.
   std::vector<std::string> written;
-  if (exercise.figure == scene::Figure::kPlane) {
-    const std::vector<std::string> names = classify::PlaneTrueNames(a, b, exercise.c);
-    written.push_back(Plain(names[0]));
-    line += " " + Coordinates("B", b) + " " + Coordinates("C", exercise.c) + ": " +
-            Named(names, written);
-    // H and V are told apart by their traces: each has none on itself.
-    if (classify::PlaneType(a, b, exercise.c).code == kPlaneHOrVCode)
-      line += "; " + classify::PlaneTracesText(a, b, exercise.c);
-  } else if (exercise.quadrants) {
-    line += " " + Coordinates("B", b) + ": " + QuadrantsText(classify::QuadrantsCrossed(a, b));
-  } else if (exercise.figure == scene::Figure::kPoint) {
-    std::vector<std::string> names{
-        LocationName(classify::PointLocation(a.alejamiento, a.cota).code)};
-    // A quadrant's point on a bisector: the finer name.
-    const std::int64_t alejamiento = a.alejamiento, cota = a.cota;
-    if (alejamiento != 0 && cota != 0 && (alejamiento == cota || alejamiento == -cota))
-      names.push_back(alejamiento == cota ? "PRIMER BISECTOR" : "SEGUNDO BISECTOR");
-    line += ": " + Named(names, written);
-  } else {
-    const std::vector<std::string> types =
-        NamesOf(classify::LineType(a, b).code, classify::TrueTypes(a, b), TypeName);
-    const std::vector<std::string> relations =
-        NamesOf(classify::LineRelation(a, b).code, classify::TrueRelations(a, b), RelationName);
-    written = {Plain(types[0]), Plain(relations[0])};
-    line += " " + Coordinates("B", b) + ": " + Named(types, written);
-    // A single point has no relation to name.
-    if (!relations[0].empty()) line += "; " + Named(relations, written);
-  }
+  for (const std::vector<std::string>& group : key.groups) written.push_back(Plain(group[0]));
+  for (std::size_t k = 0; k < key.groups.size(); ++k)
+    line += (k == 0 ? ": " : "; ") + Named(key.groups[k], written);
+  if (!key.note.empty()) line += "; " + key.note;
   return line;
 }
 

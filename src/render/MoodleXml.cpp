@@ -10,6 +10,7 @@
 #include "classify/Classification.h"
 #include "classify/Planes.h"
 #include "classify/TrueNames.h"
+#include "figures/Kind.h"
 #include "quiz/PlaneExercise.h"
 #include "quiz/Results.h"
 #include "quiz/SheetExercises.h"
@@ -101,14 +102,14 @@ QString QuadrantsQuestion() {
 // {1:MULTICHOICE:%100%RIGHT~%0%WRONG~...}: every name of the list, the true ones
 // right. Each choice carries its mark, so a name that starts with "=" (such as
 // "= AL H, V Y L.T.") is not read as the mark of a right one.
-QString ClozeDropDown(std::int32_t count, std::string (*nameOf)(std::int32_t),
-                      const std::vector<std::int32_t>& right) {
+QString ClozeDropDown(const figures::NameList& list) {
   QString text = QStringLiteral("{1:MULTICHOICE:");
-  for (std::int32_t code = 1; code <= count; ++code) {
+  for (std::size_t k = 0; k < list.names.size(); ++k) {
+    const std::int32_t code = static_cast<std::int32_t>(k) + 1;
     if (code > 1) text += QLatin1Char('~');
-    const bool isRight = std::find(right.begin(), right.end(), code) != right.end();
+    const bool isRight = std::find(list.right.begin(), list.right.end(), code) != list.right.end();
     text += isRight ? QStringLiteral("%100%") : QStringLiteral("%0%");
-    text += ClozeText(Q(nameOf(code)));
+    text += ClozeText(Q(list.names[k]));
   }
   return text + QLatin1Char('}');
 }
@@ -137,26 +138,17 @@ void WriteQuestion(QXmlStreamWriter& xml, int number, const quiz::GeneratedExerc
           .arg(picture)
           .arg(number)
           .arg(ExerciseCoordinates(e, QStringLiteral(", ")));
-  const bool cloze = e.figure != scene::Figure::kPoint && !e.quadrants;
+  const figures::BankQuestion question = figures::KindOf(e.figure).QuestionOf(e.a, e.b, e.c);
+  const bool cloze = question.cloze && !e.quadrants;
   QStringList crossed;
-  if (e.figure == scene::Figure::kPoint) {
-    html += QStringLiteral("<p>¿Dónde está el punto A?</p>");
-  } else if (e.figure == scene::Figure::kPlane) {
-    html += QStringLiteral("<p>Tipo de plano: %1</p>")
-                .arg(ClozeDropDown(quiz::kPlaneTypeCount, quiz::PlaneTypeName,
-                                   classify::PlaneTrueCodes(e.a, e.b, e.c)));
-  } else if (e.quadrants) {
+  if (e.quadrants) {
     crossed = QuadrantAnswers(classify::QuadrantsCrossed(e.a, e.b));
     html += QuadrantsQuestion();
+  } else if (cloze) {
+    for (const figures::NameList& list : question.lists)
+      html += QStringLiteral("<p>") + Q(list.label) + ClozeDropDown(list) + QStringLiteral("</p>");
   } else {
-    const auto types = classify::TrueTypes(e.a, e.b);
-    const auto relations = classify::TrueRelations(e.a, e.b);
-    html += QStringLiteral("<p>Tipo de recta: %1</p>")
-                .arg(ClozeDropDown(quiz::kTypeCount, quiz::TypeName, types));
-    // A single point has no relation to give.
-    if (!(relations.size() == 1 && relations[0] < 1))
-      html += QStringLiteral("<p>Posición respecto de H, V y L.T.: %1</p>")
-                  .arg(ClozeDropDown(quiz::kRelationCount, quiz::RelationName, relations));
+    html += QStringLiteral("<p>") + Q(question.prompt) + QStringLiteral("</p>");
   }
 
   xml.writeStartElement(QStringLiteral("question"));
@@ -188,17 +180,20 @@ void WriteQuestion(QXmlStreamWriter& xml, int number, const quiz::GeneratedExerc
       xml.writeTextElement(QStringLiteral("text"), text);
       xml.writeEndElement();
     }
-  } else if (e.figure == scene::Figure::kPoint) {
-    const std::int32_t right = classify::PointLocation(e.a.alejamiento, e.a.cota).code;
+  } else if (!cloze && !question.lists.empty()) {
+    const figures::NameList& choices = question.lists.front();
     xml.writeTextElement(QStringLiteral("single"), QStringLiteral("true"));
     xml.writeTextElement(QStringLiteral("shuffleanswers"), QStringLiteral("0"));
     xml.writeTextElement(QStringLiteral("answernumbering"), QStringLiteral("none"));
-    for (std::int32_t code = 1; code <= quiz::kLocationCount; ++code) {
+    for (std::size_t k = 0; k < choices.names.size(); ++k) {
+      const std::int32_t code = static_cast<std::int32_t>(k) + 1;
+      const bool right =
+          std::find(choices.right.begin(), choices.right.end(), code) != choices.right.end();
       xml.writeStartElement(QStringLiteral("answer"));
       xml.writeAttribute(QStringLiteral("fraction"),
-                         code == right ? QStringLiteral("100") : QStringLiteral("0"));
+                         right ? QStringLiteral("100") : QStringLiteral("0"));
       xml.writeAttribute(QStringLiteral("format"), QStringLiteral("plain_text"));
-      xml.writeTextElement(QStringLiteral("text"), Q(quiz::LocationName(code)));
+      xml.writeTextElement(QStringLiteral("text"), Q(choices.names[k]));
       xml.writeEndElement();
     }
   }

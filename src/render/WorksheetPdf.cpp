@@ -17,6 +17,7 @@
 
 #include "delgraph/FileName.h"
 #include "delgraph/PaletteRead.h"
+#include "figures/Kind.h"
 #include "quiz/SheetExercises.h"
 #include "render/Export.h"
 #include "render/MoodleXml.h"
@@ -140,14 +141,14 @@ QByteArray MakePdf(const QString& title, const std::function<void(SheetPainter&)
   return bytes;
 }
 
-// The answer lines of an exercise: a point its location, a line its type and its
-// relation, a plane its type, a quadrants question the quadrants. A new kind of exercise is one
-// more branch here.
+// The answer lines of an exercise, as its kind labels them; a line's quadrants
+// question has its own.
 QStringList AnswerLines(const quiz::GeneratedExercise& e) {
-  if (e.figure == scene::Figure::kPoint) return {QStringLiteral("Situación: ")};
-  if (e.figure == scene::Figure::kPlane) return {QStringLiteral("Tipo de plano: ")};
   if (e.quadrants) return {QStringLiteral("Cuadrantes que atraviesa la recta: ")};
-  return {QStringLiteral("Tipo: "), QStringLiteral("Posición respecto de H, V y L.T.: ")};
+  QStringList lines;
+  for (const std::string& prompt : figures::KindOf(e.figure).AnswerPrompts())
+    lines << QString::fromStdString(prompt);
+  return lines;
 }
 
 // The points under the picture, inside the slot's width: spaced widely where they

@@ -9,10 +9,10 @@
 #include "classify/Classification.h"
 #include "classify/Planes.h"
 #include "classify/Vocabulary.h"
-#include "quiz/PlaneExercise.h"
+#include "figures/Explanations.h"
 #include "scene/PlaneGeometry.h"
 
-namespace quiz {
+namespace figures {
 
 namespace {
 
@@ -248,4 +248,4 @@ std::string PlaneFact(const DihedralPoint& A, const DihedralPoint& B, const Dihe
   }
 }
 
-}  // namespace quiz
+}  // namespace figures

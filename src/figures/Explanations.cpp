@@ -7,10 +7,9 @@
 
 #include "classify/TrueNames.h"
 #include "classify/Vocabulary.h"
-#include "quiz/DetailedMode.h"
-#include "quiz/PlaneExercise.h"
+#include "figures/Explanations.h"
 
-namespace quiz {
+namespace figures {
 
 namespace {
 
@@ -39,19 +38,6 @@ std::string CotaOfPoint(std::int32_t cota) {
 std::string AlejamientoOfPoint(std::int32_t alejamiento) {
   const char* where = alejamiento > 0 ? "delante de V" : alejamiento < 0 ? "detrás de V" : "en V";
   return "El alejamiento de A es " + N(alejamiento) + ": el punto está " + where + ".";
-}
-
-std::string PointExplanation(const Exercise& e, const Answer& a) {
-  const DihedralPoint& p = e.A;
-  if (a.chosen < 1 || a.chosen > 9)
-    return "Falta la respuesta: A tiene alejamiento " + N(p.alejamiento) + " y cota " + N(p.cota) +
-           ".";
-  const classify::LocationWords& claimed =
-      classify::kLocations[static_cast<std::size_t>(a.chosen - 1)];
-  if (claimed.cotaSide != classify::Side(p.cota)) return CotaOfPoint(p.cota);
-  if (claimed.alejamientoSide != classify::Side(p.alejamiento))
-    return AlejamientoOfPoint(p.alejamiento);
-  return {};
 }
 
 // ---------------------------------------------------------------------------
@@ -204,6 +190,21 @@ std::string RelationFact(const Exercise& e, std::int32_t relation) {
   }
 }
 
+}  // namespace
+
+std::string PointExplanation(const Exercise& e, const Answer& a) {
+  const DihedralPoint& p = e.A;
+  if (a.chosen < 1 || a.chosen > 9)
+    return "Falta la respuesta: A tiene alejamiento " + N(p.alejamiento) + " y cota " + N(p.cota) +
+           ".";
+  const classify::LocationWords& claimed =
+      classify::kLocations[static_cast<std::size_t>(a.chosen - 1)];
+  if (claimed.cotaSide != classify::Side(p.cota)) return CotaOfPoint(p.cota);
+  if (claimed.alejamientoSide != classify::Side(p.alejamiento))
+    return AlejamientoOfPoint(p.alejamiento);
+  return {};
+}
+
 std::string LineExplanation(const Exercise& e, const Answer& a) {
   const DihedralPoint& A = e.A;
   const DihedralPoint& B = e.B;
@@ -237,12 +238,4 @@ std::string LineExplanation(const Exercise& e, const Answer& a) {
   return {};
 }
 
-}  // namespace
-
-std::string Explanation(const Exercise& e, const Answer& a) {
-  if (e.figure == scene::Figure::kPlane)
-    return JudgedRight(e, a, true) ? std::string() : PlaneExplanation(e.A, e.B, e.C, a.chosen);
-  return e.figure == scene::Figure::kPoint ? PointExplanation(e, a) : LineExplanation(e, a);
-}
-
-}  // namespace quiz
+}  // namespace figures
