@@ -27,7 +27,7 @@ struct IncidenceView {
 
 // Colours on screen: the construction's lines and the notable lines each in their own.
 constexpr std::int32_t kConstructionColour = 10;  // light green
-constexpr std::int32_t kNotableColour = 6;        // brown
+constexpr std::int32_t kNotableColour = 6;        // orange
 
 // Both draw in the current 320 x 200 space and return, with the notable lines on, why
 // the plane lacks some of them (empty otherwise). They leave the pen as they found it,
