@@ -39,21 +39,25 @@ int SignOf(const Int256& v) {
   return v.IsZero() ? 0 : (v.IsNegative() ? -1 : 1);
 }
 
-// Numerators and denominators below 2^132: products stay far inside Int256.
+// Parameters along r: numerators and denominators below 2^99, products inside Int256.
 bool Less(const WideFraction& a, const WideFraction& b) {
   return a.num() * b.den() < b.num() * a.den();
 }
 
-// c0 + c1 t along r = D + t u.
+// c0 + c1 t along r = D + t u, with its zero worked out once (none when c1 is 0).
 struct Linear {
   Int256 c0, c1;
+  std::optional<WideFraction> zero;
 };
 
-// The sign of f on the open piece (lo, hi), which holds no zero of f.
+Linear LinearOf(const Int256& c0, const Int256& c1) {
+  return {c0, c1, c1.IsZero() ? std::nullopt : std::optional(WideFraction::Of(-c0, c1))};
+}
+
+// The sign of f on the open piece that ends at hi, which holds no zero of f.
 int SignOn(const Linear& f, const WideFraction& hi) {
-  if (f.c1.IsZero()) return SignOf(f.c0);
-  const WideFraction zero = WideFraction::Of(-f.c0, f.c1);
-  return Less(zero, hi) ? SignOf(f.c1) : -SignOf(f.c1);
+  if (!f.zero) return SignOf(f.c0);
+  return Less(*f.zero, hi) ? SignOf(f.c1) : -SignOf(f.c1);
 }
 
 Int256 Cross2(const Int256& ax, const Int256& ay, const Int256& bx, const Int256& by) {
@@ -76,8 +80,8 @@ TriangleShadow ShadowOf(const DihedralPoint (&T)[3], const DihedralPoint& D, con
     const DihedralPoint& P = T[k];
     const DihedralPoint& Q = T[(k + 1) % 3];
     const Int256 ex = Int256(Q.abscissa) - P.abscissa, eq = Int256(Q.*q) - P.*q;
-    s.edges[k] = {Cross2(ex, eq, Int256(D.abscissa) - P.abscissa, Int256(D.*q) - P.*q),
-                  Cross2(ex, eq, u.x, u.*uq)};
+    s.edges[k] = LinearOf(Cross2(ex, eq, Int256(D.abscissa) - P.abscissa, Int256(D.*q) - P.*q),
+                          Cross2(ex, eq, u.x, u.*uq));
   }
   s.orientation = SignOf(Cross2(Int256(T[1].abscissa) - T[0].abscissa, Int256(T[1].*q) - T[0].*q,
                                 Int256(T[2].abscissa) - T[0].abscissa, Int256(T[2].*q) - T[0].*q));
@@ -107,11 +111,11 @@ class PlateAndLine {
       : D_(D), u_(scene::DirectionOf(D, E)) {
     const DihedralPoint T[3] = {A, B, C};
     const WideVector n{plane.nx, plane.ny, plane.nz};
-    alejamiento_ = {D.alejamiento, u_.y};
-    cota_ = {D.cota, u_.z};
+    alejamiento_ = LinearOf(D.alejamiento, u_.y);
+    cota_ = LinearOf(D.cota, u_.z);
     // n . X - d: its sign is the side of the plane; n_z times the height over it.
-    plate_ = {n.x * D.abscissa + n.y * D.alejamiento + n.z * D.cota - Int256(plane.d),
-              n.x * u_.x + n.y * u_.y + n.z * u_.z};
+    plate_ = LinearOf(n.x * D.abscissa + n.y * D.alejamiento + n.z * D.cota - Int256(plane.d),
+                      n.x * u_.x + n.y * u_.y + n.z * u_.z);
     nzSign_ = SignOf(n.z);
     nySign_ = SignOf(n.y);
     onH_ = ShadowOf(T, D, u_, &DihedralPoint::alejamiento, &WideVector::y);
@@ -119,13 +123,17 @@ class PlateAndLine {
   }
 
   // Where r meets the plane, for a secant r: t = (d - n . D) / (n . u).
-  WideFraction Meeting() const { return WideFraction::Of(-plate_.c0, plate_.c1); }
+  const std::optional<WideFraction>& Meeting() const { return plate_.zero; }
 
-  ExactPoint At(const WideFraction& t) const {
+  // The point at t, as drawing wants it: rounded only now, each coordinate one
+  // quotient of exact values (below 2^132).
+  EndPointPositions PositionsAt(Painter& painter, const WideFraction& t) const {
+    const double den = t.den().ToDouble();
     const auto at = [&](std::int32_t d, const Int256& ui) {
-      return WideFraction::Of(Int256(d) * t.den() + t.num() * ui, t.den());
+      return (Int256(d) * t.den() + t.num() * ui).ToDouble() / den;
     };
-    return {at(D_.abscissa, u_.x), at(D_.alejamiento, u_.y), at(D_.cota, u_.z)};
+    return drawing::PositionsAt(painter, at(D_.abscissa, u_.x), at(D_.alejamiento, u_.y),
+                                at(D_.cota, u_.z));
   }
 
   // The pieces of r from lo to hi in one projection, split exactly at every place
@@ -141,11 +149,8 @@ class PlateAndLine {
     if (shadow != nullptr)
       for (const Linear& e : shadow->edges) cuts.push_back(&e);
     std::vector<WideFraction> stops{lo, hi};
-    for (const Linear* f : cuts) {
-      if (f->c1.IsZero()) continue;
-      const WideFraction zero = WideFraction::Of(-f->c0, f->c1);
-      if (Less(lo, zero) && Less(zero, hi)) stops.push_back(zero);
-    }
+    for (const Linear* f : cuts)
+      if (f->zero && Less(lo, *f->zero) && Less(*f->zero, hi)) stops.push_back(*f->zero);
     std::sort(stops.begin(), stops.end(), Less);
     stops.erase(std::unique(stops.begin(), stops.end()), stops.end());
     std::vector<Piece> pieces;
@@ -183,8 +188,8 @@ void DrawPieces(Painter& painter, const PlateAndLine& r, const std::vector<Piece
                 std::initializer_list<SurfacePoint EndPointPositions::*> views,
                 std::int32_t colour) {
   for (const Piece& piece : pieces) {
-    const EndPointPositions from = PositionsOf(painter, r.At(piece.from));
-    const EndPointPositions to = PositionsOf(painter, r.At(piece.to));
+    const EndPointPositions from = r.PositionsAt(painter, piece.from);
+    const EndPointPositions to = r.PositionsAt(painter, piece.to);
     painter.SetLineStyle(piece.seen ? delgraph::psSolid : delgraph::psDash, 0, 3);
     for (SurfacePoint EndPointPositions::*v : views)
       DrawSceneLine(painter, (from.*v).x, (from.*v).y, (to.*v).x, (to.*v).y, colour);
@@ -455,7 +460,7 @@ std::string DrawLineAndPlane(Painter& painter, const DihedralPoint& A, const Dih
   const PlateAndLine r(A, B, C, plane, D, E);
   WideFraction lo(Int256(0)), hi(Int256(1));
   if (secant) {
-    const WideFraction tI = r.Meeting();
+    const WideFraction& tI = *r.Meeting();
     if (Less(tI, lo)) lo = tI;
     if (Less(hi, tI)) hi = tI;
   }
@@ -473,7 +478,7 @@ std::string DrawLineAndPlane(Painter& painter, const DihedralPoint& A, const Dih
   painter.SetLineStyle(delgraph::psSolid, 0, 1);
 
   // r and r' beside the projections' end towards E.
-  const EndPointPositions end = PositionsOf(painter, r.At(hi));
+  const EndPointPositions end = r.PositionsAt(painter, hi);
   painter.SetDrawColor(kLineLabelColour);
   painter.SetTextStyle(0, 0, 1);
   const auto beside = [&](const SurfacePoint& at, const char* name) {
