@@ -8,6 +8,7 @@
 #include "delgraph/QtCanvas.h"
 #include "drawing/DrawingFixture.h"
 #include "drawing/IncidenceDrawing.h"
+#include "drawing/IncidenceTexts.h"
 
 namespace {
 
@@ -117,6 +118,22 @@ TEST_F(IncidenceDrawingTest, ConstructionAndNotableLinesOnlyOnRequest) {
       drawing::DrawPointAndPlane(painter, {0, 5, 20}, {10, 0, 20}, {3, -7, 20}, {1, 1, 1}, notable),
       "");
   EXPECT_EQ(LinesIn(kOrange), 3);
+}
+
+TEST_F(IncidenceDrawingTest, PanelBesidePlaneModesTextsAndTheAnswerHiddenWhileAsked) {
+  const drawing::IncidencePanel panel =
+      drawing::LinePlaneTexts({0, 0, 42}, {10, 0, 42}, {0, 10, 42}, {0, 5, 30}, {9, 1, 50});
+  drawing::DrawIncidencePanel(painter, panel, false, false);
+  const auto shown = Only({"TextOut"});
+  EXPECT_EQ(shown,
+            (std::vector<std::string>{
+                "TextOut 570 355 SECANTE AL PLANO", "TextOut 570 382  A=(  0,  0, 42) traza V ",
+                "TextOut 570 403  B=( 10,  0, 42) traza V ", "TextOut 570 424  C=(  0, 10, 42)",
+                "TextOut 800 382  D=(  0,  5, 30)", "TextOut 800 403  E=(  9,  1, 50)",
+                "TextOut 800 424  I=(5,40; 2,60; 42,00)"}));
+  canvas.Clear();
+  drawing::DrawIncidencePanel(painter, panel, true, false);
+  EXPECT_EQ(Only({"TextOut"}), std::vector<std::string>(shown.begin() + 1, shown.end() - 1));
 }
 
 TEST_F(IncidenceDrawingTest, EverythingOnAtThe32BitLimits) {
