@@ -154,7 +154,10 @@ void Ring(Painter& painter, Vec p, const std::string& label, const Box& box,
   painter.DrawCircle(Px(p.x), Px(p.y), radius);
   if (label.empty()) return;
   SmallText(painter);
+  // A label by the panel's edge stays in its panel.
+  painter.ClipToBar(Px(box.left), Px(box.top), Px(box.right), Px(box.bottom));
   painter.DrawLabel(Px(p.x), Px(p.y), Px(p.x) + 5, Px(p.y) - 12, label);
+  painter.NoClip();
   RestoreTextStyle(painter);
 }
 

@@ -18,8 +18,9 @@ namespace {
 // Tries before a drawing that keeps missing is taken as it is; with test mode's
 // bounds nearly every first few tries hit.
 constexpr int kTries = 200;
-// How far the corners of the crossing triangle leave the first plane, in units.
-constexpr double kPush = 30.0;
+// How far the crossing triangle is turned out of the first plane: enough for long
+// hidden stretches in both projections of the start triangle.
+constexpr double kTurn = 50.0 * 3.14159265358979323846 / 180.0;
 
 std::int32_t Coordinate(const RandomSource& random, std::int32_t bound) {
   if (bound <= 1) return 0;
@@ -106,23 +107,36 @@ classify::SixPoints DrawTwoPlanesExercise(const RandomSource& random, ExerciseBo
 
 std::array<DihedralPoint, 3> CrossingTriangle(const DihedralPoint& A, const DihedralPoint& B,
                                               const DihedralPoint& C) {
-  const scene::PlaneEquation plane = scene::PlaneThrough(A, B, C);
-  if (!plane.Defined()) return {{{-30, 10, 60}, {30, 60, 10}, {10, 20, 30}}};
-  const double nx = double(plane.nx), ny = double(plane.ny), nz = double(plane.nz);
-  const double k = kPush / std::sqrt(nx * nx + ny * ny + nz * nz);
+  if (!scene::PlaneThrough(A, B, C).Defined()) return {{{-30, 10, 60}, {30, 60, 10}, {10, 20, 30}}};
+  using V3 = std::array<double, 3>;
+  const auto of = [](const DihedralPoint& p) {
+    return V3{double(p.abscissa), double(p.alejamiento), double(p.cota)};
+  };
+  const V3 a = of(A), b = of(B), c = of(C);
+  V3 centre, axis;
+  for (int j = 0; j < 3; ++j) {
+    centre[j] = (a[j] + b[j] + c[j]) / 3.0;
+    axis[j] = a[j] - c[j];
+  }
+  const double length = std::sqrt(axis[0] * axis[0] + axis[1] * axis[1] + axis[2] * axis[2]);
+  for (double& v : axis) v /= length;
+  const double cosine = std::cos(kTurn), sine = std::sin(kTurn);
   const auto whole = [](double v) {
     return static_cast<std::int32_t>(std::clamp(std::nearbyint(v), -2147483648.0, 2147483647.0));
   };
-  // Twice the centre, less a corner, is the corner turned half a turn about the centre.
-  const auto turned = [&](const DihedralPoint& p, double side) {
-    return DihedralPoint{
-        whole(2.0 * (double(A.abscissa) + B.abscissa + C.abscissa) / 3.0 - p.abscissa +
-              side * k * nx),
-        whole(2.0 * (double(A.alejamiento) + B.alejamiento + C.alejamiento) / 3.0 - p.alejamiento +
-              side * k * ny),
-        whole(2.0 * (double(A.cota) + B.cota + C.cota) / 3.0 - p.cota + side * k * nz)};
+  // A corner turned half a turn about the centre in the plane, then kTurn about the
+  // line through the centre parallel to CA (Rodrigues' rotation).
+  const auto turned = [&](const V3& p) {
+    const V3 v{centre[0] - p[0], centre[1] - p[1], centre[2] - p[2]};
+    const V3 kxv{axis[1] * v[2] - axis[2] * v[1], axis[2] * v[0] - axis[0] * v[2],
+                 axis[0] * v[1] - axis[1] * v[0]};
+    const double kv = axis[0] * v[0] + axis[1] * v[1] + axis[2] * v[2];
+    V3 r;
+    for (int j = 0; j < 3; ++j)
+      r[j] = centre[j] + v[j] * cosine + kxv[j] * sine + axis[j] * kv * (1.0 - cosine);
+    return DihedralPoint{whole(r[0]), whole(r[1]), whole(r[2])};
   };
-  return {turned(A, 1.0), turned(B, -1.0), turned(C, 1.0)};
+  return {turned(a), turned(b), turned(c)};
 }
 
 std::string TwoPlanesExplanation(const classify::SixPoints& points) {

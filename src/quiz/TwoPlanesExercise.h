@@ -25,8 +25,8 @@ classify::SixPoints DrawTwoPlanesExercise(const RandomSource& random, ExerciseBo
 classify::SixPoints DrawTwoPlanesExercise(const RandomSource& random, ExerciseBounds bounds);
 
 // D, E and F of a triangle that crosses ABC where both projections show it: ABC turned
-// half a turn about its centre and its corners pushed off the plane, D and F to one side,
-// E to the other. Any fixed triangle for aligned points.
+// half a turn about its centre in its plane, then 50 degrees out of it about the line
+// through the centre parallel to CA. A fixed triangle for aligned points.
 std::array<DihedralPoint, 3> CrossingTriangle(const DihedralPoint& A, const DihedralPoint& B,
                                               const DihedralPoint& C);
 
