@@ -9,6 +9,7 @@
 #include "delgraph/QtCanvas.h"
 #include "drawing/DrawingFixture.h"
 #include "drawing/TwoPlanesDrawing.h"
+#include "drawing/TwoPlanesTexts.h"
 #include "scene/Incidence.h"
 #include "scene/PlaneGeometry.h"
 
@@ -75,7 +76,7 @@ TEST_F(TwoPlanesPixelTest, EachProjectionShowsAnEdgeSeenAndHidden) {
   EXPECT_EQ(Gaps(0, 0, -80, -100, -11, -4), 0);
 }
 
-class TwoPlanesConstructionTest : public DrawingTest {
+class TwoPlanesRecordingTest : public DrawingTest {
  protected:
   void SetUp() override {
     DrawingTest::SetUp();
@@ -99,7 +100,7 @@ class TwoPlanesConstructionTest : public DrawingTest {
   }
 };
 
-TEST_F(TwoPlanesConstructionTest, TracesMeetOnTheSheetOrAnAuxiliaryPlaneFindsAPointOfI) {
+TEST_F(TwoPlanesRecordingTest, TracesMeetOnTheSheetOrAnAuxiliaryPlaneFindsAPointOfI) {
   // -28x + 21y + 24z = 1680 and x - 2y + 5z = 100: h (-156, -128) and v' (-36.59, 27.32)
   // on the sheet, so the two lines to L.T. only.
   const classify::SixPoints near = {
@@ -134,6 +135,39 @@ TEST_F(TwoPlanesConstructionTest, TracesMeetOnTheSheetOrAnAuxiliaryPlaneFindsAPo
   const double y = m.H->alejamiento.ToDouble() * (1.0 - k);
   EXPECT_NEAR(px, painter.FlatOrigin.x + x, 1.0);
   EXPECT_NEAR(py, painter.FlatOrigin.y + y, 1.0);
+}
+
+TEST_F(TwoPlanesRecordingTest, PanelNamesTheLineAndSaysWhenOnlyTheProfileFindsIt) {
+  // Both parallel to L.T., neither projecting: i is found in the profile view alone.
+  const classify::SixPoints points = {
+      {{0, 20, 0}, {0, 0, 30}, {10, 20, 0}, {0, -10, 0}, {0, 0, 40}, {10, -10, 0}}};
+  drawing::TwoPlanesTextFlags flags;
+  flags.edited = 4;  // E: written after the scene, with the line
+  canvas.Clear();
+  drawing::ShowTwoPlanesRelation(painter, points, flags);
+  canvas.log.push_back("TextOut scene");
+  drawing::ShowTwoPlanesLine(painter, points, flags);
+  EXPECT_EQ(
+      canvas.Calls("TextOut"),
+      (std::vector<std::string>{
+          "TextOut 570 355 SECANTES", "TextOut 570 382  A=(  0, 20,  0) traza H ",
+          "TextOut 570 403  B=(  0,  0, 30) traza V ", "TextOut 570 424  C=( 10, 20,  0) traza H ",
+          "TextOut 792 382  D=(  0,-10,  0) traza H ", "TextOut 792 424  F=( 10,-10,  0) traza H ",
+          "TextOut scene", "TextOut 792 403  E=(  0,  0, 40) traza V ",
+          "TextOut 570 10 i: PARALELA A L.T.",
+          std::string("TextOut 570 445 ") + drawing::kOnlyInProfileText}));
+
+  // An exercise waiting: the coordinates only; then not even those.
+  flags.answerHidden = true;
+  canvas.Clear();
+  drawing::ShowTwoPlanesRelation(painter, points, flags);
+  drawing::ShowTwoPlanesLine(painter, points, flags);
+  EXPECT_EQ(canvas.Calls("TextOut").size(), 6u);
+  flags.coordinatesHidden = true;
+  canvas.Clear();
+  drawing::ShowTwoPlanesRelation(painter, points, flags);
+  drawing::ShowTwoPlanesLine(painter, points, flags);
+  EXPECT_TRUE(canvas.Calls("TextOut").empty());
 }
 
 }  // namespace
