@@ -113,6 +113,8 @@ Views ViewsOf(const Painter& painter, bool profile) {
 
 // The part of segment a-b inside the box, drawn in the current style.
 void Stroke(Painter& painter, Vec a, Vec b, const Box& box) {
+  if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y))
+    return;
   const Vec d = b - a;
   double t0 = 0.0, t1 = 1.0;
   if (!delgraph::ClipSegment(a.x, a.y, d.x, d.y, box.left, box.top, box.right, box.bottom, t0, t1))

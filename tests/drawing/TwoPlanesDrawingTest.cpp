@@ -2,6 +2,7 @@
 // construction drawn only on request, with its auxiliary plane when h is off the sheet.
 #include <QImage>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -135,6 +136,35 @@ TEST_F(TwoPlanesRecordingTest, TracesMeetOnTheSheetOrAnAuxiliaryPlaneFindsAPoint
   const double y = m.H->alejamiento.ToDouble() * (1.0 - k);
   EXPECT_NEAR(px, painter.FlatOrigin.x + x, 1.0);
   EXPECT_NEAR(py, painter.FlatOrigin.y + y, 1.0);
+}
+
+TEST_F(TwoPlanesRecordingTest, FarPlanesKeepIAndItsConstructionInsideTheViews) {
+  constexpr std::int32_t kMax = 2147483647, kMin = -kMax - 1;
+  const classify::SixPoints far = {{{kMin, -kMax, 0},
+                                    {kMax - 1, -1, -kMax},
+                                    {-kMax, kMax - 1, kMax - 1},
+                                    {kMin, kMax - 1, kMax},
+                                    {-kMax, -kMax, 0},
+                                    {kMax - 1, -1, 12345}}};
+  for (const bool profile : {false, true}) {
+    scene::ProfileOn = profile;
+    canvas.Clear();
+    drawing::TwoPlanesFlags flags{profile, true, true, 0};
+    drawing::DrawTwoPlanes(painter, far, flags);
+    std::string colour;
+    int ends = 0;
+    for (const std::string& l : canvas.log) {
+      if (l.rfind("PenColor ", 0) == 0) colour = l.substr(9);
+      if (colour != kGreen && colour != kDarkGrey) continue;
+      int x = 0, y = 0;
+      if (std::sscanf(l.c_str(), "MoveTo %d %d", &x, &y) == 2 ||
+          std::sscanf(l.c_str(), "LineTo %d %d", &x, &y) == 2) {
+        EXPECT_TRUE(x >= 0 && x < 1024 && y >= 0 && y < 768) << l;
+        ++ends;
+      }
+    }
+    EXPECT_GT(ends, 0);  // i does cross the views
+  }
 }
 
 TEST_F(TwoPlanesRecordingTest, PanelNamesTheLineAndSaysWhenOnlyTheProfileFindsIt) {
