@@ -424,7 +424,7 @@ std::string DrawPointAndPlane(Painter& painter, const DihedralPoint& A, const Di
                               const DihedralPoint& C, const DihedralPoint& P,
                               const IncidenceView& view) {
   const Restorer restorer(painter);
-  DrawPlane(painter, A, B, C);
+  DrawPlane(painter, A, B, C, view.edited, view.answerHidden);
   const scene::PlaneEquation plane = scene::PlaneThrough(A, B, C);
   const std::string lack = DrawNotable(painter, plane, A, view);
   if (view.construction && !view.answerHidden && plane.Defined()) {
@@ -439,7 +439,7 @@ std::string DrawLineAndPlane(Painter& painter, const DihedralPoint& A, const Dih
                              const DihedralPoint& C, const DihedralPoint& D, const DihedralPoint& E,
                              const IncidenceView& view) {
   const Restorer restorer(painter);
-  DrawPlane(painter, A, B, C);
+  DrawPlane(painter, A, B, C, view.edited, view.answerHidden);
   const scene::PlaneEquation plane = scene::PlaneThrough(A, B, C);
   const std::string lack = DrawNotable(painter, plane, A, view);
   if (D == E) {
@@ -472,7 +472,7 @@ std::string DrawLineAndPlane(Painter& painter, const DihedralPoint& A, const Dih
   DrawPieces(painter, r, pieces(Projection::kSpace), {&EndPointPositions::S}, kLineColour);
   DrawPieces(painter, r, pieces(Projection::kHorizontal), {&EndPointPositions::h}, kLineColour);
   DrawPieces(painter, r, pieces(Projection::kVertical), {&EndPointPositions::v}, kLineColour);
-  if (!view.profile)
+  if (!painter.Profile)
     DrawPieces(painter, r, pieces(Projection::kSpace),
                {&EndPointPositions::Hp, &EndPointPositions::Vp}, kReferenceColour);
   painter.SetLineStyle(delgraph::psSolid, 0, 1);

@@ -12,17 +12,15 @@
 
 namespace drawing {
 
-// What the user asked to see. The end points' positions still follow
-// scene::ProfileOn (PositionsAt): a caller keeps profile equal to it.
+// What the user asked to see; the profile view is the painter's.
 struct IncidenceView {
-  bool profile = false;
   bool visibility = false;    // "Partes vistas y ocultas": ABC an opaque plate
   bool construction = false;  // the horizontal through P, or the projecting plane of r
   bool notable = false;       // h-h', f-f' and the lines of maximum slope and inclination
-  // An exercise waiting for its answer: no i-i', no construction, no notable lines and
-  // no hidden parts, which would all tell the answer (the plane's traces follow
-  // scene::AnswerHidden, as in plane mode).
+  // An exercise waiting for its answer: no i-i', no construction, no notable lines, no
+  // hidden parts and no traces of the plane, which would all tell the answer.
   bool answerHidden = false;
+  int edited = 0;  // 0, 1, 2 for A, B, C: drawn last, as DrawPlane takes it
 };
 
 // Colours on screen: the construction's lines and the notable lines each in their own.

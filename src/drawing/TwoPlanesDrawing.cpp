@@ -420,7 +420,7 @@ void DrawTwoPlanes(Painter& painter, const classify::SixPoints& points,
   const Plate beta{{Of(points[3]), Of(points[4]), Of(points[5])},
                    scene::PlaneThrough(points[3], points[4], points[5])};
   const scene::PlanesMeeting meeting = scene::TwoPlanes(alpha.plane, beta.plane);
-  const Views views = ViewsOf(painter, flags.profile);
+  const Views views = ViewsOf(painter, painter.Profile);
   const std::optional<Segment3> crossing =
       flags.visibility ? Crossing(meeting, alpha, beta) : std::nullopt;
 
@@ -447,10 +447,10 @@ void DrawTwoPlanes(Painter& painter, const classify::SixPoints& points,
 
   DrawPlaneTraces(painter, alpha.plane,
                   {classify::kAlpha1Label, classify::kAlpha2Label, classify::kAlpha3Label},
-                  flags.profile);
+                  painter.Profile);
   DrawPlaneTraces(painter, beta.plane,
                   {classify::kBeta1Label, classify::kBeta2Label, classify::kBeta3Label},
-                  flags.profile);
+                  painter.Profile);
 
   if (meeting.relation == scene::PlanesRelation::kSecant) {
     const P3 on = Of(meeting.H ? *meeting.H : (meeting.V ? *meeting.V : *meeting.profile));
@@ -464,7 +464,7 @@ void DrawTwoPlanes(Painter& painter, const classify::SixPoints& points,
     painter.SetLineStyle(delgraph::psSolid, 0, flags.visibility ? 1 : 3);
     DrawLineOfMeeting(painter, on, u, views.h, views.flat, "i");
     DrawLineOfMeeting(painter, on, u, views.v, views.flat, "i'");
-    DrawLineOfMeeting(painter, on, u, views.space, views.spaceBox, flags.profile ? "i''" : "i");
+    DrawLineOfMeeting(painter, on, u, views.space, views.spaceBox, painter.Profile ? "i''" : "i");
     if (crossing) {
       painter.SetLineStyle(delgraph::psSolid, 0, 3);
       for (const ViewMap* map : {&views.h, &views.v})
@@ -477,13 +477,13 @@ void DrawTwoPlanes(Painter& painter, const classify::SixPoints& points,
       const P3 H = Of(*meeting.H);
       Ring(painter, views.h.At(H), "h", views.flat);
       Ring(painter, views.v.At(H), "h'", views.flat);
-      if (!flags.profile) Ring(painter, views.space.At(H), "H", views.spaceBox);
+      if (!painter.Profile) Ring(painter, views.space.At(H), "H", views.spaceBox);
     }
     if (meeting.V) {
       const P3 V = Of(*meeting.V);
       Ring(painter, views.h.At(V), "v", views.flat);
       Ring(painter, views.v.At(V), "v'", views.flat);
-      if (!flags.profile) Ring(painter, views.space.At(V), "V", views.spaceBox);
+      if (!painter.Profile) Ring(painter, views.space.At(V), "V", views.spaceBox);
     }
   }
   painter.SetLineStyle(delgraph::psSolid, 0, 1);

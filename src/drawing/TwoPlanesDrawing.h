@@ -9,8 +9,8 @@
 
 namespace drawing {
 
+// The profile view instead of the perspective one is the painter's.
 struct TwoPlanesFlags {
-  bool profile = false;       // the profile view instead of the perspective one
   bool visibility = false;    // the plates' seen and hidden edges, and where they cross
   bool construction = false;  // where the traces of one name meet; an auxiliary plane
   int edited = 0;             // 0..5, A..F: the point the controls edit, drawn last

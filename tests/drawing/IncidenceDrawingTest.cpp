@@ -23,12 +23,10 @@ using delgraph::QtCanvas;
 class PlatePixelTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetAllModules();
-    scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
+    painter.ActivateMapping(delgraph::GetMaxX(), delgraph::GetMaxY());
     painter.AttachSurface(&surface, 1024, 768);
     painter.Select320x200();
   }
-  void TearDown() override { ResetAllModules(); }
 
   void Draw(bool visibility, bool frontal) {
     painter.SetFillStyle(1, 15);  // white: the surface starts black, like the line
@@ -88,6 +86,7 @@ class IncidenceDrawingTest : public DrawingTest {
 
 const std::string kLightGreen = "#54FC54";  // the construction's colour 10
 const std::string kOrange = "#FC5400";      // the notable lines' colour 6
+const std::string kTraceBlue = "#5454FC";   // the plane's traces, colour 9
 
 TEST_F(IncidenceDrawingTest, ConstructionAndNotableLinesOnlyOnRequest) {
   const DihedralPoint A{-50, 10, 20}, B{50, 30, 40}, C{0, 80, 35};
@@ -103,11 +102,12 @@ TEST_F(IncidenceDrawingTest, ConstructionAndNotableLinesOnlyOnRequest) {
     drawing::DrawLineAndPlane(painter, A, B, C, {-40, 40, 5}, {40, 50, 60}, view);
     // beta 1 and s'; beta 2 meets L.T. at x = -360, outside the flat view.
     EXPECT_EQ(LinesIn(kLightGreen), on ? 2 : 0);
-    // While an exercise waits nothing tells the answer.
+    EXPECT_GT(LinesIn(kTraceBlue), 0);
+    // While an exercise waits nothing tells the answer, the plane's traces included.
     view.answerHidden = true;
     canvas.Clear();
     drawing::DrawLineAndPlane(painter, A, B, C, {-40, 40, 5}, {40, 50, 60}, view);
-    EXPECT_EQ(LinesIn(kLightGreen) + LinesIn(kOrange), 0);
+    EXPECT_EQ(LinesIn(kLightGreen) + LinesIn(kOrange) + LinesIn(kTraceBlue), 0);
   }
   // A horizontal plane has neither h nor a line of maximum slope: f-f' and the line of
   // maximum inclination, de punta (its v' a point, no line), and the panel is told why.

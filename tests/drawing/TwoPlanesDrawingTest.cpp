@@ -28,8 +28,7 @@ const classify::SixPoints kCrossing = {
 class TwoPlanesPixelTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetAllModules();
-    scene::SetActivationScene(delgraph::GetMaxX(), delgraph::GetMaxY());
+    painter.ActivateMapping(delgraph::GetMaxX(), delgraph::GetMaxY());
     painter.AttachSurface(&surface, 1024, 768);
     painter.Select320x200();
     painter.SetFillStyle(1, 15);  // white
@@ -38,7 +37,6 @@ class TwoPlanesPixelTest : public ::testing::Test {
     flags.visibility = true;
     drawing::DrawTwoPlanes(painter, kCrossing, flags);
   }
-  void TearDown() override { ResetAllModules(); }
 
   // The rows (or columns, for a line nearer horizontal) from abscissa x0 to x1 of the
   // segment p-q, in flat-view units, where no pixel within one of the line is black.
@@ -147,9 +145,9 @@ TEST_F(TwoPlanesRecordingTest, FarPlanesKeepIAndItsConstructionInsideTheViews) {
                                     {-kMax, -kMax, 0},
                                     {kMax - 1, -1, 12345}}};
   for (const bool profile : {false, true}) {
-    scene::ProfileOn = profile;
+    painter.Profile = profile;
     canvas.Clear();
-    drawing::TwoPlanesFlags flags{profile, true, true, 0};
+    drawing::TwoPlanesFlags flags{true, true, 0};
     drawing::DrawTwoPlanes(painter, far, flags);
     std::string colour;
     int ends = 0;
