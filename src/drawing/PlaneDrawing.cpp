@@ -201,10 +201,16 @@ void DrawPlane(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
   }
 
   const scene::PlaneEquation plane = scene::PlaneThrough(A, B, C);
-  const scene::PlaneTraces traces = scene::TracesOf(plane);
   // The traces give the type away: an exercise shows them with its answer, as a
   // line's traces.
-  if (!plane.Defined() || answerHidden) return;
+  if (answerHidden) return;
+  DrawPlaneTraces(painter, plane, {kAlpha1Label, kAlpha2Label, kAlpha3Label}, painter.Profile);
+}
+
+void DrawPlaneTraces(Painter& painter, const scene::PlaneEquation& plane, const TraceLabels& labels,
+                     bool profile) {
+  if (!plane.Defined()) return;
+  const scene::PlaneTraces traces = scene::TracesOf(plane);
   const delgraph::ColorValue pen = painter.GetPenColor();
   painter.SetDrawColor(kTraceColour);
 
@@ -218,7 +224,7 @@ void DrawPlane(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
   if (traces.throughGroundLine && !(traces.horizontal.exists && traces.vertical.exists)) {
     // H or V itself: it has no trace on itself, and its other trace is L.T.
     painter.DrawText(painter.FlatOrigin.x + 64, painter.FlatOrigin.y + 2,
-                     traces.horizontal.exists ? kAlpha1Label : kAlpha2Label);
+                     traces.horizontal.exists ? labels.onH : labels.onV);
   } else if (traces.throughGroundLine) {
     // Both traces lie on L.T.: the two short strokes under it, then the third trace.
     painter.SetLineStyle(delgraph::psSolid, 0, 3);
@@ -227,20 +233,21 @@ void DrawPlane(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
       painter.DrawLine(x, y, x + 20, y);
     }
     painter.DrawText(painter.FlatOrigin.x + 64, painter.FlatOrigin.y + 2,
-                     kAlpha1Label + "\xE2\x89\xA1" + kAlpha2Label);
+                     labels.onH + "\xE2\x89\xA1" + labels.onV);
   } else {
-    TraceLabel(painter, DrawTrace(painter, traces.horizontal, flatH, flat), kAlpha1Label, flat);
-    TraceLabel(painter, DrawTrace(painter, traces.vertical, flatV, flat), kAlpha2Label, flat);
+    TraceLabel(painter, DrawTrace(painter, traces.horizontal, flatH, flat), labels.onH, flat);
+    TraceLabel(painter, DrawTrace(painter, traces.vertical, flatV, flat), labels.onV, flat);
   }
 
   const Vec so{double(painter.SpaceOrigin.x), double(painter.SpaceOrigin.y)};
-  if (painter.Profile) {
+  if (profile) {
     // The profile plane through the origin, looked at along L.T.: ny y + nz z = d.
     const scene::PlaneTrace third{plane.ny != 0 || plane.nz != 0, plane.ny, plane.nz, plane.d};
     const TraceMap profile{so, {1.0, 0.0}, {0.0, -1.0}};
     const Region square = RectRegion(painter.ScaleX(19), painter.ScaleY(39), painter.ScaleX(139),
                                      painter.ScaleY(159));
-    TraceLabel(painter, DrawTrace(painter, third, profile, square, false), kAlpha3Label, square);
+    TraceLabel(painter, DrawTrace(painter, third, profile, square, false), labels.onProfile,
+               square);
   } else {
     // Perspective view: alpha 1 on the drawn H, alpha 2 on the drawn V.
     const Vec step{painter.AbscissaStepX, -painter.AbscissaStepY};

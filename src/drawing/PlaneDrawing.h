@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "drawing/Painter.h"
+#include "scene/PlaneGeometry.h"
 #include "scene/Scene.h"
 
 namespace drawing {
@@ -19,5 +21,17 @@ void DrawPlane(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
 
 // Which of A, B and C the scene edits.
 int PlaneEditedIndex(const scene::Scene& scene);
+
+// The names of one plane's traces: on H, on V and on the profile plane.
+struct TraceLabels {
+  std::string onH, onV, onProfile;
+};
+
+// The traces of a plane as DrawPlane draws them, under the names given: a second
+// plane draws its own. The third trace in the profile view when profile is true, else
+// the first two in the perspective view too. Nothing for no plane; leaves the pen as
+// it found it.
+void DrawPlaneTraces(Painter& painter, const scene::PlaneEquation& plane, const TraceLabels& labels,
+                     bool profile);
 
 }  // namespace drawing
