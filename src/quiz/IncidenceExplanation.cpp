@@ -5,6 +5,7 @@
 #include <string>
 
 #include "classify/IncidenceNames.h"
+#include "figures/Explanations.h"
 #include "quiz/IncidenceExercise.h"
 #include "quiz/PlaneExercise.h"
 #include "scene/Incidence.h"
@@ -59,7 +60,7 @@ std::string PointPlaneExplanation(const DihedralPoint& A, const DihedralPoint& B
   if (chosen < 1 || chosen > static_cast<std::int32_t>(classify::kBelongingAnswers.size()))
     return "Falta elegir si P pertenece al plano.";
   const scene::PlaneEquation plane = scene::PlaneThrough(A, B, C);
-  if (!plane.Defined()) return PlaneFact(A, B, C);
+  if (!plane.Defined()) return figures::PlaneFact(A, B, C);
   const bool belongs = scene::PointAndPlane(plane, P) == scene::PointPlane::kBelongs;
   const std::string verdict = belongs ? ": P pertenece al plano." : ": P no pertenece al plano.";
   if (plane.nz != 0) {
@@ -93,7 +94,7 @@ std::string LinePlaneExplanation(const DihedralPoint& A, const DihedralPoint& B,
   if (chosen < 1 || chosen > static_cast<std::int32_t>(classify::kLinePlaneAnswers.size()))
     return "Falta elegir cómo es la recta respecto del plano.";
   const scene::PlaneEquation plane = scene::PlaneThrough(A, B, C);
-  if (!plane.Defined()) return PlaneFact(A, B, C);
+  if (!plane.Defined()) return figures::PlaneFact(A, B, C);
   if (D == E) return "D y E coinciden: no definen una recta.";
   const scene::LinePlaneMeeting m = scene::LineAndPlane(plane, D, E);
   const Offset d = OffsetOf(plane, D), e = OffsetOf(plane, E);
