@@ -6,10 +6,7 @@ namespace figures {
 
 const std::vector<const Kind*>& Kinds() {
   // One line per kind, in the order of scene::Figure.
-  static const PointKind point;
-  static const LineKind line;
-  static const PlaneKind plane;
-  static const std::vector<const Kind*> kinds{&point, &line, &plane};
+  static const std::vector<const Kind*> kinds{&ThePointKind(), &TheLineKind(), &ThePlaneKind()};
   return kinds;
 }
 

@@ -8,98 +8,104 @@
 
 namespace figures {
 
-scene::Figure LineKind::Figure() const {
-  return scene::Figure::kLine;
-}
-const char* LineKind::Word() const {
-  return "Recta";
-}
-std::size_t LineKind::PointCount() const {
-  return 2;
-}
+namespace {
 
-std::vector<AnswerList> LineKind::Lists() const {
-  return {AnswerList::SelREcta, AnswerList::DefREcta};
-}
+class LineKind final : public Kind {
+ public:
+  scene::Figure Figure() const override { return scene::Figure::kLine; }
+  const char* Word() const override { return "Recta"; }
+  std::size_t PointCount() const override { return 2; }
 
-Answer LineKind::ReadAnswer(const ListChoices& choices) const {
-  Answer a;
-  a.chosen = ChosenCode(choices, AnswerList::SelREcta);
-  // A single point has no relation to give.
-  a.relation = a.chosen == classify::kSinglePointType ? classify::kNoRelation
-                                                      : ChosenCode(choices, AnswerList::DefREcta);
-  return a;
-}
+  std::vector<AnswerList> Lists() const override {
+    return {AnswerList::SelREcta, AnswerList::DefREcta};
+  }
 
-Exercise LineKind::ExerciseOf(const DihedralPoint& A, const DihedralPoint& B,
-                              const DihedralPoint&) const {
-  Exercise e;
-  e.set = true;
-  e.figure = Figure();
-  e.A = A;
-  e.B = B;
-  e.classCode = classify::LineType(A, B).code;
-  e.relationCode = classify::LineRelation(A, B).code;
-  e.trueTypes = classify::TrueTypes(A, B);
-  e.trueRelations = classify::TrueRelations(A, B);
-  return e;
-}
+  Answer ReadAnswer(const ListChoices& choices) const override {
+    Answer a;
+    a.chosen = ChosenCode(choices, AnswerList::SelREcta);
+    // A single point has no relation to give.
+    a.relation = a.chosen == classify::kSinglePointType ? classify::kNoRelation
+                                                        : ChosenCode(choices, AnswerList::DefREcta);
+    return a;
+  }
 
-bool LineKind::JudgedRight(const Exercise& e, const Answer& a, bool detailed) const {
-  if (!detailed) return a.chosen == e.classCode && a.relation == e.relationCode;
-  return Contains(e.trueTypes, a.chosen) && Contains(e.trueRelations, a.relation);
-}
+  Exercise ExerciseOf(const DihedralPoint& A, const DihedralPoint& B,
+                      const DihedralPoint&) const override {
+    Exercise e;
+    e.set = true;
+    e.figure = Figure();
+    e.A = A;
+    e.B = B;
+    e.classCode = classify::LineType(A, B).code;
+    e.relationCode = classify::LineRelation(A, B).code;
+    e.trueTypes = classify::TrueTypes(A, B);
+    e.trueRelations = classify::TrueRelations(A, B);
+    return e;
+  }
 
-std::string LineKind::Explanation(const Exercise& e, const Answer& a) const {
-  return LineExplanation(e, a);
-}
+  bool JudgedRight(const Exercise& e, const Answer& a, bool detailed) const override {
+    if (!detailed) return a.chosen == e.classCode && a.relation == e.relationCode;
+    return Contains(e.trueTypes, a.chosen) && Contains(e.trueRelations, a.relation);
+  }
 
-void LineKind::RightCodes(const Exercise& e, bool detailed, std::vector<std::int32_t>& types,
-                          std::vector<std::int32_t>& relations) const {
-  types = detailed ? e.trueTypes : std::vector<std::int32_t>{e.classCode};
-  relations = detailed ? e.trueRelations : std::vector<std::int32_t>{e.relationCode};
-}
+  std::string Explanation(const Exercise& e, const Answer& a) const override {
+    return LineExplanation(e, a);
+  }
 
-std::string LineKind::AnswerText(const Answer& a) const {
-  const std::string type = NameOf(classify::kLineTypes, a.chosen, "sin tipo");
-  if (a.chosen == classify::kSinglePointType) return type;
-  return type + "; " + NameOf(classify::kLineRelations, a.relation, "sin relación");
-}
+  void RightCodes(const Exercise& e, bool detailed, std::vector<std::int32_t>& types,
+                  std::vector<std::int32_t>& relations) const override {
+    types = detailed ? e.trueTypes : std::vector<std::int32_t>{e.classCode};
+    relations = detailed ? e.trueRelations : std::vector<std::int32_t>{e.relationCode};
+  }
 
-std::string LineKind::RightText(const Exercise&, const std::vector<std::int32_t>& types,
-                                const std::vector<std::int32_t>& relations) const {
-  const std::string relationNames = Alternatives(classify::kLineRelations, relations);
-  const std::string typeNames = Alternatives(classify::kLineTypes, types);
-  return relationNames.empty() ? typeNames : typeNames + "; " + relationNames;
-}
+  std::string AnswerText(const Answer& a) const override {
+    const std::string type = NameOf(classify::kLineTypes, a.chosen, "sin tipo");
+    if (a.chosen == classify::kSinglePointType) return type;
+    return type + "; " + NameOf(classify::kLineRelations, a.relation, "sin relación");
+  }
 
-KeyNames LineKind::KeyNamesOf(const DihedralPoint& A, const DihedralPoint& B,
-                              const DihedralPoint&) const {
-  KeyNames key;
-  key.groups.push_back(
-      NamesFrom(classify::kLineTypes, classify::LineType(A, B).code, classify::TrueTypes(A, B)));
-  const std::vector<std::string> relations = NamesFrom(
-      classify::kLineRelations, classify::LineRelation(A, B).code, classify::TrueRelations(A, B));
-  // A single point has no relation to name.
-  if (!relations[0].empty()) key.groups.push_back(relations);
-  return key;
-}
+  std::string RightText(const Exercise&, const std::vector<std::int32_t>& types,
+                        const std::vector<std::int32_t>& relations) const override {
+    const std::string relationNames = Alternatives(classify::kLineRelations, relations);
+    const std::string typeNames = Alternatives(classify::kLineTypes, types);
+    return relationNames.empty() ? typeNames : typeNames + "; " + relationNames;
+  }
 
-std::vector<std::string> LineKind::AnswerPrompts() const {
-  return {"Tipo: ", "Posición respecto de H, V y L.T.: "};
-}
+  KeyNames KeyNamesOf(const DihedralPoint& A, const DihedralPoint& B,
+                      const DihedralPoint&) const override {
+    KeyNames key;
+    key.groups.push_back(
+        NamesFrom(classify::kLineTypes, classify::LineType(A, B).code, classify::TrueTypes(A, B)));
+    const std::vector<std::string> relations = NamesFrom(
+        classify::kLineRelations, classify::LineRelation(A, B).code, classify::TrueRelations(A, B));
+    // A single point has no relation to name.
+    if (!relations[0].empty()) key.groups.push_back(relations);
+    return key;
+  }
 
-BankQuestion LineKind::QuestionOf(const DihedralPoint& A, const DihedralPoint& B,
-                                  const DihedralPoint&) const {
-  BankQuestion q;
-  q.lists.push_back(
-      {"Tipo de recta: ", ListNames(classify::kLineTypes), classify::TrueTypes(A, B)});
-  const std::vector<std::int32_t> relations = classify::TrueRelations(A, B);
-  // A single point has no relation to give.
-  if (!(relations.size() == 1 && relations[0] < 1))
+  std::vector<std::string> AnswerPrompts() const override {
+    return {"Tipo: ", "Posición respecto de H, V y L.T.: "};
+  }
+
+  BankQuestion QuestionOf(const DihedralPoint& A, const DihedralPoint& B,
+                          const DihedralPoint&) const override {
+    BankQuestion q;
     q.lists.push_back(
-        {"Posición respecto de H, V y L.T.: ", ListNames(classify::kLineRelations), relations});
-  return q;
+        {"Tipo de recta: ", ListNames(classify::kLineTypes), classify::TrueTypes(A, B)});
+    const std::vector<std::int32_t> relations = classify::TrueRelations(A, B);
+    // A single point has no relation to give.
+    if (!(relations.size() == 1 && relations[0] < 1))
+      q.lists.push_back(
+          {"Posición respecto de H, V y L.T.: ", ListNames(classify::kLineRelations), relations});
+    return q;
+  }
+};
+
+}  // namespace
+
+const Kind& TheLineKind() {
+  static const LineKind kind;
+  return kind;
 }
 
 }  // namespace figures

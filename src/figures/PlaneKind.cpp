@@ -12,91 +12,89 @@ namespace {
 // H or V: the results name it as the classification does, "ES EL PLANO H".
 constexpr std::int32_t kPlaneHOrV = 9;
 
+class PlaneKind final : public Kind {
+ public:
+  scene::Figure Figure() const override { return scene::Figure::kPlane; }
+  const char* Word() const override { return "Plano"; }
+  std::size_t PointCount() const override { return 3; }
+
+  std::vector<AnswerList> Lists() const override { return {AnswerList::SelPlano}; }
+
+  Answer ReadAnswer(const ListChoices& choices) const override {
+    Answer a;
+    a.chosen = ChosenCode(choices, AnswerList::SelPlano);
+    return a;
+  }
+
+  Exercise ExerciseOf(const DihedralPoint& A, const DihedralPoint& B,
+                      const DihedralPoint& C) const override {
+    Exercise e;
+    e.set = true;
+    e.figure = Figure();
+    e.A = A;
+    e.B = B;
+    e.C = C;
+    e.classCode = classify::PlaneType(A, B, C).code;
+    e.trueTypes = classify::PlaneTrueCodes(A, B, C);
+    return e;
+  }
+
+  bool JudgedRight(const Exercise& e, const Answer& a, bool detailed) const override {
+    return detailed ? Contains(e.trueTypes, a.chosen) : a.chosen == e.classCode;
+  }
+
+  std::string Explanation(const Exercise& e, const Answer& a) const override {
+    return JudgedRight(e, a, true) ? std::string() : PlaneExplanation(e.A, e.B, e.C, a.chosen);
+  }
+
+  void RightCodes(const Exercise& e, bool detailed, std::vector<std::int32_t>& types,
+                  std::vector<std::int32_t>& relations) const override {
+    types = detailed ? e.trueTypes : std::vector<std::int32_t>{e.classCode};
+    if (detailed) relations = e.trueRelations;
+  }
+
+  std::string AnswerText(const Answer& a) const override {
+    return NameOf(classify::kPlaneTypes, a.chosen, "sin tipo");
+  }
+
+  std::string RightText(const Exercise& e, const std::vector<std::int32_t>& types,
+                        const std::vector<std::int32_t>&) const override {
+    const std::string exact = classify::PlaneType(e.A, e.B, e.C).text;
+    std::string text;
+    for (std::int32_t code : types) {
+      const char* name = classify::ResultNameOf(classify::kPlaneTypes, code);
+      if (name == nullptr) continue;
+      if (!text.empty()) text += " o ";
+      text += code == kPlaneHOrV ? exact : name;
+    }
+    return text;
+  }
+
+  KeyNames KeyNamesOf(const DihedralPoint& A, const DihedralPoint& B,
+                      const DihedralPoint& C) const override {
+    KeyNames key{{classify::PlaneTrueNames(A, B, C)}, ""};
+    // H and V are told apart by their traces: each has none on itself.
+    if (classify::PlaneType(A, B, C).code == kPlaneHOrV)
+      key.note = classify::PlaneTracesText(A, B, C);
+    return key;
+  }
+
+  std::vector<std::string> AnswerPrompts() const override { return {"Tipo de plano: "}; }
+
+  BankQuestion QuestionOf(const DihedralPoint& A, const DihedralPoint& B,
+                          const DihedralPoint& C) const override {
+    BankQuestion q;
+    q.lists = {
+        {"Tipo de plano: ", ListNames(classify::kPlaneTypes), classify::PlaneTrueCodes(A, B, C)}};
+    return q;
+  }
+};
+
 }  // namespace
 
-scene::Figure PlaneKind::Figure() const {
-  return scene::Figure::kPlane;
-}
-const char* PlaneKind::Word() const {
-  return "Plano";
-}
-std::size_t PlaneKind::PointCount() const {
-  return 3;
-}
-
-std::vector<AnswerList> PlaneKind::Lists() const {
-  return {AnswerList::SelPlano};
-}
-
-Answer PlaneKind::ReadAnswer(const ListChoices& choices) const {
-  Answer a;
-  a.chosen = ChosenCode(choices, AnswerList::SelPlano);
-  return a;
-}
-
-Exercise PlaneKind::ExerciseOf(const DihedralPoint& A, const DihedralPoint& B,
-                               const DihedralPoint& C) const {
-  Exercise e;
-  e.set = true;
-  e.figure = Figure();
-  e.A = A;
-  e.B = B;
-  e.C = C;
-  e.classCode = classify::PlaneType(A, B, C).code;
-  e.trueTypes = classify::PlaneTrueCodes(A, B, C);
-  return e;
-}
-
-bool PlaneKind::JudgedRight(const Exercise& e, const Answer& a, bool detailed) const {
-  return detailed ? Contains(e.trueTypes, a.chosen) : a.chosen == e.classCode;
-}
-
-std::string PlaneKind::Explanation(const Exercise& e, const Answer& a) const {
-  return JudgedRight(e, a, true) ? std::string() : PlaneExplanation(e.A, e.B, e.C, a.chosen);
-}
-
-void PlaneKind::RightCodes(const Exercise& e, bool detailed, std::vector<std::int32_t>& types,
-                           std::vector<std::int32_t>& relations) const {
-  types = detailed ? e.trueTypes : std::vector<std::int32_t>{e.classCode};
-  if (detailed) relations = e.trueRelations;
-}
-
-std::string PlaneKind::AnswerText(const Answer& a) const {
-  return NameOf(classify::kPlaneTypes, a.chosen, "sin tipo");
-}
-
-std::string PlaneKind::RightText(const Exercise& e, const std::vector<std::int32_t>& types,
-                                 const std::vector<std::int32_t>&) const {
-  const std::string exact = classify::PlaneType(e.A, e.B, e.C).text;
-  std::string text;
-  for (std::int32_t code : types) {
-    const char* name = classify::ResultNameOf(classify::kPlaneTypes, code);
-    if (name == nullptr) continue;
-    if (!text.empty()) text += " o ";
-    text += code == kPlaneHOrV ? exact : name;
-  }
-  return text;
-}
-
-KeyNames PlaneKind::KeyNamesOf(const DihedralPoint& A, const DihedralPoint& B,
-                               const DihedralPoint& C) const {
-  KeyNames key{{classify::PlaneTrueNames(A, B, C)}, ""};
-  // H and V are told apart by their traces: each has none on itself.
-  if (classify::PlaneType(A, B, C).code == kPlaneHOrV)
-    key.note = classify::PlaneTracesText(A, B, C);
-  return key;
-}
-
-std::vector<std::string> PlaneKind::AnswerPrompts() const {
-  return {"Tipo de plano: "};
-}
-
-BankQuestion PlaneKind::QuestionOf(const DihedralPoint& A, const DihedralPoint& B,
-                                   const DihedralPoint& C) const {
-  BankQuestion q;
-  q.lists = {
-      {"Tipo de plano: ", ListNames(classify::kPlaneTypes), classify::PlaneTrueCodes(A, B, C)}};
-  return q;
+const Kind& ThePlaneKind() {
+  static const PlaneKind kind;
+  return kind;
 }
 
 }  // namespace figures

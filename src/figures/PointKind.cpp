@@ -7,83 +7,86 @@
 
 namespace figures {
 
-scene::Figure PointKind::Figure() const {
-  return scene::Figure::kPoint;
-}
-const char* PointKind::Word() const {
-  return "Punto";
-}
-std::size_t PointKind::PointCount() const {
-  return 1;
-}
+namespace {
 
-std::vector<AnswerList> PointKind::Lists() const {
-  return {AnswerList::SelPunto};
-}
+class PointKind final : public Kind {
+ public:
+  scene::Figure Figure() const override { return scene::Figure::kPoint; }
+  const char* Word() const override { return "Punto"; }
+  std::size_t PointCount() const override { return 1; }
 
-Answer PointKind::ReadAnswer(const ListChoices& choices) const {
-  Answer a;
-  a.chosen = ChosenCode(choices, AnswerList::SelPunto);
-  return a;
-}
+  std::vector<AnswerList> Lists() const override { return {AnswerList::SelPunto}; }
 
-Exercise PointKind::ExerciseOf(const DihedralPoint& A, const DihedralPoint& B,
-                               const DihedralPoint&) const {
-  Exercise e;
-  e.set = true;
-  e.figure = Figure();
-  e.A = A;
-  e.B = B;
-  e.classCode = classify::PointLocation(A.alejamiento, A.cota).code;
-  return e;
-}
+  Answer ReadAnswer(const ListChoices& choices) const override {
+    Answer a;
+    a.chosen = ChosenCode(choices, AnswerList::SelPunto);
+    return a;
+  }
 
-// A point's location is unique: both judgements agree.
-bool PointKind::JudgedRight(const Exercise& e, const Answer& a, bool) const {
-  return a.chosen == e.classCode;
-}
+  Exercise ExerciseOf(const DihedralPoint& A, const DihedralPoint& B,
+                      const DihedralPoint&) const override {
+    Exercise e;
+    e.set = true;
+    e.figure = Figure();
+    e.A = A;
+    e.B = B;
+    e.classCode = classify::PointLocation(A.alejamiento, A.cota).code;
+    return e;
+  }
 
-std::string PointKind::Explanation(const Exercise& e, const Answer& a) const {
-  return PointExplanation(e, a);
-}
+  // A point's location is unique: both judgements agree.
+  bool JudgedRight(const Exercise& e, const Answer& a, bool) const override {
+    return a.chosen == e.classCode;
+  }
 
-void PointKind::RightCodes(const Exercise& e, bool, std::vector<std::int32_t>& types,
-                           std::vector<std::int32_t>&) const {
-  types = {e.classCode};
-}
+  std::string Explanation(const Exercise& e, const Answer& a) const override {
+    return PointExplanation(e, a);
+  }
 
-std::string PointKind::AnswerText(const Answer& a) const {
-  return NameOf(classify::kLocations, a.chosen, "sin respuesta");
-}
+  void RightCodes(const Exercise& e, bool, std::vector<std::int32_t>& types,
+                  std::vector<std::int32_t>&) const override {
+    types = {e.classCode};
+  }
 
-std::string PointKind::RightText(const Exercise&, const std::vector<std::int32_t>& types,
-                                 const std::vector<std::int32_t>&) const {
-  return Alternatives(classify::kLocations, types);
-}
+  std::string AnswerText(const Answer& a) const override {
+    return NameOf(classify::kLocations, a.chosen, "sin respuesta");
+  }
 
-KeyNames PointKind::KeyNamesOf(const DihedralPoint& A, const DihedralPoint&,
-                               const DihedralPoint&) const {
-  std::vector<std::string> names{
-      NameOf(classify::kLocations, classify::PointLocation(A.alejamiento, A.cota).code, "")};
-  // A quadrant's point on a bisector: the finer name.
-  const std::int64_t alejamiento = A.alejamiento, cota = A.cota;
-  if (alejamiento != 0 && cota != 0 && (alejamiento == cota || alejamiento == -cota))
-    names.push_back(alejamiento == cota ? "PRIMER BISECTOR" : "SEGUNDO BISECTOR");
-  return {{names}, ""};
-}
+  std::string RightText(const Exercise&, const std::vector<std::int32_t>& types,
+                        const std::vector<std::int32_t>&) const override {
+    return Alternatives(classify::kLocations, types);
+  }
 
-std::vector<std::string> PointKind::AnswerPrompts() const {
-  return {"Situación: "};
-}
+  KeyNames KeyNamesOf(const DihedralPoint& A, const DihedralPoint&,
+                      const DihedralPoint&) const override {
+    std::vector<std::string> names{
+        NameOf(classify::kLocations, classify::PointLocation(A.alejamiento, A.cota).code, "")};
+    // A quadrant's point on a bisector: the finer name.
+    const std::int64_t alejamiento = A.alejamiento, cota = A.cota;
+    if (alejamiento != 0 && cota != 0 && (alejamiento == cota || alejamiento == -cota))
+      names.push_back(alejamiento == cota ? "PRIMER BISECTOR" : "SEGUNDO BISECTOR");
+    return {{names}, ""};
+  }
 
-BankQuestion PointKind::QuestionOf(const DihedralPoint& A, const DihedralPoint&,
-                                   const DihedralPoint&) const {
-  BankQuestion q;
-  q.cloze = false;
-  q.prompt = "¿Dónde está el punto A?";
-  q.lists = {
-      {"", ListNames(classify::kLocations), {classify::PointLocation(A.alejamiento, A.cota).code}}};
-  return q;
+  std::vector<std::string> AnswerPrompts() const override { return {"Situación: "}; }
+
+  BankQuestion QuestionOf(const DihedralPoint& A, const DihedralPoint&,
+                          const DihedralPoint&) const override {
+    BankQuestion q;
+    q.cloze = false;
+    q.prompt = "¿Dónde está el punto A?";
+    q.lists = {{"",
+                ListNames(classify::kLocations),
+                {classify::PointLocation(A.alejamiento, A.cota).code}}};
+    return q;
+  }
+};
+
+}  // namespace
+
+const Kind& ThePointKind() {
+  static const PointKind kind;
+  return kind;
 }
 
 }  // namespace figures
