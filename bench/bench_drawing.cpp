@@ -15,6 +15,7 @@
 #include "drawing/Frame.h"
 #include "drawing/Painter.h"
 #include "drawing/Projections.h"
+#include "figures/Kind.h"
 #include "scene/Scene.h"
 
 namespace {
@@ -45,7 +46,7 @@ void EditEvent(benchmark::State& state, bool pointMode, bool profile) {
     painter.Select320x200();
     drawing::RedrawFrame(painter, scene.ProfileOn);
     scene.EditPoint = {-50, -30 + (step++ & 7), 60};
-    drawing::InfoUpdate(painter, scene);
+    figures::InfoUpdate(painter, scene);
     benchmark::DoNotOptimize(surface.Generation());
   }
   // Make the painter finish what it was given inside the timing loop.
@@ -87,7 +88,7 @@ void BM_InfoUpdateOnly_Line(benchmark::State& state) {
   scene.SelectedA = false;
   scene.EditPoint = {-50, -30, 60};
   for (auto _ : state) {
-    drawing::InfoUpdate(painter, scene);
+    figures::InfoUpdate(painter, scene);
     benchmark::DoNotOptimize(surface.Generation());
   }
   benchmark::DoNotOptimize(surface.Image().constBits());
@@ -125,7 +126,7 @@ void WindowEdit(benchmark::State& state, bool pointMode, bool plane = false, int
     painter.Select320x200();
     drawing::RedrawFrame(painter, scene.ProfileOn);
     scene.EditPoint = {-50, -30 + (step++ % values), 60};
-    drawing::InfoUpdate(painter, scene);
+    figures::InfoUpdate(painter, scene);
     benchmark::DoNotOptimize(surface.Generation());
   }
   benchmark::DoNotOptimize(surface.Image().constBits());

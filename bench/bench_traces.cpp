@@ -12,6 +12,7 @@
 #include "drawing/Painter.h"
 #include "drawing/Projections.h"
 #include "drawing/TraceDrawing.h"
+#include "figures/Kind.h"
 #include "scene/Scene.h"
 
 namespace {
@@ -35,7 +36,7 @@ void LineEvent(benchmark::State& state, bool traces, std::int32_t bCota) {
     painter.Select320x200();
     drawing::RedrawFrame(painter, false);
     scene.EditPoint = {50, 60 + (step++ & 7), bCota};
-    drawing::InfoUpdate(painter, scene);
+    figures::InfoUpdate(painter, scene);
     benchmark::DoNotOptimize(surface.Generation());
   }
   benchmark::DoNotOptimize(surface.Image().constBits());

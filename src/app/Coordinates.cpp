@@ -7,6 +7,7 @@
 #include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
 #include "drawing/Painter.h"
+#include "figures/Kind.h"
 
 namespace app {
 
@@ -31,7 +32,7 @@ void WindowCommands::Coordinates() {
   scene.EditPoint = editsA ? scene.PointA : scene.PointB;
   window_.Painter().Select320x200();
   drawing::RedrawFrame(window_.Painter(), scene.ProfileOn);
-  drawing::InfoUpdate(window_.Painter(), scene);
+  figures::InfoUpdate(window_.Painter(), scene);
 }
 
 }  // namespace app

@@ -18,6 +18,7 @@
 #include "drawing/Frame.h"
 #include "drawing/Painter.h"
 #include "drawing/Projections.h"
+#include "figures/Kind.h"
 #include "quiz/TestMode.h"
 
 void TQuorvel::EditCoordinate(const std::function<void()>& change) {
@@ -25,7 +26,7 @@ void TQuorvel::EditCoordinate(const std::function<void()>& change) {
     painter_.Select320x200();
     drawing::RedrawFrame(painter_, scene_.ProfileOn);
     change();
-    drawing::InfoUpdate(painter_, scene_);
+    figures::InfoUpdate(painter_, scene_);
   });
 }
 
@@ -98,7 +99,7 @@ void TQuorvel::BitBtn7Click() {
     drawing::RedrawFrame(painter_, scene_.ProfileOn);
     // When this changes the tick, CperfilClick runs here and redraws the background.
     profileCheck->setChecked(scene_.ProfileOn);
-    drawing::InfoUpdate(painter_, scene_);
+    figures::InfoUpdate(painter_, scene_);
   });
 }
 
@@ -140,7 +141,7 @@ void TQuorvel::PAClick() {
       scene_.EditPoint = scene_.PointA;
     }
     // No frame: texts and projections go over the current picture.
-    drawing::InfoUpdate(painter_, scene_);
+    figures::InfoUpdate(painter_, scene_);
   });
 }
 
@@ -156,7 +157,7 @@ void TQuorvel::PuntoClick() {
     scene::Scene origin = scene_;
     origin.figure = scene::Figure::kPoint;
     origin.PointA = DihedralPoint{};
-    drawing::DrawScene(painter_, origin, 1);
+    drawing::DrawPointScene(painter_, origin);
   });
 }
 

@@ -16,6 +16,7 @@
 #include "app/UnitQuorvel.h"
 #include "drawing/FigureTexts.h"
 #include "drawing/Painter.h"
+#include "figures/Kind.h"
 #include "scene/PlaneIntercepts.h"
 #include "scene/Scene.h"
 
@@ -88,7 +89,7 @@ bool PlaneCommands::SelectNext() {
     Select(false, false, QStringLiteral("B"));
   else
     Select(false, true, QStringLiteral("C"));
-  drawing::InfoUpdate(window_.Painter(), window_.Scene());
+  figures::InfoUpdate(window_.Painter(), window_.Scene());
   return true;
 }
 

@@ -25,25 +25,26 @@ constexpr std::int32_t kPointCoordinatesY = 399;
 
 }  // namespace
 
-void InfoUpdate(drawing::Painter& painter, scene::Scene& scene) {
-  if (scene.IsPlane()) {
-    PlaneInfoUpdate(painter, scene);
-    return;
-  }
+void PointInfoUpdate(drawing::Painter& painter, scene::Scene& scene) {
   painter.ForWindow.hideSplash = true;
-  if (scene.IsPoint()) scene.SelectedA = true;
+  scene.SelectedA = true;
+  scene.PointA = scene.EditPoint;
+  painter.Select320x200();
+  ShowPointInfo(painter, scene);
+  drawing::DrawPointScene(painter, scene);
+  FinishInfoUpdate(painter, scene);
+}
+
+void LineInfoUpdate(drawing::Painter& painter, scene::Scene& scene) {
+  painter.ForWindow.hideSplash = true;
   if (scene.SelectedA) {
     scene.PointA = scene.EditPoint;
   } else {
     scene.PointB = scene.EditPoint;
   }
   painter.Select320x200();
-  if (scene.IsPoint()) {
-    ShowPointInfo(painter, scene);
-  } else {
-    ShowLineInfo(painter, scene);
-  }
-  drawing::DrawScene(painter, scene, 1);
+  ShowLineInfo(painter, scene);
+  drawing::DrawLineScene(painter, scene, 1);
   FinishInfoUpdate(painter, scene);
 }
 

@@ -17,9 +17,11 @@ constexpr std::uint16_t kTextSize = 18;
 constexpr std::int32_t kTextX = 570;
 constexpr std::int32_t kTypeY = 355;
 
-// The edit drawn: the edited point stored into the figure, its texts and its
-// projections; what the window must show goes to the painter's ForWindow.
-void InfoUpdate(drawing::Painter& painter, scene::Scene& scene);
+// The edit of a point or a line drawn: the edited point stored into A (or B), the
+// texts and the projections; what the window must show goes to the painter's
+// ForWindow. A plane's is PlaneInfoUpdate (PlaneTexts.h).
+void PointInfoUpdate(drawing::Painter& painter, scene::Scene& scene);
+void LineInfoUpdate(drawing::Painter& painter, scene::Scene& scene);
 // A point's texts are A's.
 void ShowPointInfo(drawing::Painter& painter, const scene::Scene& scene);
 void ShowLineInfo(drawing::Painter& painter, const scene::Scene& scene);

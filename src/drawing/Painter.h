@@ -48,7 +48,7 @@ struct Painter : delgraph::Graphics {
   std::int32_t SurfaceWidth = 0, SurfaceHeight = 0;
   double ScaleFactorX = 0.0, ScaleFactorY = 0.0;
 
-  // Working values, recomputed from the current mapping at each DrawScene.
+  // Working values, recomputed from the current mapping at each scene drawn.
   SurfacePoint SpaceOrigin;
   SurfacePoint FlatOrigin;
   double AbscissaStepX = 0.0;

@@ -55,7 +55,7 @@ void PlaneInfoUpdate(drawing::Painter& painter, scene::Scene& scene) {
   // keeps the picture of the calls that repeat the previous redraw and draws only
   // from the first change on. No text overlaps the projections.
   ShowPlaneType(painter, scene);
-  drawing::DrawScene(painter, scene, 1);
+  drawing::DrawPlaneScene(painter, scene);
   ShowPlaneCoordinates(painter, scene);
   FinishInfoUpdate(painter, scene);
 }

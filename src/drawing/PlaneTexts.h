@@ -7,7 +7,8 @@
 
 namespace drawing {
 
-// What InfoUpdate does in plane mode.
+// The edit of a plane drawn: the edited point stored into A, B or C, the texts and
+// the projections.
 void PlaneInfoUpdate(drawing::Painter& painter, scene::Scene& scene);
 // Before the scene, the plane's type and the coordinates of the points not being
 // edited; after it, those of the edited point and the line about the traces.

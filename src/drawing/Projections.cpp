@@ -120,21 +120,28 @@ void DrawSceneLine(Painter& painter, std::int32_t x1, std::int32_t y1, std::int3
   painter.ForWindow.labels[6] = std::to_string(colour);
 }
 
-void DrawScene(Painter& painter, const scene::Scene& scene, std::int32_t lineColour) {
+void BeginScene(Painter& painter, const scene::Scene& scene) {
   painter.Profile = scene.ProfileOn;
   ComputeSceneOrigins(painter);
+}
+
+void DrawPointScene(Painter& painter, const scene::Scene& scene) {
+  BeginScene(painter, scene);
+  const EndPointPositions a = DrawEndPoint(painter, scene.PointA);
+  painter.SetDrawColor(kPointLabelColour);
+  DrawPointLabels(painter, "a", a.S, a.h, a.v);
+}
+
+void DrawPlaneScene(Painter& painter, const scene::Scene& scene) {
+  BeginScene(painter, scene);
+  DrawPlane(painter, scene.PointA, scene.PointB, scene.PointC, PlaneEditedIndex(scene),
+            scene.AnswerHidden);
+}
+
+void DrawLineScene(Painter& painter, const scene::Scene& scene, std::int32_t lineColour) {
+  BeginScene(painter, scene);
   const DihedralPoint& A = scene.PointA;
   const DihedralPoint& B = scene.PointB;
-  if (scene.IsPlane()) {
-    DrawPlane(painter, A, B, scene.PointC, PlaneEditedIndex(scene), scene.AnswerHidden);
-    return;
-  }
-  if (scene.IsPoint()) {
-    const EndPointPositions a = DrawEndPoint(painter, A);
-    painter.SetDrawColor(kPointLabelColour);
-    DrawPointLabels(painter, "a", a.S, a.h, a.v);
-    return;
-  }
   const EndPointPositions a = DrawEndPoint(painter, A);
   painter.SetDrawColor(kLineLabelColour);
   DrawPointLabels(painter, "a", a.S, a.h, a.v);

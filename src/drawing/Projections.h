@@ -31,9 +31,14 @@ void DrawPointLabels(Painter& painter, const std::string& letter, SurfacePoint S
                      SurfacePoint v);
 void DrawSceneLine(Painter& painter, std::int32_t x1, std::int32_t y1, std::int32_t x2,
                    std::int32_t y2, std::int32_t colour);
-// The scene's figure with its projections; for a line, its seen and hidden parts
-// and its traces when the scene asks for them and no answer is hidden.
-void DrawScene(Painter& painter, const scene::Scene& scene, std::int32_t lineColour);
+// Where the scene's projections go: the painter's Profile and origins from it.
+void BeginScene(Painter& painter, const scene::Scene& scene);
+// The scene's point A, line AB or plane ABC with its projections; a line with its
+// seen and hidden parts and its traces when the scene asks for them and no answer
+// is hidden.
+void DrawPointScene(Painter& painter, const scene::Scene& scene);
+void DrawLineScene(Painter& painter, const scene::Scene& scene, std::int32_t lineColour);
+void DrawPlaneScene(Painter& painter, const scene::Scene& scene);
 // The style the texts end with: the saved record is never filled, so this is
 // always font 0 at 8 points (the default record).
 void RestoreTextStyle(Painter& painter);

@@ -27,7 +27,7 @@ struct LinePiece {
 std::vector<LinePiece> LinePieces(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
                                   LineStation from, LineStation to);
 
-// DrawScene's line AB at width 3 in space and in its projections, each piece solid
+// DrawLineScene's line AB at width 3 in space and in its projections, each piece solid
 // or dashed, and the text that names its parts. Leaves the pen colour as it was.
 void DrawSeenAndHiddenLine(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
                            std::int32_t lineColour);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing/Painter.h"
 #include "figures/Exercise.h"
 #include "scene/Scene.h"
 
@@ -48,6 +49,18 @@ class Kind {
   // Its points, in order from A: one, two or three.
   virtual std::size_t PointCount() const = 0;
 
+  // How it is drawn. An edit: the edited point stored into the figure, the texts and
+  // the projections. The figure and its projections alone, and its texts alone
+  // (the names left out while the scene's answer is hidden).
+  virtual void Update(drawing::Painter& painter, scene::Scene& scene) const = 0;
+  virtual void Draw(drawing::Painter& painter, const scene::Scene& scene) const = 0;
+  virtual void ShowTexts(drawing::Painter& painter, const scene::Scene& scene) const = 0;
+  // Test mode's pictures: an exercise as it waits, as it is answered (the answer
+  // shown from here on), and its names over the picture.
+  virtual void DrawExercise(drawing::Painter& painter, scene::Scene& scene) const;
+  virtual void DrawAnswered(drawing::Painter& painter, scene::Scene& scene) const;
+  virtual void ShowNames(drawing::Painter& painter, const scene::Scene& scene) const;
+
   // The lists test mode shows for an exercise of this kind, in order.
   virtual std::vector<AnswerList> Lists() const = 0;
   // The answer the lists' choices give.
@@ -82,6 +95,8 @@ class Kind {
 
 // The kind of a figure; every value of scene::Figure has one.
 const Kind& KindOf(scene::Figure figure);
+// The edit of the scene's figure drawn, by its kind.
+void InfoUpdate(drawing::Painter& painter, scene::Scene& scene);
 // The kind whose figure has this many points, or null.
 const Kind* KindWithPoints(std::size_t count);
 // Every kind, in the order of scene::Figure.

@@ -16,6 +16,25 @@ const Kind& KindOf(scene::Figure figure) {
   return *Kinds().front();
 }
 
+void InfoUpdate(drawing::Painter& painter, scene::Scene& scene) {
+  KindOf(scene.figure).Update(painter, scene);
+}
+
+// A point's and a line's texts go around the projections without moving them.
+void Kind::DrawExercise(drawing::Painter& painter, scene::Scene& scene) const {
+  Draw(painter, scene);
+  ShowTexts(painter, scene);
+}
+
+void Kind::DrawAnswered(drawing::Painter& painter, scene::Scene& scene) const {
+  ShowTexts(painter, scene);
+  Draw(painter, scene);
+}
+
+void Kind::ShowNames(drawing::Painter& painter, const scene::Scene& scene) const {
+  ShowTexts(painter, scene);
+}
+
 const Kind* KindWithPoints(std::size_t count) {
   for (const Kind* kind : Kinds())
     if (kind->PointCount() == count) return kind;

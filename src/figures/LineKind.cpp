@@ -3,6 +3,8 @@
 
 #include "classify/Classification.h"
 #include "classify/TrueNames.h"
+#include "drawing/FigureTexts.h"
+#include "drawing/Projections.h"
 #include "figures/Explanations.h"
 #include "figures/Names.h"
 
@@ -15,6 +17,16 @@ class LineKind final : public Kind {
   scene::Figure Figure() const override { return scene::Figure::kLine; }
   const char* Word() const override { return "Recta"; }
   std::size_t PointCount() const override { return 2; }
+
+  void Update(drawing::Painter& painter, scene::Scene& scene) const override {
+    drawing::LineInfoUpdate(painter, scene);
+  }
+  void Draw(drawing::Painter& painter, const scene::Scene& scene) const override {
+    drawing::DrawLineScene(painter, scene, 1);
+  }
+  void ShowTexts(drawing::Painter& painter, const scene::Scene& scene) const override {
+    drawing::ShowLineInfo(painter, scene);
+  }
 
   std::vector<AnswerList> Lists() const override {
     return {AnswerList::SelREcta, AnswerList::DefREcta};

@@ -2,6 +2,8 @@
 #include "figures/Kinds.h"
 
 #include "classify/Planes.h"
+#include "drawing/PlaneTexts.h"
+#include "drawing/Projections.h"
 #include "figures/Explanations.h"
 #include "figures/Names.h"
 
@@ -17,6 +19,33 @@ class PlaneKind final : public Kind {
   scene::Figure Figure() const override { return scene::Figure::kPlane; }
   const char* Word() const override { return "Plano"; }
   std::size_t PointCount() const override { return 3; }
+
+  void Update(drawing::Painter& painter, scene::Scene& scene) const override {
+    drawing::PlaneInfoUpdate(painter, scene);
+  }
+  void Draw(drawing::Painter& painter, const scene::Scene& scene) const override {
+    drawing::DrawPlaneScene(painter, scene);
+  }
+  // The type before the projections, the coordinates and the traces' line after.
+  void ShowTexts(drawing::Painter& painter, const scene::Scene& scene) const override {
+    drawing::ShowPlaneType(painter, scene);
+    drawing::ShowPlaneCoordinates(painter, scene);
+  }
+  // An exercise is drawn as set, as an edit of A: the edit stores the edited point
+  // first, so A is selected and edited.
+  void DrawExercise(drawing::Painter& painter, scene::Scene& scene) const override {
+    scene.SelectedA = true;
+    scene.SelectedC = false;
+    scene.EditPoint = scene.PointA;
+    drawing::PlaneInfoUpdate(painter, scene);
+  }
+  // The traces come with the answer, drawn now rather than at the next edit.
+  void DrawAnswered(drawing::Painter& painter, scene::Scene& scene) const override {
+    scene.AnswerHidden = false;
+    drawing::ShowPlaneType(painter, scene);
+    Draw(painter, scene);
+    drawing::ShowPlaneCoordinates(painter, scene);
+  }
 
   std::vector<AnswerList> Lists() const override { return {AnswerList::SelPlano}; }
 

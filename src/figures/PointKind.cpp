@@ -2,6 +2,8 @@
 #include "figures/Kinds.h"
 
 #include "classify/Classification.h"
+#include "drawing/FigureTexts.h"
+#include "drawing/Projections.h"
 #include "figures/Explanations.h"
 #include "figures/Names.h"
 
@@ -14,6 +16,16 @@ class PointKind final : public Kind {
   scene::Figure Figure() const override { return scene::Figure::kPoint; }
   const char* Word() const override { return "Punto"; }
   std::size_t PointCount() const override { return 1; }
+
+  void Update(drawing::Painter& painter, scene::Scene& scene) const override {
+    drawing::PointInfoUpdate(painter, scene);
+  }
+  void Draw(drawing::Painter& painter, const scene::Scene& scene) const override {
+    drawing::DrawPointScene(painter, scene);
+  }
+  void ShowTexts(drawing::Painter& painter, const scene::Scene& scene) const override {
+    drawing::ShowPointInfo(painter, scene);
+  }
 
   std::vector<AnswerList> Lists() const override { return {AnswerList::SelPunto}; }
 

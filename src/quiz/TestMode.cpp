@@ -92,22 +92,6 @@ const figures::Kind& AnswerKind(const Exercise& e, const scene::Scene& scene) {
   return figures::KindOf(PlaneExerciseSet(e) ? scene::Figure::kPlane : scene.figure);
 }
 
-// The coordinate texts, and the names too once AnswerHidden is false.
-void ShowExerciseInfo(drawing::Painter& painter, const scene::Scene& scene) {
-  if (scene.IsPoint())
-    drawing::ShowPointInfo(painter, scene);
-  else
-    drawing::ShowLineInfo(painter, scene);
-}
-
-// A plane's texts around its scene: the type (once shown) and the points not
-// edited before it, the edited point and the traces' line after it.
-void ShowPlaneInfo(drawing::Painter& painter, const scene::Scene& scene, bool withScene) {
-  drawing::ShowPlaneType(painter, scene);
-  if (withScene) drawing::DrawScene(painter, scene, 1);
-  drawing::ShowPlaneCoordinates(painter, scene);
-}
-
 // Marks the picture as an exercise. The top-left corner of the space-view panel is
 // empty in both frames and no generated point reaches it, so the title hides
 // nothing; the clear brush gives it no background box.
@@ -176,27 +160,16 @@ GeneratedExercise DrawExercise(const RandomSource& random, ExerciseBounds bounds
 
 void DrawWaitingExercise(drawing::Painter& painter, scene::Scene& scene, const GeneratedExercise& e,
                          bool titled) {
+  const figures::Kind& kind = figures::KindOf(e.figure);
   scene.figure = e.figure;
   scene.PointA = e.a;
   scene.PointB = e.b;
-  // The plane is drawn as set: the information update stores the edited point
-  // first, so A is selected and edited.
-  const bool plane = e.figure == scene::Figure::kPlane;
-  if (plane) {
-    scene.PointC = e.c;
-    scene.SelectedA = true;
-    scene.SelectedC = false;
-    scene.EditPoint = e.a;
-  }
+  // A third point is the exercise's; otherwise C keeps what the student gave it.
+  if (kind.PointCount() > 2) scene.PointC = e.c;
   scene.AnswerHidden = true;
 
   drawing::FullRedraw(painter, scene.ProfileOn);
-  if (plane) {
-    drawing::PlaneInfoUpdate(painter, scene);
-  } else {
-    drawing::DrawScene(painter, scene, 1);
-    ShowExerciseInfo(painter, scene);
-  }
+  kind.DrawExercise(painter, scene);
   if (titled) DrawTitle(painter);
 }
 
@@ -254,15 +227,7 @@ WindowChanges CheckAnswer(drawing::Painter& painter, scene::Scene& scene, Quiz& 
     quiz.TestMisses = CountOneMore(quiz.TestMisses);
   quiz.ExerciseAnswered = true;
 
-  const bool plane = PlaneExerciseSet(exercise);
-  if (plane) {
-    // A plane's traces come with its answer, drawn now rather than at the next edit.
-    scene.AnswerHidden = false;
-    ShowPlaneInfo(painter, scene, true);
-  } else {
-    ShowExerciseInfo(painter, scene);
-    drawing::DrawScene(painter, scene, 1);
-  }
+  kind.DrawAnswered(painter, scene);
   scene.AnswerHidden = false;
 
   DrawBevelPanel(painter, 203, 374, 309, 424, 1);
@@ -284,10 +249,7 @@ WindowChanges CheckAnswer(drawing::Painter& painter, scene::Scene& scene, Quiz& 
   drawing::RestoreTextStyle(painter);
 
   // Reveals the names; they describe the points as they are now.
-  if (plane)
-    ShowPlaneInfo(painter, scene, false);
-  else
-    ShowExerciseInfo(painter, scene);
+  kind.ShowNames(painter, scene);
 
   painter.SetBrushStyle(kClearBrush);
   painter.SetTextStyle(0, 0, 18);

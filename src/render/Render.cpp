@@ -7,6 +7,7 @@
 #include "delgraph/delgraph.h"
 #include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
+#include "figures/Kind.h"
 #include "scene/Scene.h"
 
 namespace render {
@@ -66,7 +67,7 @@ void DrawEdit(drawing::Painter& painter, scene::Scene& scene, const SceneSpec& p
   painter.SetDrawColor(kPenBeforeAnEdit);
   painter.Select320x200();
   drawing::RedrawFrame(painter, scene.ProfileOn);
-  drawing::InfoUpdate(painter, scene);
+  figures::InfoUpdate(painter, scene);
 }
 
 }  // namespace render

@@ -34,7 +34,10 @@ inline void DrawPointOrLine(drawing::Painter& painter, scene::Scene& scene, bool
   scene.figure = point ? scene::Figure::kPoint : scene::Figure::kLine;
   scene.PointA = {ax, ay, az};
   scene.PointB = {bx, by, bz};
-  drawing::DrawScene(painter, scene, colour);
+  if (point)
+    drawing::DrawPointScene(painter, scene);
+  else
+    drawing::DrawLineScene(painter, scene, colour);
 }
 
 class DrawingTest : public ::testing::Test {

@@ -120,7 +120,7 @@ TEST_F(FramePixelTest, PlanesViewAndGlyphRowStayInsideTheSpaceViewPanel) {
 
 TEST_F(FramePixelTest, ProfileCrossBarsAndTraceEnds) {
   scene.EditPoint = {20, 40, 30};
-  drawing::InfoUpdate(painter, scene);  // leaves the pen light red
+  drawing::PointInfoUpdate(painter, scene);  // leaves the pen light red
   painter.Select320x200();
   drawing::RedrawFrame(painter, true);
 
@@ -143,7 +143,7 @@ TEST_F(FramePixelTest, PointSceneLandsOnItsPositions) {
   painter.Select320x200();
   drawing::RedrawFrame(painter, false);
   scene.EditPoint = {20, 40, 30};
-  drawing::InfoUpdate(painter, scene);
+  drawing::PointInfoUpdate(painter, scene);
   // Rings of light red around S and the flat-view projections, 3 pixels out.
   EXPECT_EQ(At(307 + 3, 204), Colour(12));
   EXPECT_EQ(At(786, 233 + 3), Colour(12));
@@ -152,7 +152,7 @@ TEST_F(FramePixelTest, PointSceneLandsOnItsPositions) {
 
 TEST_F(FramePixelTest, ProfileBarCoversTheWholeTraceOfV) {
   scene.EditPoint = {20, 40, 30};
-  drawing::InfoUpdate(painter, scene);  // the traces are drawn in the light red it leaves
+  drawing::PointInfoUpdate(painter, scene);  // the traces are drawn in the light red it leaves
   painter.Select320x200();
   drawing::RedrawFrame(painter, true);
   for (int y = 85; y <= 400; ++y)

@@ -33,7 +33,7 @@ TEST_F(InfoUpdateTest, PointModeStoresIntoAAndShowsLocationAndCoordinates) {
   scene.PointB = {7, 8, 9};
   scene.EditPoint = {-40, 40, 0};
   painter.Select640x481();  // whatever the previous step left
-  drawing::InfoUpdate(painter, scene);
+  drawing::PointInfoUpdate(painter, scene);
 
   EXPECT_TRUE(scene.SelectedA);
   EXPECT_EQ(scene.PointA, (DihedralPoint{-40, 40, 0}));
@@ -72,7 +72,7 @@ TEST_F(InfoUpdateTest, PointModeWithTheAnswerHiddenShowsOnlyTheCoordinates) {
   scene.figure = scene::Figure::kPoint;
   scene.AnswerHidden = true;
   scene.EditPoint = {-40, 40, 0};
-  drawing::InfoUpdate(painter, scene);
+  drawing::PointInfoUpdate(painter, scene);
 
   const auto texts = canvas.Calls("TextOut");
   EXPECT_EQ(texts[0], "TextOut 540 399 A=(-40,40,0)");
@@ -85,7 +85,7 @@ TEST_F(InfoUpdateTest, LineModeStoresIntoTheSelectedEndAndShowsTypeRelationCoord
   scene.SelectedA = false;
   scene.PointA = {20, 40, 30};
   scene.EditPoint = {-50, -30, 30};
-  drawing::InfoUpdate(painter, scene);
+  drawing::LineInfoUpdate(painter, scene);
 
   EXPECT_FALSE(scene.SelectedA);
   EXPECT_EQ(scene.PointB, (DihedralPoint{-50, -30, 30}));
@@ -113,7 +113,7 @@ TEST_F(InfoUpdateTest, LineModeWithTheAnswerHiddenShowsOnlyTheCoordinates) {
   scene.AnswerHidden = true;
   scene.PointB = {0, 0, 0};
   scene.EditPoint = {10, 0, 20};
-  drawing::InfoUpdate(painter, scene);
+  drawing::LineInfoUpdate(painter, scene);
 
   const auto texts = canvas.Calls("TextOut");
   ASSERT_GE(texts.size(), 2u);
@@ -138,7 +138,7 @@ TEST_F(InfoUpdateTest, TextRoutinesGiveThePenBackUnmapped) {
 TEST_F(InfoUpdateTest, DebuggingLabelsShowTheEditPointAndTheStep) {
   scene.EditPoint = {-5, 40, 40};
   scene.IncrX = scene.IncrY = 5;
-  drawing::InfoUpdate(painter, scene);
+  drawing::PointInfoUpdate(painter, scene);
   EXPECT_EQ(painter.ForWindow.labels[1], "la: -5");
   EXPECT_EQ(painter.ForWindow.labels[2], "lx: 40");
   EXPECT_EQ(painter.ForWindow.labels[3], "ly: 40");
@@ -148,7 +148,7 @@ TEST_F(InfoUpdateTest, DebuggingLabelsShowTheEditPointAndTheStep) {
 
 TEST_F(InfoUpdateTest, TheNextProfileFrameDrawsItsTracesInTheLeftPen) {
   scene.EditPoint = {20, 40, 30};
-  drawing::InfoUpdate(painter, scene);
+  drawing::PointInfoUpdate(painter, scene);
   EXPECT_EQ(canvas.penColor, painter.PaletteColor(12));
 
   canvas.Clear();

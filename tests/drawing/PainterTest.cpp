@@ -8,6 +8,7 @@
 #include "drawing/DrawingFixture.h"
 #include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
+#include "drawing/PlaneTexts.h"
 
 namespace {
 
@@ -31,7 +32,10 @@ struct Picture {
     painter.Select320x200();
     drawing::RedrawFrame(painter, scene.ProfileOn);
     scene.EditPoint = {-50, -30 + k, 60};
-    drawing::InfoUpdate(painter, scene);
+    if (scene.IsPlane())
+      drawing::PlaneInfoUpdate(painter, scene);
+    else
+      drawing::LineInfoUpdate(painter, scene);
   }
   drawing::Painter painter;
   scene::Scene scene;

@@ -18,6 +18,7 @@
 #include "drawing/Frame.h"
 #include "drawing/Painter.h"
 #include "drawing/Projections.h"
+#include "figures/Kind.h"
 #include "quiz/DetailedMode.h"
 #include "quiz/Quiz.h"
 #include "quiz/TestMode.h"
@@ -155,7 +156,7 @@ class QuizTest : public ::testing::Test {
     painter.Select320x200();
     drawing::RedrawFrame(painter, scene.ProfileOn);
     scene.EditPoint.cota = cota;
-    drawing::InfoUpdate(painter, scene);
+    figures::InfoUpdate(painter, scene);
   }
 
   // Texts drawn since the last Clear, as "x y text".
