@@ -1,38 +1,57 @@
-// "Coordenadas...": the coordinates of A, and of B in line mode, typed as whole
-// numbers and set at once, redrawn as an edit redraws.
+// "Coordenadas...": the coordinates of the figure's points, typed as whole numbers
+// (or a plane's by where it cuts the axes) and set at once, redrawn as an edit
+// redraws.
 #include <QAction>
 
-#include "app/PlaneCommands.h"
 #include "app/WindowCommands.h"
 #include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
 #include "drawing/Painter.h"
 #include "figures/Kind.h"
+#include "scene/PlaneIntercepts.h"
+#include "scene/Scene.h"
 
 namespace app {
 
 void WindowCommands::Coordinates() {
+  scene::Scene& scene = window_.Scene();
   // The answer is judged on the exercise as set; typing it in would give it away.
-  if (window_.Scene().AnswerHidden) {
+  if (scene.AnswerHidden) {
     window_.ReportError(QStringLiteral(
         "Mientras un ejercicio espera su respuesta no se pueden cambiar las coordenadas."));
     return;
   }
-  if (auto* planes = PlaneCommands::Of(window_); planes && planes->EditCoordinates()) return;
-  // The end being edited shows what the next edit would store there.
-  scene::Scene& scene = window_.Scene();
-  const bool editsA = scene.IsPoint() || scene.SelectedA;
+  // A row for each point of the figure; the point being edited shows what the next
+  // edit would store there.
+  const figures::Kind& kind = figures::KindOf(scene.figure);
   CoordinatesInput io;
-  io.line = !scene.IsPoint();
-  io.a = editsA ? scene.EditPoint : scene.PointA;
-  io.b = editsA ? scene.PointB : scene.EditPoint;
-  if (!window_.Dialogs().AskCoordinates(&window_, io)) return;
-  scene.PointA = io.a;
-  if (io.line) scene.PointB = io.b;
-  scene.EditPoint = editsA ? scene.PointA : scene.PointB;
-  window_.Painter().Select320x200();
-  drawing::RedrawFrame(window_.Painter(), scene.ProfileOn);
-  figures::InfoUpdate(window_.Painter(), scene);
+  io.line = kind.PointCount() == 2;
+  io.plane = kind.TakesIntercepts();
+  DihedralPoint* points[3] = {&io.a, &io.b, &io.c};
+  const std::size_t edited = scene.SelectedC ? 2 : scene.IsPoint() || scene.SelectedA ? 0 : 1;
+  io.a = scene.PointA;
+  io.b = scene.PointB;
+  io.c = scene.PointC;
+  *points[edited] = scene.EditPoint;
+  for (;;) {
+    if (!window_.Dialogs().AskCoordinates(&window_, io)) return;
+    if (io.intercepts.trimmed().isEmpty()) break;
+    DihedralPoint cuts[3];
+    std::string fault;
+    if (scene::PointsOfIntercepts(io.intercepts.toStdString(), cuts, &fault)) {
+      io.a = cuts[0];
+      io.b = cuts[1];
+      io.c = cuts[2];
+      break;
+    }
+    // Nothing typed is lost: the dialog comes back with the message.
+    window_.Dialogs().ShowError(&window_,
+                                QStringLiteral("α(x, y, z): ") + QString::fromStdString(fault));
+  }
+  DihedralPoint* stored[3] = {&scene.PointA, &scene.PointB, &scene.PointC};
+  for (std::size_t k = 0; k < kind.PointCount() && k < 3; ++k) *stored[k] = *points[k];
+  scene.EditPoint = *points[edited];
+  window_.EditCoordinate([] {});
 }
 
 }  // namespace app

@@ -109,41 +109,4 @@ void PlaneCommands::FollowScene() {
   action_->setChecked(window_.Scene().IsPlane());
 }
 
-bool PlaneCommands::EditCoordinates() {
-  if (!window_.Scene().IsPlane()) return false;
-  // The point being edited shows what the next edit would store there.
-  CoordinatesInput io;
-  io.plane = true;
-  io.a = window_.Scene().PointA;
-  io.b = window_.Scene().PointB;
-  io.c = window_.Scene().PointC;
-  DihedralPoint& edited = window_.Scene().SelectedC   ? io.c
-                          : window_.Scene().SelectedA ? io.a
-                                                      : io.b;
-  edited = window_.Scene().EditPoint;
-  for (;;) {
-    if (!window_.Dialogs().AskCoordinates(&window_, io)) return true;
-    if (io.intercepts.trimmed().isEmpty()) break;
-    DihedralPoint points[3];
-    std::string fault;
-    if (scene::PointsOfIntercepts(io.intercepts.toStdString(), points, &fault)) {
-      io.a = points[0];
-      io.b = points[1];
-      io.c = points[2];
-      break;
-    }
-    // Nothing typed is lost: the dialog comes back with the message.
-    window_.Dialogs().ShowError(&window_,
-                                QStringLiteral("α(x, y, z): ") + QString::fromStdString(fault));
-  }
-  window_.Scene().PointA = io.a;
-  window_.Scene().PointB = io.b;
-  window_.Scene().PointC = io.c;
-  window_.Scene().EditPoint = window_.Scene().SelectedC   ? io.c
-                              : window_.Scene().SelectedA ? io.a
-                                                          : io.b;
-  window_.EditCoordinate([] {});
-  return true;
-}
-
 }  // namespace app

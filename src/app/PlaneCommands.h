@@ -19,8 +19,6 @@ class PlaneCommands : public CommandGroup {
   bool SelectNext();
   // Plane mode off, line mode on, A selected; the caller redraws.
   bool LeaveForLine();
-  // The coordinates dialog with the three points and the intercepts.
-  bool EditCoordinates();
   // The entry ticked as the scene's mode is, after an exercise set a plane or not.
   void FollowScene();
 

@@ -48,6 +48,8 @@ class Kind {
   virtual const char* Word() const = 0;
   // Its points, in order from A: one, two or three.
   virtual std::size_t PointCount() const = 0;
+  // Whether its points may also be given by where a plane cuts the axes, α(x, y, z).
+  virtual bool TakesIntercepts() const { return false; }
 
   // How it is drawn. An edit: the edited point stored into the figure, the texts and
   // the projections. The figure and its projections alone, and its texts alone

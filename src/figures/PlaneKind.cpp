@@ -19,6 +19,7 @@ class PlaneKind final : public Kind {
   scene::Figure Figure() const override { return scene::Figure::kPlane; }
   const char* Word() const override { return "Plano"; }
   std::size_t PointCount() const override { return 3; }
+  bool TakesIntercepts() const override { return true; }
 
   void Update(drawing::Painter& painter, scene::Scene& scene) const override {
     drawing::PlaneInfoUpdate(painter, scene);
