@@ -293,9 +293,9 @@ void DrawVisible(Painter& painter, const Visible& v) {
 }
 
 // Both projections of a line in the flat view, thin, labelled "h" and "h'" for name
-// "h". The current pen draws them.
+// "h"; a plane's trace in V keeps its name as it is (beta 2). The current pen draws them.
 void DrawFlatLine(Painter& painter, const SpaceLine& l, const std::string& name, bool horizontal,
-                  bool vertical) {
+                  bool vertical, bool primed = true) {
   const FlatFrame f = FlatFrameOf(painter);
   const Vec o{double(painter.FlatOrigin.x), double(painter.FlatOrigin.y)};
   painter.SetLineStyle(delgraph::psSolid, 0, 1);
@@ -308,7 +308,7 @@ void DrawFlatLine(Painter& painter, const SpaceLine& l, const std::string& name,
   if (vertical) {  // cota up
     const Visible v = Clip({o.x + l.x, o.y - l.z}, {l.dx, -l.dz}, f);
     DrawVisible(painter, v);
-    FlatLabel(painter, v, name + "'", f);
+    FlatLabel(painter, v, primed ? name + "'" : name, f);
   }
 }
 
@@ -321,7 +321,7 @@ void DrawAuxiliaryTrace(Painter& painter, const scene::PlaneTrace& t, bool onH,
   // The point of the trace nearest the origin, and its direction (b, -a).
   const double u0 = a * c / norm2, q0 = b * c / norm2;
   const SpaceLine l = onH ? SpaceLine{u0, q0, 0.0, b, -a, 0.0} : SpaceLine{u0, 0.0, q0, b, 0.0, -a};
-  DrawFlatLine(painter, l, name, onH, !onH);
+  DrawFlatLine(painter, l, name, onH, !onH, false);
 }
 
 // ---- The figure's parts --------------------------------------------------------------

@@ -109,6 +109,19 @@ TEST_F(IncidenceDrawingTest, ConstructionAndNotableLinesOnlyOnRequest) {
     drawing::DrawLineAndPlane(painter, A, B, C, {-40, 40, 5}, {40, 50, 60}, view);
     EXPECT_EQ(LinesIn(kLightGreen) + LinesIn(kOrange) + LinesIn(kTraceBlue), 0);
   }
+  // The projecting plane's traces are a plane's: beta 2, with no prime.
+  drawing::IncidenceView construction;
+  construction.construction = true;
+  canvas.Clear();
+  drawing::DrawLineAndPlane(painter, {0, 40, 55}, {30, 0, 0}, {-40, 30, 50}, {-30, 60, 10},
+                            {30, 0, 60}, construction);
+  const std::string beta2 = std::string("\xCE\xB2") + "2";
+  int labels = 0;
+  for (const std::string& text : canvas.Calls("TextOut")) {
+    EXPECT_EQ(text.find(beta2 + "'"), std::string::npos) << text;
+    labels += text.find(beta2) != std::string::npos;
+  }
+  EXPECT_EQ(labels, 1);
   // A horizontal plane has neither h nor a line of maximum slope: f-f' and the line of
   // maximum inclination, de punta (its v' a point, no line), and the panel is told why.
   drawing::IncidenceView notable;
