@@ -28,7 +28,7 @@ void WindowCommands::Coordinates() {
   io.line = kind.PointCount() == 2;
   io.plane = kind.TakesIntercepts();
   DihedralPoint* points[3] = {&io.a, &io.b, &io.c};
-  const std::size_t edited = scene.SelectedC ? 2 : scene.IsPoint() || scene.SelectedA ? 0 : 1;
+  const auto edited = static_cast<std::size_t>(scene.EditedIndex());
   io.a = scene.PointA;
   io.b = scene.PointB;
   io.c = scene.PointC;

@@ -173,10 +173,6 @@ void SmallText(Painter& painter) {
 
 }  // namespace
 
-int PlaneEditedIndex(const scene::Scene& scene) {
-  return scene.SelectedC ? 2 : scene.SelectedA ? 0 : 1;
-}
-
 void DrawPlane(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
                const DihedralPoint& C, int edited, bool answerHidden) {
   ComputeSceneOrigins(painter);

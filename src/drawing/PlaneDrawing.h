@@ -19,9 +19,6 @@ namespace drawing {
 void DrawPlane(Painter& painter, const DihedralPoint& A, const DihedralPoint& B,
                const DihedralPoint& C, int edited, bool answerHidden);
 
-// Which of A, B and C the scene edits.
-int PlaneEditedIndex(const scene::Scene& scene);
-
 // The names of one plane's traces: on H, on V and on the profile plane.
 struct TraceLabels {
   std::string onH, onV, onProfile;

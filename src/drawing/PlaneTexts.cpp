@@ -29,7 +29,7 @@ constexpr std::int32_t kCoordinatesY[3] = {382, 403, 424};
 void ShowCoordinates(drawing::Painter& painter, const scene::Scene& scene, bool edited) {
   if (scene.AnswerHidden && scene.CoordinatesHidden) return;
   const DihedralPoint points[3] = {scene.PointA, scene.PointB, scene.PointC};
-  const int selected = PlaneEditedIndex(scene);
+  const int selected = scene.EditedIndex();
   const char* letters[3] = {"A", "B", "C"};
   painter.SetTextStyle(0, 0, kCoordinatesSize);
   for (int k = 0; k < 3; ++k) {

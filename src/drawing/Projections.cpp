@@ -134,7 +134,7 @@ void DrawPointScene(Painter& painter, const scene::Scene& scene) {
 
 void DrawPlaneScene(Painter& painter, const scene::Scene& scene) {
   BeginScene(painter, scene);
-  DrawPlane(painter, scene.PointA, scene.PointB, scene.PointC, PlaneEditedIndex(scene),
+  DrawPlane(painter, scene.PointA, scene.PointB, scene.PointC, scene.EditedIndex(),
             scene.AnswerHidden);
 }
 

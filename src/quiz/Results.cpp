@@ -55,6 +55,16 @@ std::string PlaneTypeName(std::int32_t code) {
   return figures::NameOf(classify::kPlaneTypes, code, "");
 }
 
+std::string FigureCoordinates(scene::Figure figure, const DihedralPoint& A, const DihedralPoint& B,
+                              const DihedralPoint& C) {
+  const DihedralPoint points[3] = {A, B, C};
+  const char* letters[3] = {"A", "B", "C"};
+  std::string text;
+  for (std::size_t k = 0; k < figures::KindOf(figure).PointCount() && k < 3; ++k)
+    text += (k == 0 ? "" : " ") + Coordinates(letters[k], points[k]);
+  return text;
+}
+
 void RecordResult(Quiz& quiz, const Exercise& e, const Answer& a, bool right, bool detailed) {
   ResultRecord r;
   r.number = static_cast<std::int32_t>(quiz.Results.size()) + 1;
@@ -73,14 +83,8 @@ std::vector<std::vector<std::string>> ResultsTable(const Quiz& quiz) {
   table.push_back(
       {"Nº", "Ejercicio", "Coordenadas", "Respuesta", "Respuestas correctas", "Resultado"});
   for (const ResultRecord& r : quiz.Results) {
-    const figures::Kind& figure = figures::KindOf(r.figure);
-    const DihedralPoint points[3] = {r.A, r.B, r.C};
-    const char* letters[3] = {"A", "B", "C"};
-    std::string coordinates;
-    for (std::size_t k = 0; k < figure.PointCount() && k < 3; ++k)
-      coordinates += (k == 0 ? "" : " ") + Coordinates(letters[k], points[k]);
-    const char* kind = figure.Word();
-    table.push_back({std::to_string(r.number), kind, coordinates, AnswerText(r), RightText(r),
+    table.push_back({std::to_string(r.number), figures::KindOf(r.figure).Word(),
+                     FigureCoordinates(r.figure, r.A, r.B, r.C), AnswerText(r), RightText(r),
                      r.right ? "Correcto" : "Incorrecto"});
   }
   return table;

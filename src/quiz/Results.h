@@ -31,6 +31,9 @@ struct ResultRecord {
 
 // "A=(x,y,z)": a point's coordinates as the results and the sheets write them.
 std::string Coordinates(const char* letter, const DihedralPoint& p);
+// "A=(..) B=(..) C=(..)": the coordinates of the points the figure has.
+std::string FigureCoordinates(scene::Figure figure, const DihedralPoint& A, const DihedralPoint& B,
+                              const DihedralPoint& C);
 
 // Appends the judged exercise to the quiz's results.
 void RecordResult(Quiz& quiz, const Exercise& e, const Answer& a, bool right, bool detailed);

@@ -210,12 +210,9 @@ std::vector<GeneratedExercise> SheetExercises(int count, std::uint32_t seed, She
 }
 
 std::string KeyLine(int n, const GeneratedExercise& exercise) {
-  const DihedralPoint points[3] = {exercise.a, exercise.b, exercise.c};
-  const char* letters[3] = {"A", "B", "C"};
   const figures::Kind& kind = figures::KindOf(exercise.figure);
-  std::string line = std::to_string(n) + ".";
-  for (std::size_t k = 0; k < kind.PointCount() && k < 3; ++k)
-    line += " " + Coordinates(letters[k], points[k]);
+  std::string line = std::to_string(n) + ". " +
+                     FigureCoordinates(exercise.figure, exercise.a, exercise.b, exercise.c);
   if (exercise.quadrants)
     return line + ": " + QuadrantsText(classify::QuadrantsCrossed(exercise.a, exercise.b));
   const figures::KeyNames key = kind.KeyNamesOf(exercise.a, exercise.b, exercise.c);

@@ -7,6 +7,7 @@
 
 #include "delgraph/ShippedPalette.h"
 #include "drawing/Painter.h"
+#include "figures/Kind.h"
 #include "render/Render.h"
 #include "scene/Scene.h"
 
@@ -106,9 +107,11 @@ QString ExerciseCoordinates(const quiz::GeneratedExercise& e, const QString& sep
         .arg(p.alejamiento)
         .arg(p.cota);
   };
-  if (e.figure == scene::Figure::kPoint) return point("A", e.a);
-  QString text = point("A", e.a) + separator + point("B", e.b);
-  if (e.figure == scene::Figure::kPlane) text += separator + point("C", e.c);
+  const DihedralPoint points[3] = {e.a, e.b, e.c};
+  const char* letters[3] = {"A", "B", "C"};
+  QString text;
+  for (std::size_t k = 0; k < figures::KindOf(e.figure).PointCount() && k < 3; ++k)
+    text += (k == 0 ? QString() : separator) + point(letters[k], points[k]);
   return text;
 }
 

@@ -51,6 +51,8 @@ struct Scene {
 
   bool IsPoint() const { return figure == Figure::kPoint; }
   bool IsPlane() const { return figure == Figure::kPlane; }
+  // The point being edited: 0, 1 or 2 for A, B or C (a point's is always A).
+  int EditedIndex() const { return SelectedC ? 2 : IsPoint() || SelectedA ? 0 : 1; }
 };
 
 // The activation values: the arrow bounds and steps and the scene of a fresh start,

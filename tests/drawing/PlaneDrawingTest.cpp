@@ -27,7 +27,7 @@ class PlaneDrawingTest : public DrawingTest {
   std::vector<Stroke> Strokes(DihedralPoint A, DihedralPoint B, DihedralPoint C) {
     canvas.Clear();
     painter.Profile = scene.ProfileOn;
-    drawing::DrawPlane(painter, A, B, C, drawing::PlaneEditedIndex(scene), scene.AnswerHidden);
+    drawing::DrawPlane(painter, A, B, C, scene.EditedIndex(), scene.AnswerHidden);
     std::vector<Stroke> strokes;
     int style = canvas.penStyle;
     std::string colour, from;
