@@ -18,6 +18,16 @@ const std::vector<CommandRow>& MenuCommands() {
       {"MostrarTrazas", "Mostrar trazas", "Ctrl+T", true, "", true},
       {"PartesVistasOcultas", "Partes vistas y ocultas", "Ctrl+Shift+V", true, "", false},
       {"PlanoPorTresPuntos", "Plano por tres puntos", "P", true, "", false},
+      {"PuntoYPlano", "Punto y plano", "Ctrl+1", true,
+       "Un punto P y el plano ABC: ¿pertenece P al plano?", false},
+      {"RectaYPlano", "Recta y plano", "Ctrl+2", true,
+       "La recta DE y el plano ABC: contenida, paralela o secante, y su intersección I", false},
+      {"DosPlanos", "Dos planos", "Ctrl+3", true,
+       "Los planos ABC y DEF y la recta i en que se cortan", false},
+      {"MostrarConstruccion", "Mostrar construcción", "Ctrl+Shift+C", true,
+       "Dibuja en fino cómo se halla la relación con el plano o la intersección", false},
+      {"RectasNotables", "Rectas notables del plano", "Ctrl+Shift+N", true,
+       "Horizontal, frontal, de máxima pendiente y de máxima inclinación por A", false},
       // No key: the plain letters are taken or typed into the answer lists, and
       // Ctrl+Shift+P lies one slip away from printing.
       {"EjerciciosDePlanos", "Ejercicios de planos", "", true,

@@ -27,11 +27,11 @@ void WindowCommands::Coordinates() {
   CoordinatesInput io;
   io.line = kind.PointCount() == 2;
   io.plane = kind.TakesIntercepts();
-  DihedralPoint* points[3] = {&io.a, &io.b, &io.c};
+  DihedralPoint* points[6] = {&io.a, &io.b, &io.c, &io.more[0], &io.more[1], &io.more[2]};
   const auto edited = static_cast<std::size_t>(scene.EditedIndex());
-  io.a = scene.PointA;
-  io.b = scene.PointB;
-  io.c = scene.PointC;
+  const std::size_t count = kind.PointCount();
+  if (count > 3) io.moreNames = QString::fromLatin1(kind.PointNames() + 3);
+  for (std::size_t k = 0; k < 6; ++k) *points[k] = scene.Point(static_cast<int>(k));
   *points[edited] = scene.EditPoint;
   for (;;) {
     if (!window_.Dialogs().AskCoordinates(&window_, io)) return;
@@ -48,8 +48,7 @@ void WindowCommands::Coordinates() {
     window_.Dialogs().ShowError(&window_,
                                 QStringLiteral("α(x, y, z): ") + QString::fromStdString(fault));
   }
-  DihedralPoint* stored[3] = {&scene.PointA, &scene.PointB, &scene.PointC};
-  for (std::size_t k = 0; k < kind.PointCount() && k < 3; ++k) *stored[k] = *points[k];
+  for (std::size_t k = 0; k < count; ++k) scene.Point(static_cast<int>(k)) = *points[k];
   scene.EditPoint = *points[edited];
   window_.EditCoordinate([] {});
 }

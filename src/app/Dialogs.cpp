@@ -24,6 +24,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/Controls.h"
 #include "quiz/SheetRequest.h"
@@ -189,17 +190,23 @@ bool SpanishDialogs::AskCoordinates(QWidget* parent, CoordinatesInput& io) {
   if (io.plane) {
     dialog.setWindowTitle(QStringLiteral("Coordenadas del plano"));
     AddPointRow(grid, 3, QStringLiteral("C"), io.c, c);
-    grid->addWidget(new QLabel(QStringLiteral("o bien α(x, y, z):")), 4, 0);
+  }
+  // P, or D and E, or D, E and F under the plane's points.
+  TSpinEdit* more[3][3] = {};
+  const int extra = std::min<int>(io.moreNames.size(), 3);
+  for (int k = 0; k < extra; ++k) AddPointRow(grid, 4 + k, io.moreNames.mid(k, 1), io.more[k], more[k]);
+  if (io.plane) {
+    grid->addWidget(new QLabel(QStringLiteral("o bien α(x, y, z):")), 4 + extra, 0);
     intercepts = new QLineEdit(io.intercepts);
     intercepts->setObjectName(QStringLiteral("Cortes"));
     intercepts->setPlaceholderText(QStringLiteral("p. ej. 60,40,50 o inf,40,50"));
-    grid->addWidget(intercepts, 4, 1, 1, 3);
+    grid->addWidget(intercepts, 4 + extra, 1, 1, 3);
   }
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   OkCancel(buttons);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  grid->addWidget(buttons, 5, 0, 1, 4);
+  grid->addWidget(buttons, 5 + extra, 0, 1, 4);
   a[0]->setFocus();
   a[0]->selectAll();
   if (dialog.exec() != QDialog::Accepted) return false;
@@ -209,6 +216,7 @@ bool SpanishDialogs::AskCoordinates(QWidget* parent, CoordinatesInput& io) {
     io.c = ReadRow(c);
     io.intercepts = intercepts->text();
   }
+  for (int k = 0; k < extra; ++k) io.more[k] = ReadRow(more[k]);
   return true;
 }
 

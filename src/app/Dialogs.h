@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -30,6 +31,9 @@ struct CoordinatesInput {
   bool plane = false;
   DihedralPoint c;
   QString intercepts;
+  // The points after C, one letter each ("P", "DE", "DEF"), with their coordinates.
+  QString moreNames;
+  std::array<DihedralPoint, 3> more{};
 };
 
 // What the "Hoja de ejercicios..." dialog asks.

@@ -110,6 +110,11 @@ render::SceneSpec CurrentScene(const scene::Scene& scene) {
   picture.traces = scene.TracesOn;
   picture.visibility = scene.VisibilityOn;
   picture.C = scene.PointC;
+  picture.D = scene.PointD;
+  picture.E = scene.PointE;
+  picture.F = scene.PointF;
+  picture.construction = scene.ConstructionOn;
+  picture.notable = scene.NotableOn;
   return picture;
 }
 

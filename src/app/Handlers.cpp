@@ -173,6 +173,10 @@ void TQuorvel::ocultarbotones() {
   pointAnswers->hide();
   lineRelationAnswers->hide();
   planeAnswers->hide();
+  // The lists of the figures with a plane exist once one of their exercises was set.
+  for (const auto* list : {&belongingAnswers, &linePlaneAnswers, &planesAnswers,
+                           &intersectionAnswers})
+    if (list->Made()) (*list)->hide();
 }
 
 void TQuorvel::mostrarbotones() {
@@ -184,7 +188,7 @@ void TQuorvel::mostrarbotones() {
   stepEdit->show();
   checkButton->hide();
   // Lists not made yet are hidden already.
-  for (const auto* list : {&lineTypeAnswers, &pointAnswers, &lineRelationAnswers, &planeAnswers})
+  for (const auto* list : AnswerLists())
     if (list->Made()) (*list)->hide();
   testButton->show();
 }

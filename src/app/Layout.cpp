@@ -21,6 +21,8 @@
 #include "app/Controls.h"
 #include "app/Glyphs.h"
 #include "app/UnitQuorvel.h"
+#include "classify/IncidenceNames.h"
+#include "classify/TwoPlanes.h"
 #include "classify/Vocabulary.h"
 
 namespace {
@@ -465,6 +467,14 @@ QString TQuorvel::ListStartText(AnswerList list) {
       return QStringLiteral("SelREcta");
     case AnswerList::DefREcta:
       return QStringLiteral("DefREcta");
+    case AnswerList::SelPertenece:
+      return QStringLiteral("¿Pertenece P al plano?");
+    case AnswerList::SelRectaPlano:
+      return QStringLiteral("Recta respecto del plano");
+    case AnswerList::SelPlanos:
+      return QStringLiteral("¿Cómo son los planos?");
+    case AnswerList::SelInterseccion:
+      return QStringLiteral("Tipo de intersección");
     case AnswerList::SelPlano:
       break;
   }
@@ -504,6 +514,35 @@ QComboBox* TQuorvel::MakeAnswerLists(AnswerList wanted) {
     }
     list->setToolTip(QString::fromUtf8(l.hint));
     list->setObjectName(name);
+    l.member.Adopt(list);
+    AdoptLazyControl(list);
+  }
+  return List(wanted);
+}
+
+QComboBox* TQuorvel::MakeFigureAnswerLists(AnswerList wanted) {
+  if (Existing<QComboBox>("SelPertenece") != nullptr) return List(wanted);
+  const struct {
+    app::LazyControl<QComboBox>& member;
+    AnswerList list;
+    const char* name;
+    QStringList items;
+    int x;
+    const char* hint;
+  } lists[] = {
+      {belongingAnswers, AnswerList::SelPertenece, "SelPertenece",
+       ListItems(classify::kBelongingAnswers), 296, "Elige si P pertenece al plano"},
+      {linePlaneAnswers, AnswerList::SelRectaPlano, "SelRectaPlano",
+       ListItems(classify::kLinePlaneAnswers), 296, "Elige cómo es la recta respecto del plano"},
+      {planesAnswers, AnswerList::SelPlanos, "SelPlanos", ListItems(classify::kTwoPlanesRelations),
+       296, "Elige cómo son los dos planos"},
+      // Beside it, as DefREcta beside SelREcta: read only for secant planes.
+      {intersectionAnswers, AnswerList::SelInterseccion, "SelInterseccion",
+       ListItems(classify::kLineTypes), 448, "Si son secantes, elige el tipo de su intersección i"}};
+  for (const auto& l : lists) {
+    QComboBox* list = MakeAnswerList(this, ListStartText(l.list), l.items, l.x, 488);
+    list->setToolTip(QString::fromUtf8(l.hint));
+    list->setObjectName(QLatin1String(l.name));
     l.member.Adopt(list);
     AdoptLazyControl(list);
   }

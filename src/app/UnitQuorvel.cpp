@@ -154,6 +154,14 @@ QComboBox* TQuorvel::List(AnswerList list) const {
       return lineRelationAnswers;
     case AnswerList::SelPlano:
       return planeAnswers;
+    case AnswerList::SelPertenece:
+      return belongingAnswers;
+    case AnswerList::SelRectaPlano:
+      return linePlaneAnswers;
+    case AnswerList::SelPlanos:
+      return planesAnswers;
+    case AnswerList::SelInterseccion:
+      return intersectionAnswers;
   }
   return pointAnswers;
 }
@@ -177,9 +185,8 @@ void TQuorvel::ShowBtest() {
 
 quiz::ListChoices TQuorvel::Choices() const {
   quiz::ListChoices choices = quiz::kNoChoices;
-  const app::LazyControl<QComboBox>* lists[] = {&pointAnswers, &lineTypeAnswers,
-                                                &lineRelationAnswers, &planeAnswers};
-  for (std::size_t k = 0; k < choices.size(); ++k)
+  const auto lists = AnswerLists();
+  for (std::size_t k = 0; k < lists.size(); ++k)
     if (lists[k]->Made()) choices[k] = ListChoice(static_cast<AnswerList>(k));
   return choices;
 }

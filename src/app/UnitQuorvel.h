@@ -2,6 +2,7 @@
 // handlers through which the student edits the scene, plus the hidden debug tools.
 #pragma once
 
+#include <array>
 #include <QRect>
 #include <QWidget>
 #include <cstdint>
@@ -112,6 +113,21 @@ class TQuorvel : public QWidget {
       [this] { return MakeAnswerLists(AnswerList::DefREcta); }};
   app::LazyControl<QComboBox> planeAnswers{
       [this] { return MakeAnswerLists(AnswerList::SelPlano); }};
+  // The lists of a point or a line with a plane and of two planes, made together
+  // the first time one of those exercises is set.
+  app::LazyControl<QComboBox> belongingAnswers{
+      [this] { return MakeFigureAnswerLists(AnswerList::SelPertenece); }};
+  app::LazyControl<QComboBox> linePlaneAnswers{
+      [this] { return MakeFigureAnswerLists(AnswerList::SelRectaPlano); }};
+  app::LazyControl<QComboBox> planesAnswers{
+      [this] { return MakeFigureAnswerLists(AnswerList::SelPlanos); }};
+  app::LazyControl<QComboBox> intersectionAnswers{
+      [this] { return MakeFigureAnswerLists(AnswerList::SelInterseccion); }};
+  // Every answer list, in the order of AnswerList.
+  std::array<const app::LazyControl<QComboBox>*, 8> AnswerLists() const {
+    return {&pointAnswers,     &lineTypeAnswers,  &lineRelationAnswers, &planeAnswers,
+            &belongingAnswers, &linePlaneAnswers, &planesAnswers,       &intersectionAnswers};
+  }
   QPushButton* checkButton = nullptr;
 
   // The drawing area's context menu (right button): every command beyond the
@@ -205,6 +221,7 @@ class TQuorvel : public QWidget {
   QPlainTextEdit* MakeMemo1();
   TSpinEdit* MakeHiddenSpin(int n);
   QComboBox* MakeAnswerLists(AnswerList wanted);
+  QComboBox* MakeFigureAnswerLists(AnswerList wanted);
   // What an answer list shows before a choice.
   static QString ListStartText(AnswerList list);
   void AdoptLazyControl(QWidget* w);

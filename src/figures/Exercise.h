@@ -8,16 +8,30 @@
 
 #include "scene/Scene.h"
 
-// The answer lists of test mode; SelPlano only for plane exercises.
-enum class AnswerList { SelPunto, SelREcta, DefREcta, SelPlano };
+// The answer lists of test mode; SelPlano only for plane exercises, the last four for
+// a point or a line with a plane and for two planes (how they lie, and the type of
+// the line where they meet).
+enum class AnswerList {
+  SelPunto,
+  SelREcta,
+  DefREcta,
+  SelPlano,
+  SelPertenece,
+  SelRectaPlano,
+  SelPlanos,
+  SelInterseccion
+};
 
 namespace figures {
 
 // The choice of each answer list, by AnswerList: the index of the selected item, or
 // -1 when none is selected, the edit text no longer equals it, or the list was never
 // shown.
-using ListChoices = std::array<int, 4>;
-constexpr ListChoices kNoChoices{{-1, -1, -1, -1}};
+using ListChoices = std::array<int, 8>;
+constexpr ListChoices kNoChoices{{-1, -1, -1, -1, -1, -1, -1, -1}};
+
+// A figure's points, A to F; those past its count are not read. P is in D's place.
+using FigurePoints = std::array<DihedralPoint, 6>;
 
 // The n-th item (from 1) of a list answers code n; no selection answers nothing (0).
 std::int32_t ChosenCode(const ListChoices& choices, AnswerList list);
@@ -37,6 +51,9 @@ struct Exercise {
   std::vector<std::int32_t> trueRelations;
   // A plane exercise: the plane ABC, answered by its type alone.
   DihedralPoint C{};
+  // P, or D and E, or D, E and F of the figures with a plane.
+  std::array<DihedralPoint, 3> more{};
+  FigurePoints Points() const { return {A, B, C, more[0], more[1], more[2]}; }
 };
 
 // An answer as read from the lists: the chosen location or type code (0 when

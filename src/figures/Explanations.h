@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "classify/TwoPlanes.h"
 #include "figures/Exercise.h"
 #include "scene/Scene.h"
 
@@ -24,5 +25,25 @@ std::string PlaneFact(const DihedralPoint& A, const DihedralPoint& B, const Dihe
 // when none was chosen) for plane ABC; meaningful only when it is not a true name.
 std::string PlaneExplanation(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C,
                              std::int32_t chosen);
+
+// One Spanish sentence, from the coordinates, on why P does or does not belong to
+// plane ABC: "La horizontal del plano por p da p' con cota 42, y P tiene cota 30: P
+// no pertenece al plano.". chosen is the code answered (0 for none).
+std::string PointPlaneExplanation(const DihedralPoint& A, const DihedralPoint& B,
+                                  const DihedralPoint& C, const DihedralPoint& P,
+                                  std::int32_t chosen);
+// The same for the line DE: where D and E lie from the plane, and where r meets it.
+std::string LinePlaneExplanation(const DihedralPoint& A, const DihedralPoint& B,
+                                 const DihedralPoint& C, const DihedralPoint& D,
+                                 const DihedralPoint& E, std::int32_t chosen);
+
+
+// One Spanish sentence on why the planes are as they are:
+// "α1 y β1 se cortan en h: los planos son secantes.".
+std::string TwoPlanesExplanation(const classify::SixPoints& points);
+
+// One Spanish sentence on why i is of its type, from its points:
+// "Todos los puntos de i tienen cota 20: i es horizontal."; empty when not secant.
+std::string IntersectionExplanation(const classify::SixPoints& points);
 
 }  // namespace figures

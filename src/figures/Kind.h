@@ -46,8 +46,10 @@ class Kind {
   virtual scene::Figure Figure() const = 0;
   // The word the results give an exercise of this kind: "Punto", "Recta", "Plano".
   virtual const char* Word() const = 0;
-  // Its points, in order from A: one, two or three.
+  // Its points, in order from A: one to six.
   virtual std::size_t PointCount() const = 0;
+  // Their names, one letter each: "A", "AB", "ABC", "ABCP", "ABCDE", "ABCDEF".
+  virtual const char* PointNames() const = 0;
   // Whether its points may also be given by where a plane cuts the axes, α(x, y, z).
   virtual bool TakesIntercepts() const { return false; }
 
@@ -69,8 +71,7 @@ class Kind {
   virtual Answer ReadAnswer(const ListChoices& choices) const = 0;
   // The exercise set with these points (those past PointCount are not read), with
   // the codes of its classification and its true names.
-  virtual Exercise ExerciseOf(const DihedralPoint& A, const DihedralPoint& B,
-                              const DihedralPoint& C) const = 0;
+  virtual Exercise ExerciseOf(const FigurePoints& points) const = 0;
   // The default judgement (the single codes) or the detailed one (every true name).
   virtual bool JudgedRight(const Exercise& e, const Answer& a, bool detailed) const = 0;
   // One Spanish sentence on the fact that a wrong answer contradicts, from the
@@ -87,12 +88,10 @@ class Kind {
 
   // What a sheet prints for an exercise of this kind: the names of its key, and the
   // labels of the lines left for the answer.
-  virtual KeyNames KeyNamesOf(const DihedralPoint& A, const DihedralPoint& B,
-                              const DihedralPoint& C) const = 0;
+  virtual KeyNames KeyNamesOf(const FigurePoints& points) const = 0;
   virtual std::vector<std::string> AnswerPrompts() const = 0;
   // The question a Moodle bank asks about the figure.
-  virtual BankQuestion QuestionOf(const DihedralPoint& A, const DihedralPoint& B,
-                                  const DihedralPoint& C) const = 0;
+  virtual BankQuestion QuestionOf(const FigurePoints& points) const = 0;
 };
 
 // The kind of a figure; every value of scene::Figure has one.

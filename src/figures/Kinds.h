@@ -9,5 +9,8 @@ namespace figures {
 const Kind& ThePointKind();
 const Kind& TheLineKind();
 const Kind& ThePlaneKind();
+const Kind& ThePointPlaneKind();
+const Kind& TheLinePlaneKind();
+const Kind& TheTwoPlanesKind();
 
 }  // namespace figures

@@ -17,6 +17,7 @@ class LineKind final : public Kind {
   scene::Figure Figure() const override { return scene::Figure::kLine; }
   const char* Word() const override { return "Recta"; }
   std::size_t PointCount() const override { return 2; }
+  const char* PointNames() const override { return "AB"; }
 
   void Update(drawing::Painter& painter, scene::Scene& scene) const override {
     drawing::LineInfoUpdate(painter, scene);
@@ -41,8 +42,8 @@ class LineKind final : public Kind {
     return a;
   }
 
-  Exercise ExerciseOf(const DihedralPoint& A, const DihedralPoint& B,
-                      const DihedralPoint&) const override {
+  Exercise ExerciseOf(const FigurePoints& points) const override {
+    const DihedralPoint &A = points[0], &B = points[1];
     Exercise e;
     e.set = true;
     e.figure = Figure();
@@ -83,8 +84,8 @@ class LineKind final : public Kind {
     return relationNames.empty() ? typeNames : typeNames + "; " + relationNames;
   }
 
-  KeyNames KeyNamesOf(const DihedralPoint& A, const DihedralPoint& B,
-                      const DihedralPoint&) const override {
+  KeyNames KeyNamesOf(const FigurePoints& points) const override {
+    const DihedralPoint &A = points[0], &B = points[1];
     KeyNames key;
     key.groups.push_back(
         NamesFrom(classify::kLineTypes, classify::LineType(A, B).code, classify::TrueTypes(A, B)));
@@ -99,8 +100,8 @@ class LineKind final : public Kind {
     return {"Tipo: ", "Posición respecto de H, V y L.T.: "};
   }
 
-  BankQuestion QuestionOf(const DihedralPoint& A, const DihedralPoint& B,
-                          const DihedralPoint&) const override {
+  BankQuestion QuestionOf(const FigurePoints& points) const override {
+    const DihedralPoint &A = points[0], &B = points[1];
     BankQuestion q;
     q.lists.push_back(
         {"Tipo de recta: ", ListNames(classify::kLineTypes), classify::TrueTypes(A, B)});

@@ -19,6 +19,7 @@ class PlaneKind final : public Kind {
   scene::Figure Figure() const override { return scene::Figure::kPlane; }
   const char* Word() const override { return "Plano"; }
   std::size_t PointCount() const override { return 3; }
+  const char* PointNames() const override { return "ABC"; }
   bool TakesIntercepts() const override { return true; }
 
   void Update(drawing::Painter& painter, scene::Scene& scene) const override {
@@ -56,8 +57,8 @@ class PlaneKind final : public Kind {
     return a;
   }
 
-  Exercise ExerciseOf(const DihedralPoint& A, const DihedralPoint& B,
-                      const DihedralPoint& C) const override {
+  Exercise ExerciseOf(const FigurePoints& points) const override {
+    const DihedralPoint &A = points[0], &B = points[1], &C = points[2];
     Exercise e;
     e.set = true;
     e.figure = Figure();
@@ -100,8 +101,8 @@ class PlaneKind final : public Kind {
     return text;
   }
 
-  KeyNames KeyNamesOf(const DihedralPoint& A, const DihedralPoint& B,
-                      const DihedralPoint& C) const override {
+  KeyNames KeyNamesOf(const FigurePoints& points) const override {
+    const DihedralPoint &A = points[0], &B = points[1], &C = points[2];
     KeyNames key{{classify::PlaneTrueNames(A, B, C)}, ""};
     // H and V are told apart by their traces: each has none on itself.
     if (classify::PlaneType(A, B, C).code == kPlaneHOrV)
@@ -111,8 +112,8 @@ class PlaneKind final : public Kind {
 
   std::vector<std::string> AnswerPrompts() const override { return {"Tipo de plano: "}; }
 
-  BankQuestion QuestionOf(const DihedralPoint& A, const DihedralPoint& B,
-                          const DihedralPoint& C) const override {
+  BankQuestion QuestionOf(const FigurePoints& points) const override {
+    const DihedralPoint &A = points[0], &B = points[1], &C = points[2];
     BankQuestion q;
     q.lists = {
         {"Tipo de plano: ", ListNames(classify::kPlaneTypes), classify::PlaneTrueCodes(A, B, C)}};

@@ -16,6 +16,7 @@ class PointKind final : public Kind {
   scene::Figure Figure() const override { return scene::Figure::kPoint; }
   const char* Word() const override { return "Punto"; }
   std::size_t PointCount() const override { return 1; }
+  const char* PointNames() const override { return "A"; }
 
   void Update(drawing::Painter& painter, scene::Scene& scene) const override {
     drawing::PointInfoUpdate(painter, scene);
@@ -35,13 +36,13 @@ class PointKind final : public Kind {
     return a;
   }
 
-  Exercise ExerciseOf(const DihedralPoint& A, const DihedralPoint& B,
-                      const DihedralPoint&) const override {
+  Exercise ExerciseOf(const FigurePoints& points) const override {
+    const DihedralPoint &A = points[0];
     Exercise e;
     e.set = true;
     e.figure = Figure();
     e.A = A;
-    e.B = B;
+    e.B = points[1];
     e.classCode = classify::PointLocation(A.alejamiento, A.cota).code;
     return e;
   }
@@ -69,8 +70,8 @@ class PointKind final : public Kind {
     return Alternatives(classify::kLocations, types);
   }
 
-  KeyNames KeyNamesOf(const DihedralPoint& A, const DihedralPoint&,
-                      const DihedralPoint&) const override {
+  KeyNames KeyNamesOf(const FigurePoints& points) const override {
+    const DihedralPoint &A = points[0];
     std::vector<std::string> names{
         NameOf(classify::kLocations, classify::PointLocation(A.alejamiento, A.cota).code, "")};
     // A quadrant's point on a bisector: the finer name.
@@ -82,8 +83,8 @@ class PointKind final : public Kind {
 
   std::vector<std::string> AnswerPrompts() const override { return {"Situación: "}; }
 
-  BankQuestion QuestionOf(const DihedralPoint& A, const DihedralPoint&,
-                          const DihedralPoint&) const override {
+  BankQuestion QuestionOf(const FigurePoints& points) const override {
+    const DihedralPoint &A = points[0];
     BankQuestion q;
     q.cloze = false;
     q.prompt = "¿Dónde está el punto A?";

@@ -37,11 +37,11 @@ void SetHideCoordinates(Quiz& quiz, scene::Scene& scene, bool on) {
 }
 
 Exercise ExerciseOf(scene::Figure figure, const DihedralPoint& A, const DihedralPoint& B) {
-  return figures::KindOf(figure).ExerciseOf(A, B, DihedralPoint{});
+  return figures::KindOf(figure).ExerciseOf({A, B});
 }
 
 Exercise PlaneExerciseOf(const DihedralPoint& A, const DihedralPoint& B, const DihedralPoint& C) {
-  return figures::KindOf(scene::Figure::kPlane).ExerciseOf(A, B, C);
+  return figures::KindOf(scene::Figure::kPlane).ExerciseOf({A, B, C});
 }
 
 bool JudgedRight(const Exercise& e, const Answer& a, bool detailed) {

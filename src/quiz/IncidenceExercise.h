@@ -36,15 +36,4 @@ constexpr std::int32_t kOffPlaneUnits = 5;
 PointPlaneExercise DrawPointPlaneExercise(const RandomSource& random, ExerciseBounds bounds);
 LinePlaneExercise DrawLinePlaneExercise(const RandomSource& random, ExerciseBounds bounds);
 
-// One Spanish sentence, from the coordinates, on why P does or does not belong to
-// plane ABC: "La horizontal del plano por p da p' con cota 42, y P tiene cota 30: P
-// no pertenece al plano.". chosen is the code answered (0 for none).
-std::string PointPlaneExplanation(const DihedralPoint& A, const DihedralPoint& B,
-                                  const DihedralPoint& C, const DihedralPoint& P,
-                                  std::int32_t chosen);
-// The same for the line DE: where D and E lie from the plane, and where r meets it.
-std::string LinePlaneExplanation(const DihedralPoint& A, const DihedralPoint& B,
-                                 const DihedralPoint& C, const DihedralPoint& D,
-                                 const DihedralPoint& E, std::int32_t chosen);
-
 }  // namespace quiz

@@ -215,7 +215,7 @@ std::string KeyLine(int n, const GeneratedExercise& exercise) {
                      FigureCoordinates(exercise.figure, exercise.a, exercise.b, exercise.c);
   if (exercise.quadrants)
     return line + ": " + QuadrantsText(classify::QuadrantsCrossed(exercise.a, exercise.b));
-  const figures::KeyNames key = kind.KeyNamesOf(exercise.a, exercise.b, exercise.c);
+  const figures::KeyNames key = kind.KeyNamesOf(exercise.Points());
   // Each name once in the line, the leads as the answer lists write them.
   std::vector<std::string> written;
   for (const std::vector<std::string>& group : key.groups) written.push_back(Plain(group[0]));

@@ -166,6 +166,8 @@ void DrawWaitingExercise(drawing::Painter& painter, scene::Scene& scene, const G
   scene.PointB = e.b;
   // A third point is the exercise's; otherwise C keeps what the student gave it.
   if (kind.PointCount() > 2) scene.PointC = e.c;
+  for (std::size_t k = 3; k < kind.PointCount(); ++k)
+    scene.Point(static_cast<int>(k)) = e.more[k - 3];
   scene.AnswerHidden = true;
 
   drawing::FullRedraw(painter, scene.ProfileOn);
@@ -186,7 +188,7 @@ WindowChanges NewExercise(drawing::Painter& painter, scene::Scene& scene, Quiz& 
   DrawWaitingExercise(painter, scene, e);
 
   // The right answer, judged later against the lists.
-  quiz.CurrentExercise = figures::KindOf(e.figure).ExerciseOf(e.a, e.b, e.c);
+  quiz.CurrentExercise = figures::KindOf(e.figure).ExerciseOf(e.Points());
 
   WindowChanges changes;
   // A fair start: no choice is left over from the last exercise.
@@ -200,6 +202,7 @@ WindowChanges NewExercise(drawing::Painter& painter, scene::Scene& scene, Quiz& 
   // whose codes were just recorded.
   changes.captionToA = true;
   scene.SelectedA = true;
+  scene.Selected = 0;
   scene.EditPoint = scene.PointA;
 
   drawing::RestoreTextStyle(painter);

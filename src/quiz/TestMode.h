@@ -48,7 +48,10 @@ struct GeneratedExercise {
   DihedralPoint a;
   DihedralPoint b;
   DihedralPoint c{};
+  // P, or D and E, or D, E and F of the figures with a plane.
+  std::array<DihedralPoint, 3> more{};
   bool quadrants = false;
+  figures::FigurePoints Points() const { return {a, b, c, more[0], more[1], more[2]}; }
 };
 
 // The exclusive upper bounds of A's abscissa and of its alejamiento and cota.

@@ -30,12 +30,4 @@ classify::SixPoints DrawTwoPlanesExercise(const RandomSource& random, ExerciseBo
 std::array<DihedralPoint, 3> CrossingTriangle(const DihedralPoint& A, const DihedralPoint& B,
                                               const DihedralPoint& C);
 
-// One Spanish sentence on why the planes are as they are:
-// "α1 y β1 se cortan en h: los planos son secantes.".
-std::string TwoPlanesExplanation(const classify::SixPoints& points);
-
-// One Spanish sentence on why i is of its type, from its points:
-// "Todos los puntos de i tienen cota 20: i es horizontal."; empty when not secant.
-std::string IntersectionExplanation(const classify::SixPoints& points);
-
 }  // namespace quiz

@@ -138,7 +138,7 @@ void WriteQuestion(QXmlStreamWriter& xml, int number, const quiz::GeneratedExerc
           .arg(picture)
           .arg(number)
           .arg(ExerciseCoordinates(e, QStringLiteral(", ")));
-  const figures::BankQuestion question = figures::KindOf(e.figure).QuestionOf(e.a, e.b, e.c);
+  const figures::BankQuestion question = figures::KindOf(e.figure).QuestionOf(e.Points());
   const bool cloze = question.cloze && !e.quadrants;
   QStringList crossed;
   if (e.quadrants) {

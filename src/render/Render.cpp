@@ -61,6 +61,12 @@ void DrawEdit(drawing::Painter& painter, scene::Scene& scene, const SceneSpec& p
   scene.PointA = picture.A;
   scene.PointB = picture.B;
   scene.PointC = picture.C;
+  scene.PointD = picture.D;
+  scene.PointE = picture.E;
+  scene.PointF = picture.F;
+  scene.ConstructionOn = picture.construction;
+  scene.NotableOn = picture.notable;
+  scene.Selected = 0;
   scene.SelectedC = false;
   scene.SelectedA = true;
   scene.EditPoint = picture.A;

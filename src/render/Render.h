@@ -23,6 +23,12 @@ struct SceneSpec {
   bool traces = false;        // a line's traces, as "Mostrar trazas" draws them
   bool visibility = false;    // seen and hidden parts, as "Partes vistas y ocultas"
   DihedralPoint C{-40, 30, 50};
+  // P (in D's place), or D and E, or D, E and F of the figures with a plane.
+  DihedralPoint D{};
+  DihedralPoint E{};
+  DihedralPoint F{};
+  bool construction = false;  // "Mostrar construcción"
+  bool notable = false;       // "Rectas notables del plano"
 };
 
 // The drawing area a picture covers: surface pixels 0..1024 by 0..472.

@@ -23,6 +23,15 @@ void Activate(Scene& scene) {
   scene.figure = Figure::kPoint;
 }
 
+DihedralPoint& Scene::Point(int index) {
+  DihedralPoint* points[] = {&PointA, &PointB, &PointC, &PointD, &PointE, &PointF};
+  return *points[index < 0 || index > 5 ? 0 : index];
+}
+
+const DihedralPoint& Scene::Point(int index) const {
+  return const_cast<Scene&>(*this).Point(index);
+}
+
 std::int32_t Saturate32(std::int64_t v) {
   constexpr std::int64_t lo = std::numeric_limits<std::int32_t>::min();
   constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();

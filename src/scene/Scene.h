@@ -20,8 +20,9 @@ inline bool operator!=(const DihedralPoint& a, const DihedralPoint& b) {
 
 namespace scene {
 
-// What the scene shows: a point (A), a line (AB) or the plane through A, B and C.
-enum class Figure { kPoint, kLine, kPlane };
+// What the scene shows: a point (A), a line (AB), the plane through A, B and C, that
+// plane with a point P or a line DE, or two planes (ABC and DEF).
+enum class Figure { kPoint, kLine, kPlane, kPointPlane, kLinePlane, kTwoPlanes };
 
 struct Scene {
   Figure figure = Figure::kLine;
@@ -29,15 +30,25 @@ struct Scene {
   DihedralPoint PointB;
   // C starts at (-40, 30, 50) and keeps whatever the student gives it for the run.
   DihedralPoint PointC{-40, 30, 50};
+  // The points past C: P of a point with a plane, D and E of a line with it, D, E and
+  // F of a second plane. P is kept where D is.
+  DihedralPoint PointD{};
+  DihedralPoint PointE{};
+  DihedralPoint PointF{};
   // The point the arrows and bars move; stored into A, B or C at each edit.
   DihedralPoint EditPoint;
   bool SelectedA = false;
   // For a plane, C is the point being edited (SelectedA is then false).
   bool SelectedC = false;
+  // Of a figure of more than three points, the point being edited: 0 for A to 5 for F.
+  int Selected = 0;
   bool ProfileOn = false;
   // Views that last for the run: a line's traces, and its seen and hidden parts.
   bool TracesOn = false;
   bool VisibilityOn = false;
+  // How a plane's relation is found, and the plane's notable lines, drawn thin.
+  bool ConstructionOn = false;
+  bool NotableOn = false;
   // An exercise waits for its answer: the names are left out.
   bool AnswerHidden = false;
   // While AnswerHidden is true, leave the coordinate texts out too (an exercise read
@@ -51,8 +62,18 @@ struct Scene {
 
   bool IsPoint() const { return figure == Figure::kPoint; }
   bool IsPlane() const { return figure == Figure::kPlane; }
-  // The point being edited: 0, 1 or 2 for A, B or C (a point's is always A).
-  int EditedIndex() const { return SelectedC ? 2 : IsPoint() || SelectedA ? 0 : 1; }
+  // The plane ABC, alone or with a point, a line or a second plane.
+  bool HasPlane() const { return figure >= Figure::kPlane; }
+  // Whether the figure has more points than A, B and C.
+  bool HasMorePoints() const { return figure > Figure::kPlane; }
+  // The point being edited: 0, 1 or 2 for A, B or C (a point's is always A), up to 5.
+  int EditedIndex() const {
+    if (HasMorePoints()) return Selected;
+    return SelectedC ? 2 : IsPoint() || SelectedA ? 0 : 1;
+  }
+  // The figure's points by index, A to F (P is D's place).
+  DihedralPoint& Point(int index);
+  const DihedralPoint& Point(int index) const;
 };
 
 // The activation values: the arrow bounds and steps and the scene of a fresh start,

@@ -3,21 +3,24 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 
 #include "figures/Kind.h"
 
 namespace {
 
 TEST(KindsTest, EveryFigureHasItsKindAndEachKindItsOwnCount) {
-  for (const scene::Figure figure :
-       {scene::Figure::kPoint, scene::Figure::kLine, scene::Figure::kPlane}) {
+  using F = scene::Figure;
+  for (const F figure :
+       {F::kPoint, F::kLine, F::kPlane, F::kPointPlane, F::kLinePlane, F::kTwoPlanes}) {
     const figures::Kind& kind = figures::KindOf(figure);
     EXPECT_EQ(kind.Figure(), figure);
     EXPECT_EQ(figures::KindWithPoints(kind.PointCount()), &kind);
     EXPECT_FALSE(kind.Lists().empty());
+    EXPECT_EQ(std::string(kind.PointNames()).size(), kind.PointCount());
   }
-  EXPECT_EQ(figures::Kinds().size(), 3u);
-  EXPECT_EQ(figures::KindWithPoints(4), nullptr);
+  EXPECT_EQ(figures::Kinds().size(), 6u);
+  EXPECT_EQ(figures::KindWithPoints(7), nullptr);
 }
 
 TEST(KindsTest, ChoicesReadAsCodesAndAreJudgedByTheKind) {
@@ -30,7 +33,7 @@ TEST(KindsTest, ChoicesReadAsCodesAndAreJudgedByTheKind) {
   EXPECT_EQ(a.relation, 3);
   // An oblique line through a point of L.T.: "QUE CORTA A L.T." is true as well, which
   // only the detailed judgement accepts besides its own type.
-  const figures::Exercise e = line.ExerciseOf({-20, 20, 30}, {40, -20, -30}, {});
+  const figures::Exercise e = line.ExerciseOf({{{-20, 20, 30}, {40, -20, -30}}});
   ASSERT_GT(e.trueTypes.size(), 1u);
   for (const std::int32_t type : e.trueTypes) {
     EXPECT_TRUE(line.JudgedRight(e, {type, e.relationCode}, true)) << type;
@@ -40,3 +43,22 @@ TEST(KindsTest, ChoicesReadAsCodesAndAreJudgedByTheKind) {
 }
 
 }  // namespace
+
+// Secant planes are right only with the type of i too; parallel ones need no type.
+TEST(KindsTest, TwoPlanesAskTheTypeOfTheirLineOnlyWhenTheyMeet) {
+  const figures::Kind& planes = figures::KindOf(scene::Figure::kTwoPlanes);
+  // z = 10 and y = 20: i is parallel to L.T.
+  const figures::Exercise secant =
+      planes.ExerciseOf({{{0, 0, 10}, {5, 3, 10}, {1, 7, 10}, {0, 20, 0}, {4, 20, 9}, {1, 20, 2}}});
+  EXPECT_FALSE(planes.JudgedRight(secant, {secant.classCode, 0}, false));
+  EXPECT_TRUE(planes.JudgedRight(secant, {secant.classCode, secant.relationCode}, false));
+  EXPECT_NE(planes.Explanation(secant, {secant.classCode, 1}), "");
+  const figures::Exercise parallel =
+      planes.ExerciseOf({{{0, 0, 10}, {5, 3, 10}, {1, 7, 10}, {0, 0, 20}, {4, 2, 20}, {1, 9, 20}}});
+  EXPECT_TRUE(planes.JudgedRight(parallel, {parallel.classCode, 0}, false));
+  EXPECT_EQ(planes.RightText(parallel, {parallel.classCode}, {}), "PARALELOS");
+  // A point with a plane: P on z = 10 belongs.
+  const figures::Kind& point = figures::KindOf(scene::Figure::kPointPlane);
+  const figures::Exercise on = point.ExerciseOf({{{0, 0, 10}, {5, 3, 10}, {1, 7, 10}, {9, 9, 10}}});
+  EXPECT_EQ(point.RightText(on, on.trueTypes, {}), "SÍ");
+}

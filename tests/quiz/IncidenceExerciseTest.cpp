@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "classify/IncidenceNames.h"
+#include "figures/Explanations.h"
 #include "quiz/IncidenceExercise.h"
 #include "scene/Incidence.h"
 #include "scene/PlaneGeometry.h"
@@ -99,35 +100,35 @@ TEST(IncidenceExerciseTest, AnswersEquallyLikelyTrueInBoundsAndWellOffThePlane) 
 
 TEST(IncidenceExerciseTest, OneSentenceFromTheCoordinates) {
   const DihedralPoint A{0, 0, 42}, B{10, 0, 42}, C{0, 10, 42};  // horizontal, cota 42
-  EXPECT_EQ(quiz::PointPlaneExplanation(A, B, C, {5, 5, 30}, classify::kBelongsCode),
+  EXPECT_EQ(figures::PointPlaneExplanation(A, B, C, {5, 5, 30}, classify::kBelongsCode),
             "La horizontal del plano por p da p' con cota 42, y P tiene cota 30: P no pertenece "
             "al plano.");
   // Oblique, x + 2z = 10 (y free): over p (1, 7) the plane's cota is 4,5.
   const DihedralPoint O1{10, 0, 0}, O2{0, 0, 5}, O3{0, 9, 5};
-  EXPECT_EQ(quiz::PointPlaneExplanation(O1, O2, O3, {1, 7, 4}, classify::kBelongsCode),
+  EXPECT_EQ(figures::PointPlaneExplanation(O1, O2, O3, {1, 7, 4}, classify::kBelongsCode),
             "La horizontal del plano por p da p' con cota 4,5, y P tiene cota 4: P no pertenece "
             "al plano.");
-  EXPECT_EQ(quiz::PointPlaneExplanation(O1, O2, O3, {2, 7, 4}, classify::kOutsideCode),
+  EXPECT_EQ(figures::PointPlaneExplanation(O1, O2, O3, {2, 7, 4}, classify::kOutsideCode),
             "La horizontal del plano por p da p' con cota 4, la de P: P pertenece al plano.");
   // Proyectante horizontal, x = y; de perfil, x = 7.
-  EXPECT_EQ(quiz::PointPlaneExplanation({0, 0, 0}, {10, 10, 0}, {0, 0, 9}, {3, 5, 1}, 1),
+  EXPECT_EQ(figures::PointPlaneExplanation({0, 0, 0}, {10, 10, 0}, {0, 0, 9}, {3, 5, 1}, 1),
             "α1 tiene alejamiento 3 en la abscisa de p, y P tiene alejamiento 5: P no pertenece "
             "al plano.");
-  EXPECT_EQ(quiz::PointPlaneExplanation({7, 0, 0}, {7, 10, 0}, {7, 3, 9}, {7, 1, 1}, 2),
+  EXPECT_EQ(figures::PointPlaneExplanation({7, 0, 0}, {7, 10, 0}, {7, 3, 9}, {7, 1, 1}, 2),
             "El plano de perfil tiene abscisa 7, la de P: P pertenece al plano.");
-  EXPECT_EQ(quiz::PointPlaneExplanation(A, B, C, {5, 5, 30}, 0),
+  EXPECT_EQ(figures::PointPlaneExplanation(A, B, C, {5, 5, 30}, 0),
             "Falta elegir si P pertenece al plano.");
 
   // The line with the horizontal plane of cota 42.
-  EXPECT_EQ(quiz::LinePlaneExplanation(A, B, C, {0, 5, 42}, {9, 1, 42}, classify::kParallelCode),
+  EXPECT_EQ(figures::LinePlaneExplanation(A, B, C, {0, 5, 42}, {9, 1, 42}, classify::kParallelCode),
             "D y E están en el plano: la recta está contenida en él.");
-  EXPECT_EQ(quiz::LinePlaneExplanation(A, B, C, {0, 5, 30}, {9, 1, 30}, classify::kSecantCode),
+  EXPECT_EQ(figures::LinePlaneExplanation(A, B, C, {0, 5, 30}, {9, 1, 30}, classify::kSecantCode),
             "D está 12 por debajo del plano, y E igual: la recta es paralela al plano.");
-  EXPECT_EQ(quiz::LinePlaneExplanation(A, B, C, {0, 5, 30}, {9, 1, 50}, classify::kParallelCode),
+  EXPECT_EQ(figures::LinePlaneExplanation(A, B, C, {0, 5, 30}, {9, 1, 50}, classify::kParallelCode),
             "D está 12 por debajo del plano y E está 8 por encima del plano: la recta lo corta "
             "en I(5,4; 2,6; 42).");
   // A frontal plane measures in alejamiento.
-  EXPECT_EQ(quiz::LinePlaneExplanation({0, 20, 0}, {10, 20, 0}, {0, 20, 10}, {0, 25, 0}, {5, 25, 5},
+  EXPECT_EQ(figures::LinePlaneExplanation({0, 20, 0}, {10, 20, 0}, {0, 20, 10}, {0, 25, 0}, {5, 25, 5},
                                        classify::kSecantCode),
             "D está 5 delante del plano, y E igual: la recta es paralela al plano.");
 }

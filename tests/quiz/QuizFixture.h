@@ -71,7 +71,10 @@ class FakeQuizWindow {
     btestVisible = true;
   }
   quiz::ListChoices Choices() const {
-    return {{listChoice[0], listChoice[1], listChoice[2], planeListChoice}};
+    quiz::ListChoices choices = quiz::kNoChoices;
+    for (int k = 0; k < 3; ++k) choices[k] = listChoice[k];
+    choices[3] = planeListChoice;
+    return choices;
   }
   void Apply(const quiz::WindowChanges& changes) {
     for (AnswerList list : changes.resetLists) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "classify/TwoPlanes.h"
+#include "figures/Explanations.h"
 #include "quiz/TwoPlanesExercise.h"
 
 namespace {
@@ -94,8 +95,8 @@ TEST(TwoPlanesExercise, OneSentenceForEachRelationAndTypeOfI) {
        ""},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(quiz::TwoPlanesExplanation(c.points), c.relation);
-    EXPECT_EQ(quiz::IntersectionExplanation(c.points), c.line);
+    EXPECT_EQ(figures::TwoPlanesExplanation(c.points), c.relation);
+    EXPECT_EQ(figures::IntersectionExplanation(c.points), c.line);
     EXPECT_LE(Length(c.relation), 70u);  // the strip beside the title
     EXPECT_LE(Length(c.line), 70u);
   }

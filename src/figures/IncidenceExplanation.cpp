@@ -6,13 +6,11 @@
 
 #include "classify/IncidenceNames.h"
 #include "figures/Explanations.h"
-#include "quiz/IncidenceExercise.h"
-#include "quiz/PlaneExercise.h"
 #include "scene/Incidence.h"
 #include "scene/PlaneGeometry.h"
 #include "scene/WideInt.h"
 
-namespace quiz {
+namespace figures {
 
 namespace {
 
@@ -109,4 +107,4 @@ std::string LinePlaneExplanation(const DihedralPoint& A, const DihedralPoint& B,
   }
 }
 
-}  // namespace quiz
+}  // namespace figures

@@ -1,0 +1,206 @@
+// A point or a line with the plane ABC: whether P belongs to it, and how the line DE
+// lies to it. Each is asked in one list of its own.
+#include <algorithm>
+
+#include "classify/IncidenceNames.h"
+#include "drawing/FigureTexts.h"
+#include "drawing/IncidenceDrawing.h"
+#include "drawing/IncidenceTexts.h"
+#include "drawing/Projections.h"
+#include "figures/Explanations.h"
+#include "figures/Kinds.h"
+#include "figures/Names.h"
+#include "scene/Incidence.h"
+#include "scene/PlaneGeometry.h"
+
+namespace figures {
+
+namespace {
+
+drawing::IncidenceView ViewOf(const scene::Scene& scene) {
+  drawing::IncidenceView view;
+  view.visibility = scene.VisibilityOn;
+  view.construction = scene.ConstructionOn;
+  view.notable = scene.NotableOn;
+  view.answerHidden = scene.AnswerHidden;
+  // The plane's own points are drawn in their order; P, D and E come after them.
+  view.edited = std::min(scene.EditedIndex(), 2);
+  return view;
+}
+
+// What the two kinds share: the edit, the texts over the picture and the one list.
+class IncidenceKind : public Kind {
+ public:
+  bool TakesIntercepts() const override { return true; }
+
+  void Update(drawing::Painter& painter, scene::Scene& scene) const override {
+    painter.ForWindow.hideSplash = true;
+    scene.Point(scene.EditedIndex()) = scene.EditPoint;
+    painter.Select320x200();
+    Draw(painter, scene);
+    ShowTexts(painter, scene);
+    drawing::FinishInfoUpdate(painter, scene);
+  }
+
+  void ShowTexts(drawing::Painter& painter, const scene::Scene& scene) const override {
+    drawing::IncidencePanel panel = Panel(scene);
+    if (scene.NotableOn)
+      panel.notableLack = classify::NotableLackText(
+          scene::NotableLinesOf(scene::PlaneThrough(scene.PointA, scene.PointB, scene.PointC)));
+    drawing::DrawIncidencePanel(painter, panel, scene.AnswerHidden, scene.CoordinatesHidden);
+  }
+
+  Answer ReadAnswer(const ListChoices& choices) const override {
+    Answer a;
+    a.chosen = ChosenCode(choices, Lists().front());
+    return a;
+  }
+
+  bool JudgedRight(const Exercise& e, const Answer& a, bool) const override {
+    return a.chosen == e.classCode;
+  }
+
+  void RightCodes(const Exercise& e, bool, std::vector<std::int32_t>& types,
+                  std::vector<std::int32_t>&) const override {
+    types = {e.classCode};
+  }
+
+  std::string AnswerText(const Answer& a) const override { return Name(a.chosen, "sin respuesta"); }
+
+  std::string RightText(const Exercise&, const std::vector<std::int32_t>& types,
+                        const std::vector<std::int32_t>&) const override {
+    return types.empty() ? std::string() : Name(types.front(), "");
+  }
+
+  KeyNames KeyNamesOf(const FigurePoints& points) const override {
+    return {{{Name(ExerciseOf(points).classCode, "NO DEFINEN UN PLANO")}}, ""};
+  }
+
+  BankQuestion QuestionOf(const FigurePoints& points) const override {
+    BankQuestion q;
+    q.cloze = false;
+    q.prompt = Question();
+    q.lists = {{"", Names(), {ExerciseOf(points).classCode}}};
+    return q;
+  }
+
+ protected:
+  virtual drawing::IncidencePanel Panel(const scene::Scene& scene) const = 0;
+  virtual std::string Name(std::int32_t code, const char* none) const = 0;
+  virtual std::vector<std::string> Names() const = 0;
+  virtual const char* Question() const = 0;
+
+  Exercise Set(const FigurePoints& points, std::int32_t code) const {
+    Exercise e;
+    e.set = true;
+    e.figure = Figure();
+    e.A = points[0];
+    e.B = points[1];
+    e.C = points[2];
+    e.more = {points[3], points[4], points[5]};
+    e.classCode = code;
+    e.trueTypes = {code};
+    return e;
+  }
+};
+
+class PointPlaneKind final : public IncidenceKind {
+ public:
+  scene::Figure Figure() const override { return scene::Figure::kPointPlane; }
+  const char* Word() const override { return "Punto y plano"; }
+  std::size_t PointCount() const override { return 4; }
+  const char* PointNames() const override { return "ABCP"; }
+
+  void Draw(drawing::Painter& painter, const scene::Scene& scene) const override {
+    drawing::BeginScene(painter, scene);
+    drawing::DrawPointAndPlane(painter, scene.PointA, scene.PointB, scene.PointC, scene.PointD,
+                               ViewOf(scene));
+  }
+
+  std::vector<AnswerList> Lists() const override { return {AnswerList::SelPertenece}; }
+
+  Exercise ExerciseOf(const FigurePoints& points) const override {
+    return Set(points,
+               classify::PointPlaneRelation(points[0], points[1], points[2], points[3]).code);
+  }
+
+  std::string Explanation(const Exercise& e, const Answer& a) const override {
+    return JudgedRight(e, a, true) ? std::string()
+                                   : PointPlaneExplanation(e.A, e.B, e.C, e.more[0], a.chosen);
+  }
+
+  std::vector<std::string> AnswerPrompts() const override {
+    return {"¿Pertenece P al plano? "};
+  }
+
+ protected:
+  drawing::IncidencePanel Panel(const scene::Scene& scene) const override {
+    return drawing::PointPlaneTexts(scene.PointA, scene.PointB, scene.PointC, scene.PointD);
+  }
+  std::string Name(std::int32_t code, const char* none) const override {
+    return NameOf(classify::kBelongingAnswers, code, none);
+  }
+  std::vector<std::string> Names() const override {
+    return ListNames(classify::kBelongingAnswers);
+  }
+  const char* Question() const override { return "¿Pertenece P al plano?"; }
+};
+
+class LinePlaneKind final : public IncidenceKind {
+ public:
+  scene::Figure Figure() const override { return scene::Figure::kLinePlane; }
+  const char* Word() const override { return "Recta y plano"; }
+  std::size_t PointCount() const override { return 5; }
+  const char* PointNames() const override { return "ABCDE"; }
+
+  void Draw(drawing::Painter& painter, const scene::Scene& scene) const override {
+    drawing::BeginScene(painter, scene);
+    drawing::DrawLineAndPlane(painter, scene.PointA, scene.PointB, scene.PointC, scene.PointD,
+                              scene.PointE, ViewOf(scene));
+  }
+
+  std::vector<AnswerList> Lists() const override { return {AnswerList::SelRectaPlano}; }
+
+  Exercise ExerciseOf(const FigurePoints& points) const override {
+    return Set(points, classify::LinePlaneRelation(points[0], points[1], points[2], points[3],
+                                                   points[4])
+                           .code);
+  }
+
+  std::string Explanation(const Exercise& e, const Answer& a) const override {
+    return JudgedRight(e, a, true)
+               ? std::string()
+               : LinePlaneExplanation(e.A, e.B, e.C, e.more[0], e.more[1], a.chosen);
+  }
+
+  std::vector<std::string> AnswerPrompts() const override {
+    return {"¿Cómo es la recta respecto del plano? "};
+  }
+
+ protected:
+  drawing::IncidencePanel Panel(const scene::Scene& scene) const override {
+    return drawing::LinePlaneTexts(scene.PointA, scene.PointB, scene.PointC, scene.PointD,
+                                   scene.PointE);
+  }
+  std::string Name(std::int32_t code, const char* none) const override {
+    return NameOf(classify::kLinePlaneAnswers, code, none);
+  }
+  std::vector<std::string> Names() const override {
+    return ListNames(classify::kLinePlaneAnswers);
+  }
+  const char* Question() const override { return "¿Cómo es la recta respecto del plano?"; }
+};
+
+}  // namespace
+
+const Kind& ThePointPlaneKind() {
+  static const PointPlaneKind kind;
+  return kind;
+}
+
+const Kind& TheLinePlaneKind() {
+  static const LinePlaneKind kind;
+  return kind;
+}
+
+}  // namespace figures
