@@ -194,7 +194,8 @@ bool SpanishDialogs::AskCoordinates(QWidget* parent, CoordinatesInput& io) {
   // P, or D and E, or D, E and F under the plane's points.
   TSpinEdit* more[3][3] = {};
   const int extra = std::min<int>(io.moreNames.size(), 3);
-  for (int k = 0; k < extra; ++k) AddPointRow(grid, 4 + k, io.moreNames.mid(k, 1), io.more[k], more[k]);
+  for (int k = 0; k < extra; ++k)
+    AddPointRow(grid, 4 + k, io.moreNames.mid(k, 1), io.more[k], more[k]);
   if (io.plane) {
     grid->addWidget(new QLabel(QStringLiteral("o bien α(x, y, z):")), 4 + extra, 0);
     intercepts = new QLineEdit(io.intercepts);

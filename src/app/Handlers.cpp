@@ -174,8 +174,8 @@ void TQuorvel::ocultarbotones() {
   lineRelationAnswers->hide();
   planeAnswers->hide();
   // The lists of the figures with a plane exist once one of their exercises was set.
-  for (const auto* list : {&belongingAnswers, &linePlaneAnswers, &planesAnswers,
-                           &intersectionAnswers})
+  for (const auto* list :
+       {&belongingAnswers, &linePlaneAnswers, &planesAnswers, &intersectionAnswers})
     if (list->Made()) (*list)->hide();
 }
 

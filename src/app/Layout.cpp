@@ -538,7 +538,8 @@ QComboBox* TQuorvel::MakeFigureAnswerLists(AnswerList wanted) {
        296, "Elige cómo son los dos planos"},
       // Beside it, as DefREcta beside SelREcta: read only for secant planes.
       {intersectionAnswers, AnswerList::SelInterseccion, "SelInterseccion",
-       ListItems(classify::kLineTypes), 448, "Si son secantes, elige el tipo de su intersección i"}};
+       ListItems(classify::kLineTypes), 448,
+       "Si son secantes, elige el tipo de su intersección i"}};
   for (const auto& l : lists) {
     QComboBox* list = MakeAnswerList(this, ListStartText(l.list), l.items, l.x, 488);
     list->setToolTip(QString::fromUtf8(l.hint));

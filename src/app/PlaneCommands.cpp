@@ -51,10 +51,9 @@ DihedralPoint PointNearCentre(const DihedralPoint& A, const DihedralPoint& B,
                               const DihedralPoint& C) {
   const scene::PlaneEquation p = scene::PlaneThrough(A, B, C);
   if (!p.Defined() || !Small(A) || !Small(B) || !Small(C)) return A;
-  const std::int64_t centre[3] = {
-      (std::int64_t{A.abscissa} + B.abscissa + C.abscissa) / 3,
-      (std::int64_t{A.alejamiento} + B.alejamiento + C.alejamiento) / 3,
-      (std::int64_t{A.cota} + B.cota + C.cota) / 3};
+  const std::int64_t centre[3] = {(std::int64_t{A.abscissa} + B.abscissa + C.abscissa) / 3,
+                                  (std::int64_t{A.alejamiento} + B.alejamiento + C.alejamiento) / 3,
+                                  (std::int64_t{A.cota} + B.cota + C.cota) / 3};
   const Int128 n[3] = {p.nx, p.ny, p.nz};
   const auto size = [](Int128 v) { return v < 0 ? -v : v; };
   int solved = 2;

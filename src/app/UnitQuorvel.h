@@ -2,9 +2,9 @@
 // handlers through which the student edits the scene, plus the hidden debug tools.
 #pragma once
 
-#include <array>
 #include <QRect>
 #include <QWidget>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>

@@ -37,7 +37,6 @@ std::string LinePlaneExplanation(const DihedralPoint& A, const DihedralPoint& B,
                                  const DihedralPoint& C, const DihedralPoint& D,
                                  const DihedralPoint& E, std::int32_t chosen);
 
-
 // One Spanish sentence on why the planes are as they are:
 // "α1 y β1 se cortan en h: los planos son secantes.".
 std::string TwoPlanesExplanation(const classify::SixPoints& points);

@@ -129,9 +129,7 @@ class PointPlaneKind final : public IncidenceKind {
                                    : PointPlaneExplanation(e.A, e.B, e.C, e.more[0], a.chosen);
   }
 
-  std::vector<std::string> AnswerPrompts() const override {
-    return {"¿Pertenece P al plano? "};
-  }
+  std::vector<std::string> AnswerPrompts() const override { return {"¿Pertenece P al plano? "}; }
 
  protected:
   drawing::IncidencePanel Panel(const scene::Scene& scene) const override {
@@ -140,9 +138,7 @@ class PointPlaneKind final : public IncidenceKind {
   std::string Name(std::int32_t code, const char* none) const override {
     return NameOf(classify::kBelongingAnswers, code, none);
   }
-  std::vector<std::string> Names() const override {
-    return ListNames(classify::kBelongingAnswers);
-  }
+  std::vector<std::string> Names() const override { return ListNames(classify::kBelongingAnswers); }
   const char* Question() const override { return "¿Pertenece P al plano?"; }
 };
 
@@ -162,9 +158,9 @@ class LinePlaneKind final : public IncidenceKind {
   std::vector<AnswerList> Lists() const override { return {AnswerList::SelRectaPlano}; }
 
   Exercise ExerciseOf(const FigurePoints& points) const override {
-    return Set(points, classify::LinePlaneRelation(points[0], points[1], points[2], points[3],
-                                                   points[4])
-                           .code);
+    return Set(
+        points,
+        classify::LinePlaneRelation(points[0], points[1], points[2], points[3], points[4]).code);
   }
 
   std::string Explanation(const Exercise& e, const Answer& a) const override {
@@ -185,9 +181,7 @@ class LinePlaneKind final : public IncidenceKind {
   std::string Name(std::int32_t code, const char* none) const override {
     return NameOf(classify::kLinePlaneAnswers, code, none);
   }
-  std::vector<std::string> Names() const override {
-    return ListNames(classify::kLinePlaneAnswers);
-  }
+  std::vector<std::string> Names() const override { return ListNames(classify::kLinePlaneAnswers); }
   const char* Question() const override { return "¿Cómo es la recta respecto del plano?"; }
 };
 

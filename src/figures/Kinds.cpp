@@ -6,9 +6,9 @@ namespace figures {
 
 const std::vector<const Kind*>& Kinds() {
   // One line per kind, in the order of scene::Figure.
-  static const std::vector<const Kind*> kinds{&ThePointKind(),      &TheLineKind(),
-                                              &ThePlaneKind(),      &ThePointPlaneKind(),
-                                              &TheLinePlaneKind(),  &TheTwoPlanesKind()};
+  static const std::vector<const Kind*> kinds{&ThePointKind(),     &TheLineKind(),
+                                              &ThePlaneKind(),     &ThePointPlaneKind(),
+                                              &TheLinePlaneKind(), &TheTwoPlanesKind()};
   return kinds;
 }
 

@@ -37,7 +37,7 @@ class PointKind final : public Kind {
   }
 
   Exercise ExerciseOf(const FigurePoints& points) const override {
-    const DihedralPoint &A = points[0];
+    const DihedralPoint& A = points[0];
     Exercise e;
     e.set = true;
     e.figure = Figure();
@@ -71,7 +71,7 @@ class PointKind final : public Kind {
   }
 
   KeyNames KeyNamesOf(const FigurePoints& points) const override {
-    const DihedralPoint &A = points[0];
+    const DihedralPoint& A = points[0];
     std::vector<std::string> names{
         NameOf(classify::kLocations, classify::PointLocation(A.alejamiento, A.cota).code, "")};
     // A quadrant's point on a bisector: the finer name.
@@ -84,7 +84,7 @@ class PointKind final : public Kind {
   std::vector<std::string> AnswerPrompts() const override { return {"Situación: "}; }
 
   BankQuestion QuestionOf(const FigurePoints& points) const override {
-    const DihedralPoint &A = points[0];
+    const DihedralPoint& A = points[0];
     BankQuestion q;
     q.cloze = false;
     q.prompt = "¿Dónde está el punto A?";

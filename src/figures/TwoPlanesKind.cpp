@@ -121,8 +121,7 @@ class TwoPlanesKind final : public Kind {
 
   KeyNames KeyNamesOf(const FigurePoints& points) const override {
     const Exercise e = ExerciseOf(points);
-    KeyNames key{{{NameOf(classify::kTwoPlanesRelations, e.classCode, "NO DEFINEN UN PLANO")}},
-                 ""};
+    KeyNames key{{{NameOf(classify::kTwoPlanesRelations, e.classCode, "NO DEFINEN UN PLANO")}}, ""};
     if (e.classCode == classify::kSecantPlanes)
       key.groups.push_back(NamesFrom(classify::kLineTypes, e.relationCode, e.trueRelations));
     return key;
@@ -135,11 +134,10 @@ class TwoPlanesKind final : public Kind {
   BankQuestion QuestionOf(const FigurePoints& points) const override {
     const Exercise e = ExerciseOf(points);
     BankQuestion q;
-    q.lists = {{"¿Cómo son los planos? ", ListNames(classify::kTwoPlanesRelations),
-                {e.classCode}}};
+    q.lists = {{"¿Cómo son los planos? ", ListNames(classify::kTwoPlanesRelations), {e.classCode}}};
     if (e.classCode == classify::kSecantPlanes)
-      q.lists.push_back({"¿De qué tipo es su intersección? ", ListNames(classify::kLineTypes),
-                         e.trueRelations});
+      q.lists.push_back(
+          {"¿De qué tipo es su intersección? ", ListNames(classify::kLineTypes), e.trueRelations});
     return q;
   }
 

@@ -128,8 +128,8 @@ TEST(IncidenceExerciseTest, OneSentenceFromTheCoordinates) {
             "D está 12 por debajo del plano y E está 8 por encima del plano: la recta lo corta "
             "en I(5,4; 2,6; 42).");
   // A frontal plane measures in alejamiento.
-  EXPECT_EQ(figures::LinePlaneExplanation({0, 20, 0}, {10, 20, 0}, {0, 20, 10}, {0, 25, 0}, {5, 25, 5},
-                                       classify::kSecantCode),
+  EXPECT_EQ(figures::LinePlaneExplanation({0, 20, 0}, {10, 20, 0}, {0, 20, 10}, {0, 25, 0},
+                                          {5, 25, 5}, classify::kSecantCode),
             "D está 5 delante del plano, y E igual: la recta es paralela al plano.");
 }
 
