@@ -15,7 +15,7 @@ namespace {
 
 void DrawTracesOverThePicture(drawing::Painter& painter, const scene::Scene& scene) {
   // A plane draws its own traces, α1 and α2; A and B are only two of its points.
-  if (scene.IsPlane()) return;
+  if (scene.HasPlane()) return;
   painter.Select320x200();
   drawing::DrawLineTraces(painter, scene.PointA, scene.PointB, 1, scene.VisibilityOn);
 }
