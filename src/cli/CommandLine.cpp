@@ -447,11 +447,11 @@ QString HelpText() {
   QTextStream s(&text);
   s << "Uso: " << kProgram << " [OPCIÓN]...\n"
     << "Quorvel enseña el sistema diédrico: las proyecciones de un punto, de una recta\n"
-    << "o de un plano, de un punto o una recta con un plano y de dos planos. Sin opciones\n"
-    << "abre su ventana; con --export dibuja una escena en un archivo sin abrir ninguna\n"
-    << "ventana y sin necesitar pantalla; con --worksheet escribe una hoja de ejercicios\n"
-    << "para imprimir, con sus soluciones; con --describe escribe en JSON cómo es la\n"
-    << "figura.\n\n"
+    << "o de un plano. Sin opciones abre su ventana; con --export dibuja una escena en\n"
+    << "un archivo sin abrir ninguna ventana y sin necesitar pantalla; con --worksheet\n"
+    << "escribe una hoja de ejercicios para imprimir, con sus soluciones. Una escena\n"
+    << "puede ser también un punto o una recta con un plano, o dos planos; --describe\n"
+    << "escribe en JSON cómo es, sin necesitar pantalla.\n\n"
     << "Opciones:\n";
   for (const OptionRow& row : Options()) {
     QStringList names;
@@ -470,13 +470,13 @@ QString HelpText() {
     << "  " << kProgram << " --export recta.pdf --line=-40,30,20:50,-20,60 --profile\n"
     << "  " << kProgram << " --worksheet 30 --seed 1234 --kind rectas -o hoja.pdf\n"
     << "  " << kProgram << " --worksheet-file lista.txt -o hoja.pdf --key soluciones.pdf\n"
-    << "  " << kProgram
-    << " --export rp.png --plane-intercepts 60,45,50 --line=-30,10,10:40,50,60 --construction\n"
-    << "  " << kProgram << " --describe --plane=0,0,0:60,40,0:0,40,50 --plane-intercepts 60,45,50\n"
+    << "  " << kProgram << " --export rp.png --plane-intercepts 60,45,50 --line=0,0,0:40,30,60\n"
+    << "  " << kProgram << " --describe --plane-intercepts 60,45,50 --plane-intercepts 30,40,inf\n"
     << "  " << kProgram << " --describe --worksheet-file lista.txt\n\n"
     << "Estado de salida: 0 si todo va bien, 2 si los argumentos no son válidos (no se\n"
     << "escribe nada), 1 si un archivo no se puede leer o escribir, o la salida estándar\n"
-    << "no admite la semilla. Una hoja escribe todos sus archivos o ninguno.\n\n"
+    << "no admite la semilla o la descripción. Una hoja escribe todos sus archivos o\n"
+    << "ninguno.\n\n"
     << app::KeysAndCommandsText();
   s.flush();
   return text;
