@@ -34,7 +34,7 @@ class TwoPlanesKind final : public Kind {
 
   Description Describe(const FigurePoints& points) const override {
     const scene::PlanesMeeting meeting = classify::MeetingOf(points);
-    const classify::Naming relation = classify::TwoPlanesRelation(points);
+    const classify::Naming relation = classify::TwoPlanesRelation(meeting);
     Description d{{relation.text}, {relation.code}, {}};
     const classify::Naming line = classify::IntersectionType(meeting);
     if (!line.text.empty()) {
