@@ -25,7 +25,11 @@ scene::PlanesMeeting MeetingOf(const SixPoints& p) {
 }
 
 Naming TwoPlanesRelation(const SixPoints& points) {
-  switch (MeetingOf(points).relation) {
+  return TwoPlanesRelation(MeetingOf(points));
+}
+
+Naming TwoPlanesRelation(const scene::PlanesMeeting& meeting) {
+  switch (meeting.relation) {
     case scene::PlanesRelation::kSecant:
       return {kSecantPlanes, "SECANTES"};
     case scene::PlanesRelation::kParallel:

@@ -46,6 +46,8 @@ scene::PlanesMeeting MeetingOf(const SixPoints& points);
 
 // "SECANTES", "PARALELOS", "COINCIDENTES" or "NO DEFINEN UN PLANO", with the codes above.
 Naming TwoPlanesRelation(const SixPoints& points);
+// The same from a meeting already worked out, for a caller that also needs i.
+Naming TwoPlanesRelation(const scene::PlanesMeeting& meeting);
 
 // The type of i as the panel writes it, "i: HORIZONTAL", with the code of the line-type
 // answer list (kLineTypes); {kNoRelation, ""} for planes that are not secant.

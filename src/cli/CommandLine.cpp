@@ -16,10 +16,13 @@
 
 #include "app/CommandTable.h"
 #include "cli/PlaneOptions.h"
+#include "cli/SceneOptions.h"
 #include "delgraph/FileName.h"
 #include "delgraph/PaletteRead.h"
 #include "delgraph/ShippedPalette.h"
 #include "delgraph/delgraph.h"
+#include "figures/Description.h"
+#include "figures/Kind.h"
 #include "quiz/ExerciseList.h"
 #include "quiz/SheetRequest.h"
 #include "render/Export.h"
@@ -53,10 +56,18 @@ const std::vector<OptionRow>& Options() {
        true},
       {{"point"},
        "X,Y,Z",
-       "un punto de abscisa X, alejamiento Y y cota Z (números enteros)",
+       "un punto de abscisa X, alejamiento Y y cota Z (números enteros); con un plano, "
+       "el punto P y ese plano",
        false},
-      {{"line"}, "X,Y,Z:X,Y,Z", "la recta del extremo A al extremo B", false},
-      {{"plane"}, "X,Y,Z:X,Y,Z:X,Y,Z", "el plano que pasa por los puntos A, B y C", false},
+      {{"line"},
+       "X,Y,Z:X,Y,Z",
+       "la recta del extremo A al extremo B; con un plano, la recta de D a E y ese plano",
+       false},
+      {{"plane"},
+       "X,Y,Z:X,Y,Z:X,Y,Z",
+       "el plano que pasa por los puntos A, B y C; dado dos veces (o una con "
+       "--plane-intercepts), dos planos: el segundo pasa por D, E y F",
+       false},
       {{"plane-intercepts"},
        "X,Y,Z",
        "el plano α(X,Y,Z): X donde sus trazas cortan a L.T., Y el alejamiento de α1 y Z la "
@@ -74,6 +85,25 @@ const std::vector<OptionRow>& Options() {
        "",
        "dibuja la recta continua donde se ve y a trazos donde queda oculta, y nombra los "
        "cuadrantes que atraviesa, como «Partes vistas y ocultas» en la ventana",
+       false},
+      {{"construction"},
+       "",
+       "dibuja la construcción de una figura con plano (la horizontal del plano por P, el "
+       "plano proyectante de la recta, o dónde se cortan las trazas de los dos planos), como "
+       "«Mostrar construcción» en la ventana",
+       false},
+      {{"notable-lines"},
+       "",
+       "dibuja por A las rectas notables del plano (horizontal, frontal, de máxima pendiente "
+       "y de máxima inclinación), como «Rectas notables del plano» en la ventana",
+       false},
+      {{"describe"},
+       "",
+       "escribe la figura en la salida estándar como un objeto JSON de una línea (figura, "
+       "nombres y sus códigos, y lo propio de cada figura con plano), sin necesitar "
+       "pantalla; sola o con --export; con --worksheet-file, un objeto por ejercicio de la "
+       "lista, en su orden, sin los límites de una hoja y también con líneas de 4, 5 o 6 "
+       "puntos (A B C P, A B C D E, A B C D E F)",
        false},
       {{"hide-answer"},
        "",
@@ -145,22 +175,34 @@ struct Mode {
   QString trigger;
   QStringList options;  // the options it accepts besides its trigger
   int (*run)(const QCommandLineParser& parser, Streams& io);
+  // The trigger of the run this one becomes an option of, when both are given.
+  QString yieldsTo;
 };
 
 int RunExport(const QCommandLineParser& parser, Streams& io);
 int RunWorksheet(const QCommandLineParser& parser, Streams& io);
 int RunWorksheetFile(const QCommandLineParser& parser, Streams& io);
+int RunDescribe(const QCommandLineParser& parser, Streams& io);
 
 const std::vector<Mode>& Modes() {
   static const std::vector<Mode> modes = {
       {"export",
        {"point", "line", "plane", "plane-intercepts", "profile", "traces", "visibility",
-        "hide-answer", "scale", "palette"},
-       RunExport},
+        "construction", "notable-lines", "describe", "hide-answer", "scale", "palette"},
+       RunExport,
+       {}},
       {"worksheet",
        {"seed", "kind", "palette", "output", "key", "moodle", "perspective"},
-       RunWorksheet},
-      {"worksheet-file", {"palette", "output", "key", "moodle", "perspective"}, RunWorksheetFile},
+       RunWorksheet,
+       {}},
+      {"worksheet-file",
+       {"palette", "output", "key", "moodle", "perspective"},
+       RunWorksheetFile,
+       "describe"},
+      {"describe",
+       {"point", "line", "plane", "plane-intercepts", "worksheet-file"},
+       RunDescribe,
+       "export"},
   };
   return modes;
 }
@@ -202,26 +244,15 @@ QString ParseFailure(const QCommandLineParser& parser, const QStringList& argume
   return QStringLiteral("argumentos no válidos");
 }
 
-// "X,Y,Z" as a point; otherwise a message naming the fault.
-std::optional<DihedralPoint> ParsePoint(const QString& text, const QString& option,
-                                        QString* fault) {
-  const QStringList parts = text.split(',');
-  if (parts.size() != 3) {
-    *fault = QStringLiteral("%1: hacen falta 3 coordenadas (X,Y,Z) y «%2» tiene %3")
-                 .arg(option, text)
-                 .arg(parts.size());
-    return std::nullopt;
-  }
-  std::int32_t v[3];
-  for (int k = 0; k < 3; ++k) {
-    bool ok = false;
-    v[k] = parts[k].trimmed().toInt(&ok, 10);
-    if (!ok) {
-      *fault = QStringLiteral("%1: «%2» %3").arg(option, parts[k], CoordinateFault(parts[k]));
-      return std::nullopt;
-    }
-  }
-  return DihedralPoint{v[0], v[1], v[2]};
+// One description a line, for scripts.
+std::string Describe(const figures::Kind& kind, const figures::FigurePoints& points) {
+  return figures::DescriptionJson(kind, points) + '\n';
+}
+
+int PrintDescriptions(Streams& io, const std::string& text) {
+  if (!io.Print(QString::fromStdString(text)))
+    return io.Fail(ExitFileError, QStringLiteral("no se pudo escribir en la salida estándar"));
+  return ExitOk;
 }
 
 // The colours as the window's start-up sets them, from the file asked for.
@@ -254,46 +285,16 @@ int RunExport(const QCommandLineParser& parser, Streams& io) {
         ExitBadInput,
         QStringLiteral("extensión desconocida en «%1»: use .png, .svg o .pdf").arg(path));
   }
-  const bool point = parser.isSet("point"), line = parser.isSet("line");
-  if (point && line) return io.Fail(ExitBadInput, "dé --point o --line, no las dos");
-  const bool plane = PlaneAsked(parser);
-  if (plane && (point || line))
-    return io.Fail(ExitBadInput, "dé una sola escena: --point, --line o un plano");
-  if (!point && !line && !plane)
-    return io.Fail(ExitBadInput,
-                   "falta la escena: dé --point X,Y,Z, --line=X,Y,Z:X,Y,Z o "
-                   "--plane=X,Y,Z:X,Y,Z:X,Y,Z");
-
   render::SceneSpec picture;
-  picture.figure = point ? scene::Figure::kPoint : scene::Figure::kLine;
+  QString fault;
+  const figures::Kind* kind = ReadScene(parser, picture, &fault);
+  if (kind == nullptr) return io.Fail(ExitBadInput, fault);
   picture.profile = parser.isSet("profile");
   picture.answerHidden = parser.isSet("hide-answer");
   picture.traces = parser.isSet("traces");
   picture.visibility = parser.isSet("visibility");
-  QString fault;
-  if (point) {
-    const auto A = ParsePoint(parser.value("point"), "--point", &fault);
-    if (!A) return io.Fail(ExitBadInput, fault);
-    picture.A = picture.B = *A;
-  } else if (plane) {
-    fault = PlaneFromOptions(parser, picture);
-    if (!fault.isEmpty()) return io.Fail(ExitBadInput, fault);
-  } else {
-    const QString text = parser.value("line");
-    const QStringList ends = text.split(':');
-    if (ends.size() != 2) {
-      return io.Fail(ExitBadInput,
-                     QStringLiteral("--line: hacen falta dos extremos X,Y,Z:X,Y,Z y «%1» tiene %2")
-                         .arg(text)
-                         .arg(ends.size()));
-    }
-    const auto A = ParsePoint(ends[0], "--line (A)", &fault);
-    if (!A) return io.Fail(ExitBadInput, fault);
-    const auto B = ParsePoint(ends[1], "--line (B)", &fault);
-    if (!B) return io.Fail(ExitBadInput, fault);
-    picture.A = *A;
-    picture.B = *B;
-  }
+  picture.construction = parser.isSet("construction");
+  picture.notable = parser.isSet("notable-lines");
   // An empty name would quietly fall back to pruebas.pal; --worksheet refuses it too.
   if (parser.isSet("palette") && parser.value("palette").isEmpty())
     return io.Fail(ExitBadInput, "--palette: falta el nombre del archivo");
@@ -315,6 +316,7 @@ int RunExport(const QCommandLineParser& parser, Streams& io) {
   if (!fault.isEmpty()) return io.Fail(ExitFileError, fault);
   fault = render::WriteFile(picture, palette, path, *format, scale);
   if (!fault.isEmpty()) return io.Fail(ExitFileError, fault);
+  if (parser.isSet("describe")) return PrintDescriptions(io, Describe(*kind, PointsOf(picture)));
   return ExitOk;
 }
 
@@ -367,23 +369,34 @@ int RunWorksheet(const QCommandLineParser& parser, Streams& io) {
   return ExitOk;
 }
 
-int RunWorksheetFile(const QCommandLineParser& parser, Streams& io) {
-  quiz::SheetRequest request;
-  const std::string fault = CheckSheet(parser, request);
-  if (!fault.empty()) return io.Fail(ExitBadInput, QString::fromStdString(fault));
-  const QString path = delgraph::DecodeFileName(QByteArray::fromStdString(*request.list));
+// The exercises of the list at path, read as a sheet or for a description; returns
+// ExitOk or the status of the fault, already reported.
+int ReadList(const QString& path, quiz::ListReading how, Streams& io,
+             quiz::ExerciseListResult& list) {
   const QString shown = delgraph::ShownFileName(path);
-  // A list is a few lines; one far larger is not a list.
-  constexpr qint64 kListMaxBytes = 1 << 20;
-  const delgraph::FileReading reading = delgraph::ReadRegularFile(path, kListMaxBytes);
+  // A sheet's list is a few lines; one far larger is not a list. A description's
+  // may be long, within what is sensible to hold at once.
+  const qint64 maxBytes = how == quiz::ListReading::kSheet ? qint64{1} << 20 : qint64{1} << 30;
+  const delgraph::FileReading reading = delgraph::ReadRegularFile(path, maxBytes);
   if (reading.fault != delgraph::FileFault::kNone)
     return io.Fail(ExitFileError, QStringLiteral("no se puede leer la lista «%1»: %2")
                                       .arg(shown, delgraph::SpanishReason(reading.fault)));
   if (reading.tooLarge)
     return io.Fail(ExitBadInput, QStringLiteral("la lista «%1» es demasiado grande").arg(shown));
-  const quiz::ExerciseListResult list = quiz::ParseExerciseList(
-      reading.bytes.toStdString(), shown.mid(shown.lastIndexOf('/') + 1).toStdString());
+  list = quiz::ParseExerciseList(reading.bytes.toStdString(),
+                                 shown.mid(shown.lastIndexOf('/') + 1).toStdString(), how);
   if (!list.fault.empty()) return io.Fail(ExitBadInput, QString::fromStdString(list.fault));
+  return ExitOk;
+}
+
+int RunWorksheetFile(const QCommandLineParser& parser, Streams& io) {
+  quiz::SheetRequest request;
+  const std::string fault = CheckSheet(parser, request);
+  if (!fault.empty()) return io.Fail(ExitBadInput, QString::fromStdString(fault));
+  quiz::ExerciseListResult list;
+  const int status = ReadList(delgraph::DecodeFileName(QByteArray::fromStdString(*request.list)),
+                              quiz::ListReading::kSheet, io, list);
+  if (status != ExitOk) return status;
 
   const render::SheetResult result = render::WriteWorksheet(request, list.exercises);
   if (result.fault != render::SheetFault::kNone) return SheetFailure(io, result);
@@ -392,6 +405,24 @@ int RunWorksheetFile(const QCommandLineParser& parser, Streams& io) {
     return io.Fail(ExitFileError,
                    QStringLiteral("no se pudo escribir «%1» en la salida estándar").arg(count));
   return ExitOk;
+}
+
+int RunDescribe(const QCommandLineParser& parser, Streams& io) {
+  if (!parser.isSet("worksheet-file")) {
+    render::SceneSpec picture;
+    QString fault;
+    const figures::Kind* kind = ReadScene(parser, picture, &fault);
+    if (kind == nullptr) return io.Fail(ExitBadInput, fault);
+    return PrintDescriptions(io, Describe(*kind, PointsOf(picture)));
+  }
+  quiz::ExerciseListResult list;
+  const int status =
+      ReadList(parser.value("worksheet-file"), quiz::ListReading::kDescribe, io, list);
+  if (status != ExitOk) return status;
+  std::string text;
+  for (const quiz::GeneratedExercise& e : list.exercises)
+    text += Describe(figures::KindOf(e.figure), e.Points());
+  return PrintDescriptions(io, text);
 }
 
 // Lines of at most `width` characters, each after `indent` blanks but the first.
@@ -418,7 +449,9 @@ QString HelpText() {
     << "Quorvel enseña el sistema diédrico: las proyecciones de un punto, de una recta\n"
     << "o de un plano. Sin opciones abre su ventana; con --export dibuja una escena en\n"
     << "un archivo sin abrir ninguna ventana y sin necesitar pantalla; con --worksheet\n"
-    << "escribe una hoja de ejercicios para imprimir, con sus soluciones.\n\n"
+    << "escribe una hoja de ejercicios para imprimir, con sus soluciones. Una escena\n"
+    << "puede ser también un punto o una recta con un plano, o dos planos; --describe\n"
+    << "escribe en JSON cómo es, sin necesitar pantalla.\n\n"
     << "Opciones:\n";
   for (const OptionRow& row : Options()) {
     QStringList names;
@@ -436,10 +469,14 @@ QString HelpText() {
     << "  " << kProgram << " --export punto.png --point 20,40,30\n"
     << "  " << kProgram << " --export recta.pdf --line=-40,30,20:50,-20,60 --profile\n"
     << "  " << kProgram << " --worksheet 30 --seed 1234 --kind rectas -o hoja.pdf\n"
-    << "  " << kProgram << " --worksheet-file lista.txt -o hoja.pdf --key soluciones.pdf\n\n"
+    << "  " << kProgram << " --worksheet-file lista.txt -o hoja.pdf --key soluciones.pdf\n"
+    << "  " << kProgram << " --export rp.png --plane-intercepts 60,45,50 --line=0,0,0:40,30,60\n"
+    << "  " << kProgram << " --describe --plane-intercepts 60,45,50 --plane-intercepts 30,40,inf\n"
+    << "  " << kProgram << " --describe --worksheet-file lista.txt\n\n"
     << "Estado de salida: 0 si todo va bien, 2 si los argumentos no son válidos (no se\n"
     << "escribe nada), 1 si un archivo no se puede leer o escribir, o la salida estándar\n"
-    << "no admite la semilla. Una hoja escribe todos sus archivos o ninguno.\n\n"
+    << "no admite la semilla o la descripción. Una hoja escribe todos sus archivos o\n"
+    << "ninguno.\n\n"
     << app::KeysAndCommandsText();
   s.flush();
   return text;
@@ -485,7 +522,9 @@ int Execute(const QStringList& arguments, QTextStream& out, QTextStream& err) {
                    QStringLiteral("argumento de más: «%1»").arg(parser.positionalArguments()[0]));
   }
   for (const OptionRow& row : Options()) {
-    if (!row.valueName.isEmpty() && parser.values(row.names[0]).size() > 1)
+    // A scene may have two planes, each given either way.
+    const bool plane = row.names[0] == "plane" || row.names[0] == "plane-intercepts";
+    if (!plane && !row.valueName.isEmpty() && parser.values(row.names[0]).size() > 1)
       return io.Fail(ExitBadInput,
                      QStringLiteral("%1 se da más de una vez").arg(Dashed(row.names[0])));
   }
@@ -494,7 +533,7 @@ int Execute(const QStringList& arguments, QTextStream& out, QTextStream& err) {
   QStringList triggers;
   for (const Mode& m : Modes()) {
     triggers << Dashed(m.trigger);
-    if (!parser.isSet(m.trigger)) continue;
+    if (!parser.isSet(m.trigger) || (!m.yieldsTo.isEmpty() && parser.isSet(m.yieldsTo))) continue;
     if (mode != nullptr) {
       return io.Fail(ExitBadInput, QStringLiteral("%1 y %2 no se pueden dar juntas")
                                        .arg(Dashed(mode->trigger), Dashed(m.trigger)));
@@ -529,11 +568,16 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 
 int Main(int argc, char** argv) {
   qInstallMessageHandler(QuietQtMessages);
-  bool output = false;
+  bool output = false, describe = false, exportAsked = false;
   for (int i = 1; i < argc; ++i) {
     const OptionRow* row = RowOf(OptionNameOf(QString::fromLocal8Bit(argv[i])));
-    if (row != nullptr && row->output) output = true;
+    if (row == nullptr) continue;
+    output = output || row->output;
+    describe = describe || row->names[0] == "describe";
+    exportAsked = exportAsked || row->names[0] == "export";
   }
+  // A description reads a list but draws nothing, unless a file is drawn too.
+  if (describe && !exportAsked) output = false;
   // A file is drawn with fonts, which need a platform, but never a display: the
   // offscreen one, whatever the environment or a -platform argument asks for, so a
   // run that writes a file works the same with or without a display.

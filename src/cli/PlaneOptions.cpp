@@ -1,6 +1,5 @@
 #include "cli/PlaneOptions.h"
 
-#include <QCommandLineParser>
 #include <QRegularExpression>
 #include <QStringList>
 #include <cstdint>
@@ -39,35 +38,23 @@ QString CoordinateFault(const QString& text) {
   return QStringLiteral("no es un número entero");
 }
 
-bool PlaneAsked(const QCommandLineParser& parser) {
-  return parser.isSet("plane") || parser.isSet("plane-intercepts");
-}
-
-QString PlaneFromOptions(const QCommandLineParser& parser, render::SceneSpec& picture) {
-  if (parser.isSet("plane") && parser.isSet("plane-intercepts"))
-    return QStringLiteral("dé --plane o --plane-intercepts, no las dos");
-  DihedralPoint points[3];
-  if (parser.isSet("plane")) {
-    const QString text = parser.value("plane");
-    const QStringList parts = text.split(':');
+QString PlanePoints(const QString& option, const QString& value, const char* names,
+                    DihedralPoint points[3]) {
+  if (option == QLatin1String("plane")) {
+    const QStringList parts = value.split(':');
     if (parts.size() != 3)
       return QStringLiteral("--plane: hacen falta tres puntos X,Y,Z:X,Y,Z:X,Y,Z y «%1» tiene %2")
-          .arg(text)
+          .arg(value)
           .arg(parts.size());
-    const char* names[3] = {"A", "B", "C"};
     for (int k = 0; k < 3; ++k) {
-      const QString fault = ParsePlanePoint(parts[k], QLatin1String(names[k]), points[k]);
+      const QString fault = ParsePlanePoint(parts[k], QString(QLatin1Char(names[k])), points[k]);
       if (!fault.isEmpty()) return fault;
     }
-  } else {
-    std::string fault;
-    if (!scene::PointsOfIntercepts(parser.value("plane-intercepts").toStdString(), points, &fault))
-      return QStringLiteral("--plane-intercepts: ") + QString::fromStdString(fault);
+    return QString();
   }
-  picture.figure = scene::Figure::kPlane;
-  picture.A = points[0];
-  picture.B = points[1];
-  picture.C = points[2];
+  std::string fault;
+  if (!scene::PointsOfIntercepts(value.toStdString(), points, &fault))
+    return QStringLiteral("--plane-intercepts: ") + QString::fromStdString(fault);
   return QString();
 }
 

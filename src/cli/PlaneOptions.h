@@ -1,12 +1,10 @@
-// The plane of an export: through three points (--plane) or in the intercept
-// notation (--plane-intercepts X,Y,Z).
+// A plane of a scene: through three points (--plane) or in the intercept notation
+// (--plane-intercepts X,Y,Z).
 #pragma once
 
 #include <QString>
 
-#include "render/Render.h"
-
-class QCommandLineParser;
+#include "scene/Scene.h"
 
 namespace cli {
 
@@ -14,10 +12,10 @@ namespace cli {
 // 32-bit range (the message gives the range).
 QString CoordinateFault(const QString& text);
 
-// Whether the run asks for a plane.
-bool PlaneAsked(const QCommandLineParser& parser);
-
-// Puts the plane asked for in picture; returns an empty string or the fault in Spanish.
-QString PlaneFromOptions(const QCommandLineParser& parser, render::SceneSpec& picture);
+// The three points of a plane given as --plane (option "plane", value
+// "X,Y,Z:X,Y,Z:X,Y,Z") or --plane-intercepts, named by the three letters of names
+// in the messages; returns an empty string or the fault in Spanish.
+QString PlanePoints(const QString& option, const QString& value, const char* names,
+                    DihedralPoint points[3]);
 
 }  // namespace cli

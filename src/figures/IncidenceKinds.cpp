@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "classify/IncidenceNames.h"
+#include "classify/Planes.h"
 #include "drawing/FigureTexts.h"
 #include "drawing/IncidenceDrawing.h"
 #include "drawing/IncidenceTexts.h"
 #include "drawing/Projections.h"
+#include "figures/Description.h"
 #include "figures/Explanations.h"
 #include "figures/Kinds.h"
 #include "figures/Names.h"
@@ -90,6 +92,13 @@ class IncidenceKind : public Kind {
   virtual std::vector<std::string> Names() const = 0;
   virtual const char* Question() const = 0;
 
+  // The relation as the panel names it, or without a plane the plane's own naming.
+  static Description Named(const classify::Naming& relation, const FigurePoints& points) {
+    const classify::Naming n =
+        relation.text.empty() ? classify::PlaneType(points[0], points[1], points[2]) : relation;
+    return {{n.text}, {n.code}, {}};
+  }
+
   Exercise Set(const FigurePoints& points, std::int32_t code) const {
     Exercise e;
     e.set = true;
@@ -110,6 +119,18 @@ class PointPlaneKind final : public IncidenceKind {
   const char* Word() const override { return "Punto y plano"; }
   std::size_t PointCount() const override { return 4; }
   const char* PointNames() const override { return "ABCP"; }
+  CliShape CommandLineShape() const override { return {1, 0, 1}; }
+
+  Description Describe(const FigurePoints& points) const override {
+    const classify::Naming n =
+        classify::PointPlaneRelation(points[0], points[1], points[2], points[3]);
+    Description d = Named(n, points);
+    // No plane, no belonging either way.
+    d.fields.push_back({"pertenece", n.text.empty()                     ? "null"
+                                     : n.code == classify::kBelongsCode ? "true"
+                                                                        : "false"});
+    return d;
+  }
 
   void Draw(drawing::Painter& painter, const scene::Scene& scene) const override {
     drawing::BeginScene(painter, scene);
@@ -148,6 +169,20 @@ class LinePlaneKind final : public IncidenceKind {
   const char* Word() const override { return "Recta y plano"; }
   std::size_t PointCount() const override { return 5; }
   const char* PointNames() const override { return "ABCDE"; }
+  CliShape CommandLineShape() const override { return {0, 1, 1}; }
+
+  Description Describe(const FigurePoints& points) const override {
+    const scene::LinePlaneMeeting meeting = scene::LineAndPlane(
+        scene::PlaneThrough(points[0], points[1], points[2]), points[3], points[4]);
+    Description d = Named(classify::LinePlaneRelation(meeting), points);
+    d.fields.push_back({"relación", JsonString(classify::LinePlaneWord(meeting.relation))});
+    if (meeting.relation == scene::LinePlane::kSecant) {
+      const std::array<std::string, 3> I = classify::ExactCoordinateTexts(meeting.I);
+      d.fields.push_back(
+          {"I", "[" + JsonString(I[0]) + ", " + JsonString(I[1]) + ", " + JsonString(I[2]) + "]"});
+    }
+    return d;
+  }
 
   void Draw(drawing::Painter& painter, const scene::Scene& scene) const override {
     drawing::BeginScene(painter, scene);

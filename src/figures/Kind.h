@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "drawing/Painter.h"
@@ -39,6 +40,25 @@ struct BankQuestion {
   std::vector<NameList> lists;
 };
 
+// How many of each scene option the command line takes for a figure: --point,
+// --line, and planes (--plane or --plane-intercepts, either way).
+struct CliShape {
+  int points = 0;
+  int lines = 0;
+  int planes = 0;
+  bool operator==(const CliShape& o) const {
+    return points == o.points && lines == o.lines && planes == o.planes;
+  }
+};
+
+// A figure described for scripts: the names its panel shows with their codes as
+// the answer lists number them, then the kind's own keys, each with its JSON value.
+struct Description {
+  std::vector<std::string> names;
+  std::vector<std::int32_t> codes;
+  std::vector<std::pair<std::string, std::string>> fields;
+};
+
 class Kind {
  public:
   virtual ~Kind() = default;
@@ -52,6 +72,9 @@ class Kind {
   virtual const char* PointNames() const = 0;
   // Whether its points may also be given by where a plane cuts the axes, α(x, y, z).
   virtual bool TakesIntercepts() const { return false; }
+  // What the command line gives for it; its points fill A, B, ... in order: each
+  // plane's three, then the point (P) or the line's two ends.
+  virtual CliShape CommandLineShape() const = 0;
 
   // How it is drawn. An edit: the edited point stored into the figure, the texts and
   // the projections. The figure and its projections alone, and its texts alone
@@ -92,6 +115,8 @@ class Kind {
   virtual std::vector<std::string> AnswerPrompts() const = 0;
   // The question a Moodle bank asks about the figure.
   virtual BankQuestion QuestionOf(const FigurePoints& points) const = 0;
+  // The figure with these points described (DescriptionJson writes it).
+  virtual Description Describe(const FigurePoints& points) const = 0;
 };
 
 // The kind of a figure; every value of scene::Figure has one.
@@ -100,6 +125,8 @@ const Kind& KindOf(scene::Figure figure);
 void InfoUpdate(drawing::Painter& painter, scene::Scene& scene);
 // The kind whose figure has this many points, or null.
 const Kind* KindWithPoints(std::size_t count);
+// The kind the command line reads from these options, or null.
+const Kind* KindWithShape(const CliShape& shape);
 // Every kind, in the order of scene::Figure.
 const std::vector<const Kind*>& Kinds();
 

@@ -43,6 +43,12 @@ const Kind* KindWithPoints(std::size_t count) {
   return nullptr;
 }
 
+const Kind* KindWithShape(const CliShape& shape) {
+  for (const Kind* kind : Kinds())
+    if (kind->CommandLineShape() == shape) return kind;
+  return nullptr;
+}
+
 std::int32_t ChosenCode(const ListChoices& choices, AnswerList list) {
   const int index = choices[static_cast<std::size_t>(list)];
   return index < 0 ? 0 : index + 1;

@@ -17,6 +17,13 @@ class LineKind final : public Kind {
   scene::Figure Figure() const override { return scene::Figure::kLine; }
   const char* Word() const override { return "Recta"; }
   std::size_t PointCount() const override { return 2; }
+  CliShape CommandLineShape() const override { return {0, 1, 0}; }
+
+  Description Describe(const FigurePoints& points) const override {
+    const classify::Naming type = classify::LineType(points[0], points[1]);
+    const classify::Naming relation = classify::LineRelation(points[0], points[1]);
+    return {{type.text, relation.text}, {type.code, relation.code}, {}};
+  }
   const char* PointNames() const override { return "AB"; }
 
   void Update(drawing::Painter& painter, scene::Scene& scene) const override {

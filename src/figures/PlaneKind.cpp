@@ -21,6 +21,12 @@ class PlaneKind final : public Kind {
   std::size_t PointCount() const override { return 3; }
   const char* PointNames() const override { return "ABC"; }
   bool TakesIntercepts() const override { return true; }
+  CliShape CommandLineShape() const override { return {0, 0, 1}; }
+
+  Description Describe(const FigurePoints& points) const override {
+    const classify::Naming n = classify::PlaneType(points[0], points[1], points[2]);
+    return {{n.text}, {n.code}, {}};
+  }
 
   void Update(drawing::Painter& painter, scene::Scene& scene) const override {
     drawing::PlaneInfoUpdate(painter, scene);

@@ -17,6 +17,12 @@ class PointKind final : public Kind {
   const char* Word() const override { return "Punto"; }
   std::size_t PointCount() const override { return 1; }
   const char* PointNames() const override { return "A"; }
+  CliShape CommandLineShape() const override { return {1, 0, 0}; }
+
+  Description Describe(const FigurePoints& points) const override {
+    const classify::Naming n = classify::PointLocation(points[0].alejamiento, points[0].cota);
+    return {{n.text}, {n.code}, {}};
+  }
 
   void Update(drawing::Painter& painter, scene::Scene& scene) const override {
     drawing::PointInfoUpdate(painter, scene);

@@ -6,6 +6,7 @@
 #include "drawing/Projections.h"
 #include "drawing/TwoPlanesDrawing.h"
 #include "drawing/TwoPlanesTexts.h"
+#include "figures/Description.h"
 #include "figures/Explanations.h"
 #include "figures/Kinds.h"
 #include "figures/Names.h"
@@ -29,6 +30,22 @@ class TwoPlanesKind final : public Kind {
   std::size_t PointCount() const override { return 6; }
   const char* PointNames() const override { return "ABCDEF"; }
   bool TakesIntercepts() const override { return true; }
+  CliShape CommandLineShape() const override { return {0, 0, 2}; }
+
+  Description Describe(const FigurePoints& points) const override {
+    const scene::PlanesMeeting meeting = classify::MeetingOf(points);
+    const classify::Naming relation = classify::TwoPlanesRelation(meeting);
+    Description d{{relation.text}, {relation.code}, {}};
+    const classify::Naming line = classify::IntersectionType(meeting);
+    if (!line.text.empty()) {
+      d.names.push_back(line.text);
+      d.codes.push_back(line.code);
+    }
+    d.fields.push_back({"relación", JsonString(classify::RelationWord(meeting.relation))});
+    const std::string i = classify::IntersectionJson(meeting);
+    if (!i.empty()) d.fields.push_back({"intersección", i});
+    return d;
+  }
 
   void Update(drawing::Painter& painter, scene::Scene& scene) const override {
     painter.ForWindow.hideSplash = true;

@@ -114,8 +114,8 @@ class LineReader {
     std::int64_t value = 0;
     std::size_t digits = 0;
     while (pos_ < text_.size() && std::isdigit(static_cast<unsigned char>(text_[pos_]))) {
-      // Far beyond any limit already: more digits cannot wrap it.
-      if (value < 1000000000) value = value * 10 + (text_[pos_] - '0');
+      // Past the 32-bit range already: more digits cannot wrap it.
+      if (value < 10000000000) value = value * 10 + (text_[pos_] - '0');
       ++pos_;
       ++digits;
     }
@@ -155,8 +155,9 @@ class LineReader {
   std::string fault_;
 };
 
-// "L(x,y,z)" after its start, each coordinate inside the view.
-std::optional<DihedralPoint> PointOf(LineReader& r, char letter) {
+// "L(x,y,z)" after its start, each coordinate inside the view (a sheet's) or a
+// 32-bit whole number.
+std::optional<DihedralPoint> PointOf(LineReader& r, char letter, ListReading reading) {
   static const std::int64_t limits[3] = {kListAbscissaLimit, kListDistanceLimit,
                                          kListDistanceLimit};
   std::int32_t v[3];
@@ -171,7 +172,14 @@ std::optional<DihedralPoint> PointOf(LineReader& r, char letter) {
       r.Expected("un número entero");
       return std::nullopt;
     }
-    if (*n < -limits[k] || *n > limits[k]) {
+    if (reading == ListReading::kDescribe) {
+      if (*n < INT32_MIN || *n > INT32_MAX) {
+        r.SetFault(std::string(kCoordinateNames[k]) + " de " + letter + " (" +
+                   VisibleText(typed, kNumberChars) +
+                   ") está fuera de rango: de -2147483648 a 2147483647");
+        return std::nullopt;
+      }
+    } else if (*n < -limits[k] || *n > limits[k]) {
       r.SetFault(std::string(kCoordinateNames[k]) + " de " + letter + " (" +
                  VisibleText(typed, kNumberChars) + ") queda fuera del dibujo: " + Bounds());
       return std::nullopt;
@@ -190,9 +198,14 @@ const char* const kAfterPoints[] = {"«A(»", "«B(» o el final de la línea",
                                     "«C(», «cuadrantes» o el final de la línea",
                                     "el final de la línea"};
 
+// A description's list goes on after C: P alone, or D, E and maybe F.
+const char* const kAfterPlanePoints[] = {"«P(», «D(» o el final de la línea", "«E(»",
+                                         "«F(» o el final de la línea", "el final de la línea"};
+
 // One exercise from a line that holds one; otherwise the reader's fault is set.
-std::optional<GeneratedExercise> ExerciseOf(LineReader& r) {
-  const char letters[] = {'A', 'B', 'C'};
+std::optional<GeneratedExercise> ExerciseOf(LineReader& r, ListReading reading) {
+  const std::size_t most = reading == ListReading::kDescribe ? 6 : 3;
+  char letters[] = {'A', 'B', 'C', 'D', 'E', 'F'};
   std::vector<DihedralPoint> points;
   bool quadrants = false;
   while (!r.AtEnd()) {
@@ -205,17 +218,26 @@ std::optional<GeneratedExercise> ExerciseOf(LineReader& r) {
       quadrants = true;
       continue;
     }
-    if (points.size() == 3 || !r.TakePointStart(letters[points.size()])) {
-      r.Expected(kAfterPoints[points.size()]);
+    const std::size_t n = points.size();
+    if (n == 3 && most > 3 && r.TakePointStart('P')) {
+      letters[3] = 'P';
+    } else if (n == most || (n == 4 && letters[3] == 'P') || !r.TakePointStart(letters[n])) {
+      const bool plane = n >= 3 && most > 3;
+      r.Expected(plane ? kAfterPlanePoints[letters[3] == 'P' ? 3 : n - 3] : kAfterPoints[n]);
       return std::nullopt;
     }
     r.MarkPoint();
-    const auto p = PointOf(r, letters[points.size()]);
+    const auto p = PointOf(r, letters[points.size()], reading);
     if (!p) return std::nullopt;
     points.push_back(*p);
     r.Passed();
   }
   if (points.empty()) return std::nullopt;
+  // D without E is no figure.
+  if (points.size() == 4 && letters[3] == 'D') {
+    r.Expected("«E(»");
+    return std::nullopt;
+  }
   GeneratedExercise e;
   // The number of points names the kind: A, A and B, or A, B and C.
   const figures::Kind* kind = figures::KindWithPoints(points.size());
@@ -224,6 +246,7 @@ std::optional<GeneratedExercise> ExerciseOf(LineReader& r) {
   e.a = points[0];
   e.b = points.size() > 1 ? points[1] : points[0];
   if (points.size() > 2) e.c = points[2];
+  for (std::size_t k = 3; k < points.size(); ++k) e.more[k - 3] = points[k];
   e.quadrants = quadrants;
   return e;
 }
@@ -256,7 +279,8 @@ std::string VisibleText(const std::string& text, std::size_t maxChars) {
   return shown;
 }
 
-ExerciseListResult ParseExerciseList(const std::string& text, const std::string& name) {
+ExerciseListResult ParseExerciseList(const std::string& text, const std::string& name,
+                                     ListReading reading) {
   ExerciseListResult result;
   const std::string shownName = VisibleText(name);
   std::size_t start = 0;
@@ -275,14 +299,15 @@ ExerciseListResult ParseExerciseList(const std::string& text, const std::string&
 
     LineReader r(words);
     if (r.AtEnd()) continue;
-    const std::optional<GeneratedExercise> e = ExerciseOf(r);
+    const std::optional<GeneratedExercise> e = ExerciseOf(r, reading);
     if (!e) {
       result.fault = shownName + ", línea " + std::to_string(number) + ": «" + VisibleText(line) +
                      "»: " + r.Fault();
       result.exercises.clear();
       return result;
     }
-    if (static_cast<int>(result.exercises.size()) == kListMaxExercises) {
+    if (reading == ListReading::kSheet &&
+        static_cast<int>(result.exercises.size()) == kListMaxExercises) {
       result.fault =
           shownName + ": tiene más de " + std::to_string(kListMaxExercises) + " ejercicios";
       result.exercises.clear();

@@ -22,6 +22,11 @@ constexpr int kListMaxExercises = 200;
 constexpr int kListAbscissaLimit = 120;
 constexpr int kListDistanceLimit = 140;  // alejamiento and cota
 
+// How a list is read: for a sheet, within the limits above; for a description, any
+// number of lines, any 32-bit coordinates, and the figures with a plane too:
+// "A(..) B(..) C(..) P(..)", "... D(..) E(..)" and "... D(..) E(..) F(..)".
+enum class ListReading { kSheet, kDescribe };
+
 struct ExerciseListResult {
   std::vector<GeneratedExercise> exercises;
   // Spanish, naming the line's number and text and what is wrong with it; empty
@@ -30,7 +35,8 @@ struct ExerciseListResult {
 };
 
 // name is only used in the messages.
-ExerciseListResult ParseExerciseList(const std::string& text, const std::string& name);
+ExerciseListResult ParseExerciseList(const std::string& text, const std::string& name,
+                                     ListReading reading = ListReading::kSheet);
 
 // A line as a message shows it: control characters, bidirectional marks and bytes
 // that are not UTF-8 as escapes ("\x1B", "\u202E", "\xFF"), cut to maxChars

@@ -37,8 +37,11 @@ TEST_F(PlaneOption, InterceptsDrawTheirThreePointsAndBadInputIsRefused) {
       {{"--export", "x.png", "--plane-intercepts", "60,4x,5"}, "no es un número entero ni inf"},
       {{"--export", "x.png", "--plane-intercepts", "1,1,99999999999"},
        "«99999999999» está fuera de rango: de -2147483648 a 2147483647"},
-      {{"--export", "x.png", "--plane=1,2,3:4,5,6:7,8,9", "--line=1,2,3:4,5,6"}, "una sola escena"},
-      {{"--export", "x.png", "--plane=1,2,3:4,5,6:7,8,9", "--plane-intercepts", "1,2,3"},
+      {{"--export", "x.png", "--plane=1,2,3:4,5,6:7,8,9", "--line=1,2,3:4,5,6",
+        "--plane=1,2,3:4,5,6:7,8,9"},
+       "una sola escena"},
+      {{"--export", "x.png", "--plane=1,2,3:4,5,6:7,8,9", "--plane-intercepts", "1,2,3", "--point",
+        "1,2,3", "--line=1,2,3:4,5,6"},
        "no las dos"},
       {{"--plane=1,2,3:4,5,6:7,8,9"}, ""},  // only with --export
   };

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "figures/Description.h"
 #include "figures/Kind.h"
 
 namespace {
@@ -40,6 +41,16 @@ TEST(KindsTest, ChoicesReadAsCodesAndAreJudgedByTheKind) {
     EXPECT_EQ(line.JudgedRight(e, {type, e.relationCode}, false), type == e.classCode) << type;
   }
   EXPECT_EQ(figures::KindOf(scene::Figure::kPoint).ReadAnswer(choices).chosen, 0);  // none chosen
+}
+
+// Each shape of the command line is one kind's; JSON strings keep UTF-8 and escape
+// what would end or break them.
+TEST(KindsTest, CommandLineShapesAreOneKindEachAndJsonStringsAreEscaped) {
+  for (const figures::Kind* kind : figures::Kinds())
+    EXPECT_EQ(figures::KindWithShape(kind->CommandLineShape()), kind) << kind->Word();
+  EXPECT_EQ(figures::KindWithShape({1, 1, 0}), nullptr);
+  EXPECT_EQ(figures::KindWithShape({0, 0, 3}), nullptr);
+  EXPECT_EQ(figures::JsonString("α\"b\\c\n\x1f"), "\"α\\\"b\\\\c\\u000a\\u001f\"");
 }
 
 }  // namespace

@@ -1,0 +1,18 @@
+// A figure described for scripts, one JSON object on one line (UTF-8): "figura",
+// "nombres", "códigos", then the keys of its kind.
+#pragma once
+
+#include <string>
+
+#include "figures/Kind.h"
+
+namespace figures {
+
+// text as a JSON string, quotes included: quote, backslash and control characters
+// escaped, every other byte (UTF-8) kept.
+std::string JsonString(const std::string& text);
+
+// {"figura": "recta y plano", "nombres": [...], "códigos": [...], ...}.
+std::string DescriptionJson(const Kind& kind, const FigurePoints& points);
+
+}  // namespace figures
