@@ -185,14 +185,30 @@ std::optional<DihedralPoint> PointOf(LineReader& r, char letter) {
   return DihedralPoint{v[0], v[1], v[2]};
 }
 
-// What may follow the points read so far.
-const char* const kAfterPoints[] = {"«A(»", "«B(» o el final de la línea",
-                                    "«C(», «cuadrantes» o el final de la línea",
-                                    "el final de la línea"};
+// The letter of the next point after the points read so far, and what may stand
+// there instead: a point and a plane go on from C with P, a line and a plane or two
+// planes with D, E (and F).
+char NextLetter(const std::string& letters) {
+  static const std::string kOrder = "ABC";
+  if (letters.size() < kOrder.size()) return kOrder[letters.size()];
+  if (letters == "ABC") return 'D';
+  if (letters == "ABCD") return 'E';
+  if (letters == "ABCDE") return 'F';
+  return '\0';
+}
+std::string AfterPoints(const std::string& letters) {
+  if (letters.empty()) return "«A(»";
+  if (letters == "A") return "«B(» o el final de la línea";
+  if (letters == "AB") return "«C(», «cuadrantes» o el final de la línea";
+  if (letters == "ABC") return "«P(», «D(» o el final de la línea";
+  if (letters == "ABCD") return "«E(»";
+  if (letters == "ABCDE") return "«F(» o el final de la línea";
+  return "el final de la línea";
+}
 
 // One exercise from a line that holds one; otherwise the reader's fault is set.
 std::optional<GeneratedExercise> ExerciseOf(LineReader& r) {
-  const char letters[] = {'A', 'B', 'C'};
+  std::string letters;
   std::vector<DihedralPoint> points;
   bool quadrants = false;
   while (!r.AtEnd()) {
@@ -205,25 +221,36 @@ std::optional<GeneratedExercise> ExerciseOf(LineReader& r) {
       quadrants = true;
       continue;
     }
-    if (points.size() == 3 || !r.TakePointStart(letters[points.size()])) {
-      r.Expected(kAfterPoints[points.size()]);
+    char letter = NextLetter(letters);
+    if (letters == "ABC" && r.TakePointStart('P')) {
+      letter = 'P';
+    } else if (letter == '\0' || !r.TakePointStart(letter)) {
+      r.Expected(AfterPoints(letters));
       return std::nullopt;
     }
     r.MarkPoint();
-    const auto p = PointOf(r, letters[points.size()]);
+    const auto p = PointOf(r, letter);
     if (!p) return std::nullopt;
     points.push_back(*p);
+    letters += letter;
     r.Passed();
+  }
+  // D needs its E: a line has two points.
+  if (letters == "ABCD") {
+    r.Expected(AfterPoints(letters));
+    return std::nullopt;
   }
   if (points.empty()) return std::nullopt;
   GeneratedExercise e;
-  // The number of points names the kind: A, A and B, or A, B and C.
+  // The number of points names the kind: A; A and B; A, B and C; then P, D and E, or
+  // D, E and F with the plane.
   const figures::Kind* kind = figures::KindWithPoints(points.size());
   if (kind == nullptr) return std::nullopt;
   e.figure = kind->Figure();
   e.a = points[0];
   e.b = points.size() > 1 ? points[1] : points[0];
   if (points.size() > 2) e.c = points[2];
+  for (std::size_t k = 3; k < points.size(); ++k) e.more[k - 3] = points[k];
   e.quadrants = quadrants;
   return e;
 }

@@ -368,7 +368,8 @@ int SheetPageCount(int exercises, bool perspective) {
 }
 
 SheetResult WriteWorksheet(const quiz::SheetRequest& request) {
-  return WriteWorksheet(request, quiz::SheetExercises(request.count, request.seed, request.kind));
+  return WriteWorksheet(request, quiz::SheetExercises(request.count, request.seed, request.kind,
+                                                      request.planeFigures));
 }
 
 SheetResult WriteWorksheet(const quiz::SheetRequest& request,

@@ -137,3 +137,54 @@ TEST(PlaneJudgement, ProjectingNamesCountAndEachWrongNameGetsItsOwnReason) {
 }
 
 }  // namespace
+
+namespace {
+
+// With plane exercises on, TEST also sets a point, a line or a second plane with a
+// plane, in its own lists (two side by side for two planes); each is judged by its
+// kind, a wrong answer explained, and the results name every point.
+TEST_F(PlaneQuiz, FiguresWithAPlaneComeUpAndAreJudgedByTheirKind) {
+  std::mt19937 generator(29u);
+  quiz::SetRandomSource([&](std::int32_t n) {
+    return std::uniform_int_distribution<std::int32_t>(0, n - 1)(generator);
+  });
+  quiz.PlaneExercisesOn = true;
+  quiz::SetDetailedMode(quiz, scene, true);
+  const scene::Figure withPlane[] = {scene::Figure::kPointPlane, scene::Figure::kLinePlane,
+                                     scene::Figure::kTwoPlanes};
+  for (const scene::Figure figure : withPlane) {
+    for (const bool right : {true, false}) {
+      int tries = 0;
+      do {
+        window.ocultarbotones();
+        NewExercise();
+      } while (quiz.CurrentExercise.figure != figure && ++tries < 60);
+      ASSERT_EQ(quiz.CurrentExercise.figure, figure);
+      const quiz::Exercise e = quiz.CurrentExercise;
+      const bool two = figure == scene::Figure::kTwoPlanes;
+      EXPECT_EQ(window.figureListVisible,
+                (std::array<bool, 4>{!two && figure == scene::Figure::kPointPlane,
+                                     figure == scene::Figure::kLinePlane, two, two}));
+      EXPECT_TRUE(scene.PointD == e.more[0] && scene.PointE == e.more[1]);
+      const std::size_t list = two ? 2 : figure == scene::Figure::kLinePlane;
+      window.figureListChoice[list] = right ? e.classCode - 1 : e.classCode % 2;
+      if (two) window.figureListChoice[3] = e.relationCode - 1;
+      canvas.Clear();
+      CheckAnswer();
+      const std::string explanation =
+          figures::KindOf(figure).Explanation(e, {right ? e.classCode : e.classCode % 2 + 1, 0});
+      EXPECT_EQ(explanation.empty(), right);
+      EXPECT_EQ(quiz.Results.back().right, right);
+      EXPECT_EQ(Drew("104 26 " + explanation), !right);
+    }
+  }
+  const auto table = quiz::ResultsTable(quiz);
+  ASSERT_EQ(table.size(), 7u);
+  EXPECT_EQ(table[1][1] + table[1][5] + table[2][5], "Punto y planoCorrectoIncorrecto");
+  EXPECT_NE(table[1][2].find(" P=("), std::string::npos);
+  EXPECT_NE(table[3][2].find(" E=("), std::string::npos);
+  EXPECT_NE(table[5][2].find(" F=("), std::string::npos);
+  quiz::ResetQuiz();
+}
+
+}  // namespace
