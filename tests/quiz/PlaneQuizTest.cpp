@@ -10,6 +10,7 @@
 #include "classify/Planes.h"
 #include "quiz/DetailedMode.h"
 #include "quiz/PlaneExercise.h"
+#include "quiz/Results.h"
 #include "scene/Scene.h"
 
 namespace {
@@ -141,8 +142,8 @@ TEST(PlaneJudgement, ProjectingNamesCountAndEachWrongNameGetsItsOwnReason) {
 namespace {
 
 // With plane exercises on, TEST also sets a point, a line or a second plane with a
-// plane, in its own lists (two side by side for two planes); each is judged by its
-// kind, a wrong answer explained, and the results name every point.
+// plane, in its own lists, judged by its kind; a wrong answer is explained, and the
+// results name every point.
 TEST_F(PlaneQuiz, FiguresWithAPlaneComeUpAndAreJudgedByTheirKind) {
   std::mt19937 generator(29u);
   quiz::SetRandomSource([&](std::int32_t n) {
@@ -150,40 +151,33 @@ TEST_F(PlaneQuiz, FiguresWithAPlaneComeUpAndAreJudgedByTheirKind) {
   });
   quiz.PlaneExercisesOn = true;
   quiz::SetDetailedMode(quiz, scene, true);
-  const scene::Figure withPlane[] = {scene::Figure::kPointPlane, scene::Figure::kLinePlane,
-                                     scene::Figure::kTwoPlanes};
-  for (const scene::Figure figure : withPlane) {
-    for (const bool right : {true, false}) {
-      int tries = 0;
-      do {
-        window.ocultarbotones();
-        NewExercise();
-      } while (quiz.CurrentExercise.figure != figure && ++tries < 60);
-      ASSERT_EQ(quiz.CurrentExercise.figure, figure);
-      const quiz::Exercise e = quiz.CurrentExercise;
-      const bool two = figure == scene::Figure::kTwoPlanes;
-      EXPECT_EQ(window.figureListVisible,
-                (std::array<bool, 4>{!two && figure == scene::Figure::kPointPlane,
-                                     figure == scene::Figure::kLinePlane, two, two}));
-      EXPECT_TRUE(scene.PointD == e.more[0] && scene.PointE == e.more[1]);
-      const std::size_t list = two ? 2 : figure == scene::Figure::kLinePlane;
-      window.figureListChoice[list] = right ? e.classCode - 1 : e.classCode % 2;
-      if (two) window.figureListChoice[3] = e.relationCode - 1;
-      canvas.Clear();
-      CheckAnswer();
-      const std::string explanation =
-          figures::KindOf(figure).Explanation(e, {right ? e.classCode : e.classCode % 2 + 1, 0});
-      EXPECT_EQ(explanation.empty(), right);
-      EXPECT_EQ(quiz.Results.back().right, right);
-      EXPECT_EQ(Drew("104 26 " + explanation), !right);
+  for (int k = 0; k < 6; ++k) {
+    const auto figure = static_cast<scene::Figure>(3 + k / 2);  // two of each, from P
+    const bool right = k % 2 == 0;
+    for (int tries = 0; tries == 0 || (quiz.CurrentExercise.figure != figure && tries < 60);
+         ++tries) {
+      window.ocultarbotones();
+      NewExercise();
     }
+    const quiz::Exercise e = quiz.CurrentExercise;
+    ASSERT_TRUE(e.figure == figure && scene.PointD == e.more[0] && scene.PointE == e.more[1]);
+    const std::size_t list = static_cast<std::size_t>(k / 2);  // SelPlanos for two planes
+    EXPECT_TRUE(window.figureListVisible[list] && window.figureListVisible[3] == (list == 2));
+    const std::int32_t chosen = right ? e.classCode : e.classCode % 2 + 1;
+    window.figureListChoice[list] = chosen - 1;
+    window.figureListChoice[3] = e.relationCode - 1;
+    canvas.Clear();
+    CheckAnswer();
+    const std::string why = figures::KindOf(figure).Explanation(e, {chosen, e.relationCode});
+    EXPECT_TRUE(quiz.Results.back().right == right && why.empty() == right);
+    EXPECT_EQ(Drew("104 26 " + why), !right);
+    // The last point of each figure, P, E or F, ends its coordinates.
+    const std::string row = quiz::ResultsTable(quiz).back()[2];
+    EXPECT_EQ(row.substr(row.rfind(' ') + 1),
+              quiz::Coordinates(std::string(1, "PEF"[k / 2]).c_str(), e.more[k / 2]));
   }
   const auto table = quiz::ResultsTable(quiz);
-  ASSERT_EQ(table.size(), 7u);
   EXPECT_EQ(table[1][1] + table[1][5] + table[2][5], "Punto y planoCorrectoIncorrecto");
-  EXPECT_NE(table[1][2].find(" P=("), std::string::npos);
-  EXPECT_NE(table[3][2].find(" E=("), std::string::npos);
-  EXPECT_NE(table[5][2].find(" F=("), std::string::npos);
   quiz::ResetQuiz();
 }
 

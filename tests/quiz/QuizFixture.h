@@ -75,18 +75,6 @@ class FakeQuizWindow {
     figureListVisible = {};
     btestVisible = true;
   }
-  int& Choice(AnswerList list) {
-    const auto k = static_cast<std::size_t>(list);
-    return list == AnswerList::SelPlano ? planeListChoice
-           : k < 3                      ? listChoice[k]
-                                        : figureListChoice[k - 4];
-  }
-  bool& Visible(AnswerList list) {
-    const auto k = static_cast<std::size_t>(list);
-    return list == AnswerList::SelPlano ? planeListVisible
-           : k < 3                      ? listVisible[k]
-                                        : figureListVisible[k - 4];
-  }
   quiz::ListChoices Choices() const {
     quiz::ListChoices choices = quiz::kNoChoices;
     for (int k = 0; k < 3; ++k) choices[k] = listChoice[k];
@@ -97,9 +85,13 @@ class FakeQuizWindow {
   void Apply(const quiz::WindowChanges& changes) {
     for (AnswerList list : changes.resetLists) {
       calls.push_back("ResetList");
-      Choice(list) = -1;
+      const auto k = static_cast<std::size_t>(list);
+      (k == 3 ? planeListChoice : k < 3 ? listChoice[k] : figureListChoice[k - 4]) = -1;
     }
-    for (AnswerList list : changes.showLists) Visible(list) = true;
+    for (AnswerList list : changes.showLists) {
+      const auto k = static_cast<std::size_t>(list);
+      (k == 3 ? planeListVisible : k < 3 ? listVisible[k] : figureListVisible[k - 4]) = true;
+    }
     if (changes.captionToA && paCaption == "B") paCaption = "A";
     if (changes.label7) labels[7] = *changes.label7;
     if (changes.showButtons) mostrarbotones();
