@@ -145,7 +145,7 @@ namespace {
 // plane, in its own lists, judged by its kind; a wrong answer is explained, and the
 // results name every point.
 TEST_F(PlaneQuiz, FiguresWithAPlaneComeUpAndAreJudgedByTheirKind) {
-  std::mt19937 generator(29u);
+  std::mt19937 generator(4u);  // SÍ and NO, a secant line, secant planes
   quiz::SetRandomSource([&](std::int32_t n) {
     return std::uniform_int_distribution<std::int32_t>(0, n - 1)(generator);
   });
@@ -157,17 +157,26 @@ TEST_F(PlaneQuiz, FiguresWithAPlaneComeUpAndAreJudgedByTheirKind) {
     for (int tries = 0; tries == 0 || (quiz.CurrentExercise.figure != figure && tries < 60);
          ++tries) {
       window.ocultarbotones();
+      canvas.Clear();
       NewExercise();
     }
     const quiz::Exercise e = quiz.CurrentExercise;
-    ASSERT_TRUE(e.figure == figure && scene.PointD == e.more[0] && scene.PointE == e.more[1]);
+    ASSERT_TRUE(e.figure == figure && scene.Point(3 + k / 2) == e.more[k / 2]);
     const std::size_t list = static_cast<std::size_t>(k / 2);  // SelPlanos for two planes
     EXPECT_TRUE(window.figureListVisible[list] && window.figureListVisible[3] == (list == 2));
     const std::int32_t chosen = right ? e.classCode : e.classCode % 2 + 1;
     window.figureListChoice[list] = chosen - 1;
     window.figureListChoice[3] = e.relationCode - 1;
+    // i' of a secant line or secant planes waits for the answer, then comes at once.
+    const auto meets = [this] {
+      for (const std::string& t : Texts())
+        if (t.size() > 3 && t.compare(t.size() - 3, 3, " i'") == 0) return true;
+      return false;
+    };
+    EXPECT_FALSE(meets());
     canvas.Clear();
     CheckAnswer();
+    EXPECT_EQ(meets(), e.classCode == (list == 2 ? 1 : list == 1 ? 3 : 0));
     const std::string why = figures::KindOf(figure).Explanation(e, {chosen, e.relationCode});
     EXPECT_TRUE(quiz.Results.back().right == right && why.empty() == right);
     EXPECT_EQ(Drew("104 26 " + why), !right);
