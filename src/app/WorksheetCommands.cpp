@@ -49,6 +49,8 @@ void WorksheetCommands::MakeWorksheet() {
   request.output = delgraph::EncodeFileName(name).toStdString();
   if (choice->separateKey) request.key = delgraph::EncodeFileName(KeyFileName(name)).toStdString();
   request.perspective = choice->perspective;
+  // "Ejercicios de planos" brings test mode's exercises with a plane to the sheet too.
+  request.planeFigures = window_.Quiz().PlaneExercisesOn;
   const render::SheetResult result = render::WriteWorksheet(request);
   if (result.fault != render::SheetFault::kNone)
     window_.ReportError(QString::fromStdString(result.message));

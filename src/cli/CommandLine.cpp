@@ -137,7 +137,9 @@ const std::vector<OptionRow>& Options() {
        "LISTA.txt",
        "escribe la hoja con los ejercicios de LISTA.txt, uno por línea: A(10,20,30) un "
        "punto, A(-10,40,40) B(50,60,80) una recta (seguida de «cuadrantes» para preguntar "
-       "por ellos), A(..) B(..) C(..) un plano; hasta 200, con abscisas de -120 a 120 y "
+       "por ellos), A(..) B(..) C(..) un plano, A(..) B(..) C(..) P(..) un punto y un plano, "
+       "A(..) B(..) C(..) D(..) E(..) una recta y un plano, A(..) B(..) C(..) D(..) E(..) "
+       "F(..) dos planos; hasta 200, con abscisas de -120 a 120 y "
        "alejamientos y cotas de -140 a 140; lo que sigue a # es un comentario",
        true},
       {{"o", "output"}, "ARCHIVO.pdf", "el archivo de la hoja de ejercicios", false},

@@ -452,7 +452,7 @@ void DrawTwoPlanes(Painter& painter, const classify::SixPoints& points,
                   {classify::kBeta1Label, classify::kBeta2Label, classify::kBeta3Label},
                   painter.Profile);
 
-  if (meeting.relation == scene::PlanesRelation::kSecant) {
+  if (flags.meeting && meeting.relation == scene::PlanesRelation::kSecant) {
     const P3 on = Of(meeting.H ? *meeting.H : (meeting.V ? *meeting.V : *meeting.profile));
     const P3 u{meeting.direction.x.ToDouble(), meeting.direction.y.ToDouble(),
                meeting.direction.z.ToDouble()};

@@ -14,6 +14,7 @@ struct TwoPlanesFlags {
   bool visibility = false;    // the plates' seen and hidden edges, and where they cross
   bool construction = false;  // where the traces of one name meet; an auxiliary plane
   int edited = 0;             // 0..5, A..F: the point the controls edit, drawn last
+  bool meeting = true;        // i-i' with its traces (left out while it is the answer)
 };
 
 // Draws the figure in the current 320 x 200 space. Aligned points give their triangle

@@ -52,6 +52,12 @@ class IncidenceKind : public Kind {
     drawing::DrawIncidencePanel(painter, panel, scene.AnswerHidden, scene.CoordinatesHidden);
   }
 
+  // The answer comes with what it hid while it waited (I, i-i'), drawn at once.
+  void DrawAnswered(drawing::Painter& painter, scene::Scene& scene) const override {
+    scene.AnswerHidden = false;
+    Draw(painter, scene);
+  }
+
   Answer ReadAnswer(const ListChoices& choices) const override {
     Answer a;
     a.chosen = ChosenCode(choices, Lists().front());

@@ -64,8 +64,15 @@ class TwoPlanesKind final : public Kind {
     // Hidden edges and the construction would tell a waiting exercise's answer.
     flags.visibility = scene.VisibilityOn && !scene.AnswerHidden;
     flags.construction = scene.ConstructionOn && !scene.AnswerHidden;
+    flags.meeting = !scene.AnswerHidden;
     flags.edited = scene.EditedIndex();
     drawing::DrawTwoPlanes(painter, SixOf(scene), flags);
+  }
+
+  // The answer comes with i-i' and its traces, drawn at once.
+  void DrawAnswered(drawing::Painter& painter, scene::Scene& scene) const override {
+    scene.AnswerHidden = false;
+    Draw(painter, scene);
   }
 
   void ShowTexts(drawing::Painter& painter, const scene::Scene& scene) const override {

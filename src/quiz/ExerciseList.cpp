@@ -193,19 +193,30 @@ std::optional<DihedralPoint> PointOf(LineReader& r, char letter, ListReading rea
   return DihedralPoint{v[0], v[1], v[2]};
 }
 
-// What may follow the points read so far.
-const char* const kAfterPoints[] = {"«A(»", "«B(» o el final de la línea",
-                                    "«C(», «cuadrantes» o el final de la línea",
-                                    "el final de la línea"};
-
-// A description's list goes on after C: P alone, or D, E and maybe F.
-const char* const kAfterPlanePoints[] = {"«P(», «D(» o el final de la línea", "«E(»",
-                                         "«F(» o el final de la línea", "el final de la línea"};
+// The letter of the next point after the points read so far, and what may stand
+// there instead: a point and a plane go on from C with P, a line and a plane or two
+// planes with D, E (and F).
+char NextLetter(const std::string& letters) {
+  static const std::string kOrder = "ABC";
+  if (letters.size() < kOrder.size()) return kOrder[letters.size()];
+  if (letters == "ABC") return 'D';
+  if (letters == "ABCD") return 'E';
+  if (letters == "ABCDE") return 'F';
+  return '\0';
+}
+std::string AfterPoints(const std::string& letters) {
+  if (letters.empty()) return "«A(»";
+  if (letters == "A") return "«B(» o el final de la línea";
+  if (letters == "AB") return "«C(», «cuadrantes» o el final de la línea";
+  if (letters == "ABC") return "«P(», «D(» o el final de la línea";
+  if (letters == "ABCD") return "«E(»";
+  if (letters == "ABCDE") return "«F(» o el final de la línea";
+  return "el final de la línea";
+}
 
 // One exercise from a line that holds one; otherwise the reader's fault is set.
 std::optional<GeneratedExercise> ExerciseOf(LineReader& r, ListReading reading) {
-  const std::size_t most = reading == ListReading::kDescribe ? 6 : 3;
-  char letters[] = {'A', 'B', 'C', 'D', 'E', 'F'};
+  std::string letters;
   std::vector<DihedralPoint> points;
   bool quadrants = false;
   while (!r.AtEnd()) {
@@ -218,28 +229,29 @@ std::optional<GeneratedExercise> ExerciseOf(LineReader& r, ListReading reading) 
       quadrants = true;
       continue;
     }
-    const std::size_t n = points.size();
-    if (n == 3 && most > 3 && r.TakePointStart('P')) {
-      letters[3] = 'P';
-    } else if (n == most || (n == 4 && letters[3] == 'P') || !r.TakePointStart(letters[n])) {
-      const bool plane = n >= 3 && most > 3;
-      r.Expected(plane ? kAfterPlanePoints[letters[3] == 'P' ? 3 : n - 3] : kAfterPoints[n]);
+    char letter = NextLetter(letters);
+    if (letters == "ABC" && r.TakePointStart('P')) {
+      letter = 'P';
+    } else if (letter == '\0' || !r.TakePointStart(letter)) {
+      r.Expected(AfterPoints(letters));
       return std::nullopt;
     }
     r.MarkPoint();
-    const auto p = PointOf(r, letters[points.size()], reading);
+    const auto p = PointOf(r, letter, reading);
     if (!p) return std::nullopt;
     points.push_back(*p);
+    letters += letter;
     r.Passed();
   }
-  if (points.empty()) return std::nullopt;
-  // D without E is no figure.
-  if (points.size() == 4 && letters[3] == 'D') {
-    r.Expected("«E(»");
+  // D needs its E: a line has two points.
+  if (letters == "ABCD") {
+    r.Expected(AfterPoints(letters));
     return std::nullopt;
   }
+  if (points.empty()) return std::nullopt;
   GeneratedExercise e;
-  // The number of points names the kind: A, A and B, or A, B and C.
+  // The number of points names the kind: A; A and B; A, B and C; then P, D and E, or
+  // D, E and F with the plane.
   const figures::Kind* kind = figures::KindWithPoints(points.size());
   if (kind == nullptr) return std::nullopt;
   e.figure = kind->Figure();

@@ -1,7 +1,9 @@
 // A teacher's own exercises, read from a plain UTF-8 list: one exercise a line,
 // "A(10,20,30)" a point, "A(-10,40,40) B(50,60,80)" a line, the line followed by
-// "cuadrantes" for the quadrants it crosses, "A(...) B(...) C(...)" a plane; blank
-// lines and everything after a # are skipped. A minus may be "-" or "−" (U+2212).
+// "cuadrantes" for the quadrants it crosses, "A(...) B(...) C(...)" a plane, with
+// "P(...)" a point and a plane, with "D(...) E(...)" a line and a plane, with
+// "D(...) E(...) F(...)" two planes; blank lines and everything after a # are skipped. A minus may
+// be "-" or "−" (U+2212).
 #pragma once
 
 #include <cstddef>

@@ -22,6 +22,7 @@ std::string RightText(const ResultRecord& r) {
   e.A = r.A;
   e.B = r.B;
   e.C = r.C;
+  e.more = r.more;
   return figures::KindOf(r.figure).RightText(e, r.rightCodes, r.rightRelations);
 }
 
@@ -55,13 +56,13 @@ std::string PlaneTypeName(std::int32_t code) {
   return figures::NameOf(classify::kPlaneTypes, code, "");
 }
 
-std::string FigureCoordinates(scene::Figure figure, const DihedralPoint& A, const DihedralPoint& B,
-                              const DihedralPoint& C) {
-  const DihedralPoint points[3] = {A, B, C};
-  const char* letters[3] = {"A", "B", "C"};
+std::string FigureCoordinates(scene::Figure figure, const figures::FigurePoints& points) {
+  const figures::Kind& kind = figures::KindOf(figure);
   std::string text;
-  for (std::size_t k = 0; k < figures::KindOf(figure).PointCount() && k < 3; ++k)
-    text += (k == 0 ? "" : " ") + Coordinates(letters[k], points[k]);
+  for (std::size_t k = 0; k < kind.PointCount() && k < points.size(); ++k) {
+    const char letter[2] = {kind.PointNames()[k], '\0'};
+    text += (k == 0 ? "" : " ") + Coordinates(letter, points[k]);
+  }
   return text;
 }
 
@@ -73,6 +74,7 @@ void RecordResult(Quiz& quiz, const Exercise& e, const Answer& a, bool right, bo
   r.B = e.B;
   r.answer = a;
   r.C = e.C;
+  r.more = e.more;
   figures::KindOf(e.figure).RightCodes(e, detailed, r.rightCodes, r.rightRelations);
   r.right = right;
   quiz.Results.push_back(r);
@@ -84,8 +86,8 @@ std::vector<std::vector<std::string>> ResultsTable(const Quiz& quiz) {
       {"Nº", "Ejercicio", "Coordenadas", "Respuesta", "Respuestas correctas", "Resultado"});
   for (const ResultRecord& r : quiz.Results) {
     table.push_back({std::to_string(r.number), figures::KindOf(r.figure).Word(),
-                     FigureCoordinates(r.figure, r.A, r.B, r.C), AnswerText(r), RightText(r),
-                     r.right ? "Correcto" : "Incorrecto"});
+                     FigureCoordinates(r.figure, {r.A, r.B, r.C, r.more[0], r.more[1], r.more[2]}),
+                     AnswerText(r), RightText(r), r.right ? "Correcto" : "Incorrecto"});
   }
   return table;
 }

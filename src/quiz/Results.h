@@ -2,6 +2,7 @@
 // the names that counted as right, as a table or as CSV text.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -27,13 +28,15 @@ struct ResultRecord {
   bool right = false;
   // A plane exercise: ABC, its answer and right codes plane types.
   DihedralPoint C{};
+  // P, or D and E, or D, E and F of the figures with a plane.
+  std::array<DihedralPoint, 3> more{};
 };
 
 // "A=(x,y,z)": a point's coordinates as the results and the sheets write them.
 std::string Coordinates(const char* letter, const DihedralPoint& p);
-// "A=(..) B=(..) C=(..)": the coordinates of the points the figure has.
-std::string FigureCoordinates(scene::Figure figure, const DihedralPoint& A, const DihedralPoint& B,
-                              const DihedralPoint& C);
+// "A=(..) B=(..) C=(..) P=(..)": the coordinates of the points the figure has,
+// each named as its kind names it.
+std::string FigureCoordinates(scene::Figure figure, const figures::FigurePoints& points);
 
 // Appends the judged exercise to the quiz's results.
 void RecordResult(Quiz& quiz, const Exercise& e, const Answer& a, bool right, bool detailed);

@@ -68,6 +68,17 @@ GeneratedExercise PointOrLine(const RandomSource& random, ExerciseBounds bounds,
   return e;
 }
 
+// A point, a line or a second plane with a plane, that reads.
+GeneratedExercise WithPlane(const RandomSource& random, ExerciseBounds bounds,
+                            scene::Figure figure) {
+  GeneratedExercise e;
+  for (int k = 0; k < kTries; ++k) {
+    e = DrawWithPlaneExercise(random, bounds, figure);
+    if (ReadsOnPaper(e)) break;
+  }
+  return e;
+}
+
 GeneratedExercise Plane(const RandomSource& random, ExerciseBounds bounds, std::int32_t code) {
   GeneratedExercise e;
   for (int k = 0; k < kTries; ++k) {
@@ -146,9 +157,9 @@ ExerciseBounds BoundsAfterEdit() {
 
 bool ReadsOnPaper(const GeneratedExercise& e) {
   const std::size_t count = figures::KindOf(e.figure).PointCount();
-  const DihedralPoint points[3] = {e.a, e.b, e.c};
+  const figures::FigurePoints points = e.Points();
   std::vector<FlatMark> marks;
-  for (std::size_t k = 0; k < count; ++k) {
+  for (std::size_t k = 0; k < count && k < points.size(); ++k) {
     const DihedralPoint& p = points[k];
     for (const std::int64_t distance : {std::int64_t{p.alejamiento}, std::int64_t{p.cota}})
       if (distance != 0 && (distance < kSheetSpacing && distance > -kSheetSpacing)) return false;
@@ -165,7 +176,8 @@ bool ReadsOnPaper(const GeneratedExercise& e) {
   return true;
 }
 
-std::vector<GeneratedExercise> SheetExercises(int count, std::uint32_t seed, SheetKind kind) {
+std::vector<GeneratedExercise> SheetExercises(int count, std::uint32_t seed, SheetKind kind,
+                                              bool planeFigures) {
   std::vector<GeneratedExercise> exercises;
   if (count <= 0) return exercises;
   exercises.reserve(static_cast<std::size_t>(count));
@@ -178,6 +190,15 @@ std::vector<GeneratedExercise> SheetExercises(int count, std::uint32_t seed, She
   const RandomSource planeRandom = SourceOf(planeGenerator);
   Dealer kinds({kDealtPoint, kDealtLine, kDealtPlane}, SourceOf(dealGenerator));
   Dealer planeTypes({1, 2, 3, 4, 5, 6, 7, 8}, SourceOf(dealGenerator));
+  // The figures with a plane draw and deal from a generator of their own, so that a
+  // sheet without them keeps every exercise it had.
+  std::mt19937 figureGenerator(seed ^ 0xc2b2ae35u);
+  const RandomSource figureRandom = SourceOf(figureGenerator);
+  const std::int32_t typeTurn = static_cast<std::int32_t>(scene::Figure::kPlane);
+  Dealer planeTurns({typeTurn, static_cast<std::int32_t>(scene::Figure::kPointPlane),
+                     static_cast<std::int32_t>(scene::Figure::kLinePlane),
+                     static_cast<std::int32_t>(scene::Figure::kTwoPlanes)},
+                    figureRandom);
   while (static_cast<int>(exercises.size()) < count) {
     std::int32_t dealt = kDealtPlane;
     switch (kind) {
@@ -200,6 +221,11 @@ std::vector<GeneratedExercise> SheetExercises(int count, std::uint32_t seed, She
       exercises.push_back(e);
       continue;
     }
+    const std::int32_t turn = planeFigures ? planeTurns.Next() : typeTurn;
+    if (turn != typeTurn) {
+      exercises.push_back(WithPlane(figureRandom, bounds, static_cast<scene::Figure>(turn)));
+      continue;
+    }
     // As often as test mode draws them (one in thirteen), the plane H or V and
     // three points that make no plane; otherwise the next type of the deal.
     const std::int32_t r = planeRandom(26);
@@ -211,8 +237,8 @@ std::vector<GeneratedExercise> SheetExercises(int count, std::uint32_t seed, She
 
 std::string KeyLine(int n, const GeneratedExercise& exercise) {
   const figures::Kind& kind = figures::KindOf(exercise.figure);
-  std::string line = std::to_string(n) + ". " +
-                     FigureCoordinates(exercise.figure, exercise.a, exercise.b, exercise.c);
+  std::string line =
+      std::to_string(n) + ". " + FigureCoordinates(exercise.figure, exercise.Points());
   if (exercise.quadrants)
     return line + ": " + QuadrantsText(classify::QuadrantsCrossed(exercise.a, exercise.b));
   const figures::KeyNames key = kind.KeyNamesOf(exercise.Points());

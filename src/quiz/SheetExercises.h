@@ -34,8 +34,11 @@ ExerciseBounds BoundsAfterEdit();
 // lines keep only the exercises of that kind, quadrants asks about the lines. A
 // mixed sheet deals point, line and plane in turn, each round in its own shuffled
 // order; plane exercises deal their eight types the same way (the plane H or V and
-// three points that make no plane still come up now and then).
-std::vector<GeneratedExercise> SheetExercises(int count, std::uint32_t seed, SheetKind kind);
+// three points that make no plane still come up now and then). With planeFigures,
+// the plane's turns of a planes or mixed sheet deal in turn its type, a point with
+// it, a line with it and a second plane; without, the sheet is what it always was.
+std::vector<GeneratedExercise> SheetExercises(int count, std::uint32_t seed, SheetKind kind,
+                                              bool planeFigures = false);
 
 // Whether an exercise reads on paper: the projections of its points lie on L.T.
 // or at least kSheetSpacing units from it, and any two of them (a, a', b, ...)

@@ -37,6 +37,8 @@ struct SheetRequest {
   std::optional<std::string> moodle;
   bool perspective = false;
   std::optional<std::string> list;  // the exercises come from this list file
+  // Planes and mixed sheets also set a point, a line or a second plane with a plane.
+  bool planeFigures = false;
 };
 
 // Fills request and returns an empty text when the options make a sheet; otherwise

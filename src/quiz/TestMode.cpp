@@ -19,9 +19,11 @@
 #include "drawing/Projections.h"
 #include "figures/Kind.h"
 #include "quiz/DetailedMode.h"
+#include "quiz/IncidenceExercise.h"
 #include "quiz/PlaneExercise.h"
 #include "quiz/Quiz.h"
 #include "quiz/Results.h"
+#include "quiz/TwoPlanesExercise.h"
 #include "scene/Scene.h"
 
 namespace quiz {
@@ -81,15 +83,22 @@ std::int32_t BarEnd(std::int32_t count) {
                            2 * static_cast<std::int64_t>(count));
 }
 
-// The exercise waiting is a plane: what was set decides, whatever the scene's mode.
+// The exercise waiting has a plane: what was set decides, whatever the scene's mode.
 bool PlaneExerciseSet(const Exercise& e) {
-  return e.set && e.figure == scene::Figure::kPlane;
+  return e.set && e.figure >= scene::Figure::kPlane;
 }
 
-// The kind the answer is read and judged as: a plane exercise's own, otherwise the
-// scene's figure.
+// The figure with a plane that a draw of Random(3) picks.
+scene::Figure WithPlaneFigure(std::int32_t r) {
+  return r == 0   ? scene::Figure::kPointPlane
+         : r == 1 ? scene::Figure::kLinePlane
+                  : scene::Figure::kTwoPlanes;
+}
+
+// The kind the answer is read and judged as: an exercise with a plane its own,
+// otherwise the scene's figure.
 const figures::Kind& AnswerKind(const Exercise& e, const scene::Scene& scene) {
-  return figures::KindOf(PlaneExerciseSet(e) ? scene::Figure::kPlane : scene.figure);
+  return figures::KindOf(PlaneExerciseSet(e) ? e.figure : scene.figure);
 }
 
 // Marks the picture as an exercise. The top-left corner of the space-view panel is
@@ -158,6 +167,32 @@ GeneratedExercise DrawExercise(const RandomSource& random, ExerciseBounds bounds
   return e;
 }
 
+GeneratedExercise DrawWithPlaneExercise(const RandomSource& random, ExerciseBounds bounds,
+                                        scene::Figure figure) {
+  GeneratedExercise g;
+  g.figure = figure;
+  if (figure == scene::Figure::kPointPlane) {
+    const PointPlaneExercise e = DrawPointPlaneExercise(random, bounds);
+    g.a = e.a;
+    g.b = e.b;
+    g.c = e.c;
+    g.more[0] = e.p;
+  } else if (figure == scene::Figure::kLinePlane) {
+    const LinePlaneExercise e = DrawLinePlaneExercise(random, bounds);
+    g.a = e.a;
+    g.b = e.b;
+    g.c = e.c;
+    g.more = {e.d, e.e, DihedralPoint{}};
+  } else {
+    const classify::SixPoints six = DrawTwoPlanesExercise(random, bounds);
+    g.a = six[0];
+    g.b = six[1];
+    g.c = six[2];
+    g.more = {six[3], six[4], six[5]};
+  }
+  return g;
+}
+
 void DrawWaitingExercise(drawing::Painter& painter, scene::Scene& scene, const GeneratedExercise& e,
                          bool titled) {
   const figures::Kind& kind = figures::KindOf(e.figure);
@@ -178,12 +213,17 @@ void DrawWaitingExercise(drawing::Painter& painter, scene::Scene& scene, const G
 WindowChanges NewExercise(drawing::Painter& painter, scene::Scene& scene, Quiz& quiz) {
   // The bounds follow the logical space current now: 97 and 144 after an edit or an
   // earlier exercise, 40 and 72 right after start-up.
-  // With plane exercises on, one in three is a plane, its type drawn first; the
-  // others are the seed's points and lines. Off, no draw is added.
+  // With plane exercises on, one in three names a plane's type, its type drawn
+  // first; of the others, one in two sets a point, a line or a second plane with a
+  // plane (a third each), drawn after that choice; the rest are the seed's points and
+  // lines. Off, no draw is added.
   const ExerciseBounds bounds = CurrentBounds(painter);
   const bool plane = quiz.PlaneExercisesOn && Random(3) == 0;
+  const bool withPlane = quiz.PlaneExercisesOn && !plane && Random(2) == 0;
   const GeneratedExercise e =
-      plane ? DrawPlaneExercise(Random, bounds) : DrawExercise(Random, bounds);
+      plane       ? DrawPlaneExercise(Random, bounds)
+      : withPlane ? DrawWithPlaneExercise(Random, bounds, WithPlaneFigure(Random(3)))
+                  : DrawExercise(Random, bounds);
   quiz.ExerciseAnswered = false;
   DrawWaitingExercise(painter, scene, e);
 
@@ -194,7 +234,11 @@ WindowChanges NewExercise(drawing::Painter& painter, scene::Scene& scene, Quiz& 
   // A fair start: no choice is left over from the last exercise.
   if (quiz.DetailedMode) {
     changes.resetLists = {AnswerList::SelPunto, AnswerList::SelREcta, AnswerList::DefREcta};
-    if (quiz.PlaneExercisesOn) changes.resetLists.push_back(AnswerList::SelPlano);
+    if (quiz.PlaneExercisesOn)
+      changes.resetLists.insert(
+          changes.resetLists.end(),
+          {AnswerList::SelPlano, AnswerList::SelPertenece, AnswerList::SelRectaPlano,
+           AnswerList::SelPlanos, AnswerList::SelInterseccion});
   }
   changes.showLists = figures::KindOf(e.figure).Lists();
   // The exercise always starts on A: a "B" caption is only turned back. Running

@@ -66,6 +66,12 @@ ExerciseBounds CurrentBounds(drawing::Painter& painter);
 // The draws of one exercise, in their order, from random; draws nothing on screen.
 GeneratedExercise DrawExercise(const RandomSource& random, ExerciseBounds bounds);
 
+// A point, a line or a second plane with the plane ABC (figure kPointPlane,
+// kLinePlane or kTwoPlanes), as their own generators draw them, each answer about
+// equally likely.
+GeneratedExercise DrawWithPlaneExercise(const RandomSource& random, ExerciseBounds bounds,
+                                        scene::Figure figure);
+
 // Draws an exercise as it waits for its answer: the test background, the scene,
 // the coordinates without the names, and the title (unless titled is false: a
 // sheet has its own). Makes it the scene's figure (AnswerHidden true); records no

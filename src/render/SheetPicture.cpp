@@ -107,11 +107,13 @@ QString ExerciseCoordinates(const quiz::GeneratedExercise& e, const QString& sep
         .arg(p.alejamiento)
         .arg(p.cota);
   };
-  const DihedralPoint points[3] = {e.a, e.b, e.c};
-  const char* letters[3] = {"A", "B", "C"};
+  const figures::Kind& kind = figures::KindOf(e.figure);
+  const figures::FigurePoints points = e.Points();
   QString text;
-  for (std::size_t k = 0; k < figures::KindOf(e.figure).PointCount() && k < 3; ++k)
-    text += (k == 0 ? QString() : separator) + point(letters[k], points[k]);
+  for (std::size_t k = 0; k < kind.PointCount() && k < points.size(); ++k) {
+    const char letter[2] = {kind.PointNames()[k], '\0'};
+    text += (k == 0 ? QString() : separator) + point(letter, points[k]);
+  }
   return text;
 }
 

@@ -45,6 +45,8 @@ constexpr double kSlotHeight = (kBodyBottom - kBodyTop) / kRows;
 constexpr double kHeadingBaseline = 5.0;  // in the slot
 constexpr double kPictureTop = 7.5;
 constexpr double kLineSpacing = 6.5;
+// The lines of text a slot holds under its picture.
+constexpr int kLinesUnderPicture = 4;
 
 constexpr double kKeyTop = 35.0;
 constexpr double kKeySpacing = 5.0;
@@ -154,9 +156,11 @@ QStringList AnswerLines(const quiz::GeneratedExercise& e) {
 // The points under the picture, inside the slot's width: spaced widely where they
 // fit, closer where not, and wrapped a point at a time where even that is too long
 // (three points of large numbers); a single point that is still too wide is set
-// smaller. Returns the baseline of the last line written.
+// smaller. Wrapped into more than maxLines lines (six points), they go as evenly into
+// maxLines lines, each set smaller if it must. Returns the baseline of the last line
+// written.
 double WriteCoordinates(SheetPainter& sheet, double left, double baseline, double width,
-                        const quiz::GeneratedExercise& e) {
+                        const quiz::GeneratedExercise& e, int maxLines) {
   const QFont font = SheetFont(10.5);
   for (const QString& separator : {QStringLiteral("     "), QStringLiteral("   ")}) {
     const QString text = ExerciseCoordinates(e, separator);
@@ -166,24 +170,27 @@ double WriteCoordinates(SheetPainter& sheet, double left, double baseline, doubl
     }
   }
   const QString separator = QStringLiteral("   ");
-  const auto write = [&](const QString& text) {
-    QFont fitted = font;
-    const double wide = sheet.Width(text, font);
-    if (wide > width) fitted.setPointSizeF(std::max(6.0, 10.5 * width / wide));
-    sheet.Text(left, baseline, text, fitted);
-  };
-  QString line;
-  for (const QString& point : ExerciseCoordinates(e, QStringLiteral("\n")).split('\n')) {
-    const QString joined = line.isEmpty() ? point : line + separator + point;
-    if (!line.isEmpty() && sheet.Width(joined, font) > width) {
-      write(line);
-      baseline += kLineSpacing;
-      line = point;
-    } else {
-      line = joined;
-    }
+  const QStringList points = ExerciseCoordinates(e, QStringLiteral("\n")).split('\n');
+  QStringList lines{QString()};
+  for (const QString& point : points) {
+    const QString joined = lines.back().isEmpty() ? point : lines.back() + separator + point;
+    if (!lines.back().isEmpty() && sheet.Width(joined, font) > width)
+      lines << point;
+    else
+      lines.back() = joined;
   }
-  write(line);
+  if (lines.size() > maxLines && maxLines > 0) {
+    const int each = (static_cast<int>(points.size()) + maxLines - 1) / maxLines;
+    lines.clear();
+    for (int k = 0; k < points.size(); k += each) lines << points.mid(k, each).join(separator);
+  }
+  for (int k = 0; k < lines.size(); ++k) {
+    if (k > 0) baseline += kLineSpacing;
+    QFont fitted = font;
+    const double wide = sheet.Width(lines[k], font);
+    if (wide > width) fitted.setPointSizeF(std::max(6.0, 10.5 * width / wide));
+    sheet.Text(left, baseline, lines[k], fitted);
+  }
   return baseline;
 }
 
@@ -208,10 +215,13 @@ void DrawExerciseSlot(SheetPainter& sheet, const QPointF& corner, double width, 
     sheet.Frame(space);
   }
 
-  double baseline = WriteCoordinates(sheet, left, flat.bottom() + kLineSpacing - 1.5, width, e);
+  // The points and the answer lines share what the slot has left under the picture.
+  const QStringList answers = AnswerLines(e);
+  double baseline = WriteCoordinates(sheet, left, flat.bottom() + kLineSpacing - 1.5, width, e,
+                                     kLinesUnderPicture - static_cast<int>(answers.size()));
   const QFont answer = SheetFont(10.5);
   const QString blank = QStringLiteral("_");
-  for (const QString& label : AnswerLines(e)) {
+  for (const QString& label : answers) {
     baseline += kLineSpacing;
     // The blank reaches the slot's right edge.
     const double room = width - sheet.Width(label, answer);
@@ -368,7 +378,8 @@ int SheetPageCount(int exercises, bool perspective) {
 }
 
 SheetResult WriteWorksheet(const quiz::SheetRequest& request) {
-  return WriteWorksheet(request, quiz::SheetExercises(request.count, request.seed, request.kind));
+  return WriteWorksheet(request, quiz::SheetExercises(request.count, request.seed, request.kind,
+                                                      request.planeFigures));
 }
 
 SheetResult WriteWorksheet(const quiz::SheetRequest& request,

@@ -10,6 +10,7 @@
 #include "classify/Planes.h"
 #include "quiz/DetailedMode.h"
 #include "quiz/PlaneExercise.h"
+#include "quiz/Results.h"
 #include "scene/Scene.h"
 
 namespace {
@@ -133,6 +134,57 @@ TEST(PlaneJudgement, ProjectingNamesCountAndEachWrongNameGetsItsOwnReason) {
   EXPECT_EQ(quiz::Explanation(profile, {9, 0}),
             "A tiene cota 30 y alejamiento 10: el plano no es H ni V.");
   EXPECT_EQ(quiz::Explanation(profile, {10, 0}), "A, B y C no están alineados: definen un plano.");
+  quiz::ResetQuiz();
+}
+
+}  // namespace
+
+namespace {
+
+// With plane exercises on, TEST also sets a point, a line or a second plane with a
+// plane, in its own lists, judged by its kind; a wrong answer is explained, and the
+// results name every point.
+TEST_F(PlaneQuiz, FiguresWithAPlaneComeUpAndAreJudgedByTheirKind) {
+  std::mt19937 generator(4u);  // SÍ and NO, a secant line, secant planes
+  quiz::SetRandomSource([&](std::int32_t n) {
+    return std::uniform_int_distribution<std::int32_t>(0, n - 1)(generator);
+  });
+  quiz.PlaneExercisesOn = true;
+  quiz::SetDetailedMode(quiz, scene, true);
+  for (int k = 0; k < 6; ++k) {
+    const auto figure = static_cast<scene::Figure>(3 + k / 2);  // two of each, from P
+    const bool right = k % 2 == 0;
+    for (int tries = 0; tries == 0 || (quiz.CurrentExercise.figure != figure && tries < 60);
+         ++tries) {
+      window.ocultarbotones();
+      canvas.Clear();
+      NewExercise();
+    }
+    const quiz::Exercise e = quiz.CurrentExercise;
+    ASSERT_TRUE(e.figure == figure && scene.Point(3 + k / 2) == e.more[k / 2]);
+    const std::size_t list = static_cast<std::size_t>(k / 2);  // SelPlanos for two planes
+    EXPECT_TRUE(window.figureListVisible[list] && window.figureListVisible[3] == (list == 2));
+    const std::int32_t chosen = right ? e.classCode : e.classCode % 2 + 1;
+    window.figureListChoice[list] = chosen - 1;
+    window.figureListChoice[3] = e.relationCode - 1;
+    // i' of a secant line or secant planes waits for the answer, then comes at once.
+    const auto meets = [this] {
+      for (const std::string& t : Texts())
+        if (t.size() > 3 && t.compare(t.size() - 3, 3, " i'") == 0) return true;
+      return false;
+    };
+    EXPECT_FALSE(meets());
+    canvas.Clear();
+    CheckAnswer();
+    EXPECT_EQ(meets(), e.classCode == (list == 2 ? 1 : list == 1 ? 3 : 0));
+    const std::string why = figures::KindOf(figure).Explanation(e, {chosen, e.relationCode});
+    EXPECT_TRUE(quiz.Results.back().right == right && why.empty() == right);
+    EXPECT_EQ(Drew("104 26 " + why), !right);
+    // The results: the last point of each figure, P, E or F, ends its coordinates.
+    const std::string row = quiz::ResultsTable(quiz).back()[2];
+    EXPECT_EQ(row.substr(row.rfind(' ') + 1),
+              quiz::Coordinates(std::string(1, "PEF"[k / 2]).c_str(), e.more[k / 2]));
+  }
   quiz::ResetQuiz();
 }
 

@@ -41,6 +41,9 @@ class FakeQuizWindow {
   // SelPlano, apart from the three lists of points and lines.
   bool planeListVisible = false;
   int planeListChoice = -1;
+  // SelPertenece, SelRectaPlano, SelPlanos and SelInterseccion, by their order.
+  std::array<bool, 4> figureListVisible{};
+  std::array<int, 4> figureListChoice{{-1, -1, -1, -1}};
   bool buttonsVisible = true;  // BitBtn1..8, PA, Label8, paso
   bool comprobarVisible = false;
   bool btestVisible = true;
@@ -61,6 +64,7 @@ class FakeQuizWindow {
     comprobarVisible = true;
     listVisible = {};
     planeListVisible = false;
+    figureListVisible = {};
   }
   void mostrarbotones() {
     calls.push_back("mostrarbotones");
@@ -68,22 +72,26 @@ class FakeQuizWindow {
     comprobarVisible = false;
     listVisible = {};
     planeListVisible = false;
+    figureListVisible = {};
     btestVisible = true;
   }
   quiz::ListChoices Choices() const {
     quiz::ListChoices choices = quiz::kNoChoices;
     for (int k = 0; k < 3; ++k) choices[k] = listChoice[k];
     choices[3] = planeListChoice;
+    for (std::size_t k = 0; k < 4; ++k) choices[4 + k] = figureListChoice[k];
     return choices;
   }
   void Apply(const quiz::WindowChanges& changes) {
     for (AnswerList list : changes.resetLists) {
       calls.push_back("ResetList");
-      (list == AnswerList::SelPlano ? planeListChoice : listChoice[static_cast<int>(list)]) = -1;
+      const auto k = static_cast<std::size_t>(list);
+      (k == 3 ? planeListChoice : k < 3 ? listChoice[k] : figureListChoice[k - 4]) = -1;
     }
-    for (AnswerList list : changes.showLists)
-      (list == AnswerList::SelPlano ? planeListVisible : listVisible[static_cast<int>(list)]) =
-          true;
+    for (AnswerList list : changes.showLists) {
+      const auto k = static_cast<std::size_t>(list);
+      (k == 3 ? planeListVisible : k < 3 ? listVisible[k] : figureListVisible[k - 4]) = true;
+    }
     if (changes.captionToA && paCaption == "B") paCaption = "A";
     if (changes.label7) labels[7] = *changes.label7;
     if (changes.showButtons) mostrarbotones();

@@ -375,6 +375,39 @@ TEST(ExerciseListTest, BadLinesSayWhatIsWrongAndShowTheLineSafely) {
   EXPECT_LT(fault.size(), 400u);
 }
 
+// Four, five and six points are a point, a line or a second plane with the plane
+// ABC, keyed by their kind; D needs its E, and nothing follows P or F.
+TEST(ExerciseListTest, PointLineOrSecondPlaneWithAPlaneAreReadAndKeyed) {
+  const std::string plane = "A(0,10,30) B(20,30,30) C(5,-7,30) ";
+  const auto list =
+      quiz::ParseExerciseList(plane + "p(1,1,30)\n" + plane + "D(0,0,40) E(10,5,40)\n" + plane +
+                                  "D(0,0,50) E(10,5,50) F(-5,20,50)\n",
+                              "l.txt");
+  ASSERT_EQ(list.exercises.size(), 3u) << list.fault;
+  const std::string abc = "A=(0,10,30) B=(20,30,30) C=(5,-7,30) ";
+  EXPECT_EQ(quiz::KeyLine(1, list.exercises[0]), "1. " + abc + "P=(1,1,30): SÍ");
+  EXPECT_EQ(quiz::KeyLine(2, list.exercises[1]), "2. " + abc + "D=(0,0,40) E=(10,5,40): PARALELA");
+  EXPECT_EQ(quiz::KeyLine(3, list.exercises[2]),
+            "3. " + abc + "D=(0,0,50) E=(10,5,50) F=(-5,20,50): PARALELOS");
+  for (const std::string bad : {"D(1,1,1)", "P(1,1,1) D(2,2,2)", "D(1,1,1) E(2,2,2) P(3,3,3)"})
+    EXPECT_NE(quiz::ParseExerciseList(plane + bad, "l.txt").fault, "") << bad;
+}
+
+// With the figures with a plane, a planes sheet deals the plane's type and the three
+// figures in turn, each reading on paper, and a mixed one has them too.
+TEST_F(QuizTest, SheetsWithPlaneFiguresDealThemInTurn) {
+  std::vector<int> count(6, 0);
+  for (const GeneratedExercise& e : quiz::SheetExercises(12, 5, SheetKind::kPlanes, true)) {
+    ++count[static_cast<std::size_t>(e.figure)];
+    EXPECT_TRUE(quiz::ReadsOnPaper(e)) << quiz::KeyLine(1, e);
+  }
+  EXPECT_EQ(count, (std::vector<int>{0, 0, 3, 3, 3, 3}));
+  const auto mixed = quiz::SheetExercises(24, 5, SheetKind::kMixed, true);
+  EXPECT_EQ(std::count_if(mixed.begin(), mixed.end(),
+                          [](const auto& e) { return e.figure > scene::Figure::kPlane; }),
+            6);
+}
+
 TEST(SheetRequestTest, BadOptionsNameTheirFault) {
   struct Case {
     quiz::SheetOptionTexts texts;

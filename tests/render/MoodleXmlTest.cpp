@@ -3,6 +3,9 @@
 // bank's own category with the kind and seed in every name.
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
+#include "quiz/ExerciseList.h"
 #include "quiz/Results.h"
 #include "render/MoodleXml.h"
 
@@ -41,6 +44,22 @@ TEST(MoodleXmlTest, ChoicesAsTheyAreQuadrantsInEverySpellingAndTheBanksCategory)
     EXPECT_TRUE(has("<text>" + answer + "</text>")) << answer.toStdString();
   // One format shown for every quadrants question, whatever the line.
   EXPECT_EQ(bank.count("«3º, 4º, 1º»"), 3);
+}
+
+// A figure with a plane asks its kind's question: one choice for a point or a line
+// with a plane, a drop-down for each list of two secant planes; its picture too.
+TEST(MoodleXmlTest, FiguresWithAPlaneAskTheirKindsQuestion) {
+  const std::string abc = "A(0,10,30) B(20,30,30) C(5,-7,30) ";
+  const auto list = quiz::ParseExerciseList(
+      abc + "P(1,1,40)\n" + abc + "D(0,10,0) E(20,30,0) F(5,-7,40)", "l.txt");
+  const QString bank = QString::fromUtf8(
+      render::MoodleXml(list.exercises, QStringLiteral("l.txt"), render::PrintSheetPalette()));
+  EXPECT_TRUE(bank.contains(QRegularExpression(
+      "multichoice.*P=\\(1, 1, 40\\).*¿Pertenece P al plano\\?.*<file.*fraction=\"0\"[^/]*SÍ.*"
+      "fraction=\"100\"[^/]*NO<.*<question type=\"cloze\">.*<file",
+      QRegularExpression::DotMatchesEverythingOption)));
+  EXPECT_TRUE(bank.contains("¿Cómo son los planos? {1:MULTICHOICE:%100%SECANTES~"));
+  EXPECT_TRUE(bank.contains("¿De qué tipo es su intersección? {1:MULTICHOICE:"));
 }
 
 }  // namespace
