@@ -133,6 +133,11 @@ const std::vector<OptionRow>& Options() {
        "lines, planes, quadrants, mixed; sin ella, mixtos, que reparte por igual puntos, "
        "rectas y planos)",
        false},
+      {{"plane-figures"},
+       "",
+       "con --kind planos o mixtos, pone también ejercicios de punto y plano, recta y plano y "
+       "dos planos, como «Ejercicios de planos» en la ventana",
+       false},
       {{"worksheet-file"},
        "LISTA.txt",
        "escribe la hoja con los ejercicios de LISTA.txt, uno por línea: A(10,20,30) un "
@@ -194,7 +199,7 @@ const std::vector<Mode>& Modes() {
        RunExport,
        {}},
       {"worksheet",
-       {"seed", "kind", "palette", "output", "key", "moodle", "perspective"},
+       {"seed", "kind", "plane-figures", "palette", "output", "key", "moodle", "perspective"},
        RunWorksheet,
        {}},
       {"worksheet-file",
@@ -337,6 +342,7 @@ quiz::SheetOptionTexts SheetTexts(const QCommandLineParser& parser) {
   texts.key = text("key");
   texts.moodle = text("moodle");
   texts.perspective = parser.isSet("perspective");
+  texts.planeFigures = parser.isSet("plane-figures");
   texts.list = text("worksheet-file");
   return texts;
 }

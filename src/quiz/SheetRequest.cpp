@@ -126,6 +126,7 @@ std::string CheckSheetOptions(const SheetOptionTexts& texts, SheetRequest& reque
   if (texts.moodle && !EndsIn(*texts.moodle, ".xml"))
     return "--moodle: " + Quoted(*texts.moodle) + " no termina en .xml";
   request.perspective = texts.perspective;
+  request.planeFigures = texts.planeFigures;
   return std::string();
 }
 

@@ -24,6 +24,7 @@ struct SheetOptionTexts {
   bool perspective = false;  // --perspective: the space view beside the flat one
   std::optional<std::string> list =
       std::nullopt;  // --worksheet-file: the teacher's list instead of count
+  bool planeFigures = false;  // --plane-figures: a point, a line or a plane with a plane too
 };
 
 struct SheetRequest {
