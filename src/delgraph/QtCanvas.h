@@ -247,7 +247,8 @@ class QtCanvas : public Canvas {
     std::size_t nextText = 0;  // the entry to replace once they are many
   };
   FontMeasures& Measures(QPainter& p);
-  static TextMeasure& Measure(FontMeasures& measures, const QString& text);
+  // With use false, only measured: a use is counted when it is drawn.
+  static TextMeasure& Measure(FontMeasures& measures, const QString& text, bool use = true);
   // Draws the glyphs as drawText does, into the text's sprite; false when they
   // cannot be put down that way (pixels neither opaque nor clear).
   bool MakeSprite(const FontMeasures& measures, TextMeasure& text);
