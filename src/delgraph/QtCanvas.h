@@ -201,6 +201,10 @@ class QtCanvas : public Canvas {
   ColorValue fontColor_ = 0;
   QFont font_;
   QPen pen_;
+  // The style, width and colour pen_ was made of; style -1: not made yet.
+  int penMadeStyle_ = -1;
+  int penMadeWidth_ = 0;
+  ColorValue penMadeColor_ = 0;
   QBrush brush_;
   bool penDirty_ = true;
   bool brushDirty_ = true;
@@ -213,6 +217,7 @@ class QtCanvas : public Canvas {
   // tiles; everything while allChanged_. Only for the own image.
   static constexpr int kTile = 16;
   void MarkDevice(const QRectF& box);
+  void MarkBox(double left, double top, double right, double bottom);
   // A rectangle in surface pixels grown by `pad` surface pixels, or the pixels a
   // line of the current pen covers.
   void MarkSurface(const QRectF& box, double pad);

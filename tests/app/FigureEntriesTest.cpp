@@ -44,6 +44,11 @@ class FigureEntriesTest : public WindowTest {
     }
     return captions;
   }
+  // P's relation to ABC, as the panel names it.
+  std::int32_t PRelation() const {
+    const scene::Scene& s = Scene();
+    return classify::PointPlaneRelation(s.PointA, s.PointB, s.PointC, s.PointD).code;
+  }
   std::vector<QAction*> entries;
 };
 
@@ -53,10 +58,7 @@ TEST_F(FigureEntriesTest, EntriesCyclesEditsDialogAndLeaving) {
   QTest::keyClick(window.get(), Qt::Key_1, Qt::ControlModifier);
   ASSERT_EQ(Scene().figure, scene::Figure::kPointPlane);
   EXPECT_EQ(Checked(), "PuntoYPlano");
-  EXPECT_EQ(
-      classify::PointPlaneRelation(Scene().PointA, Scene().PointB, Scene().PointC, Scene().PointD)
-          .code,
-      classify::kBelongsCode);
+  EXPECT_EQ(PRelation(), classify::kBelongsCode);
   EXPECT_EQ(Cycle(4), "BCPA");
   EXPECT_EQ(Cycle(3), "BCP");
   window->abscissaBar->setValue(12);  // P is kept where D is
@@ -71,10 +73,7 @@ TEST_F(FigureEntriesTest, EntriesCyclesEditsDialogAndLeaving) {
   };
   window->CoordinatesClick();
   EXPECT_EQ(Scene().PointD, (DihedralPoint{5, 6, 7}));
-  EXPECT_EQ(
-      classify::PointPlaneRelation(Scene().PointA, Scene().PointB, Scene().PointC, Scene().PointD)
-          .code,
-      classify::kOutsideCode);
+  EXPECT_EQ(PRelation(), classify::kOutsideCode);
 
   // From A of the plane, the line DE starts across it.
   window->PAClick();
@@ -115,6 +114,14 @@ TEST_F(FigureEntriesTest, EntriesCyclesEditsDialogAndLeaving) {
   EXPECT_EQ(Caption(), "A");
   EXPECT_EQ(Scene().EditPoint, Scene().PointA);
   EXPECT_TRUE(errors.isEmpty());
+}
+
+// On the splash A is shown but not stored yet: P is placed from the A shown.
+TEST_F(FigureEntriesTest, OnTheSplashPStartsInThePlaneShown) {
+  QTest::keyClick(window.get(), Qt::Key_1, Qt::ControlModifier);
+  ASSERT_EQ(Scene().figure, scene::Figure::kPointPlane);
+  EXPECT_NE(Scene().PointD, Scene().PointB);  // near the centre, not on B at the origin
+  EXPECT_EQ(PRelation(), classify::kBelongsCode);
 }
 
 TEST_F(FigureEntriesTest, ConstructionDrawsOnlyWithAPlaneAndHelpListsTheKeys) {
