@@ -469,6 +469,7 @@ void QtCanvas::ApplyFontSize() {
 
 void QtCanvas::SetFontName(const std::string& name) {
   if (name.empty()) return;  // keeps the current face
+  const QFont was = font_;
   if (name == "Default") {
     font_ = QGuiApplication::font();
   } else {
@@ -477,6 +478,12 @@ void QtCanvas::SetFontName(const std::string& name) {
   ApplyFontSize();
   // Text in the exact font colour, like every other pixel the layer draws.
   font_.setStyleStrategy(QFont::NoAntialias);
+  FontChangedFrom(was);
+}
+
+void QtCanvas::FontChangedFrom(const QFont& was) {
+  // Each text sets its style again: the same font keeps its measures and the painter's.
+  if (font_ == was) return;
   current_ = nullptr;
   fontSelected_ = false;
 }
@@ -484,10 +491,10 @@ void QtCanvas::SetFontName(const std::string& name) {
 void QtCanvas::SetFontSize(int points) {
   // The projection labels ask for 1 point; they get a size that reads on a
   // projected screen. Every other size stays as asked.
+  const QFont was = font_;
   fontPoints_ = points < kSmallestFontPoints ? kLabelPoints : points;
   ApplyFontSize();
-  current_ = nullptr;
-  fontSelected_ = false;
+  FontChangedFrom(was);
 }
 
 int QtCanvas::PenModeIndex() const {
