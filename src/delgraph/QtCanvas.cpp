@@ -469,7 +469,6 @@ void QtCanvas::ApplyFontSize() {
 
 void QtCanvas::SetFontName(const std::string& name) {
   if (name.empty()) return;  // keeps the current face
-  const QFont was = font_;
   if (name == "Default") {
     font_ = QGuiApplication::font();
   } else {
@@ -478,12 +477,6 @@ void QtCanvas::SetFontName(const std::string& name) {
   ApplyFontSize();
   // Text in the exact font colour, like every other pixel the layer draws.
   font_.setStyleStrategy(QFont::NoAntialias);
-  FontChangedFrom(was);
-}
-
-void QtCanvas::FontChangedFrom(const QFont& was) {
-  // Each text sets its style again: the same font keeps its measures and the painter's.
-  if (font_ == was) return;
   current_ = nullptr;
   fontSelected_ = false;
 }
@@ -491,10 +484,10 @@ void QtCanvas::FontChangedFrom(const QFont& was) {
 void QtCanvas::SetFontSize(int points) {
   // The projection labels ask for 1 point; they get a size that reads on a
   // projected screen. Every other size stays as asked.
-  const QFont was = font_;
   fontPoints_ = points < kSmallestFontPoints ? kLabelPoints : points;
   ApplyFontSize();
-  FontChangedFrom(was);
+  current_ = nullptr;
+  fontSelected_ = false;
 }
 
 int QtCanvas::PenModeIndex() const {

@@ -252,7 +252,6 @@ class QtCanvas : public Canvas {
     std::size_t nextText = 0;  // the entry to replace once they are many
   };
   FontMeasures& Measures(QPainter& p);
-  void FontChangedFrom(const QFont& was);
   // With use false, only measured: a use is counted when it is drawn.
   static TextMeasure& Measure(FontMeasures& measures, const QString& text, bool use = true);
   // Draws the glyphs as drawText does, into the text's sprite; false when they
