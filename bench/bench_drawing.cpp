@@ -16,6 +16,7 @@
 #include "drawing/Painter.h"
 #include "drawing/Projections.h"
 #include "figures/Kind.h"
+#include "quiz/TwoPlanesExercise.h"
 #include "scene/Scene.h"
 
 namespace {
@@ -149,6 +150,52 @@ void BM_WindowEdit_PlaneNewTexts(benchmark::State& state) {
   WindowEdit(state, false, true, 60);
 }
 
+// An edit of D of a figure with a plane, with the construction and the seen and hidden
+// parts on, the most such a figure draws. The line DE crosses the triangle ABC; the
+// triangle DEF crosses it as the window's start puts it.
+void WindowEditOfD(benchmark::State& state, scene::Figure figure) {
+  const double scale = state.range(0) / 1000.0;
+  TSurfaceCanvas surface;
+  surface.Redraw(scale);
+  scene::Scene scene;
+  drawing::Painter painter = Activate(surface, scene);
+  scene.figure = figure;
+  scene.ConstructionOn = true;
+  scene.VisibilityOn = true;
+  scene.PointA = {40, 10, 10};
+  scene.PointB = {-30, 30, 70};
+  scene.PointC = {-50, 60, 10};
+  scene.PointD = {-60, 20, 60};
+  scene.PointE = {40, 50, 5};
+  if (figure == scene::Figure::kTwoPlanes) {
+    const auto def = quiz::CrossingTriangle(scene.PointA, scene.PointB, scene.PointC);
+    scene.PointD = def[0];
+    scene.PointE = def[1];
+    scene.PointF = def[2];
+  }
+  scene.Selected = 3;
+  scene.SelectedA = false;
+  const DihedralPoint D = scene.PointD;
+  std::int32_t step = 0;
+  for (auto _ : state) {
+    painter.Select320x200();
+    drawing::RedrawFrame(painter, scene.ProfileOn);
+    scene.EditPoint = {D.abscissa, D.alejamiento + (step++ % 8), D.cota};
+    figures::InfoUpdate(painter, scene);
+    benchmark::DoNotOptimize(surface.Generation());
+  }
+  benchmark::DoNotOptimize(surface.Image().constBits());
+  state.counters["frame_calls_kept"] = static_cast<double>(surface.CachedCalls());
+}
+
+// Goal for both: at most 6 bare clears at scale 1, as a plane's edit.
+void BM_WindowEdit_LinePlane(benchmark::State& state) {
+  WindowEditOfD(state, scene::Figure::kLinePlane);
+}
+void BM_WindowEdit_TwoPlanes(benchmark::State& state) {
+  WindowEditOfD(state, scene::Figure::kTwoPlanes);
+}
+
 // The floor at a scale: a bare clear of a plain canvas of the same size.
 void BM_ClearSurfaceAtScale(benchmark::State& state) {
   delgraph::QtCanvas surface(1025, 481, state.range(0) / 1000.0);
@@ -183,6 +230,8 @@ BENCHMARK(BM_WindowEdit_Line)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WindowEdit_Plane)->Arg(kScale1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WindowEdit_PlaneNewTexts)->Arg(kScale1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WindowEdit_LinePlane)->Arg(kScale1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WindowEdit_TwoPlanes)->Arg(kScale1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EditEvent_Point)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EditEvent_PointProfile)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EditEvent_Line)->Unit(benchmark::kMicrosecond);

@@ -179,6 +179,9 @@ void PlaneCommands::Toggled(Entry& entry, bool on) {
   scene.figure = on ? entry.figure : scene::Figure::kLine;
   FollowScene();
   if (on && entry.figure != scene::Figure::kPlane && !entry.placed) {
+    // A, B or C being edited is where the controls show it, which on the splash is
+    // not stored yet; the new points are placed from there.
+    if (was <= 2) scene.Point(was) = edit;
     PlaceStartPoints(entry.figure);
     entry.placed = true;
   }

@@ -201,6 +201,10 @@ class QtCanvas : public Canvas {
   ColorValue fontColor_ = 0;
   QFont font_;
   QPen pen_;
+  // The style, width and colour pen_ was made of; style -1: not made yet.
+  int penMadeStyle_ = -1;
+  int penMadeWidth_ = 0;
+  ColorValue penMadeColor_ = 0;
   QBrush brush_;
   bool penDirty_ = true;
   bool brushDirty_ = true;
@@ -213,6 +217,7 @@ class QtCanvas : public Canvas {
   // tiles; everything while allChanged_. Only for the own image.
   static constexpr int kTile = 16;
   void MarkDevice(const QRectF& box);
+  void MarkBox(double left, double top, double right, double bottom);
   // A rectangle in surface pixels grown by `pad` surface pixels, or the pixels a
   // line of the current pen covers.
   void MarkSurface(const QRectF& box, double pad);
@@ -247,7 +252,8 @@ class QtCanvas : public Canvas {
     std::size_t nextText = 0;  // the entry to replace once they are many
   };
   FontMeasures& Measures(QPainter& p);
-  static TextMeasure& Measure(FontMeasures& measures, const QString& text);
+  // With use false, only measured: a use is counted when it is drawn.
+  static TextMeasure& Measure(FontMeasures& measures, const QString& text, bool use = true);
   // Draws the glyphs as drawText does, into the text's sprite; false when they
   // cannot be put down that way (pixels neither opaque nor clear).
   bool MakeSprite(const FontMeasures& measures, TextMeasure& text);

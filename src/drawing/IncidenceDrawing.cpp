@@ -469,12 +469,13 @@ std::string DrawLineAndPlane(Painter& painter, const DihedralPoint& A, const Dih
   const auto pieces = [&](Projection p) {
     return r.Pieces(lo, hi, plate ? p : Projection::kSpace, visibility);
   };
-  DrawPieces(painter, r, pieces(Projection::kSpace), {&EndPointPositions::S}, kLineColour);
+  const std::vector<Piece> space = pieces(Projection::kSpace);
+  DrawPieces(painter, r, space, {&EndPointPositions::S}, kLineColour);
   DrawPieces(painter, r, pieces(Projection::kHorizontal), {&EndPointPositions::h}, kLineColour);
   DrawPieces(painter, r, pieces(Projection::kVertical), {&EndPointPositions::v}, kLineColour);
   if (!painter.Profile)
-    DrawPieces(painter, r, pieces(Projection::kSpace),
-               {&EndPointPositions::Hp, &EndPointPositions::Vp}, kReferenceColour);
+    DrawPieces(painter, r, space, {&EndPointPositions::Hp, &EndPointPositions::Vp},
+               kReferenceColour);
   painter.SetLineStyle(delgraph::psSolid, 0, 1);
 
   // r and r' beside the projections' end towards E.
