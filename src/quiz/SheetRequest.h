@@ -23,7 +23,7 @@ struct SheetOptionTexts {
   std::optional<std::string> moodle = std::nullopt;  // --moodle: the exercises as a question bank
   bool perspective = false;  // --perspective: the space view beside the flat one
   std::optional<std::string> list =
-      std::nullopt;  // --worksheet-file: the teacher's list instead of count
+      std::nullopt;           // --worksheet-file: the teacher's list instead of count
   bool planeFigures = false;  // --plane-figures: a point, a line or a plane with a plane too
 };
 

@@ -161,3 +161,21 @@ TEST_F(PlaneScene, TheProgramDescribesWithoutAPlatform) {
 }
 
 }  // namespace
+
+// Off, a sheet of planes asks only their types; --plane-figures deals the figures with
+// a plane in too, into the Moodle bank as into the sheet.
+TEST_F(PlaneScene, PlaneFiguresComeOnlyWhenAsked) {
+  for (const bool figures : {false, true}) {
+    const QString bank = figures ? "b1.xml" : "b0.xml";
+    QStringList args{"--worksheet", "8", "--kind", "planos",
+                     "--seed",      "7", "-o",     figures ? "h1.pdf" : "h0.pdf",
+                     "--moodle",    bank};
+    if (figures) args << "--plane-figures";
+    ASSERT_EQ(Status(args), 0);
+    QFile file(bank);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString xml = QString::fromUtf8(file.readAll());
+    EXPECT_EQ(xml.contains(QStringLiteral("¿Pertenece P al plano?")), figures);
+    EXPECT_EQ(xml.contains(QStringLiteral("¿Cómo son los planos?")), figures);
+  }
+}
