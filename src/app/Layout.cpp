@@ -481,17 +481,17 @@ QString TQuorvel::ListStartText(AnswerList list) {
   return QStringLiteral("Tipo de plano");
 }
 
+void TQuorvel::AdoptAnswerList(const AnswerListRow& row, QComboBox* list) {
+  list->setToolTip(QString::fromUtf8(row.hint));
+  list->setObjectName(QLatin1String(row.name));
+  row.member.Adopt(list);
+  AdoptLazyControl(list);
+}
+
 QComboBox* TQuorvel::MakeAnswerLists(AnswerList wanted) {
   if (Existing<QComboBox>("SelPunto") != nullptr) return List(wanted);
   // All together, so their order under one another and in tab order holds.
-  const struct {
-    app::LazyControl<QComboBox>& member;
-    AnswerList list;
-    const char* name;
-    QStringList items;
-    int x;
-    const char* hint;
-  } lists[] = {
+  const AnswerListRow lists[] = {
       {pointAnswers, AnswerList::SelPunto, "SelPunto", ListItems(classify::kLocations), 296,
        "Elige dónde está el punto"},
       {lineTypeAnswers, AnswerList::SelREcta, "SelREcta", ListItems(classify::kLineTypes), 296,
@@ -501,8 +501,7 @@ QComboBox* TQuorvel::MakeAnswerLists(AnswerList wanted) {
       // A plane exercise's list, in the place of SelREcta.
       {planeAnswers, AnswerList::SelPlano, "SelPlano", ListItems(classify::kPlaneTypes), 296,
        "Elige el tipo de plano"}};
-  for (const auto& l : lists) {
-    const QString name = QLatin1String(l.name);
+  for (const AnswerListRow& l : lists) {
     QComboBox* list = MakeAnswerList(this, ListStartText(l.list), l.items, l.x, 488);
     if (l.list == AnswerList::SelPlano) {
       // Closed, it shows its longest item whole: it reaches over DefREcta's place,
@@ -512,24 +511,14 @@ QComboBox* TQuorvel::MakeAnswerLists(AnswerList wanted) {
       list->resize(std::clamp(list->sizeHint().width(), list->width(), right - l.x),
                    list->height());
     }
-    list->setToolTip(QString::fromUtf8(l.hint));
-    list->setObjectName(name);
-    l.member.Adopt(list);
-    AdoptLazyControl(list);
+    AdoptAnswerList(l, list);
   }
   return List(wanted);
 }
 
 QComboBox* TQuorvel::MakeFigureAnswerLists(AnswerList wanted) {
   if (Existing<QComboBox>("SelPertenece") != nullptr) return List(wanted);
-  const struct {
-    app::LazyControl<QComboBox>& member;
-    AnswerList list;
-    const char* name;
-    QStringList items;
-    int x;
-    const char* hint;
-  } lists[] = {
+  const AnswerListRow lists[] = {
       {belongingAnswers, AnswerList::SelPertenece, "SelPertenece",
        ListItems(classify::kBelongingAnswers), 296, "Elige si P pertenece al plano"},
       {linePlaneAnswers, AnswerList::SelRectaPlano, "SelRectaPlano",
@@ -540,13 +529,8 @@ QComboBox* TQuorvel::MakeFigureAnswerLists(AnswerList wanted) {
       {intersectionAnswers, AnswerList::SelInterseccion, "SelInterseccion",
        ListItems(classify::kLineTypes), 448,
        "Si son secantes, elige el tipo de su intersección i"}};
-  for (const auto& l : lists) {
-    QComboBox* list = MakeAnswerList(this, ListStartText(l.list), l.items, l.x, 488);
-    list->setToolTip(QString::fromUtf8(l.hint));
-    list->setObjectName(QLatin1String(l.name));
-    l.member.Adopt(list);
-    AdoptLazyControl(list);
-  }
+  for (const AnswerListRow& l : lists)
+    AdoptAnswerList(l, MakeAnswerList(this, ListStartText(l.list), l.items, l.x, 488));
   return List(wanted);
 }
 

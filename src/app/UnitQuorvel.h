@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QRect>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -220,6 +221,16 @@ class TQuorvel : public QWidget {
   QCheckBox* MakeCperfil();
   QPlainTextEdit* MakeMemo1();
   TSpinEdit* MakeHiddenSpin(int n);
+  // One answer list of the layout: where it goes, what it offers, whose member it is.
+  struct AnswerListRow {
+    app::LazyControl<QComboBox>& member;
+    AnswerList list;
+    const char* name;
+    QStringList items;
+    int x;
+    const char* hint;
+  };
+  void AdoptAnswerList(const AnswerListRow& row, QComboBox* list);
   QComboBox* MakeAnswerLists(AnswerList wanted);
   QComboBox* MakeFigureAnswerLists(AnswerList wanted);
   // What an answer list shows before a choice.

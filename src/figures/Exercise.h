@@ -56,6 +56,9 @@ struct Exercise {
   FigurePoints Points() const { return {A, B, C, more[0], more[1], more[2]}; }
 };
 
+// An exercise of this figure set with these points (all six kept), nothing classified.
+Exercise SetWith(scene::Figure figure, const FigurePoints& points);
+
 // An answer as read from the lists: the chosen location or type code (0 when
 // nothing is chosen) and, for a line, the chosen relation code (0 when nothing is
 // chosen, -1 when the type is "ES UN PUNTO", whose relation is not read).

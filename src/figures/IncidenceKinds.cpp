@@ -106,13 +106,7 @@ class IncidenceKind : public Kind {
   }
 
   Exercise Set(const FigurePoints& points, std::int32_t code) const {
-    Exercise e;
-    e.set = true;
-    e.figure = Figure();
-    e.A = points[0];
-    e.B = points[1];
-    e.C = points[2];
-    e.more = {points[3], points[4], points[5]};
+    Exercise e = SetWith(Figure(), points);
     e.classCode = code;
     e.trueTypes = {code};
     return e;

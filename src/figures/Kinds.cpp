@@ -49,6 +49,17 @@ const Kind* KindWithShape(const CliShape& shape) {
   return nullptr;
 }
 
+Exercise SetWith(scene::Figure figure, const FigurePoints& points) {
+  Exercise e;
+  e.set = true;
+  e.figure = figure;
+  e.A = points[0];
+  e.B = points[1];
+  e.C = points[2];
+  e.more = {points[3], points[4], points[5]};
+  return e;
+}
+
 std::int32_t ChosenCode(const ListChoices& choices, AnswerList list) {
   const int index = choices[static_cast<std::size_t>(list)];
   return index < 0 ? 0 : index + 1;

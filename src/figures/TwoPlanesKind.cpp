@@ -92,13 +92,7 @@ class TwoPlanesKind final : public Kind {
   }
 
   Exercise ExerciseOf(const FigurePoints& points) const override {
-    Exercise e;
-    e.set = true;
-    e.figure = Figure();
-    e.A = points[0];
-    e.B = points[1];
-    e.C = points[2];
-    e.more = {points[3], points[4], points[5]};
+    Exercise e = SetWith(Figure(), points);
     const scene::PlanesMeeting meeting = classify::MeetingOf(points);
     e.classCode = classify::TwoPlanesRelation(points).code;
     e.trueTypes = {e.classCode};
