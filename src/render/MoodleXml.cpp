@@ -114,6 +114,39 @@ QString ClozeDropDown(const figures::NameList& list) {
   return text + QLatin1Char('}');
 }
 
+// What every student reads once the question is closed: the facts the kind's
+// explanations give for each wrong choice of each list (the first list's right
+// choice held while the second is asked), each premise once, in the lists' order. Together
+// they say why the right names are right.
+QString NamingFeedback(const quiz::GeneratedExercise& e, const figures::BankQuestion& question) {
+  const figures::Kind& kind = figures::KindOf(e.figure);
+  const figures::Exercise exercise = kind.ExerciseOf(e.Points());
+  QStringList facts, premises;
+  for (std::size_t list = 0; list < question.lists.size() && list < 2; ++list) {
+    const figures::NameList& names = question.lists[list];
+    for (std::size_t k = 0; k < names.names.size(); ++k) {
+      const std::int32_t code = static_cast<std::int32_t>(k) + 1;
+      if (figures::Contains(names.right, code)) continue;
+      figures::Answer wrong{code, 0};
+      if (list == 1) {
+        const std::vector<std::int32_t>& first = question.lists.front().right;
+        wrong = {first.empty() ? 0 : first.front(), code};
+      }
+      const QString fact = Q(kind.Explanation(exercise, wrong));
+      // "Falta..." speaks of an answer left out, not of the figure; a fact already
+      // given ("A y B difieren en cota (64 y 0)") is not given again for another name.
+      const QString premise = fact.left(fact.indexOf(QStringLiteral(": ")));
+      if (fact.isEmpty() || fact.startsWith(QStringLiteral("Falta")) || premises.contains(premise))
+        continue;
+      premises << premise;
+      facts << fact;
+    }
+  }
+  return facts.isEmpty()
+             ? QString()
+             : QStringLiteral("<p>") + facts.join(QLatin1Char(' ')) + QStringLiteral("</p>");
+}
+
 void TextElement(QXmlStreamWriter& xml, const QString& name, const QString& text) {
   xml.writeStartElement(name);
   xml.writeTextElement(QStringLiteral("text"), text);
@@ -167,7 +200,11 @@ void WriteQuestion(QXmlStreamWriter& xml, int number, const quiz::GeneratedExerc
   xml.writeCharacters(QString::fromLatin1(png.toBase64()));
   xml.writeEndElement();  // file
   xml.writeEndElement();  // questiontext
-  TextElement(xml, QStringLiteral("generalfeedback"), QString());
+  xml.writeStartElement(QStringLiteral("generalfeedback"));
+  xml.writeAttribute(QStringLiteral("format"), QStringLiteral("html"));
+  xml.writeTextElement(QStringLiteral("text"),
+                       e.quadrants ? QString() : NamingFeedback(e, question));
+  xml.writeEndElement();
   xml.writeTextElement(QStringLiteral("defaultgrade"), QStringLiteral("1"));
   xml.writeTextElement(QStringLiteral("penalty"), QStringLiteral("0.3333333"));
   xml.writeTextElement(QStringLiteral("hidden"), QStringLiteral("0"));

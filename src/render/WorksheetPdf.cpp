@@ -390,10 +390,16 @@ SheetResult WriteWorksheet(const quiz::SheetRequest& request,
     result.fault = SheetFault::kSameFile;
     return result;
   }
-  SheetPalette palette = PrintSheetPalette();
-  if (request.palette && !ReadPalette(*request.palette, palette, result.message)) {
-    result.fault = SheetFault::kPalette;
-    return result;
+  // Paper in greys; the question bank, read on a screen, in the print palette's
+  // colours. A palette the user names is used for both.
+  SheetPalette palette = InkSheetPalette();
+  SheetPalette bankPalette = PrintSheetPalette();
+  if (request.palette) {
+    if (!ReadPalette(*request.palette, palette, result.message)) {
+      result.fault = SheetFault::kPalette;
+      return result;
+    }
+    bankPalette = palette;
   }
   // Where the exercises come from, in every footer: the seed makes them again.
   const QString list = request.list ? FileNameOf(*request.list) : QString();
@@ -413,7 +419,7 @@ SheetResult WriteWorksheet(const quiz::SheetRequest& request,
   }
   QByteArray bank;
   if (request.moodle)
-    bank = MoodleXml(exercises, request.list ? origin : BankOrigin(request), palette);
+    bank = MoodleXml(exercises, request.list ? origin : BankOrigin(request), bankPalette);
 
   std::vector<FileToSave> files{{sheet, FileNameOf(request.output)}};
   if (request.key) files.push_back({key, FileNameOf(*request.key)});
