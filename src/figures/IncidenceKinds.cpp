@@ -116,6 +116,9 @@ class IncidenceKind : public Kind {
 class PointPlaneKind final : public IncidenceKind {
  public:
   scene::Figure Figure() const override { return scene::Figure::kPointPlane; }
+  std::optional<classify::ConstructionKind> Construction() const override {
+    return classify::ConstructionKind::kMissingProjection;
+  }
   const char* Word() const override { return "Punto y plano"; }
   std::size_t PointCount() const override { return 4; }
   const char* PointNames() const override { return "ABCP"; }
@@ -166,6 +169,9 @@ class PointPlaneKind final : public IncidenceKind {
 class LinePlaneKind final : public IncidenceKind {
  public:
   scene::Figure Figure() const override { return scene::Figure::kLinePlane; }
+  std::optional<classify::ConstructionKind> Construction() const override {
+    return classify::ConstructionKind::kLinePlane;
+  }
   const char* Word() const override { return "Recta y plano"; }
   std::size_t PointCount() const override { return 5; }
   const char* PointNames() const override { return "ABCDE"; }

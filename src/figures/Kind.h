@@ -10,6 +10,9 @@
 #include <utility>
 #include <vector>
 
+#include <optional>
+
+#include "classify/Construction.h"
 #include "drawing/Painter.h"
 #include "figures/Exercise.h"
 #include "scene/Scene.h"
@@ -117,10 +120,17 @@ class Kind {
   virtual BankQuestion QuestionOf(const FigurePoints& points) const = 0;
   // The figure with these points described (DescriptionJson writes it).
   virtual Description Describe(const FigurePoints& points) const = 0;
+  // The construction that solves the figure step by step, with the points in the
+  // kind's order; none for a figure with nothing to construct (a point, a plane).
+  virtual std::optional<classify::ConstructionKind> Construction() const { return std::nullopt; }
 };
 
 // The kind of a figure; every value of scene::Figure has one.
 const Kind& KindOf(scene::Figure figure);
+// The construction of the scene's figure, cut at the box given; none when its kind has
+// nothing to construct.
+std::optional<classify::Construction> ConstructionOf(const scene::Scene& scene,
+                                                     const classify::FlatBox& box);
 // The edit of the scene's figure drawn, by its kind.
 void InfoUpdate(drawing::Painter& painter, scene::Scene& scene);
 // The kind whose figure has this many points, or null.

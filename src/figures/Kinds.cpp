@@ -18,6 +18,15 @@ const Kind& KindOf(scene::Figure figure) {
   return *Kinds().front();
 }
 
+std::optional<classify::Construction> ConstructionOf(const scene::Scene& scene,
+                                                     const classify::FlatBox& box) {
+  const auto kind = KindOf(scene.figure).Construction();
+  if (!kind) return std::nullopt;
+  classify::ConstructionPoints points{};
+  for (int i = 0; i < 6; ++i) points[static_cast<std::size_t>(i)] = scene.Point(i);
+  return classify::BuildConstruction(*kind, points, box);
+}
+
 void InfoUpdate(drawing::Painter& painter, scene::Scene& scene) {
   KindOf(scene.figure).Update(painter, scene);
 }

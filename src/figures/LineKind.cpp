@@ -15,6 +15,9 @@ namespace {
 class LineKind final : public Kind {
  public:
   scene::Figure Figure() const override { return scene::Figure::kLine; }
+  std::optional<classify::ConstructionKind> Construction() const override {
+    return classify::ConstructionKind::kLineTraces;
+  }
   const char* Word() const override { return "Recta"; }
   std::size_t PointCount() const override { return 2; }
   CliShape CommandLineShape() const override { return {0, 1, 0}; }

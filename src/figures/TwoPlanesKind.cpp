@@ -26,6 +26,9 @@ classify::SixPoints SixOf(const Exercise& e) {
 class TwoPlanesKind final : public Kind {
  public:
   scene::Figure Figure() const override { return scene::Figure::kTwoPlanes; }
+  std::optional<classify::ConstructionKind> Construction() const override {
+    return classify::ConstructionKind::kTwoPlanes;
+  }
   const char* Word() const override { return "Dos planos"; }
   std::size_t PointCount() const override { return 6; }
   const char* PointNames() const override { return "ABCDEF"; }
