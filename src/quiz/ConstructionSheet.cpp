@@ -40,7 +40,8 @@ std::vector<ConstructionExercise> SheetConstructions(int count, std::uint32_t se
     const std::size_t turn = exercises.size() % round.size();
     if (turn == 0) {
       for (std::size_t k = round.size(); k > 1; --k)
-        std::swap(round[k - 1], round[static_cast<std::size_t>(random(static_cast<std::int32_t>(k)))]);
+        std::swap(round[k - 1],
+                  round[static_cast<std::size_t>(random(static_cast<std::int32_t>(k)))]);
     }
     ConstructionExercise e;
     for (int tries = 0; tries < kTries; ++tries) {

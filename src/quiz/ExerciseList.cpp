@@ -332,8 +332,8 @@ ExerciseListResult ParseExerciseList(const std::string& text, const std::string&
     if (r.AtEnd()) continue;
     const bool construction = r.TakeWord("construir");
     const auto refuse = [&](const std::string& fault) {
-      result.fault =
-          shownName + ", línea " + std::to_string(number) + ": «" + VisibleText(line) + "»: " + fault;
+      result.fault = shownName + ", línea " + std::to_string(number) + ": «" + VisibleText(line) +
+                     "»: " + fault;
       result.exercises.clear();
       result.constructions.clear();
       return result;

@@ -143,8 +143,7 @@ const std::vector<SheetKindRow>& SheetKinds() {
       {SheetKind::kLines, "rectas", "lines", "Rectas"},
       {SheetKind::kPlanes, "planos", "planes", "Planos"},
       {SheetKind::kQuadrants, "cuadrantes", "quadrants", "Cuadrantes que atraviesa una recta"},
-      {SheetKind::kConstructions, "construcciones", "constructions",
-       "Construcciones a escala 1:1"},
+      {SheetKind::kConstructions, "construcciones", "constructions", "Construcciones a escala 1:1"},
   };
   return rows;
 }

@@ -23,8 +23,8 @@ struct SheetOptionTexts {
   std::optional<std::string> moodle = std::nullopt;  // --moodle: the exercises as a question bank
   bool perspective = false;  // --perspective: the space view beside the flat one
   std::optional<std::string> list =
-      std::nullopt;           // --worksheet-file: the teacher's list instead of count
-  bool planeFigures = false;  // --plane-figures: a point, a line or a plane with a plane too
+      std::nullopt;            // --worksheet-file: the teacher's list instead of count
+  bool planeFigures = false;   // --plane-figures: a point, a line or a plane with a plane too
   bool constructions = false;  // --constructions: a mixed sheet sets construction exercises too
 };
 
