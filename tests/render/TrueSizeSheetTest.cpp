@@ -9,11 +9,12 @@
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <cmath>
-#include <map>
 #include <vector>
 
 #include "classify/Construction.h"
@@ -116,116 +117,83 @@ TEST(TrueSizeSheetTest, PrintedSheetsAreGreyWhateverTheFigure) {
   EXPECT_GT(marks, 500);  // something was drawn
 }
 
-// One ddmarker question, as read back.
-struct MarkerQuestion {
-  int number = 0;
-  QImage background;
-  std::vector<QString> drags;
-  std::vector<QString> coords;
-};
-
+// The bank parses; each marker question's background is its data whole, and each drop
+// is a circle of the tolerance's radius round the exact answer, inside the picture.
 TEST(TrueSizeSheetTest, TheBankParsesAndEveryMarkerFallsInItsCircle) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   quiz::SheetRequest request;
   request.count = 16;
   request.seed = 42;
-  request.kind = quiz::SheetKind::kMixed;
   request.constructions = true;
   request.output = dir.filePath("m.pdf").toStdString();
   request.moodle = dir.filePath("m.xml").toStdString();
   ASSERT_EQ(render::WriteWorksheet(request).fault, render::SheetFault::kNone);
   const quiz::SheetContents contents = quiz::SheetContentsOf(request);
   ASSERT_EQ(contents.constructions.size(), 4u);
-
   QFile file(dir.filePath("m.xml"));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  QXmlStreamReader xml(&file);
-  std::vector<QString> categories;
-  std::map<QString, int> feedbacks;  // question type: those with a fact in their feedback
-  std::vector<MarkerQuestion> markers;
-  QString type;
-  int depth = 0;
+  const QByteArray bank = file.readAll();
+
+  QXmlStreamReader xml(bank);
+  QStringList categories, feedbacks;
   while (!xml.atEnd()) {
-    xml.readNext();
-    if (xml.isEndElement()) --depth;
-    if (!xml.isStartElement()) continue;
-    ++depth;
-    const QString name = xml.name().toString();
-    if (name == QLatin1String("question")) {
-      type = xml.attributes().value("type").toString();
-      if (type == QLatin1String("ddmarker")) markers.emplace_back();
-    } else if (name == QLatin1String("category")) {
-      categories.push_back(xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed());
-      --depth;
-    } else if (name == QLatin1String("generalfeedback") && type != QLatin1String("ddmarker")) {
-      feedbacks[type] +=
-          xml.readElementText(QXmlStreamReader::IncludeChildElements).contains(QLatin1String(": "));
-      --depth;
-    } else if (type == QLatin1String("ddmarker") && depth == 3) {
-      // Directly in the question: its name, background, drags and drops.
-      MarkerQuestion& q = markers.back();
-      if (name == QLatin1String("name")) {
-        const QString text =
-            xml.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
-        q.number = text.mid(text.indexOf(' ') + 1).section(' ', 0, 0).toInt();
-        --depth;
-      } else if (name == QLatin1String("file")) {
-        q.background.loadFromData(QByteArray::fromBase64(xml.readElementText().toLatin1()));
-        --depth;
-      } else if (name == QLatin1String("drag") || name == QLatin1String("drop")) {
-        const bool drag = name == QLatin1String("drag");
-        const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements)
-                                 .remove(QLatin1Char(' '))
-                                 .remove(QLatin1Char('\n'));
-        (drag ? q.drags : q.coords).push_back(text);
-        --depth;
-      }
-    }
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    if (xml.name() == QLatin1String("category"))
+      categories << xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+    else if (xml.name() == QLatin1String("generalfeedback"))
+      feedbacks << xml.readElementText(QXmlStreamReader::IncludeChildElements);
   }
   ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-  EXPECT_EQ(categories,
-            std::vector<QString>{QStringLiteral("$course$/Quorvel/mixtos, semilla 42")});
-  EXPECT_GT(feedbacks["cloze"] + feedbacks["multichoice"], 0);
+  EXPECT_EQ(categories, QStringList{"$course$/Quorvel/mixtos, semilla 42"});
+  // The naming questions' facts ("La cota de A es 30: ...") and the steps.
+  EXPECT_EQ(feedbacks.filter(QRegularExpression(": |<p>1\\. ")).size(), feedbacks.size());
 
   const int radius =
       static_cast<int>(std::lround(classify::kDefaultTolerance * render::kBankPixelsPerMm));
   ASSERT_GE(radius, 6);
-  std::size_t placeable = 0;
-  for (const quiz::ConstructionExercise& e : contents.constructions) {
-    const classify::Construction c = quiz::ConstructionOf(e);
-    bool all = true;
-    for (const classify::Marker& m : c.markers) all = all && m.exact.has_value();
-    placeable += all;
-  }
-  EXPECT_EQ(markers.size(), placeable);
-  EXPECT_GT(placeable, 0u);
-  for (const MarkerQuestion& q : markers) {
-    SCOPED_TRACE(q.number);
-    ASSERT_FALSE(q.background.isNull());
-    EXPECT_LE(q.background.width(), 600);
-    EXPECT_LE(q.background.height(), 400);
-    const int index = q.number - 1 - static_cast<int>(contents.naming.size());
-    ASSERT_TRUE(index >= 0 && index < static_cast<int>(contents.constructions.size()));
+  const QRegularExpression question(
+      "<question type=\"ddmarker\">.*?Ejercicio (\\d+) .*?</generalfeedback>.*?"
+      "<file [^>]*>([^<]*)</file>(.*?)</question>",
+      QRegularExpression::DotMatchesEverythingOption);
+  const QRegularExpression drop("<text>([^<]*)</text>|<coords>(\\d+),(\\d+);(\\d+)</coords>");
+  int questions = 0;
+  for (auto q = question.globalMatch(QString::fromUtf8(bank)); q.hasNext(); ++questions) {
+    const auto m = q.next();
+    SCOPED_TRACE(m.captured(1).toStdString());
+    const QImage background = QImage::fromData(QByteArray::fromBase64(m.captured(2).toLatin1()));
+    EXPECT_TRUE(background.width() <= 600 && background.height() <= 400 && !background.isNull());
+    const std::size_t index = m.captured(1).toUInt() - 1 - contents.naming.size();
+    ASSERT_LT(index, contents.constructions.size());
     const classify::Construction c = quiz::ConstructionOf(contents.constructions[index]);
-    ASSERT_EQ(q.coords.size(), c.markers.size());
-    ASSERT_EQ(q.drags.size(), c.markers.size());
+    QStringList drags;
+    std::vector<QPoint> centres;
+    for (auto d = drop.globalMatch(m.captured(3)); d.hasNext();) {
+      const auto part = d.next();
+      if (!part.captured(1).isEmpty()) drags << part.captured(1);
+      if (part.captured(2).isEmpty()) continue;
+      const int x = part.captured(2).toInt(), y = part.captured(3).toInt();
+      EXPECT_EQ(part.captured(4).toInt(), radius);
+      EXPECT_TRUE(x >= radius && y >= radius && x + radius < background.width() &&
+                  y + radius < background.height());
+      centres.push_back({x, y});
+    }
+    ASSERT_EQ(centres.size(), c.markers.size());
     for (std::size_t k = 0; k < c.markers.size(); ++k) {
-      // "1h1" from <no>1</no><text>h</text><noofdrags>1</noofdrags>.
-      EXPECT_TRUE(q.drags[k].contains(QString::fromStdString(c.markers[k].label)));
-      // "1circlex,y;r1": the drop's number, shape, coordinates and choice run together.
-      const QString coords = q.coords[k].section(QLatin1String("circle"), 1);
-      const int x = coords.section(',', 0, 0).toInt();
-      const int y = coords.section(',', 1).section(';', 0, 0).toInt();
-      const int r = coords.section(';', 1).chopped(QString::number(k + 1).size()).toInt();
-      EXPECT_EQ(r, radius);
-      EXPECT_TRUE(x - r >= 0 && y - r >= 0 && x + r < q.background.width() &&
-                  y + r < q.background.height());
+      EXPECT_EQ(drags.value(static_cast<int>(k)).toStdString(), c.markers[k].label);
       const classify::FlatPoint& exact = *c.markers[k].exact;
-      EXPECT_NEAR(x, (exact.x - render::kFrameLeft) * render::kBankPixelsPerMm, 1.0);
-      EXPECT_NEAR(y, (render::kFrameTop - exact.y) * render::kBankPixelsPerMm, 1.0);
+      EXPECT_NEAR(centres[k].x(), (exact.x - render::kFrameLeft) * render::kBankPixelsPerMm, 1.0);
+      EXPECT_NEAR(centres[k].y(), (render::kFrameTop - exact.y) * render::kBankPixelsPerMm, 1.0);
     }
   }
+  // Every exercise whose markers all exist; one that has "No existe" is left out.
+  int placeable = 0;
+  for (const quiz::ConstructionExercise& e : contents.constructions) {
+    const auto markers = quiz::ConstructionOf(e).markers;
+    placeable += std::all_of(markers.begin(), markers.end(), [](auto& m) { return m.exact; });
+  }
+  EXPECT_GT(placeable, 0);
+  EXPECT_EQ(questions, placeable);
 }
 
 }  // namespace
