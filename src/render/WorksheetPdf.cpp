@@ -379,7 +379,7 @@ void DrawConstructionHeading(SheetPainter& sheet, double baseline, int number,
   const QFont bold = SheetFont(11, true);
   const QString heading = ConstructionHeading(number, e);
   sheet.Text(kMarginX, baseline, heading, bold);
-  const QFont font = SheetFont(10.5);
+  const QFont font = SheetFont(9.5);
   const double left = kMarginX + sheet.Width(heading + QStringLiteral(" "), bold);
   sheet.Text(left, baseline,
              sheet.Fitted(QString::fromUtf8(classify::ConstructionQuestion(e.kind)), font,
