@@ -2,6 +2,7 @@
 // program's launch with --version; the same with its key in a file of its own and
 // its Moodle question bank (goal: under 0.5 s for the whole process). And a list of
 // 10,000 lines of every kind, with 32-bit coordinates, described (goal: under 2 s).
+// Thirty construction exercises with their key and bank (goal: under 1 s).
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
@@ -72,6 +73,29 @@ void BM_Worksheet60AgainstVersion(benchmark::State& state) {
   state.counters["pdf_kib"] = static_cast<double>(QFileInfo(pdf).size()) / 1024.0;
 }
 BENCHMARK(BM_Worksheet60AgainstVersion)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Thirty construction exercises at 1:1 with their key (a page each) and their
+// marker questions, each with two pictures (goal: under 1 s for the whole process).
+void BM_Constructions30WithKeyAndBank(benchmark::State& state) {
+  QTemporaryDir folder;
+  const QString key = QDir(folder.path()).filePath(QStringLiteral("sol.pdf"));
+  const QStringList args = {
+      QStringLiteral("--worksheet"), QStringLiteral("30"),
+      QStringLiteral("--seed"),      QStringLiteral("2024"),
+      QStringLiteral("--kind"),      QStringLiteral("construcciones"),
+      QStringLiteral("-o"),          QDir(folder.path()).filePath(QStringLiteral("hoja.pdf")),
+      QStringLiteral("--key"),       key,
+      QStringLiteral("--moodle"),    QDir(folder.path()).filePath(QStringLiteral("banco.xml"))};
+  std::vector<double> runs;
+  for (auto _ : state)
+    for (int k = 0; k < 5; ++k) runs.push_back(RunMs(args, folder.path()));
+  if (std::count(runs.begin(), runs.end(), -1.0) != 0 || !QFileInfo(key).isFile()) {
+    state.SkipWithError("a run of the program failed");
+    return;
+  }
+  state.counters["constructions_key_moodle_ms"] = Median(runs);
+}
+BENCHMARK(BM_Constructions30WithKeyAndBank)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void BM_Describe10000Lines(benchmark::State& state) {
   QTemporaryDir folder;

@@ -115,7 +115,8 @@ const std::vector<OptionRow>& Options() {
        "ARCHIVO",
        "toma los colores de ARCHIVO (16 colores de 3 bytes); sin ella, de pruebas.pal "
        "de la carpeta actual o, si no existe, los colores incluidos (una hoja de "
-       "ejercicios usa sin ella los tonos claros de impresion.pal)",
+       "ejercicios usa sin ella grises, para que una fotocopia no pierda nada, y su banco "
+       "de preguntas los tonos claros de impresion.pal)",
        false},
       {{"worksheet"},
        "N",
@@ -129,14 +130,20 @@ const std::vector<OptionRow>& Options() {
        false},
       {{"kind"},
        "TIPO",
-       "ejercicios de la hoja: puntos, rectas, planos, cuadrantes o mixtos (también points, "
-       "lines, planes, quadrants, mixed; sin ella, mixtos, que reparte por igual puntos, "
-       "rectas y planos)",
+       "ejercicios de la hoja: puntos, rectas, planos, cuadrantes, construcciones o mixtos "
+       "(también points, lines, planes, quadrants, constructions, mixed; sin ella, mixtos, "
+       "que reparte por igual puntos, rectas y planos); construcciones: dos por página a "
+       "escala 1:1 (1 unidad = 1 mm), para resolver con regla y escuadra",
        false},
       {{"plane-figures"},
        "",
        "con --kind planos o mixtos, pone también ejercicios de punto y plano, recta y plano y "
        "dos planos, como «Ejercicios de planos» en la ventana",
+       false},
+      {{"constructions"},
+       "",
+       "con --kind mixtos, uno de cada cuatro ejercicios (al menos uno) es de construcción, "
+       "a escala 1:1, después de los demás",
        false},
       {{"worksheet-file"},
        "LISTA.txt",
@@ -145,7 +152,13 @@ const std::vector<OptionRow>& Options() {
        "por ellos), A(..) B(..) C(..) un plano, A(..) B(..) C(..) P(..) un punto y un plano, "
        "A(..) B(..) C(..) D(..) E(..) una recta y un plano, A(..) B(..) C(..) D(..) E(..) "
        "F(..) dos planos; hasta 200, con abscisas de -120 a 120 y "
-       "alejamientos y cotas de -140 a 140; lo que sigue a # es un comentario",
+       "alejamientos y cotas de -140 a 140; lo que sigue a # es un comentario. Una línea "
+       "que empieza por «construir:» es un ejercicio de construcción a escala 1:1: "
+       "«construir: A(..) B(..)» las trazas de la recta, «construir: A(..) B(..) C(..) "
+       "P(..)» la proyección p' que falta (no se lee la cota de P), «construir: A B C D E» "
+       "dónde corta la recta al plano, «construir: A B C D E F» la intersección de dos "
+       "planos; se rechaza, con su número de línea, la que no cabe con su construcción en "
+       "170 × 116 mm",
        true},
       {{"o", "output"}, "ARCHIVO.pdf", "el archivo de la hoja de ejercicios", false},
       {{"key"}, "ARCHIVO.pdf", "escribe las soluciones en ARCHIVO.pdf en lugar de al final", false},
@@ -199,7 +212,8 @@ const std::vector<Mode>& Modes() {
        RunExport,
        {}},
       {"worksheet",
-       {"seed", "kind", "plane-figures", "palette", "output", "key", "moodle", "perspective"},
+       {"seed", "kind", "plane-figures", "constructions", "palette", "output", "key", "moodle",
+        "perspective"},
        RunWorksheet,
        {}},
       {"worksheet-file",
@@ -343,6 +357,7 @@ quiz::SheetOptionTexts SheetTexts(const QCommandLineParser& parser) {
   texts.moodle = text("moodle");
   texts.perspective = parser.isSet("perspective");
   texts.planeFigures = parser.isSet("plane-figures");
+  texts.constructions = parser.isSet("constructions");
   texts.list = text("worksheet-file");
   return texts;
 }
@@ -406,9 +421,11 @@ int RunWorksheetFile(const QCommandLineParser& parser, Streams& io) {
                               quiz::ListReading::kSheet, io, list);
   if (status != ExitOk) return status;
 
-  const render::SheetResult result = render::WriteWorksheet(request, list.exercises);
+  const render::SheetResult result =
+      render::WriteWorksheet(request, list.exercises, list.constructions);
   if (result.fault != render::SheetFault::kNone) return SheetFailure(io, result);
-  const QString count = QStringLiteral("Ejercicios: %1").arg(list.exercises.size());
+  const QString count =
+      QStringLiteral("Ejercicios: %1").arg(list.exercises.size() + list.constructions.size());
   if (!io.Print(count + '\n'))
     return io.Fail(ExitFileError,
                    QStringLiteral("no se pudo escribir «%1» en la salida estándar").arg(count));

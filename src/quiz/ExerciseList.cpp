@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "figures/Kind.h"
+#include "quiz/ConstructionSheet.h"
 
 namespace quiz {
 
@@ -263,6 +264,24 @@ std::optional<GeneratedExercise> ExerciseOf(LineReader& r, ListReading reading) 
   return e;
 }
 
+// The construction exercise of a "construir:" line whose points were read as e,
+// added to exercises; or why it cannot be set.
+std::string ConstructionLine(const GeneratedExercise& e,
+                             std::vector<ConstructionExercise>& exercises) {
+  if (e.quadrants) return "«cuadrantes» no es un ejercicio de construcción";
+  const figures::Kind& kind = figures::KindOf(e.figure);
+  ConstructionExercise construction;
+  if (!ConstructionKindWithPoints(kind.PointCount(), construction.kind))
+    return "un ejercicio de construcción da una recta (A B), un plano y un punto (A B C P), "
+           "un plano y una recta (A B C D E) o dos planos (A B C D E F)";
+  const figures::FigurePoints points = e.Points();
+  for (std::size_t k = 0; k < points.size(); ++k) construction.points[k] = points[k];
+  const std::string fault = ConstructionFault(construction);
+  if (!fault.empty()) return fault;
+  exercises.push_back(construction);
+  return std::string();
+}
+
 }  // namespace
 
 std::string VisibleText(const std::string& text, std::size_t maxChars) {
@@ -311,23 +330,40 @@ ExerciseListResult ParseExerciseList(const std::string& text, const std::string&
 
     LineReader r(words);
     if (r.AtEnd()) continue;
-    const std::optional<GeneratedExercise> e = ExerciseOf(r, reading);
-    if (!e) {
+    const bool construction = r.TakeWord("construir");
+    const auto refuse = [&](const std::string& fault) {
       result.fault = shownName + ", línea " + std::to_string(number) + ": «" + VisibleText(line) +
-                     "»: " + r.Fault();
+                     "»: " + fault;
       result.exercises.clear();
+      result.constructions.clear();
       return result;
+    };
+    if (construction && !r.Take(':')) {
+      r.Expected("«:»");
+      return refuse(r.Fault());
     }
+    if (construction && reading == ListReading::kDescribe)
+      return refuse("«construir:» solo vale en una hoja de ejercicios");
+    const std::optional<GeneratedExercise> e = ExerciseOf(r, reading);
+    if (!e) return refuse(r.Fault());
     if (reading == ListReading::kSheet &&
-        static_cast<int>(result.exercises.size()) == kListMaxExercises) {
+        static_cast<int>(result.exercises.size() + result.constructions.size()) ==
+            kListMaxExercises) {
       result.fault =
           shownName + ": tiene más de " + std::to_string(kListMaxExercises) + " ejercicios";
       result.exercises.clear();
+      result.constructions.clear();
       return result;
     }
-    result.exercises.push_back(*e);
+    if (!construction) {
+      result.exercises.push_back(*e);
+      continue;
+    }
+    const std::string fault = ConstructionLine(*e, result.constructions);
+    if (!fault.empty()) return refuse(fault);
   }
-  if (result.exercises.empty()) result.fault = shownName + ": no tiene ningún ejercicio";
+  if (result.exercises.empty() && result.constructions.empty())
+    result.fault = shownName + ": no tiene ningún ejercicio";
   return result;
 }
 

@@ -3,13 +3,17 @@
 // "cuadrantes" for the quadrants it crosses, "A(...) B(...) C(...)" a plane, with
 // "P(...)" a point and a plane, with "D(...) E(...)" a line and a plane, with
 // "D(...) E(...) F(...)" two planes; blank lines and everything after a # are skipped. A minus may
-// be "-" or "−" (U+2212).
+// be "-" or "−" (U+2212). A line that starts with "construir:" sets a construction
+// exercise, its kind named by its points: "A(..) B(..)" the traces of the line,
+// "A B C P" the projection p' that is missing (P's cota is not read), "A B C D E"
+// where the line meets the plane, "A B C D E F" where two planes meet.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <vector>
 
+#include "quiz/ConstructionExercise.h"
 #include "quiz/TestMode.h"
 
 namespace quiz {
@@ -31,6 +35,9 @@ enum class ListReading { kSheet, kDescribe };
 
 struct ExerciseListResult {
   std::vector<GeneratedExercise> exercises;
+  // The "construir:" lines, in their order; each fits kExerciseBox with its
+  // construction (a line that does not is a fault).
+  std::vector<ConstructionExercise> constructions;
   // Spanish, naming the line's number and text and what is wrong with it; empty
   // when the list is read.
   std::string fault;

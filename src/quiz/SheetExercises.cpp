@@ -143,6 +143,7 @@ const std::vector<SheetKindRow>& SheetKinds() {
       {SheetKind::kLines, "rectas", "lines", "Rectas"},
       {SheetKind::kPlanes, "planos", "planes", "Planos"},
       {SheetKind::kQuadrants, "cuadrantes", "quadrants", "Cuadrantes que atraviesa una recta"},
+      {SheetKind::kConstructions, "construcciones", "constructions", "Construcciones a escala 1:1"},
   };
   return rows;
 }
@@ -179,7 +180,7 @@ bool ReadsOnPaper(const GeneratedExercise& e) {
 std::vector<GeneratedExercise> SheetExercises(int count, std::uint32_t seed, SheetKind kind,
                                               bool planeFigures) {
   std::vector<GeneratedExercise> exercises;
-  if (count <= 0) return exercises;
+  if (count <= 0 || kind == SheetKind::kConstructions) return exercises;
   exercises.reserve(static_cast<std::size_t>(count));
   const ExerciseBounds bounds = BoundsAfterEdit();
   // Points and lines, planes and the deal each draw from a generator of their own.
@@ -213,6 +214,7 @@ std::vector<GeneratedExercise> SheetExercises(int count, std::uint32_t seed, She
         dealt = kDealtLine;
         break;
       case SheetKind::kPlanes:
+      case SheetKind::kConstructions:
         break;
     }
     if (dealt != kDealtPlane) {

@@ -10,7 +10,8 @@
 
 namespace quiz {
 
-enum class SheetKind { kPoints, kLines, kMixed, kPlanes, kQuadrants };
+// kConstructions: construction exercises at 1:1 (quiz/ConstructionSheet.h), none here.
+enum class SheetKind { kPoints, kLines, kMixed, kPlanes, kQuadrants, kConstructions };
 
 // One row per kind a sheet can be asked for: the names typed after --kind (Spanish
 // and English) and the name the window's dialog shows. A new kind is one more row.

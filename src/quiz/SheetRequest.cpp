@@ -127,6 +127,7 @@ std::string CheckSheetOptions(const SheetOptionTexts& texts, SheetRequest& reque
     return "--moodle: " + Quoted(*texts.moodle) + " no termina en .xml";
   request.perspective = texts.perspective;
   request.planeFigures = texts.planeFigures;
+  request.constructions = texts.constructions;
   return std::string();
 }
 

@@ -23,8 +23,9 @@ struct SheetOptionTexts {
   std::optional<std::string> moodle = std::nullopt;  // --moodle: the exercises as a question bank
   bool perspective = false;  // --perspective: the space view beside the flat one
   std::optional<std::string> list =
-      std::nullopt;           // --worksheet-file: the teacher's list instead of count
-  bool planeFigures = false;  // --plane-figures: a point, a line or a plane with a plane too
+      std::nullopt;            // --worksheet-file: the teacher's list instead of count
+  bool planeFigures = false;   // --plane-figures: a point, a line or a plane with a plane too
+  bool constructions = false;  // --constructions: a mixed sheet sets construction exercises too
 };
 
 struct SheetRequest {
@@ -40,6 +41,8 @@ struct SheetRequest {
   std::optional<std::string> list;  // the exercises come from this list file
   // Planes and mixed sheets also set a point, a line or a second plane with a plane.
   bool planeFigures = false;
+  // A mixed sheet also sets construction exercises at 1:1 (quiz/ConstructionSheet.h).
+  bool constructions = false;
 };
 
 // Fills request and returns an empty text when the options make a sheet; otherwise

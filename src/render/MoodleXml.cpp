@@ -1,9 +1,11 @@
 #include "render/MoodleXml.h"
 
 #include <QBuffer>
+#include <QPoint>
 #include <QStringList>
 #include <QXmlStreamWriter>
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -14,6 +16,7 @@
 #include "quiz/PlaneExercise.h"
 #include "quiz/Results.h"
 #include "quiz/SheetExercises.h"
+#include "render/ConstructionPicture.h"
 
 namespace render {
 
@@ -24,6 +27,9 @@ namespace {
 constexpr double kPixelsPerUnit = 1.2;
 // Less zlib effort: the bank's pictures are written once and are small anyway.
 constexpr int kPngQuality = 70;
+// The smallest circle a marker is dropped in, in pixels: a finger's width on a phone
+// is far more, but less than this no hand hits.
+constexpr int kLeastDropRadius = 6;
 
 QString Q(const std::string& text) {
   return QString::fromStdString(text);
@@ -114,6 +120,39 @@ QString ClozeDropDown(const figures::NameList& list) {
   return text + QLatin1Char('}');
 }
 
+// What every student reads once the question is closed: the facts the kind's
+// explanations give for each wrong choice of each list (the first list's right
+// choice held while the second is asked), each premise once, in the lists' order. Together
+// they say why the right names are right.
+QString NamingFeedback(const quiz::GeneratedExercise& e, const figures::BankQuestion& question) {
+  const figures::Kind& kind = figures::KindOf(e.figure);
+  const figures::Exercise exercise = kind.ExerciseOf(e.Points());
+  QStringList facts, premises;
+  for (std::size_t list = 0; list < question.lists.size() && list < 2; ++list) {
+    const figures::NameList& names = question.lists[list];
+    for (std::size_t k = 0; k < names.names.size(); ++k) {
+      const std::int32_t code = static_cast<std::int32_t>(k) + 1;
+      if (figures::Contains(names.right, code)) continue;
+      figures::Answer wrong{code, 0};
+      if (list == 1) {
+        const std::vector<std::int32_t>& first = question.lists.front().right;
+        wrong = {first.empty() ? 0 : first.front(), code};
+      }
+      const QString fact = Q(kind.Explanation(exercise, wrong));
+      // "Falta..." speaks of an answer left out, not of the figure; a fact already
+      // given ("A y B difieren en cota (64 y 0)") is not given again for another name.
+      const QString premise = fact.left(fact.indexOf(QStringLiteral(": ")));
+      if (fact.isEmpty() || fact.startsWith(QStringLiteral("Falta")) || premises.contains(premise))
+        continue;
+      premises << premise;
+      facts << fact;
+    }
+  }
+  return facts.isEmpty()
+             ? QString()
+             : QStringLiteral("<p>") + facts.join(QLatin1Char(' ')) + QStringLiteral("</p>");
+}
+
 void TextElement(QXmlStreamWriter& xml, const QString& name, const QString& text) {
   xml.writeStartElement(name);
   xml.writeTextElement(QStringLiteral("text"), text);
@@ -167,7 +206,11 @@ void WriteQuestion(QXmlStreamWriter& xml, int number, const quiz::GeneratedExerc
   xml.writeCharacters(QString::fromLatin1(png.toBase64()));
   xml.writeEndElement();  // file
   xml.writeEndElement();  // questiontext
-  TextElement(xml, QStringLiteral("generalfeedback"), QString());
+  xml.writeStartElement(QStringLiteral("generalfeedback"));
+  xml.writeAttribute(QStringLiteral("format"), QStringLiteral("html"));
+  xml.writeTextElement(QStringLiteral("text"),
+                       e.quadrants ? QString() : NamingFeedback(e, question));
+  xml.writeEndElement();
   xml.writeTextElement(QStringLiteral("defaultgrade"), QStringLiteral("1"));
   xml.writeTextElement(QStringLiteral("penalty"), QStringLiteral("0.3333333"));
   xml.writeTextElement(QStringLiteral("hidden"), QStringLiteral("0"));
@@ -200,10 +243,115 @@ void WriteQuestion(QXmlStreamWriter& xml, int number, const quiz::GeneratedExerc
   xml.writeEndElement();  // question
 }
 
+QByteArray Png(const QImage& image) {
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither)
+      .save(&buffer, "PNG", kPngQuality);
+  return png;
+}
+
+void FileElement(QXmlStreamWriter& xml, const QString& name, const QByteArray& bytes) {
+  xml.writeStartElement(QStringLiteral("file"));
+  xml.writeAttribute(QStringLiteral("name"), name);
+  xml.writeAttribute(QStringLiteral("path"), QStringLiteral("/"));
+  xml.writeAttribute(QStringLiteral("encoding"), QStringLiteral("base64"));
+  xml.writeCharacters(QString::fromLatin1(bytes.toBase64()));
+  xml.writeEndElement();
+}
+
+void HtmlElement(QXmlStreamWriter& xml, const QString& name, const QString& html) {
+  xml.writeStartElement(name);
+  xml.writeAttribute(QStringLiteral("format"), QStringLiteral("html"));
+  xml.writeTextElement(QStringLiteral("text"), html);
+  xml.writeEndElement();
+}
+
+// A place of the flat view as a whole pixel of the bank's picture.
+QPoint BankPixel(const classify::FlatPoint& p) {
+  const QPointF at = PlaceInFrame(QPointF(0, 0), p) * kBankPixelsPerMm;
+  return {static_cast<int>(std::lround(at.x())), static_cast<int>(std::lround(at.y()))};
+}
+
+void WriteMarkerQuestion(QXmlStreamWriter& xml, int number, const quiz::ConstructionExercise& e,
+                         const classify::Construction& c, const QString& origin) {
+  const QString background = QStringLiteral("construccion%1.png").arg(number);
+  const QString solution = QStringLiteral("solucion%1.png").arg(number);
+  PaperLook whole;
+  whole.steps = c.steps.size();
+  whole.numbered = true;
+  whole.answers = true;
+
+  xml.writeStartElement(QStringLiteral("question"));
+  xml.writeAttribute(QStringLiteral("type"), QStringLiteral("ddmarker"));
+  TextElement(xml, QStringLiteral("name"),
+              QStringLiteral("Ejercicio %1 (%2)").arg(number).arg(origin));
+  HtmlElement(xml, QStringLiteral("questiontext"),
+              QStringLiteral("<p><b>%1.</b> %2 Arrastra cada marca a su sitio en el dibujo.</p>")
+                  .arg(QString::fromUtf8(classify::ConstructionTitle(e.kind)),
+                       QString::fromUtf8(classify::ConstructionQuestion(e.kind))));
+  // The solution: every step's sentence, and the picture of the last step.
+  QString steps;
+  for (const classify::Layer& step : c.steps)
+    steps += QStringLiteral("<p>") + Q(step.sentence).toHtmlEscaped() + QStringLiteral("</p>");
+  xml.writeStartElement(QStringLiteral("generalfeedback"));
+  xml.writeAttribute(QStringLiteral("format"), QStringLiteral("html"));
+  xml.writeTextElement(
+      QStringLiteral("text"),
+      steps + QStringLiteral("<p><img src=\"@@PLUGINFILE@@/%1\" alt=\"Construcción del ejercicio "
+                             "%2\"></p>")
+                  .arg(solution)
+                  .arg(number));
+  FileElement(xml, solution, Png(ConstructionImage(c, whole)));
+  xml.writeEndElement();
+  xml.writeTextElement(QStringLiteral("defaultgrade"), QString::number(c.markers.size()));
+  xml.writeTextElement(QStringLiteral("penalty"), QStringLiteral("0.3333333"));
+  xml.writeTextElement(QStringLiteral("hidden"), QStringLiteral("0"));
+  xml.writeEmptyElement(QStringLiteral("shuffleanswers"));
+  xml.writeEmptyElement(QStringLiteral("showmisplaced"));
+  HtmlElement(xml, QStringLiteral("correctfeedback"), QStringLiteral("<p>Respuesta correcta.</p>"));
+  HtmlElement(xml, QStringLiteral("partiallycorrectfeedback"),
+              QStringLiteral("<p>Respuesta parcialmente correcta.</p>"));
+  HtmlElement(xml, QStringLiteral("incorrectfeedback"),
+              QStringLiteral("<p>Respuesta incorrecta.</p>"));
+  xml.writeEmptyElement(QStringLiteral("shownumcorrect"));
+  FileElement(xml, background, Png(ConstructionImage(c, PaperLook())));
+  const int radius =
+      std::max(kLeastDropRadius,
+               static_cast<int>(std::lround(classify::kDefaultTolerance * kBankPixelsPerMm)));
+  for (std::size_t k = 0; k < c.markers.size(); ++k) {
+    const QString no = QString::number(k + 1);
+    xml.writeStartElement(QStringLiteral("drag"));
+    xml.writeTextElement(QStringLiteral("no"), no);
+    xml.writeTextElement(QStringLiteral("text"), Q(c.markers[k].label));
+    xml.writeTextElement(QStringLiteral("noofdrags"), QStringLiteral("1"));
+    xml.writeEndElement();
+  }
+  for (std::size_t k = 0; k < c.markers.size(); ++k) {
+    const QPoint centre = BankPixel(*c.markers[k].exact);
+    const QString no = QString::number(k + 1);
+    xml.writeStartElement(QStringLiteral("drop"));
+    xml.writeTextElement(QStringLiteral("no"), no);
+    xml.writeTextElement(QStringLiteral("shape"), QStringLiteral("circle"));
+    xml.writeTextElement(QStringLiteral("coords"),
+                         QStringLiteral("%1,%2;%3").arg(centre.x()).arg(centre.y()).arg(radius));
+    xml.writeTextElement(QStringLiteral("choice"), no);
+    xml.writeEndElement();
+  }
+  xml.writeEndElement();  // question
+}
+
 }  // namespace
 
 QByteArray MoodleXml(const std::vector<quiz::GeneratedExercise>& exercises, const QString& origin,
                      const SheetPalette& palette) {
+  return MoodleXml(exercises, {}, origin, palette);
+}
+
+QByteArray MoodleXml(const std::vector<quiz::GeneratedExercise>& exercises,
+                     const std::vector<quiz::ConstructionExercise>& constructions,
+                     const QString& origin, const SheetPalette& palette) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -218,6 +366,14 @@ QByteArray MoodleXml(const std::vector<quiz::GeneratedExercise>& exercises, cons
   xml.writeEndElement();
   for (std::size_t k = 0; k < exercises.size(); ++k)
     WriteQuestion(xml, static_cast<int>(k) + 1, exercises[k], origin, palette);
+  for (std::size_t k = 0; k < constructions.size(); ++k) {
+    const classify::Construction c = quiz::ConstructionOf(constructions[k]);
+    const bool placed = std::all_of(c.markers.begin(), c.markers.end(),
+                                    [](const classify::Marker& m) { return m.exact.has_value(); });
+    if (!c.lack.empty() || c.markers.empty() || !placed) continue;
+    WriteMarkerQuestion(xml, static_cast<int>(exercises.size() + k) + 1, constructions[k], c,
+                        origin);
+  }
   xml.writeEndElement();
   xml.writeEndDocument();
   return bytes;

@@ -52,6 +52,16 @@ SheetPalette PrintSheetPalette() {
   return palette;
 }
 
+SheetPalette InkSheetPalette() {
+  // By entry, as the print palette lists them: paper, frame, planes and panels light;
+  // labels, texts and lines black; reference lines and rings a dark grey.
+  constexpr std::uint8_t kGreys[16] = {255, 150, 240, 0,  235, 40, 40, 215,
+                                       100, 0,   40,  40, 60,  0,  60, 255};
+  SheetPalette palette;
+  for (int k = 0; k < 16; ++k) palette[k] = {kGreys[k], kGreys[k], kGreys[k]};
+  return palette;
+}
+
 QRectF FlatPictureArea() {
   const double x = kFlatOriginX * PixelsAcross();
   return QRectF(x - kHalfWidth, FlatGroundLineY() - kHalfHeight, 2 * kHalfWidth, 2 * kHalfHeight);

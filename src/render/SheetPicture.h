@@ -19,6 +19,10 @@ using SheetPalette = std::array<delgraph::RGBEntry, 16>;
 
 // The built-in print palette.
 SheetPalette PrintSheetPalette();
+// The palette of printed sheets: greys only, so that a photocopy loses nothing. The
+// marks stay apart by weight and dash (thick projections, thin dash-dot reference
+// lines, dashed hidden parts), not by colour.
+SheetPalette InkSheetPalette();
 
 // The part of the drawing area the flat picture shows, in surface pixels (one
 // pixel is one unit of the flat view): every projection test mode can draw, with

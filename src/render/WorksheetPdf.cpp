@@ -18,7 +18,9 @@
 #include "delgraph/FileName.h"
 #include "delgraph/PaletteRead.h"
 #include "figures/Kind.h"
+#include "quiz/ConstructionSheet.h"
 #include "quiz/SheetExercises.h"
+#include "render/ConstructionPicture.h"
 #include "render/Export.h"
 #include "render/MoodleXml.h"
 #include "render/SheetPicture.h"
@@ -238,8 +240,10 @@ void DrawFooter(SheetPainter& sheet, const QString& origin, int page, int pages)
                 sheet.Fitted(origin, font, kBodyWidth - sheet.Width(number, font)) + number, font);
 }
 
+// The naming exercises' pages; more pages (of constructions) may follow them.
 void DrawExercisePages(SheetPainter& sheet, const std::vector<quiz::GeneratedExercise>& exercises,
-                       const SheetPalette& palette, bool perspective, const QString& origin) {
+                       const SheetPalette& palette, bool perspective, const QString& origin,
+                       int pagesAfter) {
   const int count = static_cast<int>(exercises.size());
   const int columns = ColumnsOf(perspective);
   const int perPage = columns * kRows;
@@ -257,7 +261,7 @@ void DrawExercisePages(SheetPainter& sheet, const std::vector<quiz::GeneratedExe
                            kBodyTop + (slot / columns) * kSlotHeight);
       DrawExerciseSlot(sheet, corner, width, k + 1, exercises[k], palette, perspective);
     }
-    DrawFooter(sheet, origin, page, pages);
+    DrawFooter(sheet, origin, page, pages + pagesAfter);
   }
 }
 
@@ -305,7 +309,7 @@ std::vector<QString> KeyLines(SheetPainter& sheet,
 }
 
 int DrawKeyPages(SheetPainter& sheet, const std::vector<quiz::GeneratedExercise>& exercises,
-                 const QString& origin, bool first) {
+                 const QString& origin, bool first, int pagesAfter = 0) {
   const QFont font = SheetFont(9.5);
   const std::vector<QString> lines = KeyLines(sheet, exercises, font);
   const int count = static_cast<int>(lines.size());
@@ -319,9 +323,151 @@ int DrawKeyPages(SheetPainter& sheet, const std::vector<quiz::GeneratedExercise>
     for (int k = start; k < std::min(count, start + kKeyLinesPerPage); ++k)
       sheet.Text(kMarginX, kKeyTop + (k - start) * kKeySpacing, lines[static_cast<std::size_t>(k)],
                  font);
-    DrawFooter(sheet, QString::fromUtf8(kKeyTitle), page, pages);
+    DrawFooter(sheet, QString::fromUtf8(kKeyTitle), page, pages + pagesAfter);
   }
   return pages;
+}
+
+// ---- Construction exercises at 1:1 -------------------------------------------
+// Two a page, each in a frame of 180 x 120 mm where 1 unit is 1 mm; the key gives
+// each one a page, its construction drawn over the data at the same size, so that
+// it can be laid over a student's sheet.
+
+constexpr int kConstructionsPerPage = 2;
+// The title and the name higher than on the other pages, to leave room for two frames.
+constexpr double kConstructionTitleBaseline = 12.0;
+constexpr double kConstructionNameBaseline = 18.5;
+constexpr double kConstructionSlotTops[kConstructionsPerPage] = {22.0, 150.0};
+constexpr double kConstructionHeadingBaseline = 4.0;  // in the slot
+constexpr double kConstructionFrameTop = 6.0;         // in the slot
+constexpr double kConstructionKeyTop = 33.0;
+constexpr double kStepsTop = 7.0;  // under the key's frame, to the first baseline
+// The scale under the frames: a 50 mm bar to check that the printer did not scale.
+constexpr double kScaleBaseline = 281.5;
+constexpr double kBarTop = 279.8;
+constexpr double kBarThickness = 0.8;
+constexpr double kBarLength = 50.0;
+constexpr double kTickHeight = 1.2;
+
+QString ConstructionHeading(int number, const quiz::ConstructionExercise& e) {
+  return QStringLiteral("Ejercicio %1. %2.")
+      .arg(number)
+      .arg(QString::fromUtf8(classify::ConstructionTitle(e.kind)));
+}
+
+void DrawScaleNote(SheetPainter& sheet) {
+  QPainter& painter = sheet.Painter();
+  painter.save();
+  painter.fillRect(sheet.Device(QRectF(kMarginX, kBarTop, kBarLength, kBarThickness)), Qt::black);
+  painter.setPen(
+      QPen(Qt::black, sheet.Device(QRectF(0, 0, 0.2, 0)).width(), Qt::SolidLine, Qt::FlatCap));
+  for (int mm = 0; mm <= 50; mm += 10) {
+    // Inside the bar's ends, so that the bar stays 50 mm long.
+    const double x = kMarginX + std::clamp(static_cast<double>(mm), 0.1, kBarLength - 0.1);
+    painter.drawLine(sheet.Device(QRectF(x, kBarTop - kTickHeight, 0, kTickHeight)).topLeft(),
+                     sheet.Device(QRectF(x, kBarTop, 0, 0)).topLeft());
+  }
+  painter.restore();
+  const QFont font = SheetFont(9);
+  sheet.Text(kMarginX + kBarLength + 2.0, kScaleBaseline, QStringLiteral("50 mm"), font);
+  const QString scale = QStringLiteral("Escala 1:1 (medidas en mm)");
+  sheet.Text(kPageWidth - kMarginX - sheet.Width(scale, font), kScaleBaseline, scale, font);
+}
+
+void DrawConstructionHeading(SheetPainter& sheet, double baseline, int number,
+                             const quiz::ConstructionExercise& e) {
+  const QFont bold = SheetFont(11, true);
+  const QString heading = ConstructionHeading(number, e);
+  sheet.Text(kMarginX, baseline, heading, bold);
+  const QFont font = SheetFont(9.5);
+  const double left = kMarginX + sheet.Width(heading + QStringLiteral(" "), bold);
+  sheet.Text(left, baseline,
+             sheet.Fitted(QString::fromUtf8(classify::ConstructionQuestion(e.kind)), font,
+                          kPageWidth - kMarginX - left),
+             font);
+}
+
+// The exercise pages of the constructions, numbered from firstNumber, after
+// pagesBefore pages of the same document.
+void DrawConstructionPages(SheetPainter& sheet,
+                           const std::vector<quiz::ConstructionExercise>& exercises,
+                           int firstNumber, const QString& origin, int pagesBefore, int pages) {
+  const int count = static_cast<int>(exercises.size());
+  const double dotsPerMm = sheet.Device(QRectF(0, 0, 1, 1)).width();
+  for (int page = 0; page * kConstructionsPerPage < count; ++page) {
+    if (pagesBefore + page > 0) sheet.NewPage();
+    sheet.Centred(kConstructionTitleBaseline, QString::fromUtf8(kTitle), SheetFont(15, true));
+    sheet.Text(kMarginX, kConstructionNameBaseline,
+               QStringLiteral("Nombre: ________________________________________"), SheetFont(10.5));
+    for (int slot = 0; slot < kConstructionsPerPage; ++slot) {
+      const int k = page * kConstructionsPerPage + slot;
+      if (k >= count) break;
+      const quiz::ConstructionExercise& e = exercises[static_cast<std::size_t>(k)];
+      const double top = kConstructionSlotTops[slot];
+      DrawConstructionHeading(sheet, top + kConstructionHeadingBaseline, firstNumber + k, e);
+      DrawPaperConstruction(sheet.Painter(), dotsPerMm,
+                            QPointF(kMarginX, top + kConstructionFrameTop), quiz::ConstructionOf(e),
+                            PaperLook());
+    }
+    DrawScaleNote(sheet);
+    DrawFooter(sheet, origin, pagesBefore + page + 1, pages);
+  }
+}
+
+// Words set in lines no wider than the page's body.
+QStringList Wrapped(SheetPainter& sheet, const QString& text, const QFont& font) {
+  QStringList lines;
+  for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    if (!lines.isEmpty() && sheet.Width(lines.back() + QLatin1Char(' ') + word, font) <= kBodyWidth)
+      lines.back() += QLatin1Char(' ') + word;
+    else
+      lines << word;
+  }
+  return lines;
+}
+
+// The key of the constructions, one a page: the whole construction with each step
+// numbered, the exact answers ringed, the steps' sentences under it and why a
+// marker has no place.
+void DrawConstructionKeyPages(SheetPainter& sheet,
+                              const std::vector<quiz::ConstructionExercise>& exercises,
+                              int firstNumber, const QString& origin, bool documentStarted,
+                              int keyPagesBefore, int keyPages) {
+  const double dotsPerMm = sheet.Device(QRectF(0, 0, 1, 1)).width();
+  const QFont font = SheetFont(9.5);
+  for (std::size_t k = 0; k < exercises.size(); ++k) {
+    const int page = keyPagesBefore + static_cast<int>(k);
+    if (documentStarted || k > 0) sheet.NewPage();
+    sheet.Centred(kTitleBaseline, QString::fromUtf8(kKeyTitle), SheetFont(15, true));
+    sheet.Centred(kNameBaseline, sheet.Fitted(origin, SheetFont(10.5), kBodyWidth),
+                  SheetFont(10.5));
+    const quiz::ConstructionExercise& e = exercises[k];
+    const classify::Construction c = quiz::ConstructionOf(e);
+    DrawConstructionHeading(sheet, kConstructionKeyTop, firstNumber + static_cast<int>(k), e);
+    const double frameTop =
+        kConstructionKeyTop + kConstructionFrameTop - kConstructionHeadingBaseline;
+    PaperLook look;
+    look.steps = c.steps.size();
+    look.numbered = true;
+    look.answers = true;
+    DrawPaperConstruction(sheet.Painter(), dotsPerMm, QPointF(kMarginX, frameTop), c, look);
+    QStringList sentences;
+    for (const classify::Layer& step : c.steps) sentences << QString::fromStdString(step.sentence);
+    for (const classify::Marker& m : c.markers)
+      if (!m.exact)
+        sentences << QStringLiteral("%1: No existe. %2")
+                         .arg(QString::fromStdString(m.label), QString::fromStdString(m.absence));
+    double baseline = frameTop + kFrameHeight + kStepsTop;
+    for (const QString& sentence : sentences) {
+      for (const QString& line : Wrapped(sheet, sentence, font)) {
+        if (baseline > kBarTop - 3.0) break;
+        sheet.Text(kMarginX, baseline, line, font);
+        baseline += kKeySpacing;
+      }
+    }
+    DrawScaleNote(sheet);
+    DrawFooter(sheet, QString::fromUtf8(kKeyTitle), page + 1, keyPages);
+  }
 }
 
 // The palette file the user named, read as the window's loader reads it. The
@@ -378,22 +524,34 @@ int SheetPageCount(int exercises, bool perspective) {
 }
 
 SheetResult WriteWorksheet(const quiz::SheetRequest& request) {
-  return WriteWorksheet(request, quiz::SheetExercises(request.count, request.seed, request.kind,
-                                                      request.planeFigures));
+  const quiz::SheetContents contents = quiz::SheetContentsOf(request);
+  return WriteWorksheet(request, contents.naming, contents.constructions);
 }
 
 SheetResult WriteWorksheet(const quiz::SheetRequest& request,
                            const std::vector<quiz::GeneratedExercise>& exercises) {
+  return WriteWorksheet(request, exercises, {});
+}
+
+SheetResult WriteWorksheet(const quiz::SheetRequest& request,
+                           const std::vector<quiz::GeneratedExercise>& exercises,
+                           const std::vector<quiz::ConstructionExercise>& constructions) {
   SheetResult result;
   result.message = SheetFileClash(request);
   if (!result.message.empty()) {
     result.fault = SheetFault::kSameFile;
     return result;
   }
-  SheetPalette palette = PrintSheetPalette();
-  if (request.palette && !ReadPalette(*request.palette, palette, result.message)) {
-    result.fault = SheetFault::kPalette;
-    return result;
+  // Paper in greys; the question bank, read on a screen, in the print palette's
+  // colours. A palette the user names is used for both.
+  SheetPalette palette = InkSheetPalette();
+  SheetPalette bankPalette = PrintSheetPalette();
+  if (request.palette) {
+    if (!ReadPalette(*request.palette, palette, result.message)) {
+      result.fault = SheetFault::kPalette;
+      return result;
+    }
+    bankPalette = palette;
   }
   // Where the exercises come from, in every footer: the seed makes them again.
   const QString list = request.list ? FileNameOf(*request.list) : QString();
@@ -401,19 +559,33 @@ SheetResult WriteWorksheet(const quiz::SheetRequest& request,
                                       : QStringLiteral("Semilla %1").arg(request.seed);
   const QString title = QString::fromUtf8(kTitle);
   QByteArray key;
+  // The constructions follow the naming exercises, numbered after them, on pages of
+  // their own; their key pages follow the key's lines.
+  const int namingPages = SheetPageCount(static_cast<int>(exercises.size()), request.perspective);
+  const int constructionPages =
+      PagesFor(static_cast<int>(constructions.size()), kConstructionsPerPage);
+  const int firstConstruction = static_cast<int>(exercises.size()) + 1;
+  const int constructionKeys = static_cast<int>(constructions.size());
+  const auto drawKey = [&](SheetPainter& painter, bool first) {
+    const int lines = DrawKeyPages(painter, exercises, origin, first, constructionKeys);
+    DrawConstructionKeyPages(painter, constructions, firstConstruction, origin, !first || lines > 0,
+                             lines, lines + constructionKeys);
+    result.keyPages = lines + constructionKeys;
+  };
   const QByteArray sheet = MakePdf(title, [&](SheetPainter& painter) {
-    DrawExercisePages(painter, exercises, palette, request.perspective, origin);
-    if (!request.key) result.keyPages = DrawKeyPages(painter, exercises, origin, false);
+    DrawExercisePages(painter, exercises, palette, request.perspective, origin, constructionPages);
+    DrawConstructionPages(painter, constructions, firstConstruction, origin, namingPages,
+                          namingPages + constructionPages);
+    if (!request.key) drawKey(painter, false);
   });
   if (request.key) {
     key = MakePdf(QString::fromUtf8(kKeyTitle) + QStringLiteral(" · ") + title,
-                  [&](SheetPainter& painter) {
-                    result.keyPages = DrawKeyPages(painter, exercises, origin, true);
-                  });
+                  [&](SheetPainter& painter) { drawKey(painter, true); });
   }
   QByteArray bank;
   if (request.moodle)
-    bank = MoodleXml(exercises, request.list ? origin : BankOrigin(request), palette);
+    bank = MoodleXml(exercises, constructions, request.list ? origin : BankOrigin(request),
+                     bankPalette);
 
   std::vector<FileToSave> files{{sheet, FileNameOf(request.output)}};
   if (request.key) files.push_back({key, FileNameOf(*request.key)});
@@ -430,7 +602,7 @@ SheetResult WriteWorksheet(const quiz::SheetRequest& request,
     result.message = SaveTogetherMessage(files, saved).toStdString();
     return result;
   }
-  result.pages = SheetPageCount(static_cast<int>(exercises.size()), request.perspective);
+  result.pages = namingPages + constructionPages;
   return result;
 }
 

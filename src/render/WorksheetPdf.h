@@ -1,12 +1,13 @@
 // Printed worksheets: pages of exercises, each its flat dihedral view with lines
-// for the answers, and the key as a document of its own (appended after the
-// exercises or in a file of its own), as A4 PDF; optionally the same exercises as
-// a Moodle question bank.
+// for the answers, then construction exercises at 1:1, and the key as a document of its own
+// (appended after the exercises or in a file of its own), as A4 PDF; optionally the same exercises
+// as a Moodle question bank.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "quiz/ConstructionExercise.h"
 #include "quiz/SheetRequest.h"
 #include "quiz/TestMode.h"
 
@@ -40,8 +41,12 @@ std::string SheetFileClash(const quiz::SheetRequest& request);
 // there, or an older one is left whole.
 // The window's scene, picture, codes and score are left as they were.
 SheetResult WriteWorksheet(const quiz::SheetRequest& request);
-// The same for exercises given (a teacher's list); request.count is not used.
+// The same for exercises given (a teacher's list); request.count is not used. The
+// construction exercises follow the others, two a page at 1:1, numbered after them.
 SheetResult WriteWorksheet(const quiz::SheetRequest& request,
                            const std::vector<quiz::GeneratedExercise>& exercises);
+SheetResult WriteWorksheet(const quiz::SheetRequest& request,
+                           const std::vector<quiz::GeneratedExercise>& exercises,
+                           const std::vector<quiz::ConstructionExercise>& constructions);
 
 }  // namespace render
