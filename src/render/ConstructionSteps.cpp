@@ -36,11 +36,21 @@ QRectF StepSource() {
   return QRectF(0, 0, AreaWidth, StepHeight());
 }
 
+// The band in the drawing area's background: the edit's clearing reaches into it.
+void ClearBand(drawing::Painter& painter) {
+  const std::uint16_t pattern = painter.FillPattern;
+  const std::int32_t colour = painter.FillColor;
+  painter.SetFillStyle(1, 0);
+  painter.FillBar(0, AreaHeight, AreaWidth - 1, StepHeight() - 1);
+  painter.SetFillStyle(pattern, colour);
+}
+
 void DrawStep(QPainter& qpainter, const QRectF& target, const SceneSpec& picture,
               const delgraph::Palette& palette, std::size_t n) {
   WithSurfacePart(qpainter, target, StepSource(), false, palette,
                   [&picture, n](drawing::Painter& painter, scene::Scene& scene) {
                     const auto construction = DrawConstructionStep(painter, scene, picture, n);
+                    ClearBand(painter);
                     if (construction) DrawSentence(painter, StepSentence(*construction, n), n);
                   });
 }
