@@ -99,7 +99,6 @@ std::optional<classify::Construction> DrawStepsOver(
   if (!construction) return std::nullopt;
   drawing::ConstructionLook look;
   look.steps = n;
-  look.numbered = true;
   look.data = false;  // the edit has drawn the figure
   ClipToFlatView(painter);
   drawing::DrawConstruction(painter, *construction, look, placed);

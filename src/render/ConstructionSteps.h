@@ -27,7 +27,7 @@ std::optional<classify::Construction> SceneConstruction(const drawing::Painter& 
                                                         const scene::Scene& scene);
 
 // Over the scene's edit already drawn: the first n steps of its construction, each in
-// its colour and numbered, and the markers given, kept inside the flat view. Returns
+// its colour, and the markers given, kept inside the flat view. Returns
 // the construction drawn, or none (then nothing is drawn).
 std::optional<classify::Construction> DrawStepsOver(
     drawing::Painter& painter, const scene::Scene& scene, std::size_t n,
