@@ -537,12 +537,11 @@ QString HelpText() {
     << "  " << kProgram << " --export rp.png --plane-intercepts 60,45,50 --line=0,0,0:40,30,60\n"
     << "  " << kProgram << " --describe --plane-intercepts 60,45,50 --plane-intercepts 30,40,inf\n"
     << "  " << kProgram << " --describe --worksheet-file lista.txt\n"
-    << "  " << kProgram << " --export pasos.pdf --construction-steps --plane-intercepts 60,45,50 "
-    << "--plane-intercepts 30,40,inf\n\n"
+    << "  " << kProgram << " --export pasos.pdf --construction-steps --line=-40,30,20:50,-20,60\n\n"
     << "Estado de salida: 0 si todo va bien, 2 si los argumentos no son válidos (no se\n"
     << "escribe nada), 1 si un archivo no se puede leer o escribir, o la salida estándar\n"
-    << "no admite la semilla o la descripción. Una hoja escribe todos sus archivos o\n"
-    << "ninguno.\n\n"
+    << "no admite la semilla o la descripción. Una hoja, o los pasos de\n"
+    << "--construction-steps, escribe todos sus archivos o ninguno.\n\n"
     << app::KeysAndCommandsText();
   s.flush();
   return text;
