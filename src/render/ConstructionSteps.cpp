@@ -21,7 +21,7 @@ constexpr int kDotsPerMeter96 = 3780;
 constexpr int kSvgDpi = 96;
 constexpr qreal kPageMarginMm = 10.0;
 
-// The sentence's text: 11 points, in black, from a margin under the flat frame.
+// The sentence: 11 points, in black, from a left margin, under the drawing area.
 constexpr std::uint16_t kSentenceSize = 11;
 constexpr std::int32_t kSentenceLeft = 48;
 constexpr std::int32_t kSwatch = 28;  // the stroke in the step's colour before it
