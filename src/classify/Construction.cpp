@@ -230,7 +230,9 @@ void LineTraces(Construction& c, const DihedralPoint& A, const DihedralPoint& B,
     AddStep(c, std::move(s2),
             "La perpendicular a L.T. por h' corta a r en h, la traza horizontal.");
   } else {
-    AddStep(c, Layer(), "r' es paralela a L.T.: r es paralela a H y no tiene traza horizontal.");
+    AddStep(c, Layer(),
+            "La proyección r' es paralela a L.T.: la recta es paralela a H y no tiene traza "
+            "horizontal.");
   }
   if (const auto v = OnGroundLine(r); v && A.alejamiento != B.alejamiento) {
     Layer s3;
@@ -248,7 +250,9 @@ void LineTraces(Construction& c, const DihedralPoint& A, const DihedralPoint& B,
     }
     AddStep(c, std::move(s4), "La perpendicular a L.T. por v corta a r' en v', la traza vertical.");
   } else {
-    AddStep(c, Layer(), "r es paralela a L.T.: r es paralela a V y no tiene traza vertical.");
+    AddStep(c, Layer(),
+            "La proyección r es paralela a L.T.: la recta es paralela a V y no tiene traza "
+            "vertical.");
   }
   (void)box;
 }
