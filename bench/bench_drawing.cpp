@@ -7,15 +7,21 @@
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
+#include <optional>
+#include <random>
+#include <vector>
 
 #include "app/SurfaceCanvas.h"
+#include "classify/Construction.h"
 #include "delgraph/QtCanvas.h"
 #include "delgraph/delgraph.h"
+#include "drawing/ConstructionDrawing.h"
 #include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
 #include "drawing/Painter.h"
 #include "drawing/Projections.h"
 #include "figures/Kind.h"
+#include "quiz/ConstructionExercise.h"
 #include "quiz/TwoPlanesExercise.h"
 #include "scene/Scene.h"
 
@@ -209,6 +215,59 @@ void BM_ClearSurfaceAtScale(benchmark::State& state) {
   benchmark::DoNotOptimize(surface.Image().constBits());
 }
 
+// "comprobar" on a construction exercise: its markers checked (the construction built
+// from the exercise's points first), then the frame redrawn with the exercise's data,
+// its first step, the exact answers and the markers, at 2 surface pixels a unit.
+// Exercises of every kind in turn, each marker 3 units off, "No existe" where the
+// point is missing. Goal: at most 16 ms, one frame, at every scale.
+void BM_CheckAndFirstStep(benchmark::State& state) {
+  const double scale = state.range(0) / 1000.0;
+  TSurfaceCanvas surface;
+  surface.Redraw(scale);
+  scene::Scene scene;
+  drawing::Painter painter = Activate(surface, scene);
+  std::mt19937 generator(20261209u);
+  const quiz::RandomSource random = [&generator](std::int32_t n) {
+    return std::uniform_int_distribution<std::int32_t>(0, n - 1)(generator);
+  };
+  struct Answered {
+    quiz::ConstructionExercise exercise;
+    std::vector<std::optional<classify::FlatPoint>> placed;
+    std::vector<drawing::PlacedMarker> shown;
+  };
+  std::vector<Answered> answered;
+  for (int i = 0; i < 64; ++i) {
+    Answered a{quiz::DrawConstructionExercise(random, static_cast<classify::ConstructionKind>(
+                                                          i % classify::kConstructionKinds)),
+               {},
+               {}};
+    for (const classify::Marker& m : quiz::ConstructionOf(a.exercise).markers) {
+      std::optional<classify::FlatPoint> at;
+      if (m.exact) at = classify::FlatPoint{m.exact->x + 3.0, m.exact->y};
+      a.placed.push_back(at);
+      a.shown.push_back({m.label, at, false});
+    }
+    answered.push_back(std::move(a));
+  }
+  drawing::ConstructionLook look;
+  look.steps = 1;
+  look.numbered = true;
+  look.answers = true;
+  look.unit = 2.0;
+  std::size_t k = 0, right = 0;
+  for (auto _ : state) {
+    const Answered& a = answered[k++ % answered.size()];
+    const classify::Construction c = quiz::ConstructionOf(a.exercise);
+    right += classify::AllRight(classify::CheckMarkers(c, a.placed, classify::kDefaultTolerance));
+    painter.Select320x200();
+    drawing::RedrawFrame(painter, false);
+    drawing::DrawConstruction(painter, c, look, a.shown);
+    benchmark::DoNotOptimize(surface.Generation());
+  }
+  benchmark::DoNotOptimize(surface.Image().constBits());
+  benchmark::DoNotOptimize(right);
+}
+
 // Scales in thousandths: 1, 2, and a full-HD screen, (1920 - 11) / 1025.
 constexpr int kScale1 = 1000, kScale2 = 2000, kFullHd = 1862;
 
@@ -232,6 +291,11 @@ BENCHMARK(BM_WindowEdit_Plane)->Arg(kScale1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WindowEdit_PlaneNewTexts)->Arg(kScale1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WindowEdit_LinePlane)->Arg(kScale1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WindowEdit_TwoPlanes)->Arg(kScale1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CheckAndFirstStep)
+    ->Arg(kScale1)
+    ->Arg(kScale2)
+    ->Arg(kFullHd)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EditEvent_Point)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EditEvent_PointProfile)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EditEvent_Line)->Unit(benchmark::kMicrosecond);

@@ -25,6 +25,7 @@
 #include "figures/Kind.h"
 #include "quiz/ExerciseList.h"
 #include "quiz/SheetRequest.h"
+#include "render/ConstructionSteps.h"
 #include "render/Export.h"
 #include "render/WorksheetPdf.h"
 
@@ -91,6 +92,15 @@ const std::vector<OptionRow>& Options() {
        "dibuja la construcción de una figura con plano (la horizontal del plano por P, el "
        "plano proyectante de la recta, o dónde se cortan las trazas de los dos planos), como "
        "«Mostrar construcción» en la ventana",
+       false},
+      {{"construction-steps"},
+       "",
+       "con --export, dibuja paso a paso la construcción que resuelve la figura (las trazas "
+       "de una recta, la proyección que falta de P, dónde corta una recta a un plano o la "
+       "intersección de dos planos), cada paso con su frase debajo: en un PDF, una página "
+       "por paso; en PNG o SVG, un archivo por paso, numerados tras el nombre (dibujo.png "
+       "da dibujo-1.png, dibujo-2.png...); con --describe, añade «pasos», la lista de esas "
+       "frases (vacía si la figura no tiene construcción)",
        false},
       {{"notable-lines"},
        "",
@@ -208,7 +218,8 @@ const std::vector<Mode>& Modes() {
   static const std::vector<Mode> modes = {
       {"export",
        {"point", "line", "plane", "plane-intercepts", "profile", "traces", "visibility",
-        "construction", "notable-lines", "describe", "hide-answer", "scale", "palette"},
+        "construction", "construction-steps", "notable-lines", "describe", "hide-answer", "scale",
+        "palette"},
        RunExport,
        {}},
       {"worksheet",
@@ -221,7 +232,7 @@ const std::vector<Mode>& Modes() {
        RunWorksheetFile,
        "describe"},
       {"describe",
-       {"point", "line", "plane", "plane-intercepts", "worksheet-file"},
+       {"point", "line", "plane", "plane-intercepts", "worksheet-file", "construction-steps"},
        RunDescribe,
        "export"},
   };
@@ -265,9 +276,35 @@ QString ParseFailure(const QCommandLineParser& parser, const QStringList& argume
   return QStringLiteral("argumentos no válidos");
 }
 
-// One description a line, for scripts.
-std::string Describe(const figures::Kind& kind, const figures::FigurePoints& points) {
-  return figures::DescriptionJson(kind, points) + '\n';
+// One description a line, for scripts; with the construction's sentences when asked.
+std::string Describe(const figures::Kind& kind, const figures::FigurePoints& points, bool steps) {
+  if (!steps) return figures::DescriptionJson(kind, points) + '\n';
+  render::SceneSpec picture;
+  picture.figure = kind.Figure();
+  picture.A = points[0];
+  picture.B = points[1];
+  picture.C = points[2];
+  picture.D = points[3];
+  picture.E = points[4];
+  picture.F = points[5];
+  return figures::DescriptionJson(kind, points, render::StepSentences(picture)) + '\n';
+}
+
+// Why the picture's construction cannot be drawn step by step; empty when it can.
+QString StepsFault(const figures::Kind& kind, const render::SceneSpec& picture) {
+  if (!kind.Construction()) {
+    return QStringLiteral(
+               "--construction-steps: la figura (%1) no tiene construcción paso a paso; la tienen "
+               "una recta, un punto o una recta con un plano, y dos planos")
+        .arg(QString::fromUtf8(kind.Word()).toLower());
+  }
+  const auto construction = render::PictureConstruction(picture);
+  if (construction && construction->steps.empty()) {
+    return QStringLiteral("--construction-steps: %1")
+        .arg(QString::fromStdString(construction->lack.empty() ? "la figura no tiene pasos"
+                                                               : construction->lack));
+  }
+  return QString();
 }
 
 int PrintDescriptions(Streams& io, const std::string& text) {
@@ -296,6 +333,16 @@ QString LoadColours(const QCommandLineParser& parser, delgraph::Palette& palette
   }
   palette.SetEntry(0, 250, 250, 255);
   return QString();
+}
+
+// The files of --construction-steps, all or none; an empty string or the fault.
+QString WriteSteps(const render::SceneSpec& picture, const delgraph::Palette& palette,
+                   const QString& path, render::Format format, int scale) {
+  const std::vector<render::FileToSave> files =
+      render::StepFiles(picture, palette, path, format, scale);
+  for (const render::FileToSave& file : files)
+    if (file.bytes.isEmpty()) return render::SaveBytes(file.bytes, file.path);
+  return render::SaveTogetherMessage(files, render::SaveTogether(files));
 }
 
 int RunExport(const QCommandLineParser& parser, Streams& io) {
@@ -332,12 +379,20 @@ int RunExport(const QCommandLineParser& parser, Streams& io) {
     }
   }
 
+  const bool steps = parser.isSet("construction-steps");
+  if (steps) {
+    fault = StepsFault(*kind, picture);
+    if (!fault.isEmpty()) return io.Fail(ExitBadInput, fault);
+  }
+
   delgraph::Palette palette;
   fault = LoadColours(parser, palette);
   if (!fault.isEmpty()) return io.Fail(ExitFileError, fault);
-  fault = render::WriteFile(picture, palette, path, *format, scale);
+  fault = steps ? WriteSteps(picture, palette, path, *format, scale)
+                : render::WriteFile(picture, palette, path, *format, scale);
   if (!fault.isEmpty()) return io.Fail(ExitFileError, fault);
-  if (parser.isSet("describe")) return PrintDescriptions(io, Describe(*kind, PointsOf(picture)));
+  if (parser.isSet("describe"))
+    return PrintDescriptions(io, Describe(*kind, PointsOf(picture), steps));
   return ExitOk;
 }
 
@@ -438,7 +493,8 @@ int RunDescribe(const QCommandLineParser& parser, Streams& io) {
     QString fault;
     const figures::Kind* kind = ReadScene(parser, picture, &fault);
     if (kind == nullptr) return io.Fail(ExitBadInput, fault);
-    return PrintDescriptions(io, Describe(*kind, PointsOf(picture)));
+    return PrintDescriptions(
+        io, Describe(*kind, PointsOf(picture), parser.isSet("construction-steps")));
   }
   quiz::ExerciseListResult list;
   const int status =
@@ -446,7 +502,7 @@ int RunDescribe(const QCommandLineParser& parser, Streams& io) {
   if (status != ExitOk) return status;
   std::string text;
   for (const quiz::GeneratedExercise& e : list.exercises)
-    text += Describe(figures::KindOf(e.figure), e.Points());
+    text += Describe(figures::KindOf(e.figure), e.Points(), parser.isSet("construction-steps"));
   return PrintDescriptions(io, text);
 }
 
@@ -497,11 +553,12 @@ QString HelpText() {
     << "  " << kProgram << " --worksheet-file lista.txt -o hoja.pdf --key soluciones.pdf\n"
     << "  " << kProgram << " --export rp.png --plane-intercepts 60,45,50 --line=0,0,0:40,30,60\n"
     << "  " << kProgram << " --describe --plane-intercepts 60,45,50 --plane-intercepts 30,40,inf\n"
-    << "  " << kProgram << " --describe --worksheet-file lista.txt\n\n"
+    << "  " << kProgram << " --describe --worksheet-file lista.txt\n"
+    << "  " << kProgram << " --export pasos.pdf --construction-steps --line=-40,30,20:50,-20,60\n\n"
     << "Estado de salida: 0 si todo va bien, 2 si los argumentos no son válidos (no se\n"
     << "escribe nada), 1 si un archivo no se puede leer o escribir, o la salida estándar\n"
-    << "no admite la semilla o la descripción. Una hoja escribe todos sus archivos o\n"
-    << "ninguno.\n\n"
+    << "no admite la semilla o la descripción. Una hoja, o los pasos de\n"
+    << "--construction-steps, escribe todos sus archivos o ninguno.\n\n"
     << app::KeysAndCommandsText();
   s.flush();
   return text;

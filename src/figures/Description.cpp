@@ -50,4 +50,13 @@ std::string DescriptionJson(const Kind& kind, const FigurePoints& points) {
   return json + '}';
 }
 
+std::string DescriptionJson(const Kind& kind, const FigurePoints& points,
+                            const std::vector<std::string>& steps) {
+  std::string json = DescriptionJson(kind, points);
+  json.pop_back();  // its closing brace
+  json += ", \"pasos\": [";
+  for (std::size_t k = 0; k < steps.size(); ++k) json += (k > 0 ? ", " : "") + JsonString(steps[k]);
+  return json + "]}";
+}
+
 }  // namespace figures

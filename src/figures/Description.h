@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "figures/Kind.h"
 
@@ -14,5 +15,9 @@ std::string JsonString(const std::string& text);
 
 // {"figura": "recta y plano", "nombres": [...], "códigos": [...], ...}.
 std::string DescriptionJson(const Kind& kind, const FigurePoints& points);
+// The same with "pasos" last: the sentences of the figure's construction, in order
+// (an empty list for a figure with none).
+std::string DescriptionJson(const Kind& kind, const FigurePoints& points,
+                            const std::vector<std::string>& steps);
 
 }  // namespace figures
