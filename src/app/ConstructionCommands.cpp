@@ -69,18 +69,19 @@ bool ConstructionCommands::Waiting() const {
 }
 
 void ConstructionCommands::ControlMade(QWidget* control) {
-  if (control == window_.absentButton.get())
-    connect(window_.absentButton.get(), &QPushButton::clicked, this, [this] {
+  // By name: reading the lazy members here would make them all.
+  auto* button = qobject_cast<QPushButton*>(control);
+  if (button == nullptr) return;
+  if (button->objectName() == QLatin1String("NoExiste"))
+    connect(button, &QPushButton::clicked, this, [this] {
       if (!Waiting()) return;
       quiz::MarkAbsent(*window_.Quiz().Construction);
       DrawWaiting();
     });
-  else if (control == window_.previousStepButton.get())
-    connect(window_.previousStepButton.get(), &QPushButton::clicked, this,
-            [this] { Key(Qt::Key_PageUp); });
-  else if (control == window_.nextStepButton.get())
-    connect(window_.nextStepButton.get(), &QPushButton::clicked, this,
-            [this] { Key(Qt::Key_PageDown); });
+  else if (button->objectName() == QLatin1String("Anterior"))
+    connect(button, &QPushButton::clicked, this, [this] { Key(Qt::Key_PageUp); });
+  else if (button->objectName() == QLatin1String("Siguiente"))
+    connect(button, &QPushButton::clicked, this, [this] { Key(Qt::Key_PageDown); });
 }
 
 void ConstructionCommands::ExerciseSet() {
@@ -97,9 +98,8 @@ void ConstructionCommands::ExerciseSet() {
 }
 
 void ConstructionCommands::DrawWaiting() {
-  window_.Guarded([this] {
-    quiz::DrawRound(window_.Painter(), window_.Quiz(), *window_.Quiz().Construction);
-  });
+  window_.Guarded(
+      [this] { quiz::DrawRound(window_.Painter(), window_.Quiz(), *window_.Quiz().Construction); });
   drawnFrame_ = window_.Painter().FramesDrawn;
   ShowText(Text(quiz::RoundPrompt(*window_.Quiz().Construction)));
 }
@@ -172,7 +172,8 @@ bool ConstructionCommands::eventFilter(QObject* watched, QEvent* e) {
     // Another drawing has replaced the steps: they stop, and their controls go.
     if (type == QEvent::Paint && playing_ != Playing::kNo &&
         window_.Painter().FramesDrawn != drawnFrame_)
-      QMetaObject::invokeMethod(this, [this] { Leave(false); }, Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+          this, [this] { Leave(false); }, Qt::QueuedConnection);
     if ((type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
          type == QEvent::MouseButtonRelease) &&
         Waiting())
@@ -183,8 +184,8 @@ bool ConstructionCommands::eventFilter(QObject* watched, QEvent* e) {
   auto* widget = qobject_cast<QWidget*>(watched);
   if (widget == nullptr || widget->window() != &window_) return false;
   const auto* press = static_cast<QKeyEvent*>(e);
-  if (press->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier |
-                            Qt::ShiftModifier))
+  if (press->modifiers() &
+      (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | Qt::ShiftModifier))
     return false;
   const int key = press->key();
   bool ours = false;
@@ -240,8 +241,8 @@ void ConstructionCommands::AskTolerance() {
   if (!window_.Dialogs().AskNumbers(&window_, question) || question.values.empty() ||
       question.values.front().empty())
     return;
-  q.Tolerance =
-      std::clamp(question.values.front().front(), classify::kLeastTolerance, classify::kMostTolerance);
+  q.Tolerance = std::clamp(question.values.front().front(), classify::kLeastTolerance,
+                           classify::kMostTolerance);
 }
 
 void ConstructionCommands::AnswerChecked() {

@@ -19,6 +19,8 @@ class QAction;
 namespace app {
 
 class ConstructionCommands : public CommandGroup {
+  Q_OBJECT
+
  public:
   explicit ConstructionCommands(TQuorvel& window);
   static ConstructionCommands* Of(const QObject& window);

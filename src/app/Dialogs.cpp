@@ -260,7 +260,8 @@ bool SpanishDialogs::AskNumbers(QWidget* parent, NumbersQuestion& question) {
   if (dialog.exec() != QDialog::Accepted) return false;
   question.none.assign(question.values.size(), false);
   for (std::size_t r = 0; r < question.values.size(); ++r) {
-    for (std::size_t k = 0; k < fields[r].size(); ++k) question.values[r][k] = fields[r][k]->value();
+    for (std::size_t k = 0; k < fields[r].size(); ++k)
+      question.values[r][k] = fields[r][k]->value();
     if (none[r]) question.none[r] = none[r]->isChecked();
   }
   return true;

@@ -332,11 +332,12 @@ namespace {
 
 // The controls in tab order, by name; a lazy control takes its place when made.
 constexpr const char* kTabOrder[] = {
-    "Button1",       "Memo1",   "Button2", "SpinEdit1",  "R",          "G",         "B",
-    "Button3",       "Button4", "Punto",   "ab",         "al",         "co",        "Cperfil",
-    "BitBtn1",       "BitBtn2", "BitBtn3", "BitBtn4",    "BitBtn5",    "BitBtn6",   "BitBtn7",
-    "BitBtn8",       "PA",      "Btest",   "SelPunto",   "SelREcta",   "DefREcta",  "SelPlano",
-    "comprobarTest", "NoExiste", "Anterior", "Siguiente", "Memo2",   "paso",    "ScrollBar1", "ScrollBar2", "ScrollBar3"};
+    "Button1",       "Memo1",     "Button2",  "SpinEdit1", "R",        "G",        "B",
+    "Button3",       "Button4",   "Punto",    "ab",        "al",       "co",       "Cperfil",
+    "BitBtn1",       "BitBtn2",   "BitBtn3",  "BitBtn4",   "BitBtn5",  "BitBtn6",  "BitBtn7",
+    "BitBtn8",       "PA",        "Btest",    "SelPunto",  "SelREcta", "DefREcta", "SelPlano",
+    "comprobarTest", "NoExiste",  "Anterior", "Siguiente", "Memo2",    "paso",     "ScrollBar1",
+    "ScrollBar2",    "ScrollBar3"};
 
 }  // namespace
 

@@ -93,8 +93,8 @@ void NextMarker(ConstructionRound& round) {
   if (!round.placed.empty()) round.current = (round.current + 1) % round.placed.size();
 }
 
-std::optional<std::size_t> MarkerNear(const ConstructionRound& round,
-                                      const classify::FlatPoint& at, double reach) {
+std::optional<std::size_t> MarkerNear(const ConstructionRound& round, const classify::FlatPoint& at,
+                                      double reach) {
   std::optional<std::size_t> nearest;
   double best = reach;
   for (std::size_t i = 0; i < round.placed.size(); ++i) {
@@ -145,9 +145,8 @@ void DrawRound(drawing::Painter& painter, const Quiz& quiz, const ConstructionRo
                       !round.Checked() && i == round.current});
   drawing::DrawConstruction(painter, round.construction, look, placed);
   DrawTestTitle(painter);
-  std::vector<std::string> lines = {
-      std::string(classify::ConstructionTitle(round.exercise.kind)) + ". " +
-      classify::ConstructionQuestion(round.exercise.kind)};
+  std::vector<std::string> lines = {std::string(classify::ConstructionTitle(round.exercise.kind)) +
+                                    ". " + classify::ConstructionQuestion(round.exercise.kind)};
   if (round.Checked()) {
     DrawScorePanel(painter, quiz);
     DrawVerdict(painter, classify::AllRight(round.verdicts));
@@ -176,10 +175,10 @@ WindowChanges CheckConstruction(drawing::Painter& painter, Quiz& quiz) {
   CountAnswer(quiz, right);
   quiz.ExerciseAnswered = true;
   round.steps = std::min<std::size_t>(1, round.construction.steps.size());
-  RecordConstructionResult(
-      quiz, {round.exercise.kind, round.exercise.points, round.construction.markers, round.placed,
-             round.verdicts},
-      right);
+  RecordConstructionResult(quiz,
+                           {round.exercise.kind, round.exercise.points, round.construction.markers,
+                            round.placed, round.verdicts},
+                           right);
   DrawRound(painter, quiz, round);
   WindowChanges changes;
   changes.showButtons = true;

@@ -48,8 +48,8 @@ void MarkAbsent(ConstructionRound& round);
 bool TakeBack(ConstructionRound& round);
 void NextMarker(ConstructionRound& round);
 // The placed marker within `reach` units of the place, the nearest; none if none is.
-std::optional<std::size_t> MarkerNear(const ConstructionRound& round,
-                                      const classify::FlatPoint& at, double reach);
+std::optional<std::size_t> MarkerNear(const ConstructionRound& round, const classify::FlatPoint& at,
+                                      double reach);
 
 // What the panel says while the round waits: "Sitúa h." and what is done so far.
 std::string RoundPrompt(const ConstructionRound& round);

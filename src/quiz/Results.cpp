@@ -146,9 +146,10 @@ std::vector<std::vector<std::string>> ResultsTable(const Quiz& quiz) {
   for (const ResultRecord& r : quiz.Results) {
     if (r.construction) {
       const ConstructionResult& c = *r.construction;
-      table.push_back({std::to_string(r.number), classify::ConstructionTitle(c.kind),
-                       FigureCoordinates(r.figure, {r.A, r.B, r.C, r.more[0], r.more[1], r.more[2]}),
-                       PlacedText(c), ExactText(c), r.right ? "Correcto" : "Incorrecto"});
+      table.push_back(
+          {std::to_string(r.number), classify::ConstructionTitle(c.kind),
+           FigureCoordinates(r.figure, {r.A, r.B, r.C, r.more[0], r.more[1], r.more[2]}),
+           PlacedText(c), ExactText(c), r.right ? "Correcto" : "Incorrecto"});
       continue;
     }
     table.push_back({std::to_string(r.number), figures::KindOf(r.figure).Word(),
