@@ -35,8 +35,9 @@ const std::vector<CommandRow>& MenuCommands() {
       {"EjerciciosDePlanos", "Ejercicios de planos", "", true,
        "TEST pone también ejercicios de planos, más o menos uno de cada tres", false},
       {"EjerciciosDeConstruccion", "Ejercicios de construcción", "", true,
-       "TEST pone también ejercicios en que se sitúan puntos en el dibujo, más o menos uno de "
-       "cada tres",
+       "TEST pone también, más o menos uno de cada tres, ejercicios en que se sitúan puntos "
+       "en el dibujo: un clic sitúa, arrastrar mueve, Retroceso quita el último y Tab pasa "
+       "al siguiente",
        false},
       {"Tolerancia", "Tolerancia...", "", false,
        "Cuántos milímetros puede separarse un punto situado del exacto (de 1 a 5)", false},
