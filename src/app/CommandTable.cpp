@@ -19,6 +19,8 @@ const std::vector<CommandRow>& MenuCommands() {
       {"PartesVistasOcultas", "Partes vistas y ocultas", "Ctrl+Shift+V", true, "", false},
       {"MostrarConstruccion", "Mostrar construcción", "Ctrl+Shift+C", true,
        "Dibuja en fino cómo se halla la relación con el plano o la intersección", false},
+      {"VerConstruccion", "Ver construcción paso a paso", "F6", false,
+       "Dibuja la solución gráfica paso a paso: Av Pág y Re Pág la recorren, Esc la deja", false},
       {"RectasNotables", "Rectas notables del plano", "Ctrl+Shift+N", true,
        "Horizontal, frontal, de máxima pendiente y de máxima inclinación por A", false},
       {"PuntoYPlano", "Punto y plano", "Ctrl+1", true,
@@ -32,6 +34,13 @@ const std::vector<CommandRow>& MenuCommands() {
       // Ctrl+Shift+P lies one slip away from printing.
       {"EjerciciosDePlanos", "Ejercicios de planos", "", true,
        "TEST pone también ejercicios de planos, más o menos uno de cada tres", false},
+      {"EjerciciosDeConstruccion", "Ejercicios de construcción", "", true,
+       "TEST pone también, más o menos uno de cada tres, ejercicios en que se sitúan puntos "
+       "en el dibujo: un clic sitúa, arrastrar mueve, Retroceso quita el último y Tab pasa "
+       "al siguiente",
+       false},
+      {"Tolerancia", "Tolerancia...", "", false,
+       "Cuántos milímetros puede separarse un punto situado del exacto (de 1 a 5)", false},
       {"DetailedModeAction", "Corrección detallada", "", true,
        "Acepta todos los nombres verdaderos de la recta y explica cada fallo", true},
       {"HideCoordinatesAction", "Ocultar coordenadas", "", true,

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "app/CommandTable.h"
+#include "app/ConstructionCommands.h"
 #include "app/Controls.h"
 #include "app/ExportCommands.h"
 #include "app/PlaneCommands.h"
@@ -35,6 +36,7 @@ void TQuorvel::CreateCommands() {
   AddGroup<app::VisibilityCommands>();
   AddGroup<app::PlaneCommands>();
   AddGroup<app::PlaneExerciseCommands>();
+  AddGroup<app::ConstructionCommands>();
   AddGroup<app::QuizCommands>();
   AddGroup<app::WindowCommands>();
   // The menu lists the command table in its order, from the actions the groups made.

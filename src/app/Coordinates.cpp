@@ -3,6 +3,7 @@
 // redraws.
 #include <QAction>
 
+#include "app/ConstructionCommands.h"
 #include "app/WindowCommands.h"
 #include "drawing/FigureTexts.h"
 #include "drawing/Frame.h"
@@ -14,6 +15,10 @@
 namespace app {
 
 void WindowCommands::Coordinates() {
+  // A construction exercise takes its markers' places instead.
+  if (auto* construction = ConstructionCommands::Of(window_);
+      construction != nullptr && construction->TakeCoordinates())
+    return;
   scene::Scene& scene = window_.Scene();
   // The answer is judged on the exercise as set; typing it in would give it away.
   if (scene.AnswerHidden) {

@@ -221,6 +221,52 @@ bool SpanishDialogs::AskCoordinates(QWidget* parent, CoordinatesInput& io) {
   return true;
 }
 
+bool SpanishDialogs::AskNumbers(QWidget* parent, NumbersQuestion& question) {
+  QDialog dialog(parent);
+  dialog.setWindowTitle(question.title);
+  auto* grid = new QGridLayout(&dialog);
+  const int columns = static_cast<int>(question.columns.size());
+  for (int k = 0; k < columns; ++k) grid->addWidget(new QLabel(question.columns[k]), 0, k + 1);
+  std::vector<std::vector<QSpinBox*>> fields(question.values.size());
+  std::vector<QCheckBox*> none(question.values.size(), nullptr);
+  for (std::size_t r = 0; r < question.values.size(); ++r) {
+    const int row = static_cast<int>(r) + 1;
+    grid->addWidget(new QLabel(r < static_cast<std::size_t>(question.rows.size())
+                                   ? question.rows[static_cast<int>(r)]
+                                   : QString()),
+                    row, 0);
+    for (int k = 0; k < columns && k < static_cast<int>(question.values[r].size()); ++k) {
+      auto* field = new QSpinBox;
+      field->setRange(question.lowest, question.highest);
+      field->setValue(question.values[r][static_cast<std::size_t>(k)]);
+      grid->addWidget(field, row, k + 1);
+      fields[r].push_back(field);
+    }
+    if (question.offerNone) {
+      none[r] = new QCheckBox(QStringLiteral("no existe"));
+      none[r]->setChecked(r < question.none.size() && question.none[r]);
+      grid->addWidget(none[r], row, columns + 1);
+    }
+  }
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  OkCancel(buttons);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  grid->addWidget(buttons, static_cast<int>(question.values.size()) + 1, 0, 1, columns + 2);
+  if (!fields.empty() && !fields.front().empty()) {
+    fields.front().front()->setFocus();
+    fields.front().front()->selectAll();
+  }
+  if (dialog.exec() != QDialog::Accepted) return false;
+  question.none.assign(question.values.size(), false);
+  for (std::size_t r = 0; r < question.values.size(); ++r) {
+    for (std::size_t k = 0; k < fields[r].size(); ++k)
+      question.values[r][k] = fields[r][k]->value();
+    if (none[r]) question.none[r] = none[r]->isChecked();
+  }
+  return true;
+}
+
 std::optional<WorksheetChoice> SpanishDialogs::AskWorksheet(QWidget* parent) {
   QDialog dialog(parent);
   dialog.setWindowTitle(QStringLiteral("Hoja de ejercicios"));

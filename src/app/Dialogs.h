@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "quiz/SheetExercises.h"
 #include "scene/Scene.h"
@@ -45,6 +46,19 @@ struct WorksheetChoice {
   bool perspective = false;           // the space view beside each flat one
 };
 
+// A question of whole numbers: a row of values for each name, each value within the
+// bounds, answered in place. With offerNone, each row may be ticked "no existe".
+struct NumbersQuestion {
+  QString title;
+  QStringList columns;  // the values' headers, one per column
+  QStringList rows;     // the rows' names
+  std::vector<std::vector<int>> values;
+  int lowest = 0;
+  int highest = 0;
+  bool offerNone = false;
+  std::vector<bool> none;  // one per row when offerNone
+};
+
 // A save dialog's question. Each filter names its extension, which the dialog adds
 // to a name typed without one before it asks whether to replace a file.
 struct SaveQuestion {
@@ -69,6 +83,8 @@ class Dialogs {
   // False when the user cancels.
   virtual bool AskCoordinates(QWidget* parent, CoordinatesInput& io) = 0;
   virtual std::optional<WorksheetChoice> AskWorksheet(QWidget* parent) = 0;
+  // False when the user cancels.
+  virtual bool AskNumbers(QWidget* parent, NumbersQuestion& question) = 0;
 };
 
 // The real dialogs. Qt's translation is installed before the first dialog or
@@ -84,6 +100,7 @@ class SpanishDialogs : public Dialogs {
   bool AskPrint(QWidget* parent, QPrinter& printer) override;
   bool AskCoordinates(QWidget* parent, CoordinatesInput& io) override;
   std::optional<WorksheetChoice> AskWorksheet(QWidget* parent) override;
+  bool AskNumbers(QWidget* parent, NumbersQuestion& question) override;
 
  private:
   void Translate();

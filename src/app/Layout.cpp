@@ -332,11 +332,12 @@ namespace {
 
 // The controls in tab order, by name; a lazy control takes its place when made.
 constexpr const char* kTabOrder[] = {
-    "Button1",       "Memo1",   "Button2", "SpinEdit1",  "R",          "G",         "B",
-    "Button3",       "Button4", "Punto",   "ab",         "al",         "co",        "Cperfil",
-    "BitBtn1",       "BitBtn2", "BitBtn3", "BitBtn4",    "BitBtn5",    "BitBtn6",   "BitBtn7",
-    "BitBtn8",       "PA",      "Btest",   "SelPunto",   "SelREcta",   "DefREcta",  "SelPlano",
-    "comprobarTest", "Memo2",   "paso",    "ScrollBar1", "ScrollBar2", "ScrollBar3"};
+    "Button1",       "Memo1",     "Button2",  "SpinEdit1", "R",        "G",        "B",
+    "Button3",       "Button4",   "Punto",    "ab",        "al",       "co",       "Cperfil",
+    "BitBtn1",       "BitBtn2",   "BitBtn3",  "BitBtn4",   "BitBtn5",  "BitBtn6",  "BitBtn7",
+    "BitBtn8",       "PA",        "Btest",    "SelPunto",  "SelREcta", "DefREcta", "SelPlano",
+    "comprobarTest", "NoExiste",  "Anterior", "Siguiente", "Memo2",    "paso",     "ScrollBar1",
+    "ScrollBar2",    "ScrollBar3"};
 
 }  // namespace
 
@@ -455,6 +456,41 @@ TSpinEdit* TQuorvel::MakeHiddenSpin(int n) {
   if (n >= 4) connect(spin, &TSpinEdit::Changed, this, &TQuorvel::abChange);
   AdoptLazyControl(spin);
   return spin;
+}
+
+QPushButton* TQuorvel::MakeConstructionButton(int n) {
+  struct Place {
+    const char* name;
+    const char* text;
+    int x;
+    const char* hint;
+  };
+  // "No existe" in DefREcta's place, which a construction exercise leaves empty; the
+  // steps' buttons between the step and "TEST", where nothing is in free editing.
+  static constexpr Place kPlaces[] = {
+      {"NoExiste", "&No existe", 448, "El punto que toca situar no existe"},
+      {"Anterior", "Anterior", 392, "Paso anterior (Re Pág)"},
+      {"Siguiente", "Siguiente", 496, "Paso siguiente (Av Pág)"}};
+  const Place& place = kPlaces[n];
+  if (auto* made = Existing<QPushButton>(place.name)) return made;
+  QPushButton* button = MakeButton(this, QString::fromUtf8(place.text), place.x, 484, 100, 26);
+  button->setObjectName(QLatin1String(place.name));
+  button->setToolTip(QString::fromUtf8(place.hint));
+  AdoptLazyControl(button);
+  return button;
+}
+
+QLabel* TQuorvel::MakeConstructionText() {
+  if (auto* made = Existing<QLabel>("TextoConstruccion")) return made;
+  // In the lower part of the panel under the flat view, which the picture clears for it.
+  QLabel* label = MakeLabel(this, QString(), 545, 391, 472, 66);
+  label->setObjectName(QStringLiteral("TextoConstruccion"));
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setFont(PixelFont(font().family(), 13));
+  SetTextColour(label, QColor(0, 0, 128));
+  AdoptLazyControl(label);
+  return label;
 }
 
 QString TQuorvel::ListStartText(AnswerList list) {

@@ -129,6 +129,12 @@ class TQuorvel : public QWidget {
     return {&pointAnswers,     &lineTypeAnswers,  &lineRelationAnswers, &planeAnswers,
             &belongingAnswers, &linePlaneAnswers, &planesAnswers,       &intersectionAnswers};
   }
+  // The construction exercises' controls: "No existe" beside the point list, the
+  // steps' "Anterior" and "Siguiente", and the text in the panel under the flat view.
+  app::LazyControl<QPushButton> absentButton{[this] { return MakeConstructionButton(0); }};
+  app::LazyControl<QPushButton> previousStepButton{[this] { return MakeConstructionButton(1); }};
+  app::LazyControl<QPushButton> nextStepButton{[this] { return MakeConstructionButton(2); }};
+  app::LazyControl<QLabel> constructionText{[this] { return MakeConstructionText(); }};
   QPushButton* checkButton = nullptr;
 
   // The drawing area's context menu (right button): every command beyond the
@@ -221,6 +227,8 @@ class TQuorvel : public QWidget {
   QCheckBox* MakeCperfil();
   QPlainTextEdit* MakeMemo1();
   TSpinEdit* MakeHiddenSpin(int n);
+  QPushButton* MakeConstructionButton(int n);
+  QLabel* MakeConstructionText();
   // One answer list of the layout: where it goes, what it offers, whose member it is.
   struct AnswerListRow {
     app::LazyControl<QComboBox>& member;

@@ -622,14 +622,14 @@ bool FitsIn(const Construction& construction, const FlatBox& box) {
   return true;
 }
 
-namespace {
-
-std::string Millimetres(double distance) {
+std::string Millimetres(double distance, bool tenths) {
   const long whole = std::lround(distance);
-  if (std::fabs(distance - double(whole)) < 0.05) return std::to_string(whole) + " mm";
-  const long tenths = std::lround(distance * 10.0);
-  return std::to_string(tenths / 10) + "," + std::to_string(tenths % 10) + " mm";
+  if (!tenths && std::fabs(distance - double(whole)) < 0.05) return std::to_string(whole) + " mm";
+  const long count = std::lround(distance * 10.0);
+  return std::to_string(count / 10) + "," + std::to_string(count % 10) + " mm";
 }
+
+namespace {
 
 std::string Direction(double dx, double dy) {
   const std::string vertical = dy > 0 ? "por encima" : "por debajo";

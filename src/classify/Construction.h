@@ -129,4 +129,8 @@ std::vector<MarkerVerdict> CheckMarkers(const Construction& construction,
                                         double tolerance);
 bool AllRight(const std::vector<MarkerVerdict>& verdicts);
 
+// A distance in units as millimetres on paper at 1:1, with a decimal comma: "4 mm",
+// "1,5 mm"; with tenths true always one decimal ("4,0 mm"), as the results write it.
+std::string Millimetres(double distance, bool tenths = false);
+
 }  // namespace classify

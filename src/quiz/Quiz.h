@@ -5,8 +5,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
+#include "classify/Construction.h"
+#include "quiz/ConstructionRound.h"
 #include "quiz/DetailedMode.h"
 #include "quiz/Results.h"
 
@@ -20,6 +23,12 @@ struct Quiz {
   bool HideCoordinates = false;
   // Whether TEST may set a plane exercise (about one in three).
   bool PlaneExercisesOn = false;
+  // Whether TEST may set a construction exercise (about one in three), and how
+  // many units off a marker may lie and still be right.
+  bool ConstructionExercisesOn = false;
+  int Tolerance = static_cast<int>(classify::kDefaultTolerance);
+  // The construction exercise set last; none while a naming exercise is set.
+  std::optional<ConstructionRound> Construction;
   Exercise CurrentExercise;
   std::vector<ResultRecord> Results;
   // The score since the start or the last reset; counts never wrap.

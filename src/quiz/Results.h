@@ -4,9 +4,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "classify/Construction.h"
 #include "classify/Vocabulary.h"
 #include "quiz/DetailedMode.h"
 #include "scene/Scene.h"
@@ -14,6 +16,16 @@
 namespace quiz {
 
 struct Quiz;
+
+// A construction exercise's part of its record: what was given, where each marker
+// belongs and where it was put (none: "No existe" or never put), and its verdicts.
+struct ConstructionResult {
+  classify::ConstructionKind kind = classify::ConstructionKind::kLineTraces;
+  classify::ConstructionPoints points{};
+  std::vector<classify::Marker> markers;
+  std::vector<std::optional<classify::FlatPoint>> placed;
+  std::vector<classify::MarkerVerdict> verdicts;
+};
 
 struct ResultRecord {
   std::int32_t number = 0;  // from 1, since the start or the last score reset
@@ -30,6 +42,8 @@ struct ResultRecord {
   DihedralPoint C{};
   // P, or D and E, or D, E and F of the figures with a plane.
   std::array<DihedralPoint, 3> more{};
+  // Set for a construction exercise, whose row it then writes.
+  std::optional<ConstructionResult> construction;
 };
 
 // "A=(x,y,z)": a point's coordinates as the results and the sheets write them.
@@ -40,6 +54,9 @@ std::string FigureCoordinates(scene::Figure figure, const figures::FigurePoints&
 
 // Appends the judged exercise to the quiz's results.
 void RecordResult(Quiz& quiz, const Exercise& e, const Answer& a, bool right, bool detailed);
+
+// Appends a checked construction exercise to the quiz's results.
+void RecordConstructionResult(Quiz& quiz, const ConstructionResult& result, bool right);
 
 // Header and one row per result, UTF-8: number, point, line or plane, coordinates,
 // the answer given, the right names, right or wrong.

@@ -18,6 +18,7 @@
 #include "drawing/PlaneTexts.h"
 #include "drawing/Projections.h"
 #include "figures/Kind.h"
+#include "quiz/ConstructionRound.h"
 #include "quiz/DetailedMode.h"
 #include "quiz/IncidenceExercise.h"
 #include "quiz/PlaneExercise.h"
@@ -101,10 +102,12 @@ const figures::Kind& AnswerKind(const Exercise& e, const scene::Scene& scene) {
   return figures::KindOf(PlaneExerciseSet(e) ? e.figure : scene.figure);
 }
 
+}  // namespace
+
 // Marks the picture as an exercise. The top-left corner of the space-view panel is
 // empty in both frames and no generated point reaches it, so the title hides
 // nothing; the clear brush gives it no background box.
-void DrawTitle(drawing::Painter& painter) {
+void DrawTestTitle(drawing::Painter& painter) {
   // The pen goes back as it was: the next profile frame draws its traces in it.
   const delgraph::ColorValue pen = painter.GetPenColor();
   painter.SetBrushStyle(kClearBrush);
@@ -114,8 +117,6 @@ void DrawTitle(drawing::Painter& painter) {
   drawing::RestoreTextStyle(painter);
   painter.SetPenColorValue(pen);
 }
-
-}  // namespace
 
 void SetRandomSource(RandomSource source) {
   scriptedSource = std::move(source);
@@ -207,7 +208,7 @@ void DrawWaitingExercise(drawing::Painter& painter, scene::Scene& scene, const G
 
   drawing::FullRedraw(painter, scene.ProfileOn);
   kind.DrawExercise(painter, scene);
-  if (titled) DrawTitle(painter);
+  if (titled) DrawTestTitle(painter);
 }
 
 WindowChanges NewExercise(drawing::Painter& painter, scene::Scene& scene, Quiz& quiz) {
@@ -217,6 +218,9 @@ WindowChanges NewExercise(drawing::Painter& painter, scene::Scene& scene, Quiz& 
   // first; of the others, one in two sets a point, a line or a second plane with a
   // plane (a third each), drawn after that choice; the rest are the seed's points and
   // lines. Off, no draw is added.
+  // With construction exercises on, that choice is drawn before all the others.
+  if (quiz.ConstructionExercisesOn && Random(3) == 0) return NewConstructionExercise(painter, quiz);
+  quiz.Construction.reset();
   const ExerciseBounds bounds = CurrentBounds(painter);
   const bool plane = quiz.PlaneExercisesOn && Random(3) == 0;
   const bool withPlane = quiz.PlaneExercisesOn && !plane && Random(2) == 0;
@@ -260,6 +264,7 @@ WindowChanges CheckAnswer(drawing::Painter& painter, scene::Scene& scene, Quiz& 
     changes.showTest = true;
     return changes;
   }
+  if (quiz.Construction) return CheckConstruction(painter, quiz);
   changes.label7 = std::to_string(quiz.CurrentExercise.classCode);
 
   const Exercise& exercise = quiz.CurrentExercise;
@@ -268,15 +273,36 @@ WindowChanges CheckAnswer(drawing::Painter& painter, scene::Scene& scene, Quiz& 
   // Both judgements use what was recorded when the exercise was set.
   const bool right = quiz.DetailedMode && exercise.set ? JudgedRight(exercise, answer, true)
                                                        : kind.JudgedRight(exercise, answer, false);
-  if (right)
-    quiz.TestHits = CountOneMore(quiz.TestHits);
-  else
-    quiz.TestMisses = CountOneMore(quiz.TestMisses);
+  CountAnswer(quiz, right);
   quiz.ExerciseAnswered = true;
 
   kind.DrawAnswered(painter, scene);
   scene.AnswerHidden = false;
 
+  DrawScorePanel(painter, quiz);
+
+  // Reveals the names; they describe the points as they are now.
+  kind.ShowNames(painter, scene);
+
+  DrawVerdict(painter, right);
+
+  if (exercise.set) {
+    if (quiz.DetailedMode && !right) DrawExplanation(painter, Explanation(exercise, answer));
+    RecordResult(quiz, exercise, answer, right, quiz.DetailedMode);
+  }
+
+  changes.showButtons = true;
+  return changes;
+}
+
+void CountAnswer(Quiz& quiz, bool right) {
+  if (right)
+    quiz.TestHits = CountOneMore(quiz.TestHits);
+  else
+    quiz.TestMisses = CountOneMore(quiz.TestMisses);
+}
+
+void DrawScorePanel(drawing::Painter& painter, const Quiz& quiz) {
   DrawBevelPanel(painter, 203, 374, 309, 424, 1);
   painter.SetFillStyle(kSolidFill, kTrackColour);
   painter.FillBar(kBarLeft, kMissesTop, kTrackRight, kMissesBottom);
@@ -294,10 +320,9 @@ WindowChanges CheckAnswer(drawing::Painter& painter, scene::Scene& scene, Quiz& 
   painter.DrawText(209, 373, "aciertos:" + std::to_string(quiz.TestHits));
   painter.DrawText(210, 396, "fallos:" + std::to_string(quiz.TestMisses));
   drawing::RestoreTextStyle(painter);
+}
 
-  // Reveals the names; they describe the points as they are now.
-  kind.ShowNames(painter, scene);
-
+void DrawVerdict(drawing::Painter& painter, bool right) {
   painter.SetBrushStyle(kClearBrush);
   painter.SetTextStyle(0, 0, 18);
   painter.SetDrawColor(kVerdictColour);
@@ -306,14 +331,6 @@ WindowChanges CheckAnswer(drawing::Painter& painter, scene::Scene& scene, Quiz& 
   else
     painter.DrawText(365, 300, " I N C O R R E C T O ");
   drawing::RestoreTextStyle(painter);
-
-  if (exercise.set) {
-    if (quiz.DetailedMode && !right) DrawExplanation(painter, Explanation(exercise, answer));
-    RecordResult(quiz, exercise, answer, right, quiz.DetailedMode);
-  }
-
-  changes.showButtons = true;
-  return changes;
 }
 
 void DrawBevelPanel(drawing::Painter& painter, std::int32_t x1, std::int32_t y1, std::int32_t x2,

@@ -84,6 +84,14 @@ WindowChanges NewExercise(drawing::Painter& painter, scene::Scene& scene, Quiz& 
 // The body of comprobarTestClick: judges the lists' choices against the exercise.
 WindowChanges CheckAnswer(drawing::Painter& painter, scene::Scene& scene, Quiz& quiz,
                           const ListChoices& choices);
+// Parts of a check's picture that every kind of exercise shares: the score panel
+// with its bars, and " C O R R E C T O " or " I N C O R R E C T O ".
+void DrawScorePanel(drawing::Painter& painter, const Quiz& quiz);
+void DrawVerdict(drawing::Painter& painter, bool right);
+// "T E S T" at the top left of the space view.
+void DrawTestTitle(drawing::Painter& painter);
+// One more hit or miss.
+void CountAnswer(Quiz& quiz, bool right);
 void DrawBevelPanel(drawing::Painter& painter, std::int32_t x1, std::int32_t y1, std::int32_t x2,
                     std::int32_t y2, std::uint8_t raised);
 

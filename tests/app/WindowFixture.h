@@ -30,6 +30,7 @@ class RecordingDialogs : public app::Dialogs {
   std::function<bool(app::CoordinatesInput&)> coordinates;
   std::function<std::optional<app::WorksheetChoice>()> worksheet;
   std::function<bool(const QStringList&)> replace;
+  std::function<bool(app::NumbersQuestion&)> numbers;
   QStringList replaceAsked;  // every file a replace question named
 
   void ShowError(QWidget*, const QString& message) override { errors << message; }
@@ -47,6 +48,7 @@ class RecordingDialogs : public app::Dialogs {
   std::optional<app::WorksheetChoice> AskWorksheet(QWidget*) override {
     return worksheet ? worksheet() : std::nullopt;
   }
+  bool AskNumbers(QWidget*, app::NumbersQuestion& q) override { return numbers && numbers(q); }
 };
 
 class WindowTest : public ::testing::Test {
