@@ -20,6 +20,7 @@
 #include "figures/Kind.h"
 #include "quiz/ConstructionRound.h"
 #include "quiz/Quiz.h"
+#include "render/ConstructionSteps.h"
 
 namespace app {
 
@@ -323,11 +324,8 @@ void ConstructionCommands::ShowStep(std::size_t step, bool draw) {
       painter.SetFillStyle(1, 0);
       painter.FillBar(painter.ScaleX(166), painter.ScaleY(161), painter.ScaleX(318),
                       painter.ScaleY(189));
-      drawing::ConstructionLook look;
-      look.data = false;
-      look.steps = step_;
-      look.origin = painter.FlatOrigin;
-      drawing::DrawConstruction(painter, *figure_, look, {});
+      // The same routine as the pictures out: steps over the figure, kept in the flat view.
+      render::DrawStepsOver(painter, scene, step_);
     });
   }
   drawnFrame_ = painter.FramesDrawn;
