@@ -115,6 +115,7 @@ void TQuorvel::Guarded(const std::function<void()>& body) {
   }
   // What was drawn before an error is on screen, and so are its labels.
   ApplyDrawing();
+  for (app::CommandGroup* group : groups_) group->HandlerDone();
 }
 
 void TQuorvel::ReportError(const QString& message) {
