@@ -28,8 +28,6 @@ const std::vector<CommandRow>& MenuCommands() {
       {"DosPlanos", "Dos planos", "Ctrl+3", true,
        "Los planos ABC y DEF y la recta i en que se cortan", false},
       {"PlanoPorTresPuntos", "Plano por tres puntos", "P", true, "", false},
-      {"VistaEspacio", "Vista en el espacio", "Ctrl+E", true,
-       "La figura en el espacio, para girarla con el ratón y abatir V sobre H", false},
       // No key: the plain letters are taken or typed into the answer lists, and
       // Ctrl+Shift+P lies one slip away from printing.
       {"EjerciciosDePlanos", "Ejercicios de planos", "", true,
@@ -46,6 +44,8 @@ const std::vector<CommandRow>& MenuCommands() {
       {"ResetScoreAction", "Reiniciar puntuación", "", false,
        "Pone a 0 aciertos y fallos y vacía los resultados", false},
       {"Coordenadas", "Coordenadas...", "C", false, "", true},
+      {"VistaEspacio", "Vista en el espacio", "Ctrl+E", true,
+       "La figura en el espacio, para girarla con el ratón y abatir V sobre H", false},
       {"PantallaCompleta", "Pantalla completa", "F11", false, "", false},
       {"Ayuda", "Ayuda", "F1", false, "", false},
   };
