@@ -42,9 +42,7 @@ QColor QuadrantColour(int quadrant) {
 QColor FaceColour(const drawing::SpaceFace& f, bool front) {
   switch (f.look) {
     case Look::kQuadrant: {
-      QColor c = QuadrantColour(front ? f.frontQuadrant : f.backQuadrant);
-      c.setAlpha(235);
-      return c;
+      return QuadrantColour(front ? f.frontQuadrant : f.backQuadrant);
     }
     case Look::kBisector:
       return {120, 120, 120, 55};
@@ -92,8 +90,9 @@ QPen PenFor(Ink ink, bool hidden, qreal unit) {
     if (s.style == Qt::SolidLine) s.style = Qt::DashLine;
     s.width = std::max(1.0, s.width * 0.8);
   }
-  QPen pen(s.colour, s.width * unit, s.style, Qt::RoundCap, Qt::RoundJoin);
-  return pen;
+  // Round caps on every dash would cost more than the rest of a frame.
+  return QPen(s.colour, s.width * unit, s.style,
+              s.style == Qt::SolidLine ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin);
 }
 
 QPointF At(const drawing::SpaceProjection& pr, Vec3 p) {
@@ -131,10 +130,11 @@ void DrawSpaceView(QPainter& painter, const QRectF& target, const scene::Scene& 
 
   painter.save();
   painter.setClipRect(target);
-  painter.setRenderHint(QPainter::Antialiasing, true);
   painter.fillRect(target, Qt::white);
 
-  // The faces, back to front.
+  // The faces, back to front. Their edges are drawn over them, smooth, so the fills
+  // need no antialiasing, which would cost most of a frame at full size.
+  painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setPen(Qt::NoPen);
   for (const drawing::FacePiece& piece : drawing::PaintOrder(placed.faces, pr.towards)) {
     QPolygonF polygon;
@@ -143,6 +143,7 @@ void DrawSpaceView(QPainter& painter, const QRectF& target, const scene::Scene& 
     painter.drawPolygon(polygon);
   }
   painter.setBrush(Qt::NoBrush);
+  painter.setRenderHint(QPainter::Antialiasing, true);
 
   // Every segment over them, split into its seen and hidden parts.
   std::vector<PlacedLabel> labels;
