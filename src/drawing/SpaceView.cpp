@@ -136,11 +136,11 @@ SpaceBox BoxOf(const SpaceFigure& figure) {
     z = std::max(z, std::abs(p.z));
   }
   SpaceBox box;
-  const double pad = std::max(25.0, 0.15 * (maxX - minX));
+  const double pad = std::max(40.0, 0.25 * (maxX - minX));
   box.x0 = minX - pad;
   box.x1 = maxX + pad;
-  box.y = std::max(60.0, 1.2 * y);
-  box.z = std::max(60.0, 1.2 * z);
+  // H and V as wide as each other: folded down, V lies exactly on H.
+  box.y = box.z = std::max(60.0, 1.2 * std::max(y, z));
   return box;
 }
 
