@@ -110,6 +110,8 @@ SpaceWindow::SpaceWindow(const scene::Scene& scene, Dialogs& dialogs, QWidget* p
   foldSlider->setRange(0, 90);
   foldSlider->setValue(90);
   foldSlider->setToolTip(QStringLiteral("Ángulo de V sobre H, de 90° a 0°"));
+  foldAngle = new QLabel(QStringLiteral("90°"), this);
+  foldAngle->setMinimumWidth(foldAngle->fontMetrics().horizontalAdvance(QStringLiteral("90°")));
   foldButton = new QPushButton(QStringLiteral("Abatir"), this);
   foldButton->setObjectName(QStringLiteral("AbatirButton"));
   resetButton = new QPushButton(QStringLiteral("Vista inicial"), this);
@@ -126,6 +128,7 @@ SpaceWindow::SpaceWindow(const scene::Scene& scene, Dialogs& dialogs, QWidget* p
   auto* controls = new QHBoxLayout;
   controls->addWidget(new QLabel(QStringLiteral("Abatimiento de V:"), this));
   controls->addWidget(foldSlider, 1);
+  controls->addWidget(foldAngle);
   controls->addWidget(foldButton);
   controls->addWidget(bisectorsCheck);
   controls->addWidget(resetButton);
@@ -183,6 +186,7 @@ void SpaceWindow::SetFold(double fold) {
     const QSignalBlocker quiet(foldSlider);
     foldSlider->setValue(static_cast<int>(std::lround(fold)));
   }
+  foldAngle->setText(QStringLiteral("%1°").arg(std::lround(fold)));
   foldButton->setText(fold > 0.0 ? QStringLiteral("Abatir") : QStringLiteral("Levantar"));
   canvas->update();
 }

@@ -11,6 +11,7 @@
 #include "scene/Scene.h"
 
 class QCheckBox;
+class QLabel;
 class QPushButton;
 class QSlider;
 class QVariantAnimation;
@@ -64,6 +65,7 @@ class SpaceWindow : public QWidget {
 
   SpaceCanvas* canvas = nullptr;
   QSlider* foldSlider = nullptr;
+  QLabel* foldAngle = nullptr;
   QPushButton* foldButton = nullptr;
   QPushButton* resetButton = nullptr;
   QCheckBox* bisectorsCheck = nullptr;

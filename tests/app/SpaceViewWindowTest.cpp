@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -88,6 +89,7 @@ TEST_F(SpaceViewWindowTest, FoldsByTheSliderAndByAbatirAndSavesThroughTheDialog)
   space->foldButton->click();
   QTRY_COMPARE_WITH_TIMEOUT(space->View().fold, 0.0, 3000);
   EXPECT_EQ(space->foldSlider->value(), 0);
+  EXPECT_EQ(space->foldAngle->text(), QStringLiteral("0°"));
   EXPECT_EQ(space->foldButton->text(), QStringLiteral("Levantar"));
 
   dialogs.saveName = [](app::SaveQuestion& q) {
