@@ -11,6 +11,10 @@ SpaceViewCommands::SpaceViewCommands(TQuorvel& window) : CommandGroup(window) {
   window.AddCommand(action_, [this] { Toggled(action_->isChecked()); });
 }
 
+SpaceViewCommands::~SpaceViewCommands() {
+  delete space_;
+}
+
 void SpaceViewCommands::HandlerDone() {
   if (space_ && space_->isVisible()) space_->SceneChanged();
 }

@@ -14,6 +14,8 @@ namespace app {
 class SpaceViewCommands : public CommandGroup {
  public:
   explicit SpaceViewCommands(TQuorvel& window);
+  // The window reads the scene: it goes while the scene is still there.
+  ~SpaceViewCommands() override;
   void HandlerDone() override;
 
  private:

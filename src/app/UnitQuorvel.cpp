@@ -60,6 +60,7 @@ TQuorvel::~TQuorvel() {
   for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
   // The groups go first: nothing of theirs may outlive the window's own part.
   for (app::CommandGroup* group : groups_) delete group;
+  groups_.clear();
 }
 
 bool TQuorvel::event(QEvent* e) {
