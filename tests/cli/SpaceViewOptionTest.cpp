@@ -16,8 +16,8 @@ TEST_F(SpaceViewOption, DrawsTheViewFromTheAnglesGiven) {
   view.camera.yaw = 30;
   view.camera.pitch = 45;
   view.fold = 20;
-  const QImage expected = render::RenderSpaceImage(
-      render::SceneOf(spec), view, QSize(render::SpaceWidth, render::SpaceHeight));
+  const QImage expected = render::RenderSpaceImage(render::SceneOf(spec), view,
+                                                   QSize(render::SpaceWidth, render::SpaceHeight));
   EXPECT_EQ(QImage("s.png").convertToFormat(QImage::Format_RGB32), expected);
   // Without the fold, V stands.
   ASSERT_EQ(Status({"--export", "u.png", "--point=20,40,30", "--space-view=30,45"}), 0);
