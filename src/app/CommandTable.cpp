@@ -53,6 +53,8 @@ const std::vector<CommandRow>& MenuCommands() {
       {"ResetScoreAction", "Reiniciar puntuación", "", false,
        "Pone a 0 aciertos y fallos y vacía los resultados", false},
       {"Coordenadas", "Coordenadas...", "C", false, "", true},
+      {"VistaEspacio", "Vista en el espacio", "Ctrl+E", true,
+       "La figura en el espacio, para girarla con el ratón y abatir V sobre H", false},
       {"PantallaCompleta", "Pantalla completa", "F11", false, "", false},
       {"Ayuda", "Ayuda", "F1", false, "", false},
   };

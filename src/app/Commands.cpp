@@ -14,6 +14,7 @@
 #include "app/PlaneCommands.h"
 #include "app/PlaneExerciseCommands.h"
 #include "app/QuizCommands.h"
+#include "app/SpaceViewCommands.h"
 #include "app/TraceCommands.h"
 #include "app/UnitQuorvel.h"
 #include "app/VisibilityCommands.h"
@@ -37,6 +38,7 @@ void TQuorvel::CreateCommands() {
   AddGroup<app::PlaneCommands>();
   AddGroup<app::PlaneExerciseCommands>();
   AddGroup<app::ConstructionCommands>();
+  AddGroup<app::SpaceViewCommands>();
   AddGroup<app::QuizCommands>();
   AddGroup<app::WindowCommands>();
   // The menu lists the command table in its order, from the actions the groups made.

@@ -60,6 +60,7 @@ TQuorvel::~TQuorvel() {
   for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
   // The groups go first: nothing of theirs may outlive the window's own part.
   for (app::CommandGroup* group : groups_) delete group;
+  groups_.clear();
 }
 
 bool TQuorvel::event(QEvent* e) {
@@ -115,6 +116,7 @@ void TQuorvel::Guarded(const std::function<void()>& body) {
   }
   // What was drawn before an error is on screen, and so are its labels.
   ApplyDrawing();
+  for (app::CommandGroup* group : groups_) group->HandlerDone();
 }
 
 void TQuorvel::ReportError(const QString& message) {

@@ -45,6 +45,8 @@ class CommandGroup : public QObject {
   virtual void AnswerChecked() {}
   // Runs when a control made on first use joins the window.
   virtual void ControlMade(QWidget* /*control*/) {}
+  // Runs after every handler, once what it drew is shown: the scene may have changed.
+  virtual void HandlerDone() {}
 
  protected:
   TQuorvel& window_;

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -27,6 +28,7 @@
 #include "quiz/SheetRequest.h"
 #include "render/ConstructionSteps.h"
 #include "render/Export.h"
+#include "render/SpaceRender.h"
 #include "render/WorksheetPdf.h"
 
 #ifndef QUORVEL_VERSION
@@ -119,6 +121,13 @@ const std::vector<OptionRow>& Options() {
        "",
        "oculta los nombres que dan la respuesta (situación del punto, tipo y posición "
        "de la recta), como en un ejercicio",
+       false},
+      {{"space-view"},
+       "GIRO,INCLINACIÓN[,ABATIMIENTO]",
+       "dibuja con --export la vista en el espacio: GIRO grados alrededor de la vertical, "
+       "INCLINACIÓN grados sobre H (de -90 a 90) y V abatido hasta ABATIMIENTO grados sobre H "
+       "(de 0 a 90; sin él, 90, V vertical); la vista de partida es 64,17 y 0,90,0 es la vista "
+       "diédrica plana",
        false},
       {{"scale"}, "N", "dibuja N veces mayor, de 1 a 8 (PNG y SVG; sin ella, 1)", false},
       {{"palette"},
@@ -219,7 +228,7 @@ const std::vector<Mode>& Modes() {
       {"export",
        {"point", "line", "plane", "plane-intercepts", "profile", "traces", "visibility",
         "construction", "construction-steps", "notable-lines", "describe", "hide-answer", "scale",
-        "palette"},
+        "palette", "space-view"},
        RunExport,
        {}},
       {"worksheet",
@@ -345,6 +354,35 @@ QString WriteSteps(const render::SceneSpec& picture, const delgraph::Palette& pa
   return render::SaveTogetherMessage(files, render::SaveTogether(files));
 }
 
+// --space-view GIRO,INCLINACIÓN[,ABATIMIENTO], in degrees; empty or the fault.
+QString ReadSpaceView(const QString& text, drawing::SpaceView& view) {
+  const QStringList parts = text.split(',');
+  if (parts.size() < 2 || parts.size() > 3)
+    return QStringLiteral(
+               "--space-view: «%1» no es GIRO,INCLINACIÓN o GIRO,INCLINACIÓN,ABATIMIENTO")
+        .arg(text);
+  const char* names[3] = {"el giro", "la inclinación", "el abatimiento"};
+  double values[3] = {0.0, 0.0, 90.0};
+  for (int k = 0; k < parts.size(); ++k) {
+    bool ok = false;
+    values[k] = parts[k].trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(values[k]))
+      return QStringLiteral("--space-view: %1 «%2» no es un número")
+          .arg(QString::fromUtf8(names[k]), parts[k]);
+  }
+  if (values[1] < -90.0 || values[1] > 90.0)
+    return QStringLiteral("--space-view: la inclinación «%1» está fuera de rango: de -90 a 90")
+        .arg(parts[1]);
+  if (values[2] < 0.0 || values[2] > 90.0)
+    return QStringLiteral("--space-view: el abatimiento «%1» está fuera de rango: de 0 a 90")
+        .arg(parts[2]);
+  view.camera.yaw = 0.0;
+  view.camera.Turn(values[0]);
+  view.camera.pitch = values[1];
+  view.fold = values[2];
+  return QString();
+}
+
 int RunExport(const QCommandLineParser& parser, Streams& io) {
   const QString path = parser.value("export");
   const std::optional<render::Format> format = render::FormatOfPath(path);
@@ -380,16 +418,28 @@ int RunExport(const QCommandLineParser& parser, Streams& io) {
   }
 
   const bool steps = parser.isSet("construction-steps");
+  if (steps && parser.isSet("space-view"))
+    return io.Fail(ExitBadInput, "--construction-steps no sirve con --space-view");
   if (steps) {
     fault = StepsFault(*kind, picture);
     if (!fault.isEmpty()) return io.Fail(ExitBadInput, fault);
+  }
+  drawing::SpaceView space;
+  if (parser.isSet("space-view")) {
+    fault = ReadSpaceView(parser.value("space-view"), space);
+    if (!fault.isEmpty()) return io.Fail(ExitBadInput, fault);
+    space.profile = picture.profile;
   }
 
   delgraph::Palette palette;
   fault = LoadColours(parser, palette);
   if (!fault.isEmpty()) return io.Fail(ExitFileError, fault);
-  fault = steps ? WriteSteps(picture, palette, path, *format, scale)
-                : render::WriteFile(picture, palette, path, *format, scale);
+  if (steps)
+    fault = WriteSteps(picture, palette, path, *format, scale);
+  else if (parser.isSet("space-view"))
+    fault = render::WriteSpaceFile(render::SceneOf(picture), space, path, *format, scale);
+  else
+    fault = render::WriteFile(picture, palette, path, *format, scale);
   if (!fault.isEmpty()) return io.Fail(ExitFileError, fault);
   if (parser.isSet("describe"))
     return PrintDescriptions(io, Describe(*kind, PointsOf(picture), steps));

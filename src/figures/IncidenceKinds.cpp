@@ -4,6 +4,7 @@
 
 #include "classify/IncidenceNames.h"
 #include "classify/Planes.h"
+#include "classify/Vocabulary.h"
 #include "drawing/FigureTexts.h"
 #include "drawing/IncidenceDrawing.h"
 #include "drawing/IncidenceTexts.h"
@@ -12,6 +13,7 @@
 #include "figures/Explanations.h"
 #include "figures/Kinds.h"
 #include "figures/Names.h"
+#include "figures/SpaceFigures.h"
 #include "scene/Incidence.h"
 #include "scene/PlaneGeometry.h"
 
@@ -50,6 +52,12 @@ class IncidenceKind : public Kind {
       panel.notableLack = classify::NotableLackText(
           scene::NotableLinesOf(scene::PlaneThrough(scene.PointA, scene.PointB, scene.PointC)));
     drawing::DrawIncidencePanel(painter, panel, scene.AnswerHidden, scene.CoordinatesHidden);
+  }
+
+  // The plane both kinds share, in space.
+  static void PlaneOf(const scene::Scene& scene, drawing::SpaceFigure& space) {
+    PlaneInSpace(space, scene.PointA, scene.PointB, scene.PointC, "ABC", classify::kAlpha1Label,
+                 classify::kAlpha2Label, drawing::Ink::kFigure);
   }
 
   // The answer comes with what it hid while it waited (I, i-i'), drawn at once.
@@ -123,6 +131,10 @@ class PointPlaneKind final : public IncidenceKind {
   std::size_t PointCount() const override { return 4; }
   const char* PointNames() const override { return "ABCP"; }
   CliShape CommandLineShape() const override { return {1, 0, 1}; }
+  void PutInSpace(const scene::Scene& scene, drawing::SpaceFigure& space) const override {
+    PlaneOf(scene, space);
+    PointInSpace(space, scene.PointD, "p", drawing::Ink::kSecond);
+  }
 
   Description Describe(const FigurePoints& points) const override {
     const classify::Naming n =
@@ -176,6 +188,11 @@ class LinePlaneKind final : public IncidenceKind {
   std::size_t PointCount() const override { return 5; }
   const char* PointNames() const override { return "ABCDE"; }
   CliShape CommandLineShape() const override { return {0, 1, 1}; }
+  void PutInSpace(const scene::Scene& scene, drawing::SpaceFigure& space) const override {
+    PlaneOf(scene, space);
+    SegmentLineInSpace(space, scene.PointD, scene.PointE, "de", drawing::Ink::kSecond);
+    MeetingPointInSpace(space, scene);
+  }
 
   Description Describe(const FigurePoints& points) const override {
     const scene::LinePlaneMeeting meeting = scene::LineAndPlane(

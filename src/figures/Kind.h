@@ -14,6 +14,7 @@
 
 #include "classify/Construction.h"
 #include "drawing/Painter.h"
+#include "drawing/SpaceView.h"
 #include "figures/Exercise.h"
 #include "scene/Scene.h"
 
@@ -90,6 +91,9 @@ class Kind {
   virtual void DrawExercise(drawing::Painter& painter, scene::Scene& scene) const;
   virtual void DrawAnswered(drawing::Painter& painter, scene::Scene& scene) const;
   virtual void ShowNames(drawing::Painter& painter, const scene::Scene& scene) const;
+  // What it puts in the view in space (figures/SpaceFigures.h has the parts): by
+  // default each of its points with its projections.
+  virtual void PutInSpace(const scene::Scene& scene, drawing::SpaceFigure& space) const;
 
   // The lists test mode shows for an exercise of this kind, in order.
   virtual std::vector<AnswerList> Lists() const = 0;

@@ -7,6 +7,7 @@
 #include "drawing/Projections.h"
 #include "figures/Explanations.h"
 #include "figures/Names.h"
+#include "figures/SpaceFigures.h"
 
 namespace figures {
 
@@ -21,6 +22,9 @@ class LineKind final : public Kind {
   const char* Word() const override { return "Recta"; }
   std::size_t PointCount() const override { return 2; }
   CliShape CommandLineShape() const override { return {0, 1, 0}; }
+  void PutInSpace(const scene::Scene& scene, drawing::SpaceFigure& space) const override {
+    SegmentLineInSpace(space, scene.PointA, scene.PointB, "ab");
+  }
 
   Description Describe(const FigurePoints& points) const override {
     const classify::Naming type = classify::LineType(points[0], points[1]);

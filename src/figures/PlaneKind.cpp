@@ -2,10 +2,12 @@
 #include "figures/Kinds.h"
 
 #include "classify/Planes.h"
+#include "classify/Vocabulary.h"
 #include "drawing/PlaneTexts.h"
 #include "drawing/Projections.h"
 #include "figures/Explanations.h"
 #include "figures/Names.h"
+#include "figures/SpaceFigures.h"
 
 namespace figures {
 
@@ -22,6 +24,10 @@ class PlaneKind final : public Kind {
   const char* PointNames() const override { return "ABC"; }
   bool TakesIntercepts() const override { return true; }
   CliShape CommandLineShape() const override { return {0, 0, 1}; }
+  void PutInSpace(const scene::Scene& scene, drawing::SpaceFigure& space) const override {
+    PlaneInSpace(space, scene.PointA, scene.PointB, scene.PointC, "ABC", classify::kAlpha1Label,
+                 classify::kAlpha2Label, drawing::Ink::kFigure);
+  }
 
   Description Describe(const FigurePoints& points) const override {
     const classify::Naming n = classify::PlaneType(points[0], points[1], points[2]);

@@ -10,6 +10,7 @@
 #include "figures/Explanations.h"
 #include "figures/Kinds.h"
 #include "figures/Names.h"
+#include "figures/SpaceFigures.h"
 
 namespace figures {
 
@@ -34,6 +35,13 @@ class TwoPlanesKind final : public Kind {
   const char* PointNames() const override { return "ABCDEF"; }
   bool TakesIntercepts() const override { return true; }
   CliShape CommandLineShape() const override { return {0, 0, 2}; }
+  void PutInSpace(const scene::Scene& scene, drawing::SpaceFigure& space) const override {
+    PlaneInSpace(space, scene.PointA, scene.PointB, scene.PointC, "ABC", classify::kAlpha1Label,
+                 classify::kAlpha2Label, drawing::Ink::kFigure);
+    PlaneInSpace(space, scene.PointD, scene.PointE, scene.PointF, "DEF", classify::kBeta1Label,
+                 classify::kBeta2Label, drawing::Ink::kSecond);
+    MeetingLineInSpace(space, scene);
+  }
 
   Description Describe(const FigurePoints& points) const override {
     const scene::PlanesMeeting meeting = classify::MeetingOf(points);
