@@ -1,8 +1,6 @@
 #include "render/ConstructionSteps.h"
 
 #include <QBuffer>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
@@ -18,8 +16,6 @@ namespace {
 // As Export.cpp draws the drawing area alone: font points at 96 DPI, SVG user units
 // as pixels, A4 landscape with 10 mm margins.
 constexpr int kDotsPerMeter96 = 3780;
-constexpr int kSvgDpi = 96;
-constexpr qreal kPageMarginMm = 10.0;
 
 // The sentence: 11 points, in black, from a left margin, under the drawing area.
 constexpr std::uint16_t kSentenceSize = 11;
@@ -177,50 +173,33 @@ QImage RenderStepImage(const SceneSpec& picture, const delgraph::Palette& palett
 QByteArray RenderStepSvg(const SceneSpec& picture, const delgraph::Palette& palette, int scale,
                          std::size_t n) {
   scale = std::clamp(scale, MinScale, MaxScale);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QSvgGenerator svg;
-  svg.setOutputDevice(&buffer);
-  svg.setResolution(kSvgDpi);
   const QRect area(0, 0, AreaWidth * scale, StepHeight() * scale);
-  svg.setSize(area.size());
-  svg.setViewBox(area);
-  svg.setTitle(QStringLiteral("Quorvel"));
-  svg.setDescription(QStringLiteral("Sistema diédrico: paso %1 de la construcción").arg(n));
-  {
-    QPainter qpainter(&svg);
-    DrawStep(qpainter, QRectF(area), picture, palette, n);
-  }
-  return bytes;
+  return SvgBytes(area.size(),
+                  QStringLiteral("Sistema diédrico: paso %1 de la construcción").arg(n),
+                  [&](QSvgGenerator& svg) {
+                    QPainter qpainter(&svg);
+                    DrawStep(qpainter, QRectF(area), picture, palette, n);
+                  });
 }
 
 QByteArray RenderStepsPdf(const SceneSpec& picture, const delgraph::Palette& palette) {
   const std::size_t steps = StepSentences(picture).size();
-  QByteArray bytes;
-  if (steps == 0) return bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  {
-    QPdfWriter pdf(&buffer);
-    pdf.setCreator(QStringLiteral("Quorvel"));
-    pdf.setTitle(QStringLiteral("Quorvel: construcción paso a paso"));
-    pdf.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                    QMarginsF(kPageMarginMm, kPageMarginMm, kPageMarginMm, kPageMarginMm),
-                    QPageLayout::Millimeter));
-    // The paintable part, where the painter's origin lies; the step centred there.
-    const qreal width = pdf.width(), height = pdf.height();
-    const qreal fit = std::min(width / AreaWidth, height / StepHeight());
-    const QSizeF size(AreaWidth * fit, StepHeight() * fit);
-    const QRectF target(QPointF((width - size.width()) / 2, (height - size.height()) / 2), size);
-    QPainter qpainter(&pdf);
-    for (std::size_t n = 1; n <= steps; ++n) {
-      if (n > 1) pdf.newPage();
-      DrawStep(qpainter, target, picture, palette, n);
-    }
-  }
-  return bytes;
+  if (steps == 0) return QByteArray();
+  return PdfBytes(PicturePage(), QStringLiteral("Quorvel: construcción paso a paso"),
+                  [&](QPdfWriter& pdf) {
+                    // The paintable part, where the painter's origin lies; the step
+                    // centred there.
+                    const qreal width = pdf.width(), height = pdf.height();
+                    const qreal fit = std::min(width / AreaWidth, height / StepHeight());
+                    const QSizeF size(AreaWidth * fit, StepHeight() * fit);
+                    const QRectF target(
+                        QPointF((width - size.width()) / 2, (height - size.height()) / 2), size);
+                    QPainter qpainter(&pdf);
+                    for (std::size_t n = 1; n <= steps; ++n) {
+                      if (n > 1) pdf.newPage();
+                      DrawStep(qpainter, target, picture, palette, n);
+                    }
+                  });
 }
 
 QString StepFileName(const QString& path, std::size_t n) {

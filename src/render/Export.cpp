@@ -237,24 +237,52 @@ QImage RenderImage(const SceneSpec& picture, const delgraph::Palette& palette, i
   return image;
 }
 
-QByteArray RenderSvg(const SceneSpec& picture, const delgraph::Palette& palette, int scale) {
-  scale = ClampScale(scale);
+QByteArray SvgBytes(QSize size, const QString& description,
+                    const std::function<void(QSvgGenerator&)>& draw) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   QSvgGenerator svg;
   svg.setOutputDevice(&buffer);
   svg.setResolution(kSvgDpi);
-  const QRect area(0, 0, AreaWidth * scale, AreaHeight * scale);
-  svg.setSize(area.size());
-  svg.setViewBox(area);
+  svg.setSize(size);
+  svg.setViewBox(QRect(QPoint(0, 0), size));
   svg.setTitle(QStringLiteral("Quorvel"));
-  svg.setDescription(QStringLiteral("Sistema diédrico"));
-  WithSurface(svg, QRectF(area), palette,
-              [&picture](drawing::Painter& painter, scene::Scene& scene) {
-                DrawEdit(painter, scene, picture);
-              });
+  svg.setDescription(description);
+  draw(svg);
   return bytes;
+}
+
+QPageLayout PicturePage() {
+  return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                     QMarginsF(kPageMarginMm, kPageMarginMm, kPageMarginMm, kPageMarginMm),
+                     QPageLayout::Millimeter);
+}
+
+QByteArray PdfBytes(const QPageLayout& layout, const QString& title,
+                    const std::function<void(QPdfWriter&)>& draw) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter pdf(&buffer);
+    pdf.setCreator(QStringLiteral("Quorvel"));
+    pdf.setTitle(title);
+    pdf.setPageLayout(layout);
+    draw(pdf);
+  }
+  return bytes;
+}
+
+QByteArray RenderSvg(const SceneSpec& picture, const delgraph::Palette& palette, int scale) {
+  scale = ClampScale(scale);
+  const QRect area(0, 0, AreaWidth * scale, AreaHeight * scale);
+  return SvgBytes(area.size(), QStringLiteral("Sistema diédrico"), [&](QSvgGenerator& svg) {
+    WithSurface(svg, QRectF(area), palette,
+                [&picture](drawing::Painter& painter, scene::Scene& scene) {
+                  DrawEdit(painter, scene, picture);
+                });
+  });
 }
 
 void RenderPage(const SceneSpec& picture, const delgraph::Palette& palette,
@@ -272,26 +300,13 @@ void RenderPage(const SceneSpec& picture, const delgraph::Palette& palette,
 }
 
 QByteArray RenderPdf(const SceneSpec& picture, const delgraph::Palette& palette) {
-  return RenderPdf(
-      picture, palette,
-      QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                  QMarginsF(kPageMarginMm, kPageMarginMm, kPageMarginMm, kPageMarginMm),
-                  QPageLayout::Millimeter));
+  return RenderPdf(picture, palette, PicturePage());
 }
 
 QByteArray RenderPdf(const SceneSpec& picture, const delgraph::Palette& palette,
                      const QPageLayout& layout) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  {
-    QPdfWriter pdf(&buffer);
-    pdf.setCreator(QStringLiteral("Quorvel"));
-    pdf.setTitle(QStringLiteral("Quorvel"));
-    pdf.setPageLayout(layout);
-    RenderPage(picture, palette, pdf);
-  }
-  return bytes;
+  return PdfBytes(layout, QStringLiteral("Quorvel"),
+                  [&](QPdfWriter& pdf) { RenderPage(picture, palette, pdf); });
 }
 
 QString WriteFile(const SceneSpec& picture, const delgraph::Palette& palette, const QString& path,

@@ -5,12 +5,17 @@
 #include <QByteArray>
 #include <QImage>
 #include <QPageLayout>
+#include <QSize>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
 #include "delgraph/FileFault.h"
 #include "render/Render.h"
+
+class QPdfWriter;
+class QSvgGenerator;
 
 class QIODevice;
 class QPagedPaintDevice;
@@ -39,6 +44,15 @@ void RenderPage(const SceneSpec& picture, const delgraph::Palette& palette,
 QByteArray RenderPdf(const SceneSpec& picture, const delgraph::Palette& palette);
 QByteArray RenderPdf(const SceneSpec& picture, const delgraph::Palette& palette,
                      const QPageLayout& layout);
+
+// The documents every picture out is written in, drawn by draw: an SVG of size user
+// units at 96 dpi, and a PDF with the page layout given (A4 landscape with 10 mm
+// margins, the pictures' page, unless another is given); both titled "Quorvel".
+QByteArray SvgBytes(QSize size, const QString& description,
+                    const std::function<void(QSvgGenerator&)>& draw);
+QPageLayout PicturePage();
+QByteArray PdfBytes(const QPageLayout& layout, const QString& title,
+                    const std::function<void(QPdfWriter&)>& draw);
 
 // Writes the picture to path in format through QSaveFile: either the whole file or,
 // on failure, nothing (an existing file keeps its content). Returns an empty string

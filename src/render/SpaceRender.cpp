@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QFont>
-#include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
@@ -23,7 +22,6 @@ using drawing::Look;
 using drawing::Vec3;
 
 constexpr int kDotsPerMeter96 = 3780;
-constexpr qreal kPageMarginMm = 10.0;
 
 QColor QuadrantColour(int quadrant) {
   switch (quadrant) {
@@ -265,20 +263,10 @@ QImage RenderSpaceImage(const scene::Scene& scene, const drawing::SpaceView& vie
 }
 
 QByteArray RenderSpaceSvg(const scene::Scene& scene, const drawing::SpaceView& view, QSize size) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QSvgGenerator svg;
-  svg.setOutputDevice(&buffer);
-  svg.setResolution(96);
-  svg.setSize(size);
-  svg.setViewBox(QRect(QPoint(0, 0), size));
-  svg.setTitle(QStringLiteral("Quorvel"));
-  svg.setDescription(QStringLiteral("Vista en el espacio"));
-  QPainter painter(&svg);
-  DrawSpaceView(painter, QRectF(QPointF(0, 0), QSizeF(size)), scene, view);
-  painter.end();
-  return bytes;
+  return SvgBytes(size, QStringLiteral("Vista en el espacio"), [&](QSvgGenerator& svg) {
+    QPainter painter(&svg);
+    DrawSpaceView(painter, QRectF(QPointF(0, 0), QSizeF(size)), scene, view);
+  });
 }
 
 void RenderSpacePage(const scene::Scene& scene, const drawing::SpaceView& view,
@@ -293,26 +281,13 @@ void RenderSpacePage(const scene::Scene& scene, const drawing::SpaceView& view,
 }
 
 QByteArray RenderSpacePdf(const scene::Scene& scene, const drawing::SpaceView& view) {
-  return RenderSpacePdf(
-      scene, view,
-      QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                  QMarginsF(kPageMarginMm, kPageMarginMm, kPageMarginMm, kPageMarginMm),
-                  QPageLayout::Millimeter));
+  return RenderSpacePdf(scene, view, PicturePage());
 }
 
 QByteArray RenderSpacePdf(const scene::Scene& scene, const drawing::SpaceView& view,
                           const QPageLayout& layout) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  {
-    QPdfWriter pdf(&buffer);
-    pdf.setCreator(QStringLiteral("Quorvel"));
-    pdf.setTitle(QStringLiteral("Quorvel"));
-    pdf.setPageLayout(layout);
-    RenderSpacePage(scene, view, pdf);
-  }
-  return bytes;
+  return PdfBytes(layout, QStringLiteral("Quorvel"),
+                  [&](QPdfWriter& pdf) { RenderSpacePage(scene, view, pdf); });
 }
 
 QString WriteSpaceFile(const scene::Scene& scene, const drawing::SpaceView& view,
