@@ -8,6 +8,7 @@
 
 #include "drawing/Projections.h"
 #include "figures/Kind.h"
+#include "render/SpaceRender.h"
 
 namespace render {
 
@@ -122,12 +123,7 @@ std::optional<classify::Construction> PictureConstruction(const SceneSpec& pictu
   painter.ActivateMapping(delgraph::GetMaxX(), delgraph::GetMaxY());
   painter.Select320x200();
   drawing::ComputeSceneOrigins(painter);
-  scene::Scene scene;
-  scene.figure = picture.figure;
-  const DihedralPoint points[6] = {picture.A, picture.B, picture.C,
-                                   picture.D, picture.E, picture.F};
-  for (int i = 0; i < 6; ++i) scene.Point(i) = points[i];
-  return SceneConstruction(painter, scene);
+  return SceneConstruction(painter, SceneOf(picture));
 }
 
 std::vector<std::string> StepSentences(const SceneSpec& picture) {

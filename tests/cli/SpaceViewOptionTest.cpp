@@ -11,19 +11,19 @@ using SpaceViewOption = clitest::InTempFolder;
 
 TEST_F(SpaceViewOption, DrawsTheViewFromTheAnglesGiven) {
   ASSERT_EQ(Status({"--export", "s.png", "--point=20,40,30", "--space-view", "30,45,20"}), 0);
-  render::SceneSpec spec{scene::Figure::kPoint, {20, 40, 30}, {20, 40, 30}, false, false};
+  render::SceneSpec picture{scene::Figure::kPoint, {20, 40, 30}, {20, 40, 30}, false, false};
   drawing::SpaceView view;
   view.camera.yaw = 30;
   view.camera.pitch = 45;
   view.fold = 20;
-  const QImage expected = render::RenderSpaceImage(render::SceneOf(spec), view,
+  const QImage expected = render::RenderSpaceImage(render::SceneOf(picture), view,
                                                    QSize(render::SpaceWidth, render::SpaceHeight));
   EXPECT_EQ(QImage("s.png").convertToFormat(QImage::Format_RGB32), expected);
   // Without the fold, V stands.
   ASSERT_EQ(Status({"--export", "u.png", "--point=20,40,30", "--space-view=30,45"}), 0);
   view.fold = 90;
   EXPECT_EQ(QImage("u.png").convertToFormat(QImage::Format_RGB32),
-            render::RenderSpaceImage(render::SceneOf(spec), view,
+            render::RenderSpaceImage(render::SceneOf(picture), view,
                                      QSize(render::SpaceWidth, render::SpaceHeight)));
 }
 
